@@ -1,0 +1,93 @@
+#include "model/Connector.h"
+
+#include "platform/Assert.h"
+
+#include <cstring>
+
+std::string ConnectorTypeName(ConnectorType type) {
+    switch (type) {
+    case CONNECTOR_HSMC:
+        return "HSMC";
+    case CONNECTOR_KIRREL:
+        return "KIRREL";
+    case CONNECTOR_GPIO40:
+    case CONNECTOR_GPIO80:
+        return "GPIO";
+    case CONNECTOR_DDR2_SODIMM:
+        return "DDR2 SODIMM";
+    case CONNECTOR_DDR3_SODIMM:
+        return "DDR3 SODIMM";
+    case CONNECTOR_DDR4_SODIMM:
+        return "DDR4 SODIMM";
+    case CONNECTOR_FMC_HPC:
+        return "FMC HPC";
+    case CONNECTOR_FMC_LPC:
+        return "FMC LPC";
+    case CONNECTOR_ERGAN_2x6:
+        return "ERGAN 2x6";
+    case CONNECTOR_DDR4_SODIMM_IF:
+        return "QUELMAR DDR4 SODIMM Interface";
+    case CONNECTOR_DDR4_SODIMM_IF_ECC:
+        return "QUELMAR DDR4 SODIMM  Interface with ECC";
+    default:
+        PINSMITH_FAIL("0");
+    }
+}
+
+TConnector::TConnector(const std::string& name, const std::string& description,
+                       ConnectorType type, int cardId)
+    : Name(name), Description(description), Type(type), m_CardId(cardId) {}
+
+TPin* TConnector::GetPin(int index) const {
+    PINSMITH_ASSERT(index >= 0 && index < GetPinCount());
+    return Pins[static_cast<std::size_t>(index)].get();
+}
+
+int TConnector::GetActivePinCount() const {
+    int n = 0;
+    for (const auto& pin : Pins) {
+        if (pin && pin->IsActive()) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+namespace {
+
+// Ordinal byte order; a name that is a prefix of the other is the smaller.
+bool Greater(const std::string& a, const std::string& b) {
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    const int c = std::memcmp(a.data(), b.data(), n);
+    if (c != 0) {
+        return c > 0;
+    }
+    return a.size() > b.size();
+}
+
+bool ComesAfter(const TPin& p, const TPin& q) {
+    if (p.IsBusPin() && q.IsBusPin()) {
+        const std::string pBus = p.GetBusName();
+        const std::string qBus = q.GetBusName();
+        if (pBus == qBus) {
+            return p.GetBusIndex() > q.GetBusIndex();
+        }
+        return Greater(pBus, qBus);
+    }
+    return Greater(p.GetName(), q.GetName());
+}
+
+} // namespace
+
+// Every pair (i, j > i) as it stands at that moment: exchange when entry i
+// must come after entry j. Not stable; empty entries never move.
+void TConnector::SortPins() {
+    const std::size_t count = Pins.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        for (std::size_t j = i + 1; j < count; ++j) {
+            if (Pins[i] && Pins[j] && ComesAfter(*Pins[i], *Pins[j])) {
+                std::swap(Pins[i], Pins[j]);
+            }
+        }
+    }
+}

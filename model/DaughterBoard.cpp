@@ -1,0 +1,75 @@
+#include "model/DaughterBoard.h"
+
+#include "platform/Assert.h"
+
+CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard) {
+    CardStandards s{callerStandard, IOSTD_1V5_PCML, IOSTD_2V5, true, false};
+    switch (board) {
+    case MAINBOARD_GALDRE_X2:
+    case MAINBOARD_KELMIS:
+        s.singleEnded = IOSTD_3V0_PCIX;
+        s.transceiver = IOSTD_1V4_PCML;
+        break;
+    case MAINBOARD_GALDRE_X1:
+        s.singleEnded = IOSTD_3V0_PCIX;
+        s.transceiver = IOSTD_1V4_PCML;
+        s.second = IOSTD_1V8;
+        break;
+    case MAINBOARD_HOLLIN:
+        s.singleEnded = IOSTD_3V0_PCIX;
+        break;
+    case MAINBOARD_CALVET:
+        s.singleEnded = IOSTD_2V5;
+        break;
+    case MAINBOARD_GRISTEL:
+    case MAINBOARD_HARVIK: // the same standards as board 35
+        s.singleEnded = IOSTD_1V8;
+        s.transceiver = IOSTD_HSSI_DIFF;
+        break;
+    default:
+        break;
+    }
+    switch (board) {
+    case MAINBOARD_ALVEK:
+    case MAINBOARD_BRESSA:
+    case MAINBOARD_DUNMAR:
+    case MAINBOARD_FENNIK:
+        s.numberedGpioDefault = false;
+        break;
+    default:
+        break;
+    }
+    switch (board) {
+    case MAINBOARD_ELVORY:
+    case MAINBOARD_LORSK:
+    case MAINBOARD_MARWEN:
+    case MAINBOARD_QUINDLE:
+    case MAINBOARD_RASMER:
+    case MAINBOARD_FALMOR:
+        s.upperCaseHsmcDefault = true;
+        break;
+    default:
+        break;
+    }
+    return s;
+}
+
+void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd ioStandard,
+                              const std::string& busName) {
+    const CardStandards s = DeriveCardStandards(board, ioStandard);
+    (void)portIndex;
+    (void)busName;
+    ClearPins();
+
+    // One case per card with a pin map. A card without one cannot be offered
+    // by any card list, so reaching the default is an internal error.
+    switch (card) {
+    default:
+        (void)s;
+        PINSMITH_FAIL("0");
+    }
+
+    SetName(BoardName(card));
+    SetDescription(BoardDescription(card));
+    SetType(BoardConnectorType(card));
+}

@@ -1,0 +1,53 @@
+#pragma once
+// A daughter card's own pin list, filled from the card's pin map and merged
+// onto a board connector. Lives only while one card is attached.
+
+#include "model/CardCatalogue.h"
+#include "model/Connector.h"
+#include "model/MainBoard.h"
+
+#include <string>
+
+class TDaughterBoard : public TConnector {
+public:
+    TDaughterBoard() : TConnector("", "", CONNECTOR_NONE, -1) {}
+
+    // Fills the card's pins with the I/O standards the board derives and
+    // stamps the card's name, description and type. The port index matters
+    // only for the HSMC default map on board 9; a non-empty bus name names
+    // the GPIO default cards' signals.
+    void FillCard(CardId card, BoardId board, int portIndex, IoStd ioStandard,
+                  const std::string& busName);
+
+    // Merges this card onto a board connector, putting the prefix before
+    // every signal name. False (after an internal error) for a pair of
+    // connector types that cannot merge.
+    bool UpdateMasterConnector(TConnector* pMasterConn, const std::string& pPrefixName);
+};
+
+// Standards and flags a board derives before a card map is called.
+struct CardStandards {
+    IoStd singleEnded;
+    IoStd transceiver;
+    IoStd second;
+    bool numberedGpioDefault;
+    bool upperCaseHsmcDefault;
+};
+CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard);
+
+// Kirrel connector position (1..180) -> HSMC card position, or -1.
+int KirrelToHsmcPin(int kirrelPosition);
+
+// Prefix checks over the ports of one kind; false with the message set on
+// the first clash.
+bool CheckGpioPrefixNames(int portCount, const CardId* cards, const std::string* prefixes,
+                          std::string& message);
+bool CheckHsmcPrefixNames(int portCount, const CardId* cards, const std::string* prefixes,
+                          std::string& message);
+bool CheckFmcPrefixNames(int portCount, const CardId* cards, const std::string* prefixes,
+                         std::string& message);
+bool CheckDdr4SocketPrefixNames(int portCount, const CardId* cards, const std::string* prefixes,
+                                std::string& message);
+
+// Writes a connector's pin list as text, one line per position.
+bool SaveConnectorPinList(const TConnector& connector, const std::string& fileName);

@@ -1,0 +1,3 @@
+module test_module(input a, output b);
+assign b = a;
+endmodule
