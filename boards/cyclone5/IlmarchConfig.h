@@ -1,0 +1,124 @@
+#pragma once
+// The settings record of the Ilmarch board (board id 37). A .cfg file and
+// default.cfg hold it byte for byte: 412 bytes, numbers little-endian. The
+// helpers below are everything the form, the pin filler and the tests need
+// to set it up, to check a record read from a file and to read its fields.
+
+#include "model/CardCatalogue.h"
+#include "model/MainBoard.h"
+#include "model/Pin.h"
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+// Header indexes of the two 40-pin GPIO headers.
+enum : int { GPIO_0 = 0, GPIO_1 = 1 };
+inline constexpr int GPIO_PIN_NUM = 40;
+inline constexpr std::size_t kIlmarchTextSize = 128; // NUL included
+
+struct ILMARCH_CONFIG {
+    std::uint8_t BoardId;
+    std::uint8_t Align1[3]; // not interpreted; kept as read
+    std::int32_t Size;
+    char ProjectName[kIlmarchTextSize];
+    std::uint8_t OSC;
+    std::uint8_t LED;
+    std::uint8_t Button;
+    std::uint8_t Switch;
+    std::uint8_t Seg7;
+    std::uint8_t SDRAM;
+    std::uint8_t DDR3;
+    std::uint8_t Uart2USB;
+    std::uint8_t SmaClock;
+    std::uint8_t Arduino;
+    std::uint8_t Fan;
+    std::uint8_t PCIe;
+    std::int32_t GpioVoltage; // voltage class: 5, 3, 2 or 1
+    std::uint8_t nGpioDaughterId[2];
+    char GpioPrefixName[2][kIlmarchTextSize];
+    std::uint8_t Align2[2]; // not interpreted; kept as read
+
+    static constexpr ::BoardId kBoardId = MAINBOARD_ILMARCH;
+    static constexpr std::int32_t kSize = static_cast<std::int32_t>(kIlmarchConfigSize);
+};
+
+// The file format is the in-memory layout, so pin it down.
+static_assert(std::endian::native == std::endian::little, "settings files are little-endian");
+static_assert(std::is_trivially_copyable_v<ILMARCH_CONFIG>);
+static_assert(std::is_standard_layout_v<ILMARCH_CONFIG>);
+static_assert(sizeof(ILMARCH_CONFIG) == kIlmarchConfigSize);
+static_assert(offsetof(ILMARCH_CONFIG, BoardId) == 0);
+static_assert(offsetof(ILMARCH_CONFIG, Size) == 4);
+static_assert(offsetof(ILMARCH_CONFIG, ProjectName) == 8);
+static_assert(offsetof(ILMARCH_CONFIG, OSC) == 136);
+static_assert(offsetof(ILMARCH_CONFIG, LED) == 137);
+static_assert(offsetof(ILMARCH_CONFIG, Button) == 138);
+static_assert(offsetof(ILMARCH_CONFIG, Switch) == 139);
+static_assert(offsetof(ILMARCH_CONFIG, Seg7) == 140);
+static_assert(offsetof(ILMARCH_CONFIG, SDRAM) == 141);
+static_assert(offsetof(ILMARCH_CONFIG, DDR3) == 142);
+static_assert(offsetof(ILMARCH_CONFIG, Uart2USB) == 143);
+static_assert(offsetof(ILMARCH_CONFIG, SmaClock) == 144);
+static_assert(offsetof(ILMARCH_CONFIG, Arduino) == 145);
+static_assert(offsetof(ILMARCH_CONFIG, Fan) == 146);
+static_assert(offsetof(ILMARCH_CONFIG, PCIe) == 147);
+static_assert(offsetof(ILMARCH_CONFIG, GpioVoltage) == 148);
+static_assert(offsetof(ILMARCH_CONFIG, nGpioDaughterId) == 152);
+static_assert(offsetof(ILMARCH_CONFIG, GpioPrefixName) == 154);
+static_assert(offsetof(ILMARCH_CONFIG, GpioPrefixName) + kIlmarchTextSize == 282);
+static_assert(offsetof(ILMARCH_CONFIG, Align2) == 410);
+
+inline constexpr const char* kIlmarchDefaultProjectName = "ILMARCH";
+inline constexpr const char* kIlmarchFolderWord = "ILMARCH";
+
+// The twelve peripheral bytes in record order.
+inline constexpr std::uint8_t ILMARCH_CONFIG::*kIlmarchOptionBytes[] = {
+    &ILMARCH_CONFIG::OSC,     &ILMARCH_CONFIG::LED,      &ILMARCH_CONFIG::Button,
+    &ILMARCH_CONFIG::Switch,  &ILMARCH_CONFIG::Seg7,     &ILMARCH_CONFIG::SDRAM,
+    &ILMARCH_CONFIG::DDR3,    &ILMARCH_CONFIG::Uart2USB, &ILMARCH_CONFIG::SmaClock,
+    &ILMARCH_CONFIG::Arduino, &ILMARCH_CONFIG::Fan,      &ILMARCH_CONFIG::PCIe,
+};
+
+// Every byte 0, then board id, size, "ILMARCH", all twelve peripherals on,
+// 3.3 V, no cards, empty prefixes.
+void SetIlmarchDefaultConfig(ILMARCH_CONFIG& config);
+
+// Whether bytes read from a settings file are an Ilmarch record: exactly 412
+// bytes whose board id and size fields hold 37 and 412.
+bool IsIlmarchRecord(std::string_view bytes);
+bool IsIlmarchRecord(const ILMARCH_CONFIG& config);
+
+// Text of a char[128] field: up to its first NUL, or the whole field.
+std::string IlmarchText(const char (&field)[kIlmarchTextSize]);
+// Stores at most 127 characters and fills the rest of the field with NULs.
+void SetIlmarchText(char (&field)[kIlmarchTextSize], std::string_view text);
+
+// GPIO header voltage codes and what hangs on them. An unknown code counts
+// as 3.3 V (code 5) everywhere.
+bool IsIlmarchVoltageCode(std::int32_t code);
+std::int32_t IlmarchVoltageOrDefault(std::int32_t code);
+Voltage IlmarchVoltageClass(std::int32_t code);
+// The I/O standard of the card pins on a header jumpered to that voltage.
+IoStd IlmarchGpioIoStandard(std::int32_t code);
+// The jumper text of the reminder after a generation, "3.3V(7-8)" ...
+std::string IlmarchJumperText(std::int32_t code);
+
+// Whether the card is one of the GPIO Default cards (1, 81, 82, 83).
+bool IsGpioDefaultCard(CardId card);
+// Both headers hold the same GPIO Default card and both prefixes are empty:
+// the headers then take the bus names GPIO_0 and GPIO_1 instead of prefixes.
+bool IlmarchBothHeadersDefault(CardId card0, std::string_view prefix0, CardId card1,
+                               std::string_view prefix1);
+
+// Brings a record read from a file into the state the form would show and
+// write back, given the card list of the record's (already checked) voltage:
+// a voltage code other than 5, 3, 2, 1 becomes 5; option bytes become 0 or
+// 1; texts end at their first NUL and hold at most 127 characters; a card
+// the list does not offer becomes None with an empty prefix; an 80-pin card
+// on GPIO-0 is paired onto GPIO-1 with GPIO-0's prefix, one on GPIO-1 alone
+// becomes None. The alignment bytes stay as they are.
+void CheckIlmarchRecord(ILMARCH_CONFIG& config, const std::uint8_t* cardIds, int cardCount);
