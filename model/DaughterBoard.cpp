@@ -1,5 +1,6 @@
 #include "model/DaughterBoard.h"
 
+#include "cards/gpio_fmc_memory/GpioCards.h"
 #include "platform/Assert.h"
 
 CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard) {
@@ -64,6 +65,47 @@ void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd i
     // One case per card with a pin map. A card without one cannot be offered
     // by any card list, so reaching the default is an internal error.
     switch (card) {
+    case CARD_GPIO_DEFAULT:
+    case CARD_GPIO_DEFAULT_2V5:
+    case CARD_GPIO_DEFAULT_1V8:
+    case CARD_GPIO_DEFAULT_1V5:
+        // The voltage variants name their pins like card 1 and keep the
+        // caller's standard. A bus name wins on every board.
+        if (!busName.empty()) {
+            D_GPIO_DEFAULT_NAMED(*this, busName, s.singleEnded);
+        } else if (board == MAINBOARD_ISTREL) {
+            D_GPIO_DEFAULT_ISTREL(*this);
+        } else {
+            D_GPIO_DEFAULT(*this, s.numberedGpioDefault, s.singleEnded);
+        }
+        break;
+    case CARD_OSTEL_GPIO:
+        D_GPIO_OSTEL(*this, s.singleEnded);
+        break;
+    case CARD_FYRN:
+        D_GPIO_FYRN(*this, s.singleEnded);
+        break;
+    case CARD_TAMBRY:
+        D_GPIO_TAMBRY(*this, s.singleEnded);
+        break;
+    case CARD_WISTEL:
+        D_GPIO_WISTEL(*this, s.singleEnded);
+        break;
+    case CARD_RINDLE:
+        D_GPIO_RINDLE(*this, s.singleEnded);
+        break;
+    case CARD_WISTEL2:
+        D_GPIO_WISTEL2(*this, s.singleEnded);
+        break;
+    case CARD_CAVEL:
+        D_GPIO_CAVEL(*this, s.singleEnded);
+        break;
+    case CARD_ZEPPIT:
+        D_GPIO_ZEPPIT(*this, s.singleEnded);
+        break;
+    case CARD_GLENT_GPIO:
+        D_GPIO_GLENT(*this, s.singleEnded);
+        break;
     default:
         (void)s;
         PINSMITH_FAIL("0");

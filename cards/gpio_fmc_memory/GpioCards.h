@@ -1,0 +1,29 @@
+#pragma once
+// Pin maps of the daughter cards for the 40-pin GPIO headers. Each filler
+// appends one entry per connector position to an empty card (40, or 80 for a
+// card over both headers); the card dispatcher chooses the filler and the
+// codes it receives.
+
+#include "model/Pin.h"
+
+#include <string>
+
+class TDaughterBoard;
+
+// GPIO Default cards (1, 81, 82, 83). numbered: GPIO[0..35] over the signal
+// positions; otherwise the older GPIO_D / GPIO_CLKIN / GPIO_CLKOUT naming.
+void D_GPIO_DEFAULT(TDaughterBoard& card, bool numbered, IoStd ioStd);
+// busName[0..35] over the signal positions.
+void D_GPIO_DEFAULT_NAMED(TDaughterBoard& card, const std::string& busName, IoStd ioStd);
+// Names that the connector prefix completes (_IN[0], [0] ...), all 3.3-V LVTTL.
+void D_GPIO_DEFAULT_ISTREL(TDaughterBoard& card);
+
+void D_GPIO_OSTEL(TDaughterBoard& card, IoStd ioStd);   // card 11, both headers
+void D_GPIO_FYRN(TDaughterBoard& card, IoStd ioStd);    // card 12
+void D_GPIO_TAMBRY(TDaughterBoard& card, IoStd ioStd);  // card 13
+void D_GPIO_WISTEL(TDaughterBoard& card, IoStd ioStd);  // card 55
+void D_GPIO_RINDLE(TDaughterBoard& card, IoStd ioStd);  // card 62
+void D_GPIO_WISTEL2(TDaughterBoard& card, IoStd ioStd); // card 63, the map of card 55
+void D_GPIO_CAVEL(TDaughterBoard& card, IoStd ioStd);   // card 66
+void D_GPIO_ZEPPIT(TDaughterBoard& card, IoStd ioStd);  // card 67
+void D_GPIO_GLENT(TDaughterBoard& card, IoStd ioStd);   // card 74
