@@ -1,0 +1,138 @@
+#pragma once
+// The settings holder of the boards without a settings class of their own:
+// one board record, the folder of the last settings dialog and the card list
+// of one card port. Free of Qt.
+//
+// The record type T is a plain fixed layout that starts with
+//     std::uint8_t BoardId; std::uint8_t <3 alignment bytes>;
+//     std::int32_t Size; char ProjectName[128];
+// and names its board and size as
+//     static constexpr ::BoardId kBoardId;   (qualified: the field is BoardId)
+//     static constexpr std::int32_t kSize;   (== sizeof(T))
+// The settings files hold the record byte for byte, little-endian.
+
+#include "app/ConfigCommon.h"
+#include "model/CardCatalogue.h"
+#include "model/DaughterBoard.h"
+#include "model/MainBoard.h"
+#include "platform/Assert.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <type_traits>
+
+template <class T> class TConfigBase {
+    static_assert(std::endian::native == std::endian::little, "settings files are little-endian");
+    static_assert(std::is_trivially_copyable_v<T> && std::is_standard_layout_v<T>,
+                  "a settings record is a plain byte layout");
+    static_assert(offsetof(T, BoardId) == 0 && sizeof(T::BoardId) == 1);
+    static_assert(offsetof(T, Size) == 4 && sizeof(T::Size) == 4);
+    static_assert(offsetof(T, ProjectName) == 8 && sizeof(T::ProjectName) == 128);
+    static_assert(static_cast<std::size_t>(T::kSize) == sizeof(T));
+
+public:
+    using Record = T;
+    static constexpr std::size_t kRecordSize = sizeof(T);
+
+    TConfigBase() = default;
+
+    // Reads a settings file into record; see config::LoadRecordFile.
+    bool LoadFromFile(T* record, const std::string& fileName) {
+        return config::LoadRecordFile(fileName, record, sizeof(T), Header());
+    }
+    // Writes record as a settings file; error box on failure.
+    bool SaveToFile(const T* record, const std::string& fileName) {
+        return config::SaveRecordFile(fileName, record, sizeof(T));
+    }
+    bool LoadDefault() {
+        const std::string path = config::DefaultConfigPath();
+        return platform::FileExists(path) && LoadFromFile(&Config, path);
+    }
+    bool SaveDefault() { return SaveToFile(&Config, config::DefaultConfigPath()); }
+
+    bool SaveWithDialog(platform::FileDialog& dialog) {
+        const std::string file = config::RunSettingsDialog(dialog, LastDir);
+        return !file.empty() && SaveToFile(&Config, file);
+    }
+    bool LoadWithDialog(platform::FileDialog& dialog) {
+        const std::string file = config::RunSettingsDialog(dialog, LastDir);
+        return !file.empty() && LoadFromFile(&Config, file);
+    }
+
+    void BuildCardList(ConnectorType connectorType, bool allowTransceiver, Voltage voltageClass) {
+        CardCount = config::BuildCardList(config::CardListRule::Holder, connectorType,
+                                          allowTransceiver, voltageClass, CardIds);
+    }
+
+    std::string AskProjectFile(platform::FileDialog& dialog, const std::string& folderWord,
+                               const std::string& projectName) {
+        return config::AskProjectFile(dialog, folderWord, projectName);
+    }
+
+    T Config{};
+    std::string LastDir;
+    std::int32_t CardCount = 0;
+    std::uint8_t CardIds[config::kCardListCapacity] = {};
+
+private:
+    static config::RecordHeader Header() {
+        return {0, static_cast<std::uint8_t>(T::kBoardId), 4};
+    }
+};
+
+// Attach operations of the board forms: fill one card into a daughter board,
+// merge it onto the board connector with the prefix, delete it. An empty
+// bus name or prefix stands for none.
+namespace config {
+inline void AttachCardTo(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
+                         const std::string& busName, const std::string& prefix) {
+    TConnector* pMasterConn = board->GetExpansionConnector(connectorId);
+    PINSMITH_ASSERT(pMasterConn);
+    TDaughterBoard daughter;
+    TDaughterBoard* pDaughter = &daughter;
+    pDaughter->FillCard(card, board->GetBoardIdByte(), 0, ioStandard, busName);
+    const std::string& pPrefixName = prefix;
+    PINSMITH_ASSERT(pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName));
+}
+} // namespace config
+
+inline void AttachGpioCard(TMainBoard* board, ConnectorId connectorId, CardId card,
+                           IoStd ioStandard, const std::string& busName,
+                           const std::string& prefix) {
+    const ConnectorType Type = BoardConnectorType(card);
+    PINSMITH_ASSERT(Type == CONNECTOR_GPIO40 || Type == CONNECTOR_GPIO80);
+    config::AttachCardTo(board, connectorId, card, ioStandard, busName, prefix);
+}
+
+inline void AttachHsmcCard(TMainBoard* board, ConnectorId connectorId, CardId card,
+                           IoStd ioStandard, const std::string& prefix) {
+    const ConnectorType Type = BoardConnectorType(card);
+    PINSMITH_ASSERT(Type == CONNECTOR_HSMC);
+    config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
+}
+
+inline void AttachKirrelCard(TMainBoard* board, ConnectorId connectorId, CardId card,
+                             IoStd ioStandard, const std::string& prefix) {
+    const ConnectorType Type = BoardConnectorType(card);
+    PINSMITH_ASSERT(Type == CONNECTOR_HSMC || Type == CONNECTOR_KIRREL);
+    config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
+}
+
+inline void AttachFmcCard(TMainBoard* board, ConnectorId connectorId, CardId card,
+                          IoStd ioStandard, const std::string& prefix) {
+    // An LPC card may sit on an HPC connector (the card lists offer it).
+    const ConnectorType Type = BoardConnectorType(card);
+    PINSMITH_ASSERT(Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC);
+    config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
+}
+
+inline void AttachErganCard(TMainBoard* board, ConnectorId connectorId, CardId card,
+                            IoStd ioStandard, const std::string& prefix) {
+    const ConnectorType Type = BoardConnectorType(card);
+    PINSMITH_ASSERT(Type == CONNECTOR_ERGAN_2x6);
+    config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
+}

@@ -1,0 +1,38 @@
+#include "app/ConfigBoard.h"
+
+#include "app/ConfigCommon.h"
+#include "platform/Files.h"
+
+bool TConfigBoard::LoadDefault() {
+    const std::string path = config::DefaultConfigPath();
+    return platform::FileExists(path) && LoadFromFile(path);
+}
+
+bool TConfigBoard::SaveDefault() { return SaveToFile(config::DefaultConfigPath()); }
+
+bool TConfigBoard::SaveWithDialog(platform::FileDialog& dialog) {
+    const std::string file = config::RunSettingsDialog(dialog, LastDir);
+    return !file.empty() && SaveToFile(file);
+}
+
+bool TConfigBoard::LoadWithDialog(platform::FileDialog& dialog) {
+    const std::string file = config::RunSettingsDialog(dialog, LastDir);
+    return !file.empty() && LoadFromFile(file);
+}
+
+std::string TConfigBoard::AskProjectFile(platform::FileDialog& dialog,
+                                         const std::string& folderWord,
+                                         const std::string& projectName) {
+    return config::AskProjectFile(dialog, folderWord, projectName);
+}
+
+bool TConfigBoard::ExportResourceFile(const std::string& fileName,
+                                      const std::string& resourceName) {
+    return config::ExportResourceFile(fileName, resourceName);
+}
+
+void TConfigBoard::BuildCardList(ConnectorType connectorType, bool allowTransceiver,
+                                 Voltage voltageClass) {
+    CardCount = config::BuildCardList(config::CardListRule::BoardClass, connectorType,
+                                      allowTransceiver, voltageClass, CardIds);
+}
