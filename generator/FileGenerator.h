@@ -1,0 +1,21 @@
+#pragma once
+// A text accumulator with its own file writing: entries are appended back to
+// back and saved in one go. Nothing is cut, whatever an entry's length.
+
+#include <string>
+#include <string_view>
+
+class FileGenerator {
+public:
+    void Add(std::string_view entry) { Text.append(entry); }
+    const std::string& GetText() const { return Text; }
+    void Clear() { Text.clear(); }
+
+    // Deletes an existing file, creates the folder chain when the folder is
+    // missing, writes every entry. False (without a message) when the folder
+    // or the file cannot be created or the write falls short.
+    bool SaveToFile(const std::string& fileName) const;
+
+protected:
+    std::string Text;
+};

@@ -1,0 +1,53 @@
+#pragma once
+// Groups the pins of one connector into the ports of a top-level design:
+// every run of pins NAME[n] becomes one bus port NAME spanning the indices
+// seen, every other pin a scalar port. Renders a port as a Verilog or VHDL
+// declaration (no separator, no line end).
+
+#include "model/Connector.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct PORT_INFO {
+    std::string Name; // bus base or whole pin name, spelled as in the first pin
+    bool IsBus = false;
+    std::int32_t Msb = -1; // highest index seen; -1 for a scalar
+    std::int32_t Lsb = -1; // lowest index seen; -1 for a scalar
+    IoStd IoStandard = IOSTD_3V3_LVTTL;
+    PinDirection Direction = PIN_DIR_NONE;
+    std::string Note;
+};
+
+class TPinParsing {
+public:
+    enum class NameKind { Scalar, Bus, BadIndex };
+
+    // Rebuilds the port list from the connector's active pins (pins of
+    // direction 0, and placeholders of direction 4 that no card filled, are
+    // left out). A name clash, a direction mismatch inside one port or a bus
+    // index that is not a decimal number beeps, shows the reason in an error
+    // box and returns false; the list is then incomplete.
+    bool Parse(const TConnector& connector);
+    void Clear() { Ports.clear(); }
+
+    int GetPortCount() const { return static_cast<int>(Ports.size()); }
+    const PORT_INFO& GetPort(int i) const { return Ports[static_cast<std::size_t>(i)]; }
+    // "%s\t\t%10s\t\t%s": keyword, range ("[msb:lsb]" or nothing), name.
+    std::string GetVerilogPort(int i) const;
+    // "%-16s\t:%-6s\t" name and keyword, then std_logic or
+    // std_logic_vector(msb downto lsb).
+    std::string GetVhdlPort(int i) const;
+
+    // A name whose first "[" comes before its first "]" is a bus pin: base =
+    // the text before the "[", index = the decimal number between the two
+    // (text after the "]" is ignored). BadIndex when that text is not a
+    // decimal number. Anything else is a scalar (base empty, index -1).
+    static NameKind SplitBusName(const std::string& name, std::string& base, std::int32_t& index);
+    // The first port whose name equals the given one ignoring ASCII case.
+    PORT_INFO* FindPort(const std::string& name);
+
+private:
+    std::vector<PORT_INFO> Ports;
+};

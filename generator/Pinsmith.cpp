@@ -1,0 +1,630 @@
+#include "generator/Pinsmith.h"
+
+#include "app/ConfigBoard.h"
+#include "generator/BoardText.h"
+#include "generator/HtmlGenerator.h"
+#include "generator/PinParsing.h"
+#include "platform/Assert.h"
+#include "platform/Files.h"
+#include "platform/Resources.h"
+#include "platform/Ui.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+const char* const kQuartusVersion = "\"17.1.0\"";
+const char* const kQsfBanner = "#============================================================\r\n";
+const char* const kVerilogBanner = "//=======================================================\r\n";
+const char* const kVhdlBanner = "---------------------------------------------------------\r\n";
+const char* const kSdcBanner =
+    "#**************************************************************\r\n";
+const char* const kT3 = "\r\n\r\n\r\n";
+
+// English month names, whatever the user's locale.
+const char* const kLongMonthNames[12] = {"January", "February", "March",     "April",
+                                         "May",     "June",     "July",      "August",
+                                         "September", "October", "November", "December"};
+
+const char* LongMonthName(int month) {
+    PINSMITH_ASSERT(month >= 1 && month <= 12);
+    return kLongMonthNames[month - 1];
+}
+
+// "hh:nn:ss mmmm dd, yyyy", for example 14:05:09 March 02, 2018.
+std::string ProjectDate(const platform::LocalDateTime& t) {
+    return platform::Format("%02d:%02d:%02d %s %02d, %04d", t.hour, t.minute, t.second,
+                            LongMonthName(t.month), t.day, t.year);
+}
+
+// "hh:mm:ss mmmm dd,yyyy" upper-cased, for example 14:05:09 MARCH 02,2018.
+std::string CreationDate(const platform::LocalDateTime& t) {
+    std::string s = platform::Format("%02d:%02d:%02d %s %02d,%04d", t.hour, t.minute, t.second,
+                                     LongMonthName(t.month), t.day, t.year);
+    for (char& c : s) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return s;
+}
+
+// The file name without folder and extension: the project, module and entity name.
+std::string ProjectNameOf(const std::string& fileName) {
+    return platform::ChangeFileExt(platform::ExtractFileName(fileName), "");
+}
+
+// The shared ending of every text writer: one write of the whole text; on
+// failure the reason (when the file could not be created) and then "Failed
+// to create file" with the file name.
+bool WriteTextFile(const std::string& fileName, const std::string& text) {
+    const platform::WriteResult result = platform::WriteWholeFile(fileName, text);
+    if (result.Complete(text.size())) {
+        return true;
+    }
+    if (!result.opened) {
+        const int err = errno; // left by the failed open, nothing runs after it
+        platform::ErrorBox(platform::Format("Cannot create file \"%s\". %s", fileName.c_str(),
+                                            std::strerror(err)));
+    }
+    platform::ErrorBox(platform::Format("Failed to create file %s",
+                                        platform::ExtractFileName(fileName).c_str()));
+    return false;
+}
+
+bool IsWritten(const TPin* pin) {
+    if (!pin) {
+        return false;
+    }
+    const PinDirection d = pin->GetDirection();
+    return d == PIN_DIR_INOUT || d == PIN_DIR_INPUT || d == PIN_DIR_OUTPUT;
+}
+
+// Connector headers of the top-level port lists: (name, description) or
+// name alone, between an opening and a closing rule.
+struct HeaderRules {
+    const char* open;
+    const char* close;
+};
+const HeaderRules kVerilogHeader = {"////////////", "//////////"};
+const HeaderRules kVhdlHeader = {"------------", "------------"};
+
+void AddPortListHeader(std::string& out, const TConnector& connector, const HeaderRules& rules) {
+    out += "\r\n\t";
+    out += rules.open;
+    out += ' ';
+    out += connector.GetName();
+    if (!connector.GetDescription().empty()) {
+        out += ", ";
+        out += connector.GetDescription();
+    }
+    out += ' ';
+    out += rules.close;
+    out += "\r\n";
+}
+
+// Every connector's header and its ports, each port followed by the
+// separator except the very last one of the whole list.
+template <typename Render>
+bool PortList(const TMainBoard& board, const HeaderRules& header, char separator, Render render,
+              std::string& out) {
+    TPinParsing parsing;
+    std::size_t lastSeparator = std::string::npos;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        AddPortListHeader(out, connector, header);
+        if (!parsing.Parse(connector)) {
+            return false;
+        }
+        for (int j = 0; j < parsing.GetPortCount(); ++j) {
+            out += '\t';
+            out += render(parsing, j);
+            lastSeparator = out.size();
+            out += separator;
+            out += "\r\n";
+        }
+    }
+    if (lastSeparator != std::string::npos) {
+        out.erase(lastSeparator, 1);
+    }
+    return true;
+}
+
+const char* const kFmcRowLetters[10] = {"A", "B", "C", "D", "E", "F", "G", "H", "J", "K"};
+
+// The connector's pin index column: FMC positions as row letter and number
+// (83 is C3); an index outside the ten rows shows as a plain number.
+std::string IndexCell(ConnectorType type, int index) {
+    if ((type == CONNECTOR_FMC_HPC || type == CONNECTOR_FMC_LPC) && index >= 0 && index < 400) {
+        return kFmcRowLetters[index / 40] + std::to_string(index % 40);
+    }
+    return std::to_string(index);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+bool TPinsmith::CheckPinNames(const TMainBoard& board) {
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            if (!pin || pin->GetName().empty()) {
+                continue;
+            }
+            const bool open = pin->GetName().find('[') != std::string::npos;
+            const bool close = pin->GetName().find(']') != std::string::npos;
+            if (open != close) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool TPinsmith::Generate(TMainBoard* board, const std::string& projectPath, bool vhdl) {
+    if (!CheckPinNames(*board)) {
+        return false;
+    }
+    board->SortPins();
+    using platform::ChangeFileExt;
+    return WriteQpf(ChangeFileExt(projectPath, ".qpf")) &&
+           WriteQsf(*board, ChangeFileExt(projectPath, ".qsf")) &&
+           (vhdl ? WriteVhdl(*board, ChangeFileExt(projectPath, ".vhd"))
+                 : WriteVerilog(*board, ChangeFileExt(projectPath, ".v"))) &&
+           ExportVerilogIp(*board, platform::ExtractFilePath(projectPath)) &&
+           WriteSdc(*board, ChangeFileExt(projectPath, ".sdc")) &&
+           WriteHtml(*board, ChangeFileExt(projectPath, ".htm"));
+}
+
+// ---------------------------------------------------------------------------
+// .qpf
+
+std::string TPinsmith::QpfText(const std::string& projectName, const platform::LocalDateTime& now) {
+    std::string out;
+    out += "DATE = \"" + ProjectDate(now) + "\"\r\n";
+    out += "QUARTUS_VERSION = ";
+    out += kQuartusVersion;
+    out += "\r\n";
+    out += "\r\n";
+    out += "# Revisions\r\n";
+    out += "\r\n";
+    out += "PROJECT_REVISION = \"" + projectName + "\"";
+    out += "\r\n";
+    return out;
+}
+
+bool TPinsmith::WriteQpf(const std::string& fileName) {
+    return WriteTextFile(fileName, QpfText(ProjectNameOf(fileName), platform::Now()));
+}
+
+// ---------------------------------------------------------------------------
+// .qsf
+
+std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& projectName,
+                               const platform::LocalDateTime& now) {
+    std::string out;
+    out.reserve(256 * static_cast<std::size_t>(board.GetConnectorCount()) + 4096);
+    out += kQsfBanner;
+    out += "# Build by Quelmar Pinsmith\r\n";
+    out += kQsfBanner;
+    out += "\r\n";
+
+    const std::string sga = "set_global_assignment -name";
+    out += sga + " FAMILY \"" + board.GetFamily() + "\"\r\n";
+    out += sga + " DEVICE " + board.GetDevice() + "\r\n";
+    out += sga + " TOP_LEVEL_ENTITY \"" + projectName + "\"\r\n";
+    out += sga + " ORIGINAL_QUARTUS_VERSION " + kQuartusVersion + "\r\n";
+    out += sga + " LAST_QUARTUS_VERSION " + kQuartusVersion + "\r\n";
+    out += sga + " PROJECT_CREATION_TIME_DATE \"" + CreationDate(now) + "\"\r\n";
+    if (!board.GetPackage().empty()) {
+        out += sga + " DEVICE_FILTER_PACKAGE " + board.GetPackage() + "\r\n";
+    }
+    if (board.GetPinCount() > 0) {
+        out += sga + " DEVICE_FILTER_PIN_COUNT " + std::to_string(board.GetPinCount()) + "\r\n";
+    }
+    if (!board.GetSpeedGradeText().empty()) {
+        out += sga + " DEVICE_FILTER_SPEED_GRADE " + board.GetSpeedGradeText() + "\r\n";
+    } else if (board.GetSpeedGrade() > 0) {
+        out += sga + " DEVICE_FILTER_SPEED_GRADE " + std::to_string(board.GetSpeedGrade()) +
+               "\r\n";
+    }
+    out += sga + " SDC_FILE " + projectName + ".SDC\r\n";
+
+    out += GetQsfBoardAssignments(board);
+
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        if (connector.GetActivePinCount() > 0) {
+            out += "\r\n";
+            out += kQsfBanner;
+            out += "# ";
+            out += connector.GetName();
+            if (!connector.GetDescription().empty()) {
+                out += ", ";
+                out += connector.GetDescription();
+            }
+            out += "\r\n";
+            out += kQsfBanner;
+        }
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            if (IsWritten(pin)) {
+                out += "set_instance_assignment -name IO_STANDARD \"";
+                out += pin->GetIoStandardText();
+                out += "\" -to ";
+                out += pin->GetName();
+                out += "\r\n";
+            }
+        }
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            if (IsWritten(pin) && !pin->GetLocation().empty()) {
+                out += "set_location_assignment PIN_";
+                out += pin->GetLocation();
+                out += " -to ";
+                out += pin->GetName();
+                out += "\r\n";
+            }
+        }
+    }
+
+    out += "\r\n";
+    out += kQsfBanner;
+    out += "# End of pin assignments by Quelmar Pinsmith\r\n";
+    out += kQsfBanner;
+    out += "\r\n";
+    return out;
+}
+
+bool TPinsmith::WriteQsf(const TMainBoard& board, const std::string& fileName) {
+    return WriteTextFile(fileName, QsfText(board, ProjectNameOf(fileName), platform::Now()));
+}
+
+// ---------------------------------------------------------------------------
+// Top level
+
+bool TPinsmith::GetVerilogPortList(const TMainBoard& board, std::string& text) {
+    return PortList(
+        board, kVerilogHeader, ',',
+        [](const TPinParsing& p, int j) { return p.GetVerilogPort(j); }, text);
+}
+
+bool TPinsmith::GetVhdlPortList(const TMainBoard& board, std::string& text) {
+    return PortList(
+        board, kVhdlHeader, ';', [](const TPinParsing& p, int j) { return p.GetVhdlPort(j); },
+        text);
+}
+
+bool TPinsmith::VerilogText(const TMainBoard& board, const std::string& moduleName,
+                            std::string& text) {
+    std::string ports;
+    if (!GetVerilogPortList(board, ports)) {
+        return false;
+    }
+    std::string& out = text;
+    out.clear();
+    out.reserve(ports.size() + 1024);
+    out += "\r\n";
+    out += kVerilogBanner;
+    out += "//  This code is generated by Quelmar Pinsmith\r\n";
+    out += kVerilogBanner;
+    out += "\r\n";
+    out += "module " + moduleName + "(\r\n";
+    out += ports;
+    out += ");\r\n\r\n";
+    out += "\r\n\r\n";
+    out += kVerilogBanner;
+    out += "//  REG/WIRE declarations\r\n";
+    out += kVerilogBanner;
+    out += "\r\n\r\n";
+    out += "\r\n\r\n";
+    out += kVerilogBanner;
+    out += "//  Structural coding\r\n";
+    out += kVerilogBanner;
+    out += "\r\n\r\n";
+    out += GetVerilogBoardCode(board);
+    out += "\r\nendmodule\r\n";
+    return true;
+}
+
+bool TPinsmith::VhdlText(const TMainBoard& board, const std::string& entityName,
+                         std::string& text) {
+    std::string ports;
+    if (!GetVhdlPortList(board, ports)) {
+        return false;
+    }
+    std::string& out = text;
+    out.clear();
+    out.reserve(ports.size() + 1024);
+    out += "\r\n";
+    out += kVhdlBanner;
+    out += "--  This code is generated by Quelmar Pinsmith\r\n";
+    out += kVhdlBanner;
+    out += "\r\n";
+    out += "library ieee;\r\n";
+    out += "use ieee.std_logic_1164.all;\r\n";
+    out += "\r\n";
+    out += "entity " + entityName + " is\r\n";
+    out += "port\r\n";
+    out += "(\r\n";
+    out += ports;
+    out += ");\r\n\r\n";
+    out += "end " + entityName + ";\r\n";
+    out += "\r\n\r\n";
+    out += kVhdlBanner;
+    out += "--  Structural coding\r\n";
+    out += kVhdlBanner;
+    out += "\r\n\r\n";
+    const std::string architecture = GetVhdlArchitecture(board, entityName);
+    if (!architecture.empty()) {
+        out += architecture;
+    } else {
+        out += "architecture rtl of " + entityName + " is\r\n";
+        out += "\r\n-- declare --\r\n\r\n";
+        out += "begin\r\n";
+        out += "\r\n-- body --\r\n\r\n";
+        out += "end rtl;\r\n";
+    }
+    out += "\r\n";
+    return true;
+}
+
+bool TPinsmith::WriteVerilog(const TMainBoard& board, const std::string& fileName) {
+    std::string text;
+    if (!VerilogText(board, ProjectNameOf(fileName), text)) {
+        return false; // the grouping message has been shown; no file is written
+    }
+    return WriteTextFile(fileName, text);
+}
+
+bool TPinsmith::WriteVhdl(const TMainBoard& board, const std::string& fileName) {
+    std::string text;
+    if (!VhdlText(board, ProjectNameOf(fileName), text)) {
+        return false;
+    }
+    return WriteTextFile(fileName, text);
+}
+
+// ---------------------------------------------------------------------------
+// Verilog IP
+
+bool TPinsmith::ExportResource(const std::string& fileName, const std::string& resourceName) {
+    if (platform::FileExists(fileName)) {
+        platform::DeleteFile(fileName);
+    }
+    const auto resource = platform::FindResource(resourceName);
+    if (!resource) {
+        return false;
+    }
+    const std::string folder = platform::ExtractFilePath(fileName);
+    if (!folder.empty() && !platform::DirectoryExists(folder)) {
+        platform::CreateDir(folder); // one level; a failure shows when the file is created
+    }
+    const std::string_view bytes(reinterpret_cast<const char*>(resource->data()), resource->size());
+    return platform::WriteWholeFile(fileName, bytes).Complete(bytes.size());
+}
+
+bool TPinsmith::ExportVerilogIp(const TMainBoard& board, const std::string& projectFolder) {
+    static const char* const kSi570Files[] = {
+        "si570_controller.v", "clock_divider.v",      "edge_detector.v",  "i2c_bus_controller.v",
+        "i2c_controller.v",   "i2c_reg_controller.v", "initial_config.v",
+    };
+    const BoardId id = board.GetBoardIdByte();
+    bool result = true;
+
+    // External PLL controller of boards 8, 12 and 16 (16: unless neither
+    // synthesizer is used).
+    if (id == MAINBOARD_GALDRE_X1 || id == MAINBOARD_KELMIS ||
+        (id == MAINBOARD_OMBREL && !(board.m_OmbrelConfig.I32(record::kOmbrelCdcm61004) == 1 &&
+                                     board.m_OmbrelConfig.I32(record::kOmbrelCdcm61001) == 1))) {
+        result = ExportResource(projectFolder + "EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG");
+    }
+
+    // Si570 controller set of boards 15, 16 and 18.
+    std::int32_t si570 = 0;
+    std::int32_t cdcm61004 = 0;
+    if (id == MAINBOARD_PELLIX) {
+        si570 = board.m_PellixConfig.I32(record::kPellixSi570);
+        cdcm61004 = board.m_PellixConfig.I32(record::kPellixCdcm61004);
+    } else if (id == MAINBOARD_OMBREL) {
+        si570 = board.m_OmbrelConfig.I32(record::kOmbrelSi570);
+    } else if (id == MAINBOARD_NOLVAR) {
+        si570 = board.m_NolvarConfig.I32(record::kNolvarSi570);
+        cdcm61004 = board.m_NolvarConfig.I32(record::kNolvarCdcm61004);
+    }
+    if (si570 != 0) {
+        for (const char* file : kSi570Files) {
+            if (!result) {
+                break;
+            }
+            result = ExportResource(projectFolder + file,
+                                    platform::ChangeFileExt(file, "_verilog"));
+        }
+    }
+    // CDCM61004 configuration of boards 15 and 18.
+    if (result && cdcm61004 != 0) {
+        result = ExportResource(projectFolder + "CDCM6100x_Config.v", "cdcm6100x_config_verilog");
+    }
+
+    switch (id) {
+    case MAINBOARD_ZARVIK:
+    case MAINBOARD_ZARVIK_DDR4:
+    case MAINBOARD_CALVET:
+    case MAINBOARD_ESPERN:
+    case MAINBOARD_HARVIK: {
+        TConfigBoard* m_pConfigBoard = board.m_pConfigBoard;
+        PINSMITH_ASSERT(m_pConfigBoard);
+        result = m_pConfigBoard->ExportIpFiles(projectFolder);
+        break;
+    }
+    default:
+        break;
+    }
+
+    if (!result) {
+        platform::ErrorBox("Failed to export verilog IP");
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// .sdc
+
+std::string TPinsmith::SdcText(const TMainBoard& board) {
+    std::string out;
+    out.reserve(4096);
+    out += kSdcBanner;
+    out += "# This .sdc file is created by Quelmar Tool.\r\n";
+    out += "# Users are recommended to modify this file to match users logic.\r\n";
+    out += kSdcBanner;
+    out += "\r\n";
+    out += kSdcBanner;
+    out += "# Create Clock\r\n";
+    out += kSdcBanner;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            // Inactive clock pins keep their constraint; an unfilled card
+            // placeholder is no signal at all.
+            if (!pin || !pin->IsClockPin() || pin->GetDirection() == PIN_DIR_FROM_CARD) {
+                continue;
+            }
+            if (!pin->GetFrequency().empty()) {
+                out += "create_clock -period \"" + pin->GetFrequency() + "\" [get_ports " +
+                       pin->GetName() + "]\r\n";
+            } else if (pin->GetPeriodNs() != 0) {
+                out += platform::Format("create_clock -period %.3fns [get_ports %s]\r\n",
+                                        static_cast<double>(pin->GetPeriodNs()),
+                                        pin->GetName().c_str());
+            }
+        }
+    }
+    out += "\r\n";
+    out += GetSdcBoardClocks(board);
+    out += GetSdcJtagConstraints(board);
+
+    const auto section = [&out](const char* title) {
+        out += kSdcBanner;
+        out += title;
+        out += kSdcBanner;
+    };
+    section("# Create Generated Clock\r\n");
+    out += "derive_pll_clocks\r\n";
+    out += kT3;
+    section("# Set Clock Latency\r\n");
+    out += kT3;
+    section("# Set Clock Uncertainty\r\n");
+    out += "derive_clock_uncertainty\r\n";
+    out += kT3;
+    section("# Set Input Delay\r\n");
+    out += GetSdcInputDelays(board);
+    out += kT3;
+    section("# Set Output Delay\r\n");
+    out += GetSdcOutputDelays(board);
+    out += kT3;
+    for (const char* title :
+         {"# Set Clock Groups\r\n", "# Set False Path\r\n", "# Set Multicycle Path\r\n",
+          "# Set Maximum Delay\r\n", "# Set Minimum Delay\r\n", "# Set Input Transition\r\n",
+          "# Set Load\r\n"}) {
+        section(title);
+        out += kT3;
+    }
+    return out;
+}
+
+bool TPinsmith::WriteSdc(const TMainBoard& board, const std::string& fileName) {
+    return WriteTextFile(fileName, SdcText(board));
+}
+
+// ---------------------------------------------------------------------------
+// .htm
+
+namespace {
+
+void FillHtml(const TMainBoard& board, THtmlGenerator& html) {
+    html.BeginHtml();
+    html.AddHeading(GetBoardName(board.GetBoardIdByte()) + " Configuration", 1, "center");
+    html.AddBreaks(2);
+    html.AddHeading("Pin Assignments:", 2, "left");
+    html.BeginList(false);
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const std::string& name = board.GetConnector(c)->GetName();
+        html.AddLink(name, THtmlGenerator::ListItem(name));
+        html.AddBreaks(1);
+    }
+    html.EndList(false);
+    html.AddBreaks(3);
+    html.AddHeading("Pin Assignment Table:", 2, "left");
+
+    const std::string left = "left";
+    const std::string none;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        const ConnectorType type = connector.GetType();
+        const ConnectorType attached = connector.GetAttachedType();
+        const bool expansion = type != CONNECTOR_NONE;
+        // A daughter column needs a merged card; a connector of its own type
+        // still waiting for one has none.
+        const bool daughterColumn = expansion && attached != type && attached != CONNECTOR_NONE;
+
+        html.AddAnchor(connector.GetName(), none);
+        html.BeginTable(true, expansion ? connector.GetDescription() : connector.GetName(), left);
+        html.AddBreaks(2);
+        html.BeginRow();
+        for (const char* title : {"Name", "Location", "Direction", "Standard"}) {
+            html.AddCell(title, left, true, "Khaki");
+        }
+        if (expansion) {
+            html.AddCell(ConnectorTypeName(type) + " Pin Index", left, true, "Khaki");
+        }
+        if (daughterColumn) {
+            html.AddCell("Daughter " + ConnectorTypeName(attached) + " Pin Index", left, true,
+                         "Khaki");
+        }
+        html.EndRow();
+
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            if (!IsWritten(pin)) {
+                continue;
+            }
+            html.BeginRow();
+            html.AddCell(pin->GetName(), left, false, none);
+            if (expansion && !pin->GetName().empty() && pin->GetName()[0] == '$') {
+                html.AddCell("-", left, false, none);
+                html.AddCell("-", left, false, none);
+                html.AddCell("-", left, false, none);
+            } else {
+                html.AddCell(pin->GetLocation(), left, false, none);
+                html.AddCell(pin->GetDirectionText(), left, false, none);
+                html.AddCell(pin->GetIoStandardText(), left, false, none);
+            }
+            if (expansion) {
+                html.AddCell(IndexCell(type, pin->GetPinIndex()), left, false, none);
+            }
+            if (daughterColumn) {
+                html.AddCell(pin->GetPinIndexText(), left, false, none);
+            }
+            html.EndRow();
+        }
+        html.EndTable();
+    }
+    html.EndHtml();
+}
+
+} // namespace
+
+std::string TPinsmith::HtmlText(const TMainBoard& board) {
+    THtmlGenerator html;
+    FillHtml(board, html);
+    return html.GetText();
+}
+
+bool TPinsmith::WriteHtml(const TMainBoard& board, const std::string& fileName) {
+    THtmlGenerator html;
+    FillHtml(board, html);
+    return html.SaveToFile(fileName);
+}

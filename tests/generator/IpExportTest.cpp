@@ -1,0 +1,161 @@
+// Export of embedded Verilog modules into the project folder, over the
+// test resources that stand in for the boards' modules.
+
+#include "generator/Pinsmith.h"
+#include "generator/SampleModels.h"
+#include "platform/Files.h"
+#include "platform/Resources.h"
+#include "platform/ScriptedUi.h"
+#include "support/TempDir.h"
+#include "support/TestResources.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::vector<std::string> kSi570Set = {
+    "clock_divider.v",    "edge_detector.v",      "i2c_bus_controller.v", "i2c_controller.v",
+    "i2c_reg_controller.v", "initial_config.v",   "si570_controller.v"};
+
+class IpExport : public testing::Test {
+protected:
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(dir.Path())) {
+            names.push_back(std::filesystem::relative(e.path(), dir.Path()).generic_string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    bool Export(const TMainBoard& board) { return writer.ExportVerilogIp(board, dir.Path()); }
+
+    TestResources resources;
+    TempDir dir;
+    platform::ScriptedUi ui;
+    TPinsmith writer;
+};
+
+std::vector<std::string> Plus(std::vector<std::string> files, std::vector<std::string> more) {
+    files.insert(files.end(), more.begin(), more.end());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+} // namespace
+
+TEST_F(IpExport, BoardsWithoutModules) {
+    for (BoardId id : {MAINBOARD_ILMARCH, MAINBOARD_SOLLEN, MAINBOARD_FALMOR, MAINBOARD_GRISTEL,
+                       MAINBOARD_MARWEN}) {
+        TMainBoard board;
+        board.m_BoardId = id;
+        EXPECT_TRUE(Export(board));
+    }
+    EXPECT_TRUE(Files().empty());
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(IpExport, ExternalPllBoards) {
+    for (BoardId id : {MAINBOARD_GALDRE_X1, MAINBOARD_KELMIS}) {
+        TMainBoard board; // the external-PLL option is off: the file comes anyway
+        board.m_BoardId = id;
+        ASSERT_TRUE(platform::WriteWholeFile(dir.File("EXT_PLL_CTRL.v"), "older").opened);
+        EXPECT_TRUE(Export(board));
+        EXPECT_EQ(Files(), std::vector<std::string>{"EXT_PLL_CTRL.v"});
+        std::string text;
+        ASSERT_TRUE(platform::ReadWholeFile(dir.File("EXT_PLL_CTRL.v"), text));
+        const auto resource = platform::FindResource("ext_pll_ctrl_verilog");
+        ASSERT_TRUE(resource);
+        EXPECT_EQ(text, std::string(reinterpret_cast<const char*>(resource->data()),
+                                    resource->size()));
+    }
+}
+
+TEST_F(IpExport, Ombrel) {
+    TMainBoard board;
+    board.m_BoardId = MAINBOARD_OMBREL;
+    board.m_OmbrelConfig.SetI32(168, 1);
+    board.m_OmbrelConfig.SetI32(172, 1);
+    EXPECT_TRUE(Export(board)); // neither synthesizer used, no Si570
+    EXPECT_TRUE(Files().empty());
+
+    board.m_OmbrelConfig.SetI32(164, 3);
+    EXPECT_TRUE(Export(board));
+    EXPECT_EQ(Files(), kSi570Set);
+
+    board.m_OmbrelConfig.SetI32(172, 0); // the CDCM61001 left unchanged
+    EXPECT_TRUE(Export(board));
+    EXPECT_EQ(Files(), Plus(kSi570Set, {"EXT_PLL_CTRL.v"}));
+}
+
+TEST_F(IpExport, PellixAndNolvar) {
+    TMainBoard pellix;
+    pellix.m_BoardId = MAINBOARD_PELLIX;
+    pellix.m_PellixConfig.SetI32(160, 5);
+    EXPECT_TRUE(Export(pellix));
+    EXPECT_EQ(Files(), std::vector<std::string>{"CDCM6100x_Config.v"});
+
+    TempDir other;
+    TMainBoard nolvar;
+    nolvar.m_BoardId = MAINBOARD_NOLVAR;
+    nolvar.m_NolvarConfig.SetI32(156, 2);
+    nolvar.m_NolvarConfig.SetI32(160, 1);
+    EXPECT_TRUE(writer.ExportVerilogIp(nolvar, other.Path()));
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(other.Path())) {
+        names.push_back(e.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, Plus(kSi570Set, {"CDCM6100x_Config.v"}));
+}
+
+TEST_F(IpExport, FirstFailingFileEndsTheExport) {
+    // A folder in the place of clock_divider.v: neither deleted nor replaced.
+    std::filesystem::create_directory(dir.File("clock_divider.v"));
+    TMainBoard board;
+    board.m_BoardId = MAINBOARD_NOLVAR;
+    board.m_NolvarConfig.SetI32(156, 1);
+    board.m_NolvarConfig.SetI32(160, 1);
+    EXPECT_FALSE(Export(board));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"clock_divider.v", "si570_controller.v"}));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "Failed to export verilog IP");
+}
+
+TEST_F(IpExport, SettingsObjectBoards) {
+    for (BoardId id : {MAINBOARD_ZARVIK, MAINBOARD_ZARVIK_DDR4, MAINBOARD_CALVET,
+                       MAINBOARD_ESPERN, MAINBOARD_HARVIK}) {
+        sample::TestConfigBoard config;
+        config.exports = {{"si5340_test.v", "SI5340_TEST_VERILOG"}};
+        config.exportFolder = "si5340_controller";
+        TMainBoard board;
+        board.m_BoardId = id;
+        board.m_pConfigBoard = &config;
+        EXPECT_TRUE(Export(board));
+        EXPECT_EQ(config.exportCalls, std::vector<std::string>{dir.Path()});
+    }
+    EXPECT_EQ(Files(), (std::vector<std::string>{"si5340_controller",
+                                                 "si5340_controller/si5340_test.v"}));
+
+    sample::TestConfigBoard failing;
+    failing.exports = {{"x.v", "NO_SUCH_RESOURCE"}};
+    TMainBoard board;
+    board.m_BoardId = MAINBOARD_CALVET;
+    board.m_pConfigBoard = &failing;
+    EXPECT_FALSE(Export(board));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "Failed to export verilog IP");
+}
+
+TEST_F(IpExport, ExportResourceRules) {
+    // An older file of the name goes even when the resource does not exist.
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("old.v"), "x").opened);
+    EXPECT_FALSE(TPinsmith::ExportResource(dir.File("old.v"), "NO_SUCH_RESOURCE"));
+    EXPECT_FALSE(platform::FileExists(dir.File("old.v")));
+    // One missing folder level is created; two are not.
+    EXPECT_TRUE(TPinsmith::ExportResource(dir.File("one/m.v"), "test_module_verilog"));
+    EXPECT_FALSE(TPinsmith::ExportResource(dir.File("a/b/m.v"), "test_module_verilog"));
+    EXPECT_FALSE(platform::DirectoryExists(dir.File("a")));
+    EXPECT_TRUE(ui.Boxes().empty());
+}

@@ -1,0 +1,231 @@
+// The writer chain of TPinsmith::Generate: the pin-name check, file names,
+// the order of the steps and where a failure stops them.
+
+#include "generator/Pinsmith.h"
+#include "generator/SampleModels.h"
+#include "platform/Files.h"
+#include "platform/ScriptedUi.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+std::string Read(const std::string& file) {
+    std::string text;
+    EXPECT_TRUE(platform::ReadWholeFile(file, text)) << file;
+    return text;
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TConnector* Group(TMainBoard& board, std::initializer_list<const char*> names) {
+    auto* c = board.AddConnector(new TConnector("G", "", CONNECTOR_NONE, -1));
+    int n = 0;
+    for (const char* name : names) {
+        c->AddPin(name ? new TPin(name, "A" + std::to_string(++n), PIN_DIR_INPUT,
+                                  IOSTD_3V3_LVTTL, 0)
+                       : nullptr);
+    }
+    return c;
+}
+
+class Generate : public testing::Test {
+protected:
+    Generate() { platform::SetFixedClock(sample::FixedTime()); }
+    ~Generate() override { platform::SetFixedClock(std::nullopt); }
+
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+            names.push_back(e.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempDir dir;
+    platform::ScriptedUi ui;
+    TPinsmith writer;
+};
+
+} // namespace
+
+TEST(CheckPinNames, UnpairedBrackets) {
+    struct Row {
+        const char* name;
+        bool ok;
+    };
+    for (const Row& row : {Row{"DATA[3", false}, Row{"DATA3]", false}, Row{"DATA[3]", true},
+                           Row{"DATA]3[", true}, Row{"", true}, Row{"PLAIN", true}}) {
+        TMainBoard board;
+        Group(board, {"A", nullptr, row.name});
+        EXPECT_EQ(TPinsmith::CheckPinNames(board), row.ok) << row.name;
+    }
+}
+
+TEST_F(Generate, UnpairedBracketWritesNothing) {
+    TMainBoard board;
+    sample::BuildGroups(board);
+    Group(board, {"OK", "DATA[3"});
+    EXPECT_FALSE(writer.Generate(&board, dir.File("abc.qpf"), false));
+    EXPECT_TRUE(Files().empty());
+    EXPECT_TRUE(ui.Boxes().empty());
+    // Nothing was sorted either.
+    EXPECT_EQ(board.GetConnector(2)->GetPin(0)->GetName(), "LED[11]");
+}
+
+TEST_F(Generate, FileNamesFollowTheProjectPath) {
+    TMainBoard board;
+    sample::BuildGroups(board);
+    ASSERT_TRUE(writer.Generate(&board, dir.File("abc.txt"), false));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"abc.htm", "abc.qpf", "abc.qsf", "abc.sdc",
+                                                 "abc.v"}));
+    EXPECT_TRUE(Has(Read(dir.File("abc.qpf")), "PROJECT_REVISION = \"abc\"\r\n"));
+    EXPECT_TRUE(Has(Read(dir.File("abc.v")), "module abc(\r\n"));
+}
+
+TEST_F(Generate, DottedProjectName) {
+    TMainBoard board;
+    sample::BuildGroups(board);
+    ASSERT_TRUE(writer.Generate(&board, dir.File("my.top.qpf"), true));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"my.top.htm", "my.top.qpf", "my.top.qsf",
+                                                 "my.top.sdc", "my.top.vhd"}));
+    const std::string qsf = Read(dir.File("my.top.qsf"));
+    EXPECT_TRUE(Has(qsf, "TOP_LEVEL_ENTITY \"my.top\"\r\n"));
+    EXPECT_TRUE(Has(qsf, "SDC_FILE my.top.SDC\r\n"));
+    EXPECT_TRUE(Has(Read(dir.File("my.top.vhd")), "entity my.top is\r\n"));
+}
+
+TEST_F(Generate, SecondRunReplacesEveryFile) {
+    for (const char* ext : {".qpf", ".qsf", ".v", ".sdc", ".htm"}) {
+        const std::string junk(100000, 'x');
+        ASSERT_TRUE(platform::WriteWholeFile(dir.File(std::string("abc") + ext), junk).opened);
+    }
+    TMainBoard board;
+    sample::BuildGroups(board);
+    ASSERT_TRUE(writer.Generate(&board, dir.File("abc.qpf"), false));
+    EXPECT_EQ(Read(dir.File("abc.qpf")), TPinsmith::QpfText("abc", sample::FixedTime()));
+    EXPECT_EQ(Read(dir.File("abc.qsf")), TPinsmith::QsfText(board, "abc", sample::FixedTime()));
+    EXPECT_EQ(Read(dir.File("abc.sdc")), TPinsmith::SdcText(board));
+    EXPECT_EQ(Read(dir.File("abc.htm")), TPinsmith::HtmlText(board));
+    std::string v;
+    ASSERT_TRUE(TPinsmith::VerilogText(board, "abc", v));
+    EXPECT_EQ(Read(dir.File("abc.v")), v);
+}
+
+TEST_F(Generate, ChainStopsAtTheFirstFailure) {
+    // The .qsf cannot be created (a folder holds its name); an older .sdc
+    // stays as it was.
+    std::filesystem::create_directory(dir.File("abc.qsf"));
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("abc.sdc"), "old").opened);
+    TMainBoard board;
+    sample::BuildGroups(board);
+    EXPECT_FALSE(writer.Generate(&board, dir.File("abc.qpf"), false));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"abc.qpf", "abc.qsf", "abc.sdc"}));
+    EXPECT_EQ(Read(dir.File("abc.sdc")), "old");
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[0].kind, platform::MsgKind::Error);
+    EXPECT_TRUE(Has(ui.Boxes()[0].text, "Cannot create file \"" + dir.File("abc.qsf") + "\"."))
+        << ui.Boxes()[0].text;
+    EXPECT_EQ(ui.Boxes()[1].text, "Failed to create file abc.qsf");
+}
+
+TEST_F(Generate, ShortWriteIsAFailureWithoutReason) {
+    // /dev/full accepts the open and refuses the bytes.
+    EXPECT_FALSE(writer.WriteQpf("/dev/full"));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "Failed to create file full");
+}
+
+TEST_F(Generate, PortGroupingFailureStopsBeforeTheTopLevel) {
+    for (const bool vhdl : {false, true}) {
+        TempDir folder;
+        ui.Clear();
+        TMainBoard board;
+        sample::BuildGroups(board);
+        Group(board, {"CLOCK_50", "clock_50"});
+        EXPECT_FALSE(writer.Generate(&board, folder.File("abc.qpf"), vhdl));
+        EXPECT_TRUE(platform::FileExists(folder.File("abc.qsf")));
+        EXPECT_FALSE(platform::FileExists(folder.File(vhdl ? "abc.vhd" : "abc.v")));
+        EXPECT_FALSE(platform::FileExists(folder.File("abc.sdc")));
+        EXPECT_EQ(ui.BeepCount(), 1);
+        ASSERT_EQ(ui.Boxes().size(), 1u);
+        EXPECT_EQ(ui.Boxes()[0].text, "CLOCK_50");
+    }
+}
+
+TEST_F(Generate, UnfilledPlaceholdersAreSkippedEverywhere) {
+    TMainBoard board;
+    sample::SetCycloneV(board, MAINBOARD_ILMARCH);
+    sample::ModelBuilder b(board);
+    b.Pin(b.Group("CLOCK"), "CLOCK_50", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 50.0f);
+    TConnector* gpio = b.Expansion("GPIO_0", "GPIO_0 connect to nothing yet", CONNECTOR_GPIO40,
+                                   CONNECTOR_ID_GPIO_0, 4);
+    gpio->GetPin(0)->SetName("HALF_DONE");
+    gpio->GetPin(0)->SetIsClock(1);
+    gpio->GetPin(0)->SetFrequency("10.000000 MHz");
+    gpio->SetAttachedType(CONNECTOR_GPIO40);
+
+    const std::string qsf = TPinsmith::QsfText(board, "abc", sample::FixedTime());
+    EXPECT_TRUE(Has(qsf, "# GPIO_0, GPIO_0 connect to nothing yet\r\n#====="));
+    EXPECT_FALSE(Has(qsf, "HALF_DONE"));
+    std::string v;
+    ASSERT_TRUE(TPinsmith::VerilogText(board, "abc", v));
+    EXPECT_FALSE(Has(v, "HALF_DONE"));
+    EXPECT_TRUE(Has(v, "CLOCK_50\r\n\r\n\t//////////// GPIO_0, GPIO_0 connect to nothing yet"));
+    std::string vhd;
+    ASSERT_TRUE(TPinsmith::VhdlText(board, "abc", vhd));
+    EXPECT_FALSE(Has(vhd, "HALF_DONE"));
+    EXPECT_FALSE(Has(TPinsmith::SdcText(board), "HALF_DONE"));
+    const std::string htm = TPinsmith::HtmlText(board);
+    EXPECT_FALSE(Has(htm, "HALF_DONE"));
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(Generate, LongNamesAreNotCut) {
+    TMainBoard board;
+    sample::SetCycloneV(board, MAINBOARD_ILMARCH);
+    sample::ModelBuilder b(board);
+    const std::string longName = "N" + std::string(2000, 'a');
+    b.Pin(b.Group(std::string(1500, 'G')), longName, PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 50.0f);
+    ASSERT_TRUE(writer.Generate(&board, dir.File("abc.qpf"), false));
+    for (const char* ext : {".qsf", ".v", ".sdc", ".htm"}) {
+        EXPECT_TRUE(Has(Read(dir.File(std::string("abc") + ext)), longName)) << ext;
+    }
+    EXPECT_TRUE(Has(Read(dir.File("abc.htm")),
+                    "   <td align=\"left\">" + longName + "</td>\r\n"));
+}
+
+TEST(ProjectFile, SixLinesWithEnglishDates) {
+    const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
+                            "July",    "August",   "September", "October", "November", "December"};
+    for (int m = 1; m <= 12; ++m) {
+        platform::LocalDateTime t = sample::FixedTime();
+        t.month = m;
+        t.day = 9;
+        t.hour = 7;
+        t.year = 2026;
+        const std::string qpf = TPinsmith::QpfText("abc", t);
+        EXPECT_EQ(qpf, std::string("DATE = \"07:05:09 ") + months[m - 1] +
+                           " 09, 2026\"\r\nQUARTUS_VERSION = \"17.1.0\"\r\n\r\n# Revisions\r\n\r\n"
+                           "PROJECT_REVISION = \"abc\"\r\n");
+        std::string upper = months[m - 1];
+        for (char& c : upper) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        TMainBoard board;
+        board.m_BoardId = MAINBOARD_ILMARCH;
+        EXPECT_TRUE(Has(TPinsmith::QsfText(board, "abc", t),
+                        "PROJECT_CREATION_TIME_DATE \"07:05:09 " + upper + " 09,2026\"\r\n"));
+    }
+}
+
+TEST_F(Generate, WriterUsesTheClock) {
+    ASSERT_TRUE(writer.WriteQpf(dir.File("p.qpf")));
+    EXPECT_EQ(Read(dir.File("p.qpf")).substr(0, 33), "DATE = \"14:05:09 March 02, 2018\"\r");
+}

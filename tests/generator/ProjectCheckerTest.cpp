@@ -1,0 +1,171 @@
+// The real-tool checker must notice what it is there to notice: each test
+// generates a good project, spoils one file and expects the matching problem.
+
+#include "generator/Pinsmith.h"
+#include "generator/SampleModels.h"
+#include "platform/Files.h"
+#include "platform/ScriptedUi.h"
+#include "support/ProjectChecker.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+std::string Read(const std::string& file) {
+    std::string text;
+    EXPECT_TRUE(platform::ReadWholeFile(file, text));
+    return text;
+}
+
+void Write(const std::string& file, const std::string& text) {
+    EXPECT_TRUE(platform::WriteWholeFile(file, text).Complete(text.size()));
+}
+
+void Replace(const std::string& file, const std::string& from, const std::string& to) {
+    std::string text = Read(file);
+    const std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+    Write(file, text);
+}
+
+std::string Joined(const std::vector<std::string>& problems) {
+    std::string all;
+    for (const std::string& p : problems) {
+        all += p + "\n";
+    }
+    return all;
+}
+
+class ProjectChecker : public testing::Test {
+protected:
+    void Generate(bool vhdl = false) {
+        TMainBoard board;
+        if (vhdl) {
+            sample::BuildVhdl(board);
+        } else {
+            sample::BuildGroups(board);
+        }
+        platform::ScriptedUi ui;
+        TPinsmith writer;
+        ASSERT_TRUE(writer.Generate(&board, dir.File("p.qpf"), vhdl));
+    }
+    std::string File(const char* ext) { return dir.File(std::string("p") + ext); }
+    std::vector<std::string> Check() { return checker::CheckProject(dir.Path(), "p"); }
+    // Some problem contains the text.
+    void ExpectProblem(const std::string& text) {
+        const std::vector<std::string> problems = Check();
+        bool found = false;
+        for (const std::string& p : problems) {
+            found = found || p.find(text) != std::string::npos;
+        }
+        EXPECT_TRUE(found) << "expected a problem with \"" << text << "\", got:\n"
+                           << Joined(problems);
+    }
+
+    TempDir dir;
+};
+
+TEST_F(ProjectChecker, AcceptsAGoodProject) {
+    Generate();
+    EXPECT_TRUE(Check().empty()) << Joined(Check());
+}
+
+TEST_F(ProjectChecker, PortWithoutLocation) {
+    Generate();
+    Replace(File(".qsf"), "set_location_assignment PIN_A1 -to CLOCK_50_B3B\r\n", "");
+    ExpectProblem("port CLOCK_50_B3B has 0 locations");
+}
+
+TEST_F(ProjectChecker, PortWithTwoStandards) {
+    Generate();
+    Replace(File(".qsf"), "set_location_assignment PIN_A1",
+            "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to CLOCK_50_B3B\r\n"
+            "set_location_assignment PIN_A1");
+    ExpectProblem("port CLOCK_50_B3B has 2 I/O standards");
+}
+
+TEST_F(ProjectChecker, LocationGivenTwice) {
+    Generate();
+    Replace(File(".qsf"), "PIN_A2 -to CLOCK_50_B4A", "PIN_A1 -to CLOCK_50_B4A");
+    ExpectProblem("location PIN_A1 is given to");
+}
+
+TEST_F(ProjectChecker, TargetThatIsNoPort) {
+    Generate();
+    Replace(File(".qsf"), "-to CLOCK_50_B4A\r\n", "-to CLOCK_51\r\n");
+    ExpectProblem("CLOCK_51 is not a port");
+}
+
+TEST_F(ProjectChecker, CommandQuartusWouldNotKnow) {
+    Generate();
+    Replace(File(".qsf"), "set_global_assignment -name FAMILY",
+            "exec rm -rf /\r\nset_global_assignment -name FAMILY");
+    ExpectProblem("invalid command name \"exec\"");
+}
+
+TEST_F(ProjectChecker, MissingGlobalsAndWrongNames) {
+    Generate();
+    Replace(File(".qsf"), "set_global_assignment -name DEVICE 5CGXFC9D6F27C7\r\n", "");
+    Replace(File(".qsf"), "SDC_FILE p.SDC", "SDC_FILE q.SDC");
+    Replace(File(".qsf"), "TOP_LEVEL_ENTITY \"p\"", "TOP_LEVEL_ENTITY \"q\"");
+    ExpectProblem("DEVICE is missing");
+    ExpectProblem("SDC_FILE names \"q.SDC\"");
+    ExpectProblem("TOP_LEVEL_ENTITY is \"q\"");
+}
+
+TEST_F(ProjectChecker, ClockOnAMissingPortAndUnknownClock) {
+    Generate();
+    Replace(File(".sdc"), "[get_ports CLOCK_27]", "[get_ports CLOCK_28]");
+    Replace(File(".sdc"), "derive_pll_clocks\r\n",
+            "derive_pll_clocks\r\nset_input_delay -clock nosuch 1.0 [get_ports KEY*]\r\n");
+    ExpectProblem("CLOCK_28 matches no port");
+    ExpectProblem("clock nosuch is not defined");
+}
+
+TEST_F(ProjectChecker, VerilogThatDoesNotCompile) {
+    Generate();
+    Replace(File(".v"), "\r\nendmodule", "\r\nassign NO_SUCH_NET = 1'b0;\r\nendmodule");
+    ExpectProblem("iverilog");
+    ExpectProblem("verilator");
+}
+
+TEST_F(ProjectChecker, VhdlThatDoesNotAnalyse) {
+    Generate(true);
+    Replace(File(".vhd"), "end rtl;", "end rtl");
+    ExpectProblem("ghdl");
+}
+
+TEST_F(ProjectChecker, ReportThatDisagreesWithTheSettings) {
+    Generate();
+    Replace(File(".htm"), "<td align=\"left\">A1</td>", "<td align=\"left\">B1</td>");
+    ExpectProblem("htm: CLOCK_50_B3B at \"B1\"");
+}
+
+TEST_F(ProjectChecker, ReportThatIsNoHtml) {
+    Generate();
+    Replace(File(".htm"), "<h2 align=\"left\">", "<h2 align=\"left\"<<");
+    ExpectProblem("xmllint");
+}
+
+TEST_F(ProjectChecker, MissingToolIsAProblem) {
+    Generate();
+    const std::string path = std::getenv("PATH");
+    TempDir empty;
+    setenv("PATH", empty.Path().c_str(), 1);
+    const std::vector<std::string> problems = Check();
+    setenv("PATH", path.c_str(), 1);
+    for (const char* tool : {"iverilog", "verilator", "tclsh", "xmllint"}) {
+        bool found = false;
+        for (const std::string& p : problems) {
+            found = found || p == std::string(tool) + ": not installed";
+        }
+        EXPECT_TRUE(found) << tool << "\n" << Joined(problems);
+    }
+}
+
+} // namespace

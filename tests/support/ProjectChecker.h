@@ -1,0 +1,39 @@
+#pragma once
+// Checks a generated Quartus project with real tools, so that a project that
+// Pinsmith writes is known to be readable by more than our own tests:
+//   - iverilog -t null and verilator --lint-only -Wall accept the top-level
+//     .v together with every other .v of the project folder (exported IP);
+//   - ghdl -s (and ghdl -a) accept the top-level .vhd;
+//   - tclsh evaluates the .qsf and .sdc in safe interpreters that know only
+//     the Quartus commands a project may use (support/quartus_check.tcl):
+//     every top-level port bit has one location and one I/O standard, no
+//     location is given twice, every -to and get_ports target is a port,
+//     SDC_FILE names the timing file, FAMILY and DEVICE are present,
+//     TOP_LEVEL_ENTITY is the project;
+//   - xmllint --html --noout accepts the .htm, whose rows agree with the
+//     .qsf (location and I/O standard of every port bit) and the ports;
+//   - the .qpf names the project as its revision.
+// A tool that is not installed is a problem like any other.
+
+#include <string>
+#include <vector>
+
+namespace checker {
+
+// Problems found in the project <folder>/<projectName>.*; empty when every
+// tool accepts it. Each problem names the tool or file it comes from.
+std::vector<std::string> CheckProject(const std::string& folder, const std::string& projectName);
+
+// One top-level port bit ("LED[3]" or "CLOCK_50") and its direction
+// ("input", "output" or "inout").
+struct PortBit {
+    std::string name;
+    std::string direction;
+};
+
+// The port bits of a generated top-level file (.v or .vhd), in order; false
+// with a problem added when the port list cannot be read.
+bool ReadTopLevelPorts(const std::string& file, std::vector<PortBit>& ports,
+                       std::vector<std::string>& problems);
+
+} // namespace checker
