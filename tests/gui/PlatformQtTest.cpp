@@ -1,0 +1,183 @@
+#include "GuiSupport.h"
+
+#include "platform/Files.h"
+#include "platform/qt/Desktop.h"
+#include "platform/qt/IniFile.h"
+#include "platform/qt/Pictures.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtUi.h"
+
+#include <QBuffer>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+class IniTest : public GuiTest {
+protected:
+    std::string path() const { return dir.File("p.INI"); }
+    void Put(const std::string& text) {
+        ASSERT_TRUE(platform::WriteWholeFile(path(), text).opened);
+    }
+    std::string Get() const {
+        std::string text;
+        platform::ReadWholeFile(path(), text);
+        return text;
+    }
+};
+
+TEST_F(IniTest, WritesTheStandardTextForm) {
+    ASSERT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 37));
+    EXPECT_EQ(Get(), "[Pinsmith]\r\nMainBoard=37\r\n");
+    EXPECT_EQ(platform::qt::ReadIniInteger(path(), "Pinsmith", "MainBoard", 0), 37);
+    ASSERT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", -1));
+    EXPECT_EQ(Get(), "[Pinsmith]\r\nMainBoard=-1\r\n");
+}
+
+TEST_F(IniTest, KeepsEverythingElse) {
+    Put("; note\n[a]\nx=1\n\n[PINSMITH]\nother=2\nmainboard=5\n[b]\ny=3\n");
+    ASSERT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 37));
+    EXPECT_EQ(Get(), "; note\r\n[a]\r\nx=1\r\n\r\n[PINSMITH]\r\nother=2\r\nMainBoard=37\r\n"
+                     "[b]\r\ny=3\r\n");
+    Put("[Pinsmith]\r\nother=2\r\n\r\n[b]\r\n");
+    ASSERT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 4));
+    EXPECT_EQ(Get(), "[Pinsmith]\r\nother=2\r\nMainBoard=4\r\n\r\n[b]\r\n");
+}
+
+TEST_F(IniTest, ReadsWhatIsThereOrTheFallback) {
+    struct Case {
+        const char* text;
+        int expected;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"[Pinsmith]\r\nMainBoard=12\r\n", 12},
+             {"[ pinsmith ]\nMAINBOARD = 7\n", 7},
+             {"[Pinsmith]\nMainBoard=abc\n", -9},
+             {"[Pinsmith]\nMainBoard=\n", -9},
+             {"[Other]\nMainBoard=3\n", -9},
+             {"MainBoard=3\n", -9},
+             {"[Pinsmith]\nMainBoard=99999999999999\n", -9},
+             {"", -9},
+         }) {
+        Put(c.text);
+        EXPECT_EQ(platform::qt::ReadIniInteger(path(), "Pinsmith", "MainBoard", -9), c.expected)
+            << c.text;
+    }
+    EXPECT_EQ(platform::qt::ReadIniInteger(dir.File("none.INI"), "Pinsmith", "MainBoard", -9), -9);
+    EXPECT_FALSE(platform::qt::WriteIniInteger(dir.File("no/such/x.INI"), "Pinsmith", "K", 1));
+}
+
+TEST(QtDialogs, FilterPatternsMatchWithoutRegardToCase) {
+    const QStringList filters =
+        platform::qt::NameFilters("Board Configuration Files (*.cfg)|*.CFG");
+    ASSERT_EQ(filters.size(), 1);
+    EXPECT_EQ(filters[0], "Board Configuration Files (*.cfg) (*.[cC][fF][gG])");
+    const QRegularExpression pattern =
+        QRegularExpression::fromWildcard(QStringLiteral("*.[cC][fF][gG]"), Qt::CaseSensitive);
+    for (const char* name : {"a.cfg", "B.CFG", "c.Cfg"}) {
+        EXPECT_TRUE(pattern.match(name).hasMatch()) << name;
+    }
+    EXPECT_FALSE(pattern.match("a.qpf").hasMatch());
+    EXPECT_EQ(platform::qt::NameFilters("A (*.a)|*.A|B (*.b;*.c)|*.B;*.C").size(), 2);
+    EXPECT_TRUE(platform::qt::NameFilters("").isEmpty());
+}
+
+TEST(QtUi, BoxTextTurnsCrLfIntoLineBreaks) {
+    EXPECT_EQ(platform::qt::BoxText("one\r\ntwo\r\n%s"), "one\ntwo\n%s");
+}
+
+TEST(Desktop, CtrlStateAndScreen) {
+    EXPECT_FALSE(platform::qt::IsLeftCtrlDown());
+    platform::qt::SetCtrlDownForTests(true);
+    EXPECT_TRUE(platform::qt::IsLeftCtrlDown());
+    platform::qt::SetCtrlDownForTests(std::nullopt);
+    platform::qt::SetScreenSizeForTests(QSize(640, 480));
+    EXPECT_EQ(platform::qt::ScreenSize(), QSize(640, 480));
+    platform::qt::SetScreenSizeForTests(std::nullopt);
+    EXPECT_FALSE(platform::qt::ScreenSize().isEmpty());
+}
+
+// A JPEG made here with libjpeg: left half red, right half blue.
+std::vector<unsigned char> MakeJpeg(int width, int height) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr error{};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
+    for (int x = 0; x < width; ++x) {
+        const bool left = x < width / 2;
+        row[static_cast<std::size_t>(x) * 3 + 0] = left ? 255 : 0;
+        row[static_cast<std::size_t>(x) * 3 + 1] = 0;
+        row[static_cast<std::size_t>(x) * 3 + 2] = left ? 0 : 255;
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&info, &r, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<unsigned char> bytes(out, out + size);
+    std::free(out);
+    return bytes;
+}
+
+TEST(Pictures, JpegDecodedByLibjpeg) {
+    const std::vector<unsigned char> jpeg = MakeJpeg(32, 16);
+    const QImage image = platform::qt::DecodeJpeg(jpeg);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(32, 16));
+    EXPECT_GT(qRed(image.pixel(2, 8)), 200);
+    EXPECT_LT(qBlue(image.pixel(2, 8)), 60);
+    EXPECT_GT(qBlue(image.pixel(29, 8)), 200);
+    EXPECT_EQ(platform::qt::DecodePicture(jpeg).size(), QSize(32, 16));
+}
+
+TEST(Pictures, DamagedDataGivesNoPicture) {
+    const std::vector<unsigned char> jpeg = MakeJpeg(32, 16);
+    const std::vector<std::vector<unsigned char>> damaged = {
+        {},
+        {0xFF, 0xD8, 0xFF},
+        std::vector<unsigned char>(jpeg.begin(), jpeg.begin() + 20),
+        {0x00, 0x01, 0x02, 0x03},
+    };
+    for (const auto& bytes : damaged) {
+        EXPECT_TRUE(platform::qt::DecodePicture(bytes).isNull()) << bytes.size();
+    }
+    // Damage after the header still decodes to a picture of the right size.
+    std::vector<unsigned char> flipped = jpeg;
+    for (std::size_t i = jpeg.size() / 2; i < jpeg.size() - 2; i += 7) {
+        flipped[i] ^= 0x5A;
+    }
+    const QImage image = platform::qt::DecodeJpeg(flipped);
+    EXPECT_TRUE(image.isNull() || image.size() == QSize(32, 16));
+    EXPECT_TRUE(platform::qt::LoadPictureImage("NO_SUCH_PICTURE").isNull());
+}
+
+TEST(Pictures, PngThroughQt) {
+    QImage source(5, 3, QImage::Format_RGB32);
+    source.fill(Qt::green);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(source.save(&buffer, "PNG"));
+    const QImage image = platform::qt::DecodePicture(
+        std::span(reinterpret_cast<const unsigned char*>(png.constData()),
+                  static_cast<std::size_t>(png.size())));
+    EXPECT_EQ(image.size(), QSize(5, 3));
+}
+
+} // namespace

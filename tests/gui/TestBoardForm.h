@@ -1,0 +1,71 @@
+#pragma once
+// A small board form for the framework's tests: two peripheral groups, two
+// 40-pin GPIO headers that pair for an 80-pin card, and one HSMC port with a
+// card list of its own. Its controls are made in code.
+
+#include "app/BoardForm.h"
+#include "app/ConfigBase.h"
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TShape;
+
+struct TEST_BOARD_CONFIG {
+    std::uint8_t BoardId;
+    std::uint8_t Align1[3];
+    std::int32_t Size;
+    char ProjectName[128];
+    std::uint8_t OSC;
+    std::uint8_t LED;
+    std::uint8_t Cards[3]; // GPIO-0, GPIO-1, HSMC-A
+    char Prefix[3][128];
+    std::uint8_t Align2[3];
+
+    static constexpr ::BoardId kBoardId = MAINBOARD_ILMARCH;
+    static constexpr std::int32_t kSize = 528;
+};
+static_assert(sizeof(TEST_BOARD_CONFIG) == 528);
+static_assert(offsetof(TEST_BOARD_CONFIG, OSC) == 136);
+static_assert(offsetof(TEST_BOARD_CONFIG, Cards) == 138);
+static_assert(offsetof(TEST_BOARD_CONFIG, Prefix) == 141);
+
+class TTestBoardForm : public TBoardFormOf<TConfigBase<TEST_BOARD_CONFIG>> {
+public:
+    explicit TTestBoardForm(QWidget* owner);
+
+    QLineEdit* EditProjectName;
+    QCheckBox* CheckBoxOSC;
+    QCheckBox* CheckBoxLED;
+    TShape* ShapeOSC;
+    TShape* ShapeLED;
+    TShape* ShapeGpio[2];
+    QComboBox* ComboBox[3];
+    QLineEdit* EditPrefix[3];
+    QLabel* Image[3];
+    QPushButton* ButtonSave;
+    QPushButton* ButtonLoad;
+    QPushButton* ButtonGen;
+    QPushButton* ButtonExit;
+    QPushButton* ButtonMainBoardSelect;
+    QPushButton* ButtonDefaultSetting;
+
+    TConfigBase<TEST_BOARD_CONFIG> HsmcList;
+    int SuccessHooks = 0;
+
+    // Picks a card as the user would (the activated signal).
+    void Pick(int port, int card);
+
+protected:
+    void SetBoardDefaults(TEST_BOARD_CONFIG& record) override;
+    void FillBoard(TMainBoard* board, const TEST_BOARD_CONFIG& record) override;
+    void AfterGenerateSuccess() override { ++SuccessHooks; }
+};

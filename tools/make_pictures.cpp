@@ -1,0 +1,409 @@
+// Draws the card and board pictures the program carries: every card as an
+// 80 x 80 icon with its short name and connector kind, every board of the
+// selector as a green board outline with its parts labelled. Writes them
+// below <resources folder>/pictures and prints the lines of
+// resources/embedded.txt. One card picture is written as a JPEG (libjpeg,
+// full colour resolution) to keep the JPEG path of the picture loader in use.
+//
+//   make_pictures <resources folder>
+//
+// A picture that already exists under a board's name is left alone.
+
+#include "app/FormBoardSelector.h"
+#include "app/FormMain.h"
+#include "model/CardCatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+// The card picture written as a JPEG.
+const char* const kJpegPicture = "GPIO_80_BITMAP";
+
+QString Words(const std::string& s) {
+    QString t = QString::fromStdString(s);
+    t.replace('_', ' ');
+    return t.simplified();
+}
+
+struct Kind {
+    QString label;
+    QColor board;
+};
+
+Kind KindOf(ConnectorType type, CardId card) {
+    switch (card) {
+    case CARD_ARDUINO_DIGITAL:
+        return {"Arduino", QColor(0, 110, 130)};
+    case CARD_BBB_DEFAULT:
+    case CARD_BBB_WIFI_BLE:
+    case CARD_BBB_MODE7:
+        return {"BBB Cape", QColor(60, 60, 70)};
+    default:
+        break;
+    }
+    switch (type) {
+    case CONNECTOR_HSMC:
+        return {"HSMC", QColor(28, 78, 150)};
+    case CONNECTOR_KIRREL:
+        return {"Kirrel", QColor(0, 120, 120)};
+    case CONNECTOR_GPIO40:
+        return {"GPIO 40-pin", QColor(24, 110, 50)};
+    case CONNECTOR_GPIO80:
+        return {"GPIO 2x40-pin", QColor(24, 110, 50)};
+    case CONNECTOR_DDR2_SODIMM:
+    case CONNECTOR_DDR3_SODIMM:
+    case CONNECTOR_DDR4_SODIMM:
+        return {"SODIMM", QColor(70, 90, 60)};
+    case CONNECTOR_FMC_HPC:
+        return {"FMC HPC", QColor(110, 50, 120)};
+    case CONNECTOR_FMC_LPC:
+        return {"FMC LPC", QColor(110, 50, 120)};
+    case CONNECTOR_ERGAN_2x6:
+        return {"2x6 header", QColor(190, 100, 20)};
+    case CONNECTOR_DDR4_SODIMM_IF:
+    case CONNECTOR_DDR4_SODIMM_IF_ECC:
+        return {"Memory module", QColor(70, 90, 60)};
+    default:
+        return {"Card", QColor(80, 80, 80)};
+    }
+}
+
+// Text that fits the width, broken at spaces, at most maxLines lines.
+void DrawFitted(QPainter& p, const QRect& box, const QString& text, int pixelSize, bool bold,
+                int maxLines) {
+    for (int size = pixelSize; size >= 7; --size) {
+        QFont font("DejaVu Sans");
+        font.setPixelSize(size);
+        font.setBold(bold);
+        const QFontMetrics fm(font);
+        QStringList lines;
+        QString line;
+        bool fits = true;
+        for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+            const QString candidate = line.isEmpty() ? word : line + ' ' + word;
+            if (fm.horizontalAdvance(candidate) <= box.width()) {
+                line = candidate;
+                continue;
+            }
+            if (!line.isEmpty()) {
+                lines << line;
+            }
+            line = word;
+            if (fm.horizontalAdvance(word) > box.width()) {
+                fits = false;
+            }
+        }
+        if (!line.isEmpty()) {
+            lines << line;
+        }
+        if (!fits || lines.size() > maxLines || lines.size() * fm.height() > box.height()) {
+            continue;
+        }
+        p.setFont(font);
+        const int total = static_cast<int>(lines.size()) * fm.height();
+        int y = box.top() + (box.height() - total) / 2;
+        for (const QString& l : lines) {
+            p.drawText(QRect(box.left(), y, box.width(), fm.height()), Qt::AlignCenter, l);
+            y += fm.height();
+        }
+        return;
+    }
+    QFont font("DejaVu Sans");
+    font.setPixelSize(7);
+    p.setFont(font);
+    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+QImage CardIcon(const QString& name, const Kind& kind) {
+    QImage image(80, 80, QImage::Format_RGB32);
+    image.fill(QColor(240, 240, 240));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The card.
+    p.setPen(QPen(kind.board.darker(160), 1.5));
+    p.setBrush(kind.board);
+    p.drawRoundedRect(QRectF(3.5, 3.5, 73, 73), 6, 6);
+    // Its connector along the bottom edge.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 30, 30));
+    p.drawRect(QRectF(10, 62, 60, 8));
+    p.setBrush(QColor(212, 175, 55));
+    for (int i = 0; i < 14; ++i) {
+        p.drawRect(QRectF(12 + i * 4.2, 64.5, 2, 3));
+    }
+    // Texts.
+    p.setPen(Qt::white);
+    DrawFitted(p, QRect(7, 8, 66, 38), name, 13, true, 3);
+    p.setPen(QColor(255, 255, 255, 220));
+    DrawFitted(p, QRect(6, 46, 68, 14), kind.label, 10, false, 1);
+    return image;
+}
+
+struct BoardLook {
+    QString family;
+    int seed;
+};
+
+QString FamilyOf(int id) {
+    static const std::set<int> cyclone5 = {19, 20, 21, 22, 23, 24, 25, 34, 37};
+    static const std::set<int> stratix3 = {6, 7, 8, 9, 12, 100, 101};
+    static const std::set<int> stratix5 = {15, 16, 17, 18, 31};
+    static const std::set<int> arria10 = {27, 28, 33, 35, 36};
+    if (cyclone5.count(id)) return "Cyclone V";
+    if (stratix3.count(id)) return "Stratix / Arria II";
+    if (stratix5.count(id)) return "Stratix V";
+    if (arria10.count(id)) return "Arria 10 / Stratix 10";
+    return "Cyclone / MAX 10";
+}
+
+void Part(QPainter& p, const QRectF& r, const QColor& fill, const QString& label,
+          const QColor& text = Qt::white) {
+    p.setPen(QPen(fill.darker(170), 1));
+    p.setBrush(fill);
+    p.drawRect(r);
+    p.setPen(text);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(9);
+    p.setFont(font);
+    p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, label);
+}
+
+QImage BoardPicture(const QString& title, const QString& family, int seed) {
+    const int w = 400;
+    const int h = 240;
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The board: a green outline on a pale green ground, four mounting holes.
+    const QRectF board(6.5, 6.5, w - 13, h - 13);
+    p.setPen(QPen(QColor(20, 110, 40), 3));
+    p.setBrush(QColor(226, 242, 228));
+    p.drawRoundedRect(board, 10, 10);
+    p.setPen(QPen(QColor(20, 110, 40), 1.5));
+    p.setBrush(Qt::white);
+    for (const QPointF c : {QPointF(20, 20), QPointF(w - 20, 20), QPointF(20, h - 20),
+                            QPointF(w - 20, h - 20)}) {
+        p.drawEllipse(c, 5, 5);
+    }
+    // Title.
+    p.setPen(QColor(20, 80, 30));
+    QFont titleFont("DejaVu Sans");
+    titleFont.setPixelSize(13);
+    titleFont.setBold(true);
+    p.setFont(titleFont);
+    p.drawText(QRectF(34, 12, w - 68, 20), Qt::AlignCenter, title);
+
+    // The FPGA in the middle.
+    const QRectF fpga(150, 80, 96, 86);
+    p.setPen(QPen(QColor(20, 20, 20), 1));
+    p.setBrush(QColor(45, 45, 50));
+    p.drawRect(fpga);
+    p.setPen(QColor(150, 150, 150));
+    for (int i = 0; i < 10; ++i) {
+        const qreal o = 8 + i * 8.2;
+        p.drawLine(QPointF(fpga.left() + o, fpga.top() - 4), QPointF(fpga.left() + o, fpga.top()));
+        p.drawLine(QPointF(fpga.left() + o, fpga.bottom()),
+                   QPointF(fpga.left() + o, fpga.bottom() + 4));
+    }
+    p.setPen(Qt::white);
+    QFont chip("DejaVu Sans");
+    chip.setPixelSize(12);
+    chip.setBold(true);
+    p.setFont(chip);
+    p.drawText(fpga.adjusted(0, 14, 0, -40), Qt::AlignCenter, "FPGA");
+    chip.setPixelSize(9);
+    chip.setBold(false);
+    p.setFont(chip);
+    p.drawText(fpga.adjusted(4, 40, -4, -8), Qt::AlignCenter | Qt::TextWordWrap, family);
+
+    // Parts around it; the arrangement varies a little from board to board.
+    const bool flip = seed % 2 == 1;
+    const qreal memX = flip ? 296 : 60;
+    Part(p, QRectF(memX, 84, 40, 30), QColor(70, 90, 60), "DDR");
+    Part(p, QRectF(memX, 122, 40, 30), QColor(70, 90, 60), "DDR");
+    Part(p, QRectF(flip ? 60 : 296, 90, 44, 22), QColor(160, 160, 160), "CLOCK", QColor(30, 30, 30));
+    Part(p, QRectF(flip ? 60 : 296, 124, 44, 26), QColor(90, 90, 100), "USB");
+    // LEDs and keys along the bottom edge.
+    p.setPen(QColor(20, 80, 30));
+    QFont small("DejaVu Sans");
+    small.setPixelSize(9);
+    p.setFont(small);
+    const int leds = 4 + seed % 5;
+    for (int i = 0; i < leds; ++i) {
+        p.setPen(QPen(QColor(120, 0, 0), 1));
+        p.setBrush(QColor(230, 40, 40));
+        p.drawEllipse(QPointF(40 + i * 12, 196), 3.5, 3.5);
+    }
+    p.setPen(QColor(20, 80, 30));
+    p.drawText(QRectF(32, 204, 12 * leds + 16, 12), Qt::AlignCenter, "LED");
+    const int keys = 2 + seed % 3;
+    for (int i = 0; i < keys; ++i) {
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(QRectF(170 + i * 18, 188, 12, 12));
+        p.setBrush(QColor(60, 60, 60));
+        p.drawEllipse(QPointF(176 + i * 18, 194), 3, 3);
+    }
+    p.setPen(QColor(20, 80, 30));
+    p.drawText(QRectF(164, 204, 18 * keys + 8, 12), Qt::AlignCenter, "KEY");
+    Part(p, QRectF(w - 82, 186, 46, 26), QColor(40, 40, 40), "POWER");
+    // Expansion connectors along the left and right edges.
+    p.setPen(Qt::NoPen);
+    for (const qreal x : {22.0, w - 34.0}) {
+        p.setBrush(QColor(30, 30, 30));
+        p.drawRect(QRectF(x, 44, 12, 128));
+        p.setBrush(QColor(212, 175, 55));
+        for (int i = 0; i < 20; ++i) {
+            p.drawRect(QRectF(x + 2, 47 + i * 6.3, 3, 3));
+            p.drawRect(QRectF(x + 7, 47 + i * 6.3, 3, 3));
+        }
+    }
+    p.setPen(QColor(20, 80, 30));
+    p.save();
+    p.translate(44, 108);
+    p.rotate(-90);
+    p.drawText(QRectF(-50, -6, 100, 12), Qt::AlignCenter, "EXPANSION");
+    p.restore();
+    p.save();
+    p.translate(w - 44, 108);
+    p.rotate(90);
+    p.drawText(QRectF(-50, -6, 100, 12), Qt::AlignCenter, "EXPANSION");
+    p.restore();
+    return image;
+}
+
+bool SaveJpeg(const QImage& source, const QString& path) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr error{};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = static_cast<JDIMENSION>(image.width());
+    info.image_height = static_cast<JDIMENSION>(image.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    for (int c = 0; c < info.num_components; ++c) { // no chroma subsampling
+        info.comp_info[c].h_samp_factor = 1;
+        info.comp_info[c].v_samp_factor = 1;
+    }
+    jpeg_start_compress(&info, TRUE);
+    for (int y = 0; y < image.height(); ++y) {
+        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(y));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QFile file(path);
+    const bool ok = file.open(QIODevice::WriteOnly) &&
+                    file.write(reinterpret_cast<const char*>(out), static_cast<qint64>(size)) ==
+                        static_cast<qint64>(size);
+    std::free(out);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_pictures <resources folder>\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString resources = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(resources + "/pictures/cards");
+    QDir().mkpath(resources + "/pictures/boards");
+
+    // Cards: the first card that uses a picture names it.
+    static const std::set<int> noPicture = {9, 38, 39, 75, 85};
+    std::map<std::string, int> cards;
+    std::vector<std::string> order;
+    for (int id = 1; id <= 94; ++id) {
+        if (noPicture.count(id)) {
+            continue;
+        }
+        const std::string name = TFormMain::CardPictureName(MakeCardId(id));
+        if (cards.emplace(name, id).second) {
+            order.push_back(name);
+        }
+    }
+    // Memory modules carry no short name; their display name serves.
+    static const std::set<int> noShortName = {77, 78, 79, 80};
+    std::map<std::string, QString> labels;
+    std::map<QString, int> uses;
+    for (const std::string& name : order) {
+        const CardId card = MakeCardId(cards[name]);
+        const QString label = !HasBoardName(card)             ? Words(name.substr(0, name.find("_80")))
+                              : noShortName.count(cards[name]) ? Words(BoardName(card))
+                                                               : Words(BoardShortName(card));
+        labels[name] = label;
+        ++uses[label + KindOf(BoardConnectorType(card), card).label];
+    }
+    for (const std::string& name : order) {
+        const CardId card = MakeCardId(cards[name]);
+        QString label = labels[name];
+        // Cards that share a short name and a connector tell their pictures
+        // apart by the last word of the picture name (J2, J3, x2).
+        if (uses[label + KindOf(BoardConnectorType(card), card).label] > 1) {
+            const QString stem = QString::fromStdString(name.substr(0, name.find("_80")));
+            label += ' ' + stem.section('_', -1);
+        }
+        const QImage icon = CardIcon(label, KindOf(BoardConnectorType(card), card));
+        const bool jpeg = name == kJpegPicture;
+        const QString rel =
+            QString("pictures/cards/%1.%2").arg(QString::fromStdString(name), jpeg ? "jpg" : "png");
+        const bool ok = jpeg ? SaveJpeg(icon, resources + "/" + rel)
+                             : icon.save(resources + "/" + rel, "PNG", 9);
+        if (!ok) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", name.c_str(), qPrintable(rel));
+    }
+
+    // Boards of the selector.
+    std::set<std::string> done;
+    for (int id = 0; id <= 101; ++id) {
+        std::string line;
+        std::string picture;
+        if (!TFormBoardSelector::BoardEntry(id, line, picture) || !done.insert(picture).second) {
+            continue;
+        }
+        const QString rel = QString("pictures/boards/%1.png").arg(QString::fromStdString(picture));
+        if (picture == "ILMARCH_BITMAP") {
+            continue; // the Ilmarch board has its own picture
+        }
+        // A picture shared by two boards is titled after the first.
+        QString title = QString::fromStdString(line);
+        title.remove(" FPGA Board").remove(" Board").remove(" KIT");
+        const QImage image = BoardPicture(title, FamilyOf(id), id);
+        if (!image.save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", picture.c_str(), qPrintable(rel));
+    }
+    return 0;
+}
