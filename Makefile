@@ -1,8 +1,12 @@
 # Convenience front end over CMake + Ninja.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# The libFuzzer targets: built with clang in a folder of their own and run
+# for a bounded time from a copy of the committed seed corpus.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test clean fuzz
 
 deps:
 	bash tools/install-deps.sh
@@ -22,6 +26,17 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPINSMITH_FUZZ=ON \
+	  -DPINSMITH_BUILD_GUI=OFF -DPINSMITH_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target ilmarch_settings_fuzz
+	rm -rf $(FUZZ_DIR)/corpus/ilmarch && mkdir -p $(FUZZ_DIR)/corpus
+	cp -r fuzz/corpus/ilmarch $(FUZZ_DIR)/corpus/ilmarch
+	$(FUZZ_DIR)/fuzz/ilmarch_settings_fuzz -max_total_time=$(FUZZ_SECONDS) \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/ilmarch
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

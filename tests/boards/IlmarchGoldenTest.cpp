@@ -1,0 +1,169 @@
+// Ilmarch projects generated from settings records, compared byte for byte
+// with the fixtures in tests/boards/golden/<case>/ (date fixed), and checked
+// with the real tools. PINSMITH_UPDATE_GOLDEN=1 rewrites the fixtures from
+// the generated files instead; review the diff before committing it.
+
+#include "app/ConfigBase.h"
+#include "boards/cyclone5/IlmarchConfig.h"
+#include "boards/cyclone5/IlmarchProject.h"
+#include "platform/Clock.h"
+#include "platform/ScriptedUi.h"
+#include "support/ProjectChecker.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The cards the form offers on a 3.3 V header, None first.
+const std::vector<int> k3V3Cards = {0, 1, 11, 12, 13, 55, 62, 63, 66, 67, 74};
+
+struct GoldenCase {
+    std::string name; // fixture folder and project name
+    std::function<void(ILMARCH_CONFIG&)> set;
+};
+
+void Cards(ILMARCH_CONFIG& c, int card0, const char* prefix0, int card1, const char* prefix1) {
+    c.nGpioDaughterId[GPIO_0] = static_cast<std::uint8_t>(card0);
+    c.nGpioDaughterId[GPIO_1] = static_cast<std::uint8_t>(card1);
+    SetIlmarchText(c.GpioPrefixName[GPIO_0], prefix0);
+    SetIlmarchText(c.GpioPrefixName[GPIO_1], prefix1);
+}
+
+std::vector<GoldenCase> Cases() {
+    std::vector<GoldenCase> cases = {
+        {"ILMARCH", [](ILMARCH_CONFIG&) {}},
+        {"nothing",
+         [](ILMARCH_CONFIG& c) {
+             for (auto option : kIlmarchOptionBytes) {
+                 c.*option = 0;
+             }
+         }},
+        {"ostel_pair", [](ILMARCH_CONFIG& c) { Cards(c, 11, "ADC_", 11, "ADC_"); }},
+        {"gpio_default_bus_names", [](ILMARCH_CONFIG& c) { Cards(c, 1, "", 1, ""); }},
+        {"gpio_default_prefixes", [](ILMARCH_CONFIG& c) { Cards(c, 1, "A_", 1, "B_"); }},
+        {"gpio_1v8_card82",
+         [](ILMARCH_CONFIG& c) {
+             c.GpioVoltage = static_cast<std::int32_t>(VOLTAGE_1V8);
+             Cards(c, 0, "", 82, "");
+         }},
+    };
+    for (int card : k3V3Cards) {
+        if (card != 0) {
+            cases.push_back({"card_" + std::to_string(card) + "_gpio0",
+                             [card](ILMARCH_CONFIG& c) { Cards(c, card, "", 0, ""); }});
+        }
+    }
+    return cases;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> FilesIn(const fs::path& root) {
+    std::vector<std::string> files;
+    if (fs::is_directory(root)) {
+        for (const auto& entry : fs::recursive_directory_iterator(root)) {
+            if (entry.is_regular_file()) {
+                files.push_back(fs::relative(entry.path(), root).generic_string());
+            }
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+    std::istringstream e(expected), a(actual);
+    std::string le, la;
+    for (int line = 1;; ++line) {
+        const bool moreE = static_cast<bool>(std::getline(e, le));
+        const bool moreA = static_cast<bool>(std::getline(a, la));
+        if (!moreE && !moreA) {
+            return "texts differ in their line ends";
+        }
+        if (le != la || moreE != moreA) {
+            return "line " + std::to_string(line) + ":\n  expected: " + (moreE ? le : "<end>") +
+                   "\n  actual:   " + (moreA ? la : "<end>");
+        }
+    }
+}
+
+void CompareWithGolden(const std::string& name, const fs::path& generated) {
+    const fs::path golden = fs::path(PINSMITH_TEST_DATA_DIR) / "boards" / "golden" / name;
+    const char* update = std::getenv("PINSMITH_UPDATE_GOLDEN");
+    if (update && std::string(update) == "1") {
+        fs::remove_all(golden);
+        fs::create_directories(golden);
+        fs::copy(generated, golden, fs::copy_options::recursive);
+        return;
+    }
+    const std::vector<std::string> expected = FilesIn(golden);
+    ASSERT_FALSE(expected.empty()) << "no fixtures for " << name;
+    EXPECT_EQ(FilesIn(generated), expected);
+    for (const std::string& file : expected) {
+        const std::string want = ReadFile(golden / file);
+        const std::string got = ReadFile(generated / file);
+        EXPECT_TRUE(want == got) << name << "/" << file << " " << FirstDifference(want, got);
+    }
+}
+
+class IlmarchGolden : public testing::TestWithParam<GoldenCase> {};
+
+TEST_P(IlmarchGolden, MatchesFixturesAndPassesTheTools) {
+    const GoldenCase& c = GetParam();
+    // The record as the form hands it over: defaults, the case's choices,
+    // then the checks of a shown record (this pairs an 80-pin card).
+    TConfigBase<ILMARCH_CONFIG> holder;
+    SetIlmarchDefaultConfig(holder.Config);
+    SetIlmarchText(holder.Config.ProjectName, c.name);
+    c.set(holder.Config);
+    holder.BuildCardList(CONNECTOR_GPIO80, false, IlmarchVoltageClass(holder.Config.GpioVoltage));
+    CheckIlmarchRecord(holder.Config, holder.CardIds, holder.CardCount);
+    std::string message;
+    ASSERT_TRUE(CheckIlmarchSettings(holder.Config, message)) << message;
+
+    platform::ScriptedUi ui;
+    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
+    TempDir dir;
+    const bool generated = BuildIlmarchProject(holder.Config, dir.File(c.name + ".qpf"));
+    platform::SetFixedClock(std::nullopt);
+    ASSERT_TRUE(generated);
+    EXPECT_TRUE(ui.Boxes().empty());
+
+    CompareWithGolden(c.name, dir.Path());
+    std::string problems;
+    for (const std::string& p : checker::CheckProject(dir.Path(), c.name)) {
+        problems += p + "\n";
+    }
+    EXPECT_TRUE(problems.empty()) << problems;
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, IlmarchGolden, testing::ValuesIn(Cases()),
+                         [](const testing::TestParamInfo<GoldenCase>& info) {
+                             return info.param.name;
+                         });
+
+// The table above follows the card list the form builds at 3.3 V.
+TEST(IlmarchGoldenCards, ThreeVoltListOfTheCatalogue) {
+    TConfigBase<ILMARCH_CONFIG> holder;
+    holder.BuildCardList(CONNECTOR_GPIO80, false, VOLTAGE_3V3);
+    EXPECT_EQ(std::vector<int>(holder.CardIds, holder.CardIds + holder.CardCount), k3V3Cards);
+}
+
+} // namespace
