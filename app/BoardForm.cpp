@@ -47,7 +47,9 @@ void SetFieldText(std::span<std::uint8_t> record, std::size_t offset, const std:
     config::SetRecordText(reinterpret_cast<char*>(record.data() + offset), kRecordTextSize, text);
 }
 
-bool IsEightyPinCard(CardId card) { return BoardConnectorType(card) == CONNECTOR_GPIO80; }
+bool IsEightyPinCard(CardId card) {
+    return BoardConnectorType(card) == CONNECTOR_GPIO80;
+}
 
 } // namespace
 
@@ -95,7 +97,9 @@ void TBoardForm::SetRecordHeader(std::size_t boardIdOffset, std::size_t sizeOffs
     nameOffset_ = projectNameOffset;
 }
 
-void TBoardForm::SetProjectNameEdit(QLineEdit* edit) { projectName_ = edit; }
+void TBoardForm::SetProjectNameEdit(QLineEdit* edit) {
+    projectName_ = edit;
+}
 
 void TBoardForm::SetButtons(const TFormButtons& buttons) {
     const auto hook = [this](QPushButton* button, void (TBoardForm::*handler)()) {
@@ -197,7 +201,9 @@ void TBoardForm::CommonDefaults(std::span<std::uint8_t> record) const {
     }
 }
 
-void TBoardForm::SetDefaultConfig() { DefaultsInto(RecordBytes()); }
+void TBoardForm::SetDefaultConfig() {
+    DefaultsInto(RecordBytes());
+}
 
 void TBoardForm::ShowRecord() {
     if (pair0_ >= 0) {
@@ -352,8 +358,8 @@ bool TBoardForm::CheckControls(std::string& message) {
         }
     }
     // The prefix rule of each family, over its ports in port order.
-    for (PortFamily family : {PortFamily::Gpio, PortFamily::Hsmc, PortFamily::Fmc,
-                              PortFamily::Ddr4Socket}) {
+    for (PortFamily family :
+         {PortFamily::Gpio, PortFamily::Hsmc, PortFamily::Fmc, PortFamily::Ddr4Socket}) {
         std::vector<CardId> cards;
         std::vector<std::string> prefixes;
         for (int i = 0; i < PortCount(); ++i) {
@@ -534,7 +540,9 @@ void TBoardForm::ButtonMainBoardSelectClick() {
     }
 }
 
-void TBoardForm::CheckBoxClick() { UpdateShapes(); }
+void TBoardForm::CheckBoxClick() {
+    UpdateShapes();
+}
 
 void TBoardForm::CardComboChange(int port) {
     SyncDualHeader(Port(port).Combo);

@@ -90,9 +90,9 @@ struct TCardPort {
     PortFamily Family = PortFamily::Gpio;
     QComboBox* Combo = nullptr;
     QLineEdit* Prefix = nullptr;
-    QLabel* Image = nullptr;  // picture of the chosen card; may be null
-    TShape* Shape = nullptr;  // outline shown while a card is chosen; may be null
-    TCardListRef List;        // the holder whose list the combo shows
+    QLabel* Image = nullptr; // picture of the chosen card; may be null
+    TShape* Shape = nullptr; // outline shown while a card is chosen; may be null
+    TCardListRef List;       // the holder whose list the combo shows
     ConnectorType ListType = CONNECTOR_GPIO80;
     bool AllowTransceiver = false;
     Voltage ListVoltage = VOLTAGE_3V3;
@@ -135,11 +135,11 @@ public:
     virtual void CardComboChange(int port);
 
     // Members every board form has.
-    void SetDefaultConfig();            // defaults into the holder's record
-    virtual void FillCardCombos();      // lists built, combos filled
+    void SetDefaultConfig();       // defaults into the holder's record
+    virtual void FillCardCombos(); // lists built, combos filled
     virtual void UpdateCardPictures();
     void UpdateShapes();
-    bool CheckSettings();               // error box on failure
+    bool CheckSettings(); // error box on failure
     virtual bool BuildProject(const std::string& projectFile);
     void SyncDualHeader(QComboBox* sender);
 
@@ -172,8 +172,7 @@ protected:
                          std::size_t projectNameOffset);
     void SetProjectNameEdit(QLineEdit* edit);
     void SetButtons(const TFormButtons& buttons);
-    void AddPeripheral(QCheckBox* box, std::size_t recordOffset,
-                       std::vector<TShape*> shapes = {});
+    void AddPeripheral(QCheckBox* box, std::size_t recordOffset, std::vector<TShape*> shapes = {});
     int AddCardPort(TCardPort port);
     // Two 40-pin headers that an 80-pin card occupies together; the card is
     // then attached once, to pairConnector, with the first header's prefix.

@@ -79,9 +79,7 @@ public:
     std::uint8_t CardIds[config::kCardListCapacity] = {};
 
 private:
-    static config::RecordHeader Header() {
-        return {0, static_cast<std::uint8_t>(T::kBoardId), 4};
-    }
+    static config::RecordHeader Header() { return {0, static_cast<std::uint8_t>(T::kBoardId), 4}; }
 };
 
 // Attach operations of the board forms: fill one card into a daughter board,
@@ -122,8 +120,8 @@ inline void AttachKirrelCard(TMainBoard* board, ConnectorId connectorId, CardId 
     config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
 }
 
-inline void AttachFmcCard(TMainBoard* board, ConnectorId connectorId, CardId card,
-                          IoStd ioStandard, const std::string& prefix) {
+inline void AttachFmcCard(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
+                          const std::string& prefix) {
     // An LPC card may sit on an HPC connector (the card lists offer it).
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC);

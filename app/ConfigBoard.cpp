@@ -8,7 +8,9 @@ bool TConfigBoard::LoadDefault() {
     return platform::FileExists(path) && LoadFromFile(path);
 }
 
-bool TConfigBoard::SaveDefault() { return SaveToFile(config::DefaultConfigPath()); }
+bool TConfigBoard::SaveDefault() {
+    return SaveToFile(config::DefaultConfigPath());
+}
 
 bool TConfigBoard::SaveWithDialog(platform::FileDialog& dialog) {
     const std::string file = config::RunSettingsDialog(dialog, LastDir);

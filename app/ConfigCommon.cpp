@@ -136,7 +136,9 @@ bool SaveRecordFile(const std::string& fileName, const void* record, std::size_t
     return true;
 }
 
-std::string DefaultConfigPath() { return platform::ProgramFolder() + "default.cfg"; }
+std::string DefaultConfigPath() {
+    return platform::ProgramFolder() + "default.cfg";
+}
 
 std::string RunSettingsDialog(platform::FileDialog& dialog, std::string& lastDir) {
     dialog.InitialDir = lastDir;
@@ -156,8 +158,7 @@ std::string RunSettingsDialog(platform::FileDialog& dialog, std::string& lastDir
 std::string AskProjectFile(platform::FileDialog& dialog, const std::string& folderWord,
                            const std::string& projectName) {
     const std::string folder = platform::ProgramFolder() + "CodeGenerated" + platform::kPathSep +
-                               folderWord + platform::kPathSep + projectName +
-                               platform::kPathSep;
+                               folderWord + platform::kPathSep + projectName + platform::kPathSep;
     if (!platform::DirectoryExists(folder)) {
         platform::ForceDirectories(folder);
     }
@@ -183,8 +184,7 @@ bool ExportResourceFile(const std::string& fileName, const std::string& resource
         platform::CreateDir(folder);
     }
     const platform::WriteResult result = platform::WriteWholeFile(
-        fileName,
-        std::string_view(reinterpret_cast<const char*>(data->data()), data->size()));
+        fileName, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()));
     return result.Complete(data->size());
 }
 

@@ -84,8 +84,7 @@ TFormBoardSelector::TFormBoardSelector(QWidget* owner)
     // A dialog border without title-bar buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(size());
-    connect(ui_->ListBoxMainBoard, &QListWidget::itemClicked, this,
-            [this] { ShowBoardPicture(); });
+    connect(ui_->ListBoxMainBoard, &QListWidget::itemClicked, this, [this] { ShowBoardPicture(); });
     connect(ui_->ListBoxMainBoard, &QListWidget::currentRowChanged, this,
             [this] { ShowBoardPicture(); });
     connect(ui_->ListBoxMainBoard, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
@@ -166,8 +165,18 @@ void TFormBoardSelector::reject() {
     QDialog::reject();
 }
 
-QListWidget* TFormBoardSelector::BoardList() const { return ui_->ListBoxMainBoard; }
-QPushButton* TFormBoardSelector::OkButton() const { return ui_->ButtonOK; }
-QPushButton* TFormBoardSelector::CancelButton() const { return ui_->ButtonCancel; }
-QFrame* TFormBoardSelector::PicturePanel() const { return ui_->PanelImage; }
-QLabel* TFormBoardSelector::PictureLabel() const { return ui_->ImageBoard; }
+QListWidget* TFormBoardSelector::BoardList() const {
+    return ui_->ListBoxMainBoard;
+}
+QPushButton* TFormBoardSelector::OkButton() const {
+    return ui_->ButtonOK;
+}
+QPushButton* TFormBoardSelector::CancelButton() const {
+    return ui_->ButtonCancel;
+}
+QFrame* TFormBoardSelector::PicturePanel() const {
+    return ui_->PanelImage;
+}
+QLabel* TFormBoardSelector::PictureLabel() const {
+    return ui_->ImageBoard;
+}

@@ -18,7 +18,9 @@ std::string Text8(const QString& s) {
     const QByteArray bytes = s.toLatin1();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
-bool IsEightyPinCard(CardId card) { return BoardConnectorType(card) == CONNECTOR_GPIO80; }
+bool IsEightyPinCard(CardId card) {
+    return BoardConnectorType(card) == CONNECTOR_GPIO80;
+}
 } // namespace
 
 TFormGPIO::TFormGPIO(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::FormGPIO>()) {
@@ -38,12 +40,22 @@ TFormGPIO::TFormGPIO(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::
 
 TFormGPIO::~TFormGPIO() = default;
 
-void TFormGPIO::SetGpio0Index(int index) { FGpio0Index = index; }
-void TFormGPIO::SetGpio1Index(int index) { FGpio1Index = index; }
-void TFormGPIO::SetGpio0Prefix(const std::string& prefix) { FGpio0Prefix = prefix; }
-void TFormGPIO::SetGpio1Prefix(const std::string& prefix) { FGpio1Prefix = prefix; }
+void TFormGPIO::SetGpio0Index(int index) {
+    FGpio0Index = index;
+}
+void TFormGPIO::SetGpio1Index(int index) {
+    FGpio1Index = index;
+}
+void TFormGPIO::SetGpio0Prefix(const std::string& prefix) {
+    FGpio0Prefix = prefix;
+}
+void TFormGPIO::SetGpio1Prefix(const std::string& prefix) {
+    FGpio1Prefix = prefix;
+}
 
-void TFormGPIO::SetCardList(TCardListRef list) { FCardList = std::move(list); }
+void TFormGPIO::SetCardList(TCardListRef list) {
+    FCardList = std::move(list);
+}
 
 void TFormGPIO::UpdateCardPictures() {
     TFormMain::ShowCardPicture(ui_->ImageGpio0, CardAt(ui_->ComboBoxGpio0->currentIndex()));
@@ -90,10 +102,10 @@ void TFormGPIO::FormShow() {
     ui_->EditPrefixGpio1->setText(Latin1(FGpio1Prefix));
     // Start from two free headers, then pair a stored 80-pin card from the
     // header that holds it, so one side always stays changeable.
-    for (QWidget* w : {static_cast<QWidget*>(ui_->ComboBoxGpio0),
-                       static_cast<QWidget*>(ui_->ComboBoxGpio1),
-                       static_cast<QWidget*>(ui_->EditPrefixGpio0),
-                       static_cast<QWidget*>(ui_->EditPrefixGpio1)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui_->ComboBoxGpio0), static_cast<QWidget*>(ui_->ComboBoxGpio1),
+          static_cast<QWidget*>(ui_->EditPrefixGpio0),
+          static_cast<QWidget*>(ui_->EditPrefixGpio1)}) {
         w->setEnabled(true);
     }
     if (IsEightyPinCard(CardAt(ui_->ComboBoxGpio0->currentIndex()))) {
@@ -118,13 +130,31 @@ void TFormGPIO::ButtonOkClick() {
     accept();
 }
 
-void TFormGPIO::ButtonCancelClick() { reject(); }
+void TFormGPIO::ButtonCancelClick() {
+    reject();
+}
 
-QComboBox* TFormGPIO::ComboBoxGpio0() const { return ui_->ComboBoxGpio0; }
-QComboBox* TFormGPIO::ComboBoxGpio1() const { return ui_->ComboBoxGpio1; }
-QLineEdit* TFormGPIO::EditPrefixGpio0() const { return ui_->EditPrefixGpio0; }
-QLineEdit* TFormGPIO::EditPrefixGpio1() const { return ui_->EditPrefixGpio1; }
-QLabel* TFormGPIO::ImageGpio0() const { return ui_->ImageGpio0; }
-QLabel* TFormGPIO::ImageGpio1() const { return ui_->ImageGpio1; }
-QPushButton* TFormGPIO::OkButton() const { return ui_->ButtonOk; }
-QPushButton* TFormGPIO::CancelButton() const { return ui_->ButtonCancel; }
+QComboBox* TFormGPIO::ComboBoxGpio0() const {
+    return ui_->ComboBoxGpio0;
+}
+QComboBox* TFormGPIO::ComboBoxGpio1() const {
+    return ui_->ComboBoxGpio1;
+}
+QLineEdit* TFormGPIO::EditPrefixGpio0() const {
+    return ui_->EditPrefixGpio0;
+}
+QLineEdit* TFormGPIO::EditPrefixGpio1() const {
+    return ui_->EditPrefixGpio1;
+}
+QLabel* TFormGPIO::ImageGpio0() const {
+    return ui_->ImageGpio0;
+}
+QLabel* TFormGPIO::ImageGpio1() const {
+    return ui_->ImageGpio1;
+}
+QPushButton* TFormGPIO::OkButton() const {
+    return ui_->ButtonOk;
+}
+QPushButton* TFormGPIO::CancelButton() const {
+    return ui_->ButtonCancel;
+}

@@ -16,4 +16,6 @@ bool WriteQuartusProject(TMainBoard* board, const std::string& projectFile, bool
     return writer->Generate(board, projectFile, vhdl);
 }
 
-void SetProjectWriterForTests(ProjectWriterFn writer) { gWriterForTests = std::move(writer); }
+void SetProjectWriterForTests(ProjectWriterFn writer) {
+    gWriterForTests = std::move(writer);
+}

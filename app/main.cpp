@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
         window.show();
         app.exec();
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Pinsmith"), QString::fromLocal8Bit(e.what()));
+        QMessageBox::critical(nullptr, QStringLiteral("Pinsmith"),
+                              QString::fromLocal8Bit(e.what()));
     } catch (...) {
         QMessageBox::critical(nullptr, QStringLiteral("Pinsmith"), QString());
     }

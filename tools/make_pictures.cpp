@@ -165,10 +165,14 @@ QString FamilyOf(int id) {
     static const std::set<int> stratix3 = {6, 7, 8, 9, 12, 100, 101};
     static const std::set<int> stratix5 = {15, 16, 17, 18, 31};
     static const std::set<int> arria10 = {27, 28, 33, 35, 36};
-    if (cyclone5.count(id)) return "Cyclone V";
-    if (stratix3.count(id)) return "Stratix / Arria II";
-    if (stratix5.count(id)) return "Stratix V";
-    if (arria10.count(id)) return "Arria 10 / Stratix 10";
+    if (cyclone5.count(id))
+        return "Cyclone V";
+    if (stratix3.count(id))
+        return "Stratix / Arria II";
+    if (stratix5.count(id))
+        return "Stratix V";
+    if (arria10.count(id))
+        return "Arria 10 / Stratix 10";
     return "Cyclone / MAX 10";
 }
 
@@ -198,8 +202,8 @@ QImage BoardPicture(const QString& title, const QString& family, int seed) {
     p.drawRoundedRect(board, 10, 10);
     p.setPen(QPen(QColor(20, 110, 40), 1.5));
     p.setBrush(Qt::white);
-    for (const QPointF c : {QPointF(20, 20), QPointF(w - 20, 20), QPointF(20, h - 20),
-                            QPointF(w - 20, h - 20)}) {
+    for (const QPointF c :
+         {QPointF(20, 20), QPointF(w - 20, 20), QPointF(20, h - 20), QPointF(w - 20, h - 20)}) {
         p.drawEllipse(c, 5, 5);
     }
     // Title.
@@ -238,7 +242,8 @@ QImage BoardPicture(const QString& title, const QString& family, int seed) {
     const qreal memX = flip ? 296 : 60;
     Part(p, QRectF(memX, 84, 40, 30), QColor(70, 90, 60), "DDR");
     Part(p, QRectF(memX, 122, 40, 30), QColor(70, 90, 60), "DDR");
-    Part(p, QRectF(flip ? 60 : 296, 90, 44, 22), QColor(160, 160, 160), "CLOCK", QColor(30, 30, 30));
+    Part(p, QRectF(flip ? 60 : 296, 90, 44, 22), QColor(160, 160, 160), "CLOCK",
+         QColor(30, 30, 30));
     Part(p, QRectF(flip ? 60 : 296, 124, 44, 26), QColor(90, 90, 100), "USB");
     // LEDs and keys along the bottom edge.
     p.setPen(QColor(20, 80, 30));
@@ -355,7 +360,7 @@ int main(int argc, char* argv[]) {
     std::map<QString, int> uses;
     for (const std::string& name : order) {
         const CardId card = MakeCardId(cards[name]);
-        const QString label = !HasBoardName(card)             ? Words(name.substr(0, name.find("_80")))
+        const QString label = !HasBoardName(card) ? Words(name.substr(0, name.find("_80")))
                               : noShortName.count(cards[name]) ? Words(BoardName(card))
                                                                : Words(BoardShortName(card));
         labels[name] = label;

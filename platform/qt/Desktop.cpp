@@ -18,7 +18,9 @@ bool IsLeftCtrlDown() {
     return (QGuiApplication::keyboardModifiers() & Qt::ControlModifier) != 0;
 }
 
-void SetCtrlDownForTests(std::optional<bool> down) { gCtrlForTests = down; }
+void SetCtrlDownForTests(std::optional<bool> down) {
+    gCtrlForTests = down;
+}
 
 QSize ScreenSize() {
     if (gScreenForTests) {
@@ -28,7 +30,9 @@ QSize ScreenSize() {
     return screen ? screen->size() : QSize(1024, 768);
 }
 
-void SetScreenSizeForTests(std::optional<QSize> size) { gScreenForTests = size; }
+void SetScreenSizeForTests(std::optional<QSize> size) {
+    gScreenForTests = size;
+}
 
 TMessageEvent::TMessageEvent(int message, long long wParam, long long lParam)
     : QEvent(EventType()), Message(message), WParam(wParam), LParam(lParam) {}

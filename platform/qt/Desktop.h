@@ -26,7 +26,9 @@ void SetScreenSizeForTests(std::optional<QSize> size);
 
 // Integer division truncating toward zero, as the window positions use:
 // (outer - inner) / 2.
-constexpr int CentredOffset(int outer, int inner) { return (outer - inner) / 2; }
+constexpr int CentredOffset(int outer, int inner) {
+    return (outer - inner) / 2;
+}
 
 // A numbered window message with its two parameters.
 class TMessageEvent : public QEvent {

@@ -55,13 +55,14 @@ MsgResult QtUi::ShowMessage(MsgKind kind, MsgButtons buttons, const std::string&
         if (buttons == MsgButtons::YesNo) {
             return MsgResult::No;
         }
-        return buttons == MsgButtons::OkCancel && box.clickedButton() == nullptr
-                   ? MsgResult::Cancel
-                   : MsgResult::Ok;
+        return buttons == MsgButtons::OkCancel && box.clickedButton() == nullptr ? MsgResult::Cancel
+                                                                                 : MsgResult::Ok;
     }
 }
 
-void QtUi::Beep() { QApplication::beep(); }
+void QtUi::Beep() {
+    QApplication::beep();
+}
 
 void QtUi::ShowInternalError(const std::string& message) {
     QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Pinsmith"),

@@ -202,7 +202,8 @@ std::vector<int> ClassList(ConnectorType type, bool xcvr, int voltage) {
 // Card 5 (Kirrel Default) has no pin map, so no list offers it.
 TEST(CardLists, HolderRule) {
     using V = std::vector<int>;
-    EXPECT_EQ(HolderList(CONNECTOR_GPIO80, false, 5), (V{0, 1, 11, 12, 13, 55, 62, 63, 66, 67, 74}));
+    EXPECT_EQ(HolderList(CONNECTOR_GPIO80, false, 5),
+              (V{0, 1, 11, 12, 13, 55, 62, 63, 66, 67, 74}));
     EXPECT_EQ(HolderList(CONNECTOR_GPIO80, false, 3), (V{0, 81}));
     EXPECT_EQ(HolderList(CONNECTOR_GPIO80, false, 2), (V{0, 82}));
     EXPECT_EQ(HolderList(CONNECTOR_GPIO80, false, 1), (V{0, 83}));
@@ -211,8 +212,8 @@ TEST(CardLists, HolderRule) {
     EXPECT_EQ(HolderList(CONNECTOR_HSMC, false, 3),
               (V{0, 2, 6, 7, 8, 10, 14, 17, 18, 19, 27, 28, 29, 31, 32, 33, 35, 36, 61}));
     EXPECT_EQ(HolderList(CONNECTOR_HSMC, true, 3),
-              (V{0, 2, 3, 6, 7, 8, 10, 14, 17, 18, 19, 21, 22, 23, 26, 27, 28, 29, 31, 32, 33, 35,
-                 36, 37, 61}));
+              (V{0,  2,  3,  6,  7,  8,  10, 14, 17, 18, 19, 21, 22,
+                 23, 26, 27, 28, 29, 31, 32, 33, 35, 36, 37, 61}));
     EXPECT_EQ(HolderList(CONNECTOR_HSMC, true, 5), (V{0, 17, 57, 58, 59}));
     EXPECT_EQ(HolderList(CONNECTOR_HSMC, true, 2), (V{0, 17}));
     EXPECT_EQ(HolderList(CONNECTOR_HSMC, true, 1), (V{0, 17}));
@@ -263,8 +264,8 @@ TEST_F(ConfigBaseTest, BoardClassFilesAndResourceExport) {
     ASSERT_TRUE(platform::ReadWholeFile(one, exported));
     const auto embedded = platform::FindResource("TEST_MODULE_VERILOG");
     ASSERT_TRUE(embedded);
-    EXPECT_EQ(exported, std::string(reinterpret_cast<const char*>(embedded->data()),
-                                    embedded->size()));
+    EXPECT_EQ(exported,
+              std::string(reinterpret_cast<const char*>(embedded->data()), embedded->size()));
     EXPECT_FALSE(board.ExportResourceFile(dir.File("a/b/test_module.v"), "TEST_MODULE_VERILOG"));
 
     // A missing resource leaves no file of that name behind.

@@ -38,7 +38,8 @@ protected:
     ~BoardFormTest() override { SetProjectWriterForTests({}); }
 
     void WriteDefault(const std::string& bytes) {
-        ASSERT_TRUE(platform::WriteWholeFile(dir.File("default.cfg"), bytes).Complete(bytes.size()));
+        ASSERT_TRUE(
+            platform::WriteWholeFile(dir.File("default.cfg"), bytes).Complete(bytes.size()));
     }
     std::string ReadFile(const std::string& path) {
         std::string bytes;
@@ -97,11 +98,11 @@ TEST_F(BoardFormTest, DefaultCfgOfAnotherSizeOrBoardGivesDefaultsAndIsReplacedOn
 TEST_F(BoardFormTest, RecordFieldsAreCheckedBeforeTheyReachTheControls) {
     TEST_BOARD_CONFIG c = ValidRecord();
     std::memset(c.ProjectName, 'N', sizeof c.ProjectName); // no NUL at all
-    c.Cards[0] = CardNumber(CARD_HSMC_DEFAULT);             // not a GPIO card
+    c.Cards[0] = CardNumber(CARD_HSMC_DEFAULT);            // not a GPIO card
     std::memset(c.Prefix[0], 'P', 128);
     c.Cards[1] = CardNumber(CARD_FYRN);
     std::memset(c.Prefix[1], 'Q', 128); // no NUL: the field's 128 bytes, cut to 127
-    c.Cards[2] = 200;                    // no such card
+    c.Cards[2] = 200;                   // no such card
     std::strcpy(c.Prefix[2], "H_");
     c.OSC = 7;
     WriteDefault(RecordBytes(c));
@@ -222,9 +223,15 @@ TEST_F(BoardFormTest, InputChecks) {
         {"my project", 0, 0, 0, "", "", "", nameMessage.c_str()},
         {"top[1]", 0, 0, 0, "", "", "", nameMessage.c_str()},
         {"Good_1", 0, 0, 0, "", "", "", ""},
-        {"Good", 12, 0, 0, "a b", "", "", "Prefix Name of GPIO-0 must begin with a letter and hold only letters, digits and underscores."},
-        {"Good", 0, 0, 2, "", "", "[exec x]", "Prefix Name of HSMC-A must begin with a letter and hold only letters, digits and underscores."},
-        {"Good", 0, 0, 0, "", "_x", "", "Prefix Name of GPIO-1 must begin with a letter and hold only letters, digits and underscores."},
+        {"Good", 12, 0, 0, "a b", "", "",
+         "Prefix Name of GPIO-0 must begin with a letter and hold only letters, digits and "
+         "underscores."},
+        {"Good", 0, 0, 2, "", "", "[exec x]",
+         "Prefix Name of HSMC-A must begin with a letter and hold only letters, digits and "
+         "underscores."},
+        {"Good", 0, 0, 0, "", "_x", "",
+         "Prefix Name of GPIO-1 must begin with a letter and hold only letters, digits and "
+         "underscores."},
         {"Good", 12, 12, 0, "", "", "", gpioClash.c_str()},
         {"Good", 12, 12, 0, "A_", "A_", "", gpioClash.c_str()},
         {"Good", 12, 12, 0, "gpio_", "GPIO_", "", ""},
@@ -325,7 +332,8 @@ TEST_F(BoardFormTest, GenerateAttachesTheCardsWithTheirPrefixes) {
         for (int i = 0; i < board->GetConnectorCount(); ++i) {
             connectors.push_back(board->GetConnector(i)->GetName());
         }
-        for (int i = 0; board->GetConnectorCount() > 0 && i < board->GetConnector(0)->GetPinCount(); ++i) {
+        for (int i = 0; board->GetConnectorCount() > 0 && i < board->GetConnector(0)->GetPinCount();
+             ++i) {
             if (TPin* pin = board->GetConnector(0)->GetPin(i); pin && pin->IsActive()) {
                 firstPin = pin->GetName();
                 break;
@@ -345,7 +353,8 @@ TEST_F(BoardFormTest, GenerateAttachesTheCardsWithTheirPrefixes) {
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].kind, platform::MsgKind::Information);
     EXPECT_EQ(ui.Boxes()[0].text, "Generate Quartus Project successfully.\r\nThe project is "
-                                  "located in the folder:\r\n" + folder);
+                                  "located in the folder:\r\n" +
+                                      folder);
     EXPECT_EQ(form_.SuccessHooks, 1);
     // The holder's record is left alone.
     EXPECT_EQ(RecordBytes(form_.Settings.Config), held);

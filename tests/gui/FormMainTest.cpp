@@ -124,9 +124,8 @@ TEST_F(FormMainTest, ChangeMainBoardIsHandledAfterTheClickReturns) {
     // OK on the current board gives a fresh form with its settings loaded
     // afresh.
     form->EditProjectName->setText("Unsaved");
-    WhenModalShows([&](QWidget* modal) {
-        static_cast<TFormBoardSelector*>(modal)->OkButton()->click();
-    });
+    WhenModalShows(
+        [&](QWidget* modal) { static_cast<TFormBoardSelector*>(modal)->OkButton()->click(); });
     form->ButtonMainBoardSelect->click();
     QCoreApplication::sendPostedEvents(&main);
     EXPECT_EQ(created, 2);

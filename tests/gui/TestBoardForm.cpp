@@ -101,11 +101,14 @@ void TTestBoardForm::Pick(int port, int card) {
     emit Port(port).Combo->activated(index);
 }
 
-void TTestBoardForm::SetBoardDefaults(TEST_BOARD_CONFIG& record) { record.LED = 0; }
+void TTestBoardForm::SetBoardDefaults(TEST_BOARD_CONFIG& record) {
+    record.LED = 0;
+}
 
 void TTestBoardForm::FillBoard(TMainBoard* board, const TEST_BOARD_CONFIG& record) {
     board->m_BoardId = MAINBOARD_ILMARCH;
-    if (record.Cards[0] != 0 && BoardConnectorType(MakeCardId(record.Cards[0])) == CONNECTOR_GPIO80) {
+    if (record.Cards[0] != 0 &&
+        BoardConnectorType(MakeCardId(record.Cards[0])) == CONNECTOR_GPIO80) {
         AddExpansion(board, "GPIO_0_1", CONNECTOR_GPIO80, CONNECTOR_ID_GPIO_PAIR, 80);
         return;
     }
