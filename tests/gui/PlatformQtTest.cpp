@@ -8,6 +8,7 @@
 #include "platform/qt/QtUi.h"
 
 #include <QBuffer>
+#include <QFileDialog>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -84,6 +85,40 @@ TEST(QtDialogs, FilterPatternsMatchWithoutRegardToCase) {
     EXPECT_FALSE(pattern.match("a.qpf").hasMatch());
     EXPECT_EQ(platform::qt::NameFilters("A (*.a)|*.A|B (*.b;*.c)|*.B;*.C").size(), 2);
     EXPECT_TRUE(platform::qt::NameFilters("").isEmpty());
+}
+
+class QtDialogsTest : public GuiTest {};
+
+TEST_F(QtDialogsTest, FillTheFileDialogFromTheFields) {
+    platform::qt::QtDialogs qt;
+    platform::FileDialog save(platform::FileDialogKind::Save);
+    save.InitialDir = dir.Path();
+    save.Filter = "Quartus Project File (*.qpf)|*.QPF";
+    save.DefaultExt = "qpf";
+    save.FileName = "blinky.qpf";
+    QStringList filters;
+    QString selected;
+    QString directory;
+    bool confirmOverwrite = true;
+    WhenModalShows([&](QWidget* modal) {
+        auto* fd = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(fd, nullptr);
+        filters = fd->nameFilters();
+        selected = fd->selectedFiles().value(0);
+        directory = fd->directory().absolutePath();
+        confirmOverwrite = !fd->testOption(QFileDialog::DontConfirmOverwrite);
+        fd->selectFile(QString::fromStdString(dir.File("other")));
+        static_cast<QDialog*>(fd)->accept();
+    });
+    const std::optional<std::string> chosen = qt.Run(save);
+    EXPECT_EQ(filters, QStringList{"Quartus Project File (*.qpf) (*.[qQ][pP][fF])"});
+    EXPECT_EQ(selected.toStdString(), dir.File("blinky.qpf"));
+    EXPECT_EQ(directory.toStdString() + "/", dir.Path());
+    EXPECT_FALSE(confirmOverwrite);
+    EXPECT_EQ(chosen, dir.File("other.qpf")); // the default extension is added
+
+    WhenModalShows([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(qt.Run(save), std::nullopt);
 }
 
 TEST(QtUi, BoxTextTurnsCrLfIntoLineBreaks) {
