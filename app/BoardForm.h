@@ -60,7 +60,8 @@ class TCardListRef {
 public:
     TCardListRef() = default;
     template <class Holder>
-    TCardListRef(Holder& holder) // NOLINT: a holder converts to its list
+    requires(!std::is_same_v<std::remove_cv_t<Holder>, TCardListRef>)
+        TCardListRef(Holder& holder) // NOLINT: a holder converts to its list
         : count_(&holder.CardCount), ids_(holder.CardIds),
           build_([&holder](ConnectorType type, bool allowTransceiver, Voltage voltage) {
               holder.BuildCardList(type, allowTransceiver, voltage);
