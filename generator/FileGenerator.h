@@ -4,12 +4,15 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 class FileGenerator {
 public:
     void Add(std::string_view entry) { Text.append(entry); }
     const std::string& GetText() const { return Text; }
+    std::string TakeText() { return std::move(Text); }
     void Clear() { Text.clear(); }
+    void Reserve(std::size_t bytes) { Text.reserve(bytes); }
 
     // Deletes an existing file, creates the folder chain when the folder is
     // missing, writes every entry. False (without a message) when the folder

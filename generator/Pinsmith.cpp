@@ -1,12 +1,12 @@
 #include "generator/Pinsmith.h"
 
 #include "app/ConfigBoard.h"
+#include "app/ConfigCommon.h"
 #include "generator/BoardText.h"
 #include "generator/HtmlGenerator.h"
 #include "generator/PinParsing.h"
 #include "platform/Assert.h"
 #include "platform/Files.h"
-#include "platform/Resources.h"
 #include "platform/Ui.h"
 
 #include <cctype>
@@ -70,6 +70,15 @@ bool WriteTextFile(const std::string& fileName, const std::string& text) {
     platform::ErrorBox(platform::Format("Failed to create file %s",
                                         platform::ExtractFileName(fileName).c_str()));
     return false;
+}
+
+// Pin entries of the whole board, to size the text buffers once.
+std::size_t PinEntries(const TMainBoard& board) {
+    std::size_t n = 0;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        n += static_cast<std::size_t>(board.GetConnector(c)->GetPinCount());
+    }
+    return n;
 }
 
 bool IsWritten(const TPin* pin) {
@@ -205,7 +214,7 @@ bool TPinsmith::WriteQpf(const std::string& fileName) {
 std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& projectName,
                                const platform::LocalDateTime& now) {
     std::string out;
-    out.reserve(256 * static_cast<std::size_t>(board.GetConnectorCount()) + 4096);
+    out.reserve(160 * PinEntries(board) + 4096);
     out += kQsfBanner;
     out += "# Build by Quelmar Pinsmith\r\n";
     out += kQsfBanner;
@@ -391,19 +400,7 @@ bool TPinsmith::WriteVhdl(const TMainBoard& board, const std::string& fileName) 
 // Verilog IP
 
 bool TPinsmith::ExportResource(const std::string& fileName, const std::string& resourceName) {
-    if (platform::FileExists(fileName)) {
-        platform::DeleteFile(fileName);
-    }
-    const auto resource = platform::FindResource(resourceName);
-    if (!resource) {
-        return false;
-    }
-    const std::string folder = platform::ExtractFilePath(fileName);
-    if (!folder.empty() && !platform::DirectoryExists(folder)) {
-        platform::CreateDir(folder); // one level; a failure shows when the file is created
-    }
-    const std::string_view bytes(reinterpret_cast<const char*>(resource->data()), resource->size());
-    return platform::WriteWholeFile(fileName, bytes).Complete(bytes.size());
+    return config::ExportResourceFile(fileName, resourceName);
 }
 
 bool TPinsmith::ExportVerilogIp(const TMainBoard& board, const std::string& projectFolder) {
@@ -545,6 +542,7 @@ bool TPinsmith::WriteSdc(const TMainBoard& board, const std::string& fileName) {
 namespace {
 
 void FillHtml(const TMainBoard& board, THtmlGenerator& html) {
+    html.Reserve(320 * PinEntries(board) + 4096);
     html.BeginHtml();
     html.AddHeading(GetBoardName(board.GetBoardIdByte()) + " Configuration", 1, "center");
     html.AddBreaks(2);
@@ -620,7 +618,7 @@ void FillHtml(const TMainBoard& board, THtmlGenerator& html) {
 std::string TPinsmith::HtmlText(const TMainBoard& board) {
     THtmlGenerator html;
     FillHtml(board, html);
-    return html.GetText();
+    return html.TakeText();
 }
 
 bool TPinsmith::WriteHtml(const TMainBoard& board, const std::string& fileName) {

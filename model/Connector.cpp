@@ -3,6 +3,7 @@
 #include "platform/Assert.h"
 
 #include <cstring>
+#include <string_view>
 
 std::string ConnectorTypeName(ConnectorType type) {
     switch (type) {
@@ -56,25 +57,43 @@ int TConnector::GetActivePinCount() const {
 namespace {
 
 // Ordinal byte order; a name that is a prefix of the other is the smaller.
-bool Greater(const std::string& a, const std::string& b) {
+bool Greater(std::string_view a, std::string_view b) {
     const std::size_t n = a.size() < b.size() ? a.size() : b.size();
-    const int c = std::memcmp(a.data(), b.data(), n);
+    const int c = n ? std::memcmp(a.data(), b.data(), n) : 0;
     if (c != 0) {
         return c > 0;
     }
     return a.size() > b.size();
 }
 
-bool ComesAfter(const TPin& p, const TPin& q) {
-    if (p.IsBusPin() && q.IsBusPin()) {
-        const std::string pBus = p.GetBusName();
-        const std::string qBus = q.GetBusName();
-        if (pBus == qBus) {
-            return p.GetBusIndex() > q.GetBusIndex();
-        }
-        return Greater(pBus, qBus);
+// What the comparison reads of a pin, worked out once per sort instead of
+// once per compared pair.
+struct SortKey {
+    bool bus = false;           // TPin::IsBusPin
+    std::string_view busName;   // TPin::GetBusName
+    std::int32_t busIndex = -1; // TPin::GetBusIndex
+    std::string_view name;
+};
+
+SortKey KeyOf(const TPin& pin) {
+    SortKey k;
+    k.name = pin.GetName();
+    k.bus = pin.IsBusPin();
+    if (k.bus) {
+        k.busName = k.name.substr(0, k.name.find('['));
+        k.busIndex = pin.GetBusIndex();
     }
-    return Greater(p.GetName(), q.GetName());
+    return k;
+}
+
+bool ComesAfter(const SortKey& p, const SortKey& q) {
+    if (p.bus && q.bus) {
+        if (p.busName == q.busName) {
+            return p.busIndex > q.busIndex;
+        }
+        return Greater(p.busName, q.busName);
+    }
+    return Greater(p.name, q.name);
 }
 
 } // namespace
@@ -83,10 +102,17 @@ bool ComesAfter(const TPin& p, const TPin& q) {
 // must come after entry j. Not stable; empty entries never move.
 void TConnector::SortPins() {
     const std::size_t count = Pins.size();
+    std::vector<SortKey> keys(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (Pins[i]) {
+            keys[i] = KeyOf(*Pins[i]);
+        }
+    }
     for (std::size_t i = 0; i < count; ++i) {
         for (std::size_t j = i + 1; j < count; ++j) {
-            if (Pins[i] && Pins[j] && ComesAfter(*Pins[i], *Pins[j])) {
+            if (Pins[i] && Pins[j] && ComesAfter(keys[i], keys[j])) {
                 std::swap(Pins[i], Pins[j]);
+                std::swap(keys[i], keys[j]);
             }
         }
     }

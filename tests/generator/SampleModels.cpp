@@ -1,6 +1,5 @@
 #include "generator/SampleModels.h"
 
-#include "generator/Pinsmith.h"
 #include "platform/Files.h"
 
 #include <algorithm>
@@ -322,7 +321,7 @@ bool TestConfigBoard::ExportIpFiles(const std::string& projectFolder) {
     const std::string folder =
         exportFolder.empty() ? projectFolder : platform::JoinPath(projectFolder, exportFolder);
     for (const auto& [file, resource] : exports) {
-        if (!TPinsmith::ExportResource(platform::JoinPath(folder, file), resource)) {
+        if (!ExportResourceFile(platform::JoinPath(folder, file), resource)) {
             return false;
         }
     }

@@ -263,3 +263,33 @@ TEST(SaveConnectorPinList, OneLinePerPosition) {
     EXPECT_EQ(text, "1\tGPIO[0]\tinout \t3.3-V LVTTL\r\n2\r\n3\tIN\tinput \t2.5 V\r\n");
     EXPECT_FALSE(SaveConnectorPinList(c, dir.File("missing/card.txt")));
 }
+
+TEST(AttachGpioCard, RealCardsThroughTheDispatcher) {
+    TMainBoard board;
+    board.m_BoardId = MAINBOARD_ILMARCH;
+    TConnector* header = Placeholders(board, CONNECTOR_GPIO40, 40, {11, 12, 29, 30});
+    board.AttachGpioCard(CONNECTOR_ID_GPIO_0, CARD_GPIO_DEFAULT, "X_", "", IOSTD_3V3_LVTTL);
+    EXPECT_EQ(header->GetAttachedType(), CONNECTOR_GPIO40);
+    EXPECT_EQ(header->GetPin(0)->GetName(), "X_GPIO[0]");
+    EXPECT_EQ(header->GetPin(0)->GetLocation(), "L1");
+    EXPECT_EQ(header->GetPin(0)->GetDirection(), PIN_DIR_INOUT);
+    EXPECT_EQ(header->GetPin(0)->GetIoStandard(), IOSTD_3V3_LVTTL);
+    EXPECT_EQ(header->GetPin(10), nullptr);
+    EXPECT_EQ(header->GetPin(39)->GetName(), "X_GPIO[35]");
+    EXPECT_EQ(header->GetActivePinCount(), 36);
+
+    // The 80-pin card on both headers as one connector.
+    auto* pair = board.AddConnector(new TConnector("GPIO_0_1", "", CONNECTOR_GPIO80, -1));
+    for (int p = 1; p <= 80; ++p) {
+        pair->AddPin(new TPin("", "P" + std::to_string(p), PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0));
+    }
+    pair->SetIsExpansion(true);
+    pair->SetConnectorId(CONNECTOR_ID_GPIO_PAIR);
+    board.AttachGpioCard(CONNECTOR_ID_GPIO_PAIR, CARD_OSTEL_GPIO, "", "", IOSTD_3V3_LVTTL);
+    EXPECT_EQ(pair->GetAttachedType(), CONNECTOR_GPIO80);
+    EXPECT_GT(pair->GetActivePinCount(), 40);
+    EXPECT_EQ(pair->GetPin(10)->GetDirection(), PIN_DIR_NONE); // a power position
+    for (int i = 0; i < 80; ++i) {
+        EXPECT_NE(pair->GetPin(i)->GetDirection(), PIN_DIR_FROM_CARD) << i;
+    }
+}

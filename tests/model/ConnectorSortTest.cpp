@@ -1,0 +1,83 @@
+// TConnector::SortPins against a plain statement of its rule, on many random
+// lists: bus names with odd indexes, names without brackets, brackets in the
+// wrong order, duplicates and empty entries.
+
+#include "model/Connector.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+bool Greater(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
+                                        [](char x, char y) {
+                                            return static_cast<unsigned char>(x) <
+                                                   static_cast<unsigned char>(y);
+                                        });
+}
+
+// Every pair (i, j > i) as it stands: exchange when entry i comes after j.
+std::vector<std::string> ReferenceSort(std::vector<std::string> names) {
+    const auto after = [](const std::string& p, const std::string& q) {
+        TPin a(p, "", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 0);
+        TPin b(q, "", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 0);
+        if (a.IsBusPin() && b.IsBusPin()) {
+            if (a.GetBusName() == b.GetBusName()) {
+                return a.GetBusIndex() > b.GetBusIndex();
+            }
+            return Greater(a.GetBusName(), b.GetBusName());
+        }
+        return Greater(p, q);
+    };
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t j = i + 1; j < names.size(); ++j) {
+            if (!names[i].empty() && !names[j].empty() && after(names[i], names[j])) {
+                std::swap(names[i], names[j]);
+            }
+        }
+    }
+    return names;
+}
+
+std::string RandomName(std::mt19937& rng) {
+    static const char* const kBases[] = {"A", "a", "B", "LED", "LED_", "HEX0", "HEX1", "X",
+                                         "CLK", "A_X", "Data", "DATA"};
+    static const char* const kIndexes[] = {"0", "1", "2", "10", "-1", "x", "", "007"};
+    const std::string base = kBases[rng() % std::size(kBases)];
+    const std::string index = kIndexes[rng() % std::size(kIndexes)];
+    switch (rng() % 5) {
+    case 0:
+        return base;
+    case 1:
+        return base + "]" + index + "[";
+    case 2:
+        return base + "[" + index + "]B";
+    default:
+        return base + "[" + index + "]";
+    }
+}
+
+} // namespace
+
+TEST(TConnectorSort, AgreesWithThePairwiseRule) {
+    std::mt19937 rng(12345);
+    for (int round = 0; round < 500; ++round) {
+        std::vector<std::string> names(1 + rng() % 30);
+        for (std::string& n : names) {
+            n = rng() % 6 == 0 ? std::string() : RandomName(rng); // empty: no pin
+        }
+        TConnector c("C", "", CONNECTOR_NONE, -1);
+        for (const std::string& n : names) {
+            c.AddPin(n.empty() ? nullptr : new TPin(n, "", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 0));
+        }
+        c.SortPins();
+        const std::vector<std::string> expected = ReferenceSort(names);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const TPin* pin = c.GetPin(static_cast<int>(i));
+            ASSERT_EQ(pin ? pin->GetName() : std::string(), expected[i])
+                << "round " << round << ", entry " << i;
+        }
+    }
+}
