@@ -1,0 +1,177 @@
+#include "boards/cyclone5/UI_Ilmarch.h"
+
+#include "app/Shape.h"
+#include "boards/cyclone5/CONFIG_ILMARCH.h"
+#include "boards/cyclone5/IlmarchProject.h"
+#include "platform/Ui.h"
+#include "platform/qt/Pictures.h"
+
+#include "ui_UI_Ilmarch.h"
+
+#include <QColor>
+
+#include <cstddef>
+
+namespace {
+
+// Voltage combo index -> voltage code.
+constexpr std::int32_t kVoltageCodes[] = {5, 3, 2, 1};
+constexpr const char* kVoltageItems[] = {"3.3 V(Default)", "2.5 V", "1.8 V", "1.5 V"};
+
+} // namespace
+
+TFormIlmarch::TFormIlmarch(QWidget* owner)
+    : TBoardFormOf<TConfigBase<ILMARCH_CONFIG>>(owner), ui_(std::make_unique<Ui::TFormIlmarch>()) {
+    ui_->setupUi(this);
+    SetFormColour(QColor(235, 233, 237));
+    // This build offers one board: nothing here changes it.
+    ui_->ButtonMainBoardSelect->hide();
+    CopyCaptionToMainWindow();
+    ui_->ImageBoard->setPixmap(platform::qt::LoadPicture("ILMARCH_BITMAP"));
+
+    SetBoard(MAINBOARD_ILMARCH, kIlmarchDefaultProjectName, kIlmarchFolderWord);
+    SetProjectNameEdit(ui_->EditProjectName);
+    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
+                ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
+
+    AddPeripheral(ui_->CheckBoxOSC, offsetof(ILMARCH_CONFIG, OSC), {ui_->ShapeOSC});
+    AddPeripheral(ui_->CheckBoxLED, offsetof(ILMARCH_CONFIG, LED), {ui_->ShapeLED});
+    AddPeripheral(ui_->CheckBoxButton, offsetof(ILMARCH_CONFIG, Button), {ui_->ShapeButton});
+    AddPeripheral(ui_->CheckBoxSwitch, offsetof(ILMARCH_CONFIG, Switch), {ui_->ShapeSwitch});
+    AddPeripheral(ui_->CheckBoxSeg7, offsetof(ILMARCH_CONFIG, Seg7), {ui_->ShapeSeg7_x2});
+    AddPeripheral(ui_->CheckBoxSDRAM, offsetof(ILMARCH_CONFIG, SDRAM), {ui_->ShapeSDRAM});
+    AddPeripheral(ui_->CheckBoxDDR3, offsetof(ILMARCH_CONFIG, DDR3), {ui_->ShapeDDR3});
+    AddPeripheral(ui_->CheckBoxUart2USB, offsetof(ILMARCH_CONFIG, Uart2USB), {ui_->ShapeUart2USB});
+    AddPeripheral(ui_->CheckBoxSmaClock, offsetof(ILMARCH_CONFIG, SmaClock), {ui_->ShapeSmaClock});
+    AddPeripheral(ui_->CheckBoxArduino, offsetof(ILMARCH_CONFIG, Arduino),
+                  {ui_->ShapeArduino_0, ui_->ShapeArduino_1, ui_->ShapeArduinoADC});
+    AddPeripheral(ui_->CheckBoxFan, offsetof(ILMARCH_CONFIG, Fan), {ui_->ShapeFan});
+    AddPeripheral(ui_->CheckBoxPCIe, offsetof(ILMARCH_CONFIG, PCIe), {ui_->ShapePCIe});
+
+    // Both headers show the one card list of the settings holder.
+    QComboBox* combos[2] = {ui_->ComboBoxGpio_0, ui_->ComboBoxGpio_1};
+    QLineEdit* prefixes[2] = {ui_->EditPrefixGpio_0, ui_->EditPrefixGpio_1};
+    QLabel* images[2] = {ui_->ImageGpio_0, ui_->ImageGpio_1};
+    TShape* shapes[2] = {ui_->ShapeGpio_0, ui_->ShapeGpio_1};
+    for (int header = GPIO_0; header <= GPIO_1; ++header) {
+        TCardPort port;
+        port.Name = header == GPIO_0 ? "GPIO-0" : "GPIO-1";
+        port.Family = PortFamily::Gpio;
+        port.Combo = combos[header];
+        port.Prefix = prefixes[header];
+        port.Image = images[header];
+        port.Shape = shapes[header];
+        port.List = Settings;
+        port.ListType = CONNECTOR_GPIO80;
+        port.AllowTransceiver = false;
+        port.CardOffset = offsetof(ILMARCH_CONFIG, nGpioDaughterId) + header;
+        port.PrefixOffset = offsetof(ILMARCH_CONFIG, GpioPrefixName) + header * kIlmarchTextSize;
+        port.Connector = ConnectorIdAt(CONNECTOR_ID_GPIO_0, header);
+        AddCardPort(std::move(port));
+    }
+    SetDualHeader(GPIO_0, GPIO_1, CONNECTOR_ID_GPIO_PAIR);
+    SetListsDependOnRecord(true);
+    connect(ui_->ComboBoxGpioVol, &QComboBox::activated, this, [this] { ComboBoxGpioVolChange(); });
+
+    InitForm();
+}
+
+TFormIlmarch::~TFormIlmarch() = default;
+
+void TFormIlmarch::SetBoardDefaults(ILMARCH_CONFIG& record) {
+    SetIlmarchDefaultConfig(record);
+}
+
+void TFormIlmarch::BeforeShowRecord() {
+    FillVoltageCombo();
+}
+
+void TFormIlmarch::FillVoltageCombo() {
+    Settings.Config.GpioVoltage = IlmarchVoltageOrDefault(Settings.Config.GpioVoltage);
+    ui_->ComboBoxGpioVol->clear();
+    for (const char* item : kVoltageItems) {
+        ui_->ComboBoxGpioVol->addItem(item);
+    }
+    SelectVoltageCode(Settings.Config.GpioVoltage);
+}
+
+void TFormIlmarch::FillCardCombos() {
+    const std::int32_t code = Settings.Config.GpioVoltage;
+    for (int header = GPIO_0; header <= GPIO_1; ++header) {
+        Port(header).ListVoltage = IlmarchVoltageClass(code);
+        Port(header).IoStandard = IlmarchGpioIoStandard(code);
+    }
+    TBoardForm::FillCardCombos();
+}
+
+std::int32_t TFormIlmarch::GetVoltageCode() const {
+    const int index = ui_->ComboBoxGpioVol->currentIndex();
+    return index >= 0 && index < static_cast<int>(std::size(kVoltageCodes)) ? kVoltageCodes[index]
+                                                                            : kVoltageCodes[0];
+}
+
+void TFormIlmarch::SelectVoltageCode(std::int32_t code) {
+    int index = 0;
+    for (int i = 0; i < static_cast<int>(std::size(kVoltageCodes)); ++i) {
+        if (kVoltageCodes[i] == code) {
+            index = i;
+        }
+    }
+    ui_->ComboBoxGpioVol->setCurrentIndex(index);
+}
+
+void TFormIlmarch::ComboBoxGpioVolChange() {
+    const std::int32_t code = GetVoltageCode();
+    if (code == Settings.Config.GpioVoltage) {
+        return;
+    }
+    Settings.Config.GpioVoltage = code;
+    for (int header = GPIO_0; header <= GPIO_1; ++header) {
+        Settings.Config.nGpioDaughterId[header] = 0;
+        SetIlmarchText(Settings.Config.GpioPrefixName[header], "");
+        Port(header).Combo->setEnabled(true);
+        Port(header).Prefix->setEnabled(true);
+    }
+    FillCardCombos();
+    UpdateShapes();
+    UpdateCardPictures();
+}
+
+void TFormIlmarch::UpdateBoardShapes() {
+    const int index = ui_->ComboBoxGpioVol->currentIndex();
+    ui_->ShapeGpio3V3->setVisible(index == 0);
+    ui_->ShapeGpio2V5->setVisible(index == 1);
+    ui_->ShapeGpio1V8->setVisible(index == 2);
+    ui_->ShapeGpio1V5->setVisible(index == 3);
+}
+
+bool TFormIlmarch::BothHeadersDefault() const {
+    return IlmarchBothHeadersDefault(PortCard(GPIO_0), PortPrefix(GPIO_0), PortCard(GPIO_1),
+                                     PortPrefix(GPIO_1));
+}
+
+bool TFormIlmarch::SkipPrefixRule(PortFamily family) {
+    return family == PortFamily::Gpio && BothHeadersDefault();
+}
+
+void TFormIlmarch::FillBoard(TMainBoard* board, const ILMARCH_CONFIG& record) {
+    CONFIG_ILMARCH(board, record);
+}
+
+void TFormIlmarch::AttachCards(TMainBoard* board, const ILMARCH_CONFIG& record) {
+    AttachIlmarchCards(*board, record);
+}
+
+void TFormIlmarch::AfterGenerateSuccess() {
+    ShowJumperReminder();
+}
+
+void TFormIlmarch::ShowJumperReminder() {
+    if (PortCard(GPIO_0) == CARD_NONE && PortCard(GPIO_1) == CARD_NONE) {
+        return;
+    }
+    platform::InformationBox(platform::Format(
+        "GPIO Daugher cards are selected.\r\n"
+        "Please make sure GPIO VCCIO %s is setup correctly on the JP1 of the ILMARCH board.\r\n",
+        IlmarchJumperText(GetVoltageCode()).c_str()));
+}

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders the main window with the Ilmarch form offscreen to PNG files for
+# review: the first-start state, and <name>_cards.png with cards on both
+# GPIO headers.
+#   tools/render_main_window.sh [output.png] [build folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out="$(realpath -m "${1:-main_window.png}")"
+build="${2:-build}"
+cmake --build "$build" --target gui_tests
+PINSMITH_RENDER_PNG="$out" QT_QPA_PLATFORM=offscreen \
+  "$build/tests/gui_tests" --gtest_filter='IlmarchRender.*' --gtest_brief=1
+echo "Rendered $out and ${out%.png}_cards.png"
