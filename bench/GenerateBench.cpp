@@ -45,7 +45,8 @@ int PinEntries(const TMainBoard& board) {
 void BM_GenerateProject(benchmark::State& state) {
     const bool freshFolder = state.range(0) != 0;
     const auto board = IlmarchWithOstel();
-    std::string folder = (std::filesystem::temp_directory_path() / "pinsmith-bench-XXXXXX").string();
+    std::string folder =
+        (std::filesystem::temp_directory_path() / "pinsmith-bench-XXXXXX").string();
     if (!::mkdtemp(folder.data())) {
         state.SkipWithError("no temporary folder");
         return;

@@ -41,7 +41,8 @@ std::string IoStandardAssignment(const char* standard) {
            "\"\r\n";
 }
 
-const char* const kToggleRate = "set_instance_assignment -name IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to ";
+const char* const kToggleRate =
+    "set_instance_assignment -name IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to ";
 
 void AddToggleRun(std::string& out, const char* target, int count) {
     for (int i = 0; i < count; ++i) {
@@ -60,7 +61,7 @@ void AddToggle(std::string& out, const std::string& target) {
 // ---------------------------------------------------------------------------
 // External PLL block of boards 8 and 12
 
-const char* const kPllChoiceNames[13] = {"Unchange", "Disable", "62.5",   "75",   "100",
+const char* const kPllChoiceNames[13] = {"Unchange", "Disable", "62.5",   "75",    "100",
                                          "125",      "150",     "156.25", "187.5", "200",
                                          "250",      "312.5",   "625"};
 
@@ -71,11 +72,11 @@ const char* PllChoiceName(std::uint8_t code) {
 }
 
 struct ExtPllVariant {
-    const char* reset;       // right-hand side of "assign rstn"
-    const char* oscillator;  // 50 MHz clock port
-    const char* device2;     // comment of PLL output 2
-    const char* device3;     // comment of PLL output 3
-    const char* sclk;        // 2-wire interface ports
+    const char* reset;      // right-hand side of "assign rstn"
+    const char* oscillator; // 50 MHz clock port
+    const char* device2;    // comment of PLL output 2
+    const char* device3;    // comment of PLL output 3
+    const char* sclk;       // 2-wire interface ports
     const char* sdat;
 };
 
@@ -100,8 +101,8 @@ std::string ExtPllVerilog(const RecordCopy<N>& record, std::size_t firstCode,
     out += "//  Structural coding\r\n";
     for (std::size_t k = 0; k < 3; ++k) {
         const std::uint8_t code = record.U8(firstCode + k);
-        out += platform::Format("assign clk%d_set_wr = 4'd%d; //%s MHZ\r\n", static_cast<int>(k + 1),
-                                code, PllChoiceName(code));
+        out += platform::Format("assign clk%d_set_wr = 4'd%d; //%s MHZ\r\n",
+                                static_cast<int>(k + 1), code, PllChoiceName(code));
     }
     out += "\r\n";
     out += platform::Format("assign rstn = %s;\r\n", v.reset);
@@ -154,8 +155,7 @@ std::string ExtPllVerilog(const RecordCopy<N>& record, std::size_t firstCode,
 // ---------------------------------------------------------------------------
 // .sdc
 
-const char* const kSdcTv =
-    "create_clock -period \"27 MHz\"  -name tv_27m [get_ports TD_CLK27]\r\n";
+const char* const kSdcTv = "create_clock -period \"27 MHz\"  -name tv_27m [get_ports TD_CLK27]\r\n";
 const char* const kSdcDram =
     "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n";
 const char* const kSdcAudio =
@@ -208,6 +208,7 @@ MediaOptions SollenOptions(const TMainBoard& board) {
 // ---------------------------------------------------------------------------
 
 std::string GetBoardName(BoardId id) {
+    // clang-format off
     switch (id) {
     case MAINBOARD_ALVEK: return "Alvek FPGA Board";
     case MAINBOARD_BRESSA: return "Bressa FPGA Board";
@@ -251,6 +252,7 @@ std::string GetBoardName(BoardId id) {
     default:
         PINSMITH_FAIL("0");
     }
+    // clang-format on
 }
 
 bool IsLocationUsed(const TMainBoard& board, const std::string& location) {
@@ -459,9 +461,9 @@ std::string GetKelmisExtPllVerilog(const TMainBoard& board) {
     if (board.m_KelmisConfig.U8(record::kKelmisExtPll) == 0) {
         return std::string();
     }
-    return ExtPllVerilog(board.m_KelmisConfig, record::kKelmisPllOut1,
-                         {"1'b1", "OSC_50_BANK1", "HSME_REFCLK", "PGM_GXB_CLK", "MAX2_I2C_SCL",
-                          "MAX2_I2C_SDA"});
+    return ExtPllVerilog(
+        board.m_KelmisConfig, record::kKelmisPllOut1,
+        {"1'b1", "OSC_50_BANK1", "HSME_REFCLK", "PGM_GXB_CLK", "MAX2_I2C_SCL", "MAX2_I2C_SDA"});
 }
 
 std::string GetMarwenFanVerilog(const TMainBoard& board) {
@@ -510,7 +512,7 @@ double Si570IndexToMHz(std::uint8_t index) {
 }
 
 double CdcmIndexToMHz(std::uint8_t index) {
-    static const double kTable[] = {0,     62.5, 75,  100, 125,   150,
+    static const double kTable[] = {0,      62.5,  75,  100, 125,   150,
                                     156.25, 187.5, 200, 250, 312.5, 625};
     return index < std::size(kTable) ? kTable[index] : 0;
 }

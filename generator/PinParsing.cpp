@@ -94,8 +94,8 @@ bool TPinParsing::Parse(const TConnector& connector) {
         std::int32_t index = -1;
         const NameKind kind = SplitBusName(pin->GetName(), base, index);
         if (kind == NameKind::BadIndex) {
-            Report(platform::Format("Connector %s has an invalid bus index",
-                                    pin->GetName().c_str()));
+            Report(
+                platform::Format("Connector %s has an invalid bus index", pin->GetName().c_str()));
             return false;
         }
         const bool isBus = kind == NameKind::Bus;

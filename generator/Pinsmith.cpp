@@ -24,9 +24,9 @@ const char* const kSdcBanner =
 const char* const kT3 = "\r\n\r\n\r\n";
 
 // English month names, whatever the user's locale.
-const char* const kLongMonthNames[12] = {"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
+const char* const kLongMonthNames[12] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
 
 const char* LongMonthName(int month) {
     PINSMITH_ASSERT(month >= 1 && month <= 12);
@@ -67,8 +67,8 @@ bool WriteTextFile(const std::string& fileName, const std::string& text) {
         platform::ErrorBox(platform::Format("Cannot create file \"%s\". %s", fileName.c_str(),
                                             std::strerror(err)));
     }
-    platform::ErrorBox(platform::Format("Failed to create file %s",
-                                        platform::ExtractFileName(fileName).c_str()));
+    platform::ErrorBox(
+        platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()));
     return false;
 }
 
@@ -236,8 +236,7 @@ std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& proje
     if (!board.GetSpeedGradeText().empty()) {
         out += sga + " DEVICE_FILTER_SPEED_GRADE " + board.GetSpeedGradeText() + "\r\n";
     } else if (board.GetSpeedGrade() > 0) {
-        out += sga + " DEVICE_FILTER_SPEED_GRADE " + std::to_string(board.GetSpeedGrade()) +
-               "\r\n";
+        out += sga + " DEVICE_FILTER_SPEED_GRADE " + std::to_string(board.GetSpeedGrade()) + "\r\n";
     }
     out += sga + " SDC_FILE " + projectName + ".SDC\r\n";
 
@@ -296,8 +295,8 @@ bool TPinsmith::WriteQsf(const TMainBoard& board, const std::string& fileName) {
 
 bool TPinsmith::GetVerilogPortList(const TMainBoard& board, std::string& text) {
     return PortList(
-        board, kVerilogHeader, ',',
-        [](const TPinParsing& p, int j) { return p.GetVerilogPort(j); }, text);
+        board, kVerilogHeader, ',', [](const TPinParsing& p, int j) { return p.GetVerilogPort(j); },
+        text);
 }
 
 bool TPinsmith::GetVhdlPortList(const TMainBoard& board, std::string& text) {
@@ -436,8 +435,8 @@ bool TPinsmith::ExportVerilogIp(const TMainBoard& board, const std::string& proj
             if (!result) {
                 break;
             }
-            result = ExportResource(projectFolder + file,
-                                    platform::ChangeFileExt(file, "_verilog"));
+            result =
+                ExportResource(projectFolder + file, platform::ChangeFileExt(file, "_verilog"));
         }
     }
     // CDCM61004 configuration of boards 15 and 18.

@@ -17,6 +17,7 @@ namespace {
 // six Kirrel positions from 3 takes four HSMC positions (157, 158, 155, 156,
 // then six lower per group) down to HSMC 41..44; Kirrel 131 and 132 take the
 // I2C positions 33 and 34.
+// clang-format off
 const int szMap[180] = {
     -1, 160, 157, 158, 155, 156, -1, -1, 151, 152, 149, 150, // 1-12
     -1, -1,  145, 146, 143, 144, -1, -1, 139, 140, 137, 138, // 13-24
@@ -34,6 +35,7 @@ const int szMap[180] = {
     -1, -1,  -1,  -1,  -1,  -1,  -1, -1, -1,  -1,  -1,  -1,  // 157-168
     -1, -1,  -1,  -1,  -1,  -1,  -1, -1, -1,  -1,  -1,  -1,  // 169-180
 };
+// clang-format on
 
 // The board pin keeps the board's location; a fixed board direction or
 // standard wins over the card's, a placeholder (4 / 60) takes the card's.
@@ -43,7 +45,6 @@ void MergePin(const TPin& card, TPin& master, const std::string& prefix) {
     TPin merged;
     merged.Assign(card);
     merged.SetLocation(master.GetLocation());
-    merged.SetPinIndex(card.GetPinIndex());
     if (!prefix.empty()) {
         merged.SetName(prefix + card.GetName());
     }
@@ -165,8 +166,7 @@ namespace {
 // The first pair of ports (i < j) that carry the same card under the same
 // prefix; false with the message made from the two port letters.
 bool CheckPrefixNames(int portCount, const CardId* cards, const std::string* prefixes,
-                      std::string& message, const char* format, char firstPort,
-                      bool exemptGpio80) {
+                      std::string& message, const char* format, char firstPort, bool exemptGpio80) {
     for (int i = 0; i < portCount; ++i) {
         if (cards[i] == CARD_NONE) {
             continue;

@@ -18,8 +18,7 @@ bool Has(const std::string& text, const std::string& part) {
 
 int Count(const std::string& text, const std::string& part) {
     int n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos;
-         at = text.find(part, at + 1)) {
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
         ++n;
     }
     return n;
@@ -58,38 +57,44 @@ TEST(QsfBoardAssignments, ByBoardId) {
     };
     const std::string io25 = "set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"2.5 V\"\r\n";
     const std::string flash =
-        "set_global_assignment -name RESERVE_FLASH_NCE_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
+        "set_global_assignment -name RESERVE_FLASH_NCE_AFTER_CONFIGURATION \"USE AS REGULAR "
+        "IO\"\r\n"
         "set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
         "set_global_assignment -name RESERVE_DATA1_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
         "set_global_assignment -name RESERVE_DCLK_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n";
     const std::string banner = "#============================================================\r\n";
-    const std::string yelden =
-        "\r\n" + banner + "# disable config pin so bank8 can use 1.2V \r\n" + banner +
-        "set_global_assignment -name AUTO_RESTART_CONFIGURATION ON\r\n"
-        "set_global_assignment -name ENABLE_CONFIGURATION_PINS OFF\r\n"
-        "set_global_assignment -name ENABLE_BOOT_SEL_PIN OFF\r\n\r\n";
+    const std::string yelden = "\r\n" + banner + "# disable config pin so bank8 can use 1.2V \r\n" +
+                               banner +
+                               "set_global_assignment -name AUTO_RESTART_CONFIGURATION ON\r\n"
+                               "set_global_assignment -name ENABLE_CONFIGURATION_PINS OFF\r\n"
+                               "set_global_assignment -name ENABLE_BOOT_SEL_PIN OFF\r\n\r\n";
     const std::vector<Row> rows = {
         {MAINBOARD_ALVEK, {"k22"}, kNceo + "\r\n"}, // compared without regard to case
         {MAINBOARD_ALVEK, {"K23"}, ""},
         {MAINBOARD_BRESSA, {"W20"}, kNceo}, // no line end of its own
         {MAINBOARD_CORVIN, {"AE24"}, kNceo},
         {MAINBOARD_DUNMAR, {"AD25"}, kNceo},
-        {MAINBOARD_ELVORY, {},
+        {MAINBOARD_ELVORY,
+         {},
          "set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"3.3-V LVTTL\"\r\n"},
-        {MAINBOARD_ELVORY, {"P28"},
+        {MAINBOARD_ELVORY,
+         {"P28"},
          "set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"3.3-V LVTTL\"\r\n" + kNceo +
              "\r\n"},
-        {MAINBOARD_GALDRE_X1, {},
+        {MAINBOARD_GALDRE_X1,
+         {},
          io25 + "set_location_assignment PIN_AF25 -to termination_blk0~_rup_pad\r\n"
                 "set_location_assignment PIN_AG25 -to termination_blk0~_rdn_pad\r\n"},
-        {MAINBOARD_HOLLIN, {},
+        {MAINBOARD_HOLLIN,
+         {},
          "set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"1.5 V\"\r\n"},
         {MAINBOARD_ISTREL, {"F16"}, kNceo + "\r\n"},
         {MAINBOARD_ISTREL, {"C1"}, flash},
         {MAINBOARD_ISTREL, {"C1", "F16"}, kNceo + "\r\n" + flash},
         {MAINBOARD_JORVATH, {"P28"}, kNceo + "\r\n"},
         {MAINBOARD_KELMIS, {"P28"}, io25},
-        {MAINBOARD_QUINDLE, {"P9"},
+        {MAINBOARD_QUINDLE,
+         {"P9"},
          "\r\n" + banner + "# Transceiver \r\n" + banner +
              "set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION "
              "DC_COUPLING_INTERNAL_100_OHMS -to HSMC_REF_CLK_p\r\n\r\n"},
@@ -97,13 +102,16 @@ TEST(QsfBoardAssignments, ByBoardId) {
         {MAINBOARD_YELDEN, {"C7", "D6", "D8", "E10", "E9"}, yelden},
         {MAINBOARD_YELDEN, {"E9"}, yelden},
         {MAINBOARD_YELDEN, {"E11"}, ""},
-        {MAINBOARD_JORKEL, {"E18", "H3", "D1"},
+        {MAINBOARD_JORKEL,
+         {"E18", "H3", "D1"},
          "set_global_assignment -name RESERVE_DATA1_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
          "set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n" +
              kNceo + "\r\n"},
-        {MAINBOARD_JORKEL, {"H3"},
+        {MAINBOARD_JORKEL,
+         {"H3"},
          "set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"},
-        {MAINBOARD_KELVANE, {},
+        {MAINBOARD_KELVANE,
+         {},
          "set_global_assignment -name MIN_CORE_JUNCTION_TEMP 0\r\n"
          "set_global_assignment -name MAX_CORE_JUNCTION_TEMP 85\r\n"},
         {MAINBOARD_ILMARCH, {"K22", "P28", "C1"}, ""},
@@ -137,8 +145,8 @@ TEST(QsfBoardAssignments, NoLineEndBeforeTheFirstBlockOnBoardsTwoToFour) {
 }
 
 TEST(QsfBoardAssignments, SettingsObjectBoards) {
-    for (BoardId id : {MAINBOARD_ZARVIK, MAINBOARD_ZARVIK_DDR4, MAINBOARD_CALVET,
-                       MAINBOARD_ESPERN, MAINBOARD_HARVIK}) {
+    for (BoardId id : {MAINBOARD_ZARVIK, MAINBOARD_ZARVIK_DDR4, MAINBOARD_CALVET, MAINBOARD_ESPERN,
+                       MAINBOARD_HARVIK}) {
         sample::TestConfigBoard config;
         config.qsf = "set_global_assignment -name X Y\r\n";
         TMainBoard board;
@@ -177,9 +185,10 @@ TEST(MarwenQsf, Variants) {
     for (std::size_t i = 0; i < sizeof prefix; ++i) {
         board.m_MarwenConfig.SetU8(293 + i, static_cast<std::uint8_t>(prefix[i]));
     }
-    EXPECT_TRUE(Has(GetMarwenQsfAssignments(board), "-to HM_D[1]\r\n"
-                                                    "set_instance_assignment -name "
-                                                    "IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to HM_D[3]"));
+    EXPECT_TRUE(Has(GetMarwenQsfAssignments(board),
+                    "-to HM_D[1]\r\n"
+                    "set_instance_assignment -name "
+                    "IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to HM_D[3]"));
 
     // Without the LVDS card only the reservation and flash lines remain.
     board.m_MarwenConfig.SetU8(292, 2);
@@ -296,8 +305,8 @@ TEST(BoardVerilog, MarwenFanAndOtherBoards) {
         EXPECT_EQ(GetVerilogBoardCode(board), "");
         EXPECT_EQ(GetVhdlArchitecture(board, "abc"), "");
     }
-    for (BoardId id : {MAINBOARD_ZARVIK, MAINBOARD_ZARVIK_DDR4, MAINBOARD_CALVET,
-                       MAINBOARD_ESPERN, MAINBOARD_HARVIK}) {
+    for (BoardId id : {MAINBOARD_ZARVIK, MAINBOARD_ZARVIK_DDR4, MAINBOARD_CALVET, MAINBOARD_ESPERN,
+                       MAINBOARD_HARVIK}) {
         sample::TestConfigBoard config;
         config.verilog = "// board code\r\n";
         config.vhdlArchitecture = "architecture a of %s is\r\n";
@@ -325,8 +334,7 @@ TEST(BoardVerilogDeathTest, BoardsOutsideThisBuild) {
 TEST(FrequencyTables, Values) {
     const double si570[] = {0, 100, 125, 156.25, 250, 312.5, 322.265, 644.53125, 0};
     const double cdcm[] = {0, 62.5, 75, 100, 125, 150, 156.25, 187.5, 200, 250, 312.5, 625, 0};
-    const double combo[] = {0,   0,   62.5, 75,  100,   125, 150,
-                            156.25, 187.5, 200, 250, 312.5, 625, 0};
+    const double combo[] = {0, 0, 62.5, 75, 100, 125, 150, 156.25, 187.5, 200, 250, 312.5, 625, 0};
     for (std::uint8_t i = 0; i < std::size(si570); ++i) {
         EXPECT_EQ(Si570IndexToMHz(i), si570[i]) << int(i);
     }

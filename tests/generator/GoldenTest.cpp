@@ -33,12 +33,10 @@ struct GoldenCase {
 
 const GoldenCase kCases[] = {
     {"groups", false, [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildGroups(b); }},
-    {"gpio_card", false,
-     [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildGpioCard(b); }},
+    {"gpio_card", false, [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildGpioCard(b); }},
     {"fmc", false, [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildFmc(b); }},
     {"vhdl", true, [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildVhdl(b); }},
-    {"galdre_x1", false,
-     [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildGaldreX1(b); }},
+    {"galdre_x1", false, [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildGaldreX1(b); }},
     {"sollen", false, [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildSollen(b); }},
     {"marwen", false, [](TMainBoard& b, sample::TestConfigBoard&) { sample::BuildMarwen(b); }},
     {"harvik", true, sample::BuildHarvik},
@@ -101,8 +99,7 @@ void CompareWithGolden(const std::string& caseName, const fs::path& generated) {
         }
         const std::string want = ReadFile(golden / file);
         const std::string got = ReadFile(generated / file);
-        EXPECT_TRUE(want == got) << caseName << "/" << file << " "
-                                 << FirstDifference(want, got);
+        EXPECT_TRUE(want == got) << caseName << "/" << file << " " << FirstDifference(want, got);
     }
 }
 

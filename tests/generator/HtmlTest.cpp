@@ -67,8 +67,8 @@ TEST(HtmlReport, ExpansionRowsAndColumns) {
     fmc->GetPin(2)->SetName("$HIDDEN");
 
     // A connector of a card type with no card merged: no daughter column.
-    TConnector* waiting = b.Expansion("GPIO", "GPIO waiting", CONNECTOR_GPIO40,
-                                      CONNECTOR_ID_GPIO_0, 1);
+    TConnector* waiting =
+        b.Expansion("GPIO", "GPIO waiting", CONNECTOR_GPIO40, CONNECTOR_ID_GPIO_0, 1);
     waiting->GetPin(0)->SetName("W");
     waiting->GetPin(0)->SetDirection(PIN_DIR_INOUT);
     waiting->GetPin(0)->SetIoStandard(IOSTD_3V3_LVTTL);
@@ -88,7 +88,8 @@ TEST(HtmlReport, ExpansionRowsAndColumns) {
                           "   <th align=\"left\" bgcolor=\"Khaki\">Standard</th>\r\n"
                           "</tr>\r\n</table>\r\n"));
     EXPECT_TRUE(Has(html, "<caption  align=\"left\">FMC card</caption>"));
-    EXPECT_TRUE(Has(html, "   <th align=\"left\" bgcolor=\"Khaki\">FMC LPC Pin Index</th>\r\n</tr>"));
+    EXPECT_TRUE(
+        Has(html, "   <th align=\"left\" bgcolor=\"Khaki\">FMC LPC Pin Index</th>\r\n</tr>"));
     EXPECT_TRUE(Has(html, Row({"F0", "Q0", "output", "2.5 V", "C3"})));
     EXPECT_TRUE(Has(html, Row({"F1", "Q1", "output", "2.5 V", "K39"})));
     EXPECT_TRUE(Has(html, Row({"$HIDDEN", "-", "-", "-", "401"})));

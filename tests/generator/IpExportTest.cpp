@@ -16,8 +16,8 @@
 namespace {
 
 const std::vector<std::string> kSi570Set = {
-    "clock_divider.v",    "edge_detector.v",      "i2c_bus_controller.v", "i2c_controller.v",
-    "i2c_reg_controller.v", "initial_config.v",   "si570_controller.v"};
+    "clock_divider.v",      "edge_detector.v",  "i2c_bus_controller.v", "i2c_controller.v",
+    "i2c_reg_controller.v", "initial_config.v", "si570_controller.v"};
 
 class IpExport : public testing::Test {
 protected:
@@ -67,8 +67,8 @@ TEST_F(IpExport, ExternalPllBoards) {
         ASSERT_TRUE(platform::ReadWholeFile(dir.File("EXT_PLL_CTRL.v"), text));
         const auto resource = platform::FindResource("ext_pll_ctrl_verilog");
         ASSERT_TRUE(resource);
-        EXPECT_EQ(text, std::string(reinterpret_cast<const char*>(resource->data()),
-                                    resource->size()));
+        EXPECT_EQ(text,
+                  std::string(reinterpret_cast<const char*>(resource->data()), resource->size()));
     }
 }
 
@@ -124,8 +124,8 @@ TEST_F(IpExport, FirstFailingFileEndsTheExport) {
 }
 
 TEST_F(IpExport, SettingsObjectBoards) {
-    for (BoardId id : {MAINBOARD_ZARVIK, MAINBOARD_ZARVIK_DDR4, MAINBOARD_CALVET,
-                       MAINBOARD_ESPERN, MAINBOARD_HARVIK}) {
+    for (BoardId id : {MAINBOARD_ZARVIK, MAINBOARD_ZARVIK_DDR4, MAINBOARD_CALVET, MAINBOARD_ESPERN,
+                       MAINBOARD_HARVIK}) {
         sample::TestConfigBoard config;
         config.exports = {{"si5340_test.v", "SI5340_TEST_VERILOG"}};
         config.exportFolder = "si5340_controller";
@@ -135,8 +135,8 @@ TEST_F(IpExport, SettingsObjectBoards) {
         EXPECT_TRUE(Export(board));
         EXPECT_EQ(config.exportCalls, std::vector<std::string>{dir.Path()});
     }
-    EXPECT_EQ(Files(), (std::vector<std::string>{"si5340_controller",
-                                                 "si5340_controller/si5340_test.v"}));
+    EXPECT_EQ(Files(),
+              (std::vector<std::string>{"si5340_controller", "si5340_controller/si5340_test.v"}));
 
     sample::TestConfigBoard failing;
     failing.exports = {{"x.v", "NO_SUCH_RESOURCE"}};

@@ -50,11 +50,18 @@ TEST(SplitBusName, Kinds) {
 }
 
 TEST(TPinParsing, BusesScalarsAndOrder) {
-    const auto c =
-        Make({{"LED[2]", PIN_DIR_OUTPUT}, {nullptr}, {"LED[0]", PIN_DIR_OUTPUT},
-              {"CLK"}, {"LED[3]", PIN_DIR_OUTPUT}, {"SPARE", PIN_DIR_NONE},
-              {"PLACEHOLDER", PIN_DIR_FROM_CARD}, {"Data[0]", PIN_DIR_INOUT},
-              {"DATA[1]", PIN_DIR_INOUT}, {"GAP[0]"}, {"GAP[5]"}, {"ONE[2]"}});
+    const auto c = Make({{"LED[2]", PIN_DIR_OUTPUT},
+                         {nullptr},
+                         {"LED[0]", PIN_DIR_OUTPUT},
+                         {"CLK"},
+                         {"LED[3]", PIN_DIR_OUTPUT},
+                         {"SPARE", PIN_DIR_NONE},
+                         {"PLACEHOLDER", PIN_DIR_FROM_CARD},
+                         {"Data[0]", PIN_DIR_INOUT},
+                         {"DATA[1]", PIN_DIR_INOUT},
+                         {"GAP[0]"},
+                         {"GAP[5]"},
+                         {"ONE[2]"}});
     TPinParsing parsing;
     ASSERT_TRUE(parsing.Parse(*c));
     ASSERT_EQ(parsing.GetPortCount(), 5);
@@ -80,8 +87,8 @@ TEST(TPinParsing, BusesScalarsAndOrder) {
 }
 
 TEST(TPinParsing, WideRangesAndLongNames) {
-    const auto c = Make({{"SIXTEEN_CHARS_AB"}, {"SEVENTEEN_CHARS_A"}, {"W[1000]"},
-                               {"W[0]"}, {"FOO]1["}});
+    const auto c =
+        Make({{"SIXTEEN_CHARS_AB"}, {"SEVENTEEN_CHARS_A"}, {"W[1000]"}, {"W[0]"}, {"FOO]1["}});
     TPinParsing parsing;
     ASSERT_TRUE(parsing.Parse(*c));
     EXPECT_EQ(parsing.GetVhdlPort(0), "SIXTEEN_CHARS_AB\t:in    \tstd_logic");

@@ -27,9 +27,9 @@ TConnector* Group(TMainBoard& board, std::initializer_list<const char*> names) {
     auto* c = board.AddConnector(new TConnector("G", "", CONNECTOR_NONE, -1));
     int n = 0;
     for (const char* name : names) {
-        c->AddPin(name ? new TPin(name, "A" + std::to_string(++n), PIN_DIR_INPUT,
-                                  IOSTD_3V3_LVTTL, 0)
-                       : nullptr);
+        c->AddPin(name
+                      ? new TPin(name, "A" + std::to_string(++n), PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 0)
+                      : nullptr);
     }
     return c;
 }
@@ -83,8 +83,8 @@ TEST_F(Generate, FileNamesFollowTheProjectPath) {
     TMainBoard board;
     sample::BuildGroups(board);
     ASSERT_TRUE(writer.Generate(&board, dir.File("abc.txt"), false));
-    EXPECT_EQ(Files(), (std::vector<std::string>{"abc.htm", "abc.qpf", "abc.qsf", "abc.sdc",
-                                                 "abc.v"}));
+    EXPECT_EQ(Files(),
+              (std::vector<std::string>{"abc.htm", "abc.qpf", "abc.qsf", "abc.sdc", "abc.v"}));
     EXPECT_TRUE(Has(Read(dir.File("abc.qpf")), "PROJECT_REVISION = \"abc\"\r\n"));
     EXPECT_TRUE(Has(Read(dir.File("abc.v")), "module abc(\r\n"));
 }
@@ -197,8 +197,7 @@ TEST_F(Generate, LongNamesAreNotCut) {
     for (const char* ext : {".qsf", ".v", ".sdc", ".htm"}) {
         EXPECT_TRUE(Has(Read(dir.File(std::string("abc") + ext)), longName)) << ext;
     }
-    EXPECT_TRUE(Has(Read(dir.File("abc.htm")),
-                    "   <td align=\"left\">" + longName + "</td>\r\n"));
+    EXPECT_TRUE(Has(Read(dir.File("abc.htm")), "   <td align=\"left\">" + longName + "</td>\r\n"));
 }
 
 TEST(ProjectFile, SixLinesWithEnglishDates) {

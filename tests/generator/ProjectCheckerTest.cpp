@@ -1,11 +1,11 @@
 // The real-tool checker must notice what it is there to notice: each test
 // generates a good project, spoils one file and expects the matching problem.
 
+#include "support/ProjectChecker.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
-#include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -23,9 +23,9 @@ TConnector* ModelBuilder::Group(const std::string& name, const std::string& desc
 }
 
 std::string ModelBuilder::NextLocation() {
-    static const char* const kRows[] = {"A", "B",  "C",  "D",  "E",  "F",  "G",  "H",  "J",
-                                        "K", "L",  "M",  "N",  "P",  "R",  "T",  "U",  "V",
-                                        "W", "Y",  "AA", "AB", "AC", "AD", "AE", "AF", "AG",
+    static const char* const kRows[] = {"A",  "B",  "C",  "D",  "E",  "F",  "G",  "H",  "J",
+                                        "K",  "L",  "M",  "N",  "P",  "R",  "T",  "U",  "V",
+                                        "W",  "Y",  "AA", "AB", "AC", "AD", "AE", "AF", "AG",
                                         "AH", "AJ", "AK", "AL", "AM", "AN", "AP", "AR", "AT"};
     const int n = next_++;
     return std::string(kRows[n / 26 % std::size(kRows)]) + std::to_string(n % 26 + 1);
@@ -130,8 +130,8 @@ std::unique_ptr<TDaughterBoard> GpioCard() {
             pin->SetIsClock(1);
             pin->SetFrequency("96.000000 MHz");
         } else if (p <= 36) {
-            pin = new TPin("CARD_D[" + std::to_string(data++) + "]", PIN_DIR_INOUT,
-                           IOSTD_3V3_LVTTL, p, false);
+            pin = new TPin("CARD_D[" + std::to_string(data++) + "]", PIN_DIR_INOUT, IOSTD_3V3_LVTTL,
+                           p, false);
         } else {
             pin = new TPin("CARD_LED[" + std::to_string(led++) + "]", PIN_DIR_OUTPUT,
                            IOSTD_3V3_LVTTL, p, false);
@@ -168,15 +168,16 @@ void BuildFmc(TMainBoard& board) {
     TConnector* clock = b.Group("CLOCK");
     b.Pin(clock, "CLOCK_50", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 50.0f);
 
-    TConnector* fmc = b.Expansion("FMC", "FMC connect to Test FMC LPC", CONNECTOR_FMC_HPC,
-                                  CONNECTOR_ID_FMC_A, 400, {40, 80, 120, 160, 200, 240, 280, 320, 360, 400});
+    TConnector* fmc =
+        b.Expansion("FMC", "FMC connect to Test FMC LPC", CONNECTOR_FMC_HPC, CONNECTOR_ID_FMC_A,
+                    400, {40, 80, 120, 160, 200, 240, 280, 320, 360, 400});
     TDaughterBoard card;
     card.SetType(CONNECTOR_FMC_LPC);
     for (int p = 1; p <= 400; ++p) {
         TPin* pin = nullptr;
         if (p >= 1 && p <= 8) {
-            pin = new TPin("LA_D[" + std::to_string(p - 1) + "]", PIN_DIR_INOUT, IOSTD_2V5, p,
-                           false);
+            pin =
+                new TPin("LA_D[" + std::to_string(p - 1) + "]", PIN_DIR_INOUT, IOSTD_2V5, p, false);
         } else if (p == 83) {
             pin = new TPin("CLK_M2C", PIN_DIR_INPUT, IOSTD_2V5, p, false);
             pin->SetIsClock(1);

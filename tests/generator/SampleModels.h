@@ -83,8 +83,8 @@ public:
 
     std::string qsf;
     std::string verilog;
-    std::string vhdlArchitecture; // "%s" stands for the entity name
-    std::string exportFolder;     // subfolder of the project folder
+    std::string vhdlArchitecture;                             // "%s" stands for the entity name
+    std::string exportFolder;                                 // subfolder of the project folder
     std::vector<std::pair<std::string, std::string>> exports; // file name, resource
     std::vector<std::uint8_t> record;
     std::vector<std::string> exportCalls;

@@ -199,8 +199,9 @@ TEST(AttachOperationsDeathTest, TypeAndConnectorAssertions) {
                  "Type == CONNECTOR_FMC_HPC \\|\\| Type == CONNECTOR_FMC_LPC");
     EXPECT_DEATH(board.AttachHsmcCard(CONNECTOR_ID_GPIO_0, CARD_FYRN, ""),
                  "Type == CONNECTOR_HSMC");
-    EXPECT_DEATH(board.AttachGpioCard(CONNECTOR_ID_GPIO_0, CARD_HSMC_DEFAULT, "", "", IOSTD_3V3_LVTTL),
-                 "Type == CONNECTOR_GPIO40 \\|\\| Type == CONNECTOR_GPIO80");
+    EXPECT_DEATH(
+        board.AttachGpioCard(CONNECTOR_ID_GPIO_0, CARD_HSMC_DEFAULT, "", "", IOSTD_3V3_LVTTL),
+        "Type == CONNECTOR_GPIO40 \\|\\| Type == CONNECTOR_GPIO80");
     EXPECT_DEATH(board.AttachGpioCard(CONNECTOR_ID_GPIO_1, CARD_FYRN, "", "", IOSTD_3V3_LVTTL),
                  "pMasterConn");
 }
@@ -213,26 +214,34 @@ TEST(PrefixChecks, ClashesAndMessages) {
         const char* message; // nullptr: no clash
     };
     const Row rows[] = {
-        {{CARD_FYRN, CARD_FYRN}, {"", ""}, CheckGpioPrefixNames,
+        {{CARD_FYRN, CARD_FYRN},
+         {"", ""},
+         CheckGpioPrefixNames,
          "GPIO-0 and GPIO-1 cannot have the same prefix name when both connect to the same type "
          "of daughter boards."},
         {{CARD_OSTEL_GPIO, CARD_OSTEL_GPIO}, {"", ""}, CheckGpioPrefixNames, nullptr},
         {{CARD_FYRN, CARD_FYRN}, {"A_", "a_"}, CheckGpioPrefixNames, nullptr},
         {{CARD_FYRN, CARD_TAMBRY}, {"", ""}, CheckGpioPrefixNames, nullptr},
         {{CARD_NONE, CARD_NONE}, {"", ""}, CheckGpioPrefixNames, nullptr},
-        {{CARD_HSMC_DEFAULT, CARD_HSMC_DEFAULT, CARD_HSMC_DEFAULT}, {"X", "Y", "X"},
+        {{CARD_HSMC_DEFAULT, CARD_HSMC_DEFAULT, CARD_HSMC_DEFAULT},
+         {"X", "Y", "X"},
          CheckHsmcPrefixNames,
          "HSMC-A and HSMC-C cannot have the same prefix name when both connect to the same type "
          "of daughter boards."},
-        {{CARD_FMC_HPC_VITA, CARD_FMC_HPC_VITA}, {"", ""}, CheckFmcPrefixNames,
+        {{CARD_FMC_HPC_VITA, CARD_FMC_HPC_VITA},
+         {"", ""},
+         CheckFmcPrefixNames,
          "FMC-A and FMC-B cannot have the same prefix name when both connect to the same type of "
          "daughter boards."},
-        {{CARD_NONE, CARD_DDR4_SODIMM_ECC, CARD_DDR4_SODIMM_ECC}, {"", "M", "M"},
+        {{CARD_NONE, CARD_DDR4_SODIMM_ECC, CARD_DDR4_SODIMM_ECC},
+         {"", "M", "M"},
          CheckDdr4SocketPrefixNames,
          "DDR4-Socket-B and DDR4-Socket-C cannot have the same prefix name when both connect to "
          "the same type of daughter boards."},
         // The HSMC check does not exempt 80-pin cards; only the GPIO check does.
-        {{CARD_OSTEL_GPIO, CARD_OSTEL_GPIO}, {"", ""}, CheckHsmcPrefixNames,
+        {{CARD_OSTEL_GPIO, CARD_OSTEL_GPIO},
+         {"", ""},
+         CheckHsmcPrefixNames,
          "HSMC-A and HSMC-B cannot have the same prefix name when both connect to the same type "
          "of daughter boards."},
     };

@@ -11,11 +11,9 @@
 namespace {
 
 bool Greater(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
-                                        [](char x, char y) {
-                                            return static_cast<unsigned char>(x) <
-                                                   static_cast<unsigned char>(y);
-                                        });
+    return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
 }
 
 // Every pair (i, j > i) as it stands: exchange when entry i comes after j.
@@ -42,8 +40,8 @@ std::vector<std::string> ReferenceSort(std::vector<std::string> names) {
 }
 
 std::string RandomName(std::mt19937& rng) {
-    static const char* const kBases[] = {"A", "a", "B", "LED", "LED_", "HEX0", "HEX1", "X",
-                                         "CLK", "A_X", "Data", "DATA"};
+    static const char* const kBases[] = {"A",    "a", "B",   "LED", "LED_", "HEX0",
+                                         "HEX1", "X", "CLK", "A_X", "Data", "DATA"};
     static const char* const kIndexes[] = {"0", "1", "2", "10", "-1", "x", "", "007"};
     const std::string base = kBases[rng() % std::size(kBases)];
     const std::string index = kIndexes[rng() % std::size(kIndexes)];

@@ -32,9 +32,9 @@ namespace {
 //                   by their module (EXT_PLL_CTRL.v holds ext_pll_ctrl).
 // --timescale gives modules without one the usual unit, since exported IP
 // files may carry a `timescale where the generated top level has none.
-const char* const kVerilatorOptions[] = {"--lint-only",         "-Wall",         "-Wno-UNUSED",
-                                         "-Wno-UNDRIVEN",       "-Wno-PINCONNECTEMPTY",
-                                         "-Wno-DECLFILENAME",   "--timescale",   "1ns/1ps"};
+const char* const kVerilatorOptions[] = {
+    "--lint-only",       "-Wall",       "-Wno-UNUSED", "-Wno-UNDRIVEN", "-Wno-PINCONNECTEMPTY",
+    "-Wno-DECLFILENAME", "--timescale", "1ns/1ps"};
 
 // iverilog with every warning but two, for the same reasons: portbind (an
 // input a board block leaves open, ".conf_rd()") and timescale (IP files
@@ -42,7 +42,7 @@ const char* const kVerilatorOptions[] = {"--lint-only",         "-Wall",        
 const char* const kIverilogOptions[] = {"-t", "null", "-Wall", "-Wno-portbind", "-Wno-timescale"};
 
 struct RunResult {
-    int status = -1; // exit code; -1 when the program could not be run
+    int status = -1;    // exit code; -1 when the program could not be run
     std::string output; // stdout and stderr together
 };
 
@@ -317,8 +317,7 @@ bool ReadTopLevelPorts(const std::string& file, std::vector<PortBit>& ports,
         } else if (vhdl && std::regex_match(line, m, vhdlPort)) {
             std::string dir = m[2];
             std::transform(dir.begin(), dir.end(), dir.begin(), ::tolower);
-            const std::string direction =
-                dir == "in" ? "input" : dir == "out" ? "output" : "inout";
+            const std::string direction = dir == "in" ? "input" : dir == "out" ? "output" : "inout";
             AddBits(ports, m[1], direction, m[4].matched, m[4].matched ? std::stoi(m[4]) : 0,
                     m[5].matched ? std::stoi(m[5]) : 0);
         } else {
@@ -332,8 +331,7 @@ bool ReadTopLevelPorts(const std::string& file, std::vector<PortBit>& ports,
     return done;
 }
 
-std::vector<std::string> CheckProject(const std::string& folderIn,
-                                      const std::string& projectName) {
+std::vector<std::string> CheckProject(const std::string& folderIn, const std::string& projectName) {
     Checker c;
     const std::string folder = fs::path(folderIn).string();
     const std::string base = (fs::path(folder) / projectName).string();
