@@ -48,6 +48,16 @@ bool ForceDirectories(const std::string& path) {
 
 WriteResult WriteWholeFile(const std::string& path, std::string_view bytes) {
     WriteResult result;
+    // Replace an existing file by removing it first: truncating a file in
+    // place makes the file system flush it on close, which costs more than
+    // the rest of a generation. A file the user may not write stays a
+    // failure, as it would with a truncating open.
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        if (::access(path.c_str(), W_OK) != 0 || ::unlink(path.c_str()) != 0) {
+            return result;
+        }
+    }
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (fd < 0) {
         return result;
