@@ -1,5 +1,7 @@
 #include "boards/cyclone5/IlmarchConfig.h"
 
+#include "app/ConfigCommon.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -29,16 +31,11 @@ bool IsIlmarchRecord(std::string_view bytes) {
 }
 
 std::string IlmarchText(const char (&field)[kIlmarchTextSize]) {
-    const void* nul = std::memchr(field, 0, kIlmarchTextSize);
-    const std::size_t length =
-        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : kIlmarchTextSize;
-    return std::string(field, length);
+    return config::RecordText(field);
 }
 
 void SetIlmarchText(char (&field)[kIlmarchTextSize], std::string_view text) {
-    const std::size_t length = std::min(text.size(), kIlmarchTextSize - 1);
-    std::memset(field, 0, kIlmarchTextSize);
-    std::memcpy(field, text.data(), length);
+    config::SetRecordText(field, text);
 }
 
 bool IsIlmarchVoltageCode(std::int32_t code) {
