@@ -24,9 +24,10 @@ run: build
 	  $(BUILD_DIR)/app/pinsmith; \
 	fi
 
+# The bounded fuzz run goes first so that ctest's summary closes the output.
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) fuzz
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -35,8 +36,11 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target ilmarch_settings_fuzz
 	rm -rf $(FUZZ_DIR)/corpus/ilmarch && mkdir -p $(FUZZ_DIR)/corpus
 	cp -r fuzz/corpus/ilmarch $(FUZZ_DIR)/corpus/ilmarch
-	$(FUZZ_DIR)/fuzz/ilmarch_settings_fuzz -max_total_time=$(FUZZ_SECONDS) \
-	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/ilmarch
+	@echo "Fuzzing the settings files for $(FUZZ_SECONDS) s (log: $(FUZZ_DIR)/fuzz.log)"
+	@$(FUZZ_DIR)/fuzz/ilmarch_settings_fuzz -max_total_time=$(FUZZ_SECONDS) \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/ilmarch > $(FUZZ_DIR)/fuzz.log 2>&1 \
+	  || { tail -n 60 $(FUZZ_DIR)/fuzz.log; exit 1; }
+	@tail -n 1 $(FUZZ_DIR)/fuzz.log
 
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

@@ -8,21 +8,15 @@
 #include "boards/cyclone5/IlmarchProject.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
+#include "support/Golden.h"
 #include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -68,61 +62,6 @@ std::vector<GoldenCase> Cases() {
     return cases;
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::vector<std::string> FilesIn(const fs::path& root) {
-    std::vector<std::string> files;
-    if (fs::is_directory(root)) {
-        for (const auto& entry : fs::recursive_directory_iterator(root)) {
-            if (entry.is_regular_file()) {
-                files.push_back(fs::relative(entry.path(), root).generic_string());
-            }
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-    std::istringstream e(expected), a(actual);
-    std::string le, la;
-    for (int line = 1;; ++line) {
-        const bool moreE = static_cast<bool>(std::getline(e, le));
-        const bool moreA = static_cast<bool>(std::getline(a, la));
-        if (!moreE && !moreA) {
-            return "texts differ in their line ends";
-        }
-        if (le != la || moreE != moreA) {
-            return "line " + std::to_string(line) + ":\n  expected: " + (moreE ? le : "<end>") +
-                   "\n  actual:   " + (moreA ? la : "<end>");
-        }
-    }
-}
-
-void CompareWithGolden(const std::string& name, const fs::path& generated) {
-    const fs::path golden = fs::path(PINSMITH_TEST_DATA_DIR) / "boards" / "golden" / name;
-    const char* update = std::getenv("PINSMITH_UPDATE_GOLDEN");
-    if (update && std::string(update) == "1") {
-        fs::remove_all(golden);
-        fs::create_directories(golden);
-        fs::copy(generated, golden, fs::copy_options::recursive);
-        return;
-    }
-    const std::vector<std::string> expected = FilesIn(golden);
-    ASSERT_FALSE(expected.empty()) << "no fixtures for " << name;
-    EXPECT_EQ(FilesIn(generated), expected);
-    for (const std::string& file : expected) {
-        const std::string want = ReadFile(golden / file);
-        const std::string got = ReadFile(generated / file);
-        EXPECT_TRUE(want == got) << name << "/" << file << " " << FirstDifference(want, got);
-    }
-}
-
 class IlmarchGolden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(IlmarchGolden, MatchesFixturesAndPassesTheTools) {
@@ -148,7 +87,7 @@ TEST_P(IlmarchGolden, MatchesFixturesAndPassesTheTools) {
     }
     ASSERT_TRUE(generated);
 
-    CompareWithGolden(c.name, dir.Path());
+    ExpectMatchesGolden("boards/golden/" + std::string(c.name), dir.Path());
     std::string problems;
     for (const std::string& p : checker::CheckProject(dir.Path(), c.name)) {
         problems += p + "\n";

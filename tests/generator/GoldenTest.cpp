@@ -8,20 +8,14 @@
 #include "generator/SampleModels.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
+#include "support/Golden.h"
 #include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 #include "support/TestResources.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -43,66 +37,6 @@ const GoldenCase kCases[] = {
     {"zarvik", false, sample::BuildZarvik},
 };
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::vector<std::string> RelativeFiles(const fs::path& root) {
-    std::vector<std::string> files;
-    if (!fs::is_directory(root)) {
-        return files;
-    }
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file()) {
-            files.push_back(fs::relative(entry.path(), root).generic_string());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-// The first line where two texts differ, for the failure message.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-    std::istringstream e(expected), a(actual);
-    std::string le, la;
-    for (int line = 1;; ++line) {
-        const bool moreE = static_cast<bool>(std::getline(e, le));
-        const bool moreA = static_cast<bool>(std::getline(a, la));
-        if (!moreE && !moreA) {
-            return "texts differ in their line ends";
-        }
-        if (le != la || moreE != moreA) {
-            return "line " + std::to_string(line) + ":\n  expected: " + (moreE ? le : "<end>") +
-                   "\n  actual:   " + (moreA ? la : "<end>");
-        }
-    }
-}
-
-void CompareWithGolden(const std::string& caseName, const fs::path& generated) {
-    const fs::path golden = fs::path(PINSMITH_TEST_DATA_DIR) / "generator" / "golden" / caseName;
-    const char* update = std::getenv("PINSMITH_UPDATE_GOLDEN");
-    if (update && std::string(update) == "1") {
-        fs::remove_all(golden);
-        fs::create_directories(golden);
-        fs::copy(generated, golden, fs::copy_options::recursive);
-        return;
-    }
-    const std::vector<std::string> expected = RelativeFiles(golden);
-    const std::vector<std::string> actual = RelativeFiles(generated);
-    EXPECT_EQ(actual, expected) << "files of case " << caseName;
-    for (const std::string& file : expected) {
-        if (!fs::exists(generated / file)) {
-            continue;
-        }
-        const std::string want = ReadFile(golden / file);
-        const std::string got = ReadFile(generated / file);
-        EXPECT_TRUE(want == got) << caseName << "/" << file << " " << FirstDifference(want, got);
-    }
-}
-
 class Golden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(Golden, MatchesFixturesAndPassesTheTools) {
@@ -120,7 +54,7 @@ TEST_P(Golden, MatchesFixturesAndPassesTheTools) {
     platform::SetFixedClock(std::nullopt);
     EXPECT_TRUE(ui.Boxes().empty());
 
-    CompareWithGolden(c.name, dir.Path());
+    ExpectMatchesGolden("generator/golden/" + std::string(c.name), dir.Path());
     const std::vector<std::string> problems = checker::CheckProject(dir.Path(), c.name);
     std::string all;
     for (const std::string& p : problems) {

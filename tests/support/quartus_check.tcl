@@ -45,19 +45,19 @@ proc isTarget {name} {
 proc isReservedPort {name} { return [string match altera_reserved_* $name] }
 
 # ---------------------------------------------------------------------------
-# Argument parsing shared by the command stand-ins. spec: option -> 1 when it
+# Argument parsing shared by the command stand-ins. known: option -> 1 when it
 # takes a value. A word like -0.048 is a number, not an option.
 
-proc parseArgs {cmd spec arglist} {
+proc parseArgs {cmd known arglist} {
     set options [dict create]
     set positional {}
     for {set k 0} {$k < [llength $arglist]} {incr k} {
         set a [lindex $arglist $k]
         if {[string match -* $a] && ![regexp {^-[0-9.]} $a]} {
-            if {![dict exists $spec $a]} {
+            if {![dict exists $known $a]} {
                 error "$cmd: unknown option $a"
             }
-            if {[dict get $spec $a]} {
+            if {[dict get $known $a]} {
                 incr k
                 if {$k >= [llength $arglist]} { error "$cmd: $a needs a value" }
                 dict set options $a [lindex $arglist $k]
