@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:-main_window.png}")"
 build="${2:-build}"
+mkdir -p "$(dirname "$out")"
 cmake --build "$build" --target gui_tests
 PINSMITH_RENDER_PNG="$out" QT_QPA_PLATFORM=offscreen \
   "$build/tests/gui_tests" --gtest_filter='IlmarchRender.*' --gtest_brief=1
