@@ -338,22 +338,11 @@ void TBoardForm::SyncDualHeader(QComboBox* sender) {
 // Validation
 
 bool TBoardForm::CheckControls(std::string& message) {
-    const std::string name = ProjectNameText();
-    if (name.empty()) {
-        message = "Project Name cannot be empty.";
-        return false;
-    }
-    if (!config::IsPlainName(name)) {
-        message = "Project Name must begin with a letter and hold only letters, digits and "
-                  "underscores.";
+    if (!config::CheckProjectName(ProjectNameText(), message)) {
         return false;
     }
     for (int i = 0; i < PortCount(); ++i) {
-        const std::string prefix = PortPrefix(i);
-        if (!prefix.empty() && !config::IsPlainName(prefix)) {
-            message = platform::Format("Prefix Name of %s must begin with a letter and hold only "
-                                       "letters, digits and underscores.",
-                                       Port(i).Name.c_str());
+        if (!config::CheckPrefixName(Port(i).Name, PortPrefix(i), message)) {
             return false;
         }
     }

@@ -214,4 +214,28 @@ bool IsPlainName(std::string_view text) {
                        [&](char c) { return letter(c) || digit(c) || c == '_'; });
 }
 
+bool CheckProjectName(const std::string& name, std::string& message) {
+    if (name.empty()) {
+        message = "Project Name cannot be empty.";
+        return false;
+    }
+    if (!IsPlainName(name)) {
+        message = "Project Name must begin with a letter and hold only letters, digits and "
+                  "underscores.";
+        return false;
+    }
+    return true;
+}
+
+bool CheckPrefixName(const std::string& portName, const std::string& prefix,
+                     std::string& message) {
+    if (prefix.empty() || IsPlainName(prefix)) {
+        return true;
+    }
+    message = platform::Format("Prefix Name of %s must begin with a letter and hold only letters, "
+                               "digits and underscores.",
+                               portName.c_str());
+    return false;
+}
+
 } // namespace config

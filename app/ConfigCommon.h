@@ -83,4 +83,11 @@ template <std::size_t N> void SetRecordText(char (&field)[N], std::string_view t
 // ASCII letter followed by ASCII letters, digits and underscores.
 bool IsPlainName(std::string_view text);
 
+// The input checks every board form runs before its own: the project name
+// must not be empty and must be a plain name; a prefix, when given, must be
+// a plain name. False with the message set on the first failure.
+bool CheckProjectName(const std::string& name, std::string& message);
+bool CheckPrefixName(const std::string& portName, const std::string& prefix,
+                     std::string& message);
+
 } // namespace config

@@ -8,14 +8,7 @@
 #include "platform/Ui.h"
 
 bool CheckIlmarchSettings(const ILMARCH_CONFIG& config, std::string& message) {
-    const std::string name = IlmarchText(config.ProjectName);
-    if (name.empty()) {
-        message = "Project Name cannot be empty.";
-        return false;
-    }
-    if (!config::IsPlainName(name)) {
-        message = "Project Name must begin with a letter and hold only letters, digits and "
-                  "underscores.";
+    if (!config::CheckProjectName(IlmarchText(config.ProjectName), message)) {
         return false;
     }
     const CardId cards[2] = {MakeCardId(config.nGpioDaughterId[GPIO_0]),
@@ -23,10 +16,8 @@ bool CheckIlmarchSettings(const ILMARCH_CONFIG& config, std::string& message) {
     const std::string prefixes[2] = {IlmarchText(config.GpioPrefixName[GPIO_0]),
                                      IlmarchText(config.GpioPrefixName[GPIO_1])};
     for (int header = GPIO_0; header <= GPIO_1; ++header) {
-        if (!prefixes[header].empty() && !config::IsPlainName(prefixes[header])) {
-            message = platform::Format("Prefix Name of GPIO-%d must begin with a letter and hold "
-                                       "only letters, digits and underscores.",
-                                       header);
+        if (!config::CheckPrefixName(platform::Format("GPIO-%d", header), prefixes[header],
+                                     message)) {
             return false;
         }
     }
