@@ -9,7 +9,7 @@ PACKAGES=(
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   iverilog verilator ghdl tcl libxml2-utils
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
 )
 
