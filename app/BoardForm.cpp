@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -476,6 +477,27 @@ void TBoardForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TBoardForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (!button || !isAncestorOf(button)) {
+            button = nullptr;
+            for (QPushButton* candidate : findChildren<QPushButton*>()) {
+                if (candidate->isDefault()) {
+                    button = candidate;
+                    break;
+                }
+            }
+        }
+        if (button && button->isVisible() && button->isEnabled()) {
+            event->accept();
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void TBoardForm::ButtonSaveClick() {
     if (!CheckSettings()) {
         return;
@@ -502,6 +524,13 @@ void TBoardForm::ButtonGenClick() {
     const std::string projectFile =
         config::AskProjectFile(SaveDialog, folderWord_, ProjectNameText());
     if (projectFile.empty()) {
+        return;
+    }
+    // The file name chosen in the dialog becomes the project's name in the
+    // generated files: it must be as plain as the name in the edit.
+    std::string message;
+    if (!config::CheckProjectFileName(projectFile, message)) {
+        platform::ErrorBox(message);
         return;
     }
     if (BuildProject(projectFile)) {

@@ -48,6 +48,7 @@
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -221,6 +222,9 @@ protected:
     static bool WriteProject(TMainBoard* board, const std::string& projectFile, bool vhdl);
 
     void closeEvent(QCloseEvent* event) override;
+    // Enter that no control used: the focused button, else the form's
+    // default button, is clicked.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Peripheral {

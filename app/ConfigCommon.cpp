@@ -238,4 +238,9 @@ bool CheckPrefixName(const std::string& portName, const std::string& prefix,
     return false;
 }
 
+bool CheckProjectFileName(const std::string& projectFile, std::string& message) {
+    return CheckProjectName(platform::ChangeFileExt(platform::ExtractFileName(projectFile), ""),
+                            message);
+}
+
 } // namespace config

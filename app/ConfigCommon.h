@@ -89,5 +89,9 @@ bool IsPlainName(std::string_view text);
 bool CheckProjectName(const std::string& name, std::string& message);
 bool CheckPrefixName(const std::string& portName, const std::string& prefix,
                      std::string& message);
+// The project file chosen in the project-file dialog names the project (its
+// name without folder and extension), so that name must pass the
+// project-name check as well.
+bool CheckProjectFileName(const std::string& projectFile, std::string& message);
 
 } // namespace config

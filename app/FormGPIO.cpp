@@ -113,8 +113,8 @@ void TFormGPIO::FormShow() {
     } else if (IsEightyPinCard(CardAt(ui_->ComboBoxGpio1->currentIndex()))) {
         SyncDualHeader(ui_->ComboBoxGpio1);
     }
-    // The pictures follow the cards shown.
-    UpdateCardPictures();
+    // The pictures are left as the last showing left them: they follow the
+    // next card change.
 }
 
 void TFormGPIO::ComboBoxGpioChange(QComboBox* sender) {

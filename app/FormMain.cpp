@@ -25,6 +25,9 @@ TFormMain::TFormMain(QWidget* owner) : QWidget(owner), ui_(std::make_unique<Ui::
     // Board forms reach the main window while it is still being built.
     FormMain = this;
     ui_->setupUi(this);
+    // A fixed dialog border: caption and close box, no minimise or maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size()); // a fixed border; a board form sets the size again
     BoardId = 0;
     LoadIni();

@@ -370,6 +370,41 @@ TEST_F(BoardFormTest, GenerateAttachesTheCardsWithTheirPrefixes) {
     EXPECT_EQ(firstPin.rfind("CAM_", 0), 0u) << firstPin;
 }
 
+// The name typed into the project-file dialog becomes the top-level name and
+// goes into Tcl strings: it is checked like the project name.
+TEST_F(BoardFormTest, ProjectFileNameChosenInTheDialogIsChecked) {
+    int writes = 0;
+    SetProjectWriterForTests([&](TMainBoard*, const std::string&, bool) { return ++writes > 0; });
+    const std::string folder = dir.Path() + "CodeGenerated/TESTBOARD/TESTBOARD/";
+    const std::string plain = "Project Name must begin with a letter and hold only letters, "
+                              "digits and underscores.";
+    struct Case {
+        const char* file;
+        std::string message; // empty: generated
+    };
+    const Case cases[] = {
+        {"my project.qpf", plain}, {"x[exec rm].qpf", plain},
+        {"9lives.qpf", plain},     {".qpf", "Project Name cannot be empty."},
+        {"Other_Name.qpf", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        ui.Clear();
+        writes = 0;
+        dialogs.QueuePath(folder + c.file);
+        form_.ButtonGen->click();
+        ASSERT_EQ(ui.Boxes().size(), 1u);
+        if (c.message.empty()) {
+            EXPECT_EQ(writes, 1);
+            EXPECT_EQ(ui.Boxes()[0].kind, platform::MsgKind::Information);
+        } else {
+            EXPECT_EQ(writes, 0);
+            EXPECT_EQ(ui.Boxes()[0].kind, platform::MsgKind::Error);
+            EXPECT_EQ(ui.Boxes()[0].text, c.message);
+        }
+    }
+}
+
 TEST_F(BoardFormTest, FailedGenerationNamesTheProjectFile) {
     SetProjectWriterForTests([](TMainBoard*, const std::string&, bool) { return false; });
     dialogs.QueuePath(dir.File("x/blinky.qpf"));

@@ -2,6 +2,7 @@
 #include "TestBoardForm.h"
 
 #include "app/FormGPIO.h"
+#include "app/FormMain.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,7 +54,9 @@ TEST_F(FormGPIOTest, AFreshDialogShowsAStoredEightyPinCardOnBothHeaders) {
     EXPECT_TRUE(dialog.ComboBoxGpio0()->isEnabled());
     EXPECT_FALSE(dialog.ComboBoxGpio1()->isEnabled());
     EXPECT_FALSE(dialog.EditPrefixGpio1()->isEnabled());
-    EXPECT_FALSE(dialog.ImageGpio0()->isHidden());
+    // Showing refreshes no picture: none before the first card change.
+    EXPECT_TRUE(dialog.ImageGpio0()->isHidden());
+    EXPECT_TRUE(dialog.ImageGpio1()->isHidden());
 }
 
 TEST_F(FormGPIOTest, PairingFollowsThePickedCards) {
@@ -113,10 +116,17 @@ TEST_F(FormGPIOTest, OkHandsBackTheChoiceCancelDropsIt) {
     EXPECT_EQ(dialog.Gpio0Index(), Index(CARD_OSTEL_GPIO));
     EXPECT_EQ(dialog.Gpio0Prefix(), "X_");
 
-    // The next showing puts the stored choice back, pictures included.
+    // The next showing puts the stored choice back; the pictures still show
+    // the cancelled choice until a card changes.
     dialog.show();
     EXPECT_EQ(dialog.ComboBoxGpio0()->currentIndex(), Index(CARD_OSTEL_GPIO));
-    EXPECT_FALSE(dialog.ImageGpio1()->isHidden());
+    EXPECT_EQ(dialog.ComboBoxGpio1()->currentIndex(), Index(CARD_OSTEL_GPIO));
+    EXPECT_TRUE(dialog.ImageGpio1()->isHidden());
+    QLabel fyrn;
+    TFormMain::ShowCardPicture(&fyrn, CARD_FYRN);
+    EXPECT_EQ(dialog.ImageGpio0()->pixmap().toImage(), fyrn.pixmap().toImage());
+    Pick(dialog.ComboBoxGpio0(), CARD_TAMBRY);
+    EXPECT_NE(dialog.ImageGpio0()->pixmap().toImage(), fyrn.pixmap().toImage());
 }
 
 } // namespace

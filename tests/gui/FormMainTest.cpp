@@ -58,6 +58,10 @@ TEST_F(FormMainTest, StartsWithBoard37AndWritesTheIniOnExit) {
         // An 804 x 501 board form on a 1920 x 1080 screen.
         EXPECT_EQ(main.size(), QSize(804, 501));
         EXPECT_EQ(main.pos(), QPoint(558, 289));
+        // A fixed dialog border: a close box, nothing to minimise or maximise.
+        EXPECT_TRUE(main.windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(main.windowFlags() &
+                     (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         EXPECT_FALSE(platform::FileExists(platform::qt::IniFilePath()));
     }
     EXPECT_EQ(FormMain, nullptr);

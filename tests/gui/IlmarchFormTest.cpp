@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -410,6 +411,33 @@ TEST_F(IlmarchFormTest, SaveLoadDefaultSettingAndExit) {
 
     Click("ButtonExit");
     EXPECT_EQ(ReadFile(dir.File("default.cfg")), Bytes(expected));
+}
+
+// Exit is the form's default button: Enter that no control uses clicks it;
+// Enter on a focused button clicks that button.
+TEST_F(IlmarchFormTest, EnterClicksTheFocusedOrTheDefaultButton) {
+    Start();
+    const auto pressEnter = [](QWidget* target) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+    };
+    Get<QCheckBox>("CheckBoxLED")->click();
+    auto* defaults = Get<QPushButton>("ButtonDefaultSetting");
+    defaults->setFocus();
+    pressEnter(defaults);
+    EXPECT_TRUE(Get<QCheckBox>("CheckBoxLED")->isChecked());
+    EXPECT_TRUE(main_->isVisible());
+
+    auto* name = Get<QLineEdit>("EditProjectName");
+    name->setText("ByEnter");
+    name->setFocus();
+    pressEnter(name);
+    EXPECT_FALSE(main_->isVisible());
+    ILMARCH_CONFIG stored;
+    const std::string bytes = ReadFile(dir.File("default.cfg"));
+    ASSERT_EQ(bytes.size(), sizeof stored);
+    std::memcpy(&stored, bytes.data(), sizeof stored);
+    EXPECT_EQ(IlmarchText(stored.ProjectName), "ByEnter");
 }
 
 TEST_F(IlmarchFormTest, GenerateShowsTheJumperOfTheVoltage) {
