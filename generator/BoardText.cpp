@@ -5,11 +5,22 @@
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
-#include <strings.h>
+#include <algorithm>
 
 namespace {
 
 const char* const kBanner = "#============================================================\r\n";
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Equal ignoring the case of ASCII letters only, whatever the user's locale.
+bool SameAsciiText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
+}
 
 TConfigBoard& ConfigBoardOf(const TMainBoard& board) {
     TConfigBoard* m_pConfigBoard = board.m_pConfigBoard;
@@ -260,8 +271,7 @@ bool IsLocationUsed(const TMainBoard& board, const std::string& location) {
         const TConnector* connector = board.GetConnector(c);
         for (int i = 0; i < connector->GetPinCount(); ++i) {
             const TPin* pin = connector->GetPin(i);
-            if (pin && pin->IsActive() && pin->GetLocation().size() == location.size() &&
-                ::strcasecmp(pin->GetLocation().c_str(), location.c_str()) == 0) {
+            if (pin && pin->IsActive() && SameAsciiText(pin->GetLocation(), location)) {
                 return true;
             }
         }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <strings.h>
 
 namespace {
 
@@ -38,6 +37,18 @@ const char* VhdlKeyword(PinDirection d) {
     default:
         PINSMITH_FAIL("0");
     }
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Equal ignoring the case of ASCII letters only, whatever the user's locale
+// (strcasecmp under a Turkish one tells I and i apart).
+bool SameAsciiText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
 }
 
 void PadRight(std::string& out, const std::string& text, std::size_t width) {
@@ -76,7 +87,7 @@ TPinParsing::NameKind TPinParsing::SplitBusName(const std::string& name, std::st
 
 PORT_INFO* TPinParsing::FindPort(const std::string& name) {
     for (PORT_INFO& port : Ports) {
-        if (port.Name.size() == name.size() && ::strcasecmp(port.Name.c_str(), name.c_str()) == 0) {
+        if (SameAsciiText(port.Name, name)) {
             return &port;
         }
     }

@@ -9,7 +9,6 @@
 #include "platform/Files.h"
 #include "platform/Ui.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -43,8 +42,12 @@ std::string ProjectDate(const platform::LocalDateTime& t) {
 std::string CreationDate(const platform::LocalDateTime& t) {
     std::string s = platform::Format("%02d:%02d:%02d %s %02d,%04d", t.hour, t.minute, t.second,
                                      LongMonthName(t.month), t.day, t.year);
+    // ASCII only: the C library's toupper follows the user's locale (a
+    // Turkish one leaves the i of April as it is).
     for (char& c : s) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
     }
     return s;
 }
@@ -116,9 +119,10 @@ void AddPortListHeader(std::string& out, const TConnector& connector, const Head
 // separator except the very last one of the whole list.
 template <typename Render>
 bool PortList(const TMainBoard& board, const HeaderRules& header, char separator, Render render,
-              std::string& out) {
+              std::string& out, int* portCount) {
     TPinParsing parsing;
     std::size_t lastSeparator = std::string::npos;
+    int ports = 0;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
         const TConnector& connector = *board.GetConnector(c);
         AddPortListHeader(out, connector, header);
@@ -131,10 +135,14 @@ bool PortList(const TMainBoard& board, const HeaderRules& header, char separator
             lastSeparator = out.size();
             out += separator;
             out += "\r\n";
+            ++ports;
         }
     }
     if (lastSeparator != std::string::npos) {
         out.erase(lastSeparator, 1);
+    }
+    if (portCount) {
+        *portCount = ports;
     }
     return true;
 }
@@ -293,16 +301,16 @@ bool TPinsmith::WriteQsf(const TMainBoard& board, const std::string& fileName) {
 // ---------------------------------------------------------------------------
 // Top level
 
-bool TPinsmith::GetVerilogPortList(const TMainBoard& board, std::string& text) {
+bool TPinsmith::GetVerilogPortList(const TMainBoard& board, std::string& text, int* portCount) {
     return PortList(
         board, kVerilogHeader, ',', [](const TPinParsing& p, int j) { return p.GetVerilogPort(j); },
-        text);
+        text, portCount);
 }
 
-bool TPinsmith::GetVhdlPortList(const TMainBoard& board, std::string& text) {
+bool TPinsmith::GetVhdlPortList(const TMainBoard& board, std::string& text, int* portCount) {
     return PortList(
-        board, kVhdlHeader, ';', [](const TPinParsing& p, int j) { return p.GetVhdlPort(j); },
-        text);
+        board, kVhdlHeader, ';', [](const TPinParsing& p, int j) { return p.GetVhdlPort(j); }, text,
+        portCount);
 }
 
 bool TPinsmith::VerilogText(const TMainBoard& board, const std::string& moduleName,
@@ -340,7 +348,8 @@ bool TPinsmith::VerilogText(const TMainBoard& board, const std::string& moduleNa
 bool TPinsmith::VhdlText(const TMainBoard& board, const std::string& entityName,
                          std::string& text) {
     std::string ports;
-    if (!GetVhdlPortList(board, ports)) {
+    int portCount = 0;
+    if (!GetVhdlPortList(board, ports, &portCount)) {
         return false;
     }
     std::string& out = text;
@@ -355,10 +364,17 @@ bool TPinsmith::VhdlText(const TMainBoard& board, const std::string& entityName,
     out += "use ieee.std_logic_1164.all;\r\n";
     out += "\r\n";
     out += "entity " + entityName + " is\r\n";
-    out += "port\r\n";
-    out += "(\r\n";
+    // VHDL has no empty port clause: an entity without ports (a board with
+    // nothing ticked) keeps the connector headers and leaves the clause out.
+    if (portCount > 0) {
+        out += "port\r\n";
+        out += "(\r\n";
+    }
     out += ports;
-    out += ");\r\n\r\n";
+    if (portCount > 0) {
+        out += ");\r\n";
+    }
+    out += "\r\n";
     out += "end " + entityName + ";\r\n";
     out += "\r\n\r\n";
     out += kVhdlBanner;
@@ -492,9 +508,10 @@ std::string TPinsmith::SdcText(const TMainBoard& board) {
                 out += "create_clock -period \"" + pin->GetFrequency() + "\" [get_ports " +
                        pin->GetName() + "]\r\n";
             } else if (pin->GetPeriodNs() != 0) {
-                out += platform::Format("create_clock -period %.3fns [get_ports %s]\r\n",
-                                        static_cast<double>(pin->GetPeriodNs()),
-                                        pin->GetName().c_str());
+                // Whole nanoseconds with three decimals (37 gives 37.000ns),
+                // with a point whatever the user's locale.
+                out += "create_clock -period " + std::to_string(pin->GetPeriodNs()) +
+                       ".000ns [get_ports " + pin->GetName() + "]\r\n";
             }
         }
     }

@@ -51,8 +51,11 @@ public:
     static std::string SdcText(const TMainBoard& board);
     static std::string HtmlText(const TMainBoard& board);
 
-    // Every connector's comment header and port declarations; false when a
-    // connector's pins cannot be grouped into ports.
-    static bool GetVerilogPortList(const TMainBoard& board, std::string& text);
-    static bool GetVhdlPortList(const TMainBoard& board, std::string& text);
+    // Every connector's comment header and port declarations (and, when
+    // asked, the number of ports); false when a connector's pins cannot be
+    // grouped into ports.
+    static bool GetVerilogPortList(const TMainBoard& board, std::string& text,
+                                   int* portCount = nullptr);
+    static bool GetVhdlPortList(const TMainBoard& board, std::string& text,
+                                int* portCount = nullptr);
 };

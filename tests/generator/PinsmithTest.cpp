@@ -5,10 +5,12 @@
 #include "generator/SampleModels.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
+#include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 
 namespace {
@@ -227,4 +229,62 @@ TEST(ProjectFile, SixLinesWithEnglishDates) {
 TEST_F(Generate, WriterUsesTheClock) {
     ASSERT_TRUE(writer.WriteQpf(dir.File("p.qpf")));
     EXPECT_EQ(Read(dir.File("p.qpf")).substr(0, 33), "DATE = \"14:05:09 March 02, 2018\"\r");
+}
+
+TEST_F(Generate, TopLevelWithoutPortsPassesTheTools) {
+    // Nothing ticked: one group whose positions carry no signal. VHDL has no
+    // empty port clause, so the entity goes without one.
+    for (const bool vhdl : {false, true}) {
+        TempDir folder;
+        TMainBoard board;
+        sample::SetCycloneV(board, MAINBOARD_ILMARCH);
+        sample::ModelBuilder b(board);
+        b.Pin(b.Group("Unused"), "SPARE", PIN_DIR_NONE);
+        ASSERT_TRUE(writer.Generate(&board, folder.File("abc.qpf"), vhdl));
+        const std::string top = Read(folder.File(vhdl ? "abc.vhd" : "abc.v"));
+        EXPECT_TRUE(Has(top, vhdl ? "entity abc is\r\n\r\n\t------------ Unused ------------\r\n"
+                                    "\r\nend abc;\r\n"
+                                  : "module abc(\r\n\r\n\t//////////// Unused //////////\r\n"
+                                    ");\r\n"))
+            << top;
+        std::string all;
+        for (const std::string& p : checker::CheckProject(folder.Path(), "abc")) {
+            all += p + "\n";
+        }
+        EXPECT_TRUE(all.empty()) << all;
+    }
+}
+
+TEST(ProjectText, SameUnderAnyLocale) {
+    // The GUI runs in the user's locale; the generated text must not follow
+    // it (decimal comma, Turkish dotless I). Runs where such locales exist.
+    int ran = 0;
+    for (const char* name : {"de_DE.UTF-8", "tr_TR.UTF-8"}) {
+        if (!std::setlocale(LC_ALL, name)) {
+            continue;
+        }
+        ++ran;
+        platform::ScriptedUi ui;
+        TMainBoard board;
+        sample::BuildGroups(board);
+        sample::ModelBuilder builder(board);
+        TConnector* twice = builder.Group("Case");
+        builder.Pin(twice, "DATAI[0]", PIN_DIR_INPUT);
+        builder.Pin(twice, "datai[1]", PIN_DIR_INPUT);
+        platform::LocalDateTime april = sample::FixedTime();
+        april.month = 4;
+        const std::string qsf = TPinsmith::QsfText(board, "abc", april);
+        const std::string sdc = TPinsmith::SdcText(board);
+        std::string v;
+        const bool grouped = TPinsmith::VerilogText(board, "abc", v);
+        std::setlocale(LC_ALL, "C");
+        EXPECT_TRUE(Has(qsf, "PROJECT_CREATION_TIME_DATE \"14:05:09 APRIL 02,2018\"")) << name;
+        EXPECT_TRUE(Has(sdc, "create_clock -period 37.000ns [get_ports CLOCK_27]\r\n")) << name;
+        ASSERT_TRUE(grouped) << name;
+        EXPECT_TRUE(Has(v, "input \t\t     [1:0]\t\tDATAI\r\n")) << name;
+        EXPECT_TRUE(ui.Boxes().empty()) << name;
+    }
+    if (ran == 0) {
+        GTEST_SKIP() << "no German or Turkish locale installed";
+    }
 }

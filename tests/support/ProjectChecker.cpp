@@ -300,6 +300,10 @@ bool ReadTopLevelPorts(const std::string& file, std::vector<PortBit>& ports,
     for (const std::string& raw : Lines(text)) {
         const std::string line = Trim(raw);
         if (!inList) {
+            if (vhdl && line.rfind("end ", 0) == 0) {
+                done = true; // an entity without ports has no port clause
+                break;
+            }
             inList = vhdl ? line == "(" : line.rfind("module ", 0) == 0;
             continue;
         }
