@@ -9,10 +9,14 @@
 #include <QFont>
 #include <QMessageBox>
 
+#include <clocale>
 #include <exception>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Qt adopts the user's locale for the C library; generated files must not
+    // (a decimal comma would spoil the timing constraints).
+    std::setlocale(LC_NUMERIC, "C");
     // The forms are laid out in pixels for a small dialog font.
     QFont font = QApplication::font();
     font.setPixelSize(11);

@@ -2,6 +2,7 @@
 
 #include "app/ConfigBoard.h"
 #include "generator/BoardSeams.h"
+#include "platform/AsciiText.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
@@ -11,16 +12,6 @@ namespace {
 
 const char* const kBanner = "#============================================================\r\n";
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Equal ignoring the case of ASCII letters only, whatever the user's locale.
-bool SameAsciiText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
-}
 
 TConfigBoard& ConfigBoardOf(const TMainBoard& board) {
     TConfigBoard* m_pConfigBoard = board.m_pConfigBoard;
@@ -271,7 +262,7 @@ bool IsLocationUsed(const TMainBoard& board, const std::string& location) {
         const TConnector* connector = board.GetConnector(c);
         for (int i = 0; i < connector->GetPinCount(); ++i) {
             const TPin* pin = connector->GetPin(i);
-            if (pin && pin->IsActive() && SameAsciiText(pin->GetLocation(), location)) {
+            if (pin && pin->IsActive() && platform::SameIgnoringAsciiCase(pin->GetLocation(), location)) {
                 return true;
             }
         }

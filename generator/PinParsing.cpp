@@ -1,5 +1,6 @@
 #include "generator/PinParsing.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
@@ -39,17 +40,6 @@ const char* VhdlKeyword(PinDirection d) {
     }
 }
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Equal ignoring the case of ASCII letters only, whatever the user's locale
-// (strcasecmp under a Turkish one tells I and i apart).
-bool SameAsciiText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
-}
 
 void PadRight(std::string& out, const std::string& text, std::size_t width) {
     out += text;
@@ -87,7 +77,7 @@ TPinParsing::NameKind TPinParsing::SplitBusName(const std::string& name, std::st
 
 PORT_INFO* TPinParsing::FindPort(const std::string& name) {
     for (PORT_INFO& port : Ports) {
-        if (SameAsciiText(port.Name, name)) {
+        if (platform::SameIgnoringAsciiCase(port.Name, name)) {
             return &port;
         }
     }

@@ -5,6 +5,7 @@
 #include "generator/BoardText.h"
 #include "generator/HtmlGenerator.h"
 #include "generator/PinParsing.h"
+#include "platform/AsciiText.h"
 #include "platform/Assert.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
@@ -40,16 +41,9 @@ std::string ProjectDate(const platform::LocalDateTime& t) {
 
 // "hh:mm:ss mmmm dd,yyyy" upper-cased, for example 14:05:09 MARCH 02,2018.
 std::string CreationDate(const platform::LocalDateTime& t) {
-    std::string s = platform::Format("%02d:%02d:%02d %s %02d,%04d", t.hour, t.minute, t.second,
-                                     LongMonthName(t.month), t.day, t.year);
-    // ASCII only: the C library's toupper follows the user's locale (a
-    // Turkish one leaves the i of April as it is).
-    for (char& c : s) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return s;
+    return platform::AsciiUpperCase(platform::Format("%02d:%02d:%02d %s %02d,%04d", t.hour,
+                                                     t.minute, t.second, LongMonthName(t.month),
+                                                     t.day, t.year));
 }
 
 // The file name without folder and extension: the project, module and entity name.

@@ -3,7 +3,9 @@
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
+#include <charconv>
 #include <cstdio>
+#include <system_error>
 
 namespace {
 
@@ -92,7 +94,13 @@ TPin::TPin(const std::string& name, const std::string& location, PinDirection di
     PinIndex = -1;
     if (mhz > 0) {
         IsClock = 1;
-        Frequency = platform::Format("%f MHz", static_cast<double>(mhz));
+        // Six decimals with a point whatever the user's locale: 50 gives
+        // "50.000000 MHz".
+        char digits[64];
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits,
+                                             static_cast<double>(mhz), std::chars_format::fixed, 6);
+        PINSMITH_ASSERT(ec == std::errc());
+        Frequency = std::string(digits, end) + " MHz";
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/Resources.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <vector>
@@ -16,20 +18,9 @@ std::vector<const EmbeddedFile*>& ExtraTables() {
     return tables;
 }
 
-bool SameNameIgnoringCase(const char* a, const std::string& b) {
-    std::size_t i = 0;
-    for (; a[i] != '\0' && i < b.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return a[i] == '\0' && i == b.size();
-}
-
 const EmbeddedFile* Search(const EmbeddedFile* table, const std::string& name) {
     for (; table && table->name; ++table) {
-        if (SameNameIgnoringCase(table->name, name)) {
+        if (SameIgnoringAsciiCase(table->name, name)) {
             return table;
         }
     }

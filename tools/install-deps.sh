@@ -11,6 +11,7 @@ PACKAGES=(
   iverilog verilator ghdl tcl libxml2-utils
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
+  locales
 )
 
 missing=()
@@ -20,13 +21,20 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Two locales that write numbers and letters differently from English: the
+# tests check that generated files do not change under them.
+for loc in de_DE tr_TR; do
+  if ! locale -a 2>/dev/null | grep -qi "^${loc}\.utf-\?8$"; then
+    $SUDO localedef -i "$loc" -f UTF-8 "$loc.UTF-8" || echo "Could not generate $loc.UTF-8"
+  fi
+done

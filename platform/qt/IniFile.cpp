@@ -1,5 +1,6 @@
 #include "platform/qt/IniFile.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Files.h"
 
 #include <cctype>
@@ -21,18 +22,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -92,12 +81,12 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
     for (const std::string& line : SplitLines(text)) {
         std::string_view name;
         if (SectionName(line, name)) {
-            inSection = SameIgnoringCase(name, section);
+            inSection = platform::SameIgnoringAsciiCase(name, section);
             continue;
         }
         std::string_view k;
         std::string_view v;
-        if (inSection && KeyValue(line, k, v) && SameIgnoringCase(k, key)) {
+        if (inSection && KeyValue(line, k, v) && platform::SameIgnoringAsciiCase(k, key)) {
             const std::string number(v);
             char* end = nullptr;
             const long n = std::strtol(number.c_str(), &end, 10);
@@ -129,7 +118,7 @@ bool WriteIniInteger(const std::string& path, const std::string& section, const 
             if (inSection) {
                 break;
             }
-            inSection = SameIgnoringCase(name, section);
+            inSection = platform::SameIgnoringAsciiCase(name, section);
             if (inSection) {
                 sectionFound = true;
                 sectionEnd = i + 1;
@@ -141,7 +130,7 @@ bool WriteIniInteger(const std::string& path, const std::string& section, const 
         }
         std::string_view k;
         std::string_view v;
-        if (KeyValue(lines[i], k, v) && SameIgnoringCase(k, key)) {
+        if (KeyValue(lines[i], k, v) && platform::SameIgnoringAsciiCase(k, key)) {
             lines[i] = entry;
             done = true;
         } else if (!Trim(lines[i]).empty()) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 TEST(IoStandardName, NamesAndUnknownCodes) {
     platform::ScriptedUi ui;
     EXPECT_EQ(IoStandardName(IOSTD_1V5), "1.5 V");
@@ -111,4 +113,13 @@ TEST(TPin, DirectionText) {
 TEST(TPinDeathTest, DirectionTextOfInactivePinStops) {
     const TPin placeholder("", "A1", PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0.0f);
     EXPECT_DEATH(placeholder.GetDirectionText(), "Assertion failed: 0, file .*Pin\\.cpp, line [0-9]+");
+}
+
+TEST(TPin, FrequencyTextIgnoresTheUserLocale) {
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
+        GTEST_SKIP() << "no German locale installed";
+    }
+    const TPin clock("CLOCK_50", "AF14", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 50.0f);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(clock.GetFrequency(), "50.000000 MHz");
 }
