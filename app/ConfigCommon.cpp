@@ -227,8 +227,7 @@ bool CheckProjectName(const std::string& name, std::string& message) {
     return true;
 }
 
-bool CheckPrefixName(const std::string& portName, const std::string& prefix,
-                     std::string& message) {
+bool CheckPrefixName(const std::string& portName, const std::string& prefix, std::string& message) {
     if (prefix.empty() || IsPlainName(prefix)) {
         return true;
     }

@@ -87,8 +87,7 @@ bool IsPlainName(std::string_view text);
 // must not be empty and must be a plain name; a prefix, when given, must be
 // a plain name. False with the message set on the first failure.
 bool CheckProjectName(const std::string& name, std::string& message);
-bool CheckPrefixName(const std::string& portName, const std::string& prefix,
-                     std::string& message);
+bool CheckPrefixName(const std::string& portName, const std::string& prefix, std::string& message);
 // The project file chosen in the project-file dialog names the project (its
 // name without folder and extension), so that name must pass the
 // project-name check as well.

@@ -12,7 +12,6 @@ namespace {
 
 const char* const kBanner = "#============================================================\r\n";
 
-
 TConfigBoard& ConfigBoardOf(const TMainBoard& board) {
     TConfigBoard* m_pConfigBoard = board.m_pConfigBoard;
     PINSMITH_ASSERT(m_pConfigBoard);
@@ -262,7 +261,8 @@ bool IsLocationUsed(const TMainBoard& board, const std::string& location) {
         const TConnector* connector = board.GetConnector(c);
         for (int i = 0; i < connector->GetPinCount(); ++i) {
             const TPin* pin = connector->GetPin(i);
-            if (pin && pin->IsActive() && platform::SameIgnoringAsciiCase(pin->GetLocation(), location)) {
+            if (pin && pin->IsActive() &&
+                platform::SameIgnoringAsciiCase(pin->GetLocation(), location)) {
                 return true;
             }
         }

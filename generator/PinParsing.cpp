@@ -40,7 +40,6 @@ const char* VhdlKeyword(PinDirection d) {
     }
 }
 
-
 void PadRight(std::string& out, const std::string& text, std::size_t width) {
     out += text;
     if (text.size() < width) {

@@ -15,6 +15,7 @@ struct CardRow {
 };
 
 // One row per card id 0..94.
+// clang-format off
 const CardRow kCards[] = {
     {"None", "None", "None", 0, 3, false, true}, // 0
     {"GPIO Default", "GPIO_Default", "GPIO Default Pin Name", 3, 5, false, true}, // 1
@@ -112,6 +113,7 @@ const CardRow kCards[] = {
     {nullptr, nullptr, nullptr, 0, 4, false, true}, // 93
     {"HSMC Default - 3.0V", "HSMC Default - 3.0V", "HSMC Default - 3.0V", 1, 4, false, true}, // 94
 };
+// clang-format on
 static_assert(sizeof kCards / sizeof kCards[0] == 95);
 
 const CardRow* Row(CardId id) {
@@ -175,7 +177,9 @@ bool IsBoardListed(CardId id) {
     return !row || row->listed;
 }
 
-bool IsAnyVoltageBoard(CardId id) { return id == CARD_NIMBAL_HSMC; }
+bool IsAnyVoltageBoard(CardId id) {
+    return id == CARD_NIMBAL_HSMC;
+}
 
 IoStd BoardVoltageIoStandard(CardId id) {
     switch (id) {

@@ -105,8 +105,12 @@ enum class CardId : std::uint8_t {
 };
 using enum CardId;
 
-constexpr CardId MakeCardId(int id) { return static_cast<CardId>(static_cast<std::uint8_t>(id)); }
-constexpr int CardNumber(CardId id) { return static_cast<int>(id); }
+constexpr CardId MakeCardId(int id) {
+    return static_cast<CardId>(static_cast<std::uint8_t>(id));
+}
+constexpr int CardNumber(CardId id) {
+    return static_cast<int>(id);
+}
 
 // I/O voltage classes.
 enum class Voltage : std::uint8_t {

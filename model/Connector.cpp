@@ -35,8 +35,8 @@ std::string ConnectorTypeName(ConnectorType type) {
     }
 }
 
-TConnector::TConnector(const std::string& name, const std::string& description,
-                       ConnectorType type, int cardId)
+TConnector::TConnector(const std::string& name, const std::string& description, ConnectorType type,
+                       int cardId)
     : Name(name), Description(description), Type(type), m_CardId(cardId) {}
 
 TPin* TConnector::GetPin(int index) const {

@@ -78,17 +78,35 @@ public:
     int GetActivePinCount() const;
     void ClearPins() { Pins.clear(); }
 
-    void SetName(const std::string& v) { if (Name != v) Name = v; }
+    void SetName(const std::string& v) {
+        if (Name != v)
+            Name = v;
+    }
     const std::string& GetName() const { return Name; }
-    void SetDescription(const std::string& v) { if (Description != v) Description = v; }
+    void SetDescription(const std::string& v) {
+        if (Description != v)
+            Description = v;
+    }
     const std::string& GetDescription() const { return Description; }
-    void SetType(ConnectorType v) { if (Type != v) Type = v; }
+    void SetType(ConnectorType v) {
+        if (Type != v)
+            Type = v;
+    }
     ConnectorType GetType() const { return Type; }
-    void SetIsExpansion(bool v) { if (IsExpansion != v) IsExpansion = v; }
+    void SetIsExpansion(bool v) {
+        if (IsExpansion != v)
+            IsExpansion = v;
+    }
     bool GetIsExpansion() const { return IsExpansion; }
-    void SetConnectorId(ConnectorId v) { if (m_ConnectorId != v) m_ConnectorId = v; }
+    void SetConnectorId(ConnectorId v) {
+        if (m_ConnectorId != v)
+            m_ConnectorId = v;
+    }
     ConnectorId GetConnectorId() const { return m_ConnectorId; }
-    void SetAttachedType(ConnectorType v) { if (AttachedType != v) AttachedType = v; }
+    void SetAttachedType(ConnectorType v) {
+        if (AttachedType != v)
+            AttachedType = v;
+    }
     ConnectorType GetAttachedType() const { return AttachedType; }
     // Card id given at construction; -1 = none.
     int GetCardId() const { return m_CardId; }

@@ -15,8 +15,7 @@ constexpr std::array kOfferedBoards{PINSMITH_OFFERED_BOARDS};
 } // namespace
 
 bool IsBoardAvailable(int boardId) {
-    return std::find(kOfferedBoards.begin(), kOfferedBoards.end(), boardId) !=
-           kOfferedBoards.end();
+    return std::find(kOfferedBoards.begin(), kOfferedBoards.end(), boardId) != kOfferedBoards.end();
 }
 
 TConnector* TMainBoard::AddConnector(std::unique_ptr<TConnector> connector) {

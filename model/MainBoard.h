@@ -58,7 +58,9 @@ enum class BoardId : std::uint8_t {
 };
 using enum BoardId;
 
-constexpr int BoardNumber(BoardId id) { return static_cast<int>(id); }
+constexpr int BoardNumber(BoardId id) {
+    return static_cast<int>(id);
+}
 
 // Whether this build offers the board (the list is fixed at build time).
 bool IsBoardAvailable(int boardId);

@@ -83,7 +83,9 @@ std::string IoStandardName(IoStd code) {
     return std::string();
 }
 
-TPin::TPin() { IoStandard = IOSTD_3V3_LVTTL; }
+TPin::TPin() {
+    IoStandard = IOSTD_3V3_LVTTL;
+}
 
 TPin::TPin(const std::string& name, const std::string& location, PinDirection direction,
            IoStd ioStandard, float mhz) {
@@ -104,8 +106,8 @@ TPin::TPin(const std::string& name, const std::string& location, PinDirection di
     }
 }
 
-TPin::TPin(const std::string& name, PinDirection direction, IoStd ioStandard,
-           std::int32_t pinIndex, bool i2cFlag) {
+TPin::TPin(const std::string& name, PinDirection direction, IoStd ioStandard, std::int32_t pinIndex,
+           bool i2cFlag) {
     Name = name;
     Direction = direction;
     IoStandard = ioStandard;
@@ -113,7 +115,9 @@ TPin::TPin(const std::string& name, PinDirection direction, IoStd ioStandard,
     I2cFlag = i2cFlag;
 }
 
-std::string TPin::GetPinIndexText() const { return std::to_string(PinIndex); }
+std::string TPin::GetPinIndexText() const {
+    return std::to_string(PinIndex);
+}
 
 std::string TPin::GetDirectionText() const {
     switch (Direction) {

@@ -7,7 +7,7 @@
 #include <string>
 
 enum class PinDirection : std::uint8_t {
-    PIN_DIR_NONE = 0,      // the position carries no signal; writers skip it
+    PIN_DIR_NONE = 0, // the position carries no signal; writers skip it
     PIN_DIR_INOUT = 1,
     PIN_DIR_INPUT = 2,
     PIN_DIR_OUTPUT = 3,
@@ -89,7 +89,7 @@ struct CONFIG {
     std::string Location; // FPGA location without "PIN_"; empty = none
     PinDirection Direction = PIN_DIR_NONE;
     IoStd IoStandard = IOSTD_1V5;
-    bool I2cFlag = false;   // I2C/SMBus line of a card map; carried, never read
+    bool I2cFlag = false;      // I2C/SMBus line of a card map; carried, never read
     std::int32_t PinIndex = 0; // 1-based position on its connector, -1 = not set
     std::int32_t IsClock = 0;  // exactly 1 = clock; any other value is no clock
     std::int32_t PeriodNs = 0; // clock period; used only when Frequency is empty
@@ -105,29 +105,56 @@ public:
     TPin(const std::string& name, const std::string& location, PinDirection direction,
          IoStd ioStandard, float mhz);
     // Card pin maps: no location.
-    TPin(const std::string& name, PinDirection direction, IoStd ioStandard,
-         std::int32_t pinIndex, bool i2cFlag);
+    TPin(const std::string& name, PinDirection direction, IoStd ioStandard, std::int32_t pinIndex,
+         bool i2cFlag);
 
     void Assign(const TPin& other) { static_cast<CONFIG&>(*this) = other; }
 
-    void SetName(const std::string& v) { if (Name != v) Name = v; }
+    void SetName(const std::string& v) {
+        if (Name != v)
+            Name = v;
+    }
     const std::string& GetName() const { return Name; }
-    void SetLocation(const std::string& v) { if (Location != v) Location = v; }
+    void SetLocation(const std::string& v) {
+        if (Location != v)
+            Location = v;
+    }
     const std::string& GetLocation() const { return Location; }
-    void SetDirection(PinDirection v) { if (Direction != v) Direction = v; }
+    void SetDirection(PinDirection v) {
+        if (Direction != v)
+            Direction = v;
+    }
     PinDirection GetDirection() const { return Direction; }
-    void SetIoStandard(IoStd v) { if (IoStandard != v) IoStandard = v; }
+    void SetIoStandard(IoStd v) {
+        if (IoStandard != v)
+            IoStandard = v;
+    }
     IoStd GetIoStandard() const { return IoStandard; }
-    void SetPinIndex(std::int32_t v) { if (PinIndex != v) PinIndex = v; }
+    void SetPinIndex(std::int32_t v) {
+        if (PinIndex != v)
+            PinIndex = v;
+    }
     std::int32_t GetPinIndex() const { return PinIndex; }
     // Stored widened to 32 bits; read back as the low 8 bits.
-    void SetIsClock(std::int8_t v) { if (IsClock != v) IsClock = v; }
+    void SetIsClock(std::int8_t v) {
+        if (IsClock != v)
+            IsClock = v;
+    }
     std::int8_t GetIsClock() const { return static_cast<std::int8_t>(IsClock & 0xFF); }
-    void SetPeriodNs(std::int32_t v) { if (PeriodNs != v) PeriodNs = v; }
+    void SetPeriodNs(std::int32_t v) {
+        if (PeriodNs != v)
+            PeriodNs = v;
+    }
     std::int32_t GetPeriodNs() const { return PeriodNs; }
-    void SetFrequency(const std::string& v) { if (Frequency != v) Frequency = v; }
+    void SetFrequency(const std::string& v) {
+        if (Frequency != v)
+            Frequency = v;
+    }
     const std::string& GetFrequency() const { return Frequency; }
-    void SetNote(const std::string& v) { if (Note != v) Note = v; }
+    void SetNote(const std::string& v) {
+        if (Note != v)
+            Note = v;
+    }
     const std::string& GetNote() const { return Note; }
     bool GetI2cFlag() const { return I2cFlag; }
 
@@ -140,8 +167,8 @@ public:
     std::string GetDirectionText() const;
 
     // Bus-name operations on Name.
-    bool IsBusPin() const;            // holds a '[' and a ']' anywhere
-    std::string GetBusName() const;   // text before the first '['; empty without one
+    bool IsBusPin() const;          // holds a '[' and a ']' anywhere
+    std::string GetBusName() const; // text before the first '['; empty without one
     // Decimal integer between the first '[' and the first ']'; -1 when either
     // bracket is missing or the text there is not a decimal integer.
     std::int32_t GetBusIndex() const;

@@ -11,8 +11,7 @@
 #include <cstring>
 #include <string>
 
-template <std::size_t N>
-struct RecordCopy {
+template <std::size_t N> struct RecordCopy {
     static constexpr std::size_t kSize = N;
     std::array<std::uint8_t, N> bytes{};
 

@@ -7,7 +7,9 @@ namespace {
 std::optional<LocalDateTime> gFixed;
 }
 
-void SetFixedClock(std::optional<LocalDateTime> fixed) { gFixed = fixed; }
+void SetFixedClock(std::optional<LocalDateTime> fixed) {
+    gFixed = fixed;
+}
 
 LocalDateTime Now() {
     if (gFixed) {

@@ -5,7 +5,9 @@ namespace {
 DialogServices* gDialogs = nullptr;
 }
 
-void SetDialogServices(DialogServices* services) { gDialogs = services; }
+void SetDialogServices(DialogServices* services) {
+    gDialogs = services;
+}
 
 bool FileDialog::Execute() {
     if (!gDialogs) {

@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace platform {
 
-bool IsPathSeparator(char c) { return c == '/' || (kPathSep == '\\' && c == '\\'); }
+bool IsPathSeparator(char c) {
+    return c == '/' || (kPathSep == '\\' && c == '\\');
+}
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
@@ -24,7 +26,9 @@ bool DirectoryExists(const std::string& path) {
     return !path.empty() && fs::is_directory(fs::path(path), ec);
 }
 
-bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 bool CreateDir(const std::string& path) {
     std::string p = path;

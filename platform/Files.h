@@ -14,15 +14,15 @@ inline constexpr char kPathSep = '\\';
 inline constexpr char kPathSep = '/';
 #endif
 
-bool FileExists(const std::string& path);      // a regular file
+bool FileExists(const std::string& path); // a regular file
 bool DirectoryExists(const std::string& path);
-bool DeleteFile(const std::string& path);      // true when removed
-bool CreateDir(const std::string& path);       // one level; true when created or present
+bool DeleteFile(const std::string& path);       // true when removed
+bool CreateDir(const std::string& path);        // one level; true when created or present
 bool ForceDirectories(const std::string& path); // the whole chain
 
 // Outcome of writing a whole file in one go.
 struct WriteResult {
-    bool opened = false;    // the file could be created
+    bool opened = false;     // the file could be created
     std::size_t written = 0; // bytes that reached the file
     bool Complete(std::size_t expected) const { return opened && written == expected; }
 };

@@ -41,7 +41,9 @@ std::optional<std::span<const unsigned char>> FindResource(const std::string& na
     return std::nullopt;
 }
 
-void AddResourceTable(const EmbeddedFile* table) { ExtraTables().push_back(table); }
+void AddResourceTable(const EmbeddedFile* table) {
+    ExtraTables().push_back(table);
+}
 
 void RemoveResourceTable(const EmbeddedFile* table) {
     auto& tables = ExtraTables();

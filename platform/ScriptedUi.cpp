@@ -2,9 +2,13 @@
 
 namespace platform {
 
-ScriptedUi::ScriptedUi() : previous_(&Ui()) { SetUiServices(this); }
+ScriptedUi::ScriptedUi() : previous_(&Ui()) {
+    SetUiServices(this);
+}
 
-ScriptedUi::~ScriptedUi() { SetUiServices(previous_); }
+ScriptedUi::~ScriptedUi() {
+    SetUiServices(previous_);
+}
 
 MsgResult ScriptedUi::ShowMessage(MsgKind kind, MsgButtons buttons, const std::string& text) {
     boxes_.push_back({kind, buttons, text});

@@ -14,9 +14,9 @@ namespace {
 class ConsoleUi : public UiServices {
 public:
     MsgResult ShowMessage(MsgKind kind, MsgButtons buttons, const std::string& text) override {
-        const char* label = kind == MsgKind::Error         ? "Error"
-                            : kind == MsgKind::Warning     ? "Warning"
-                                                           : "Information";
+        const char* label = kind == MsgKind::Error     ? "Error"
+                            : kind == MsgKind::Warning ? "Warning"
+                                                       : "Information";
         std::fprintf(stderr, "%s: %s\n", label, text.c_str());
         return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
     }
@@ -29,15 +29,21 @@ UiServices* gServices = nullptr;
 
 } // namespace
 
-void SetUiServices(UiServices* services) { gServices = services; }
+void SetUiServices(UiServices* services) {
+    gServices = services;
+}
 
-UiServices& Ui() { return gServices ? *gServices : static_cast<UiServices&>(gConsole); }
+UiServices& Ui() {
+    return gServices ? *gServices : static_cast<UiServices&>(gConsole);
+}
 
 MsgResult MessageBox(MsgKind kind, MsgButtons buttons, const std::string& text) {
     return Ui().ShowMessage(kind, buttons, text);
 }
 
-void Beep() { Ui().Beep(); }
+void Beep() {
+    Ui().Beep();
+}
 
 std::string Format(const char* fmt, ...) {
     va_list args;

@@ -26,7 +26,9 @@ void SetUiServices(UiServices* services);
 UiServices& Ui();
 
 MsgResult MessageBox(MsgKind kind, MsgButtons buttons, const std::string& text);
-inline void ErrorBox(const std::string& text) { MessageBox(MsgKind::Error, MsgButtons::Ok, text); }
+inline void ErrorBox(const std::string& text) {
+    MessageBox(MsgKind::Error, MsgButtons::Ok, text);
+}
 inline void InformationBox(const std::string& text) {
     MessageBox(MsgKind::Information, MsgButtons::Ok, text);
 }

@@ -22,7 +22,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::string line;

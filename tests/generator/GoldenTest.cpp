@@ -4,11 +4,11 @@
 // the fixtures are rewritten from the generated files instead (review the
 // diff before committing it).
 
+#include "support/Golden.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
-#include "support/Golden.h"
 #include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 #include "support/TestResources.h"

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool In(const std::set<int>& s, int id) { return s.count(id) != 0; }
+bool In(const std::set<int>& s, int id) {
+    return s.count(id) != 0;
+}
 
 } // namespace
 
@@ -18,7 +20,8 @@ TEST(CardCatalogue, RulesOverAllIds) {
     const std::set<int> class2 = {82, 87, 91};
     const std::set<int> class1 = {83, 88, 92};
     const std::set<int> class4 = {90, 93, 94};
-    const std::set<int> xcvr = {3, 21, 22, 23, 26, 37, 40, 41, 43, 45, 47, 48, 49, 51, 52, 89, 90, 91, 92};
+    const std::set<int> xcvr = {3,  21, 22, 23, 26, 37, 40, 41, 43, 45,
+                                47, 48, 49, 51, 52, 89, 90, 91, 92};
     // 5 has no pin map and is not offered.
     const std::set<int> unlisted = {4, 5, 16, 24, 25, 30, 34, 51, 52, 54, 56, 60, 64, 65, 68};
     for (int id = 0; id < 256; ++id) {
@@ -46,14 +49,22 @@ TEST(CardCatalogue, TypesOfEachConnectorKind) {
         int id;
         ConnectorType type;
     };
-    const Case cases[] = {{0, CONNECTOR_NONE},          {1, CONNECTOR_GPIO40},
-                          {2, CONNECTOR_HSMC},          {5, CONNECTOR_KIRREL},
-                          {9, CONNECTOR_DDR2_SODIMM},   {11, CONNECTOR_GPIO80},
-                          {38, CONNECTOR_DDR3_SODIMM},  {39, CONNECTOR_DDR4_SODIMM},
-                          {40, CONNECTOR_FMC_HPC},      {41, CONNECTOR_FMC_LPC},
-                          {72, CONNECTOR_ERGAN_2x6},    {77, CONNECTOR_DDR4_SODIMM_IF},
-                          {78, CONNECTOR_DDR4_SODIMM_IF_ECC}, {80, CONNECTOR_DDR4_SODIMM_IF},
-                          {84, CONNECTOR_FMC_HPC},      {94, CONNECTOR_HSMC}};
+    const Case cases[] = {{0, CONNECTOR_NONE},
+                          {1, CONNECTOR_GPIO40},
+                          {2, CONNECTOR_HSMC},
+                          {5, CONNECTOR_KIRREL},
+                          {9, CONNECTOR_DDR2_SODIMM},
+                          {11, CONNECTOR_GPIO80},
+                          {38, CONNECTOR_DDR3_SODIMM},
+                          {39, CONNECTOR_DDR4_SODIMM},
+                          {40, CONNECTOR_FMC_HPC},
+                          {41, CONNECTOR_FMC_LPC},
+                          {72, CONNECTOR_ERGAN_2x6},
+                          {77, CONNECTOR_DDR4_SODIMM_IF},
+                          {78, CONNECTOR_DDR4_SODIMM_IF_ECC},
+                          {80, CONNECTOR_DDR4_SODIMM_IF},
+                          {84, CONNECTOR_FMC_HPC},
+                          {94, CONNECTOR_HSMC}};
     for (const Case& c : cases) {
         EXPECT_EQ(BoardConnectorType(MakeCardId(c.id)), c.type) << c.id;
     }
@@ -94,9 +105,10 @@ TEST(CardCatalogue, VoltageStandardsAndFit) {
         Voltage v;
         bool ok;
     };
-    const Fit fits[] = {{50, VOLTAGE_3V0, false}, {50, VOLTAGE_2V5, true}, {53, VOLTAGE_3V0, false},
-                        {76, VOLTAGE_1V5, false}, {76, VOLTAGE_1V8, true}, {40, VOLTAGE_1V5, true},
-                        {12, VOLTAGE_3V3, true},  {12, VOLTAGE_2V5, false}, {82, VOLTAGE_1V8, true}};
+    const Fit fits[] = {
+        {50, VOLTAGE_3V0, false}, {50, VOLTAGE_2V5, true},  {53, VOLTAGE_3V0, false},
+        {76, VOLTAGE_1V5, false}, {76, VOLTAGE_1V8, true},  {40, VOLTAGE_1V5, true},
+        {12, VOLTAGE_3V3, true},  {12, VOLTAGE_2V5, false}, {82, VOLTAGE_1V8, true}};
     for (const Fit& f : fits) {
         EXPECT_EQ(IsBoardVoltageOk(MakeCardId(f.id), f.v), f.ok) << f.id;
     }

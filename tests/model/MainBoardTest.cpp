@@ -14,7 +14,9 @@ TConnector* AddGroup(TMainBoard& board, const char* name, ConnectorType type, in
     return c;
 }
 
-bool Sorted(const TConnector* c) { return c->GetPin(0)->GetName() == "A"; }
+bool Sorted(const TConnector* c) {
+    return c->GetPin(0)->GetName() == "A";
+}
 
 } // namespace
 
@@ -82,7 +84,8 @@ TEST(IsBoardAvailable, BuildList) {
 
 TEST(RecordCopy, LittleEndianFieldsAndTexts) {
     RecordCopy<16> r;
-    const unsigned char bytes[16] = {37, 0, 0, 0, 0x9C, 0x01, 0, 0, 'a', 'b', 0, 'z', 0xFF, 0xFF, 0xFF, 0xFF};
+    const unsigned char bytes[16] = {37,  0,   0, 0,   0x9C, 0x01, 0,    0,
+                                     'a', 'b', 0, 'z', 0xFF, 0xFF, 0xFF, 0xFF};
     r.CopyFrom(bytes, sizeof bytes);
     EXPECT_EQ(r.U8(0), 37);
     EXPECT_EQ(r.I32(4), 412);

@@ -84,17 +84,12 @@ TEST(TPin, BusNameOperations) {
         int index;
     };
     const Case cases[] = {
-        {"HEX0[6]", true, "HEX0", 6},
-        {"LED", false, "", -1},
-        {"A[3]B[4]", true, "A", 3},
-        {"CLK]X[", true, "CLK]X", -1},
-        {"D[x]", true, "D", -1},    // not a decimal index
-        {"D[]", true, "D", -1},
-        {"D[12a]", true, "D", -1},
-        {"D[-2]", true, "D", -2},
-        {"D[99999999999]", true, "D", -1}, // beyond 32 bits
-        {"OPEN[", false, "OPEN", -1},
-        {"", false, "", -1},
+        {"HEX0[6]", true, "HEX0", 6}, {"LED", false, "", -1},
+        {"A[3]B[4]", true, "A", 3},   {"CLK]X[", true, "CLK]X", -1},
+        {"D[x]", true, "D", -1}, // not a decimal index
+        {"D[]", true, "D", -1},       {"D[12a]", true, "D", -1},
+        {"D[-2]", true, "D", -2},     {"D[99999999999]", true, "D", -1}, // beyond 32 bits
+        {"OPEN[", false, "OPEN", -1}, {"", false, "", -1},
     };
     for (const Case& c : cases) {
         const TPin pin(c.name, PIN_DIR_INOUT, IOSTD_3V3_LVTTL, 1, false);
@@ -112,7 +107,8 @@ TEST(TPin, DirectionText) {
 
 TEST(TPinDeathTest, DirectionTextOfInactivePinStops) {
     const TPin placeholder("", "A1", PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0.0f);
-    EXPECT_DEATH(placeholder.GetDirectionText(), "Assertion failed: 0, file .*Pin\\.cpp, line [0-9]+");
+    EXPECT_DEATH(placeholder.GetDirectionText(),
+                 "Assertion failed: 0, file .*Pin\\.cpp, line [0-9]+");
 }
 
 TEST(TPin, FrequencyTextIgnoresTheUserLocale) {

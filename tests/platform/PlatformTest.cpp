@@ -87,8 +87,9 @@ TEST(Clock, FixedClock) {
 TEST(ScriptedUi, RecordsBoxesAndAnswers) {
     platform::ScriptedUi ui;
     ui.QueueAnswer(platform::MsgResult::No);
-    EXPECT_EQ(platform::MessageBox(platform::MsgKind::Warning, platform::MsgButtons::YesNo, "Sure?"),
-              platform::MsgResult::No);
+    EXPECT_EQ(
+        platform::MessageBox(platform::MsgKind::Warning, platform::MsgButtons::YesNo, "Sure?"),
+        platform::MsgResult::No);
     platform::ErrorBox("Bad");
     platform::Beep();
     ASSERT_EQ(ui.Boxes().size(), 2u);
