@@ -8,6 +8,7 @@
 #include "platform/Files.h"
 #include "platform/Ui.h"
 #include "platform/qt/Desktop.h"
+#include "platform/qt/Text8.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,16 +21,10 @@
 
 #include <algorithm>
 
+using platform::qt::Latin1;
+using platform::qt::Text8;
+
 namespace {
-
-QString Latin1(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-std::string Text8(const QString& s) {
-    const QByteArray bytes = s.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 void PutLe32(std::span<std::uint8_t> record, std::size_t offset, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) {

@@ -2,6 +2,7 @@
 
 #include "app/FormMain.h"
 #include "platform/qt/Desktop.h"
+#include "platform/qt/Text8.h"
 
 #include "ui_FormGPIO.h"
 
@@ -10,14 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using platform::qt::Latin1;
+using platform::qt::Text8;
+
 namespace {
-QString Latin1(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-std::string Text8(const QString& s) {
-    const QByteArray bytes = s.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 bool IsEightyPinCard(CardId card) {
     return BoardConnectorType(card) == CONNECTOR_GPIO80;
 }

@@ -14,19 +14,6 @@ void Report(const std::string& message) {
     platform::ErrorBox(message);
 }
 
-const char* VerilogKeyword(PinDirection d) {
-    switch (d) {
-    case PIN_DIR_INOUT:
-        return "inout ";
-    case PIN_DIR_INPUT:
-        return "input ";
-    case PIN_DIR_OUTPUT:
-        return "output";
-    default:
-        PINSMITH_FAIL("0");
-    }
-}
-
 const char* VhdlKeyword(PinDirection d) {
     switch (d) {
     case PIN_DIR_INOUT:
@@ -135,7 +122,7 @@ std::string TPinParsing::GetVerilogPort(int i) const {
     if (port.IsBus) {
         range = "[" + std::to_string(port.Msb) + ":" + std::to_string(port.Lsb) + "]";
     }
-    std::string out = VerilogKeyword(port.Direction);
+    std::string out = VerilogDirectionKeyword(port.Direction);
     out += "\t\t";
     if (range.size() < 10) {
         out.append(10 - range.size(), ' ');

@@ -120,7 +120,11 @@ std::string TPin::GetPinIndexText() const {
 }
 
 std::string TPin::GetDirectionText() const {
-    switch (Direction) {
+    return VerilogDirectionKeyword(Direction);
+}
+
+const char* VerilogDirectionKeyword(PinDirection direction) {
+    switch (direction) {
     case PIN_DIR_INOUT:
         return "inout ";
     case PIN_DIR_INPUT:

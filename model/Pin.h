@@ -79,6 +79,10 @@ enum class IoStd : std::uint8_t {
 };
 using enum IoStd;
 
+// The Verilog keyword of a signal direction, six characters wide: "inout ",
+// "input " or "output". Any other direction is an internal error.
+const char* VerilogDirectionKeyword(PinDirection direction);
+
 // The Quartus name of an I/O standard (codes 0..58). Any other code beeps
 // and gives empty text.
 std::string IoStandardName(IoStd code);

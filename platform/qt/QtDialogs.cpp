@@ -1,15 +1,13 @@
 #include "platform/qt/QtDialogs.h"
 
+#include "platform/qt/Text8.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 
 namespace platform::qt {
 namespace {
-
-QString Latin1(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // File names travel in the file system's own 8-bit encoding.
 QString PathText(const std::string& s) {
