@@ -1,11 +1,7 @@
 #include "app/BoardFormFactory.h"
 
-#include "model/MainBoard.h"
-
-#if __has_include("boards/cyclone5/UI_Ilmarch.h")
 #include "boards/cyclone5/UI_Ilmarch.h"
-#define PINSMITH_HAS_ILMARCH_FORM 1
-#endif
+#include "model/MainBoard.h"
 
 #include <QWidget>
 
@@ -15,10 +11,8 @@ std::function<QWidget*(int, QWidget*)> gFormsForTests;
 
 QWidget* NewProgramBoardForm(int boardId, QWidget* owner) {
     switch (boardId) {
-#ifdef PINSMITH_HAS_ILMARCH_FORM
     case BoardNumber(MAINBOARD_ILMARCH):
         return new TFormIlmarch(owner);
-#endif
     default:
         // The other boards' forms are not part of this program.
         (void)owner;
@@ -28,10 +22,8 @@ QWidget* NewProgramBoardForm(int boardId, QWidget* owner) {
 
 bool ProgramHasBoardForm(int boardId) {
     switch (boardId) {
-#ifdef PINSMITH_HAS_ILMARCH_FORM
     case BoardNumber(MAINBOARD_ILMARCH):
         return true;
-#endif
     default:
         return false;
     }
