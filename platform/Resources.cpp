@@ -3,7 +3,6 @@
 #include "platform/AsciiText.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 namespace platform {
