@@ -13,7 +13,6 @@
 
 #include "app/ConfigCommon.h"
 #include "model/CardCatalogue.h"
-#include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "platform/Assert.h"
 #include "platform/Dialogs.h"
@@ -82,42 +81,30 @@ private:
     static config::RecordHeader Header() { return {0, static_cast<std::uint8_t>(T::kBoardId), 4}; }
 };
 
-// Attach operations of the board forms: fill one card into a daughter board,
-// merge it onto the board connector with the prefix, delete it. An empty
-// bus name or prefix stands for none.
-namespace config {
-inline void AttachCardTo(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
-                         const std::string& busName, const std::string& prefix) {
-    TConnector* pMasterConn = board->GetExpansionConnector(connectorId);
-    PINSMITH_ASSERT(pMasterConn);
-    TDaughterBoard daughter;
-    TDaughterBoard* pDaughter = &daughter;
-    pDaughter->FillCard(card, board->GetBoardIdByte(), 0, ioStandard, busName);
-    const std::string& pPrefixName = prefix;
-    PINSMITH_ASSERT(pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName));
-}
-} // namespace config
+// Attach operations of the board forms: the card's type must fit the port;
+// then TMainBoard::AttachCard fills and merges it. An empty bus name or
+// prefix stands for none.
 
 inline void AttachGpioCard(TMainBoard* board, ConnectorId connectorId, CardId card,
                            IoStd ioStandard, const std::string& busName,
                            const std::string& prefix) {
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_GPIO40 || Type == CONNECTOR_GPIO80);
-    config::AttachCardTo(board, connectorId, card, ioStandard, busName, prefix);
+    board->AttachCard(connectorId, card, prefix, busName, ioStandard);
 }
 
 inline void AttachHsmcCard(TMainBoard* board, ConnectorId connectorId, CardId card,
                            IoStd ioStandard, const std::string& prefix) {
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_HSMC);
-    config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
+    board->AttachCard(connectorId, card, prefix, std::string(), ioStandard);
 }
 
 inline void AttachKirrelCard(TMainBoard* board, ConnectorId connectorId, CardId card,
                              IoStd ioStandard, const std::string& prefix) {
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_HSMC || Type == CONNECTOR_KIRREL);
-    config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
+    board->AttachCard(connectorId, card, prefix, std::string(), ioStandard);
 }
 
 inline void AttachFmcCard(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
@@ -125,12 +112,12 @@ inline void AttachFmcCard(TMainBoard* board, ConnectorId connectorId, CardId car
     // An LPC card may sit on an HPC connector (the card lists offer it).
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC);
-    config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
+    board->AttachCard(connectorId, card, prefix, std::string(), ioStandard);
 }
 
 inline void AttachErganCard(TMainBoard* board, ConnectorId connectorId, CardId card,
                             IoStd ioStandard, const std::string& prefix) {
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_ERGAN_2x6);
-    config::AttachCardTo(board, connectorId, card, ioStandard, std::string(), prefix);
+    board->AttachCard(connectorId, card, prefix, std::string(), ioStandard);
 }

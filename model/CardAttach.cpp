@@ -8,8 +8,6 @@
 #include "platform/Files.h"
 #include "platform/Ui.h"
 
-#include <memory>
-
 namespace {
 
 // szMap: entry k - 1 is the HSMC card position whose pin goes to Kirrel
@@ -129,36 +127,33 @@ bool TDaughterBoard::UpdateMasterConnector(TConnector* pMasterConn,
     PINSMITH_FAIL("0");
 }
 
+void TMainBoard::AttachCard(ConnectorId connector, CardId card, const std::string& pPrefixName,
+                            const std::string& busName, IoStd ioStandard) {
+    TConnector* pMasterConn = GetExpansionConnector(connector);
+    PINSMITH_ASSERT(pMasterConn);
+    TDaughterBoard daughter;
+    daughter.FillCard(card, GetBoardIdByte(), 0, ioStandard, busName);
+    PINSMITH_ASSERT(daughter.UpdateMasterConnector(pMasterConn, pPrefixName));
+}
+
 void TMainBoard::AttachFmcCard(ConnectorId connector, CardId card, const std::string& pPrefixName) {
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC);
-    TConnector* pMasterConn = GetExpansionConnector(connector);
-    PINSMITH_ASSERT(pMasterConn);
-    auto pDaughter = std::make_unique<TDaughterBoard>();
-    pDaughter->FillCard(card, GetBoardIdByte(), 0, IOSTD_3V3_LVTTL, std::string());
-    PINSMITH_ASSERT(pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName));
+    AttachCard(connector, card, pPrefixName, std::string(), IOSTD_3V3_LVTTL);
 }
 
 void TMainBoard::AttachHsmcCard(ConnectorId connector, CardId card,
                                 const std::string& pPrefixName) {
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_HSMC);
-    TConnector* pMasterConn = GetExpansionConnector(connector);
-    PINSMITH_ASSERT(pMasterConn);
-    auto pDaughter = std::make_unique<TDaughterBoard>();
-    pDaughter->FillCard(card, GetBoardIdByte(), 0, IOSTD_3V3_LVTTL, std::string());
-    PINSMITH_ASSERT(pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName));
+    AttachCard(connector, card, pPrefixName, std::string(), IOSTD_3V3_LVTTL);
 }
 
 void TMainBoard::AttachGpioCard(ConnectorId connector, CardId card, const std::string& pPrefixName,
                                 const std::string& busName, IoStd ioStandard) {
     const ConnectorType Type = BoardConnectorType(card);
     PINSMITH_ASSERT(Type == CONNECTOR_GPIO40 || Type == CONNECTOR_GPIO80);
-    TConnector* pMasterConn = GetExpansionConnector(connector);
-    PINSMITH_ASSERT(pMasterConn);
-    auto pDaughter = std::make_unique<TDaughterBoard>();
-    pDaughter->FillCard(card, GetBoardIdByte(), 0, ioStandard, busName);
-    PINSMITH_ASSERT(pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName));
+    AttachCard(connector, card, pPrefixName, busName, ioStandard);
 }
 
 namespace {

@@ -116,6 +116,10 @@ public:
     // with the card, merge it with the prefix, delete the daughter board.
     void AttachFmcCard(ConnectorId connector, CardId card, const std::string& prefix);
     void AttachHsmcCard(ConnectorId connector, CardId card, const std::string& prefix);
+    // The steps every attach operation shares, without a check of the card's
+    // type: find the connector, fill the card, merge it with the prefix.
+    void AttachCard(ConnectorId connector, CardId card, const std::string& prefix,
+                    const std::string& busName, IoStd ioStandard);
     void AttachGpioCard(ConnectorId connector, CardId card, const std::string& prefix,
                         const std::string& busName, IoStd ioStandard);
 
