@@ -405,8 +405,8 @@ void TBoardForm::AttachPortCards(TMainBoard* board, std::span<const std::uint8_t
         const CardId c0 = cardOf(pair0_);
         if (c0 != CARD_NONE && c0 == cardOf(pair1_) && IsEightyPinCard(c0)) {
             const TCardPort& port = ports_[static_cast<std::size_t>(pair0_)];
-            AttachGpioCard(board, pairConnector_, c0, port.IoStandard, std::string(),
-                           prefixOf(pair0_));
+            AttachGpioCard(board, pairConnector_, c0, port.IoStandard, CardBusName(),
+                           CardPrefix(prefixOf(pair0_)));
             pairAttached = true;
         }
     }
@@ -419,10 +419,11 @@ void TBoardForm::AttachPortCards(TMainBoard* board, std::span<const std::uint8_t
             continue;
         }
         const TCardPort& port = ports_[static_cast<std::size_t>(i)];
-        const std::string prefix = prefixOf(i);
+        const CardPrefix prefix(prefixOf(i));
         switch (port.Family) {
         case PortFamily::Gpio:
-            AttachGpioCard(board, port.Connector, card, port.IoStandard, port.BusName, prefix);
+            AttachGpioCard(board, port.Connector, card, port.IoStandard, CardBusName(port.BusName),
+                           prefix);
             break;
         case PortFamily::Hsmc:
             AttachHsmcCard(board, port.Connector, card, port.IoStandard, prefix);

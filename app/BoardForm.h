@@ -25,12 +25,13 @@
 // first NUL or at the field's end; every record field is checked before it
 // reaches a control.
 
-#include "app/ConfigBase.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "model/MainBoard.h"
 #include "model/Pin.h"
+#include "model/Sizes.h"
 #include "platform/Dialogs.h"
+#include "settings/ConfigBase.h"
 
 #include <QString>
 #include <QWidget>
@@ -83,10 +84,6 @@ private:
     std::function<void(ConnectorType, bool, Voltage)> build_;
 };
 
-// The connector families a card port can belong to: they pick the prefix
-// rule and the attach operation.
-enum class PortFamily { Gpio, Hsmc, Kirrel, Fmc, Ergan, Ddr4Socket };
-
 struct TCardPort {
     std::string Name; // as the messages name it: "GPIO-0", "HSMC-A", "FMC-B"
     PortFamily Family = PortFamily::Gpio;
@@ -113,9 +110,6 @@ struct TFormButtons {
     QPushButton* MainBoardSelect = nullptr;
     QPushButton* DefaultSetting = nullptr;
 };
-
-inline constexpr std::size_t kRecordTextSize = 128; // project name, prefixes
-inline constexpr int kMaxNameLength = 127;
 
 class TBoardForm : public QWidget {
     Q_OBJECT

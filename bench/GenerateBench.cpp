@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <memory>
 
+using namespace ilmarch;
+
 namespace {
 
 std::unique_ptr<TMainBoard> IlmarchWithOstel() {
@@ -26,7 +28,7 @@ std::unique_ptr<TMainBoard> IlmarchWithOstel() {
     config.nGpioDaughterId[GPIO_1] = CardNumber(CARD_OSTEL_GPIO);
     auto board = std::make_unique<TMainBoard>();
     CONFIG_ILMARCH(board.get(), config);
-    board->AttachGpioCard(CONNECTOR_ID_GPIO_PAIR, CARD_OSTEL_GPIO, "", "",
+    board->AttachGpioCard(CONNECTOR_ID_GPIO_PAIR, CARD_OSTEL_GPIO, CardPrefix(), CardBusName(),
                           IlmarchGpioIoStandard(config.GpioVoltage));
     return board;
 }

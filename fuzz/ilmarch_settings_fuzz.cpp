@@ -3,12 +3,12 @@
 // pin filler, the cards and the project writer into a temporary folder.
 // A crash, a sanitizer report or an internal-error stop is a finding.
 
-#include "app/ConfigBase.h"
 #include "boards/cyclone5/IlmarchConfig.h"
 #include "boards/cyclone5/IlmarchProject.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
+#include "settings/ConfigBase.h"
 
 #include <cstdint>
 #include <cstdlib>

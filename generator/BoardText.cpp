@@ -1,10 +1,10 @@
 #include "generator/BoardText.h"
 
-#include "app/ConfigBoard.h"
 #include "generator/BoardSeams.h"
 #include "platform/AsciiText.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
+#include "settings/ConfigBoard.h"
 
 #include <algorithm>
 

@@ -1,7 +1,5 @@
 #include "generator/Pinsmith.h"
 
-#include "app/ConfigBoard.h"
-#include "app/ConfigCommon.h"
 #include "generator/BoardText.h"
 #include "generator/HtmlGenerator.h"
 #include "generator/PinParsing.h"
@@ -9,6 +7,8 @@
 #include "platform/Assert.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
+#include "settings/ConfigBoard.h"
+#include "settings/ConfigCommon.h"
 
 #include <cerrno>
 #include <cstring>

@@ -124,36 +124,96 @@ bool TDaughterBoard::UpdateMasterConnector(TConnector* pMasterConn,
         return true;
     }
 
-    PINSMITH_FAIL("0");
+    PINSMITH_FAIL("UpdateMasterConnector: the card's type cannot merge onto this connector");
 }
 
-void TMainBoard::AttachCard(ConnectorId connector, CardId card, const std::string& pPrefixName,
-                            const std::string& busName, IoStd ioStandard) {
-    TConnector* pMasterConn = GetExpansionConnector(connector);
-    PINSMITH_ASSERT(pMasterConn);
+bool CardFitsFamily(PortFamily family, CardId card) {
+    const ConnectorType type = BoardConnectorType(card);
+    switch (family) {
+    case PortFamily::Gpio:
+        return type == CONNECTOR_GPIO40 || type == CONNECTOR_GPIO80;
+    case PortFamily::Hsmc:
+        return type == CONNECTOR_HSMC;
+    case PortFamily::Kirrel:
+        return type == CONNECTOR_HSMC || type == CONNECTOR_KIRREL;
+    case PortFamily::Fmc:
+        // An LPC card may sit on an HPC connector (the card lists offer it).
+        return type == CONNECTOR_FMC_HPC || type == CONNECTOR_FMC_LPC;
+    case PortFamily::Ergan:
+        return type == CONNECTOR_ERGAN_2x6;
+    case PortFamily::Ddr4Socket:
+        return type == CONNECTOR_DDR4_SODIMM_IF || type == CONNECTOR_DDR4_SODIMM_IF_ECC;
+    }
+    return false;
+}
+
+void AttachFilledCard(TMainBoard& board, ConnectorId connector, const CardPrefix& prefix,
+                      const std::function<void(TDaughterBoard&)>& fill) {
+    TConnector* pMasterConn = board.GetExpansionConnector(connector);
+    if (!pMasterConn) {
+        PINSMITH_FAIL(platform::Format("AttachCard: the board has no expansion connector %d",
+                                       static_cast<int>(connector))
+                          .c_str());
+    }
     TDaughterBoard daughter;
-    daughter.FillCard(card, GetBoardIdByte(), 0, ioStandard, busName);
-    PINSMITH_ASSERT(daughter.UpdateMasterConnector(pMasterConn, pPrefixName));
+    fill(daughter);
+    PINSMITH_ASSERT(daughter.UpdateMasterConnector(pMasterConn, prefix.text));
 }
 
-void TMainBoard::AttachFmcCard(ConnectorId connector, CardId card, const std::string& pPrefixName) {
-    const ConnectorType Type = BoardConnectorType(card);
-    PINSMITH_ASSERT(Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC);
-    AttachCard(connector, card, pPrefixName, std::string(), IOSTD_3V3_LVTTL);
+void AttachFamilyCard(TMainBoard& board, PortFamily family, ConnectorId connector, CardId card,
+                      IoStd ioStandard, const CardBusName& busName, const CardPrefix& prefix) {
+    if (!CardFitsFamily(family, card)) {
+        PINSMITH_FAIL(platform::Format("AttachCard: card %d does not fit connector %d",
+                                       CardNumber(card), static_cast<int>(connector))
+                          .c_str());
+    }
+    const BoardId boardId = board.GetBoardIdByte();
+    AttachFilledCard(board, connector, prefix, [&](TDaughterBoard& daughter) {
+        daughter.FillCard(card, boardId, 0, ioStandard, busName.text);
+    });
 }
 
-void TMainBoard::AttachHsmcCard(ConnectorId connector, CardId card,
-                                const std::string& pPrefixName) {
-    const ConnectorType Type = BoardConnectorType(card);
-    PINSMITH_ASSERT(Type == CONNECTOR_HSMC);
-    AttachCard(connector, card, pPrefixName, std::string(), IOSTD_3V3_LVTTL);
+void TMainBoard::AttachFmcCard(ConnectorId connector, CardId card, const CardPrefix& prefix) {
+    AttachFamilyCard(*this, PortFamily::Fmc, connector, card, IOSTD_3V3_LVTTL, CardBusName(),
+                     prefix);
 }
 
-void TMainBoard::AttachGpioCard(ConnectorId connector, CardId card, const std::string& pPrefixName,
-                                const std::string& busName, IoStd ioStandard) {
-    const ConnectorType Type = BoardConnectorType(card);
-    PINSMITH_ASSERT(Type == CONNECTOR_GPIO40 || Type == CONNECTOR_GPIO80);
-    AttachCard(connector, card, pPrefixName, busName, ioStandard);
+void TMainBoard::AttachHsmcCard(ConnectorId connector, CardId card, const CardPrefix& prefix) {
+    AttachFamilyCard(*this, PortFamily::Hsmc, connector, card, IOSTD_3V3_LVTTL, CardBusName(),
+                     prefix);
+}
+
+void TMainBoard::AttachGpioCard(ConnectorId connector, CardId card, const CardPrefix& prefix,
+                                const CardBusName& busName, IoStd ioStandard) {
+    AttachFamilyCard(*this, PortFamily::Gpio, connector, card, ioStandard, busName, prefix);
+}
+
+void AttachGpioCard(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
+                    const CardBusName& busName, const CardPrefix& prefix) {
+    AttachFamilyCard(*board, PortFamily::Gpio, connectorId, card, ioStandard, busName, prefix);
+}
+
+void AttachHsmcCard(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
+                    const CardPrefix& prefix) {
+    AttachFamilyCard(*board, PortFamily::Hsmc, connectorId, card, ioStandard, CardBusName(),
+                     prefix);
+}
+
+void AttachKirrelCard(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
+                      const CardPrefix& prefix) {
+    AttachFamilyCard(*board, PortFamily::Kirrel, connectorId, card, ioStandard, CardBusName(),
+                     prefix);
+}
+
+void AttachFmcCard(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
+                   const CardPrefix& prefix) {
+    AttachFamilyCard(*board, PortFamily::Fmc, connectorId, card, ioStandard, CardBusName(), prefix);
+}
+
+void AttachErganCard(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
+                     const CardPrefix& prefix) {
+    AttachFamilyCard(*board, PortFamily::Ergan, connectorId, card, ioStandard, CardBusName(),
+                     prefix);
 }
 
 namespace {

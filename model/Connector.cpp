@@ -31,7 +31,7 @@ std::string ConnectorTypeName(ConnectorType type) {
     case CONNECTOR_DDR4_SODIMM_IF_ECC:
         return "QUELMAR DDR4 SODIMM  Interface with ECC";
     default:
-        PINSMITH_FAIL("0");
+        PINSMITH_FAIL("ConnectorTypeName: a connector type without a name");
     }
 }
 

@@ -1,7 +1,8 @@
 #include "model/DaughterBoard.h"
 
-#include "cards/gpio_fmc_memory/GpioCards.h"
+#include "cards/CardRegistry.h"
 #include "platform/Assert.h"
+#include "platform/Ui.h"
 
 CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard) {
     CardStandards s{callerStandard, IOSTD_1V5_PCML, IOSTD_2V5, true, false};
@@ -57,59 +58,17 @@ CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard) {
 
 void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd ioStandard,
                               const std::string& busName) {
-    const CardStandards s = DeriveCardStandards(board, ioStandard);
-    (void)portIndex;
-    (void)busName;
-    ClearPins();
-
-    // One case per card with a pin map. A card without one cannot be offered
-    // by any card list, so reaching the default is an internal error.
-    switch (card) {
-    case CARD_GPIO_DEFAULT:
-    case CARD_GPIO_DEFAULT_2V5:
-    case CARD_GPIO_DEFAULT_1V8:
-    case CARD_GPIO_DEFAULT_1V5:
-        // The voltage variants name their pins like card 1 and keep the
-        // caller's standard. A bus name wins on every board.
-        if (!busName.empty()) {
-            D_GPIO_DEFAULT_NAMED(*this, busName, s.singleEnded);
-        } else if (board == MAINBOARD_ISTREL) {
-            D_GPIO_DEFAULT_ISTREL(*this);
-        } else {
-            D_GPIO_DEFAULT(*this, s.numberedGpioDefault, s.singleEnded);
-        }
-        break;
-    case CARD_OSTEL_GPIO:
-        D_GPIO_OSTEL(*this, s.singleEnded);
-        break;
-    case CARD_FYRN:
-        D_GPIO_FYRN(*this, s.singleEnded);
-        break;
-    case CARD_TAMBRY:
-        D_GPIO_TAMBRY(*this, s.singleEnded);
-        break;
-    case CARD_WISTEL:
-        D_GPIO_WISTEL(*this, s.singleEnded);
-        break;
-    case CARD_RINDLE:
-        D_GPIO_RINDLE(*this, s.singleEnded);
-        break;
-    case CARD_WISTEL2:
-        D_GPIO_WISTEL2(*this, s.singleEnded);
-        break;
-    case CARD_CAVEL:
-        D_GPIO_CAVEL(*this, s.singleEnded);
-        break;
-    case CARD_ZEPPIT:
-        D_GPIO_ZEPPIT(*this, s.singleEnded);
-        break;
-    case CARD_GLENT_GPIO:
-        D_GPIO_GLENT(*this, s.singleEnded);
-        break;
-    default:
-        (void)s;
-        PINSMITH_FAIL("0");
+    // A card without a pin map cannot be offered by any card list, so
+    // reaching one here is an internal error.
+    const CardEntry* entry = FindCardEntry(card);
+    if (!entry || !entry->fill) {
+        PINSMITH_FAIL(
+            platform::Format("FillCard: card %d has no pin map", CardNumber(card)).c_str());
     }
+    ClearPins();
+    const CardFillContext context{card,       board,   portIndex,
+                                  ioStandard, busName, DeriveCardStandards(board, ioStandard)};
+    entry->fill(*this, context);
 
     SetName(BoardName(card));
     SetDescription(BoardDescription(card));

@@ -3,6 +3,7 @@
 // id, copies of some boards' settings records and the settings object of the
 // newer boards.
 
+#include "model/CardAttach.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "model/RecordCopy.h"
@@ -112,16 +113,13 @@ public:
     // connectors carrying an FMC card of a standard layout.
     void SortPins();
 
-    // Card attachment: find the expansion connector, fill a daughter board
-    // with the card, merge it with the prefix, delete the daughter board.
-    void AttachFmcCard(ConnectorId connector, CardId card, const std::string& prefix);
-    void AttachHsmcCard(ConnectorId connector, CardId card, const std::string& prefix);
-    // The steps every attach operation shares, without a check of the card's
-    // type: find the connector, fill the card, merge it with the prefix.
-    void AttachCard(ConnectorId connector, CardId card, const std::string& prefix,
-                    const std::string& busName, IoStd ioStandard);
-    void AttachGpioCard(ConnectorId connector, CardId card, const std::string& prefix,
-                        const std::string& busName, IoStd ioStandard);
+    // Card attachment (model/CardAttach.h): fill a daughter board with the
+    // card, merge it with the prefix, delete the daughter board. FMC and HSMC
+    // cards take 3.3-V LVTTL for their single-ended pins.
+    void AttachFmcCard(ConnectorId connector, CardId card, const CardPrefix& prefix);
+    void AttachHsmcCard(ConnectorId connector, CardId card, const CardPrefix& prefix);
+    void AttachGpioCard(ConnectorId connector, CardId card, const CardPrefix& prefix,
+                        const CardBusName& busName, IoStd ioStandard);
 
     std::vector<std::unique_ptr<TConnector>> m_Connectors;
     std::int32_t m_PinCount = 0;

@@ -132,7 +132,7 @@ const char* VerilogDirectionKeyword(PinDirection direction) {
     case PIN_DIR_OUTPUT:
         return "output";
     default:
-        PINSMITH_FAIL("0");
+        PINSMITH_FAIL("VerilogDirectionKeyword: a direction without a port keyword");
     }
 }
 

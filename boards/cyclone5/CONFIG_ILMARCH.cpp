@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+using namespace ilmarch;
+
 namespace {
 
 constexpr PinDirection IN = PIN_DIR_INPUT;

@@ -1,9 +1,11 @@
 #include "boards/cyclone5/IlmarchConfig.h"
 
-#include "app/ConfigCommon.h"
+#include "settings/ConfigCommon.h"
 
 #include <algorithm>
 #include <cstring>
+
+using namespace ilmarch;
 
 void SetIlmarchDefaultConfig(ILMARCH_CONFIG& config) {
     std::memset(&config, 0, sizeof config);
@@ -30,11 +32,11 @@ bool IsIlmarchRecord(std::string_view bytes) {
     return IsIlmarchRecord(config);
 }
 
-std::string IlmarchText(const char (&field)[kIlmarchTextSize]) {
+std::string IlmarchText(const char (&field)[kRecordTextSize]) {
     return config::RecordText(field);
 }
 
-void SetIlmarchText(char (&field)[kIlmarchTextSize], std::string_view text) {
+void SetIlmarchText(char (&field)[kRecordTextSize], std::string_view text) {
     config::SetRecordText(field, text);
 }
 
@@ -98,7 +100,7 @@ void CheckIlmarchRecord(ILMARCH_CONFIG& config, const std::uint8_t* cardIds, int
 
     for (int header = GPIO_0; header <= GPIO_1; ++header) {
         std::uint8_t& card = config.nGpioDaughterId[header];
-        char(&prefix)[kIlmarchTextSize] = config.GpioPrefixName[header];
+        char(&prefix)[kRecordTextSize] = config.GpioPrefixName[header];
         const bool offered = std::find(cardIds, cardIds + std::max(cardCount, 0), card) !=
                              cardIds + std::max(cardCount, 0);
         if (card == 0 || !offered) {
@@ -114,7 +116,7 @@ void CheckIlmarchRecord(ILMARCH_CONFIG& config, const std::uint8_t* cardIds, int
     const CardId card1 = MakeCardId(config.nGpioDaughterId[GPIO_1]);
     if (BoardConnectorType(card0) == CONNECTOR_GPIO80) {
         config.nGpioDaughterId[GPIO_1] = config.nGpioDaughterId[GPIO_0];
-        std::memcpy(config.GpioPrefixName[GPIO_1], config.GpioPrefixName[GPIO_0], kIlmarchTextSize);
+        std::memcpy(config.GpioPrefixName[GPIO_1], config.GpioPrefixName[GPIO_0], kRecordTextSize);
     } else if (BoardConnectorType(card1) == CONNECTOR_GPIO80) {
         config.nGpioDaughterId[GPIO_1] = 0;
         SetIlmarchText(config.GpioPrefixName[GPIO_1], "");

@@ -7,6 +7,7 @@
 #include "model/CardCatalogue.h"
 #include "model/MainBoard.h"
 #include "model/Pin.h"
+#include "model/Sizes.h"
 
 #include <bit>
 #include <cstddef>
@@ -15,16 +16,16 @@
 #include <string_view>
 #include <type_traits>
 
+namespace ilmarch {
 // Header indexes of the two 40-pin GPIO headers.
 enum : int { GPIO_0 = 0, GPIO_1 = 1 };
-inline constexpr int GPIO_PIN_NUM = 40;
-inline constexpr std::size_t kIlmarchTextSize = 128; // NUL included
+} // namespace ilmarch
 
 struct ILMARCH_CONFIG {
     std::uint8_t BoardId;
     std::uint8_t Align1[3]; // not interpreted; kept as read
     std::int32_t Size;
-    char ProjectName[kIlmarchTextSize];
+    char ProjectName[kRecordTextSize];
     std::uint8_t OSC;
     std::uint8_t LED;
     std::uint8_t Button;
@@ -39,7 +40,7 @@ struct ILMARCH_CONFIG {
     std::uint8_t PCIe;
     std::int32_t GpioVoltage; // voltage class: 5, 3, 2 or 1
     std::uint8_t nGpioDaughterId[2];
-    char GpioPrefixName[2][kIlmarchTextSize];
+    char GpioPrefixName[2][kRecordTextSize];
     std::uint8_t Align2[2]; // not interpreted; kept as read
 
     static constexpr ::BoardId kBoardId = MAINBOARD_ILMARCH;
@@ -69,7 +70,7 @@ static_assert(offsetof(ILMARCH_CONFIG, PCIe) == 147);
 static_assert(offsetof(ILMARCH_CONFIG, GpioVoltage) == 148);
 static_assert(offsetof(ILMARCH_CONFIG, nGpioDaughterId) == 152);
 static_assert(offsetof(ILMARCH_CONFIG, GpioPrefixName) == 154);
-static_assert(offsetof(ILMARCH_CONFIG, GpioPrefixName) + kIlmarchTextSize == 282);
+static_assert(offsetof(ILMARCH_CONFIG, GpioPrefixName) + kRecordTextSize == 282);
 static_assert(offsetof(ILMARCH_CONFIG, Align2) == 410);
 
 inline constexpr const char* kIlmarchDefaultProjectName = "ILMARCH";
@@ -93,9 +94,9 @@ bool IsIlmarchRecord(std::string_view bytes);
 bool IsIlmarchRecord(const ILMARCH_CONFIG& config);
 
 // Text of a char[128] field: up to its first NUL, or the whole field.
-std::string IlmarchText(const char (&field)[kIlmarchTextSize]);
+std::string IlmarchText(const char (&field)[kRecordTextSize]);
 // Stores at most 127 characters and fills the rest of the field with NULs.
-void SetIlmarchText(char (&field)[kIlmarchTextSize], std::string_view text);
+void SetIlmarchText(char (&field)[kRecordTextSize], std::string_view text);
 
 // GPIO header voltage codes and what hangs on them. An unknown code counts
 // as 3.3 V (code 5) everywhere.

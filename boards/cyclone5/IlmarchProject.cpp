@@ -1,11 +1,13 @@
 #include "boards/cyclone5/IlmarchProject.h"
 
-#include "app/ConfigCommon.h"
+using namespace ilmarch;
+
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
 #include "generator/Pinsmith.h"
 #include "model/CardCatalogue.h"
 #include "model/DaughterBoard.h"
 #include "platform/Ui.h"
+#include "settings/ConfigCommon.h"
 
 bool CheckIlmarchSettings(const ILMARCH_CONFIG& config, std::string& message) {
     if (!config::CheckProjectName(IlmarchText(config.ProjectName), message)) {
@@ -36,19 +38,22 @@ void AttachIlmarchCards(TMainBoard& board, const ILMARCH_CONFIG& config) {
     const IoStd standard = IlmarchGpioIoStandard(config.GpioVoltage);
 
     if (c0 != CARD_NONE && c0 == c1 && BoardConnectorType(c0) == CONNECTOR_GPIO80) {
-        board.AttachGpioCard(CONNECTOR_ID_GPIO_PAIR, c0, prefix0, "", standard);
+        board.AttachGpioCard(CONNECTOR_ID_GPIO_PAIR, c0, CardPrefix(prefix0), CardBusName(),
+                             standard);
         return;
     }
     if (IlmarchBothHeadersDefault(c0, prefix0, c1, prefix1)) {
-        board.AttachGpioCard(CONNECTOR_ID_GPIO_0, c0, "", "GPIO_0", standard);
-        board.AttachGpioCard(CONNECTOR_ID_GPIO_1, c1, "", "GPIO_1", standard);
+        board.AttachGpioCard(CONNECTOR_ID_GPIO_0, c0, CardPrefix(), CardBusName("GPIO_0"),
+                             standard);
+        board.AttachGpioCard(CONNECTOR_ID_GPIO_1, c1, CardPrefix(), CardBusName("GPIO_1"),
+                             standard);
         return;
     }
     if (c0 != CARD_NONE) {
-        board.AttachGpioCard(CONNECTOR_ID_GPIO_0, c0, prefix0, "", standard);
+        board.AttachGpioCard(CONNECTOR_ID_GPIO_0, c0, CardPrefix(prefix0), CardBusName(), standard);
     }
     if (c1 != CARD_NONE) {
-        board.AttachGpioCard(CONNECTOR_ID_GPIO_1, c1, prefix1, "", standard);
+        board.AttachGpioCard(CONNECTOR_ID_GPIO_1, c1, CardPrefix(prefix1), CardBusName(), standard);
     }
 }
 

@@ -12,6 +12,8 @@
 
 #include <cstddef>
 
+using namespace ilmarch;
+
 namespace {
 
 // Voltage combo index -> voltage code.
@@ -65,7 +67,7 @@ TFormIlmarch::TFormIlmarch(QWidget* owner)
         port.ListType = CONNECTOR_GPIO80;
         port.AllowTransceiver = false;
         port.CardOffset = offsetof(ILMARCH_CONFIG, nGpioDaughterId) + header;
-        port.PrefixOffset = offsetof(ILMARCH_CONFIG, GpioPrefixName) + header * kIlmarchTextSize;
+        port.PrefixOffset = offsetof(ILMARCH_CONFIG, GpioPrefixName) + header * kRecordTextSize;
         port.Connector = ConnectorIdAt(CONNECTOR_ID_GPIO_0, header);
         AddCardPort(std::move(port));
     }

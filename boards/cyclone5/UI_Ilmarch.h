@@ -5,8 +5,8 @@
 // offer and the I/O standard of the card pins.
 
 #include "app/BoardForm.h"
-#include "app/ConfigBase.h"
 #include "boards/cyclone5/IlmarchConfig.h"
+#include "settings/ConfigBase.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -18,5 +18,5 @@ constexpr CardMapRow kCavelRows[] = {
 } // namespace
 
 void D_GPIO_CAVEL(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kCavelRows, ioStd);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_CAVEL", kCavelRows}, ioStd);
 }

@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -34,16 +34,16 @@ constexpr CardMapRow kIstrelRows[] = {
 
 void D_GPIO_DEFAULT(TDaughterBoard& card, bool numbered, IoStd ioStd) {
     if (numbered) {
-        FillCardMap(card, GPIO_PIN_NUM, kNumberedRows, ioStd, "GPIO");
+        FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_DEFAULT", kNumberedRows}, ioStd, "GPIO");
     } else {
-        FillCardMap(card, GPIO_PIN_NUM, kDataBusRows, ioStd);
+        FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_DEFAULT", kDataBusRows}, ioStd);
     }
 }
 
 void D_GPIO_DEFAULT_NAMED(TDaughterBoard& card, const std::string& busName, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kNumberedRows, ioStd, busName);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_DEFAULT", kNumberedRows}, ioStd, busName);
 }
 
 void D_GPIO_DEFAULT_ISTREL(TDaughterBoard& card) {
-    FillCardMap(card, GPIO_PIN_NUM, kIstrelRows, IOSTD_3V3_LVTTL);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_DEFAULT_ISTREL", kIstrelRows}, IOSTD_3V3_LVTTL);
 }

@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -21,5 +21,5 @@ constexpr CardMapRow kFyrnRows[] = {
 } // namespace
 
 void D_GPIO_FYRN(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kFyrnRows, ioStd);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_FYRN", kFyrnRows}, ioStd);
 }

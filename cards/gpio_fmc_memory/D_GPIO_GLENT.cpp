@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -24,5 +24,5 @@ constexpr CardMapRow kGlentRows[] = {
 } // namespace
 
 void D_GPIO_GLENT(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kGlentRows, ioStd);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_GLENT", kGlentRows}, ioStd);
 }

@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -61,5 +61,5 @@ constexpr CardMapRow kOstelRows[] = {
 } // namespace
 
 void D_GPIO_OSTEL(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, 2 * GPIO_PIN_NUM, kOstelRows, ioStd);
+    FillCardMap(card, 2 * GPIO_PIN_NUM, {"D_GPIO_OSTEL", kOstelRows}, ioStd);
 }

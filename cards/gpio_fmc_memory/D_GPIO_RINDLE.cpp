@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -25,5 +25,5 @@ constexpr CardMapRow kRindleRows[] = {
 } // namespace
 
 void D_GPIO_RINDLE(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kRindleRows, ioStd);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_RINDLE", kRindleRows}, ioStd);
 }

@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -27,5 +27,5 @@ constexpr CardMapRow kTambryRows[] = {
 } // namespace
 
 void D_GPIO_TAMBRY(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kTambryRows, ioStd);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_TAMBRY", kTambryRows}, ioStd);
 }

@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -22,9 +22,9 @@ constexpr CardMapRow kWistelRows[] = {
 } // namespace
 
 void D_GPIO_WISTEL(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kWistelRows, ioStd);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_WISTEL", kWistelRows}, ioStd);
 }
 
 void D_GPIO_WISTEL2(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kWistelRows, ioStd);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_WISTEL", kWistelRows}, ioStd);
 }

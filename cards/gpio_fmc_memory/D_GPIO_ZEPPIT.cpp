@@ -1,4 +1,4 @@
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "model/DaughterBoard.h"
 
@@ -41,5 +41,5 @@ constexpr CardMapRow kZeppitRows[] = {
 } // namespace
 
 void D_GPIO_ZEPPIT(TDaughterBoard& card, IoStd ioStd) {
-    FillCardMap(card, GPIO_PIN_NUM, kZeppitRows, ioStd);
+    FillCardMap(card, GPIO_PIN_NUM, {"D_GPIO_ZEPPIT", kZeppitRows}, ioStd);
 }

@@ -27,3 +27,22 @@ void D_GPIO_WISTEL2(TDaughterBoard& card, IoStd ioStd); // card 63, the map of c
 void D_GPIO_CAVEL(TDaughterBoard& card, IoStd ioStd);   // card 66
 void D_GPIO_ZEPPIT(TDaughterBoard& card, IoStd ioStd);  // card 67
 void D_GPIO_GLENT(TDaughterBoard& card, IoStd ioStd);   // card 74
+
+// The card registry's fills of these cards: the dispatcher's choice of map
+// and codes for each.
+struct CardFillContext;
+namespace fills {
+// Cards 1, 81, 82, 83: the voltage variants name their pins like card 1 and
+// keep the caller's standard. A bus name wins on every board; board 10 has
+// its own naming.
+void GpioDefault(TDaughterBoard& card, const CardFillContext& context);
+void GpioOstel(TDaughterBoard& card, const CardFillContext& context);
+void GpioFyrn(TDaughterBoard& card, const CardFillContext& context);
+void GpioTambry(TDaughterBoard& card, const CardFillContext& context);
+void GpioWistel(TDaughterBoard& card, const CardFillContext& context);
+void GpioRindle(TDaughterBoard& card, const CardFillContext& context);
+void GpioWistel2(TDaughterBoard& card, const CardFillContext& context);
+void GpioCavel(TDaughterBoard& card, const CardFillContext& context);
+void GpioZeppit(TDaughterBoard& card, const CardFillContext& context);
+void GpioGlent(TDaughterBoard& card, const CardFillContext& context);
+} // namespace fills

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+using namespace ilmarch;
+
 namespace {
 
 ILMARCH_CONFIG Record(std::uint8_t card0 = 0, std::uint8_t card1 = 0) {

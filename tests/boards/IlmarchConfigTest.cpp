@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace ilmarch;
+
 namespace {
 
 std::string Bytes(const ILMARCH_CONFIG& config) {

@@ -3,11 +3,11 @@
 // with the real tools. PINSMITH_UPDATE_GOLDEN=1 rewrites the fixtures from
 // the generated files instead; review the diff before committing it.
 
-#include "app/ConfigBase.h"
 #include "boards/cyclone5/IlmarchConfig.h"
 #include "boards/cyclone5/IlmarchProject.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
+#include "settings/ConfigBase.h"
 #include "support/Golden.h"
 #include "support/ProjectChecker.h"
 #include "support/TempDir.h"
@@ -17,6 +17,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+using namespace ilmarch;
 
 namespace {
 

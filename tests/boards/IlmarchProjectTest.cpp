@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace ilmarch;
+
 namespace {
 
 ILMARCH_CONFIG Record(std::int32_t voltage, std::uint8_t card0, const char* prefix0,

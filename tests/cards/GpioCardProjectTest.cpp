@@ -69,7 +69,8 @@ void Attach(TMainBoard& board, sample::ModelBuilder& b, const AttachCase& c) {
         card.SetType(BoardConnectorType(c.card));
         ASSERT_TRUE(card.UpdateMasterConnector(header, c.prefix));
     } else {
-        board.AttachGpioCard(header->GetConnectorId(), c.card, c.prefix, c.busName, c.standard);
+        board.AttachGpioCard(header->GetConnectorId(), c.card, CardPrefix(c.prefix),
+                             CardBusName(c.busName), c.standard);
     }
 }
 

@@ -3,7 +3,7 @@
 // and the dispatcher rows of these cards.
 
 #include "cards/gpio_fmc_memory/GpioCards.h"
-#include "cards/gpio_fmc_memory/CardMap.h"
+#include "cards/CardMap.h"
 #include "model/DaughterBoard.h"
 
 #include <gtest/gtest.h>
@@ -161,7 +161,7 @@ TEST(CardMap, ExpandsRunsAndNameLists) {
         {"4", "E[3]", PIN_DIR_INOUT, ROW_IOSTD},
     };
     TConnector card("", "", CONNECTOR_NONE, -1);
-    FillCardMap(card, 10, rows, IOSTD_2V5, "X_");
+    FillCardMap(card, 10, {"TEST", rows}, IOSTD_2V5, "X_");
     const std::vector<std::string> expected = {
         "1\tX_B[0]\tout\t6",
         "2\tX_C\tout\t6",
@@ -200,9 +200,9 @@ TEST(CardMapDeathTest, MalformedTablesStop) {
         EXPECT_DEATH(
             {
                 TConnector card("", "", CONNECTOR_NONE, -1);
-                FillCardMap(card, 4, std::span(&c.row, 1), IOSTD_2V5);
+                FillCardMap(card, 4, {"MALFORMED", std::span(&c.row, 1)}, IOSTD_2V5);
             },
-            "Assertion failed");
+            "Assertion failed: card map MALFORMED, row 1");
     }
 }
 

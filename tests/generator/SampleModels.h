@@ -3,11 +3,11 @@
 // and the real-tool checks, and a settings class of a newer board whose
 // generator texts the test chooses.
 
-#include "app/ConfigBoard.h"
 #include "generator/BoardSeams.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "platform/Clock.h"
+#include "settings/ConfigBoard.h"
 
 #include <initializer_list>
 #include <memory>

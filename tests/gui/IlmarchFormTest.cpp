@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+using namespace ilmarch;
+
 namespace {
 
 const char* const kPeripheralBoxes[] = {

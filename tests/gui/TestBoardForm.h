@@ -4,7 +4,7 @@
 // card list of its own. Its controls are made in code.
 
 #include "app/BoardForm.h"
-#include "app/ConfigBase.h"
+#include "settings/ConfigBase.h"
 
 #include <bit>
 #include <cstddef>

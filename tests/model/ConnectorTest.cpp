@@ -101,6 +101,8 @@ TEST(ConnectorTypeName, Names) {
 }
 
 TEST(ConnectorDeathTest, TypeNameOfPlainGroupStops) {
-    EXPECT_DEATH(ConnectorTypeName(CONNECTOR_NONE), "Assertion failed: 0, file .*Connector\\.cpp");
-    EXPECT_DEATH(ConnectorTypeName(static_cast<ConnectorType>(13)), "Assertion failed: 0");
+    EXPECT_DEATH(ConnectorTypeName(CONNECTOR_NONE),
+                 "Assertion failed: ConnectorTypeName: .*, file .*Connector\\.cpp");
+    EXPECT_DEATH(ConnectorTypeName(static_cast<ConnectorType>(13)),
+                 "a connector type without a name");
 }

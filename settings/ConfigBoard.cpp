@@ -1,7 +1,7 @@
-#include "app/ConfigBoard.h"
+#include "settings/ConfigBoard.h"
 
-#include "app/ConfigCommon.h"
 #include "platform/Files.h"
+#include "settings/ConfigCommon.h"
 
 bool TConfigBoard::LoadDefault() {
     const std::string path = config::DefaultConfigPath();

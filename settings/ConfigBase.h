@@ -11,12 +11,12 @@
 //     static constexpr std::int32_t kSize;   (== sizeof(T))
 // The settings files hold the record byte for byte, little-endian.
 
-#include "app/ConfigCommon.h"
 #include "model/CardCatalogue.h"
 #include "model/MainBoard.h"
 #include "platform/Assert.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "settings/ConfigCommon.h"
 
 #include <bit>
 #include <cstddef>
@@ -80,44 +80,3 @@ public:
 private:
     static config::RecordHeader Header() { return {0, static_cast<std::uint8_t>(T::kBoardId), 4}; }
 };
-
-// Attach operations of the board forms: the card's type must fit the port;
-// then TMainBoard::AttachCard fills and merges it. An empty bus name or
-// prefix stands for none.
-
-inline void AttachGpioCard(TMainBoard* board, ConnectorId connectorId, CardId card,
-                           IoStd ioStandard, const std::string& busName,
-                           const std::string& prefix) {
-    const ConnectorType Type = BoardConnectorType(card);
-    PINSMITH_ASSERT(Type == CONNECTOR_GPIO40 || Type == CONNECTOR_GPIO80);
-    board->AttachCard(connectorId, card, prefix, busName, ioStandard);
-}
-
-inline void AttachHsmcCard(TMainBoard* board, ConnectorId connectorId, CardId card,
-                           IoStd ioStandard, const std::string& prefix) {
-    const ConnectorType Type = BoardConnectorType(card);
-    PINSMITH_ASSERT(Type == CONNECTOR_HSMC);
-    board->AttachCard(connectorId, card, prefix, std::string(), ioStandard);
-}
-
-inline void AttachKirrelCard(TMainBoard* board, ConnectorId connectorId, CardId card,
-                             IoStd ioStandard, const std::string& prefix) {
-    const ConnectorType Type = BoardConnectorType(card);
-    PINSMITH_ASSERT(Type == CONNECTOR_HSMC || Type == CONNECTOR_KIRREL);
-    board->AttachCard(connectorId, card, prefix, std::string(), ioStandard);
-}
-
-inline void AttachFmcCard(TMainBoard* board, ConnectorId connectorId, CardId card, IoStd ioStandard,
-                          const std::string& prefix) {
-    // An LPC card may sit on an HPC connector (the card lists offer it).
-    const ConnectorType Type = BoardConnectorType(card);
-    PINSMITH_ASSERT(Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC);
-    board->AttachCard(connectorId, card, prefix, std::string(), ioStandard);
-}
-
-inline void AttachErganCard(TMainBoard* board, ConnectorId connectorId, CardId card,
-                            IoStd ioStandard, const std::string& prefix) {
-    const ConnectorType Type = BoardConnectorType(card);
-    PINSMITH_ASSERT(Type == CONNECTOR_ERGAN_2x6);
-    board->AttachCard(connectorId, card, prefix, std::string(), ioStandard);
-}

@@ -1,4 +1,4 @@
-#include "app/ConfigCommon.h"
+#include "settings/ConfigCommon.h"
 
 #include "platform/Files.h"
 #include "platform/Resources.h"

@@ -1,0 +1,99 @@
+#pragma once
+// Card pin maps as data. A map is a table of rows; each row names some
+// connector positions and the signals that sit there:
+//
+//   positions  "2, 4-10, 13-16"  single positions and runs a-b (both ends
+//                                included), taken in the order written
+//   signals    "FYRN_D[11..0]"   names and bus runs, separated by commas;
+//                                NAME[a..b] gives NAME[a] to the first
+//                                position and counts towards b, one index per
+//                                position, in either direction
+//   direction  1 inout, 2 input or 3 output
+//   standard   one of the codes the filler hands over (ROW_IOSTD,
+//              ROW_XCVRSTD ...: see CardCodes) or a fixed code
+//   i2c        the pin's I2C flag
+//
+// The expanded names pair one by one with the expanded positions. A position
+// that no row names carries no signal of the card. FillCardMap appends exactly
+// one entry per connector position, in ascending order, so list index =
+// position - 1 and every pin's PinIndex is its position.
+
+#include "model/Connector.h"
+#include "model/Pin.h"
+#include "model/Sizes.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+// The codes a filler hands to its table: the rows pick one by its slot.
+enum class CodeSlot : std::uint8_t {
+    Fixed,   // the row's own code
+    IoStd,   // the single-ended standard of the card's pins
+    XcvrStd, // transceiver lanes
+    I2cStd,  // the I2C pins of some cards
+    LvdsStd, // LVDS pairs
+    SecondStd,
+    SaStd,  // memory address and command
+    CtlStd, // memory control
+};
+
+struct CardCodes {
+    IoStd ioStd = IOSTD_3V3_LVTTL;
+    IoStd xcvrStd = IOSTD_3V3_LVTTL;
+    IoStd i2cStd = IOSTD_3V3_LVTTL;
+    IoStd lvdsStd = IOSTD_3V3_LVTTL;
+    IoStd secondStd = IOSTD_3V3_LVTTL;
+    IoStd saStd = IOSTD_3V3_LVTTL;
+    IoStd ctlStd = IOSTD_3V3_LVTTL;
+
+    // Every slot holds the one code: the maps that take a single standard.
+    static constexpr CardCodes All(IoStd code) {
+        return CardCodes{code, code, code, code, code, code, code};
+    }
+    IoStd Pick(CodeSlot slot, IoStd fixed) const;
+};
+
+// Where the pins of a row take their I/O standard from.
+struct RowStd {
+    CodeSlot slot;
+    IoStd code; // for CodeSlot::Fixed
+};
+inline constexpr RowStd ROW_IOSTD{CodeSlot::IoStd, IOSTD_1V5};
+inline constexpr RowStd ROW_XCVRSTD{CodeSlot::XcvrStd, IOSTD_1V5};
+inline constexpr RowStd ROW_I2CSTD{CodeSlot::I2cStd, IOSTD_1V5};
+inline constexpr RowStd ROW_LVDSSTD{CodeSlot::LvdsStd, IOSTD_1V5};
+inline constexpr RowStd ROW_SECONDSTD{CodeSlot::SecondStd, IOSTD_1V5};
+inline constexpr RowStd ROW_SASTD{CodeSlot::SaStd, IOSTD_1V5};
+inline constexpr RowStd ROW_CTLSTD{CodeSlot::CtlStd, IOSTD_1V5};
+constexpr RowStd RowStdFixed(IoStd code) {
+    return RowStd{CodeSlot::Fixed, code};
+}
+
+struct CardMapRow {
+    std::string_view positions;
+    std::string_view signals;
+    PinDirection direction;
+    RowStd standard;
+    bool i2c = false;
+};
+
+// A named table: the name goes into the message of a malformed table.
+struct CardMapTable {
+    std::string_view name;
+    std::span<const CardMapRow> rows;
+};
+
+// Appends positionCount entries to the card: a new pin where a row names the
+// position, an empty entry elsewhere. namePrefix goes before every name of the
+// table (a map whose names are built around a caller's base). A malformed
+// table (unreadable cell, name and position counts that differ, a position
+// outside 1..positionCount or named twice, a direction other than 1 to 3) is
+// an internal error whose message names the table and the row.
+void FillCardMap(TConnector& card, int positionCount, const CardMapTable& table,
+                 const CardCodes& codes, std::string_view namePrefix = {});
+// The maps that take one standard for every row.
+inline void FillCardMap(TConnector& card, int positionCount, const CardMapTable& table, IoStd ioStd,
+                        std::string_view namePrefix = {}) {
+    FillCardMap(card, positionCount, table, CardCodes::All(ioStd), namePrefix);
+}
