@@ -11,8 +11,11 @@ FUZZ_SECONDS ?= 60
 deps:
 	bash tools/install-deps.sh
 
+# Extra CMake options, e.g. CMAKE_ARGS="-DPINSMITH_OFFERED_BOARDS=all".
+CMAKE_ARGS ?=
+
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -33,12 +36,12 @@ fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPINSMITH_FUZZ=ON \
 	  -DPINSMITH_BUILD_GUI=OFF -DPINSMITH_BUILD_BENCH=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target ilmarch_settings_fuzz
-	rm -rf $(FUZZ_DIR)/corpus/ilmarch && mkdir -p $(FUZZ_DIR)/corpus
-	cp -r fuzz/corpus/ilmarch $(FUZZ_DIR)/corpus/ilmarch
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target settings_fuzz
+	rm -rf $(FUZZ_DIR)/corpus/settings && mkdir -p $(FUZZ_DIR)/corpus
+	cp -r fuzz/corpus/settings $(FUZZ_DIR)/corpus/settings
 	@echo "Fuzzing the settings files for $(FUZZ_SECONDS) s (log: $(FUZZ_DIR)/fuzz.log)"
-	@$(FUZZ_DIR)/fuzz/ilmarch_settings_fuzz -max_total_time=$(FUZZ_SECONDS) \
-	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/ilmarch > $(FUZZ_DIR)/fuzz.log 2>&1 \
+	@$(FUZZ_DIR)/fuzz/settings_fuzz -max_total_time=$(FUZZ_SECONDS) \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/settings > $(FUZZ_DIR)/fuzz.log 2>&1 \
 	  || { tail -n 60 $(FUZZ_DIR)/fuzz.log; exit 1; }
 	@tail -n 1 $(FUZZ_DIR)/fuzz.log
 

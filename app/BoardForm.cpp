@@ -3,6 +3,7 @@
 #include "app/FormMain.h"
 #include "app/ProjectWriter.h"
 #include "app/Shape.h"
+#include "boards/BoardRules.h"
 #include "model/DaughterBoard.h"
 #include "platform/Assert.h"
 #include "platform/Files.h"
@@ -25,23 +26,6 @@ using platform::qt::Latin1;
 using platform::qt::Text8;
 
 namespace {
-
-void PutLe32(std::span<std::uint8_t> record, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
-std::string FieldText(std::span<const std::uint8_t> record, std::size_t offset) {
-    PINSMITH_ASSERT(offset + kRecordTextSize <= record.size());
-    return config::RecordText(reinterpret_cast<const char*>(record.data() + offset),
-                              kRecordTextSize);
-}
-
-void SetFieldText(std::span<std::uint8_t> record, std::size_t offset, const std::string& text) {
-    PINSMITH_ASSERT(offset + kRecordTextSize <= record.size());
-    config::SetRecordText(reinterpret_cast<char*>(record.data() + offset), kRecordTextSize, text);
-}
 
 bool IsEightyPinCard(CardId card) {
     return BoardConnectorType(card) == CONNECTOR_GPIO80;
@@ -80,17 +64,18 @@ TBoardForm::TBoardForm(QWidget* owner) : QWidget(owner) {}
 
 TBoardForm::~TBoardForm() = default;
 
-void TBoardForm::SetBoard(::BoardId id, std::string defaultProjectName, std::string folderWord) {
-    boardId_ = id;
-    defaultProjectName_ = std::move(defaultProjectName);
-    folderWord_ = std::move(folderWord);
+void TBoardForm::SetBoard(const BoardDef& definition) {
+    PINSMITH_ASSERT(definition.HasRecord());
+    def_ = &definition;
+    ports_.assign(definition.ports.size(), TCardPort{});
+    for (std::size_t i = 0; i < ports_.size(); ++i) {
+        ports_[i].Def = definition.ports[i];
+    }
 }
 
-void TBoardForm::SetRecordHeader(std::size_t boardIdOffset, std::size_t sizeOffset,
-                                 std::size_t projectNameOffset) {
-    boardIdOffset_ = boardIdOffset;
-    sizeOffset_ = sizeOffset;
-    nameOffset_ = projectNameOffset;
+const BoardDef& TBoardForm::Definition() const {
+    PINSMITH_ASSERT(def_);
+    return *def_;
 }
 
 void TBoardForm::SetProjectNameEdit(QLineEdit* edit) {
@@ -114,23 +99,19 @@ void TBoardForm::SetButtons(const TFormButtons& buttons) {
 void TBoardForm::AddPeripheral(QCheckBox* box, std::size_t recordOffset,
                                std::vector<TShape*> shapes) {
     PINSMITH_ASSERT(box);
+    const auto& offsets = Definition().peripherals;
+    PINSMITH_ASSERT(std::find(offsets.begin(), offsets.end(), recordOffset) != offsets.end());
     peripherals_.push_back({box, recordOffset, std::move(shapes)});
     connect(box, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
 }
 
-int TBoardForm::AddCardPort(TCardPort port) {
-    PINSMITH_ASSERT(port.Combo && port.Prefix && port.List.IsSet());
-    const int index = static_cast<int>(ports_.size());
+void TBoardForm::BindCardPort(int index, TPortWidgets widgets) {
+    PINSMITH_ASSERT(index >= 0 && index < PortCount());
+    PINSMITH_ASSERT(widgets.Combo && widgets.Prefix && widgets.List.IsSet());
+    TCardPort& port = ports_[static_cast<std::size_t>(index)];
+    PINSMITH_ASSERT(port.Combo == nullptr);
+    static_cast<TPortWidgets&>(port) = std::move(widgets);
     connect(port.Combo, &QComboBox::activated, this, [this, index] { CardComboChange(index); });
-    ports_.push_back(std::move(port));
-    return index;
-}
-
-void TBoardForm::SetDualHeader(int port0, int port1, ConnectorId pairConnector) {
-    PINSMITH_ASSERT(port0 >= 0 && port0 < PortCount() && port1 >= 0 && port1 < PortCount());
-    pair0_ = port0;
-    pair1_ = port1;
-    pairConnector_ = pairConnector;
 }
 
 void TBoardForm::SetFormColour(const QColor& colour) {
@@ -148,6 +129,11 @@ void TBoardForm::CopyCaptionToMainWindow() {
 
 void TBoardForm::InitForm() {
     PINSMITH_ASSERT(projectName_);
+    // Every peripheral and port of the definition has its controls.
+    PINSMITH_ASSERT(peripherals_.size() == Definition().peripherals.size());
+    for (const TCardPort& port : ports_) {
+        PINSMITH_ASSERT(port.Combo != nullptr);
+    }
     projectName_->setMaxLength(kMaxNameLength);
     for (TCardPort& port : ports_) {
         port.Prefix->setMaxLength(kMaxNameLength);
@@ -185,53 +171,51 @@ std::string TBoardForm::ProjectNameText() const {
 // ---------------------------------------------------------------------------
 // Records and controls
 
-void TBoardForm::CommonDefaults(std::span<std::uint8_t> record) const {
-    std::fill(record.begin(), record.end(), std::uint8_t{0});
-    PINSMITH_ASSERT(boardIdOffset_ < record.size() && sizeOffset_ + 4 <= record.size());
-    record[boardIdOffset_] = static_cast<std::uint8_t>(boardId_);
-    PutLe32(record, sizeOffset_, static_cast<std::uint32_t>(record.size()));
-    SetFieldText(record, nameOffset_, defaultProjectName_);
-    for (const Peripheral& p : peripherals_) {
-        PINSMITH_ASSERT(p.offset < record.size());
-        record[p.offset] = 1;
+void TBoardForm::SetDefaultConfig() {
+    SetDefaultRecord(Definition(), RecordBytes());
+}
+
+void TBoardForm::RefreshPortDefinitions() {
+    const std::vector<BoardCardPort> ports = EffectivePorts(Definition(), RecordBytes());
+    for (std::size_t i = 0; i < ports_.size(); ++i) {
+        ports_[i].Def = ports[i];
     }
 }
 
-void TBoardForm::SetDefaultConfig() {
-    DefaultsInto(RecordBytes());
-}
-
 void TBoardForm::ShowRecord() {
-    if (pair0_ >= 0) {
-        for (int port : {pair0_, pair1_}) {
+    const HeaderPair& pair = Definition().pair;
+    if (pair.IsSet()) {
+        for (int port : {pair.port0, pair.port1}) {
             Port(port).Combo->setEnabled(true);
             Port(port).Prefix->setEnabled(true);
         }
     }
+    // The record as the rules take it: every field in range.
+    MendRecord(Definition(), RecordBytes());
     BeforeShowRecord();
     if (listsDependOnRecord_) {
         FillCardCombos();
     }
     ShowRecordBytes(RecordBytes());
-    if (pair0_ >= 0) {
-        SyncDualHeader(Port(pair0_).Combo);
+    if (pair.IsSet()) {
+        SyncDualHeader(Port(pair.port0).Combo);
     }
     AfterShowRecord();
 }
 
 void TBoardForm::ShowRecordBytes(std::span<const std::uint8_t> record) {
-    projectName_->setText(Latin1(FieldText(record, nameOffset_)));
+    projectName_->setText(Latin1(RecordFieldText(record, Definition().record.projectNameOffset)));
     for (const Peripheral& p : peripherals_) {
         PINSMITH_ASSERT(p.offset < record.size());
         p.box->setChecked(record[p.offset] != 0);
     }
     for (TCardPort& port : ports_) {
-        PINSMITH_ASSERT(port.CardOffset < record.size());
+        PINSMITH_ASSERT(port.Def.cardOffset < record.size());
         port.Prefix->clear();
-        const int index = port.List.IndexOf(MakeCardId(record[port.CardOffset]));
+        const int index = port.List.IndexOf(MakeCardId(record[port.Def.cardOffset]));
         if (index >= 0) {
             port.Combo->setCurrentIndex(index);
-            port.Prefix->setText(Latin1(FieldText(record, port.PrefixOffset)));
+            port.Prefix->setText(Latin1(RecordFieldText(record, port.Def.prefixOffset)));
         } else {
             // A card the list does not offer shows as None.
             port.Combo->setCurrentIndex(0);
@@ -243,23 +227,34 @@ void TBoardForm::ShowRecordBytes(std::span<const std::uint8_t> record) {
 }
 
 void TBoardForm::ReadControlsInto(std::span<std::uint8_t> record) {
-    PINSMITH_ASSERT(boardIdOffset_ < record.size() && sizeOffset_ + 4 <= record.size());
-    record[boardIdOffset_] = static_cast<std::uint8_t>(boardId_);
-    PutLe32(record, sizeOffset_, static_cast<std::uint32_t>(record.size()));
-    SetFieldText(record, nameOffset_, ProjectNameText());
+    const RecordLayout& layout = Definition().record;
+    PINSMITH_ASSERT(record.size() == layout.size);
+    record[layout.boardIdOffset] = static_cast<std::uint8_t>(GetBoardId());
+    const auto size = static_cast<std::uint32_t>(record.size());
+    for (std::size_t i = 0; i < 4; ++i) {
+        record[layout.sizeOffset + i] = static_cast<std::uint8_t>(size >> (8 * i));
+    }
+    SetRecordFieldText(record, layout.projectNameOffset, ProjectNameText());
     for (const Peripheral& p : peripherals_) {
         record[p.offset] = p.box->isChecked() ? 1 : 0;
     }
     for (int i = 0; i < PortCount(); ++i) {
         const TCardPort& port = ports_[static_cast<std::size_t>(i)];
-        PINSMITH_ASSERT(port.CardOffset < record.size());
-        record[port.CardOffset] = static_cast<std::uint8_t>(PortCard(i));
-        SetFieldText(record, port.PrefixOffset, PortPrefix(i));
+        record[port.Def.cardOffset] = static_cast<std::uint8_t>(PortCard(i));
+        SetRecordFieldText(record, port.Def.prefixOffset, PortPrefix(i));
     }
     BoardControlsToRecord(record);
 }
 
+std::vector<std::uint8_t> TBoardForm::ControlsRecord() {
+    const std::span<const std::uint8_t> held = RecordBytes();
+    std::vector<std::uint8_t> record(held.begin(), held.end());
+    ReadControlsInto(record);
+    return record;
+}
+
 void TBoardForm::FillCardCombos() {
+    RefreshPortDefinitions();
     const std::span<const std::uint8_t> record = RecordBytes();
     std::vector<const TCardListRef*> built;
     for (TCardPort& port : ports_) {
@@ -267,7 +262,7 @@ void TBoardForm::FillCardCombos() {
             return l->SameListAs(port.List);
         });
         if (!done) {
-            port.List.Build(port.ListType, port.AllowTransceiver, port.ListVoltage);
+            port.List.Build(port.Def.listType, port.Def.allowTransceiver, port.Def.listVoltage);
             built.push_back(&port.List);
         }
     }
@@ -277,7 +272,7 @@ void TBoardForm::FillCardCombos() {
             port.Combo->addItem(Latin1(BoardName(port.List.At(i))));
         }
         const int index =
-            listsDependOnRecord_ ? port.List.IndexOf(MakeCardId(record[port.CardOffset])) : 0;
+            listsDependOnRecord_ ? port.List.IndexOf(MakeCardId(record[port.Def.cardOffset])) : 0;
         port.Combo->setCurrentIndex(index > 0 ? index : 0);
         port.Combo->setMaxVisibleItems(std::max(1, port.List.Count()));
     }
@@ -307,12 +302,13 @@ void TBoardForm::UpdateShapes() {
 }
 
 void TBoardForm::SyncDualHeader(QComboBox* sender) {
-    if (pair0_ < 0) {
+    const HeaderPair& pair = Definition().pair;
+    if (!pair.IsSet()) {
         return;
     }
-    const bool fromFirst = sender == Port(pair0_).Combo;
-    TCardPort& source = Port(fromFirst ? pair0_ : pair1_);
-    TCardPort& target = Port(fromFirst ? pair1_ : pair0_);
+    const bool fromFirst = sender == Port(pair.port0).Combo;
+    TCardPort& source = Port(fromFirst ? pair.port0 : pair.port1);
+    TCardPort& target = Port(fromFirst ? pair.port1 : pair.port0);
     const CardId sourceCard = source.List.At(source.Combo->currentIndex());
     const CardId targetCard = target.List.At(target.Combo->currentIndex());
     if (IsEightyPinCard(sourceCard)) {
@@ -334,51 +330,7 @@ void TBoardForm::SyncDualHeader(QComboBox* sender) {
 // Validation
 
 bool TBoardForm::CheckControls(std::string& message) {
-    if (!config::CheckProjectName(ProjectNameText(), message)) {
-        return false;
-    }
-    for (int i = 0; i < PortCount(); ++i) {
-        if (!config::CheckPrefixName(Port(i).Name, PortPrefix(i), message)) {
-            return false;
-        }
-    }
-    // The prefix rule of each family, over its ports in port order.
-    for (PortFamily family :
-         {PortFamily::Gpio, PortFamily::Hsmc, PortFamily::Fmc, PortFamily::Ddr4Socket}) {
-        std::vector<CardId> cards;
-        std::vector<std::string> prefixes;
-        for (int i = 0; i < PortCount(); ++i) {
-            if (Port(i).Family == family) {
-                cards.push_back(PortCard(i));
-                prefixes.push_back(PortPrefix(i));
-            }
-        }
-        if (cards.size() < 2 || SkipPrefixRule(family)) {
-            continue;
-        }
-        const int n = static_cast<int>(cards.size());
-        bool ok = true;
-        switch (family) {
-        case PortFamily::Gpio:
-            ok = CheckGpioPrefixNames(n, cards.data(), prefixes.data(), message);
-            break;
-        case PortFamily::Hsmc:
-            ok = CheckHsmcPrefixNames(n, cards.data(), prefixes.data(), message);
-            break;
-        case PortFamily::Fmc:
-            ok = CheckFmcPrefixNames(n, cards.data(), prefixes.data(), message);
-            break;
-        case PortFamily::Ddr4Socket:
-            ok = CheckDdr4SocketPrefixNames(n, cards.data(), prefixes.data(), message);
-            break;
-        default:
-            break;
-        }
-        if (!ok) {
-            return false;
-        }
-    }
-    return CheckBoardSettings(message);
+    return CheckRecord(Definition(), ControlsRecord(), message);
 }
 
 bool TBoardForm::CheckSettings() {
@@ -393,68 +345,15 @@ bool TBoardForm::CheckSettings() {
 // ---------------------------------------------------------------------------
 // Generation
 
-void TBoardForm::AttachPortCards(TMainBoard* board, std::span<const std::uint8_t> record) const {
-    const auto cardOf = [&](int i) {
-        return MakeCardId(record[ports_[static_cast<std::size_t>(i)].CardOffset]);
-    };
-    const auto prefixOf = [&](int i) {
-        return FieldText(record, ports_[static_cast<std::size_t>(i)].PrefixOffset);
-    };
-    bool pairAttached = false;
-    if (pair0_ >= 0) {
-        const CardId c0 = cardOf(pair0_);
-        if (c0 != CARD_NONE && c0 == cardOf(pair1_) && IsEightyPinCard(c0)) {
-            const TCardPort& port = ports_[static_cast<std::size_t>(pair0_)];
-            AttachGpioCard(board, pairConnector_, c0, port.IoStandard, CardBusName(),
-                           CardPrefix(prefixOf(pair0_)));
-            pairAttached = true;
-        }
-    }
-    for (int i = 0; i < static_cast<int>(ports_.size()); ++i) {
-        if (pairAttached && (i == pair0_ || i == pair1_)) {
-            continue;
-        }
-        const CardId card = cardOf(i);
-        if (card == CARD_NONE) {
-            continue;
-        }
-        const TCardPort& port = ports_[static_cast<std::size_t>(i)];
-        const CardPrefix prefix(prefixOf(i));
-        switch (port.Family) {
-        case PortFamily::Gpio:
-            AttachGpioCard(board, port.Connector, card, port.IoStandard, CardBusName(port.BusName),
-                           prefix);
-            break;
-        case PortFamily::Hsmc:
-            AttachHsmcCard(board, port.Connector, card, port.IoStandard, prefix);
-            break;
-        case PortFamily::Kirrel:
-            AttachKirrelCard(board, port.Connector, card, port.IoStandard, prefix);
-            break;
-        case PortFamily::Fmc:
-            AttachFmcCard(board, port.Connector, card, port.IoStandard, prefix);
-            break;
-        case PortFamily::Ergan:
-            AttachErganCard(board, port.Connector, card, port.IoStandard, prefix);
-            break;
-        case PortFamily::Ddr4Socket:
-            // Memory modules take board-specific fill arguments: the board
-            // attaches them in its own AttachCards.
-            PINSMITH_FAIL("0");
-        }
-    }
-}
-
 bool TBoardForm::WriteProject(TMainBoard* board, const std::string& projectFile, bool vhdl) {
     return WriteQuartusProject(board, projectFile, vhdl);
 }
 
 bool TBoardForm::BuildProject(const std::string& projectFile) {
     // A local record: the holder's record stays as it is.
-    const std::span<const std::uint8_t> held = RecordBytes();
-    std::vector<std::uint8_t> record(held.begin(), held.end());
-    ReadControlsInto(record);
-    return BuildProjectFrom(record, projectFile);
+    const std::vector<std::uint8_t> record = ControlsRecord();
+    const std::unique_ptr<TMainBoard> board = BuildBoardModel(Definition(), record);
+    return WriteProject(board.get(), projectFile, UsesVhdl(Definition(), record));
 }
 
 // ---------------------------------------------------------------------------
@@ -518,7 +417,7 @@ void TBoardForm::ButtonGenClick() {
         return;
     }
     const std::string projectFile =
-        config::AskProjectFile(SaveDialog, folderWord_, ProjectNameText());
+        config::AskProjectFile(SaveDialog, FolderWord(), ProjectNameText());
     if (projectFile.empty()) {
         return;
     }

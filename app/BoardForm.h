@@ -4,27 +4,30 @@
 // A board form derives from TBoardFormOf<Holder> (Holder: TConfigBase<Record>
 // or a TConfigBoard descendant), builds its controls from its layout, then,
 // in its constructor:
-//   SetBoard(id, default project name, folder word);
+//   SetBoard(definition);               (the board's registry entry)
 //   SetProjectNameEdit(...); SetButtons({...});
 //   AddPeripheral(checkBox, offsetof(Record, Field), {shapes...}) per group;
-//   AddCardPort({...}) per card port (combo, prefix edit, picture, outline,
-//       card list and its arguments, record offsets, connector id, family);
-//   SetDualHeader(port0, port1, pairConnector) for two 40-pin GPIO headers;
+//   BindCardPort(index, {combo, prefix edit, picture, outline, list holder})
+//       per card port of the definition;
 //   InitForm();
 // and overrides only the hooks its board needs:
-//   SetBoardDefaults, ConfigToBoardControls, BoardControlsToConfig  (record)
-//   BeforeShowRecord, AfterShowRecord, FillCardCombos               (showing)
-//   UpdateBoardShapes                                               (outlines)
-//   CheckBoardSettings, SkipPrefixRule                              (validation)
-//   FillBoard (the pin filler), AttachCards, UsesVhdl               (generation)
-//   AfterGenerateSuccess                                            (reminders)
+//   ConfigToBoardControls, BoardControlsToConfig   (extra controls <-> record)
+//   BeforeShowRecord, AfterShowRecord, FillCardCombos         (showing)
+//   UpdateBoardShapes                                         (outlines)
+//   AfterGenerateSuccess                                      (reminders)
 // Handlers are virtual as well, for boards with a batch mode or extra steps.
+//
+// The rules themselves (defaults, mending a loaded record, the settings
+// checks, pairing, attaching the cards, the pin filler) run in the core over
+// the board's definition (boards/BoardRules.h); the form binds widgets to
+// them and draws.
 //
 // Card combos are connected with `activated`, so setting an index from code
 // runs no handler. Texts of the record are 8-bit (Latin-1) and end at their
-// first NUL or at the field's end; every record field is checked before it
-// reaches a control.
+// first NUL or at the field's end; a record is mended before it reaches the
+// controls.
 
+#include "boards/BoardDef.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "model/MainBoard.h"
@@ -84,22 +87,19 @@ private:
     std::function<void(ConnectorType, bool, Voltage)> build_;
 };
 
-struct TCardPort {
-    std::string Name; // as the messages name it: "GPIO-0", "HSMC-A", "FMC-B"
-    PortFamily Family = PortFamily::Gpio;
+// The widgets of one card port, and the holder whose list the combo shows.
+struct TPortWidgets {
     QComboBox* Combo = nullptr;
     QLineEdit* Prefix = nullptr;
     QLabel* Image = nullptr; // picture of the chosen card; may be null
     TShape* Shape = nullptr; // outline shown while a card is chosen; may be null
-    TCardListRef List;       // the holder whose list the combo shows
-    ConnectorType ListType = CONNECTOR_GPIO80;
-    bool AllowTransceiver = false;
-    Voltage ListVoltage = VOLTAGE_3V3;
-    std::size_t CardOffset = 0;   // record offset of the card id (u8)
-    std::size_t PrefixOffset = 0; // record offset of the prefix (char[128])
-    ConnectorId Connector = CONNECTOR_ID_NONE;
-    IoStd IoStandard = IOSTD_3V3_LVTTL; // handed to the card's pin map
-    std::string BusName;                // handed to the card's pin map
+    TCardListRef List;
+};
+
+// A bound port: its widgets and the definition's port as it is for the
+// record shown (Def.name is the port's name in messages).
+struct TCardPort : TPortWidgets {
+    BoardCardPort Def{};
 };
 
 struct TFormButtons {
@@ -147,8 +147,9 @@ public:
     // Setting and Default Setting.
     virtual void ShowRecord();
 
-    ::BoardId GetBoardId() const { return boardId_; }
-    const std::string& FolderWord() const { return folderWord_; }
+    ::BoardId GetBoardId() const { return def_ ? def_->id : MAINBOARD_NONE; }
+    const BoardDef& Definition() const;
+    std::string FolderWord() const { return Definition().folderWord; }
     int PortCount() const { return static_cast<int>(ports_.size()); }
     TCardPort& Port(int index);
     // The card chosen in a port's combo.
@@ -161,18 +162,13 @@ public:
 
 protected:
     // --- set-up, called from the board's constructor ---------------------
-    void SetBoard(::BoardId id, std::string defaultProjectName, std::string folderWord);
-    // Offsets of the header fields, for a record that does not start with
-    // the usual BoardId (0), Size (4), ProjectName (8).
-    void SetRecordHeader(std::size_t boardIdOffset, std::size_t sizeOffset,
-                         std::size_t projectNameOffset);
+    void SetBoard(const BoardDef& definition);
     void SetProjectNameEdit(QLineEdit* edit);
     void SetButtons(const TFormButtons& buttons);
+    // A check box of the peripheral at a record offset of the definition.
     void AddPeripheral(QCheckBox* box, std::size_t recordOffset, std::vector<TShape*> shapes = {});
-    int AddCardPort(TCardPort port);
-    // Two 40-pin headers that an 80-pin card occupies together; the card is
-    // then attached once, to pairConnector, with the first header's prefix.
-    void SetDualHeader(int port0, int port1, ConnectorId pairConnector);
+    // The widgets of the definition's port at index.
+    void BindCardPort(int index, TPortWidgets widgets);
     // Whether FillCardCombos runs before the record is loaded (the lists do
     // not depend on it) or each time a record is shown. Default: before.
     void SetListsDependOnRecord(bool depend) { listsDependOnRecord_ = depend; }
@@ -188,14 +184,10 @@ protected:
     virtual void BeforeShowRecord() {}
     virtual void AfterShowRecord() {}
     virtual void UpdateBoardShapes() {}
-    virtual bool CheckBoardSettings(std::string& /*message*/) { return true; }
-    // A board may skip the prefix rule of a family under its own condition.
-    virtual bool SkipPrefixRule(PortFamily /*family*/) { return false; }
     virtual void AfterGenerateSuccess() {}
 
     // --- record plumbing, provided by TBoardFormOf ------------------------
     virtual std::span<std::uint8_t> RecordBytes() = 0;
-    virtual void DefaultsInto(std::span<std::uint8_t> record) = 0;
     virtual void BoardRecordToControls(std::span<const std::uint8_t> record) = 0;
     virtual void BoardControlsToRecord(std::span<std::uint8_t> record) = 0;
     virtual bool HolderLoadDefault() = 0;
@@ -203,15 +195,16 @@ protected:
     virtual bool HolderSaveWithDialog(platform::FileDialog& dialog) = 0;
     virtual bool HolderLoadWithDialog(platform::FileDialog& dialog) = 0;
     virtual std::string& HolderLastDir() = 0;
-    virtual bool BuildProjectFrom(std::span<const std::uint8_t> record,
-                                  const std::string& projectFile) = 0;
 
     // The generic parts, on raw record bytes.
-    void CommonDefaults(std::span<std::uint8_t> record) const;
     void ShowRecordBytes(std::span<const std::uint8_t> record);
     void ReadControlsInto(std::span<std::uint8_t> record);
-    // Attaches the card of every port that holds one (the pair as one card).
-    void AttachPortCards(TMainBoard* board, std::span<const std::uint8_t> record) const;
+    // The record the controls stand for: the held record with the controls
+    // written into it.
+    std::vector<std::uint8_t> ControlsRecord();
+    // The ports' definitions as they are for the held record (a voltage
+    // choice can change a port's list and standard).
+    void RefreshPortDefinitions();
     // Runs the project writer.
     static bool WriteProject(TMainBoard* board, const std::string& projectFile, bool vhdl);
 
@@ -227,18 +220,10 @@ private:
         std::vector<TShape*> shapes;
     };
 
-    ::BoardId boardId_ = MAINBOARD_NONE;
-    std::string defaultProjectName_;
-    std::string folderWord_;
-    std::size_t boardIdOffset_ = 0;
-    std::size_t sizeOffset_ = 4;
-    std::size_t nameOffset_ = 8;
+    const BoardDef* def_ = nullptr;
     QLineEdit* projectName_ = nullptr;
     std::vector<Peripheral> peripherals_;
     std::vector<TCardPort> ports_;
-    int pair0_ = -1;
-    int pair1_ = -1;
-    ConnectorId pairConnector_ = CONNECTOR_ID_NONE;
     bool listsDependOnRecord_ = false;
     bool closed_ = false;
 };
@@ -254,7 +239,7 @@ public:
     // The first holder: the record, the settings folder, the first list.
     Holder Settings;
 
-    // Shows a record in the controls (Part of ShowRecord).
+    // Shows a record in the controls (the generic part of ShowRecord).
     void ConfigToControls(const Record& record) { ShowRecordBytes(Bytes(record)); }
     // Writes the controls into a record; always true.
     bool ControlsToConfig(Record& record) {
@@ -263,19 +248,9 @@ public:
     }
 
 protected:
-    // Board defaults beyond the common ones (every byte 0, board id, size,
-    // default project name, peripherals 1, no cards, empty prefixes).
-    virtual void SetBoardDefaults(Record& /*record*/) {}
-    // The board's own choices: shown (each field checked, an out-of-range
-    // value replaced by the board's default) and read back.
+    // The board's own controls: shown (from a mended record) and read back.
     virtual void ConfigToBoardControls(const Record& /*record*/) {}
     virtual void BoardControlsToConfig(Record& /*record*/) {}
-    // The board's pin filler.
-    virtual void FillBoard(TMainBoard* board, const Record& record) = 0;
-    virtual void AttachCards(TMainBoard* board, const Record& record) {
-        AttachPortCards(board, ConstBytes(record));
-    }
-    virtual bool UsesVhdl(const Record& /*record*/) const { return false; }
 
     static std::span<std::uint8_t> Bytes(Record& record) {
         return {reinterpret_cast<std::uint8_t*>(&record), sizeof(Record)};
@@ -285,13 +260,6 @@ protected:
     }
 
     std::span<std::uint8_t> RecordBytes() override { return Bytes(Settings.Config); }
-    void DefaultsInto(std::span<std::uint8_t> bytes) override {
-        CommonDefaults(bytes);
-        Record record;
-        std::memcpy(&record, bytes.data(), sizeof(Record));
-        SetBoardDefaults(record);
-        std::memcpy(bytes.data(), &record, sizeof(Record));
-    }
     void BoardRecordToControls(std::span<const std::uint8_t> bytes) override {
         Record record;
         std::memcpy(&record, bytes.data(), sizeof(Record));
@@ -312,13 +280,4 @@ protected:
         return Settings.LoadWithDialog(dialog);
     }
     std::string& HolderLastDir() override { return Settings.LastDir; }
-    bool BuildProjectFrom(std::span<const std::uint8_t> bytes,
-                          const std::string& projectFile) override {
-        Record record;
-        std::memcpy(&record, bytes.data(), sizeof(Record));
-        auto board = std::make_unique<TMainBoard>();
-        FillBoard(board.get(), record);
-        AttachCards(board.get(), record);
-        return WriteProject(board.get(), projectFile, UsesVhdl(record));
-    }
 };

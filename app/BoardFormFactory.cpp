@@ -1,7 +1,7 @@
 #include "app/BoardFormFactory.h"
 
-#include "boards/cyclone5/UI_Ilmarch.h"
-#include "model/MainBoard.h"
+#include "boards/Boards.h"
+#include "boards/UI_BoardForms.h"
 
 #include <QWidget>
 
@@ -9,24 +9,13 @@ namespace {
 std::function<bool(int)> gOfferedForTests;
 std::function<QWidget*(int, QWidget*)> gFormsForTests;
 
-QWidget* NewProgramBoardForm(int boardId, QWidget* owner) {
-    switch (boardId) {
-    case BoardNumber(MAINBOARD_ILMARCH):
-        return new TFormIlmarch(owner);
-    default:
-        // The other boards' forms are not part of this program.
-        (void)owner;
-        return nullptr;
+const BoardFormRow* ProgramForm(int boardId) {
+    for (const BoardFormRow& row : ProgramBoardForms()) {
+        if (BoardNumber(row.id) == boardId) {
+            return &row;
+        }
     }
-}
-
-bool ProgramHasBoardForm(int boardId) {
-    switch (boardId) {
-    case BoardNumber(MAINBOARD_ILMARCH):
-        return true;
-    default:
-        return false;
-    }
+    return nullptr;
 }
 } // namespace
 
@@ -34,7 +23,7 @@ bool HasBoardForm(int boardId) {
     if (gFormsForTests) {
         return true;
     }
-    return ProgramHasBoardForm(boardId);
+    return ProgramForm(boardId) != nullptr && FindBoard(boardId) != nullptr;
 }
 
 bool IsBoardOffered(int boardId) {
@@ -44,11 +33,20 @@ bool IsBoardOffered(int boardId) {
     return IsBoardAvailable(boardId) && HasBoardForm(boardId);
 }
 
+bool OffersOtherBoards() {
+    int offered = 0;
+    for (int id = 1; id <= 255; ++id) {
+        offered += IsBoardOffered(id) ? 1 : 0;
+    }
+    return offered > 1;
+}
+
 QWidget* NewBoardForm(int boardId, QWidget* owner) {
     if (gFormsForTests) {
         return gFormsForTests(boardId, owner);
     }
-    return NewProgramBoardForm(boardId, owner);
+    const BoardFormRow* row = ProgramForm(boardId);
+    return row ? row->create(owner) : nullptr;
 }
 
 void SetBoardOfferForTests(std::function<bool(int)> offered) {

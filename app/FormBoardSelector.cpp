@@ -1,6 +1,7 @@
 #include "app/FormBoardSelector.h"
 
 #include "app/BoardFormFactory.h"
+#include "boards/Boards.h"
 #include "platform/Assert.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/Pictures.h"
@@ -13,69 +14,17 @@
 #include <QPushButton>
 
 namespace {
-
-struct BoardRow {
-    int id;
-    const char* line;
-    const char* picture;
-};
-
-// Ordered by id; the list follows the ids, not this table.
-constexpr BoardRow kBoards[] = {
-    {1, "Alvek FPGA Board", "ALVEK_400_BITMAP"},
-    {2, "Bressa FPGA Board", "BRESSA_400_BITMAP"},
-    {3, "Corvin FPGA Board", "CORVIN_400_BITMAP"},
-    {4, "Dunmar FPGA Board", "DUNMAR_400_BITMAP"},
-    {5, "Elvory FPGA Board", "ELVORY_400_BITMAP"},
-    {6, "Fennik FPGA Board", "FENNIK_400_BITMAP"},
-    {7, "Galdre X2 FPGA Board", "GALDRE_X2_400_BITMAP"},
-    {8, "Galdre FPGA Board", "GALDRE_X1_400_BITMAP"},
-    {9, "Hollin FPGA Board", "HOLLIN_400_BITMAP"},
-    {10, "Istrel FPGA Board", "ISTREL_400_BITMAP"},
-    {11, "Jorvath FPGA Board", "JORVATH_400_BITMAP"},
-    {12, "Kelmis FPGA Board", "KELMIS_400_BITMAP"},
-    {13, "Lorsk FPGA Board", "LORSK_400_BITMAP"},
-    {14, "Marwen FPGA Board", "MARWEN_BITMAP"},
-    {15, "Nolvar FPGA Board", "KELMIS_400_BITMAP"},
-    {16, "Ombrel FPGA Board", "OMBREL_BITMAP"},
-    {17, "Ombrel II FPGA Board", "OMBREL_BITMAP"},
-    {18, "Pellix II FPGA Board", "PELLIX_BITMAP"},
-    {19, "Quindle FPGA Board", "QUINDLE_BITMAP"},
-    {20, "Rasmer FPGA Board", "RASMER_BITMAP"},
-    {21, "Sollen Board", "SOLLEN_BITMAP"},
-    {22, "Tavrin Board", "TAVRIN_BITMAP"},
-    {23, "Ulvane SoC Board", "ULVANE_BITMAP"},
-    {24, "Vessor SoC Board", "VESSOR_BITMAP"},
-    {25, "Wendal Board", "WENDAL_BITMAP"},
-    {26, "Yelden", "YELDEN_BITMAP"},
-    {27, "Zarvik FPGA Board", "ZARVIK_BITMAP"},
-    {28, "Zarvik-DDR4 FPGA Board", "ZARVIK_DDR4_BITMAP"},
-    {30, "Brovan KIT", "BROVAN_BITMAP"},
-    {31, "Calvet FPGA Board", "CALVET_400_BITMAP"},
-    {32, "Dravel KIT", "DRAVEL_BITMAP"},
-    {33, "Espern FPGA Board", "ESPERN_BITMAP"},
-    {34, "Falmor Board", "FALMOR_BITMAP"},
-    {35, "Gristel Board", "GRISTEL_BITMAP"},
-    {36, "Harvik Board", "HARVIK_BITMAP"},
-    {37, "Ilmarch FPGA Board", "ILMARCH_BITMAP"},
-    {50, "Jorkel", "JORKEL_400_BITMAP"},
-    {100, "Kelvane", "KELVANE_400_BITMAP"},
-    {101, "Lumbrel", "LUMBREL_400_BITMAP"},
-};
-
-constexpr int kLastBoardId = 101;
-
+constexpr int kLastBoardId = 255;
 } // namespace
 
 bool TFormBoardSelector::BoardEntry(int boardId, std::string& line, std::string& picture) {
-    for (const BoardRow& row : kBoards) {
-        if (row.id == boardId) {
-            line = row.line;
-            picture = row.picture;
-            return true;
-        }
+    const BoardDef* def = FindBoard(boardId);
+    if (!def) {
+        return false;
     }
-    return false;
+    line = def->selectorLine;
+    picture = def->selectorPicture;
+    return true;
 }
 
 TFormBoardSelector::TFormBoardSelector(QWidget* owner)

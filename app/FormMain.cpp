@@ -2,6 +2,7 @@
 
 #include "app/BoardFormFactory.h"
 #include "app/FormBoardSelector.h"
+#include "boards/Boards.h"
 #include "cards/CardRegistry.h"
 #include "platform/Assert.h"
 #include "platform/Files.h"
@@ -32,7 +33,7 @@ TFormMain::TFormMain(QWidget* owner) : QWidget(owner), ui_(std::make_unique<Ui::
     setFixedSize(size()); // a fixed border; a board form sets the size again
     BoardId = 0;
     LoadIni();
-    BoardId = static_cast<std::uint8_t>(MAINBOARD_ILMARCH);
+    BoardId = static_cast<std::uint8_t>(StartBoardId());
     if (!IsBoardOffered(BoardId)) {
         BoardId = 0;
     }

@@ -23,7 +23,7 @@ const char* VhdlKeyword(PinDirection d) {
     case PIN_DIR_OUTPUT:
         return "out";
     default:
-        PINSMITH_FAIL("0");
+        PINSMITH_FAIL("VhdlKeyword: a direction without a port keyword");
     }
 }
 

@@ -7,7 +7,6 @@
 #include "platform/Assert.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
-#include "settings/ConfigBoard.h"
 #include "settings/ConfigCommon.h"
 
 #include <cerrno>
@@ -413,62 +412,7 @@ bool TPinsmith::ExportResource(const std::string& fileName, const std::string& r
 }
 
 bool TPinsmith::ExportVerilogIp(const TMainBoard& board, const std::string& projectFolder) {
-    static const char* const kSi570Files[] = {
-        "si570_controller.v", "clock_divider.v",      "edge_detector.v",  "i2c_bus_controller.v",
-        "i2c_controller.v",   "i2c_reg_controller.v", "initial_config.v",
-    };
-    const BoardId id = board.GetBoardIdByte();
-    bool result = true;
-
-    // External PLL controller of boards 8, 12 and 16 (16: unless neither
-    // synthesizer is used).
-    if (id == MAINBOARD_GALDRE_X1 || id == MAINBOARD_KELMIS ||
-        (id == MAINBOARD_OMBREL && !(board.m_OmbrelConfig.I32(record::kOmbrelCdcm61004) == 1 &&
-                                     board.m_OmbrelConfig.I32(record::kOmbrelCdcm61001) == 1))) {
-        result = ExportResource(projectFolder + "EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG");
-    }
-
-    // Si570 controller set of boards 15, 16 and 18.
-    std::int32_t si570 = 0;
-    std::int32_t cdcm61004 = 0;
-    if (id == MAINBOARD_PELLIX) {
-        si570 = board.m_PellixConfig.I32(record::kPellixSi570);
-        cdcm61004 = board.m_PellixConfig.I32(record::kPellixCdcm61004);
-    } else if (id == MAINBOARD_OMBREL) {
-        si570 = board.m_OmbrelConfig.I32(record::kOmbrelSi570);
-    } else if (id == MAINBOARD_NOLVAR) {
-        si570 = board.m_NolvarConfig.I32(record::kNolvarSi570);
-        cdcm61004 = board.m_NolvarConfig.I32(record::kNolvarCdcm61004);
-    }
-    if (si570 != 0) {
-        for (const char* file : kSi570Files) {
-            if (!result) {
-                break;
-            }
-            result =
-                ExportResource(projectFolder + file, platform::ChangeFileExt(file, "_verilog"));
-        }
-    }
-    // CDCM61004 configuration of boards 15 and 18.
-    if (result && cdcm61004 != 0) {
-        result = ExportResource(projectFolder + "CDCM6100x_Config.v", "cdcm6100x_config_verilog");
-    }
-
-    switch (id) {
-    case MAINBOARD_ZARVIK:
-    case MAINBOARD_ZARVIK_DDR4:
-    case MAINBOARD_CALVET:
-    case MAINBOARD_ESPERN:
-    case MAINBOARD_HARVIK: {
-        TConfigBoard* m_pConfigBoard = board.m_pConfigBoard;
-        PINSMITH_ASSERT(m_pConfigBoard);
-        result = m_pConfigBoard->ExportIpFiles(projectFolder);
-        break;
-    }
-    default:
-        break;
-    }
-
+    const bool result = ExportBoardIpFiles(board, projectFolder);
     if (!result) {
         platform::ErrorBox("Failed to export verilog IP");
     }

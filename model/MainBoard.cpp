@@ -2,22 +2,6 @@
 
 #include "platform/Assert.h"
 
-#include <algorithm>
-#include <array>
-
-namespace {
-// The build's list of offered boards (CMake cache variable
-// PINSMITH_OFFERED_BOARDS).
-#ifndef PINSMITH_OFFERED_BOARDS
-#define PINSMITH_OFFERED_BOARDS 37
-#endif
-constexpr std::array kOfferedBoards{PINSMITH_OFFERED_BOARDS};
-} // namespace
-
-bool IsBoardAvailable(int boardId) {
-    return std::find(kOfferedBoards.begin(), kOfferedBoards.end(), boardId) != kOfferedBoards.end();
-}
-
 TConnector* TMainBoard::AddConnector(std::unique_ptr<TConnector> connector) {
     m_Connectors.push_back(std::move(connector));
     return m_Connectors.back().get();

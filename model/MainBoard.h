@@ -63,9 +63,6 @@ constexpr int BoardNumber(BoardId id) {
     return static_cast<int>(id);
 }
 
-// Whether this build offers the board (the list is fixed at build time).
-bool IsBoardAvailable(int boardId);
-
 // Settings-record sizes of the slots below.
 inline constexpr std::size_t kGaldreX1ConfigSize = 684;
 inline constexpr std::size_t kKelmisConfigSize = 1188;

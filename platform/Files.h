@@ -36,8 +36,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // Size of a file in bytes, or -1 when it cannot be opened.
 std::int64_t FileSize(const std::string& path);
 
-// Name helpers in the manner of the file-name functions of the platform the
-// program came from. A path's folder part ends with the separator.
+// File-name helpers. A path's folder part ends with the separator; an
+// extension starts with its dot.
 std::string ExtractFilePath(const std::string& path); // "a/b/c.txt" -> "a/b/"
 std::string ExtractFileName(const std::string& path); // -> "c.txt"
 std::string ExtractFileExt(const std::string& path);  // -> ".txt" (empty when none)

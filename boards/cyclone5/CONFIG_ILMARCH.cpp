@@ -1,5 +1,7 @@
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
 
+#include "boards/PinTable.h"
+
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "model/Pin.h"
@@ -19,16 +21,6 @@ namespace {
 constexpr PinDirection IN = PIN_DIR_INPUT;
 constexpr PinDirection OUT = PIN_DIR_OUTPUT;
 constexpr PinDirection IO = PIN_DIR_INOUT;
-
-// One pin, or one bus run when the name ends in "[]": the run takes one pin
-// per location, numbered from 0. A frequency above 0 makes clock pins.
-struct PinRow {
-    const char* name;
-    const char* locations; // separated by blanks
-    PinDirection direction;
-    IoStd ioStandard;
-    float mhz;
-};
 
 struct GroupRow {
     const char* name;
@@ -152,57 +144,6 @@ constexpr const char* kGpioHeaders[2] = {
 };
 // clang-format on
 
-// Calls f for every blank-separated word of a location list.
-template <typename F> void ForEachLocation(std::string_view list, F f) {
-    std::size_t pos = 0;
-    while (pos < list.size()) {
-        const std::size_t end = std::min(list.find(' ', pos), list.size());
-        if (end > pos) {
-            f(std::string(list.substr(pos, end - pos)));
-        }
-        pos = end + 1;
-    }
-}
-
-void AddPins(TConnector& connector, std::span<const PinRow> rows) {
-    for (const PinRow& row : rows) {
-        const std::string_view name = row.name;
-        const bool bus = name.ends_with("[]");
-        const std::string base(bus ? name.substr(0, name.size() - 2) : name);
-        int index = 0;
-        ForEachLocation(row.locations, [&](const std::string& location) {
-            const std::string pinName =
-                bus ? platform::Format("%s[%d]", base.c_str(), index++) : base;
-            connector.AddPin(
-                std::make_unique<TPin>(pinName, location, row.direction, row.ioStandard, row.mhz));
-        });
-    }
-}
-
-// Placeholder entries of one header: the FPGA location, direction and
-// standard left to the card.
-int AddHeader(TConnector& connector, const char* locations) {
-    int count = 0;
-    ForEachLocation(locations, [&](const std::string& location) {
-        ++count;
-        if (location == "-") {
-            connector.AddEmpty();
-        } else {
-            connector.AddPin(
-                std::make_unique<TPin>("", location, PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0.0f));
-        }
-    });
-    return count;
-}
-
-std::unique_ptr<TConnector> MakeExpansion(const std::string& name, const std::string& description,
-                                          ConnectorType type, ConnectorId id) {
-    auto connector = std::make_unique<TConnector>(name, description, type, -1);
-    connector->SetIsExpansion(true);
-    connector->SetConnectorId(id);
-    return connector;
-}
-
 } // namespace
 
 void CONFIG_ILMARCH(TMainBoard* pBoard, const ILMARCH_CONFIG& Config) {
@@ -230,7 +171,7 @@ void CONFIG_ILMARCH(TMainBoard* pBoard, const ILMARCH_CONFIG& Config) {
             continue;
         }
         auto connector = std::make_unique<TConnector>(group.name, "", CONNECTOR_NONE, -1);
-        AddPins(*connector, group.pins);
+        AddPinRows(*connector, {group.name, group.pins});
         pBoard->AddConnector(std::move(connector));
     }
 
@@ -243,11 +184,11 @@ void CONFIG_ILMARCH(TMainBoard* pBoard, const ILMARCH_CONFIG& Config) {
     if (BoardConnectorType(card0) == CONNECTOR_GPIO80) {
         PINSMITH_ASSERT(Config.nGpioDaughterId[GPIO_0]);
         PINSMITH_ASSERT(Config.nGpioDaughterId[GPIO_1]);
-        auto connector = MakeExpansion(
+        auto connector = MakeExpansionConnector(
             "GPIO_0_1", platform::Format("GPIO_0_1 connect to %s", BoardName(card0).c_str()),
             CONNECTOR_GPIO80, CONNECTOR_ID_GPIO_PAIR);
-        int nNum = AddHeader(*connector, kGpioHeaders[GPIO_0]);
-        nNum += AddHeader(*connector, kGpioHeaders[GPIO_1]);
+        int nNum = AddHeaderPositions(*connector, kGpioHeaders[GPIO_0]);
+        nNum += AddHeaderPositions(*connector, kGpioHeaders[GPIO_1]);
         PINSMITH_ASSERT(nNum == GPIO_PIN_NUM * 2);
         pBoard->AddConnector(std::move(connector));
         return;
@@ -258,11 +199,11 @@ void CONFIG_ILMARCH(TMainBoard* pBoard, const ILMARCH_CONFIG& Config) {
         if (cards[header] == CARD_NONE) {
             continue;
         }
-        auto connector = MakeExpansion(
+        auto connector = MakeExpansionConnector(
             platform::Format("GPIO_%d", header),
             platform::Format("GPIO_%d connect to %s", header, BoardName(cards[header]).c_str()),
             CONNECTOR_GPIO40, ConnectorIdAt(CONNECTOR_ID_GPIO_0, header));
-        const int nNum = AddHeader(*connector, kGpioHeaders[header]);
+        const int nNum = AddHeaderPositions(*connector, kGpioHeaders[header]);
         PINSMITH_ASSERT(nNum == GPIO_PIN_NUM);
         pBoard->AddConnector(std::move(connector));
     }

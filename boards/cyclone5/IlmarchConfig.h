@@ -88,11 +88,6 @@ inline constexpr std::uint8_t ILMARCH_CONFIG::*kIlmarchOptionBytes[] = {
 // 3.3 V, no cards, empty prefixes.
 void SetIlmarchDefaultConfig(ILMARCH_CONFIG& config);
 
-// Whether bytes read from a settings file are an Ilmarch record: exactly 412
-// bytes whose board id and size fields hold 37 and 412.
-bool IsIlmarchRecord(std::string_view bytes);
-bool IsIlmarchRecord(const ILMARCH_CONFIG& config);
-
 // Text of a char[128] field: up to its first NUL, or the whole field.
 std::string IlmarchText(const char (&field)[kRecordTextSize]);
 // Stores at most 127 characters and fills the rest of the field with NULs.
@@ -107,19 +102,3 @@ Voltage IlmarchVoltageClass(std::int32_t code);
 IoStd IlmarchGpioIoStandard(std::int32_t code);
 // The jumper text of the reminder after a generation, "3.3V(7-8)" ...
 std::string IlmarchJumperText(std::int32_t code);
-
-// Whether the card is one of the GPIO Default cards (1, 81, 82, 83).
-bool IsGpioDefaultCard(CardId card);
-// Both headers hold the same GPIO Default card and both prefixes are empty:
-// the headers then take the bus names GPIO_0 and GPIO_1 instead of prefixes.
-bool IlmarchBothHeadersDefault(CardId card0, std::string_view prefix0, CardId card1,
-                               std::string_view prefix1);
-
-// Brings a record read from a file into the state the form would show and
-// write back, given the card list of the record's (already checked) voltage:
-// a voltage code other than 5, 3, 2, 1 becomes 5; option bytes become 0 or
-// 1; texts end at their first NUL and hold at most 127 characters; a card
-// the list does not offer becomes None with an empty prefix; an 80-pin card
-// on GPIO-0 is paired onto GPIO-1 with GPIO-0's prefix, one on GPIO-1 alone
-// becomes None. The alignment bytes stay as they are.
-void CheckIlmarchRecord(ILMARCH_CONFIG& config, const std::uint8_t* cardIds, int cardCount);

@@ -1,8 +1,8 @@
 #include "boards/cyclone5/UI_Ilmarch.h"
 
+#include "app/BoardFormFactory.h"
 #include "app/Shape.h"
-#include "boards/cyclone5/CONFIG_ILMARCH.h"
-#include "boards/cyclone5/IlmarchProject.h"
+#include "boards/Boards.h"
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
@@ -26,12 +26,12 @@ TFormIlmarch::TFormIlmarch(QWidget* owner)
     : TBoardFormOf<TConfigBase<ILMARCH_CONFIG>>(owner), ui_(std::make_unique<Ui::TFormIlmarch>()) {
     ui_->setupUi(this);
     SetFormColour(QColor(235, 233, 237));
-    // This build offers one board: nothing here changes it.
-    ui_->ButtonMainBoardSelect->hide();
+    // "Change Main Board" only where there is another board to change to.
+    ui_->ButtonMainBoardSelect->setVisible(OffersOtherBoards());
     CopyCaptionToMainWindow();
     ui_->ImageBoard->setPixmap(platform::qt::LoadPicture("ILMARCH_BITMAP"));
 
-    SetBoard(MAINBOARD_ILMARCH, kIlmarchDefaultProjectName, kIlmarchFolderWord);
+    SetBoard(*FindBoard(MAINBOARD_ILMARCH));
     SetProjectNameEdit(ui_->EditProjectName);
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
@@ -51,27 +51,10 @@ TFormIlmarch::TFormIlmarch(QWidget* owner)
     AddPeripheral(ui_->CheckBoxPCIe, offsetof(ILMARCH_CONFIG, PCIe), {ui_->ShapePCIe});
 
     // Both headers show the one card list of the settings holder.
-    QComboBox* combos[2] = {ui_->ComboBoxGpio_0, ui_->ComboBoxGpio_1};
-    QLineEdit* prefixes[2] = {ui_->EditPrefixGpio_0, ui_->EditPrefixGpio_1};
-    QLabel* images[2] = {ui_->ImageGpio_0, ui_->ImageGpio_1};
-    TShape* shapes[2] = {ui_->ShapeGpio_0, ui_->ShapeGpio_1};
-    for (int header = GPIO_0; header <= GPIO_1; ++header) {
-        TCardPort port;
-        port.Name = header == GPIO_0 ? "GPIO-0" : "GPIO-1";
-        port.Family = PortFamily::Gpio;
-        port.Combo = combos[header];
-        port.Prefix = prefixes[header];
-        port.Image = images[header];
-        port.Shape = shapes[header];
-        port.List = Settings;
-        port.ListType = CONNECTOR_GPIO80;
-        port.AllowTransceiver = false;
-        port.CardOffset = offsetof(ILMARCH_CONFIG, nGpioDaughterId) + header;
-        port.PrefixOffset = offsetof(ILMARCH_CONFIG, GpioPrefixName) + header * kRecordTextSize;
-        port.Connector = ConnectorIdAt(CONNECTOR_ID_GPIO_0, header);
-        AddCardPort(std::move(port));
-    }
-    SetDualHeader(GPIO_0, GPIO_1, CONNECTOR_ID_GPIO_PAIR);
+    BindCardPort(GPIO_0, {ui_->ComboBoxGpio_0, ui_->EditPrefixGpio_0, ui_->ImageGpio_0,
+                          ui_->ShapeGpio_0, Settings});
+    BindCardPort(GPIO_1, {ui_->ComboBoxGpio_1, ui_->EditPrefixGpio_1, ui_->ImageGpio_1,
+                          ui_->ShapeGpio_1, Settings});
     SetListsDependOnRecord(true);
     connect(ui_->ComboBoxGpioVol, &QComboBox::activated, this, [this] { ComboBoxGpioVolChange(); });
 
@@ -79,10 +62,6 @@ TFormIlmarch::TFormIlmarch(QWidget* owner)
 }
 
 TFormIlmarch::~TFormIlmarch() = default;
-
-void TFormIlmarch::SetBoardDefaults(ILMARCH_CONFIG& record) {
-    SetIlmarchDefaultConfig(record);
-}
 
 void TFormIlmarch::BeforeShowRecord() {
     FillVoltageCombo();
@@ -95,15 +74,6 @@ void TFormIlmarch::FillVoltageCombo() {
         ui_->ComboBoxGpioVol->addItem(item);
     }
     SelectVoltageCode(Settings.Config.GpioVoltage);
-}
-
-void TFormIlmarch::FillCardCombos() {
-    const std::int32_t code = Settings.Config.GpioVoltage;
-    for (int header = GPIO_0; header <= GPIO_1; ++header) {
-        Port(header).ListVoltage = IlmarchVoltageClass(code);
-        Port(header).IoStandard = IlmarchGpioIoStandard(code);
-    }
-    TBoardForm::FillCardCombos();
 }
 
 std::int32_t TFormIlmarch::GetVoltageCode() const {
@@ -145,23 +115,6 @@ void TFormIlmarch::UpdateBoardShapes() {
     ui_->ShapeGpio2V5->setVisible(index == 1);
     ui_->ShapeGpio1V8->setVisible(index == 2);
     ui_->ShapeGpio1V5->setVisible(index == 3);
-}
-
-bool TFormIlmarch::BothHeadersDefault() const {
-    return IlmarchBothHeadersDefault(PortCard(GPIO_0), PortPrefix(GPIO_0), PortCard(GPIO_1),
-                                     PortPrefix(GPIO_1));
-}
-
-bool TFormIlmarch::SkipPrefixRule(PortFamily family) {
-    return family == PortFamily::Gpio && BothHeadersDefault();
-}
-
-void TFormIlmarch::FillBoard(TMainBoard* board, const ILMARCH_CONFIG& record) {
-    CONFIG_ILMARCH(board, record);
-}
-
-void TFormIlmarch::AttachCards(TMainBoard* board, const ILMARCH_CONFIG& record) {
-    AttachIlmarchCards(*board, record);
 }
 
 void TFormIlmarch::AfterGenerateSuccess() {

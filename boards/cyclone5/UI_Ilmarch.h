@@ -25,26 +25,17 @@ public:
     // The voltage combo: its four items, the record's voltage selected (an
     // unknown code is stored as 3.3 V first, so record and combo agree).
     void FillVoltageCombo();
-    // Both header combos get the card list of the record's voltage.
-    void FillCardCombos() override;
     // Voltage combo index 0, 1, 2, 3 <-> code 5, 3, 2, 1.
     std::int32_t GetVoltageCode() const;
     void SelectVoltageCode(std::int32_t code);
-    // Both headers hold the same GPIO Default card and both prefix edits are
-    // empty (the prefix rule is skipped; the headers take bus names).
-    bool BothHeadersDefault() const;
     // The jumper box after a successful generation, when a header has a card.
     void ShowJumperReminder();
     // The user picked a voltage.
     void ComboBoxGpioVolChange();
 
 protected:
-    void SetBoardDefaults(ILMARCH_CONFIG& record) override;
     void BeforeShowRecord() override;
     void UpdateBoardShapes() override;
-    bool SkipPrefixRule(PortFamily family) override;
-    void FillBoard(TMainBoard* board, const ILMARCH_CONFIG& record) override;
-    void AttachCards(TMainBoard* board, const ILMARCH_CONFIG& record) override;
     void AfterGenerateSuccess() override;
 
 private:

@@ -1,5 +1,10 @@
 #include "boards/cyclone5/IlmarchConfig.h"
 
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
+#include "platform/Files.h"
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -21,12 +26,19 @@ ILMARCH_CONFIG Defaults() {
     return config;
 }
 
-// The card lists the form offers at 3.3 V and at 1.8 V.
-const std::vector<std::uint8_t> k3V3List = {0, 1, 11, 12, 13, 55, 62, 63, 66, 67, 74};
-const std::vector<std::uint8_t> k1V8List = {0, 82};
+const BoardDef& Ilmarch() {
+    return *FindBoard(MAINBOARD_ILMARCH);
+}
 
-void Check(ILMARCH_CONFIG& config, const std::vector<std::uint8_t>& list) {
-    CheckIlmarchRecord(config, list.data(), static_cast<int>(list.size()));
+RecordSpan Span(ILMARCH_CONFIG& config) {
+    return {reinterpret_cast<std::uint8_t*>(&config), sizeof config};
+}
+
+// What showing a loaded record does with it: the card lists follow the
+// record's voltage (3.3 V: 0, 1, 11, 12, 13, 55, 62, 63, 66, 67, 74;
+// 1.8 V: 0, 82).
+void Check(ILMARCH_CONFIG& config) {
+    MendRecord(Ilmarch(), Span(config));
 }
 
 } // namespace
@@ -44,22 +56,45 @@ TEST(IlmarchRecord, DefaultBytes) {
     EXPECT_EQ(Bytes(Defaults()), expected);
 }
 
-TEST(IlmarchRecord, AcceptsOnlyIlmarchRecordsOfTheRightLength) {
-    const std::string good = Bytes(Defaults());
-    EXPECT_TRUE(IsIlmarchRecord(good));
-    EXPECT_FALSE(IsIlmarchRecord(good.substr(0, 411)));
-    EXPECT_FALSE(IsIlmarchRecord(good + '\0'));
-    EXPECT_FALSE(IsIlmarchRecord(std::string()));
+TEST(IlmarchRecord, DefinitionDefaultsAreTheRecordDefaults) {
+    ILMARCH_CONFIG config;
+    std::memset(&config, 0xA5, sizeof config);
+    SetDefaultRecord(Ilmarch(), Span(config));
+    EXPECT_EQ(Bytes(config), Bytes(Defaults()));
+}
 
+TEST(IlmarchRecord, LoadsOnlyIlmarchRecordsOfTheRightLength) {
+    const std::string good = Bytes(Defaults());
     std::string otherBoard = good;
     otherBoard[0] = 21;
-    EXPECT_FALSE(IsIlmarchRecord(otherBoard));
     std::string otherSize = good;
     otherSize[4] = '\x98'; // 408
-    EXPECT_FALSE(IsIlmarchRecord(otherSize));
     std::string sizeHighByte = good;
     sizeHighByte[7] = 1;
-    EXPECT_FALSE(IsIlmarchRecord(sizeHighByte));
+    std::string changed = good;
+    changed[136] = 0;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool loads;
+    };
+    const Case cases[] = {
+        {"a record", changed, true},
+        {"one byte short", good.substr(0, 411), false},
+        {"one byte long", good + '\0', false},
+        {"empty", std::string(), false},
+        {"another board", otherBoard, false},
+        {"another size", otherSize, false},
+        {"size high byte", sizeHighByte, false},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(platform::WriteWholeFile(dir.File("x.cfg"), c.bytes).Complete(c.bytes.size()));
+        ILMARCH_CONFIG config = Defaults();
+        EXPECT_EQ(LoadBoardRecord(Ilmarch(), dir.File("x.cfg"), Span(config)), c.loads);
+        EXPECT_EQ(Bytes(config), c.loads ? c.bytes : good);
+    }
 }
 
 TEST(IlmarchRecord, TextFields) {
@@ -100,13 +135,31 @@ TEST(IlmarchRecord, VoltageCodes) {
 }
 
 TEST(IlmarchRecord, BothHeadersDefault) {
-    EXPECT_TRUE(IlmarchBothHeadersDefault(CARD_GPIO_DEFAULT, "", CARD_GPIO_DEFAULT, ""));
-    EXPECT_TRUE(IlmarchBothHeadersDefault(CARD_GPIO_DEFAULT_1V5, "", CARD_GPIO_DEFAULT_1V5, ""));
-    EXPECT_FALSE(IlmarchBothHeadersDefault(CARD_GPIO_DEFAULT, "A_", CARD_GPIO_DEFAULT, ""));
-    EXPECT_FALSE(IlmarchBothHeadersDefault(CARD_GPIO_DEFAULT, "", CARD_GPIO_DEFAULT, "B_"));
-    EXPECT_FALSE(IlmarchBothHeadersDefault(CARD_GPIO_DEFAULT, "", CARD_GPIO_DEFAULT_2V5, ""));
-    EXPECT_FALSE(IlmarchBothHeadersDefault(CARD_FYRN, "", CARD_FYRN, ""));
-    EXPECT_FALSE(IlmarchBothHeadersDefault(CARD_NONE, "", CARD_NONE, ""));
+    struct Case {
+        CardId card0;
+        const char* prefix0;
+        CardId card1;
+        const char* prefix1;
+        bool both;
+    };
+    const Case cases[] = {
+        {CARD_GPIO_DEFAULT, "", CARD_GPIO_DEFAULT, "", true},
+        {CARD_GPIO_DEFAULT_1V5, "", CARD_GPIO_DEFAULT_1V5, "", true},
+        {CARD_GPIO_DEFAULT, "A_", CARD_GPIO_DEFAULT, "", false},
+        {CARD_GPIO_DEFAULT, "", CARD_GPIO_DEFAULT, "B_", false},
+        {CARD_GPIO_DEFAULT, "", CARD_GPIO_DEFAULT_2V5, "", false},
+        {CARD_FYRN, "", CARD_FYRN, "", false},
+        {CARD_NONE, "", CARD_NONE, "", false},
+    };
+    for (const Case& c : cases) {
+        ILMARCH_CONFIG config = Defaults();
+        config.nGpioDaughterId[GPIO_0] = static_cast<std::uint8_t>(c.card0);
+        config.nGpioDaughterId[GPIO_1] = static_cast<std::uint8_t>(c.card1);
+        SetIlmarchText(config.GpioPrefixName[GPIO_0], c.prefix0);
+        SetIlmarchText(config.GpioPrefixName[GPIO_1], c.prefix1);
+        EXPECT_EQ(BothHeadersDefault(Ilmarch(), Span(config)), c.both)
+            << CardNumber(c.card0) << " " << CardNumber(c.card1);
+    }
 }
 
 TEST(IlmarchRecord, CheckLeavesAGoodRecordAlone) {
@@ -117,7 +170,7 @@ TEST(IlmarchRecord, CheckLeavesAGoodRecordAlone) {
     SetIlmarchText(config.GpioPrefixName[GPIO_0], "CAM_");
     config.nGpioDaughterId[GPIO_1] = 1;
     const std::string before = Bytes(config);
-    Check(config, k3V3List);
+    Check(config);
     EXPECT_EQ(Bytes(config), before);
 }
 
@@ -131,7 +184,7 @@ TEST(IlmarchRecord, CheckMendsFields) {
     config.nGpioDaughterId[GPIO_0] = 13;
     config.nGpioDaughterId[GPIO_1] = 200; // no such card
     SetIlmarchText(config.GpioPrefixName[GPIO_1], "LOST_");
-    Check(config, k3V3List);
+    Check(config);
 
     EXPECT_EQ(config.GpioVoltage, 5);
     EXPECT_EQ(config.LED, 1);
@@ -147,21 +200,20 @@ TEST(IlmarchRecord, CheckMendsFields) {
 TEST(IlmarchRecord, CheckCardsAgainstTheVoltageList) {
     struct Case {
         const char* what;
-        std::vector<std::uint8_t> list;
+        std::int32_t voltage;
         std::uint8_t card0, card1;
         const char *prefix0, *prefix1;
         std::uint8_t want0, want1;
         const char *wantPrefix0, *wantPrefix1;
     };
     const Case cases[] = {
-        {"3.3 V card at 1.8 V", k1V8List, 1, 82, "A_", "B_", 0, 82, "", "B_"},
-        {"80-pin card on GPIO-0 alone is paired", k3V3List, 11, 0, "ADC_", "x", 11, 11, "ADC_",
-         "ADC_"},
-        {"80-pin card on GPIO-1 alone is dropped", k3V3List, 1, 11, "", "ADC_", 1, 0, "", ""},
-        {"80-pin pair keeps GPIO-0's prefix", k3V3List, 11, 11, "A_", "B_", 11, 11, "A_", "A_"},
-        {"80-pin card not offered at 1.8 V", k1V8List, 11, 11, "A_", "A_", 0, 0, "", ""},
-        {"None keeps no prefix", k3V3List, 0, 0, "A_", "B_", 0, 0, "", ""},
-        {"empty list", {}, 1, 1, "A_", "B_", 0, 0, "", ""},
+        {"3.3 V card at 1.8 V", 2, 1, 82, "A_", "B_", 0, 82, "", "B_"},
+        {"80-pin card on GPIO-0 alone is paired", 5, 11, 0, "ADC_", "x", 11, 11, "ADC_", "ADC_"},
+        {"80-pin card on GPIO-1 alone is dropped", 5, 1, 11, "", "ADC_", 1, 0, "", ""},
+        {"80-pin pair keeps GPIO-0's prefix", 5, 11, 11, "A_", "B_", 11, 11, "A_", "A_"},
+        {"80-pin card not offered at 1.8 V", 2, 11, 11, "A_", "A_", 0, 0, "", ""},
+        {"None keeps its prefix text", 5, 0, 0, "A_", "B_", 0, 0, "A_", "B_"},
+        {"a card without a map", 5, 4, 200, "A_", "B_", 0, 0, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -170,7 +222,8 @@ TEST(IlmarchRecord, CheckCardsAgainstTheVoltageList) {
         config.nGpioDaughterId[GPIO_1] = c.card1;
         SetIlmarchText(config.GpioPrefixName[GPIO_0], c.prefix0);
         SetIlmarchText(config.GpioPrefixName[GPIO_1], c.prefix1);
-        Check(config, c.list);
+        config.GpioVoltage = c.voltage;
+        Check(config);
         EXPECT_EQ(config.nGpioDaughterId[GPIO_0], c.want0);
         EXPECT_EQ(config.nGpioDaughterId[GPIO_1], c.want1);
         EXPECT_EQ(IlmarchText(config.GpioPrefixName[GPIO_0]), c.wantPrefix0);

@@ -3,8 +3,10 @@
 // with the real tools. PINSMITH_UPDATE_GOLDEN=1 rewrites the fixtures from
 // the generated files instead; review the diff before committing it.
 
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/IlmarchConfig.h"
-#include "boards/cyclone5/IlmarchProject.h"
+#include "generator/Pinsmith.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
 #include "settings/ConfigBase.h"
@@ -70,19 +72,22 @@ TEST_P(IlmarchGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
     // The record as the form hands it over: defaults, the case's choices,
     // then the checks of a shown record (this pairs an 80-pin card).
-    TConfigBase<ILMARCH_CONFIG> holder;
-    SetIlmarchDefaultConfig(holder.Config);
-    SetIlmarchText(holder.Config.ProjectName, c.name);
-    c.set(holder.Config);
-    holder.BuildCardList(CONNECTOR_GPIO80, false, IlmarchVoltageClass(holder.Config.GpioVoltage));
-    CheckIlmarchRecord(holder.Config, holder.CardIds, holder.CardCount);
+    const BoardDef& def = *FindBoard(MAINBOARD_ILMARCH);
+    ILMARCH_CONFIG config;
+    SetIlmarchDefaultConfig(config);
+    SetIlmarchText(config.ProjectName, c.name);
+    c.set(config);
+    const RecordSpan record(reinterpret_cast<std::uint8_t*>(&config), sizeof config);
+    MendRecord(def, record);
     std::string message;
-    ASSERT_TRUE(CheckIlmarchSettings(holder.Config, message)) << message;
+    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
 
     platform::ScriptedUi ui;
     platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
     TempDir dir;
-    const bool generated = BuildIlmarchProject(holder.Config, dir.File(c.name + ".qpf"));
+    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
+    TPinsmith pinsmith;
+    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
     platform::SetFixedClock(std::nullopt);
     for (const platform::RecordedBox& box : ui.Boxes()) {
         ADD_FAILURE() << "message box: " << box.text;

@@ -1,5 +1,7 @@
-#include "boards/cyclone5/IlmarchProject.h"
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
+#include "boards/cyclone5/IlmarchConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,14 @@
 using namespace ilmarch;
 
 namespace {
+
+const BoardDef& Ilmarch() {
+    return *FindBoard(MAINBOARD_ILMARCH);
+}
+
+ConstRecordSpan Span(const ILMARCH_CONFIG& config) {
+    return {reinterpret_cast<const std::uint8_t*>(&config), sizeof config};
+}
 
 ILMARCH_CONFIG Record(std::int32_t voltage, std::uint8_t card0, const char* prefix0,
                       std::uint8_t card1, const char* prefix1) {
@@ -36,7 +46,7 @@ struct Summary {
 std::vector<Summary> Attach(const ILMARCH_CONFIG& config, IoStd expected) {
     TMainBoard board;
     CONFIG_ILMARCH(&board, config);
-    AttachIlmarchCards(board, config);
+    AttachRecordCards(Ilmarch(), board, Span(config));
     std::vector<Summary> result;
     for (int i = 0; i < board.GetConnectorCount(); ++i) {
         const TConnector* c = board.GetConnector(i);
@@ -117,7 +127,7 @@ TEST(IlmarchAttach, EightyPinCardOnceWithGpio0Prefix) {
     TMainBoard board;
     const ILMARCH_CONFIG config = Record(5, 11, "ADC_", 11, "ADC_");
     CONFIG_ILMARCH(&board, config);
-    AttachIlmarchCards(board, config);
+    AttachRecordCards(Ilmarch(), board, Span(config));
     const TConnector* pair = board.GetConnector(0);
     for (int j = 0; j < pair->GetPinCount(); ++j) {
         if (const TPin* pin = pair->GetPin(j); pin && pin->IsActive()) {
@@ -171,7 +181,7 @@ TEST(IlmarchSettings, ChecksInOrder) {
         ILMARCH_CONFIG config = Record(5, c.card0, c.prefix0, c.card1, c.prefix1);
         SetIlmarchText(config.ProjectName, c.name);
         std::string message;
-        EXPECT_EQ(CheckIlmarchSettings(config, message), c.message.empty());
+        EXPECT_EQ(CheckRecord(Ilmarch(), Span(config), message), c.message.empty());
         EXPECT_EQ(message, c.message);
     }
 }

@@ -3,6 +3,10 @@
 // the test and a test settings object.
 
 #include "generator/BoardText.h"
+#include "boards/BoardText.h"
+#include "boards/cyclone4/MarwenText.h"
+#include "boards/stratix4/ExtPll.h"
+#include "boards/stratix5/StratixVText.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 
@@ -132,9 +136,9 @@ TEST(QsfBoardAssignments, InactivePinsDoNotCountButPlaceholdersDo) {
     TMainBoard board;
     Board(board, MAINBOARD_ALVEK, {});
     board.GetConnector(0)->AddPin(new TPin("X", "K22", PIN_DIR_NONE, IOSTD_3V3_LVTTL, 0));
-    EXPECT_FALSE(IsLocationUsed(board, "K22"));
+    EXPECT_FALSE(boardtext::IsLocationUsed(board, "K22"));
     board.GetConnector(0)->AddPin(new TPin("", "K22", PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0));
-    EXPECT_TRUE(IsLocationUsed(board, "k22"));
+    EXPECT_TRUE(boardtext::IsLocationUsed(board, "k22"));
 }
 
 TEST(QsfBoardAssignments, NoLineEndBeforeTheFirstBlockOnBoardsTwoToFour) {
@@ -160,7 +164,9 @@ TEST(QsfBoardAssignmentsDeathTest, BoardsWithoutACase) {
     for (BoardId id : {MAINBOARD_OMBREL2, static_cast<BoardId>(29)}) {
         TMainBoard board;
         Board(board, id, {});
-        EXPECT_DEATH(GetQsfBoardAssignments(board), "Assertion failed: 0");
+        EXPECT_DEATH(
+            GetQsfBoardAssignments(board),
+            "Assertion failed: board (id 29 has no board definition|17 writes no project)");
     }
     TMainBoard board;
     Board(board, MAINBOARD_ZARVIK, {});
@@ -328,7 +334,7 @@ TEST(BoardVerilogDeathTest, BoardsOutsideThisBuild) {
     board.m_BoardId = MAINBOARD_PELLIX;
     EXPECT_DEATH(GetVerilogBoardCode(board), "ExtraVerilogPellix");
     board.m_BoardId = MAINBOARD_OMBREL2;
-    EXPECT_DEATH(GetVerilogBoardCode(board), "Assertion failed: 0");
+    EXPECT_DEATH(GetVerilogBoardCode(board), "Assertion failed: board 17 writes no project");
 }
 
 TEST(FrequencyTables, Values) {
@@ -357,7 +363,8 @@ TEST(BoardName, Table) {
 }
 
 TEST(BoardNameDeathTest, IdWithoutABoard) {
-    EXPECT_DEATH(GetBoardName(static_cast<BoardId>(29)), "Assertion failed: 0");
+    EXPECT_DEATH(GetBoardName(static_cast<BoardId>(29)),
+                 "Assertion failed: board id 29 has no board definition");
 }
 
 // ---------------------------------------------------------------------------
@@ -462,7 +469,7 @@ TEST(Sdc, TavrinWendalAndFalmor) {
                                                "[get_ports VGA_CLK]\r\n\r\n"));
 
     sample::TestConfigBoard falmor;
-    falmor.record.assign(record::kFalmorConfigSize, 0);
+    falmor.record.assign(falmor::kConfigSize, 0);
     falmor.record[143] = 1; // Audio alone
     TMainBoard board;
     board.m_BoardId = MAINBOARD_FALMOR;

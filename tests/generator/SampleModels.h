@@ -3,7 +3,7 @@
 // and the real-tool checks, and a settings class of a newer board whose
 // generator texts the test chooses.
 
-#include "generator/BoardSeams.h"
+#include "boards/cyclone5/FalmorText.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "platform/Clock.h"

@@ -54,43 +54,16 @@ TTestBoardForm::TTestBoardForm(QWidget* owner) : TBoardFormOf(owner) {
     ButtonMainBoardSelect = Place<QPushButton>(this, 410, 460, 90, 30);
     ButtonDefaultSetting = Place<QPushButton>(this, 510, 460, 90, 30);
 
-    SetBoard(MAINBOARD_ILMARCH, "TESTBOARD", "TESTBOARD");
+    SetBoard(TestDefinition());
     SetProjectNameEdit(EditProjectName);
     SetButtons({ButtonSave, ButtonLoad, ButtonGen, ButtonExit, ButtonMainBoardSelect,
                 ButtonDefaultSetting});
     AddPeripheral(CheckBoxOSC, offsetof(TEST_BOARD_CONFIG, OSC), {ShapeOSC});
     AddPeripheral(CheckBoxLED, offsetof(TEST_BOARD_CONFIG, LED), {ShapeLED});
     for (int i = 0; i < 2; ++i) {
-        TCardPort port;
-        port.Name = i == 0 ? "GPIO-0" : "GPIO-1";
-        port.Family = PortFamily::Gpio;
-        port.Combo = ComboBox[i];
-        port.Prefix = EditPrefix[i];
-        port.Image = Image[i];
-        port.Shape = ShapeGpio[i];
-        port.List = Settings;
-        port.ListType = CONNECTOR_GPIO80;
-        port.ListVoltage = VOLTAGE_3V3;
-        port.CardOffset = offsetof(TEST_BOARD_CONFIG, Cards) + static_cast<std::size_t>(i);
-        port.PrefixOffset = offsetof(TEST_BOARD_CONFIG, Prefix) + 128 * static_cast<std::size_t>(i);
-        port.Connector = i == 0 ? CONNECTOR_ID_GPIO_0 : CONNECTOR_ID_GPIO_1;
-        AddCardPort(port);
+        BindCardPort(i, {ComboBox[i], EditPrefix[i], Image[i], ShapeGpio[i], Settings});
     }
-    TCardPort hsmc;
-    hsmc.Name = "HSMC-A";
-    hsmc.Family = PortFamily::Hsmc;
-    hsmc.Combo = ComboBox[2];
-    hsmc.Prefix = EditPrefix[2];
-    hsmc.Image = Image[2];
-    hsmc.List = HsmcList;
-    hsmc.ListType = CONNECTOR_HSMC;
-    hsmc.AllowTransceiver = true;
-    hsmc.ListVoltage = VOLTAGE_2V5;
-    hsmc.CardOffset = offsetof(TEST_BOARD_CONFIG, Cards) + 2;
-    hsmc.PrefixOffset = offsetof(TEST_BOARD_CONFIG, Prefix) + 256;
-    hsmc.Connector = CONNECTOR_ID_HSMC_A;
-    AddCardPort(hsmc);
-    SetDualHeader(0, 1, CONNECTOR_ID_GPIO_PAIR);
+    BindCardPort(2, {ComboBox[2], EditPrefix[2], Image[2], nullptr, HsmcList});
     SetFormColour(QColor(235, 233, 237));
     InitForm();
 }
@@ -101,11 +74,29 @@ void TTestBoardForm::Pick(int port, int card) {
     emit Port(port).Combo->activated(index);
 }
 
-void TTestBoardForm::SetBoardDefaults(TEST_BOARD_CONFIG& record) {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {offsetof(TEST_BOARD_CONFIG, OSC),
+                                        offsetof(TEST_BOARD_CONFIG, LED)};
+constexpr std::size_t kCards = offsetof(TEST_BOARD_CONFIG, Cards);
+constexpr std::size_t kPrefix = offsetof(TEST_BOARD_CONFIG, Prefix);
+constexpr BoardCardPort kPorts[] = {
+    {"GPIO-0", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO80, false, VOLTAGE_3V3,
+     kCards, kPrefix, CONNECTOR_ID_GPIO_0, IOSTD_3V3_LVTTL},
+    {"GPIO-1", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO80, false, VOLTAGE_3V3,
+     kCards + 1, kPrefix + 128, CONNECTOR_ID_GPIO_1, IOSTD_3V3_LVTTL},
+    {"HSMC-A", PortFamily::Hsmc, config::CardListRule::Holder, CONNECTOR_HSMC, true, VOLTAGE_2V5,
+     kCards + 2, kPrefix + 256, CONNECTOR_ID_HSMC_A, IOSTD_3V3_LVTTL},
+};
+
+void SetDefaults(RecordSpan bytes) {
+    TEST_BOARD_CONFIG record = RecordAs<TEST_BOARD_CONFIG>(bytes);
     record.LED = 0;
+    StoreRecord(bytes, record);
 }
 
-void TTestBoardForm::FillBoard(TMainBoard* board, const TEST_BOARD_CONFIG& record) {
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    const TEST_BOARD_CONFIG record = RecordAs<TEST_BOARD_CONFIG>(bytes);
     board->m_BoardId = MAINBOARD_ILMARCH;
     if (record.Cards[0] != 0 &&
         BoardConnectorType(MakeCardId(record.Cards[0])) == CONNECTOR_GPIO80) {
@@ -118,4 +109,23 @@ void TTestBoardForm::FillBoard(TMainBoard* board, const TEST_BOARD_CONFIG& recor
     if (record.Cards[1] != 0) {
         AddExpansion(board, "GPIO_1", CONNECTOR_GPIO40, CONNECTOR_ID_GPIO_1, 40);
     }
+}
+
+const BoardDef kTestBoard{
+    .id = MAINBOARD_ILMARCH,
+    .title = "Test board",
+    .folderWord = "TESTBOARD",
+    .defaultProjectName = "TESTBOARD",
+    .record = {.size = sizeof(TEST_BOARD_CONFIG)},
+    .peripherals = kPeripherals,
+    .ports = kPorts,
+    .pair = {0, 1, CONNECTOR_ID_GPIO_PAIR},
+    .setDefaults = SetDefaults,
+    .fill = Fill,
+};
+
+} // namespace
+
+const BoardDef& TTestBoardForm::TestDefinition() {
+    return kTestBoard;
 }

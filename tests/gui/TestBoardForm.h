@@ -64,8 +64,10 @@ public:
     // Picks a card as the user would (the activated signal).
     void Pick(int port, int card);
 
+    // The test board's definition: defaults with LED off, and a filler that
+    // makes the expansion connectors of the chosen cards.
+    static const BoardDef& TestDefinition();
+
 protected:
-    void SetBoardDefaults(TEST_BOARD_CONFIG& record) override;
-    void FillBoard(TMainBoard* board, const TEST_BOARD_CONFIG& record) override;
     void AfterGenerateSuccess() override { ++SuccessHooks; }
 };

@@ -75,13 +75,6 @@ TEST(TMainBoard, GetHsmcPin) {
     EXPECT_DEATH(board.GetHsmcPin(1, 3), "Assertion failed");
 }
 
-TEST(IsBoardAvailable, BuildList) {
-    EXPECT_TRUE(IsBoardAvailable(37));
-    for (int id : {0, 21, 29, 101}) {
-        EXPECT_FALSE(IsBoardAvailable(id)) << id;
-    }
-}
-
 TEST(RecordCopy, LittleEndianFieldsAndTexts) {
     RecordCopy<16> r;
     const unsigned char bytes[16] = {37,  0,   0, 0,   0x9C, 0x01, 0,    0,

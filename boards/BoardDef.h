@@ -1,0 +1,138 @@
+#pragma once
+// A board's definition: everything the program knows of one board apart from
+// its form's widgets. The board registry (boards/Boards.h) holds one per
+// board id; the project writer, the form framework, the settings fuzzer and
+// the tests all read the same definition.
+//
+// A board that is not part of this build yet has a partial definition: its
+// id, titles, selector line and the writer text it already has, but no
+// settings record (record.size == 0) and so no form rules and no filler.
+
+#include "model/CardAttach.h"
+#include "model/CardCatalogue.h"
+#include "model/Connector.h"
+#include "model/MainBoard.h"
+#include "model/Pin.h"
+#include "platform/Assert.h"
+#include "settings/ConfigCommon.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <string>
+#include <type_traits>
+
+using RecordSpan = std::span<std::uint8_t>;
+using ConstRecordSpan = std::span<const std::uint8_t>;
+
+// The board-specific text of a generated project. Every slot may be empty;
+// an empty slot writes nothing.
+struct BoardText {
+    // .qsf: lines inserted after the SDC_FILE line.
+    std::string (*qsf)(const TMainBoard& board) = nullptr;
+    // Top level: Verilog placed after the structural-coding banner, and the
+    // VHDL architecture that replaces the default rtl one.
+    std::string (*verilog)(const TMainBoard& board) = nullptr;
+    std::string (*vhdlArchitecture)(const TMainBoard& board, const std::string& entity) = nullptr;
+    // .sdc blocks: board clocks, JTAG constraints, input and output delays.
+    std::string (*sdcClocks)(const TMainBoard& board) = nullptr;
+    std::string (*sdcJtag)(const TMainBoard& board) = nullptr;
+    std::string (*sdcInputDelays)(const TMainBoard& board) = nullptr;
+    std::string (*sdcOutputDelays)(const TMainBoard& board) = nullptr;
+    // Copies the board's embedded Verilog modules into the project folder
+    // (with its trailing separator); false when one could not be written.
+    bool (*exportIp)(const TMainBoard& board, const std::string& projectFolder) = nullptr;
+};
+
+// Where the settings record keeps its header fields, and its size.
+struct RecordLayout {
+    std::size_t size = 0; // 0: the board keeps no record in this build
+    std::size_t boardIdOffset = 0;
+    std::size_t sizeOffset = 4; // i32, little-endian
+    std::size_t projectNameOffset = 8;
+};
+
+// One card port of a board (a connector the user picks a card for).
+struct BoardCardPort {
+    const char* name; // as the messages name it: "GPIO-0", "HSMC-A", "FMC-B"
+    PortFamily family;
+    // The card list: the rule and the arguments of its BuildCardList.
+    config::CardListRule listRule;
+    ConnectorType listType;
+    bool allowTransceiver;
+    Voltage listVoltage;
+    std::size_t cardOffset;   // record offset of the card id (u8)
+    std::size_t prefixOffset; // record offset of the prefix (char[kRecordTextSize])
+    ConnectorId connector;    // the expansion connector the filler makes for it
+    IoStd ioStandard;         // handed to the card's pin map
+    const char* busName = ""; // handed to the card's pin map; "" for none
+};
+
+// Two 40-pin headers that one 80-pin card occupies together. The card is
+// then attached once, to the pair's connector, with the first header's
+// prefix.
+struct HeaderPair {
+    int port0 = -1;
+    int port1 = -1;
+    ConnectorId connector = CONNECTOR_ID_NONE;
+    bool IsSet() const { return port0 >= 0; }
+};
+
+struct BoardDef {
+    BoardId id = MAINBOARD_NONE;
+    const char* title = "";           // the pin report's title
+    const char* selectorLine = "";    // the board selector's line
+    const char* selectorPicture = ""; // and its picture
+    const char* folderWord = "";      // CodeGenerated/<folder word>/<project>/
+    const char* defaultProjectName = "";
+    bool writesProjects = true;      // false: a form without generation
+    const BoardText* text = nullptr; // nullptr: no text of its own
+
+    // --- the settings record and the form's rules over it ----------------
+    RecordLayout record{};
+    // Record offsets of the peripheral check boxes (one u8 each).
+    std::span<const std::size_t> peripherals{};
+    std::span<const BoardCardPort> ports{};
+    HeaderPair pair{};
+    // Both headers of the pair hold the same card of this set and both
+    // prefixes are empty: no GPIO prefix rule, and the headers take the bus
+    // names GPIO_0 and GPIO_1 instead of prefixes.
+    std::span<const CardId> bothDefaultCards{};
+
+    // Board defaults beyond the common ones (every byte 0, board id, size,
+    // default project name, peripherals on, no cards, empty prefixes).
+    void (*setDefaults)(RecordSpan record) = nullptr;
+    // Brings the board's own fields of a loaded record into range (an
+    // out-of-range choice becomes its default). Runs before the common
+    // mending, so the card lists can depend on those fields.
+    void (*mendRecord)(RecordSpan record) = nullptr;
+    // A port whose list or standard depends on the record (a voltage
+    // choice): adjusts the port for this record.
+    void (*adjustPort)(ConstRecordSpan record, int portIndex, BoardCardPort& port) = nullptr;
+    // The board's own settings rule, after the common ones; false with the
+    // message.
+    bool (*checkRecord)(ConstRecordSpan record, std::string& message) = nullptr;
+    // The pin filler: FPGA data, peripheral groups, empty expansion
+    // connectors for the ports that carry a card.
+    void (*fill)(TMainBoard* board, ConstRecordSpan record) = nullptr;
+    // Whether the record asks for a VHDL top level.
+    bool (*usesVhdl)(ConstRecordSpan record) = nullptr;
+
+    bool HasRecord() const { return record.size != 0; }
+};
+
+// A typed view of record bytes for the hooks of a board whose record is the
+// plain layout T.
+template <class T> T RecordAs(ConstRecordSpan bytes) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    PINSMITH_ASSERT(bytes.size() == sizeof(T));
+    T record;
+    std::memcpy(&record, bytes.data(), sizeof(T));
+    return record;
+}
+template <class T> void StoreRecord(RecordSpan bytes, const T& record) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    PINSMITH_ASSERT(bytes.size() == sizeof(T));
+    std::memcpy(bytes.data(), &record, sizeof(T));
+}

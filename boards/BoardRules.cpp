@@ -1,0 +1,241 @@
+#include "boards/BoardRules.h"
+
+#include "model/DaughterBoard.h"
+#include "model/MainBoard.h"
+#include "model/Sizes.h"
+
+#include <algorithm>
+
+namespace {
+
+void PutLe32(RecordSpan record, std::size_t offset, std::uint32_t value) {
+    PINSMITH_ASSERT(offset + 4 <= record.size());
+    for (std::size_t i = 0; i < 4; ++i) {
+        record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+bool IsEightyPinCard(CardId card) {
+    return BoardConnectorType(card) == CONNECTOR_GPIO80;
+}
+
+CardId CardAt(ConstRecordSpan record, const BoardCardPort& port) {
+    PINSMITH_ASSERT(port.cardOffset < record.size());
+    return MakeCardId(record[port.cardOffset]);
+}
+
+bool Offers(const BoardCardPort& port, CardId card) {
+    const std::vector<std::uint8_t> list = PortCardList(port);
+    return std::find(list.begin(), list.end(), static_cast<std::uint8_t>(card)) != list.end();
+}
+
+// The prefix rule of one family, over its ports in port order.
+bool CheckFamilyPrefixes(PortFamily family, const std::vector<BoardCardPort>& ports,
+                         ConstRecordSpan record, std::string& message) {
+    std::vector<CardId> cards;
+    std::vector<std::string> prefixes;
+    for (const BoardCardPort& port : ports) {
+        if (port.family == family) {
+            cards.push_back(CardAt(record, port));
+            prefixes.push_back(RecordFieldText(record, port.prefixOffset));
+        }
+    }
+    if (cards.size() < 2) {
+        return true;
+    }
+    const int n = static_cast<int>(cards.size());
+    switch (family) {
+    case PortFamily::Gpio:
+        return CheckGpioPrefixNames(n, cards.data(), prefixes.data(), message);
+    case PortFamily::Hsmc:
+        return CheckHsmcPrefixNames(n, cards.data(), prefixes.data(), message);
+    case PortFamily::Fmc:
+        return CheckFmcPrefixNames(n, cards.data(), prefixes.data(), message);
+    case PortFamily::Ddr4Socket:
+        return CheckDdr4SocketPrefixNames(n, cards.data(), prefixes.data(), message);
+    case PortFamily::Kirrel:
+    case PortFamily::Ergan:
+        return true;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan record) {
+    std::vector<BoardCardPort> ports(def.ports.begin(), def.ports.end());
+    if (def.adjustPort) {
+        for (int i = 0; i < static_cast<int>(ports.size()); ++i) {
+            def.adjustPort(record, i, ports[static_cast<std::size_t>(i)]);
+        }
+    }
+    return ports;
+}
+
+std::vector<std::uint8_t> PortCardList(const BoardCardPort& port) {
+    std::uint8_t ids[config::kCardListCapacity] = {};
+    const int count = config::BuildCardList(port.listRule, port.listType, port.allowTransceiver,
+                                            port.listVoltage, ids);
+    return std::vector<std::uint8_t>(ids, ids + count);
+}
+
+std::string RecordFieldText(ConstRecordSpan record, std::size_t offset) {
+    PINSMITH_ASSERT(offset + kRecordTextSize <= record.size());
+    return config::RecordText(reinterpret_cast<const char*>(record.data() + offset),
+                              kRecordTextSize);
+}
+
+void SetRecordFieldText(RecordSpan record, std::size_t offset, std::string_view text) {
+    PINSMITH_ASSERT(offset + kRecordTextSize <= record.size());
+    config::SetRecordText(reinterpret_cast<char*>(record.data() + offset), kRecordTextSize, text);
+}
+
+void SetDefaultRecord(const BoardDef& def, RecordSpan record) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    std::fill(record.begin(), record.end(), std::uint8_t{0});
+    record[def.record.boardIdOffset] = static_cast<std::uint8_t>(def.id);
+    PutLe32(record, def.record.sizeOffset, static_cast<std::uint32_t>(record.size()));
+    SetRecordFieldText(record, def.record.projectNameOffset, def.defaultProjectName);
+    for (const std::size_t offset : def.peripherals) {
+        PINSMITH_ASSERT(offset < record.size());
+        record[offset] = 1;
+    }
+    if (def.setDefaults) {
+        def.setDefaults(record);
+    }
+}
+
+bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    return config::LoadRecordFile(
+        fileName, record.data(), record.size(),
+        {def.record.boardIdOffset, static_cast<std::uint8_t>(def.id), def.record.sizeOffset});
+}
+
+void MendRecord(const BoardDef& def, RecordSpan record) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    if (def.mendRecord) {
+        def.mendRecord(record);
+    }
+    for (const std::size_t offset : def.peripherals) {
+        record[offset] = record[offset] != 0 ? 1 : 0;
+    }
+    SetRecordFieldText(record, def.record.projectNameOffset,
+                       RecordFieldText(record, def.record.projectNameOffset));
+
+    const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
+    for (const BoardCardPort& port : ports) {
+        const CardId card = CardAt(record, port);
+        if (card != CARD_NONE && !Offers(port, card)) {
+            record[port.cardOffset] = 0;
+            SetRecordFieldText(record, port.prefixOffset, "");
+        } else {
+            SetRecordFieldText(record, port.prefixOffset,
+                               RecordFieldText(record, port.prefixOffset));
+        }
+    }
+
+    if (def.pair.IsSet()) {
+        const BoardCardPort& first = ports[static_cast<std::size_t>(def.pair.port0)];
+        const BoardCardPort& second = ports[static_cast<std::size_t>(def.pair.port1)];
+        if (IsEightyPinCard(CardAt(record, first))) {
+            record[second.cardOffset] = record[first.cardOffset];
+            SetRecordFieldText(record, second.prefixOffset,
+                               RecordFieldText(record, first.prefixOffset));
+        } else if (IsEightyPinCard(CardAt(record, second))) {
+            record[second.cardOffset] = 0;
+            SetRecordFieldText(record, second.prefixOffset, "");
+        }
+    }
+}
+
+bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record) {
+    if (!def.pair.IsSet() || def.bothDefaultCards.empty()) {
+        return false;
+    }
+    const BoardCardPort& first = def.ports[static_cast<std::size_t>(def.pair.port0)];
+    const BoardCardPort& second = def.ports[static_cast<std::size_t>(def.pair.port1)];
+    const CardId card = CardAt(record, first);
+    return card == CardAt(record, second) &&
+           std::find(def.bothDefaultCards.begin(), def.bothDefaultCards.end(), card) !=
+               def.bothDefaultCards.end() &&
+           RecordFieldText(record, first.prefixOffset).empty() &&
+           RecordFieldText(record, second.prefixOffset).empty();
+}
+
+bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    if (!config::CheckProjectName(RecordFieldText(record, def.record.projectNameOffset), message)) {
+        return false;
+    }
+    const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
+    for (const BoardCardPort& port : ports) {
+        if (!config::CheckPrefixName(port.name, RecordFieldText(record, port.prefixOffset),
+                                     message)) {
+            return false;
+        }
+    }
+    for (const PortFamily family :
+         {PortFamily::Gpio, PortFamily::Hsmc, PortFamily::Fmc, PortFamily::Ddr4Socket}) {
+        if (family == PortFamily::Gpio && BothHeadersDefault(def, record)) {
+            continue;
+        }
+        if (!CheckFamilyPrefixes(family, ports, record, message)) {
+            return false;
+        }
+    }
+    return !def.checkRecord || def.checkRecord(record, message);
+}
+
+void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan record) {
+    const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
+    const auto prefixOf = [&](const BoardCardPort& port) {
+        return CardPrefix(RecordFieldText(record, port.prefixOffset));
+    };
+    int skip0 = -1;
+    int skip1 = -1;
+    bool busNames = false;
+    if (def.pair.IsSet()) {
+        const BoardCardPort& first = ports[static_cast<std::size_t>(def.pair.port0)];
+        const BoardCardPort& second = ports[static_cast<std::size_t>(def.pair.port1)];
+        const CardId card = CardAt(record, first);
+        if (IsEightyPinCard(card) && card == CardAt(record, second)) {
+            AttachGpioCard(&board, def.pair.connector, card, first.ioStandard, CardBusName(),
+                           prefixOf(first));
+            skip0 = def.pair.port0;
+            skip1 = def.pair.port1;
+        } else {
+            busNames = BothHeadersDefault(def, record);
+        }
+    }
+    for (int i = 0; i < static_cast<int>(ports.size()); ++i) {
+        const BoardCardPort& port = ports[static_cast<std::size_t>(i)];
+        const CardId card = CardAt(record, port);
+        if (i == skip0 || i == skip1 || card == CARD_NONE) {
+            continue;
+        }
+        if (busNames && (i == def.pair.port0 || i == def.pair.port1)) {
+            const int header = i == def.pair.port0 ? 0 : 1;
+            AttachGpioCard(&board, port.connector, card, port.ioStandard,
+                           CardBusName(header == 0 ? "GPIO_0" : "GPIO_1"), CardPrefix());
+            continue;
+        }
+        // Memory modules take board-specific fill arguments: a board with
+        // module sockets attaches them in its own filler.
+        PINSMITH_ASSERT(port.family != PortFamily::Ddr4Socket);
+        AttachFamilyCard(board, port.family, port.connector, card, port.ioStandard,
+                         CardBusName(port.busName), prefixOf(port));
+    }
+}
+
+std::unique_ptr<TMainBoard> BuildBoardModel(const BoardDef& def, ConstRecordSpan record) {
+    PINSMITH_ASSERT(def.HasRecord() && def.fill && record.size() == def.record.size);
+    auto board = std::make_unique<TMainBoard>();
+    def.fill(board.get(), record);
+    AttachRecordCards(def, *board, record);
+    return board;
+}
+
+bool UsesVhdl(const BoardDef& def, ConstRecordSpan record) {
+    return def.usesVhdl && def.usesVhdl(record);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The rules of a board form, run over a board's definition and a settings
+// record: defaults, mending a loaded record, the settings checks, attaching
+// the cards and building the pin model. The form calls them with the record
+// its controls show; the fuzz target, the golden tests and the matrix run
+// exactly the same code.
+
+#include "boards/BoardDef.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TMainBoard;
+
+// The board's ports as they are for this record (board adjustments applied).
+std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan record);
+// The card list a port offers: card 0 first, then the cards of its rule.
+std::vector<std::uint8_t> PortCardList(const BoardCardPort& port);
+
+// The text of a record's char[kRecordTextSize] field at an offset.
+std::string RecordFieldText(ConstRecordSpan record, std::size_t offset);
+void SetRecordFieldText(RecordSpan record, std::size_t offset, std::string_view text);
+
+// Every byte 0, board id, size, default project name, every peripheral on,
+// then the board's own defaults.
+void SetDefaultRecord(const BoardDef& def, RecordSpan record);
+
+// Reads a settings file of this board into record: only a file of the
+// record's size whose board id and size fields are this board's. False,
+// with the record unchanged, otherwise.
+bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record);
+
+// Brings a loaded record into the state the form shows and writes back:
+// the board's own fields in range; peripherals 0 or 1; texts ending at their
+// first NUL with at most 127 characters and NULs after them; a card the
+// port's list does not offer becomes None with an empty prefix; an 80-pin
+// card on the first header of a pair takes the second too with the first's
+// prefix, one on the second alone becomes None. Header fields and bytes the
+// board does not interpret stay as they are.
+void MendRecord(const BoardDef& def, RecordSpan record);
+
+// Whether both headers of the pair hold the same card of the board's
+// both-default set without prefixes.
+bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record);
+
+// The checks before a save or a generation: the project name, each prefix,
+// the prefix rule of each port family (GPIO skipped when both headers are
+// default), then the board's own rule. False with the message of the first
+// failure.
+bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);
+
+// Attaches the card of every port that holds one to a board filled from the
+// same record: an 80-pin card on a pair once on the pair's connector, the
+// both-default headers with bus names, every other card with its prefix.
+void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan record);
+
+// A fresh pin model: the board's filler, then the cards.
+std::unique_ptr<TMainBoard> BuildBoardModel(const BoardDef& def, ConstRecordSpan record);
+bool UsesVhdl(const BoardDef& def, ConstRecordSpan record);

@@ -1,0 +1,56 @@
+#pragma once
+// Board pin tables as data. A board's filler lists its peripheral groups as
+// tables of rows; AddPinRows turns a table into pins. A row is one pin, or
+// one bus run when its name ends in "[]": the run takes one pin per
+// location, numbered from 0.
+//
+//   locations   FPGA pins without "PIN_", separated by blanks; "~" stands
+//               for a pin without a location (the fitter places it)
+//   mhz         > 0: a clock pin whose frequency text is "%f MHz"
+//   periodNs    > 0: a clock pin given by its period in whole nanoseconds
+//   frequency   a clock pin with this frequency text
+//   note        the pin's note
+//
+// Header tables list the FPGA pins of an expansion connector's positions;
+// "-" is a position without a signal.
+
+#include "model/Connector.h"
+#include "model/Pin.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+struct PinRow {
+    const char* name;
+    const char* locations;
+    PinDirection direction;
+    IoStd ioStandard;
+    float mhz = 0;
+    std::int32_t periodNs = 0;
+    const char* frequency = nullptr;
+    const char* note = nullptr;
+};
+
+// A named table: the name goes into the message of a malformed table.
+struct PinTable {
+    std::string_view name;
+    std::span<const PinRow> rows;
+};
+
+// Appends the table's pins to the connector. A malformed row (a bus name
+// with no location, a single pin with several, a direction other than 1 to
+// 3, two clock settings) is an internal error naming the table and the row.
+void AddPinRows(TConnector& connector, const PinTable& table);
+
+// Appends one placeholder entry per header position: the FPGA location, with
+// direction and standard left to the card; "-" appends an empty entry.
+// Returns the number of positions.
+int AddHeaderPositions(TConnector& connector, std::string_view locations);
+
+// An empty expansion connector of the given type and id, without a card.
+std::unique_ptr<TConnector> MakeExpansionConnector(const std::string& name,
+                                                   const std::string& description,
+                                                   ConnectorType type, ConnectorId id);

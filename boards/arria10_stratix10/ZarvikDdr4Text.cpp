@@ -1,0 +1,11 @@
+// Board-specific project text of the ZarvikDdr4 board (board id 28): its settings
+// class writes the .qsf lines, the top-level Verilog and the IP files.
+
+#include "boards/BoardDef.h"
+#include "boards/BoardText.h"
+
+extern const BoardText kZarvikDdr4Text{
+    .qsf = boardtext::ConfigBoardQsf,
+    .verilog = boardtext::ConfigBoardVerilog,
+    .exportIp = boardtext::ConfigBoardExportIp,
+};

@@ -1,0 +1,24 @@
+#pragma once
+// The external-PLL configuration of boards 8 (Galdre_X1) and 12 (Kelmis):
+// the top-level Verilog that programs the PLL chip at start-up and the
+// controller module it instantiates. Both read the settings-record copy the
+// board's filler leaves in the pin model.
+
+#include "model/MainBoard.h"
+
+#include <cstddef>
+#include <string>
+
+namespace extpll {
+// GALDRE_X1_CONFIG (board 8) and KELMIS_CONFIG (board 12): the external-PLL
+// option and the choice codes of its outputs 1, 2, 3.
+inline constexpr std::size_t kGaldreX1ExtPll = 160, kGaldreX1PllOut1 = 162;
+inline constexpr std::size_t kKelmisExtPll = 148, kKelmisPllOut1 = 150;
+
+// Writes EXT_PLL_CTRL.v into the project folder.
+bool ExportController(const std::string& projectFolder);
+} // namespace extpll
+
+// The block, or nothing while the external PLL is off.
+std::string GetGaldreX1ExtPllVerilog(const TMainBoard& board);
+std::string GetKelmisExtPllVerilog(const TMainBoard& board);

@@ -1,0 +1,18 @@
+// Board-specific project text of the Kelmis board (board id 12).
+
+#include "boards/BoardDef.h"
+#include "boards/BoardText.h"
+#include "boards/stratix4/ExtPll.h"
+
+namespace {
+std::string Qsf(const TMainBoard&) {
+    return boardtext::IoStandardAssignment("2.5 V");
+}
+
+bool ExportIp(const TMainBoard&, const std::string& projectFolder) {
+    return extpll::ExportController(projectFolder);
+}
+} // namespace
+
+extern const BoardText kKelmisText{
+    .qsf = Qsf, .verilog = GetKelmisExtPllVerilog, .exportIp = ExportIp};

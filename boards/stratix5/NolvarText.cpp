@@ -1,0 +1,16 @@
+// Board-specific project text of the Nolvar board (board id 15).
+
+#include "boards/BoardDef.h"
+#include "boards/stratix5/StratixVText.h"
+
+namespace {
+bool ExportIp(const TMainBoard& board, const std::string& projectFolder) {
+    using namespace stratix5;
+    if (board.m_NolvarConfig.I32(kNolvarSi570) != 0 && !ExportSi570Controller(projectFolder)) {
+        return false;
+    }
+    return board.m_NolvarConfig.I32(kNolvarCdcm61004) == 0 || ExportCdcmConfig(projectFolder);
+}
+} // namespace
+
+extern const BoardText kNolvarText{.verilog = ExtraVerilogNolvar, .exportIp = ExportIp};

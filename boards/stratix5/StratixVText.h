@@ -1,0 +1,39 @@
+#pragma once
+// What the Stratix V boards 15 (Nolvar), 16 (Ombrel) and 18 (Pellix) share
+// in their generated projects: their programmable oscillators' choice lists,
+// the Si570 and CDCM61004 controller modules, and the oscillator Verilog of
+// the top level. They read the settings-record copies their fillers leave in
+// the pin model.
+
+#include "model/MainBoard.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace stratix5 {
+// OMBREL_CONFIG (board 16), PELLIX_CONFIG (18), NOLVAR_CONFIG (15): 32-bit
+// choice indexes.
+inline constexpr std::size_t kOmbrelSi570 = 164, kOmbrelCdcm61004 = 168, kOmbrelCdcm61001 = 172;
+inline constexpr std::size_t kPellixSi570 = 156, kPellixCdcm61004 = 160;
+inline constexpr std::size_t kNolvarSi570 = 156, kNolvarCdcm61004 = 160;
+
+// Writes the Si570 controller and its helper modules into the project
+// folder; stops at the first file that fails.
+bool ExportSi570Controller(const std::string& projectFolder);
+// Writes CDCM6100x_Config.v.
+bool ExportCdcmConfig(const std::string& projectFolder);
+} // namespace stratix5
+
+// Frequencies (MHz) of the choice lists of the programmable oscillators; 0
+// for an index without an entry.
+double Si570IndexToMHz(std::uint8_t index);
+double CdcmIndexToMHz(std::uint8_t index);
+double CdcmComboIndexToMHz(std::uint8_t index);
+
+// Oscillator Verilog placed after the structural-coding banner of the top
+// level. The boards' own code is not part of this build yet: these are
+// internal errors until it arrives.
+std::string ExtraVerilogNolvar(const TMainBoard& board);
+std::string ExtraVerilogOmbrel(const TMainBoard& board);
+std::string ExtraVerilogPellix(const TMainBoard& board);

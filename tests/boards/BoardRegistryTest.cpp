@@ -1,0 +1,108 @@
+// The board registry as a whole: one definition per id, in id order, each
+// record layout that its ports and peripherals fit in, every card its lists
+// offer has a map, pictures that exist; the build options.
+
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
+#include "cards/CardRegistry.h"
+#include "model/DaughterBoard.h"
+#include "model/Sizes.h"
+#include "platform/Resources.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+TEST(BoardRegistry, OneDefinitionPerIdInIdOrder) {
+    int last = 0;
+    std::set<std::string> titles;
+    for (const BoardDef* def : AllBoards()) {
+        const int id = BoardNumber(def->id);
+        SCOPED_TRACE(id);
+        EXPECT_GT(id, last);
+        last = id;
+        EXPECT_EQ(FindBoard(def->id), def);
+        EXPECT_EQ(FindBoard(id), def);
+        EXPECT_FALSE(std::string(def->title).empty());
+        EXPECT_FALSE(std::string(def->selectorLine).empty());
+        EXPECT_TRUE(platform::FindResource(def->selectorPicture).has_value())
+            << def->selectorPicture;
+    }
+    EXPECT_EQ(AllBoards().size(), 39u);
+    EXPECT_EQ(FindBoard(29), nullptr);
+    EXPECT_EQ(FindBoard(0), nullptr);
+    EXPECT_EQ(FindBoard(-1), nullptr);
+    EXPECT_EQ(FindBoard(300), nullptr);
+}
+
+TEST(BoardRegistry, RecordsHoldTheirPortsAndPeripherals) {
+    for (const BoardDef* def : AllBoards()) {
+        SCOPED_TRACE(BoardNumber(def->id));
+        if (!def->HasRecord()) {
+            EXPECT_TRUE(def->ports.empty() && def->peripherals.empty() && !def->fill);
+            continue;
+        }
+        const RecordLayout& r = def->record;
+        EXPECT_TRUE(def->fill != nullptr);
+        EXPECT_FALSE(std::string(def->folderWord).empty());
+        EXPECT_FALSE(std::string(def->defaultProjectName).empty());
+        EXPECT_LT(r.boardIdOffset, r.size);
+        EXPECT_LE(r.sizeOffset + 4, r.size);
+        EXPECT_LE(r.projectNameOffset + kRecordTextSize, r.size);
+        std::set<std::size_t> used;
+        for (const std::size_t offset : def->peripherals) {
+            EXPECT_LT(offset, r.size);
+            EXPECT_TRUE(used.insert(offset).second) << "peripheral byte twice: " << offset;
+        }
+        for (const BoardCardPort& port : def->ports) {
+            SCOPED_TRACE(port.name);
+            EXPECT_LT(port.cardOffset, r.size);
+            EXPECT_LE(port.prefixOffset + kRecordTextSize, r.size);
+            EXPECT_TRUE(used.insert(port.cardOffset).second);
+        }
+        if (def->pair.IsSet()) {
+            EXPECT_LT(def->pair.port1, static_cast<int>(def->ports.size()));
+            EXPECT_NE(def->pair.port0, def->pair.port1);
+        }
+    }
+}
+
+// No list of any board leads into an internal error: every card a port
+// offers, under every record the board's defaults and adjustments give,
+// fills through the dispatcher (the module fill for memory modules).
+TEST(BoardRegistry, EveryOfferedCardFills) {
+    for (const BoardDef* def : AllBoards()) {
+        if (!def->HasRecord()) {
+            continue;
+        }
+        SCOPED_TRACE(BoardNumber(def->id));
+        std::vector<std::uint8_t> record(def->record.size);
+        SetDefaultRecord(*def, record);
+        for (const BoardCardPort& port : EffectivePorts(*def, record)) {
+            for (const std::uint8_t id : PortCardList(port)) {
+                if (id == 0) {
+                    continue;
+                }
+                SCOPED_TRACE(std::string(port.name) + " card " + std::to_string(id));
+                const CardEntry& entry = *FindCardEntry(MakeCardId(id));
+                TDaughterBoard card;
+                if (entry.module) {
+                    entry.module(card, def->id);
+                } else {
+                    ASSERT_TRUE(entry.fill != nullptr);
+                    card.FillCard(MakeCardId(id), def->id, 0, port.ioStandard, port.busName);
+                }
+                EXPECT_EQ(card.GetPinCount() > 0, true);
+            }
+        }
+    }
+}
+
+TEST(BoardRegistry, BuildOffersOnlyRegisteredBoards) {
+    for (int id = -1; id <= 256; ++id) {
+        if (IsBoardAvailable(id)) {
+            EXPECT_NE(FindBoard(id), nullptr) << id;
+        }
+    }
+}
