@@ -1,14 +1,15 @@
-// Feeds any bytes to the Ilmarch board as a settings file and runs what the
-// form runs with it: the load, the record checks, the settings checks, the
-// pin filler, the cards and the project writer into a temporary folder.
-// A crash, a sanitizer report or an internal-error stop is a finding.
+// The first byte picks a board of the registry by its id; the rest of the
+// input is a settings file of that board. Runs what the board's form runs
+// with a loaded file: the load, the mending, the settings checks, the pin
+// filler, the cards and the project writer into a temporary folder. A crash,
+// a sanitizer report or an internal-error stop is a finding.
 
-#include "boards/cyclone5/IlmarchConfig.h"
-#include "boards/cyclone5/IlmarchProject.h"
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
+#include "generator/Pinsmith.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
-#include "settings/ConfigBase.h"
 
 #include <cstdint>
 #include <cstdlib>
