@@ -112,6 +112,23 @@ void TBoardForm::BindCardPort(int index, TPortWidgets widgets) {
     PINSMITH_ASSERT(port.Combo == nullptr);
     static_cast<TPortWidgets&>(port) = std::move(widgets);
     connect(port.Combo, &QComboBox::activated, this, [this, index] { CardComboChange(index); });
+    connect(port.Prefix, &QLineEdit::textChanged, this,
+            [this, index] { MirrorPairedPrefix(index); });
+}
+
+void TBoardForm::MirrorPairedPrefix(int index) {
+    const HeaderPair& pair = Definition().pair;
+    if (!pair.IsSet() || (index != pair.port0 && index != pair.port1)) {
+        return;
+    }
+    // While one card takes both headers, one prefix edit is enabled; the
+    // disabled one shows (and the record keeps) the same text.
+    TCardPort& source = Port(index);
+    TCardPort& other = Port(index == pair.port0 ? pair.port1 : pair.port0);
+    if (source.Prefix->isEnabled() && !other.Prefix->isEnabled() &&
+        other.Prefix->text() != source.Prefix->text()) {
+        other.Prefix->setText(source.Prefix->text());
+    }
 }
 
 void TBoardForm::SetFormColour(const QColor& colour) {
@@ -200,6 +217,9 @@ void TBoardForm::ShowRecord() {
     if (pair.IsSet()) {
         SyncDualHeader(Port(pair.port0).Combo);
     }
+    // Pictures and outlines follow the combos as pairing left them.
+    UpdateCardPictures();
+    UpdateShapes();
     AfterShowRecord();
 }
 

@@ -138,6 +138,8 @@ public:
     bool CheckSettings(); // error box on failure
     virtual bool BuildProject(const std::string& projectFile);
     void SyncDualHeader(QComboBox* sender);
+    // Copies a paired header's enabled prefix edit into the disabled one.
+    void MirrorPairedPrefix(int index);
 
     // The validation of CheckSettings without the box: false with the
     // message of the first failed rule.

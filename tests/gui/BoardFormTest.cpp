@@ -187,6 +187,28 @@ TEST_F(BoardFormTest, EightyPinCardPairsTheHeaders) {
     EXPECT_TRUE(form.ComboBox[1]->isEnabled());
 }
 
+// While one card takes both headers the prefix typed into the enabled edit
+// is the one the record and the generation get, whichever header it is.
+TEST_F(BoardFormTest, PairedHeadersShareThePrefixTyped) {
+    for (const int picked : {0, 1}) {
+        SCOPED_TRACE(picked);
+        form_.Pick(0, 0);
+        form_.Pick(1, 0);
+        form_.Pick(picked, 11);
+        const int other = 1 - picked;
+        ASSERT_FALSE(form_.EditPrefix[other]->isEnabled());
+        form_.EditPrefix[picked]->setText("ADC_");
+        EXPECT_EQ(form_.EditPrefix[other]->text(), "ADC_");
+        TEST_BOARD_CONFIG record = form_.Settings.Config;
+        form_.ControlsToConfig(record);
+        EXPECT_STREQ(record.Prefix[0], "ADC_");
+        EXPECT_STREQ(record.Prefix[1], "ADC_");
+        // The disabled edit set from code does not write back.
+        form_.EditPrefix[other]->setText("X_");
+        EXPECT_EQ(form_.EditPrefix[picked]->text(), "ADC_");
+    }
+}
+
 TEST_F(BoardFormTest, LoadedHalfPairsAreRepaired) {
     TEST_BOARD_CONFIG c = ValidRecord();
     c.Cards[1] = 11; // 80-pin card on GPIO-1 alone: None
@@ -204,6 +226,9 @@ TEST_F(BoardFormTest, LoadedHalfPairsAreRepaired) {
     EXPECT_EQ(form_.PortCard(1), CARD_OSTEL_GPIO);
     EXPECT_EQ(form_.EditPrefix[1]->text(), "X_");
     EXPECT_FALSE(form_.ComboBox[1]->isEnabled());
+    // The pictures and outlines show what the combos show.
+    EXPECT_FALSE(form_.Image[1]->isHidden());
+    EXPECT_FALSE(form_.ShapeGpio[1]->isHidden());
 }
 
 TEST_F(BoardFormTest, InputChecks) {
