@@ -320,8 +320,9 @@ TEST_F(IlmarchFormTest, EightyPinCardPairsTheHeaders) {
 }
 
 TEST_F(IlmarchFormTest, SettingsErrorsStopBeforeTheDialog) {
-    const std::string badPrefix = "Prefix Name of GPIO-1 must begin with a letter and hold only "
-                                  "letters, digits and underscores.";
+    const std::string badPrefix =
+        "Prefix Name of GPIO-1 must begin with a letter (A-Z or a-z) and hold only "
+        "letters, digits and underscores.";
     struct Case {
         const char* name;
         int card0; // combo indexes at 3.3 V: 1 GPIO Default, 3 Fyrn
@@ -338,7 +339,7 @@ TEST_F(IlmarchFormTest, SettingsErrorsStopBeforeTheDialog) {
         {"ILMARCH", 3, "", 1, "9x", badPrefix},
         {"", 0, "", 0, "", "Project Name cannot be empty."},
         {"my project", 0, "", 0, "",
-         "Project Name must begin with a letter and hold only "
+         "Project Name must begin with a letter (A-Z or a-z) and hold only "
          "letters, digits and underscores."},
     };
     Start();
@@ -399,11 +400,17 @@ TEST_F(IlmarchFormTest, SaveLoadDefaultSettingAndExit) {
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "ILMARCH");
     EXPECT_EQ(Bytes(form_->Settings.Config), Bytes(Defaults()));
 
-    // A file of another length loads nothing; the saved one comes back.
+    // A file of another length loads nothing and says why; the saved one
+    // comes back.
     WriteFile("short.cfg", Bytes(expected).substr(0, 411));
     dialogs.QueuePath(dir.File("short.cfg"));
     Click("ButtonLoad");
     EXPECT_EQ(Voltage()->currentIndex(), 0);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, dir.File("short.cfg") +
+                                      " is not a settings file of this board (it is 411 bytes "
+                                      "long, not 412).");
+    ui.Clear();
     dialogs.QueuePath(dir.File("saved.cfg"));
     Click("ButtonLoad");
     EXPECT_EQ(Voltage()->currentIndex(), 1);
