@@ -68,6 +68,17 @@ std::string FolderOf(const std::string& path) {
 
 std::optional<testing::WriteFault> gWriteFault;
 int gWritesSinceFault = 0;
+std::optional<int> gRenameFault;
+int gRenamesSinceFault = 0;
+
+// rename(2), with the test seam of a rename that fails.
+int RenameFile(const char* from, const char* to) {
+    if (gRenameFault && ++gRenamesSinceFault == *gRenameFault) {
+        errno = EIO;
+        return -1;
+    }
+    return ::rename(from, to);
+}
 std::set<std::string> gLockedFolders;
 
 bool IsLockedForTests(const std::string& folderKey) {
@@ -345,7 +356,7 @@ bool FileReplacement::CreateFolder(const std::string& folder) {
 
 bool FileReplacement::Commit() {
     for (std::size_t i = 0; i < staged_.size(); ++i) {
-        if (::rename(staged_[i].temp.c_str(), staged_[i].target.c_str()) != 0) {
+        if (RenameFile(staged_[i].temp.c_str(), staged_[i].target.c_str()) != 0) {
             Fail(&failure_, staged_[i].target, Reason(errno));
             staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
             Discard();
@@ -439,6 +450,11 @@ void SetWriteFault(std::optional<WriteFault> fault) {
     gWritesSinceFault = 0;
 }
 
+void SetRenameFault(std::optional<int> failingRename) {
+    gRenameFault = failingRename;
+    gRenamesSinceFault = 0;
+}
+
 void SetFolderLocked(const std::string& folder, bool locked) {
     if (locked) {
         gLockedFolders.insert(FolderKey(folder));
@@ -509,17 +525,20 @@ std::string ExecutablePath() {
     if (ec) {
         return std::string();
     }
-    // An executable replaced while it runs reads as "<path> (deleted)"; its
-    // name is still the one before the note.
-    std::string path = exe.string();
-    const std::string deleted = " (deleted)";
-    if (path.size() > deleted.size() &&
-        path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0) {
-        path.resize(path.size() - deleted.size());
-    }
-    return path;
+    return ExecutablePathFromLink(exe.string());
 }
 } // namespace
+
+std::string ExecutablePathFromLink(const std::string& linkText) {
+    // An executable replaced while it runs reads as "<path> (deleted)"; its
+    // name is still the one before the note.
+    const std::string deleted = " (deleted)";
+    if (linkText.size() > deleted.size() &&
+        linkText.compare(linkText.size() - deleted.size(), deleted.size(), deleted) == 0) {
+        return linkText.substr(0, linkText.size() - deleted.size());
+    }
+    return linkText;
+}
 
 void SetProgramFolder(const std::string& folder) {
     gProgramFolderOverride = folder.empty() ? std::string() : IncludeTrailingSeparator(folder);

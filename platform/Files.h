@@ -120,6 +120,9 @@ struct WriteFault {
     int error = ENOSPC;
 };
 void SetWriteFault(std::optional<WriteFault> fault);
+// The failingRename-th rename from now on fails (EIO), as the last step of a
+// replacement can.
+void SetRenameFault(std::optional<int> failingRename);
 // The folder counts as not writable (EACCES), whoever runs the test.
 void SetFolderLocked(const std::string& folder, bool locked);
 void UnlockAllFolders();
@@ -142,5 +145,9 @@ std::string ProgramFolder();
 void SetProgramFolder(const std::string& folder); // empty: back to the real one
 // The program's file name (no folder), for example "pinsmith".
 std::string ProgramFileName();
+// The executable's path from the text of the system's link to it: an
+// executable replaced while it runs still goes by its path, without the
+// " (deleted)" the link then adds.
+std::string ExecutablePathFromLink(const std::string& linkText);
 
 } // namespace platform
