@@ -506,4 +506,46 @@ TEST_F(IlmarchFormTest, FailedGenerationIsReported) {
     EXPECT_EQ(Message(), "Failed to generate Quartus project: ILMARCH.qpf.");
 }
 
+TEST_F(IlmarchFormTest, AProjectFolderThatCannotBeMadeStopsGenerate) {
+    // A file named CodeGenerated in the program folder: the box names the
+    // folder and the reason, no dialog opens and nothing is written.
+    WriteFile("CodeGenerated", "hand-written");
+    Start();
+    int writes = 0;
+    SetProjectWriterForTests([&writes](TMainBoard*, const std::string&, bool) {
+        ++writes;
+        return true;
+    });
+    dialogs.QueuePath(dir.File("ILMARCH.qpf"));
+    Click("ButtonGen");
+    EXPECT_TRUE(dialogs.Shown().empty());
+    EXPECT_EQ(writes, 0);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(Message(),
+              "Cannot create the project folder " + ProjectFolder("ILMARCH") + ": Not a directory");
+}
+
+TEST_F(IlmarchFormTest, OneSignalFromBothHeadersFailsTheGeneration) {
+    // Cards 55 and 63 share one map: with the same prefix they would give
+    // the same ports twice.
+    Start();
+    const auto indexOf = [this](int card) {
+        for (int i = 0; i < form_->Settings.CardCount; ++i) {
+            if (form_->Settings.CardIds[i] == card) {
+                return i;
+            }
+        }
+        return -1;
+    };
+    Pick(Combo(0), indexOf(55));
+    Pick(Combo(1), indexOf(63));
+    dialogs.QueuePath(ProjectFolder("ILMARCH") + "ILMARCH.qpf");
+    Click("ButtonGen");
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[0].text, "Signal WISTEL_DCLK is used by both GPIO_0 and GPIO_1. Please "
+                                  "use different prefix names.");
+    EXPECT_EQ(Message(), "Failed to generate Quartus project: ILMARCH.qpf.");
+    EXPECT_FALSE(platform::FileExists(ProjectFolder("ILMARCH") + "ILMARCH.qsf"));
+}
+
 } // namespace
