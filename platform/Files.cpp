@@ -194,13 +194,13 @@ bool WriteTemporary(const std::string& path, std::string_view bytes, std::string
     bool ok = true;
     int error = 0;
     if (target.exists) {
-        ::fchmod(fd, target.mode);
-        if (target.uid != ::geteuid() || target.gid != ::getegid()) {
-            // Kept where this user may (root); otherwise the new file is ours.
-            if (::fchown(fd, target.uid, target.gid) != 0) {
-                ::fchmod(fd, target.mode);
-            }
+        // The owner is kept where this user may change it (root); otherwise
+        // the new file is ours, with the old file's permission bits.
+        if ((target.uid != ::geteuid() || target.gid != ::getegid()) &&
+            ::fchown(fd, target.uid, target.gid) != 0) {
+            errno = 0;
         }
+        ::fchmod(fd, target.mode);
     }
     if (!WriteAll(fd, bytes)) {
         ok = false;
