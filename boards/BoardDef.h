@@ -14,6 +14,7 @@
 #include "model/MainBoard.h"
 #include "model/Pin.h"
 #include "platform/Assert.h"
+#include "platform/Files.h"
 #include "settings/ConfigCommon.h"
 
 #include <cstddef>
@@ -40,9 +41,11 @@ struct BoardText {
     std::string (*sdcJtag)(const TMainBoard& board) = nullptr;
     std::string (*sdcInputDelays)(const TMainBoard& board) = nullptr;
     std::string (*sdcOutputDelays)(const TMainBoard& board) = nullptr;
-    // Copies the board's embedded Verilog modules into the project folder
-    // (with its trailing separator); false when one could not be written.
-    bool (*exportIp)(const TMainBoard& board, const std::string& projectFolder) = nullptr;
+    // Stages the board's embedded Verilog modules for the project folder
+    // (with its trailing separator) in the project's file set; false when
+    // one could not be written.
+    bool (*exportIp)(const TMainBoard& board, const std::string& projectFolder,
+                     platform::FileReplacement& files) = nullptr;
 };
 
 // Where the settings record keeps its header fields, and its size.

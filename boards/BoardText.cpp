@@ -72,8 +72,14 @@ std::string ConfigBoardVhdl(const TMainBoard& board, const std::string& entityNa
     return ConfigBoardOf(board).GetVhdlArchitecture(entityName);
 }
 
-bool ConfigBoardExportIp(const TMainBoard& board, const std::string& projectFolder) {
-    return ConfigBoardOf(board).ExportIpFiles(projectFolder);
+bool ConfigBoardExportIp(const TMainBoard& board, const std::string& projectFolder,
+                         platform::FileReplacement& files) {
+    // The board's own export joins the project's files.
+    TConfigBoard& config = ConfigBoardOf(board);
+    config.SetExportTarget(&files);
+    const bool result = config.ExportIpFiles(projectFolder);
+    config.SetExportTarget(nullptr);
+    return result;
 }
 
 } // namespace boardtext

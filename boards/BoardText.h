@@ -5,6 +5,7 @@
 // (TConfigBoard) produces their own text.
 
 #include "model/MainBoard.h"
+#include "platform/Files.h"
 
 #include <string>
 
@@ -35,6 +36,7 @@ std::string SdcUsbBlasterJtag(const TMainBoard& board);
 std::string ConfigBoardQsf(const TMainBoard& board);
 std::string ConfigBoardVerilog(const TMainBoard& board);
 std::string ConfigBoardVhdl(const TMainBoard& board, const std::string& entityName);
-bool ConfigBoardExportIp(const TMainBoard& board, const std::string& projectFolder);
+bool ConfigBoardExportIp(const TMainBoard& board, const std::string& projectFolder,
+                         platform::FileReplacement& files);
 
 } // namespace boardtext

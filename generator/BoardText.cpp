@@ -72,7 +72,8 @@ std::string GetSdcOutputDelays(const TMainBoard& board) {
     return RunSlot(Writer::Any, board, &BoardText::sdcOutputDelays);
 }
 
-bool ExportBoardIpFiles(const TMainBoard& board, const std::string& projectFolder) {
+bool ExportBoardIpFiles(const TMainBoard& board, const std::string& projectFolder,
+                        platform::FileReplacement& files) {
     const BoardText* text = TextOf(board, Writer::Any);
-    return !text || !text->exportIp || text->exportIp(board, projectFolder);
+    return !text || !text->exportIp || text->exportIp(board, projectFolder, files);
 }

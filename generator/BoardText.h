@@ -6,6 +6,7 @@
 // lives beside each board (boards/<family>/).
 
 #include "model/MainBoard.h"
+#include "platform/Files.h"
 
 #include <string>
 
@@ -29,6 +30,7 @@ std::string GetSdcJtagConstraints(const TMainBoard& board);
 std::string GetSdcInputDelays(const TMainBoard& board);
 std::string GetSdcOutputDelays(const TMainBoard& board);
 
-// Writes the board's embedded Verilog modules into the project folder; true
-// when there are none. No message of its own.
-bool ExportBoardIpFiles(const TMainBoard& board, const std::string& projectFolder);
+// Stages the board's embedded Verilog modules for the project folder in the
+// project's file set; true when there are none. No message of its own.
+bool ExportBoardIpFiles(const TMainBoard& board, const std::string& projectFolder,
+                        platform::FileReplacement& files);

@@ -14,9 +14,10 @@ public:
     void Clear() { Text.clear(); }
     void Reserve(std::size_t bytes) { Text.reserve(bytes); }
 
-    // Deletes an existing file, creates the folder chain when the folder is
-    // missing, writes every entry. False (without a message) when the folder
-    // or the file cannot be created or the write falls short.
+    // Creates the folder chain when the folder is missing, then replaces the
+    // file with every entry (an older file stays whole until the new one is
+    // complete). False (without a message) when the folder or the file
+    // cannot be created or the write falls short.
     bool SaveToFile(const std::string& fileName) const;
 
 protected:

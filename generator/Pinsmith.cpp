@@ -9,8 +9,9 @@
 #include "platform/Ui.h"
 #include "settings/ConfigCommon.h"
 
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -50,21 +51,31 @@ std::string ProjectNameOf(const std::string& fileName) {
     return platform::ChangeFileExt(platform::ExtractFileName(fileName), "");
 }
 
-// The shared ending of every text writer: one write of the whole text; on
-// failure the reason (when the file could not be created) and then "Failed
-// to create file" with the file name.
+// A file the file layer could not write: the file and the system's reason.
+void ReportFileFailure(const platform::FileFailure& failure) {
+    platform::ErrorBox(
+        platform::Format("Cannot write file %s: %s", failure.path.c_str(), failure.reason.c_str()));
+}
+
+// The message of a text writer (and of the pin report, which has none of
+// its own): the file-name part only.
+std::string CreateFileMessage(const std::string& fileName) {
+    return platform::Format("Failed to create file %s",
+                            platform::ExtractFileName(fileName).c_str());
+}
+
+const char* const kExportMessage = "Failed to export verilog IP";
+
+// The shared ending of every text writer run on its own: the whole text
+// replaces the file; on failure the reason, then "Failed to create file"
+// with the file name.
 bool WriteTextFile(const std::string& fileName, const std::string& text) {
-    const platform::WriteResult result = platform::WriteWholeFile(fileName, text);
-    if (result.Complete(text.size())) {
+    platform::FileFailure failure;
+    if (platform::ReplaceFile(fileName, text, platform::ReplaceMode::Whole, &failure)) {
         return true;
     }
-    if (!result.opened) {
-        const int err = errno; // left by the failed open, nothing runs after it
-        platform::ErrorBox(platform::Format("Cannot create file \"%s\". %s", fileName.c_str(),
-                                            std::strerror(err)));
-    }
-    platform::ErrorBox(
-        platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()));
+    ReportFileFailure(failure);
+    platform::ErrorBox(CreateFileMessage(fileName));
     return false;
 }
 
@@ -173,19 +184,178 @@ bool TPinsmith::CheckPinNames(const TMainBoard& board) {
     return true;
 }
 
+namespace {
+
+// A character that Tcl (the .qsf and .sdc) or Verilog reads as syntax: a
+// blank or any other control character, $, ;, quotes, braces, backslash.
+// Square brackets belong to bus names and are checked on their own.
+bool IsSyntaxCharacter(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u <= 0x20 || u == 0x7F || c == '$' || c == ';' || c == '"' || c == '\'' || c == '{' ||
+           c == '}' || c == '\\';
+}
+
+// A pin whose name reaches a generated file: an active signal, or a clock
+// pin (its constraint is written whatever its direction).
+bool ReachesAFile(const TPin& pin) {
+    return IsWritten(&pin) || (pin.IsClockPin() && pin.GetDirection() != PIN_DIR_FROM_CARD);
+}
+
+} // namespace
+
+bool TPinsmith::CheckPinSyntax(const TMainBoard& board) {
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            if (!pin || !ReachesAFile(*pin)) {
+                continue;
+            }
+            const std::string& name = pin->GetName();
+            if (std::any_of(name.begin(), name.end(), IsSyntaxCharacter)) {
+                platform::ErrorBox(platform::Format(
+                    "Pin %s of %s holds a character that Tcl or Verilog reads as syntax (a "
+                    "blank, $, ;, a quote, a brace or a backslash).",
+                    name.c_str(), connector.GetName().c_str()));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool TPinsmith::CheckSignals(const TMainBoard& board) {
+    // Per port name (ASCII upper case): the connector that gave it first and,
+    // for a bus, the connector of every bit seen.
+    struct Use {
+        int connector;
+        std::map<std::int32_t, int> bits;
+    };
+    std::map<std::string, Use> ports;
+    const auto refuse = [&board](const std::string& signal, int first, int second) {
+        platform::Beep();
+        platform::ErrorBox(platform::Format(
+            "Signal %s is used by both %s and %s. Please use different prefix names.",
+            signal.c_str(), board.GetConnector(first)->GetName().c_str(),
+            board.GetConnector(second)->GetName().c_str()));
+        return false;
+    };
+    std::string base;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            if (!IsWritten(pin)) {
+                continue;
+            }
+            std::int32_t index = -1;
+            const TPinParsing::NameKind kind =
+                TPinParsing::SplitBusName(pin->GetName(), base, index);
+            if (kind == TPinParsing::NameKind::BadIndex) {
+                continue; // the port grouping reports it
+            }
+            const bool bus = kind == TPinParsing::NameKind::Bus;
+            const std::string& port = bus ? base : pin->GetName();
+            const auto [it, fresh] = ports.try_emplace(platform::AsciiUpperCase(port), Use{c, {}});
+            Use& use = it->second;
+            if (bus) {
+                const auto [bit, newBit] = use.bits.try_emplace(index, c);
+                if (!newBit) {
+                    return refuse(pin->GetName(), bit->second, c);
+                }
+            }
+            if (!fresh && use.connector != c) {
+                return refuse(port, use.connector, c);
+            }
+        }
+    }
+    return true;
+}
+
 bool TPinsmith::Generate(TMainBoard* board, const std::string& projectPath, bool vhdl) {
+    // Everything that can refuse the board comes before any file is touched.
     if (!CheckPinNames(*board)) {
         return false;
     }
+    std::string message;
+    if (!config::CheckProjectFileName(projectPath, message)) {
+        platform::ErrorBox(message);
+        return false;
+    }
+    if (!CheckPinSyntax(*board) || !CheckSignals(*board)) {
+        return false;
+    }
     board->SortPins();
+
+    const std::string folder = platform::ExtractFilePath(projectPath);
+    platform::FileFailure failure;
+    if (!platform::CheckFolderWritable(folder, &failure)) {
+        platform::ErrorBox(platform::Format("Cannot write the project folder %s: %s",
+                                            folder.empty() ? "." : folder.c_str(),
+                                            failure.reason.c_str()));
+        return false;
+    }
+
+    // Every file of the project is assembled in memory, then written beside
+    // its target; only when all are written do they take their names. A
+    // failure on the way removes what was written: the earlier project
+    // stays as it was.
     using platform::ChangeFileExt;
-    return WriteQpf(ChangeFileExt(projectPath, ".qpf")) &&
-           WriteQsf(*board, ChangeFileExt(projectPath, ".qsf")) &&
-           (vhdl ? WriteVhdl(*board, ChangeFileExt(projectPath, ".vhd"))
-                 : WriteVerilog(*board, ChangeFileExt(projectPath, ".v"))) &&
-           ExportVerilogIp(*board, platform::ExtractFilePath(projectPath)) &&
-           WriteSdc(*board, ChangeFileExt(projectPath, ".sdc")) &&
-           WriteHtml(*board, ChangeFileExt(projectPath, ".htm"));
+    const std::string name = ProjectNameOf(projectPath);
+    const platform::LocalDateTime now = platform::Now();
+    std::string top;
+    if (!(vhdl ? VhdlText(*board, name, top) : VerilogText(*board, name, top))) {
+        return false; // the port grouping has shown its message
+    }
+    struct Output {
+        std::string file;
+        std::string text;
+    };
+    const Output before[] = {
+        {ChangeFileExt(projectPath, ".qpf"), QpfText(name, now)},
+        {ChangeFileExt(projectPath, ".qsf"), QsfText(*board, name, now)},
+        {ChangeFileExt(projectPath, vhdl ? ".vhd" : ".v"), std::move(top)},
+    };
+    const Output after[] = {
+        {ChangeFileExt(projectPath, ".sdc"), SdcText(*board)},
+        {ChangeFileExt(projectPath, ".htm"), HtmlText(*board)},
+    };
+    std::vector<std::string> textFiles;
+    platform::FileReplacement files;
+    const auto stage = [&](const Output& output) {
+        textFiles.push_back(output.file);
+        if (files.Stage(output.file, output.text)) {
+            return true;
+        }
+        ReportFileFailure(files.Failure());
+        platform::ErrorBox(CreateFileMessage(output.file));
+        return false;
+    };
+    for (const Output& output : before) {
+        if (!stage(output)) {
+            return false;
+        }
+    }
+    if (!StageVerilogIp(*board, folder, files)) {
+        if (!files.Failure().reason.empty()) {
+            ReportFileFailure(files.Failure());
+        }
+        platform::ErrorBox(kExportMessage);
+        return false;
+    }
+    for (const Output& output : after) {
+        if (!stage(output)) {
+            return false;
+        }
+    }
+    if (!files.Commit()) {
+        const std::string& failed = files.Failure().path;
+        ReportFileFailure(files.Failure());
+        const bool text = std::find(textFiles.begin(), textFiles.end(), failed) != textFiles.end();
+        platform::ErrorBox(text ? CreateFileMessage(failed) : std::string(kExportMessage));
+        return false;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -411,12 +581,24 @@ bool TPinsmith::ExportResource(const std::string& fileName, const std::string& r
     return config::ExportResourceFile(fileName, resourceName);
 }
 
+bool TPinsmith::StageVerilogIp(const TMainBoard& board, const std::string& projectFolder,
+                               platform::FileReplacement& files) {
+    const bool result = ExportBoardIpFiles(board, projectFolder, files);
+    // A file that could not be written fails the export even when the
+    // board's own export went on past it.
+    return result && files.Failure().reason.empty();
+}
+
 bool TPinsmith::ExportVerilogIp(const TMainBoard& board, const std::string& projectFolder) {
-    const bool result = ExportBoardIpFiles(board, projectFolder);
-    if (!result) {
-        platform::ErrorBox("Failed to export verilog IP");
+    platform::FileReplacement files;
+    if (StageVerilogIp(board, projectFolder, files) && files.Commit()) {
+        return true;
     }
-    return result;
+    if (!files.Failure().reason.empty()) {
+        ReportFileFailure(files.Failure());
+    }
+    platform::ErrorBox(kExportMessage);
+    return false;
 }
 
 // ---------------------------------------------------------------------------

@@ -5,21 +5,34 @@
 
 #include "model/MainBoard.h"
 #include "platform/Clock.h"
+#include "platform/Files.h"
 
 #include <string>
 
 class TPinsmith {
 public:
     // Writes the whole project next to the project file (a full path; its
-    // extension does not matter). Checks the pin names, sorts the pins, then
-    // runs the writers in order and stops at the first failure. The writers
-    // show their own messages; false tells the caller to report that the
-    // project could not be generated.
+    // extension does not matter). Before any file is touched it refuses an
+    // unpaired bracket in a pin name, a project name that is not a plain
+    // name or is a Verilog or VHDL keyword, a pin name holding syntax of Tcl
+    // or Verilog, one signal from two places, and a project folder it cannot
+    // write. Then it sorts the pins, assembles every file in memory and
+    // writes them all or none: an earlier project in the folder stays as it
+    // was unless every file of the new one was written. Each failure shows
+    // its reason and its writer's message; false tells the caller to report
+    // that the project could not be generated.
     bool Generate(TMainBoard* board, const std::string& projectPath, bool vhdl);
 
     // False when a non-empty pin name holds a "[" without a "]" or the other
     // way round.
     static bool CheckPinNames(const TMainBoard& board);
+    // False, after a box naming the pin, when the name of a pin that reaches
+    // a file holds a blank, $, ;, a quote, a brace or a backslash.
+    static bool CheckPinSyntax(const TMainBoard& board);
+    // False, after a beep and a box naming the signal and both connectors,
+    // when one port name (ASCII case ignored) comes from two connectors or
+    // one bus bit is given twice, also inside one connector.
+    static bool CheckSignals(const TMainBoard& board);
 
     // The writers, in the order Generate runs them. Each takes its own file
     // name (the project name is that name without folder and extension).
@@ -28,15 +41,19 @@ public:
     bool WriteVerilog(const TMainBoard& board, const std::string& fileName);
     bool WriteVhdl(const TMainBoard& board, const std::string& fileName);
     // Copies the board's embedded Verilog modules into the project folder
-    // (with its trailing separator); "Failed to export verilog IP" on failure.
+    // (with its trailing separator), all or none; "Failed to export verilog
+    // IP" on failure.
     bool ExportVerilogIp(const TMainBoard& board, const std::string& projectFolder);
+    // The same files added to a set that Generate commits with the rest.
+    static bool StageVerilogIp(const TMainBoard& board, const std::string& projectFolder,
+                               platform::FileReplacement& files);
     bool WriteSdc(const TMainBoard& board, const std::string& fileName);
     // The pin report; no message of its own on failure.
     bool WriteHtml(const TMainBoard& board, const std::string& fileName);
 
-    // Writes one embedded file byte for byte (deleting an older file first,
-    // creating one missing folder level). False, without a message, when the
-    // resource does not exist or the file cannot be fully written.
+    // Writes one embedded file byte for byte (creating one missing folder
+    // level). False, without a message, when the resource does not exist or
+    // the file cannot be fully written; an older file then stays as it was.
     static bool ExportResource(const std::string& fileName, const std::string& resourceName);
 
     // In-memory assembly of each file (no file access). The top-level texts

@@ -55,11 +55,12 @@ void MergePin(const TPin& card, TPin& master, const std::string& prefix) {
     master.Assign(merged);
 }
 
-// A board position that the card does not reach at all: a placeholder
-// carries no signal; a pin the board gave a direction of its own (a
-// reference clock placed after the card's positions, say) stays as it is.
+// A board position that the card does not reach at all: a placeholder, or
+// any pin without a name, carries no signal; a named pin the board gave a
+// direction of its own (a reference clock placed after the card's
+// positions, say) stays as it is.
 void ReleaseUnreachedPosition(TPin& master) {
-    if (master.GetDirection() == PIN_DIR_FROM_CARD) {
+    if (master.GetDirection() == PIN_DIR_FROM_CARD || master.GetName().empty()) {
         master.SetDirection(PIN_DIR_NONE);
     }
 }
@@ -288,5 +289,5 @@ bool SaveConnectorPinList(const TConnector& connector, const std::string& fileNa
         }
         text += "\r\n";
     }
-    return platform::WriteWholeFile(fileName, text).Complete(text.size());
+    return platform::ReplaceFile(fileName, text, platform::ReplaceMode::Whole);
 }

@@ -1,7 +1,11 @@
 #include "platform/Files.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 #include <fcntl.h>
@@ -30,67 +34,405 @@ bool DeleteFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-bool CreateDir(const std::string& path) {
-    std::string p = path;
+namespace {
+
+const char* const kNotRegular = "Not a regular file";
+
+std::string Reason(int error) {
+    return std::strerror(error);
+}
+
+bool Fail(FileFailure* failure, const std::string& path, const std::string& reason,
+          bool whileWriting = false) {
+    if (failure) {
+        failure->path = path;
+        failure->reason = reason;
+        failure->whileWriting = whileWriting;
+    }
+    return false;
+}
+
+// A folder name without trailing separators ("/" stays "/"; "" is ".").
+std::string FolderKey(const std::string& folder) {
+    std::string p = folder.empty() ? std::string(".") : folder;
     while (p.size() > 1 && IsPathSeparator(p.back())) {
         p.pop_back();
     }
+    return p;
+}
+
+// The folder a file lives in, as FolderKey spells it.
+std::string FolderOf(const std::string& path) {
+    return FolderKey(ExtractFilePath(path));
+}
+
+std::optional<testing::WriteFault> gWriteFault;
+int gWritesSinceFault = 0;
+std::optional<int> gRenameFault;
+int gRenamesSinceFault = 0;
+
+// rename(2), with the test seam of a rename that fails.
+int RenameFile(const char* from, const char* to) {
+    if (gRenameFault && ++gRenamesSinceFault == *gRenameFault) {
+        errno = EIO;
+        return -1;
+    }
+    return ::rename(from, to);
+}
+std::set<std::string> gLockedFolders;
+
+bool IsLockedForTests(const std::string& folderKey) {
+    return gLockedFolders.count(folderKey) != 0;
+}
+
+// Writes every byte from the current offset; false with errno set. The test
+// seam of a failing write lives here.
+bool WriteAll(int fd, std::string_view bytes) {
+    std::size_t limit = bytes.size();
+    int faultError = 0;
+    if (gWriteFault) {
+        if (++gWritesSinceFault == gWriteFault->failingWrite) {
+            limit = std::min(limit, gWriteFault->bytesBefore);
+            faultError = gWriteFault->error;
+        }
+    }
+    std::size_t done = 0;
+    while (done < limit) {
+        const ssize_t n = ::write(fd, bytes.data() + done, limit - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (faultError != 0) {
+        errno = faultError;
+        return false;
+    }
+    return true;
+}
+
+// What stands at a target's name. A regular file must be writable by this
+// user and carry a write bit (root may write anything, yet a file that
+// nobody may write stays refused); a link is replaced, not followed;
+// anything else is refused without being opened.
+struct Target {
+    bool exists = false; // a regular file
+    mode_t mode = 0;
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
+bool CheckTarget(const std::string& path, Target& target, FileFailure* failure) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) {
+            return true;
+        }
+        return Fail(failure, path, Reason(errno));
+    }
+    if (S_ISLNK(st.st_mode)) {
+        return true;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return Fail(failure, path, kNotRegular);
+    }
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return Fail(failure, path, Reason(EACCES));
+    }
+    if (::access(path.c_str(), W_OK) != 0) {
+        return Fail(failure, path, Reason(errno));
+    }
+    target.exists = true;
+    target.mode = st.st_mode & 07777 & ~static_cast<mode_t>(S_ISUID | S_ISGID);
+    target.uid = st.st_uid;
+    target.gid = st.st_gid;
+    return true;
+}
+
+// A name for a temporary file beside the target, made with O_EXCL.
+int CreateTemporary(const std::string& path, std::string& temp) {
+    static unsigned counter = 0;
+    const std::string folder = ExtractFilePath(path);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        ++counter;
+        char name[64];
+        std::snprintf(name, sizeof name, ".~pinsmith-%ld-%u-%x.tmp", static_cast<long>(::getpid()),
+                      counter, static_cast<unsigned>(std::rand()));
+        temp = folder + name;
+        const int fd =
+            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Writes bytes to a new temporary file beside path, with the permission
+// bits (and, where allowed, the owner) of the file it replaces.
+bool WriteTemporary(const std::string& path, std::string_view bytes, std::string& temp,
+                    FileFailure* failure) {
+    Target target;
+    if (!CheckTarget(path, target, failure)) {
+        return false;
+    }
+    if (!CheckFolderWritable(ExtractFilePath(path), failure)) {
+        return Fail(failure, path, failure ? failure->reason : std::string());
+    }
+    const int fd = CreateTemporary(path, temp);
+    if (fd < 0) {
+        return Fail(failure, path, Reason(errno));
+    }
+    bool ok = true;
+    int error = 0;
+    if (target.exists) {
+        // The owner is kept where this user may change it (root); otherwise
+        // the new file is ours, with the old file's permission bits.
+        if ((target.uid != ::geteuid() || target.gid != ::getegid()) &&
+            ::fchown(fd, target.uid, target.gid) != 0) {
+            errno = 0;
+        }
+        ::fchmod(fd, target.mode);
+    }
+    if (!WriteAll(fd, bytes)) {
+        ok = false;
+        error = errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        temp.clear();
+        return Fail(failure, path, Reason(error), true);
+    }
+    return true;
+}
+
+// A settings file in a folder that refuses new files: the bytes go over the
+// old ones and the file is cut to their length. Never through a link.
+bool WriteInPlace(const std::string& path, std::string_view bytes, FileFailure* failure) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return Fail(failure, path, Reason(errno));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Fail(failure, path, kNotRegular);
+    }
+    bool ok = WriteAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    return ok || Fail(failure, path, Reason(error), true);
+}
+
+} // namespace
+
+bool ForceDirectories(const std::string& path) {
+    return ForceDirectories(path, nullptr);
+}
+
+bool ForceDirectories(const std::string& path, FileFailure* failure) {
+    if (path.empty()) {
+        return Fail(failure, path, Reason(ENOENT));
+    }
+    // Every level in turn, so that the folder that cannot be made is the one
+    // named: each prefix that ends before a separator, then the whole path.
+    std::vector<std::string> levels;
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        if (IsPathSeparator(path[i]) && !IsPathSeparator(path[i - 1])) {
+            levels.push_back(path.substr(0, i));
+        }
+    }
+    if (!IsPathSeparator(path.back())) {
+        levels.push_back(path);
+    }
+    for (const std::string& level : levels) {
+        struct stat st {};
+        if (::stat(level.c_str(), &st) == 0) {
+            if (!S_ISDIR(st.st_mode)) {
+                return Fail(failure, IncludeTrailingSeparator(level), Reason(ENOTDIR));
+            }
+            continue;
+        }
+        if (errno != ENOENT) {
+            return Fail(failure, IncludeTrailingSeparator(level), Reason(errno));
+        }
+        if (IsLockedForTests(FolderOf(level))) {
+            return Fail(failure, IncludeTrailingSeparator(level), Reason(EACCES));
+        }
+        if (::mkdir(level.c_str(), 0777) != 0 && errno != EEXIST) {
+            return Fail(failure, IncludeTrailingSeparator(level), Reason(errno));
+        }
+    }
+    return true;
+}
+
+bool CreateDir(const std::string& path) {
+    const std::string p = FolderKey(path);
     if (DirectoryExists(p)) {
         return true;
+    }
+    if (IsLockedForTests(FolderOf(p))) {
+        errno = EACCES;
+        return false;
     }
     return ::mkdir(p.c_str(), 0777) == 0;
 }
 
-bool ForceDirectories(const std::string& path) {
-    if (path.empty()) {
+bool CheckFolderWritable(const std::string& folder, FileFailure* failure) {
+    const std::string key = FolderKey(folder);
+    struct stat st {};
+    if (::stat(key.c_str(), &st) != 0) {
+        return Fail(failure, folder, Reason(errno));
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return Fail(failure, folder, Reason(ENOTDIR));
+    }
+    if (IsLockedForTests(key) || ::access(key.c_str(), W_OK | X_OK) != 0) {
+        return Fail(failure, folder, Reason(IsLockedForTests(key) ? EACCES : errno));
+    }
+    return true;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view bytes, ReplaceMode mode,
+                 FileFailure* failure) {
+    if (mode == ReplaceMode::InPlaceWhenFolderLocked &&
+        !CheckFolderWritable(ExtractFilePath(path))) {
+        Target target;
+        if (!CheckTarget(path, target, failure)) {
+            return false;
+        }
+        if (target.exists) {
+            return WriteInPlace(path, bytes, failure);
+        }
+        // Nothing to write over: the folder's refusal is the reason.
+    }
+    FileReplacement one;
+    return (one.Stage(path, bytes) && one.Commit()) ||
+           Fail(failure, path, one.Failure().reason, one.Failure().whileWriting);
+}
+
+FileReplacement::~FileReplacement() {
+    Discard();
+}
+
+bool FileReplacement::Stage(const std::string& path, std::string_view bytes) {
+    std::string temp;
+    if (!WriteTemporary(path, bytes, temp, &failure_)) {
         return false;
     }
-    std::error_code ec;
-    fs::create_directories(fs::path(path), ec);
-    return DirectoryExists(path);
+    staged_.push_back({path, temp});
+    return true;
+}
+
+bool FileReplacement::CreateFolder(const std::string& folder) {
+    const std::string key = FolderKey(folder);
+    if (DirectoryExists(key)) {
+        return true;
+    }
+    if (IsLockedForTests(FolderOf(key))) {
+        return Fail(&failure_, folder, Reason(EACCES));
+    }
+    if (::mkdir(key.c_str(), 0777) != 0) {
+        return Fail(&failure_, folder, Reason(errno));
+    }
+    folders_.push_back(key);
+    return true;
+}
+
+bool FileReplacement::Commit() {
+    for (std::size_t i = 0; i < staged_.size(); ++i) {
+        if (RenameFile(staged_[i].temp.c_str(), staged_[i].target.c_str()) != 0) {
+            Fail(&failure_, staged_[i].target, Reason(errno));
+            staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
+            Discard();
+            return false;
+        }
+    }
+    staged_.clear();
+    folders_.clear();
+    return true;
+}
+
+void FileReplacement::Discard() {
+    for (const Staged& s : staged_) {
+        ::unlink(s.temp.c_str());
+    }
+    staged_.clear();
+    for (auto it = folders_.rbegin(); it != folders_.rend(); ++it) {
+        ::rmdir(it->c_str()); // only when still empty
+    }
+    folders_.clear();
+}
+
+bool FileReplacement::IsStaged(const std::string& path) const {
+    return std::any_of(staged_.begin(), staged_.end(),
+                       [&](const Staged& s) { return s.target == path; });
 }
 
 WriteResult WriteWholeFile(const std::string& path, std::string_view bytes) {
+    FileFailure failure;
     WriteResult result;
-    // Replace an existing file by removing it first: truncating a file in
-    // place makes the file system flush it on close, which costs more than
-    // the rest of a generation. A file the user may not write stays a
-    // failure, as it would with a truncating open.
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        if (::access(path.c_str(), W_OK) != 0 || ::unlink(path.c_str()) != 0) {
-            return result;
-        }
-    }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (fd < 0) {
-        return result;
-    }
-    result.opened = true;
-    if (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        result.written = n > 0 ? static_cast<std::size_t>(n) : 0;
-    }
-    if (::close(fd) != 0) {
-        result.written = 0;
+    if (ReplaceFile(path, bytes, ReplaceMode::Whole, &failure)) {
+        result.opened = true;
+        result.written = bytes.size();
+    } else {
+        result.opened = failure.whileWriting;
     }
     return result;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        return false;
+bool ReadWholeFile(const std::string& path, std::string& bytes, FileFailure* failure) {
+    // Looked at before it is opened, and opened without waiting: a pipe or a
+    // device in a file's place must not stop the program.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return Fail(failure, path, Reason(errno));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return Fail(failure, path, kNotRegular);
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return Fail(failure, path, Reason(errno));
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Fail(failure, path, kNotRegular);
     }
     bytes.clear();
     char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        bytes.append(buf, n);
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int error = errno;
+            ::close(fd);
+            return Fail(failure, path, Reason(error));
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.append(buf, static_cast<std::size_t>(n));
     }
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
-    return ok;
+    ::close(fd);
+    return true;
 }
 
 std::int64_t FileSize(const std::string& path) {
@@ -100,6 +442,32 @@ std::int64_t FileSize(const std::string& path) {
     }
     return static_cast<std::int64_t>(st.st_size);
 }
+
+namespace testing {
+
+void SetWriteFault(std::optional<WriteFault> fault) {
+    gWriteFault = fault;
+    gWritesSinceFault = 0;
+}
+
+void SetRenameFault(std::optional<int> failingRename) {
+    gRenameFault = failingRename;
+    gRenamesSinceFault = 0;
+}
+
+void SetFolderLocked(const std::string& folder, bool locked) {
+    if (locked) {
+        gLockedFolders.insert(FolderKey(folder));
+    } else {
+        gLockedFolders.erase(FolderKey(folder));
+    }
+}
+
+void UnlockAllFolders() {
+    gLockedFolders.clear();
+}
+
+} // namespace testing
 
 static std::size_t LastSeparator(const std::string& path) {
     for (std::size_t i = path.size(); i > 0; --i) {
@@ -154,9 +522,23 @@ std::string gProgramFolderOverride;
 std::string ExecutablePath() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.string();
+    if (ec) {
+        return std::string();
+    }
+    return ExecutablePathFromLink(exe.string());
 }
 } // namespace
+
+std::string ExecutablePathFromLink(const std::string& linkText) {
+    // An executable replaced while it runs reads as "<path> (deleted)"; its
+    // name is still the one before the note.
+    const std::string deleted = " (deleted)";
+    if (linkText.size() > deleted.size() &&
+        linkText.compare(linkText.size() - deleted.size(), deleted.size(), deleted) == 0) {
+        return linkText.substr(0, linkText.size() - deleted.size());
+    }
+    return linkText;
+}
 
 void SetProgramFolder(const std::string& folder) {
     gProgramFolderOverride = folder.empty() ? std::string() : IncludeTrailingSeparator(folder);

@@ -1,7 +1,9 @@
 #pragma once
 // Files and folders. Names are 8-bit strings; the separator is the native one.
 
+#include <cerrno>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,75 @@ bool DeleteFile(const std::string& path);       // true when removed
 bool CreateDir(const std::string& path);        // one level; true when created or present
 bool ForceDirectories(const std::string& path); // the whole chain
 
+// Why a file operation failed: the file or folder it concerned and the
+// system's reason in its own words ("Permission denied", "No space left on
+// device", "Not a regular file").
+struct FileFailure {
+    std::string path;
+    std::string reason;
+    bool whileWriting = false; // the file was created, its bytes did not all reach it
+};
+
+// The whole folder chain; on failure the folder that could not be made and
+// the reason.
+bool ForceDirectories(const std::string& path, FileFailure* failure);
+
+// Whether new files can be made in the folder (empty: the current one).
+bool CheckFolderWritable(const std::string& folder, FileFailure* failure = nullptr);
+
+// How a file is replaced. Every file the program writes is replaced through
+// a temporary file in the same folder that then takes the old name: an
+// earlier file stays whole until the new one is complete, a link in the way
+// is replaced (never followed), the old file's permission bits are kept.
+// Only regular files are replaced; a target this user may not write (or,
+// for any user, one without a write bit) is refused, and so is anything
+// that is not a regular file (a pipe, a device, a folder), without opening
+// it.
+enum class ReplaceMode {
+    Whole,
+    // A settings file whose folder cannot be written but which itself can:
+    // written in place, the only way to keep the user's settings there.
+    InPlaceWhenFolderLocked,
+};
+
+bool ReplaceFile(const std::string& path, std::string_view bytes, ReplaceMode mode,
+                 FileFailure* failure = nullptr);
+
+// Files that take their names together: each is written to a temporary file
+// first (Stage); only when all are written do they replace their targets
+// (Commit). Whatever is not committed is removed again, also by the
+// destructor, so a failure before Commit leaves every target as it was.
+class FileReplacement {
+public:
+    FileReplacement() = default;
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    bool Stage(const std::string& path, std::string_view bytes);
+    // Creates one missing folder level for later files; removed again when
+    // the set is discarded and the folder is still empty.
+    bool CreateFolder(const std::string& folder);
+    // Renames every staged file onto its target in staging order. A rename
+    // that fails stops there: the files before it are replaced, it and the
+    // later ones keep their earlier state, and no temporary file stays.
+    bool Commit();
+    // Removes the temporary files and the folders made for them.
+    void Discard();
+
+    const FileFailure& Failure() const { return failure_; }
+    bool IsStaged(const std::string& path) const;
+
+private:
+    struct Staged {
+        std::string target;
+        std::string temp;
+    };
+    std::vector<Staged> staged_;
+    std::vector<std::string> folders_;
+    FileFailure failure_;
+};
+
 // Outcome of writing a whole file in one go.
 struct WriteResult {
     bool opened = false;     // the file could be created
@@ -27,14 +98,35 @@ struct WriteResult {
     bool Complete(std::size_t expected) const { return opened && written == expected; }
 };
 
-// Creates (or replaces) the file and writes all bytes with one write call.
+// ReplaceFile (whole) with the outcome as a WriteResult.
 WriteResult WriteWholeFile(const std::string& path, std::string_view bytes);
 
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads a whole regular file; false when it is missing, not a regular file
+// (nothing else is opened in a way that could block) or cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& bytes, FileFailure* failure = nullptr);
 
-// Size of a file in bytes, or -1 when it cannot be opened.
+// Size of a regular file in bytes, or -1.
 std::int64_t FileSize(const std::string& path);
+
+// Seams for tests of the failures a user's machine can produce where the
+// test cannot (a full disk; a folder that refuses new files even to root).
+namespace testing {
+// The failingWrite-th file write from now on (1 = the next) stops after
+// bytesBefore bytes with the error (ENOSPC: the disk is full). Every later
+// write works again.
+struct WriteFault {
+    int failingWrite = 1;
+    std::size_t bytesBefore = 0;
+    int error = ENOSPC;
+};
+void SetWriteFault(std::optional<WriteFault> fault);
+// The failingRename-th rename from now on fails (EIO), as the last step of a
+// replacement can.
+void SetRenameFault(std::optional<int> failingRename);
+// The folder counts as not writable (EACCES), whoever runs the test.
+void SetFolderLocked(const std::string& folder, bool locked);
+void UnlockAllFolders();
+} // namespace testing
 
 // File-name helpers. A path's folder part ends with the separator; an
 // extension starts with its dot.
@@ -53,5 +145,9 @@ std::string ProgramFolder();
 void SetProgramFolder(const std::string& folder); // empty: back to the real one
 // The program's file name (no folder), for example "pinsmith".
 std::string ProgramFileName();
+// The executable's path from the text of the system's link to it: an
+// executable replaced while it runs still goes by its path, without the
+// " (deleted)" the link then adds.
+std::string ExecutablePathFromLink(const std::string& linkText);
 
 } // namespace platform

@@ -39,9 +39,10 @@ public:
 
     TConfigBase() = default;
 
-    // Reads a settings file into record; see config::LoadRecordFile.
-    bool LoadFromFile(T* record, const std::string& fileName) {
-        return config::LoadRecordFile(fileName, record, sizeof(T), Header());
+    // Reads a settings file into record, silently; see config::LoadRecordFile.
+    bool LoadFromFile(T* record, const std::string& fileName,
+                      config::LoadRefusal* refusal = nullptr) {
+        return config::LoadRecordFile(fileName, record, sizeof(T), Header(), refusal);
     }
     // Writes record as a settings file; error box on failure.
     bool SaveToFile(const T* record, const std::string& fileName) {
@@ -57,9 +58,19 @@ public:
         const std::string file = config::RunSettingsDialog(dialog, LastDir);
         return !file.empty() && SaveToFile(&Config, file);
     }
+    // A file the user picked and the holder refuses is reported with its
+    // reason; the record stays as it was.
     bool LoadWithDialog(platform::FileDialog& dialog) {
         const std::string file = config::RunSettingsDialog(dialog, LastDir);
-        return !file.empty() && LoadFromFile(&Config, file);
+        if (file.empty()) {
+            return false;
+        }
+        config::LoadRefusal refusal;
+        if (!LoadFromFile(&Config, file, &refusal)) {
+            config::ShowLoadRefusal(file, refusal);
+            return false;
+        }
+        return true;
     }
 
     void BuildCardList(ConnectorType connectorType, bool allowTransceiver, Voltage voltageClass) {

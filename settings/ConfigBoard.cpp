@@ -19,7 +19,25 @@ bool TConfigBoard::SaveWithDialog(platform::FileDialog& dialog) {
 
 bool TConfigBoard::LoadWithDialog(platform::FileDialog& dialog) {
     const std::string file = config::RunSettingsDialog(dialog, LastDir);
-    return !file.empty() && LoadFromFile(file);
+    if (file.empty()) {
+        return false;
+    }
+    lastRefusal_ = config::LoadRefusal();
+    if (LoadFromFile(file)) {
+        return true;
+    }
+    if (lastRefusal_.kind == config::LoadRefusal::Kind::None) {
+        // A descendant that reads its file on its own: the reason is unknown.
+        lastRefusal_.kind = config::LoadRefusal::Kind::NotThisBoard;
+        lastRefusal_.reason = "its contents do not match this board's record";
+    }
+    config::ShowLoadRefusal(file, lastRefusal_);
+    return false;
+}
+
+bool TConfigBoard::LoadRecord(const std::string& fileName, void* record, std::size_t size,
+                              const config::RecordHeader& header) {
+    return config::LoadRecordFile(fileName, record, size, header, &lastRefusal_);
 }
 
 std::string TConfigBoard::AskProjectFile(platform::FileDialog& dialog,
@@ -30,7 +48,7 @@ std::string TConfigBoard::AskProjectFile(platform::FileDialog& dialog,
 
 bool TConfigBoard::ExportResourceFile(const std::string& fileName,
                                       const std::string& resourceName) {
-    return config::ExportResourceFile(fileName, resourceName);
+    return config::ExportResourceFile(fileName, resourceName, exportTarget_);
 }
 
 void TConfigBoard::BuildCardList(ConnectorType connectorType, bool allowTransceiver,

@@ -6,7 +6,10 @@
 
 #include "model/CardCatalogue.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "settings/ConfigCommon.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -26,16 +29,32 @@ public:
     // trailing separator); false stops the generation.
     virtual bool ExportIpFiles(const std::string& projectFolder) = 0;
 
+    // default.cfg is read silently; a file picked in Load Setting that the
+    // board refuses is reported with the reason LoadRecord noted.
     bool LoadDefault();
     bool SaveDefault();
     bool SaveWithDialog(platform::FileDialog& dialog);
     bool LoadWithDialog(platform::FileDialog& dialog);
     std::string AskProjectFile(platform::FileDialog& dialog, const std::string& folderWord,
                                const std::string& projectName);
+    // Copies one embedded file (config::ExportResourceFile). While a
+    // generation runs, the copy joins the generation's files and takes its
+    // name together with them.
     bool ExportResourceFile(const std::string& fileName, const std::string& resourceName);
+    void SetExportTarget(platform::FileReplacement* files) { exportTarget_ = files; }
     void BuildCardList(ConnectorType connectorType, bool allowTransceiver, Voltage voltageClass);
 
     std::string LastDir;
     std::int32_t CardCount = 0;
     std::uint8_t CardIds[256] = {};
+
+protected:
+    // The body of a descendant's LoadFromFile: config::LoadRecordFile, with
+    // the reason of a refusal kept for LoadWithDialog.
+    bool LoadRecord(const std::string& fileName, void* record, std::size_t size,
+                    const config::RecordHeader& header);
+
+private:
+    platform::FileReplacement* exportTarget_ = nullptr;
+    config::LoadRefusal lastRefusal_;
 };

@@ -1,11 +1,14 @@
 #include "settings/ConfigCommon.h"
 
+#include "platform/AsciiText.h"
+#include "platform/Assert.h"
 #include "platform/Files.h"
 #include "platform/Resources.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace config {
 namespace {
@@ -99,41 +102,72 @@ int BuildCardList(CardListRule rule, ConnectorType connectorType, bool allowTran
 }
 
 bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size,
-                    const RecordHeader& header) {
-    if (!platform::FileExists(fileName)) {
+                    const RecordHeader& header, LoadRefusal* refusal) {
+    LoadRefusal local;
+    LoadRefusal& why = refusal ? *refusal : local;
+    why = LoadRefusal();
+    const auto notThisBoard = [&why](std::string reason) {
+        why.kind = LoadRefusal::Kind::NotThisBoard;
+        why.reason = std::move(reason);
         return false;
-    }
-    if (platform::FileSize(fileName) != static_cast<std::int64_t>(size)) {
-        return false;
+    };
+    // The length first, without opening the file: another board's record,
+    // or anything that is not a regular file, is refused by its size alone.
+    const std::int64_t length = platform::FileSize(fileName);
+    if (length >= 0 && length != static_cast<std::int64_t>(size)) {
+        return notThisBoard(platform::Format("it is %lld bytes long, not %zu",
+                                             static_cast<long long>(length), size));
     }
     std::string bytes;
-    if (!platform::ReadWholeFile(fileName, bytes) || bytes.size() != size) {
+    platform::FileFailure failure;
+    if (!platform::ReadWholeFile(fileName, bytes, &failure)) {
+        why.kind = LoadRefusal::Kind::Unreadable;
+        why.reason = failure.reason;
         return false;
+    }
+    if (bytes.size() != size) {
+        return notThisBoard(platform::Format("it is %zu bytes long, not %zu", bytes.size(), size));
     }
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (header.boardIdOffset >= size || header.sizeOffset + 4 > size) {
-        return false;
+    PINSMITH_ASSERT(header.boardIdOffset < size && header.sizeOffset + 4 <= size);
+    if (p[header.boardIdOffset] != header.boardId) {
+        return notThisBoard(platform::Format("it belongs to board %u",
+                                             static_cast<unsigned>(p[header.boardIdOffset])));
     }
-    if (p[header.boardIdOffset] != header.boardId ||
-        ReadLe32(p + header.sizeOffset) != static_cast<std::uint32_t>(size)) {
-        return false;
+    if (ReadLe32(p + header.sizeOffset) != static_cast<std::uint32_t>(size)) {
+        return notThisBoard(platform::Format("its size field reads %u, not %zu",
+                                             static_cast<unsigned>(ReadLe32(p + header.sizeOffset)),
+                                             size));
     }
     std::memcpy(record, bytes.data(), size);
     return true;
 }
 
+void ShowLoadRefusal(const std::string& fileName, const LoadRefusal& refusal) {
+    switch (refusal.kind) {
+    case LoadRefusal::Kind::None:
+        return;
+    case LoadRefusal::Kind::Unreadable:
+        platform::ErrorBox(platform::Format("Cannot read settings file %s: %s", fileName.c_str(),
+                                            refusal.reason.c_str()));
+        return;
+    case LoadRefusal::Kind::NotThisBoard:
+        platform::ErrorBox(platform::Format("%s is not a settings file of this board (%s).",
+                                            fileName.c_str(), refusal.reason.c_str()));
+        return;
+    }
+}
+
 bool SaveRecordFile(const std::string& fileName, const void* record, std::size_t size) {
-    const platform::WriteResult result = platform::WriteWholeFile(
-        fileName, std::string_view(static_cast<const char*>(record), size));
-    if (!result.opened) {
-        platform::ErrorBox("Failed to create file.");
-        return false;
+    platform::FileFailure failure;
+    if (platform::ReplaceFile(fileName, std::string_view(static_cast<const char*>(record), size),
+                              platform::ReplaceMode::InPlaceWhenFolderLocked, &failure)) {
+        return true;
     }
-    if (result.written != size) {
-        platform::ErrorBox("Failed to write file.");
-        return false;
-    }
-    return true;
+    platform::ErrorBox(platform::Format("Cannot write settings file %s: %s", fileName.c_str(),
+                                        failure.reason.c_str()));
+    platform::ErrorBox(failure.whileWriting ? "Failed to write file." : "Failed to create file.");
+    return false;
 }
 
 std::string DefaultConfigPath() {
@@ -159,8 +193,11 @@ std::string AskProjectFile(platform::FileDialog& dialog, const std::string& fold
                            const std::string& projectName) {
     const std::string folder = platform::ProgramFolder() + "CodeGenerated" + platform::kPathSep +
                                folderWord + platform::kPathSep + projectName + platform::kPathSep;
-    if (!platform::DirectoryExists(folder)) {
-        platform::ForceDirectories(folder);
+    platform::FileFailure failure;
+    if (!platform::ForceDirectories(folder, &failure)) {
+        platform::ErrorBox(platform::Format("Cannot create the project folder %s: %s",
+                                            folder.c_str(), failure.reason.c_str()));
+        return std::string();
     }
     dialog.InitialDir = folder;
     dialog.Filter = "Quartus Project File (*.qpf)|*.QPF";
@@ -173,19 +210,21 @@ std::string AskProjectFile(platform::FileDialog& dialog, const std::string& fold
     return dialog.FileName;
 }
 
-bool ExportResourceFile(const std::string& fileName, const std::string& resourceName) {
-    platform::DeleteFile(fileName);
+bool ExportResourceFile(const std::string& fileName, const std::string& resourceName,
+                        platform::FileReplacement* into) {
     const auto data = platform::FindResource(resourceName);
     if (!data) {
         return false;
     }
+    const std::string_view bytes(reinterpret_cast<const char*>(data->data()), data->size());
     const std::string folder = platform::ExtractFilePath(fileName);
+    if (into) {
+        return (folder.empty() || into->CreateFolder(folder)) && into->Stage(fileName, bytes);
+    }
     if (!folder.empty() && !platform::DirectoryExists(folder)) {
         platform::CreateDir(folder);
     }
-    const platform::WriteResult result = platform::WriteWholeFile(
-        fileName, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()));
-    return result.Complete(data->size());
+    return platform::ReplaceFile(fileName, bytes, platform::ReplaceMode::Whole);
 }
 
 std::string RecordText(const char* field, std::size_t length) {
@@ -214,14 +253,173 @@ bool IsPlainName(std::string_view text) {
                        [&](char c) { return letter(c) || digit(c) || c == '_'; });
 }
 
+bool IsHdlKeyword(std::string_view text) {
+    // Verilog-2001 (IEEE 1364-2001).
+    static constexpr std::string_view kVerilog[] = {
+        "always",
+        "and",
+        "assign",
+        "automatic",
+        "begin",
+        "buf",
+        "bufif0",
+        "bufif1",
+        "case",
+        "casex",
+        "casez",
+        "cell",
+        "cmos",
+        "config",
+        "deassign",
+        "default",
+        "defparam",
+        "design",
+        "disable",
+        "edge",
+        "else",
+        "end",
+        "endcase",
+        "endconfig",
+        "endfunction",
+        "endgenerate",
+        "endmodule",
+        "endprimitive",
+        "endspecify",
+        "endtable",
+        "endtask",
+        "event",
+        "for",
+        "force",
+        "forever",
+        "fork",
+        "function",
+        "generate",
+        "genvar",
+        "highz0",
+        "highz1",
+        "if",
+        "ifnone",
+        "incdir",
+        "include",
+        "initial",
+        "inout",
+        "input",
+        "instance",
+        "integer",
+        "join",
+        "large",
+        "liblist",
+        "library",
+        "localparam",
+        "macromodule",
+        "medium",
+        "module",
+        "nand",
+        "negedge",
+        "nmos",
+        "nor",
+        "noshowcancelled",
+        "not",
+        "notif0",
+        "notif1",
+        "or",
+        "output",
+        "parameter",
+        "pmos",
+        "posedge",
+        "primitive",
+        "pull0",
+        "pull1",
+        "pulldown",
+        "pullup",
+        "pulsestyle_ondetect",
+        "pulsestyle_onevent",
+        "rcmos",
+        "real",
+        "realtime",
+        "reg",
+        "release",
+        "repeat",
+        "rnmos",
+        "rpmos",
+        "rtran",
+        "rtranif0",
+        "rtranif1",
+        "scalared",
+        "showcancelled",
+        "signed",
+        "small",
+        "specify",
+        "specparam",
+        "strong0",
+        "strong1",
+        "supply0",
+        "supply1",
+        "table",
+        "task",
+        "time",
+        "tran",
+        "tranif0",
+        "tranif1",
+        "tri",
+        "tri0",
+        "tri1",
+        "triand",
+        "trior",
+        "trireg",
+        "unsigned",
+        "use",
+        "vectored",
+        "wait",
+        "wand",
+        "weak0",
+        "weak1",
+        "while",
+        "wire",
+        "wor",
+        "xnor",
+        "xor",
+    };
+    // VHDL-93 (IEEE 1076-1993).
+    static constexpr std::string_view kVhdl[] = {
+        "abs",          "access",     "after",      "alias",     "all",       "and",
+        "architecture", "array",      "assert",     "attribute", "begin",     "block",
+        "body",         "buffer",     "bus",        "case",      "component", "configuration",
+        "constant",     "disconnect", "downto",     "else",      "elsif",     "end",
+        "entity",       "exit",       "file",       "for",       "function",  "generate",
+        "generic",      "group",      "guarded",    "if",        "impure",    "in",
+        "inertial",     "inout",      "is",         "label",     "library",   "linkage",
+        "literal",      "loop",       "map",        "mod",       "nand",      "new",
+        "next",         "nor",        "not",        "null",      "of",        "on",
+        "open",         "or",         "others",     "out",       "package",   "port",
+        "postponed",    "procedure",  "process",    "pure",      "range",     "record",
+        "register",     "reject",     "rem",        "report",    "return",    "rol",
+        "ror",          "select",     "severity",   "shared",    "signal",    "sla",
+        "sll",          "sra",        "srl",        "subtype",   "then",      "to",
+        "transport",    "type",       "unaffected", "units",     "until",     "use",
+        "variable",     "wait",       "when",       "while",     "with",      "xnor",
+        "xor",
+    };
+    const auto in = [text](const auto& words) {
+        return std::any_of(std::begin(words), std::end(words), [text](std::string_view word) {
+            return platform::SameIgnoringAsciiCase(word, text);
+        });
+    };
+    return in(kVerilog) || in(kVhdl);
+}
+
 bool CheckProjectName(const std::string& name, std::string& message) {
     if (name.empty()) {
         message = "Project Name cannot be empty.";
         return false;
     }
     if (!IsPlainName(name)) {
-        message = "Project Name must begin with a letter and hold only letters, digits and "
-                  "underscores.";
+        message = "Project Name must begin with a letter (A-Z or a-z) and hold only letters, "
+                  "digits and underscores.";
+        return false;
+    }
+    if (IsHdlKeyword(name)) {
+        message = "Project Name must not be a Verilog or VHDL keyword.";
         return false;
     }
     return true;
@@ -231,8 +429,8 @@ bool CheckPrefixName(const std::string& portName, const std::string& prefix, std
     if (prefix.empty() || IsPlainName(prefix)) {
         return true;
     }
-    message = platform::Format("Prefix Name of %s must begin with a letter and hold only letters, "
-                               "digits and underscores.",
+    message = platform::Format("Prefix Name of %s must begin with a letter (A-Z or a-z) and hold "
+                               "only letters, digits and underscores.",
                                portName.c_str());
     return false;
 }

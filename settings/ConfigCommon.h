@@ -5,6 +5,7 @@
 
 #include "model/CardCatalogue.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,16 +36,31 @@ struct RecordHeader {
     std::size_t sizeOffset; // i32, little-endian
 };
 
-// Reads a settings file into record. False, without a message and with the
-// record unchanged, when the file is missing or unreadable, when its length
-// is not exactly size, or when its board id or size field is not this
-// board's.
-bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size,
-                    const RecordHeader& header);
+// Why a settings file was not taken: it could not be read (the system's
+// reason), or it is not a settings file of this board (its length, its
+// board id or its size field).
+struct LoadRefusal {
+    enum class Kind { None, Unreadable, NotThisBoard };
+    Kind kind = Kind::None;
+    std::string reason;
+};
 
-// Writes a record as a settings file. Failures show an error box: "Failed to
-// create file." when the file cannot be created, "Failed to write file."
-// when fewer bytes reach it.
+// Reads a settings file into record. False, with the record unchanged and
+// the refusal filled when asked for, when the file is missing, not a
+// regular file or unreadable, when its length is not exactly size, or when
+// its board id or size field is not this board's. Shows nothing.
+bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size,
+                    const RecordHeader& header, LoadRefusal* refusal = nullptr);
+
+// The boxes of a refused Load Setting: "Cannot read settings file %s: %s"
+// or "%s is not a settings file of this board (%s).".
+void ShowLoadRefusal(const std::string& fileName, const LoadRefusal& refusal);
+
+// Writes a record as a settings file (replaced whole; written in place only
+// when its folder refuses new files but the file itself may be written).
+// A failure shows the file and the system's reason ("Cannot write settings
+// file %s: %s"), then "Failed to create file." when the file could not be
+// made, or "Failed to write file." when its bytes did not all reach it.
 bool SaveRecordFile(const std::string& fileName, const void* record, std::size_t size);
 
 // <program folder>default.cfg
@@ -58,14 +74,18 @@ std::string RunSettingsDialog(platform::FileDialog& dialog, std::string& lastDir
 
 // Creates <program folder>CodeGenerated/<folder word>/<project name>/ and
 // asks for the project file in it, proposing <project name>.qpf. Returns the
-// chosen path, or empty text when the user cancels (the folder stays).
+// chosen path, or empty text when the user cancels (the folder stays). A
+// folder that cannot be made is reported ("Cannot create the project folder
+// %s: %s") and no dialog opens: the result is empty then too.
 std::string AskProjectFile(platform::FileDialog& dialog, const std::string& folderWord,
                            const std::string& projectName);
 
-// Copies one embedded file into fileName (an older file of that name is
-// deleted first; a missing folder is created, one level only). True when
-// every byte was written.
-bool ExportResourceFile(const std::string& fileName, const std::string& resourceName);
+// Copies one embedded file into fileName (a missing folder is created, one
+// level only). True when every byte was written; an earlier file of that
+// name is kept whole when the copy fails. With a file set the copy joins it
+// and takes its name when the set is committed.
+bool ExportResourceFile(const std::string& fileName, const std::string& resourceName,
+                        platform::FileReplacement* into = nullptr);
 
 // The text of a char[length] record field: up to its first NUL, or the
 // whole field when it holds none.
@@ -83,9 +103,13 @@ template <std::size_t N> void SetRecordText(char (&field)[N], std::string_view t
 // ASCII letter followed by ASCII letters, digits and underscores.
 bool IsPlainName(std::string_view text);
 
+// A reserved word of Verilog-2001 or VHDL-93, ASCII case ignored.
+bool IsHdlKeyword(std::string_view text);
+
 // The input checks every board form runs before its own: the project name
-// must not be empty and must be a plain name; a prefix, when given, must be
-// a plain name. False with the message set on the first failure.
+// must not be empty, must be a plain name and no Verilog or VHDL keyword; a
+// prefix, when given, must be a plain name. False with the message set on
+// the first failure.
 bool CheckProjectName(const std::string& name, std::string& message);
 bool CheckPrefixName(const std::string& portName, const std::string& prefix, std::string& message);
 // The project file chosen in the project-file dialog names the project (its

@@ -101,8 +101,9 @@ std::string ExtPllVerilog(const RecordCopy<N>& record, std::size_t firstCode,
 
 } // namespace
 
-bool extpll::ExportController(const std::string& projectFolder) {
-    return config::ExportResourceFile(projectFolder + "EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG");
+bool extpll::ExportController(const std::string& projectFolder, platform::FileReplacement& files) {
+    return config::ExportResourceFile(projectFolder + "EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG",
+                                      &files);
 }
 
 std::string GetGaldreX1ExtPllVerilog(const TMainBoard& board) {

@@ -5,6 +5,7 @@
 // board's filler leaves in the pin model.
 
 #include "model/MainBoard.h"
+#include "platform/Files.h"
 
 #include <cstddef>
 #include <string>
@@ -15,8 +16,8 @@ namespace extpll {
 inline constexpr std::size_t kGaldreX1ExtPll = 160, kGaldreX1PllOut1 = 162;
 inline constexpr std::size_t kKelmisExtPll = 148, kKelmisPllOut1 = 150;
 
-// Writes EXT_PLL_CTRL.v into the project folder.
-bool ExportController(const std::string& projectFolder);
+// Stages EXT_PLL_CTRL.v for the project folder.
+bool ExportController(const std::string& projectFolder, platform::FileReplacement& files);
 } // namespace extpll
 
 // The block, or nothing while the external PLL is off.

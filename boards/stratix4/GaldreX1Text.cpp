@@ -11,8 +11,9 @@ std::string Qsf(const TMainBoard&) {
            "set_location_assignment PIN_AG25 -to termination_blk0~_rdn_pad\r\n";
 }
 
-bool ExportIp(const TMainBoard&, const std::string& projectFolder) {
-    return extpll::ExportController(projectFolder);
+bool ExportIp(const TMainBoard&, const std::string& projectFolder,
+              platform::FileReplacement& files) {
+    return extpll::ExportController(projectFolder, files);
 }
 } // namespace
 

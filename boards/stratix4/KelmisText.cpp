@@ -9,8 +9,9 @@ std::string Qsf(const TMainBoard&) {
     return boardtext::IoStandardAssignment("2.5 V");
 }
 
-bool ExportIp(const TMainBoard&, const std::string& projectFolder) {
-    return extpll::ExportController(projectFolder);
+bool ExportIp(const TMainBoard&, const std::string& projectFolder,
+              platform::FileReplacement& files) {
+    return extpll::ExportController(projectFolder, files);
 }
 } // namespace
 

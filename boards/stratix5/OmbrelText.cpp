@@ -7,14 +7,15 @@
 namespace {
 // The external-PLL controller, unless neither synthesizer is used, then the
 // Si570 controller when the Si570 is used.
-bool ExportIp(const TMainBoard& board, const std::string& projectFolder) {
+bool ExportIp(const TMainBoard& board, const std::string& projectFolder,
+              platform::FileReplacement& files) {
     using namespace stratix5;
     const auto& config = board.m_OmbrelConfig;
     if (!(config.I32(kOmbrelCdcm61004) == 1 && config.I32(kOmbrelCdcm61001) == 1) &&
-        !extpll::ExportController(projectFolder)) {
+        !extpll::ExportController(projectFolder, files)) {
         return false;
     }
-    return config.I32(kOmbrelSi570) == 0 || ExportSi570Controller(projectFolder);
+    return config.I32(kOmbrelSi570) == 0 || ExportSi570Controller(projectFolder, files);
 }
 } // namespace
 

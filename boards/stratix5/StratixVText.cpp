@@ -23,23 +23,25 @@ double CdcmComboIndexToMHz(std::uint8_t index) {
     return index < std::size(kTable) ? kTable[index] : 0;
 }
 
-bool stratix5::ExportSi570Controller(const std::string& projectFolder) {
+bool stratix5::ExportSi570Controller(const std::string& projectFolder,
+                                     platform::FileReplacement& files) {
     static const char* const kSi570Files[] = {
         "si570_controller.v", "clock_divider.v",      "edge_detector.v",  "i2c_bus_controller.v",
         "i2c_controller.v",   "i2c_reg_controller.v", "initial_config.v",
     };
     for (const char* file : kSi570Files) {
         if (!config::ExportResourceFile(projectFolder + file,
-                                        platform::ChangeFileExt(file, "_verilog"))) {
+                                        platform::ChangeFileExt(file, "_verilog"), &files)) {
             return false;
         }
     }
     return true;
 }
 
-bool stratix5::ExportCdcmConfig(const std::string& projectFolder) {
+bool stratix5::ExportCdcmConfig(const std::string& projectFolder,
+                                platform::FileReplacement& files) {
     return config::ExportResourceFile(projectFolder + "CDCM6100x_Config.v",
-                                      "cdcm6100x_config_verilog");
+                                      "cdcm6100x_config_verilog", &files);
 }
 
 // No form of this build generates boards 15, 16 or 18. The Stratix V board

@@ -6,6 +6,7 @@
 // the pin model.
 
 #include "model/MainBoard.h"
+#include "platform/Files.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,11 +19,11 @@ inline constexpr std::size_t kOmbrelSi570 = 164, kOmbrelCdcm61004 = 168, kOmbrel
 inline constexpr std::size_t kPellixSi570 = 156, kPellixCdcm61004 = 160;
 inline constexpr std::size_t kNolvarSi570 = 156, kNolvarCdcm61004 = 160;
 
-// Writes the Si570 controller and its helper modules into the project
+// Stages the Si570 controller and its helper modules for the project
 // folder; stops at the first file that fails.
-bool ExportSi570Controller(const std::string& projectFolder);
-// Writes CDCM6100x_Config.v.
-bool ExportCdcmConfig(const std::string& projectFolder);
+bool ExportSi570Controller(const std::string& projectFolder, platform::FileReplacement& files);
+// Stages CDCM6100x_Config.v.
+bool ExportCdcmConfig(const std::string& projectFolder, platform::FileReplacement& files);
 } // namespace stratix5
 
 // Frequencies (MHz) of the choice lists of the programmable oscillators; 0

@@ -149,7 +149,9 @@ bool WriteIniInteger(const std::string& path, const std::string& section, const 
         out += line;
         out += "\r\n";
     }
-    return platform::WriteWholeFile(path, out).Complete(out.size());
+    // Like a settings file, the INI is written in place when only its folder
+    // is locked.
+    return platform::ReplaceFile(path, out, platform::ReplaceMode::InPlaceWhenFolderLocked);
 }
 
 } // namespace platform::qt

@@ -16,8 +16,9 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
                    int fallback);
 
 // Sets the key in the section, keeping every other line of the file; adds
-// the section or the key when missing and creates the file when needed.
-// False when the file cannot be written.
+// the section or the key when missing and creates the file when needed. The
+// file is replaced as settings files are (platform::ReplaceFile). False when
+// the file cannot be written; nothing is shown.
 bool WriteIniInteger(const std::string& path, const std::string& section, const std::string& key,
                      int value);
 

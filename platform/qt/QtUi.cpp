@@ -2,11 +2,18 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringDecoder>
 
 namespace platform::qt {
 
 QString BoxText(const std::string& text) {
-    QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    // Paths in messages are spelled as the file system spells them (UTF-8);
+    // other 8-bit text that is no valid UTF-8 is Latin-1, as in the widgets.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString s = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (utf8.hasError()) {
+        s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
     s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;

@@ -14,7 +14,9 @@ public:
     void ShowInternalError(const std::string& message) override;
 };
 
-// Message text as a box shows it: 8-bit text, CR LF turned into line breaks.
+// Message text as a box shows it: UTF-8 where the text is valid UTF-8 (the
+// file system's spelling of paths), else Latin-1; CR LF turned into line
+// breaks.
 QString BoxText(const std::string& text);
 
 } // namespace platform::qt

@@ -146,11 +146,12 @@ TEST(IlmarchAttach, DifferentCardsKeepTheirOwnPrefixes) {
 TEST(IlmarchSettings, ChecksInOrder) {
     const std::string clash = "GPIO-0 and GPIO-1 cannot have the same prefix name when both "
                               "connect to the same type of daughter boards.";
-    const std::string badName =
-        "Project Name must begin with a letter and hold only letters, digits and underscores.";
+    const std::string badName = "Project Name must begin with a letter (A-Z or a-z) and hold only "
+                                "letters, digits and underscores.";
     auto badPrefix = [](int header) {
         return "Prefix Name of GPIO-" + std::to_string(header) +
-               " must begin with a letter and hold only letters, digits and underscores.";
+               " must begin with a letter (A-Z or a-z) and hold only letters, digits and "
+               "underscores.";
     };
     struct Case {
         const char* name;

@@ -111,16 +111,19 @@ TEST_F(IpExport, PellixAndNolvar) {
 }
 
 TEST_F(IpExport, FirstFailingFileEndsTheExport) {
-    // A folder in the place of clock_divider.v: neither deleted nor replaced.
+    // A folder in the place of clock_divider.v: neither deleted nor replaced,
+    // and no file of the set takes its name.
     std::filesystem::create_directory(dir.File("clock_divider.v"));
     TMainBoard board;
     board.m_BoardId = MAINBOARD_NOLVAR;
     board.m_NolvarConfig.SetI32(156, 1);
     board.m_NolvarConfig.SetI32(160, 1);
     EXPECT_FALSE(Export(board));
-    EXPECT_EQ(Files(), (std::vector<std::string>{"clock_divider.v", "si570_controller.v"}));
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, "Failed to export verilog IP");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"clock_divider.v"}));
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[0].text,
+              "Cannot write file " + dir.File("clock_divider.v") + ": Not a regular file");
+    EXPECT_EQ(ui.Boxes()[1].text, "Failed to export verilog IP");
 }
 
 TEST_F(IpExport, SettingsObjectBoards) {
@@ -149,10 +152,10 @@ TEST_F(IpExport, SettingsObjectBoards) {
 }
 
 TEST_F(IpExport, ExportResourceRules) {
-    // An older file of the name goes even when the resource does not exist.
+    // An older file of the name stays when the resource does not exist.
     ASSERT_TRUE(platform::WriteWholeFile(dir.File("old.v"), "x").opened);
     EXPECT_FALSE(TPinsmith::ExportResource(dir.File("old.v"), "NO_SUCH_RESOURCE"));
-    EXPECT_FALSE(platform::FileExists(dir.File("old.v")));
+    EXPECT_EQ(platform::FileSize(dir.File("old.v")), 1);
     // One missing folder level is created; two are not.
     EXPECT_TRUE(TPinsmith::ExportResource(dir.File("one/m.v"), "test_module_verilog"));
     EXPECT_FALSE(TPinsmith::ExportResource(dir.File("a/b/m.v"), "test_module_verilog"));

@@ -91,16 +91,15 @@ TEST_F(Generate, FileNamesFollowTheProjectPath) {
     EXPECT_TRUE(Has(Read(dir.File("abc.v")), "module abc(\r\n"));
 }
 
-TEST_F(Generate, DottedProjectName) {
+TEST_F(Generate, DottedProjectNameIsRefused) {
+    // The project name stands in Verilog, VHDL and Tcl: my.top cannot.
     TMainBoard board;
     sample::BuildGroups(board);
-    ASSERT_TRUE(writer.Generate(&board, dir.File("my.top.qpf"), true));
-    EXPECT_EQ(Files(), (std::vector<std::string>{"my.top.htm", "my.top.qpf", "my.top.qsf",
-                                                 "my.top.sdc", "my.top.vhd"}));
-    const std::string qsf = Read(dir.File("my.top.qsf"));
-    EXPECT_TRUE(Has(qsf, "TOP_LEVEL_ENTITY \"my.top\"\r\n"));
-    EXPECT_TRUE(Has(qsf, "SDC_FILE my.top.SDC\r\n"));
-    EXPECT_TRUE(Has(Read(dir.File("my.top.vhd")), "entity my.top is\r\n"));
+    EXPECT_FALSE(writer.Generate(&board, dir.File("my.top.qpf"), true));
+    EXPECT_TRUE(Files().empty());
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, "Project Name must begin with a letter (A-Z or a-z) and hold "
+                                  "only letters, digits and underscores.");
 }
 
 TEST_F(Generate, SecondRunReplacesEveryFile) {
@@ -120,31 +119,37 @@ TEST_F(Generate, SecondRunReplacesEveryFile) {
     EXPECT_EQ(Read(dir.File("abc.v")), v);
 }
 
-TEST_F(Generate, ChainStopsAtTheFirstFailure) {
-    // The .qsf cannot be created (a folder holds its name); an older .sdc
-    // stays as it was.
+TEST_F(Generate, AFailureWritesNothing) {
+    // The .qsf cannot be written (a folder holds its name): no file of the
+    // project takes its name, an older .sdc stays as it was.
     std::filesystem::create_directory(dir.File("abc.qsf"));
     ASSERT_TRUE(platform::WriteWholeFile(dir.File("abc.sdc"), "old").opened);
     TMainBoard board;
     sample::BuildGroups(board);
     EXPECT_FALSE(writer.Generate(&board, dir.File("abc.qpf"), false));
-    EXPECT_EQ(Files(), (std::vector<std::string>{"abc.qpf", "abc.qsf", "abc.sdc"}));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"abc.qsf", "abc.sdc"}));
     EXPECT_EQ(Read(dir.File("abc.sdc")), "old");
     ASSERT_EQ(ui.Boxes().size(), 2u);
     EXPECT_EQ(ui.Boxes()[0].kind, platform::MsgKind::Error);
-    EXPECT_TRUE(Has(ui.Boxes()[0].text, "Cannot create file \"" + dir.File("abc.qsf") + "\"."))
-        << ui.Boxes()[0].text;
+    EXPECT_EQ(ui.Boxes()[0].text,
+              "Cannot write file " + dir.File("abc.qsf") + ": Not a regular file");
     EXPECT_EQ(ui.Boxes()[1].text, "Failed to create file abc.qsf");
 }
 
-TEST_F(Generate, ShortWriteIsAFailureWithoutReason) {
-    // /dev/full accepts the open and refuses the bytes.
-    EXPECT_FALSE(writer.WriteQpf("/dev/full"));
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, "Failed to create file full");
+TEST_F(Generate, AWriterOnItsOwnNamesTheReason) {
+    // A full disk part way through the .qpf: the reason, then the writer's
+    // message; no file is left.
+    platform::testing::SetWriteFault(platform::testing::WriteFault{1, 10, ENOSPC});
+    EXPECT_FALSE(writer.WriteQpf(dir.File("abc.qpf")));
+    platform::testing::SetWriteFault(std::nullopt);
+    EXPECT_TRUE(Files().empty());
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[0].text,
+              "Cannot write file " + dir.File("abc.qpf") + ": No space left on device");
+    EXPECT_EQ(ui.Boxes()[1].text, "Failed to create file abc.qpf");
 }
 
-TEST_F(Generate, PortGroupingFailureStopsBeforeTheTopLevel) {
+TEST_F(Generate, PortGroupingFailureWritesNothing) {
     for (const bool vhdl : {false, true}) {
         TempDir folder;
         ui.Clear();
@@ -152,9 +157,7 @@ TEST_F(Generate, PortGroupingFailureStopsBeforeTheTopLevel) {
         sample::BuildGroups(board);
         Group(board, {"CLOCK_50", "clock_50"});
         EXPECT_FALSE(writer.Generate(&board, folder.File("abc.qpf"), vhdl));
-        EXPECT_TRUE(platform::FileExists(folder.File("abc.qsf")));
-        EXPECT_FALSE(platform::FileExists(folder.File(vhdl ? "abc.vhd" : "abc.v")));
-        EXPECT_FALSE(platform::FileExists(folder.File("abc.sdc")));
+        EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
         EXPECT_EQ(ui.BeepCount(), 1);
         ASSERT_EQ(ui.Boxes().size(), 1u);
         EXPECT_EQ(ui.Boxes()[0].text, "CLOCK_50");

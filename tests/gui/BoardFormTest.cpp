@@ -238,7 +238,8 @@ TEST_F(BoardFormTest, InputChecks) {
         const char *p0, *p1, *p2;
         const char* message; // empty: passes
     };
-    const char* plain = "must begin with a letter and hold only letters, digits and underscores.";
+    const char* plain =
+        "must begin with a letter (A-Z or a-z) and hold only letters, digits and underscores.";
     const std::string nameMessage = std::string("Project Name ") + plain;
     const std::string gpioClash = "GPIO-0 and GPIO-1 cannot have the same prefix name when both "
                                   "connect to the same type of daughter boards.";
@@ -249,13 +250,16 @@ TEST_F(BoardFormTest, InputChecks) {
         {"top[1]", 0, 0, 0, "", "", "", nameMessage.c_str()},
         {"Good_1", 0, 0, 0, "", "", "", ""},
         {"Good", 12, 0, 0, "a b", "", "",
-         "Prefix Name of GPIO-0 must begin with a letter and hold only letters, digits and "
+         "Prefix Name of GPIO-0 must begin with a letter (A-Z or a-z) and hold only letters, "
+         "digits and "
          "underscores."},
         {"Good", 0, 0, 2, "", "", "[exec x]",
-         "Prefix Name of HSMC-A must begin with a letter and hold only letters, digits and "
+         "Prefix Name of HSMC-A must begin with a letter (A-Z or a-z) and hold only letters, "
+         "digits and "
          "underscores."},
         {"Good", 0, 0, 0, "", "_x", "",
-         "Prefix Name of GPIO-1 must begin with a letter and hold only letters, digits and "
+         "Prefix Name of GPIO-1 must begin with a letter (A-Z or a-z) and hold only letters, "
+         "digits and "
          "underscores."},
         {"Good", 12, 12, 0, "", "", "", gpioClash.c_str()},
         {"Good", 12, 12, 0, "A_", "A_", "", gpioClash.c_str()},
@@ -307,11 +311,15 @@ TEST_F(BoardFormTest, SaveLoadAndDefaultSetting) {
     EXPECT_EQ(form_.EditProjectName->text(), "TESTBOARD");
     EXPECT_EQ(form_.PortCard(0), CARD_NONE);
 
-    // A file of the wrong length changes nothing.
+    // A file of the wrong length changes nothing and says why.
     ASSERT_TRUE(platform::WriteWholeFile(dir.File("short.cfg"), "abc").opened);
     dialogs.QueuePath(dir.File("short.cfg"));
     form_.ButtonLoad->click();
     EXPECT_EQ(form_.EditProjectName->text(), "TESTBOARD");
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[1].text, dir.File("short.cfg") +
+                                      " is not a settings file of this board (it is 3 bytes "
+                                      "long, not 528).");
 
     dialogs.QueuePath(dir.File("mine.cfg"));
     form_.ButtonLoad->click();
@@ -319,7 +327,7 @@ TEST_F(BoardFormTest, SaveLoadAndDefaultSetting) {
     EXPECT_EQ(form_.PortCard(0), CARD_FYRN);
     EXPECT_EQ(form_.EditPrefix[0]->text(), "F_");
     EXPECT_FALSE(form_.Image[0]->isHidden());
-    EXPECT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes().size(), 2u);
 }
 
 TEST_F(BoardFormTest, ClosingSavesDefaultCfgButDestroyingDoesNot) {
@@ -401,8 +409,9 @@ TEST_F(BoardFormTest, ProjectFileNameChosenInTheDialogIsChecked) {
     int writes = 0;
     SetProjectWriterForTests([&](TMainBoard*, const std::string&, bool) { return ++writes > 0; });
     const std::string folder = dir.Path() + "CodeGenerated/TESTBOARD/TESTBOARD/";
-    const std::string plain = "Project Name must begin with a letter and hold only letters, "
-                              "digits and underscores.";
+    const std::string plain =
+        "Project Name must begin with a letter (A-Z or a-z) and hold only letters, "
+        "digits and underscores.";
     struct Case {
         const char* file;
         std::string message; // empty: generated

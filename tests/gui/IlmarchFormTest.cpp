@@ -332,8 +332,9 @@ TEST_F(IlmarchFormTest, EightyPinCardPairsTheHeaders) {
 }
 
 TEST_F(IlmarchFormTest, SettingsErrorsStopBeforeTheDialog) {
-    const std::string badPrefix = "Prefix Name of GPIO-1 must begin with a letter and hold only "
-                                  "letters, digits and underscores.";
+    const std::string badPrefix =
+        "Prefix Name of GPIO-1 must begin with a letter (A-Z or a-z) and hold only "
+        "letters, digits and underscores.";
     struct Case {
         const char* name;
         int card0; // combo indexes at 3.3 V: 1 GPIO Default, 3 Fyrn
@@ -350,7 +351,7 @@ TEST_F(IlmarchFormTest, SettingsErrorsStopBeforeTheDialog) {
         {"ILMARCH", 3, "", 1, "9x", badPrefix},
         {"", 0, "", 0, "", "Project Name cannot be empty."},
         {"my project", 0, "", 0, "",
-         "Project Name must begin with a letter and hold only "
+         "Project Name must begin with a letter (A-Z or a-z) and hold only "
          "letters, digits and underscores."},
     };
     Start();
@@ -405,11 +406,17 @@ TEST_F(IlmarchFormTest, SaveLoadDefaultSettingAndExit) {
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "ILMARCH");
     EXPECT_EQ(Bytes(form_->Settings.Config), Bytes(Defaults()));
 
-    // A file of another length loads nothing; the saved one comes back.
+    // A file of another length loads nothing and says why; the saved one
+    // comes back.
     WriteFile("short.cfg", Bytes(expected).substr(0, 411));
     dialogs.QueuePath(dir.File("short.cfg"));
     Click("ButtonLoad");
     EXPECT_EQ(Voltage()->currentIndex(), 0);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, dir.File("short.cfg") +
+                                      " is not a settings file of this board (it is 411 bytes "
+                                      "long, not 412).");
+    ui.Clear();
     dialogs.QueuePath(dir.File("saved.cfg"));
     Click("ButtonLoad");
     EXPECT_EQ(Voltage()->currentIndex(), 1);
@@ -503,6 +510,48 @@ TEST_F(IlmarchFormTest, FailedGenerationIsReported) {
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].kind, platform::MsgKind::Error);
     EXPECT_EQ(Message(), "Failed to generate Quartus project: ILMARCH.qpf.");
+}
+
+TEST_F(IlmarchFormTest, AProjectFolderThatCannotBeMadeStopsGenerate) {
+    // A file named CodeGenerated in the program folder: the box names the
+    // folder and the reason, no dialog opens and nothing is written.
+    WriteFile("CodeGenerated", "hand-written");
+    Start();
+    int writes = 0;
+    SetProjectWriterForTests([&writes](TMainBoard*, const std::string&, bool) {
+        ++writes;
+        return true;
+    });
+    dialogs.QueuePath(dir.File("ILMARCH.qpf"));
+    Click("ButtonGen");
+    EXPECT_TRUE(dialogs.Shown().empty());
+    EXPECT_EQ(writes, 0);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(Message(),
+              "Cannot create the project folder " + ProjectFolder("ILMARCH") + ": Not a directory");
+}
+
+TEST_F(IlmarchFormTest, OneSignalFromBothHeadersFailsTheGeneration) {
+    // Cards 55 and 63 share one map: with the same prefix they would give
+    // the same ports twice.
+    Start();
+    const auto indexOf = [this](int card) {
+        for (int i = 0; i < form_->Settings.CardCount; ++i) {
+            if (form_->Settings.CardIds[i] == card) {
+                return i;
+            }
+        }
+        return -1;
+    };
+    Pick(Combo(0), indexOf(55));
+    Pick(Combo(1), indexOf(63));
+    dialogs.QueuePath(ProjectFolder("ILMARCH") + "ILMARCH.qpf");
+    Click("ButtonGen");
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[0].text, "Signal WISTEL_DCLK is used by both GPIO_0 and GPIO_1. Please "
+                                  "use different prefix names.");
+    EXPECT_EQ(Message(), "Failed to generate Quartus project: ILMARCH.qpf.");
+    EXPECT_FALSE(platform::FileExists(ProjectFolder("ILMARCH") + "ILMARCH.qsf"));
 }
 
 } // namespace

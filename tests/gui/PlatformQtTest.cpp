@@ -12,9 +12,11 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include <jpeglib.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -72,6 +74,45 @@ TEST_F(IniTest, ReadsWhatIsThereOrTheFallback) {
     EXPECT_FALSE(platform::qt::WriteIniInteger(dir.File("no/such/x.INI"), "Pinsmith", "K", 1));
 }
 
+TEST_F(IniTest, ReplacedAsASettingsFileIs) {
+    // A link in its place is read like the file, then replaced: the file it
+    // points to stays.
+    TempDir outside;
+    const std::string other = "[Other]\r\nx=1\r\n";
+    ASSERT_TRUE(platform::WriteWholeFile(outside.File("victim"), other).opened);
+    std::filesystem::create_symlink(outside.File("victim"), path());
+    ASSERT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 37));
+    EXPECT_FALSE(std::filesystem::is_symlink(path()));
+    EXPECT_EQ(Get(), other + "[Pinsmith]\r\nMainBoard=37\r\n");
+    std::string victim;
+    ASSERT_TRUE(platform::ReadWholeFile(outside.File("victim"), victim));
+    EXPECT_EQ(victim, other);
+    Put("[Pinsmith]\r\nMainBoard=37\r\n");
+
+    // Its permission bits are kept; a folder that refuses new files takes it
+    // in place.
+    ::chmod(path().c_str(), 0600);
+    platform::testing::SetFolderLocked(dir.Path(), true);
+    EXPECT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 5));
+    platform::testing::UnlockAllFolders();
+    EXPECT_EQ(Get(), "[Pinsmith]\r\nMainBoard=5\r\n");
+    EXPECT_EQ(std::filesystem::status(path()).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    // A file nobody may write stays as it is.
+    ::chmod(path().c_str(), 0444);
+    EXPECT_FALSE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 6));
+    EXPECT_EQ(Get(), "[Pinsmith]\r\nMainBoard=5\r\n");
+
+    // A pipe is neither read nor written, and nothing waits for it.
+    std::filesystem::remove(path());
+    ASSERT_EQ(::mkfifo(path().c_str(), 0666), 0);
+    EXPECT_EQ(platform::qt::ReadIniInteger(path(), "Pinsmith", "MainBoard", -9), -9);
+    EXPECT_FALSE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 37));
+    EXPECT_TRUE(std::filesystem::is_fifo(path()));
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
 TEST(QtDialogs, FilterPatternsMatchWithoutRegardToCase) {
     const QStringList filters =
         platform::qt::NameFilters("Board Configuration Files (*.cfg)|*.CFG");
@@ -123,6 +164,11 @@ TEST_F(QtDialogsTest, FillTheFileDialogFromTheFields) {
 
 TEST(QtUi, BoxTextTurnsCrLfIntoLineBreaks) {
     EXPECT_EQ(platform::qt::BoxText("one\r\ntwo\r\n%s"), "one\ntwo\n%s");
+    // A path as the file system spells it (UTF-8) shows as such; text that is
+    // no valid UTF-8 is Latin-1.
+    EXPECT_EQ(platform::qt::BoxText("Cannot read settings file /tmp/\xC3\xA4.cfg: x"),
+              QString::fromUtf8("Cannot read settings file /tmp/\xC3\xA4.cfg: x"));
+    EXPECT_EQ(platform::qt::BoxText("\xE4pfel"), QString::fromLatin1("\xE4pfel"));
 }
 
 TEST(Desktop, CtrlStateAndScreen) {

@@ -121,7 +121,8 @@ TEST(UpdateMasterConnector, EmptyPrefixKeepsTheNameAndEmptyEntriesStayEmpty) {
 
 TEST(UpdateMasterConnector, PositionsPastTheCard) {
     // A 160-entry card on a 180-position connector of the same type: the
-    // placeholders it does not reach carry no signal, a board pin with a
+    // placeholders it does not reach carry no signal, nor does a board pin
+    // without a name whatever its direction; a named board pin with a
     // direction of its own (a reference clock) stays as the board made it.
     TMainBoard board;
     TConnector* master = Placeholders(board, CONNECTOR_KIRREL, 180);
@@ -129,6 +130,8 @@ TEST(UpdateMasterConnector, PositionsPastTheCard) {
     refclk->SetName("REFCLK");
     refclk->SetDirection(PIN_DIR_INPUT);
     refclk->SetIoStandard(IOSTD_LVDS);
+    TPin* nameless = master->GetPin(175);
+    nameless->SetDirection(PIN_DIR_INOUT);
     auto card = Card(CONNECTOR_KIRREL, 160);
     EXPECT_TRUE(card->UpdateMasterConnector(master, "X_"));
     for (int i = 160; i < 180; ++i) {

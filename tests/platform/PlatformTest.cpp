@@ -48,10 +48,13 @@ TEST(Files, WriteReadDeleteAndFolders) {
 }
 
 TEST(Files, ShortWriteIsReported) {
-    // /dev/full accepts the open and refuses the bytes.
-    const auto r = platform::WriteWholeFile("/dev/full", "abc");
+    TempDir dir;
+    platform::testing::SetWriteFault(platform::testing::WriteFault{1, 1, ENOSPC});
+    const auto r = platform::WriteWholeFile(dir.File("f"), "abc");
+    platform::testing::SetWriteFault(std::nullopt);
     EXPECT_TRUE(r.opened);
     EXPECT_FALSE(r.Complete(3));
+    EXPECT_FALSE(platform::FileExists(dir.File("f")));
 }
 
 TEST(Files, ProgramFolderOverride) {

@@ -109,13 +109,27 @@ TEST_F(ConfigBaseTest, LoadDefaultWithoutFileFails) {
 
 TEST_F(ConfigBaseTest, SaveFailuresShowTheirBoxes) {
     holder.Config = SampleRecord();
-    EXPECT_FALSE(holder.SaveToFile(&holder.Config, dir.File("no/such/folder/x.cfg")));
-    EXPECT_FALSE(holder.SaveToFile(&holder.Config, "/dev/full"));
-    ASSERT_EQ(ui.Boxes().size(), 2u);
+    const std::string missing = dir.File("no/such/folder/x.cfg");
+    EXPECT_FALSE(holder.SaveToFile(&holder.Config, missing));
+    // A full disk: the file was made, its bytes did not all reach it; the
+    // earlier file stays whole.
+    Write("x.cfg", "earlier");
+    platform::testing::SetWriteFault(platform::testing::WriteFault{1, 100, ENOSPC});
+    EXPECT_FALSE(holder.SaveToFile(&holder.Config, dir.File("x.cfg")));
+    platform::testing::SetWriteFault(std::nullopt);
+    std::string text;
+    ASSERT_TRUE(platform::ReadWholeFile(dir.File("x.cfg"), text));
+    EXPECT_EQ(text, "earlier");
+
+    ASSERT_EQ(ui.Boxes().size(), 4u);
     EXPECT_EQ(ui.Boxes()[0].kind, platform::MsgKind::Error);
     EXPECT_EQ(ui.Boxes()[0].buttons, platform::MsgButtons::Ok);
-    EXPECT_EQ(ui.Boxes()[0].text, "Failed to create file.");
-    EXPECT_EQ(ui.Boxes()[1].text, "Failed to write file.");
+    EXPECT_EQ(ui.Boxes()[0].text,
+              "Cannot write settings file " + missing + ": No such file or directory");
+    EXPECT_EQ(ui.Boxes()[1].text, "Failed to create file.");
+    EXPECT_EQ(ui.Boxes()[2].text,
+              "Cannot write settings file " + dir.File("x.cfg") + ": No space left on device");
+    EXPECT_EQ(ui.Boxes()[3].text, "Failed to write file.");
 }
 
 TEST_F(ConfigBaseTest, SettingsDialogsSetUpAndFollowTheChosenFolder) {
@@ -136,7 +150,8 @@ TEST_F(ConfigBaseTest, SettingsDialogsSetUpAndFollowTheChosenFolder) {
     EXPECT_EQ(shown.FileName, ""); // no proposed name
     EXPECT_EQ(holder.LastDir, dir.File("sub/"));
 
-    // A file of the wrong length loads nothing, but the folder still moves.
+    // A file of the wrong length loads nothing and says why, but the folder
+    // still moves.
     Write("short.cfg", "abc");
     std::memset(&holder.Config, 0, sizeof holder.Config);
     dialogs.QueuePath(dir.File("short.cfg"));
@@ -144,6 +159,11 @@ TEST_F(ConfigBaseTest, SettingsDialogsSetUpAndFollowTheChosenFolder) {
     EXPECT_EQ(dialogs.Shown().back().InitialDir, dir.File("sub/"));
     EXPECT_EQ(holder.LastDir, dir.Path());
     EXPECT_EQ(holder.Config.BoardId, 0);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, dir.File("short.cfg") +
+                                      " is not a settings file of this board (it is 3 bytes "
+                                      "long, not 412).");
+    ui.Clear();
 
     dialogs.QueuePath(dir.File("sub/mine.cfg"));
     ASSERT_TRUE(holder.LoadWithDialog(open));
@@ -279,9 +299,9 @@ TEST_F(ConfigBaseTest, BoardClassFilesAndResourceExport) {
               std::string(reinterpret_cast<const char*>(embedded->data()), embedded->size()));
     EXPECT_FALSE(board.ExportResourceFile(dir.File("a/b/test_module.v"), "TEST_MODULE_VERILOG"));
 
-    // A missing resource leaves no file of that name behind.
+    // A missing resource leaves the earlier file of that name as it was.
     EXPECT_FALSE(board.ExportResourceFile(one, "NO_SUCH_RESOURCE"));
-    EXPECT_FALSE(platform::FileExists(one));
+    EXPECT_EQ(platform::FileSize(one), static_cast<std::int64_t>(exported.size()));
 }
 
 TEST(RecordText, EndsAtNulOrFieldEnd) {

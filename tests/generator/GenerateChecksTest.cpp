@@ -1,0 +1,164 @@
+// What TPinsmith::Generate refuses before it touches a file, for any caller
+// (a form, a batch, a test): project names that cannot stand in the
+// generated files, pin names holding syntax, and one signal from two places.
+
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
+#include "boards/cyclone5/CONFIG_ILMARCH.h"
+#include "boards/cyclone5/IlmarchConfig.h"
+#include "generator/Pinsmith.h"
+#include "generator/SampleModels.h"
+#include "platform/Files.h"
+#include "platform/ScriptedUi.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+class GenerateChecks : public testing::Test {
+protected:
+    GenerateChecks() { platform::SetFixedClock(sample::FixedTime()); }
+    ~GenerateChecks() override { platform::SetFixedClock(std::nullopt); }
+
+    // Generate into a fresh folder; true when it refused and wrote nothing.
+    bool Refused(TMainBoard& board, const std::string& fileName = "abc.qpf") {
+        TempDir folder;
+        ui.Clear();
+        const bool generated = TPinsmith().Generate(&board, folder.File(fileName), false);
+        return !generated && std::filesystem::is_empty(folder.Path());
+    }
+    std::string OnlyBox() const {
+        EXPECT_EQ(ui.Boxes().size(), 1u);
+        return ui.Boxes().empty() ? std::string() : ui.Boxes()[0].text;
+    }
+
+    platform::ScriptedUi ui;
+};
+
+// A board with one pin named as given, direction and clock flag as given,
+// besides the sample groups.
+void AddPin(TMainBoard& board, const std::string& name, PinDirection direction,
+            bool clock = false) {
+    sample::ModelBuilder b(board);
+    TPin* pin = b.Pin(b.Group("EXTRA"), name, direction);
+    if (clock) {
+        pin->SetIsClock(1);
+        pin->SetFrequency("10.000000 MHz");
+    }
+}
+
+} // namespace
+
+TEST_F(GenerateChecks, KeywordProjectNamesAreRefused) {
+    for (const char* file : {"module.qpf", "ENTITY.qpf", "Signal.qpf", "wire.qpf", "in.qpf"}) {
+        TMainBoard board;
+        sample::BuildGroups(board);
+        EXPECT_TRUE(Refused(board, file)) << file;
+        EXPECT_EQ(OnlyBox(), "Project Name must not be a Verilog or VHDL keyword.") << file;
+    }
+    for (const char* file : {"9abc.qpf", "a-b.qpf", "\xC3\xA4pfel.qpf"}) {
+        TMainBoard board;
+        sample::BuildGroups(board);
+        EXPECT_TRUE(Refused(board, file)) << file;
+        EXPECT_EQ(OnlyBox(), "Project Name must begin with a letter (A-Z or a-z) and hold only "
+                             "letters, digits and underscores.")
+            << file;
+    }
+}
+
+TEST_F(GenerateChecks, PinNamesHoldingSyntaxAreRefused) {
+    for (const char* name : {"A B", "A\tB", "$GND", "A;B", "A\"B", "A'B", "A{B", "A}B", "A\\B"}) {
+        TMainBoard board;
+        sample::BuildGroups(board);
+        AddPin(board, name, PIN_DIR_INPUT);
+        EXPECT_TRUE(Refused(board)) << name;
+        EXPECT_EQ(OnlyBox(), std::string("Pin ") + name +
+                                 " of EXTRA holds a character that Tcl or Verilog reads as "
+                                 "syntax (a blank, $, ;, a quote, a brace or a backslash).");
+    }
+    // An inactive clock pin still reaches the timing file.
+    TMainBoard clock;
+    sample::BuildGroups(clock);
+    AddPin(clock, "CLK X", PIN_DIR_NONE, true);
+    EXPECT_TRUE(Refused(clock));
+    // An inactive pin reaches no file: its name does not matter.
+    TMainBoard quiet;
+    sample::BuildGroups(quiet);
+    AddPin(quiet, "not used", PIN_DIR_NONE);
+    TempDir folder;
+    EXPECT_TRUE(TPinsmith().Generate(&quiet, folder.File("abc.qpf"), false));
+}
+
+TEST_F(GenerateChecks, OneSignalFromTwoPlacesIsRefused) {
+    struct Case {
+        const char* what;
+        std::vector<std::vector<std::string>> groups; // pin names per group G0, G1, ...
+        std::string box;
+    };
+    const std::string tail = ". Please use different prefix names.";
+    const std::vector<Case> cases = {
+        {"a bus split over two connectors",
+         {{"D[0]", "D[1]"}, {"D[2]", "D[3]"}},
+         "Signal D is used by both G0 and G1" + tail},
+        {"one bit twice inside one connector",
+         {{"D[0]", "D[1]", "d[1]"}},
+         "Signal d[1] is used by both G0 and G0" + tail},
+        {"one bit twice over two connectors",
+         {{"X", "D[0]"}, {"D[0]"}},
+         "Signal D[0] is used by both G0 and G1" + tail},
+        {"a scalar in two connectors, case ignored",
+         {{"Led"}, {"A"}, {"LED"}},
+         "Signal LED is used by both G0 and G2" + tail},
+        {"a scalar named like a bus of another connector",
+         {{"D[0]"}, {"D"}},
+         "Signal D is used by both G0 and G1" + tail},
+    };
+    for (const Case& c : cases) {
+        TMainBoard board;
+        sample::SetCycloneV(board, MAINBOARD_ILMARCH);
+        sample::ModelBuilder b(board);
+        for (std::size_t g = 0; g < c.groups.size(); ++g) {
+            TConnector* group = b.Group("G" + std::to_string(g));
+            for (const std::string& name : c.groups[g]) {
+                b.Pin(group, name, PIN_DIR_INPUT);
+            }
+        }
+        EXPECT_TRUE(Refused(board)) << c.what;
+        EXPECT_EQ(OnlyBox(), c.box) << c.what;
+        EXPECT_EQ(ui.BeepCount(), 1) << c.what;
+    }
+}
+
+TEST_F(GenerateChecks, TwoCardsOfOneMapUnderOnePrefixAreRefused) {
+    // Cards 55 and 63 carry the same map under two ids, so the prefix rule of
+    // the form (same card, same prefix) lets them through.
+    using namespace ilmarch;
+    ILMARCH_CONFIG config;
+    SetIlmarchDefaultConfig(config);
+    config.nGpioDaughterId[GPIO_0] = 55;
+    config.nGpioDaughterId[GPIO_1] = 63;
+    const BoardDef& def = *FindBoard(MAINBOARD_ILMARCH);
+    const auto record = [&config] {
+        return ConstRecordSpan(reinterpret_cast<const std::uint8_t*>(&config), sizeof config);
+    };
+    std::string message;
+    ASSERT_TRUE(CheckRecord(def, record(), message)) << message;
+    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record());
+    EXPECT_TRUE(Refused(*board, "ILMARCH.qpf"));
+    EXPECT_EQ(OnlyBox(), "Signal WISTEL_DCLK is used by both GPIO_0 and GPIO_1. Please use "
+                         "different prefix names.");
+    EXPECT_EQ(ui.BeepCount(), 1);
+
+    // Different prefixes keep the signals apart.
+    SetIlmarchText(config.GpioPrefixName[GPIO_1], "B_");
+    const std::unique_ptr<TMainBoard> apart = BuildBoardModel(def, record());
+    TempDir folder;
+    ui.Clear();
+    EXPECT_TRUE(TPinsmith().Generate(apart.get(), folder.File("ILMARCH.qpf"), false));
+    EXPECT_TRUE(ui.Boxes().empty());
+}

@@ -1,0 +1,214 @@
+// The one way the program replaces a file: through a temporary file beside
+// it, never through a link, never into anything but a regular file.
+
+#include "platform/Files.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Read(const std::string& file) {
+    std::string text;
+    EXPECT_TRUE(platform::ReadWholeFile(file, text)) << file;
+    return text;
+}
+
+mode_t Mode(const std::string& file) {
+    struct stat st {};
+    EXPECT_EQ(::lstat(file.c_str(), &st), 0) << file;
+    return st.st_mode & 07777;
+}
+
+std::vector<std::string> Names(const TempDir& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+        names.push_back(e.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class ReplaceFile : public testing::Test {
+protected:
+    ~ReplaceFile() override {
+        platform::testing::SetWriteFault(std::nullopt);
+        platform::testing::SetRenameFault(std::nullopt);
+        platform::testing::UnlockAllFolders();
+    }
+    bool Replace(const std::string& name, const std::string& bytes,
+                 platform::ReplaceMode mode = platform::ReplaceMode::Whole) {
+        failure = platform::FileFailure();
+        return platform::ReplaceFile(dir.File(name), bytes, mode, &failure);
+    }
+
+    TempDir dir;
+    platform::FileFailure failure;
+};
+
+} // namespace
+
+TEST_F(ReplaceFile, NewBytesTakeTheNameAndKeepThePermissionBits) {
+    ASSERT_TRUE(Replace("f", "old"));
+    ::chmod(dir.File("f").c_str(), 0640);
+    ASSERT_TRUE(Replace("f", "new bytes"));
+    EXPECT_EQ(Read(dir.File("f")), "new bytes");
+    EXPECT_EQ(Mode(dir.File("f")), 0640u);
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"f"}); // no temporary left
+}
+
+TEST_F(ReplaceFile, ALinkIsReplacedNotFollowed) {
+    TempDir outside;
+    ASSERT_TRUE(platform::WriteWholeFile(outside.File("victim"), "keep").opened);
+    std::filesystem::create_symlink(outside.File("victim"), dir.File("f"));
+    for (const auto mode :
+         {platform::ReplaceMode::Whole, platform::ReplaceMode::InPlaceWhenFolderLocked}) {
+        ASSERT_TRUE(Replace("f", "mine", mode));
+        EXPECT_FALSE(std::filesystem::is_symlink(dir.File("f")));
+        EXPECT_EQ(Read(dir.File("f")), "mine");
+        EXPECT_EQ(Read(outside.File("victim")), "keep");
+        std::filesystem::remove(dir.File("f"));
+        std::filesystem::create_symlink(outside.File("victim"), dir.File("f"));
+    }
+    // In a locked folder the link cannot be replaced, and it is not written
+    // through either.
+    platform::testing::SetFolderLocked(dir.Path(), true);
+    EXPECT_FALSE(Replace("f", "mine", platform::ReplaceMode::InPlaceWhenFolderLocked));
+    EXPECT_EQ(failure.reason, "Permission denied");
+    EXPECT_EQ(Read(outside.File("victim")), "keep");
+}
+
+TEST_F(ReplaceFile, NothingButARegularFileIsWrittenOrRead) {
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0666), 0);
+    std::filesystem::create_directory(dir.File("folder"));
+    for (const char* name : {"pipe", "folder"}) {
+        for (const auto mode :
+             {platform::ReplaceMode::Whole, platform::ReplaceMode::InPlaceWhenFolderLocked}) {
+            EXPECT_FALSE(Replace(name, "x", mode)) << name;
+            EXPECT_EQ(failure.path, dir.File(name));
+            EXPECT_EQ(failure.reason, "Not a regular file");
+        }
+        std::string bytes;
+        platform::FileFailure why;
+        EXPECT_FALSE(platform::ReadWholeFile(dir.File(name), bytes, &why)) << name;
+        EXPECT_EQ(why.reason, "Not a regular file");
+    }
+    EXPECT_FALSE(platform::WriteWholeFile("/dev/null", "x").opened);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder")));
+}
+
+TEST_F(ReplaceFile, AReadOnlyTargetIsRefusedWhoeverRuns) {
+    // Root may write anything, yet a file without any write bit stays
+    // refused; for any other user so does a file it may not write.
+    ASSERT_TRUE(Replace("f", "old"));
+    ::chmod(dir.File("f").c_str(), 0444);
+    for (const auto mode :
+         {platform::ReplaceMode::Whole, platform::ReplaceMode::InPlaceWhenFolderLocked}) {
+        EXPECT_FALSE(Replace("f", "new", mode));
+        EXPECT_EQ(failure.reason, "Permission denied");
+        EXPECT_FALSE(failure.whileWriting);
+    }
+    EXPECT_EQ(Read(dir.File("f")), "old");
+}
+
+TEST_F(ReplaceFile, ALockedFolderTakesASettingsFileInPlaceOnly) {
+    ASSERT_TRUE(Replace("f", "old contents"));
+    ::chmod(dir.File("f").c_str(), 0600);
+    platform::testing::SetFolderLocked(dir.Path(), true);
+    EXPECT_FALSE(platform::CheckFolderWritable(dir.Path()));
+
+    EXPECT_FALSE(Replace("f", "new"));
+    EXPECT_EQ(failure.reason, "Permission denied");
+    EXPECT_EQ(Read(dir.File("f")), "old contents");
+    EXPECT_FALSE(Replace("g", "new", platform::ReplaceMode::InPlaceWhenFolderLocked));
+
+    ASSERT_TRUE(Replace("f", "new", platform::ReplaceMode::InPlaceWhenFolderLocked));
+    EXPECT_EQ(Read(dir.File("f")), "new");
+    EXPECT_EQ(Mode(dir.File("f")), 0600u);
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"f"});
+}
+
+TEST_F(ReplaceFile, AFullDiskLeavesTheEarlierFile) {
+    ASSERT_TRUE(Replace("f", "earlier"));
+    platform::testing::SetWriteFault(platform::testing::WriteFault{1, 3, ENOSPC});
+    EXPECT_FALSE(Replace("f", "much longer text"));
+    EXPECT_TRUE(failure.whileWriting);
+    EXPECT_EQ(failure.reason, "No space left on device");
+    EXPECT_EQ(Read(dir.File("f")), "earlier");
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"f"});
+    // Only that write failed.
+    EXPECT_TRUE(Replace("f", "later"));
+}
+
+TEST(FileReplacement, AllOrNone) {
+    TempDir dir;
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("a"), "old a").opened);
+    {
+        platform::FileReplacement set;
+        ASSERT_TRUE(set.Stage(dir.File("a"), "new a"));
+        ASSERT_TRUE(set.CreateFolder(dir.File("sub/")));
+        ASSERT_TRUE(set.Stage(dir.File("sub/b"), "new b"));
+        EXPECT_EQ(Read(dir.File("a")), "old a");
+        // Not committed: the destructor takes everything away again.
+    }
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"a"});
+    EXPECT_EQ(Read(dir.File("a")), "old a");
+
+    platform::FileReplacement set;
+    ASSERT_TRUE(set.Stage(dir.File("a"), "new a"));
+    ASSERT_TRUE(set.Stage(dir.File("b"), "new b"));
+    ASSERT_TRUE(set.Commit());
+    EXPECT_EQ(Read(dir.File("a")), "new a");
+    EXPECT_EQ(Read(dir.File("b")), "new b");
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(FileReplacement, ARenameThatFailsStopsTheRest) {
+    TempDir dir;
+    for (const char* name : {"a", "b", "c"}) {
+        ASSERT_TRUE(platform::WriteWholeFile(dir.File(name), std::string("old ") + name).opened);
+    }
+    platform::FileReplacement set;
+    for (const char* name : {"a", "b", "c"}) {
+        ASSERT_TRUE(set.Stage(dir.File(name), std::string("new ") + name));
+    }
+    platform::testing::SetRenameFault(2);
+    EXPECT_FALSE(set.Commit());
+    platform::testing::SetRenameFault(std::nullopt);
+    EXPECT_EQ(set.Failure().path, dir.File("b"));
+    EXPECT_EQ(Read(dir.File("a")), "new a");
+    EXPECT_EQ(Read(dir.File("b")), "old b");
+    EXPECT_EQ(Read(dir.File("c")), "old c");
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(Folders, TheFolderThatCannotBeMadeIsNamed) {
+    TempDir dir;
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("CodeGenerated"), "x").opened);
+    platform::FileFailure failure;
+    EXPECT_FALSE(platform::ForceDirectories(dir.File("CodeGenerated/B/p/"), &failure));
+    EXPECT_EQ(failure.path, dir.File("CodeGenerated/"));
+    EXPECT_EQ(failure.reason, "Not a directory");
+
+    platform::testing::SetFolderLocked(dir.Path(), true);
+    EXPECT_FALSE(platform::ForceDirectories(dir.File("Other/p"), &failure));
+    EXPECT_EQ(failure.path, dir.File("Other/"));
+    EXPECT_EQ(failure.reason, "Permission denied");
+    platform::testing::UnlockAllFolders();
+    EXPECT_TRUE(platform::ForceDirectories(dir.File("Other//p/"), &failure));
+    EXPECT_TRUE(platform::DirectoryExists(dir.File("Other/p")));
+}
+
+TEST(Files, AReplacedExecutableKeepsItsName) {
+    EXPECT_EQ(platform::ExecutablePathFromLink("/opt/p/pinsmith (deleted)"), "/opt/p/pinsmith");
+    EXPECT_EQ(platform::ExecutablePathFromLink("/opt/p/pinsmith"), "/opt/p/pinsmith");
+}
