@@ -3,17 +3,20 @@
 // and the dispatcher rows of these cards.
 
 #include "cards/gpio_fmc_memory/GpioCards.h"
+#include "cards/CardDump.h"
 #include "cards/CardMap.h"
 #include "model/DaughterBoard.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace {
+
+using cardtest::Dump;
+using cardtest::ReadFixture;
 
 using Filler = void (*)(TDaughterBoard&, IoStd);
 
@@ -45,49 +48,6 @@ const CardCase kCards[] = {
     {"zeppit", CARD_ZEPPIT, D_GPIO_ZEPPIT, 40, 34, true},
     {"glent", CARD_GLENT_GPIO, D_GPIO_GLENT, 40, 22, true},
 };
-
-const char* DirectionWord(PinDirection d) {
-    switch (d) {
-    case PIN_DIR_INOUT:
-        return "inout";
-    case PIN_DIR_INPUT:
-        return "in";
-    case PIN_DIR_OUTPUT:
-        return "out";
-    default:
-        return "?";
-    }
-}
-
-// One line per entry: "position" for an empty one, else position, name,
-// direction and standard code separated by TABs.
-std::vector<std::string> Dump(const TConnector& c) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < c.GetPinCount(); ++i) {
-        std::string line = std::to_string(i + 1);
-        if (const TPin* p = c.GetPin(i)) {
-            line += "\t" + p->GetName() + "\t" + DirectionWord(p->GetDirection()) + "\t" +
-                    std::to_string(static_cast<int>(p->GetIoStandard()));
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::vector<std::string> ReadFixture(const std::string& name) {
-    std::ifstream in(std::string(PINSMITH_TEST_DATA_DIR) + "/cards/fixtures/" + name + ".txt");
-    EXPECT_TRUE(in.is_open()) << name;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (!line.empty() && line[0] != '#') {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
 
 bool IsSupplyPosition(int position) {
     const int p = (position - 1) % GPIO_PIN_NUM + 1;
@@ -169,9 +129,9 @@ TEST(CardMap, ExpandsRunsAndNameLists) {
         "4\tX_E[3]\tinout\t6",
         "5\tX_B[1]\tout\t6",
         "6",
-        "7\tX_D[10]\tin\t21",
-        "8\tX_D[11]\tin\t21",
-        "9\tX_D[12]\tin\t21",
+        "7\tX_D[10]\tin\t21\ti2c",
+        "8\tX_D[11]\tin\t21\ti2c",
+        "9\tX_D[12]\tin\t21\ti2c",
         "10",
     };
     EXPECT_EQ(Dump(card), expected);
