@@ -76,6 +76,8 @@ void HsmcHavor(TDaughterBoard& card, const CardFillContext& x) {
 }
 void HsmcTeslin(TDaughterBoard& card, const CardFillContext& x) {
     D_HSMC_TESLIN(card, BoardI2c(x));
+    // The map yields 77 pins with a direction; the name gives the assertion
+    // its text.
     const int ActivePinCount = card.GetActivePinCount();
     PINSMITH_ASSERT(ActivePinCount == 77);
 }

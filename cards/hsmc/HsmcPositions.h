@@ -26,27 +26,12 @@ inline constexpr int KIRREL_PIN_NUM = 180;
 
 namespace hsmc {
 
-inline constexpr int kLaneCount = 8;
-inline constexpr int kPairGroupCount = 17;
+inline constexpr int kLastLanePosition = 32;
+inline constexpr int kFirstJtagPosition = 35;
+inline constexpr int kLastJtagPosition = 38;
 
-inline constexpr int kI2cData = 33;
-inline constexpr int kI2cClock = 34;
-inline constexpr int kJtagTck = 35;
-inline constexpr int kJtagTdi = 38;
-inline constexpr int kClockOut0 = 39;
-inline constexpr int kClockIn0 = 40;
-inline constexpr int kFirstDataLine = 41;
-inline constexpr int kClockPair1 = 95; // output p; input p at +1, output n +2, input n +3
-inline constexpr int kClockPair2 = 155;
-inline constexpr int kPresent = 160;
-
-// First position (transmit p) of lane 0..7.
-constexpr int LaneStart(int lane) {
-    return 1 + 4 * (kLaneCount - 1 - lane);
-}
-// First position (transmit p) of data-pair group 0..16.
-constexpr int PairGroupStart(int group) {
-    return group < 8 ? 47 + 6 * group : 101 + 6 * (group - 8);
+constexpr bool IsLanePosition(int p) {
+    return p >= 1 && p <= kLastLanePosition;
 }
 
 constexpr bool IsNoSignalPosition(int p) {

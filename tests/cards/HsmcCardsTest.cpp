@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,17 +28,85 @@ enum class Layout { Hsmc, Kirrel, TeslinOnKirrel };
 struct ShapeCase {
     std::string what;
     std::function<void(TDaughterBoard&)> fill;
-    Layout layout;
-    int pins;   // non-empty entries
-    int active; // pins with a direction: fewer only where the camera switches pins off
+    int pins; // non-empty entries
+    // Pins with a direction; -1: every pin. Fewer only where the camera of
+    // the Nimbal cards switches pins off.
+    int active = -1;
+    Layout layout = Layout::Hsmc;
     std::vector<int> i2c = {}; // positions whose pin carries the I2C flag
+    // The generic maps: lane pins at the transceiver code, every other pin at
+    // this code.
+    std::optional<IoStd> singleEnded = std::nullopt;
+    bool jtag = false; // the one map that uses the JTAG positions
 };
 
 constexpr XcvrStd kXcvr{IOSTD_1V5_PCML};
 constexpr I2cStd kI2c{IOSTD_1V8};
 
 std::vector<ShapeCase> ShapeCases() {
-    std::vector<ShapeCase> cases;
+    using Card = TDaughterBoard&;
+    std::vector<ShapeCase> cases = {
+        {.what = "D_HSMC_LVDS_DEFAULT formula",
+         .fill =
+             [](Card c) {
+                 D_HSMC_LVDS_DEFAULT(c, LvdsDefaultNaming::Formula, kXcvr, IOSTD_2V5,
+                                     LvdsStd{IOSTD_LVDS});
+             },
+         .pins = 100,
+         .singleEnded = IOSTD_2V5},
+        {.what = "D_HSMC_LVDS_DEFAULT LVDS",
+         .fill =
+             [](Card c) {
+                 D_HSMC_LVDS_DEFAULT(c, LvdsDefaultNaming::Lvds, kXcvr, IOSTD_2V5,
+                                     LvdsStd{IOSTD_LVDS});
+             },
+         .pins = 62},
+        {.what = "D_HSMC_WEXAL", .fill = [](Card c) { D_HSMC_WEXAL(c, kXcvr); }, .pins = 83},
+        {.what = "D_HSMC_BREVIK", .fill = [](Card c) { D_HSMC_BREVIK(c, kXcvr); }, .pins = 52},
+        {.what = "D_HSMC_SATA", .fill = [](Card c) { D_HSMC_SATA(c, kXcvr, kI2c); }, .pins = 85},
+        {.what = "D_HSMC_FASKER", .fill = [](Card c) { D_HSMC_FASKER(c, kXcvr); }, .pins = 15},
+        {.what = "D_HSMC_LOOPBACK",
+         .fill = [](Card c) { D_HSMC_LOOPBACK(c, WithXcvr::No, kXcvr); },
+         .pins = 83},
+        {.what = "D_HSMC_LOOPBACK lanes",
+         .fill = [](Card c) { D_HSMC_LOOPBACK(c, WithXcvr::Yes, kXcvr); },
+         .pins = 99},
+        {.what = "D_HSMC_LVDS_CROSSOVER",
+         .fill = [](Card c) { D_HSMC_LVDS_CROSSOVER(c, kI2c); },
+         .pins = 84},
+        {.what = "D_HSMC_HAVOR", .fill = [](Card c) { D_HSMC_HAVOR(c, kI2c); }, .pins = 84},
+        {.what = "D_HSMC_TESLIN", .fill = [](Card c) { D_HSMC_TESLIN(c, kI2c); }, .pins = 77},
+        {.what = "D_HSMC_OSTEL", .fill = [](Card c) { D_HSMC_OSTEL(c, kI2c); }, .pins = 71},
+        {.what = "D_HSMC_VADREL",
+         .fill = [](Card c) { D_HSMC_VADREL(c, kI2c); },
+         .pins = 84,
+         .i2c = {33, 34, 41, 42}},
+        {.what = "D_HSMC_PARNEL", .fill = [](Card c) { D_HSMC_PARNEL(c, kI2c); }, .pins = 74},
+        {.what = "D_HSMC_PRELL",
+         .fill = [](Card c) { D_HSMC_PRELL(c, kI2c); },
+         .pins = 83,
+         .jtag = true},
+        {.what = "D_HSMC_DELVO", .fill = [](Card c) { D_HSMC_DELVO(c, kI2c); }, .pins = 83},
+        {.what = "D_KIRREL_VANTOR",
+         .fill = D_KIRREL_VANTOR,
+         .pins = 129,
+         .layout = Layout::Kirrel,
+         .i2c = {131, 132}},
+        {.what = "D_KIRREL_NIMBAL", .fill = D_KIRREL_NIMBAL, .pins = 137, .layout = Layout::Kirrel},
+        {.what = "D_KIRREL_LOOPBACK",
+         .fill = D_KIRREL_LOOPBACK,
+         .pins = 77,
+         .layout = Layout::TeslinOnKirrel},
+        {.what = "D_HSMC_SORVEL", .fill = D_HSMC_SORVEL, .pins = 48},
+        {.what = "D_HSMC_SORVEL2", .fill = D_HSMC_SORVEL2, .pins = 54},
+        {.what = "D_HSMC_YARNEL", .fill = D_HSMC_YARNEL, .pins = 69},
+        {.what = "D_HSMC_YARNEL2", .fill = [](Card c) { D_HSMC_YARNEL2(c, kI2c); }, .pins = 74},
+        {.what = "D_HSMC_PEMBLE", .fill = D_HSMC_PEMBLE, .pins = 30},
+        {.what = "D_HSMC_HDMI_TX", .fill = [](Card c) { D_HSMC_HDMI_TX(c, kI2c); }, .pins = 64},
+        {.what = "D_HSMC_HDMI_RX", .fill = [](Card c) { D_HSMC_HDMI_RX(c, kI2c); }, .pins = 67},
+        {.what = "D_HSMC_CAMERA_LINK", .fill = D_HSMC_CAMERA_LINK, .pins = 82},
+    };
+
     // HSMC Default: every naming, with and without lanes, upper-cased or not.
     struct Naming {
         BoardId board;
@@ -56,108 +125,50 @@ std::vector<ShapeCase> ShapeCases() {
         for (const WithXcvr lanes : {WithXcvr::No, WithXcvr::Yes}) {
             for (const UpperCase upper : {UpperCase::No, UpperCase::Yes}) {
                 cases.push_back(
-                    {"D_HSMC_DEFAULT board " + std::to_string(BoardNumber(n.board)) + " port " +
-                         std::to_string(n.port) + (lanes == WithXcvr::Yes ? " lanes" : "") +
-                         (upper == UpperCase::Yes ? " upper" : ""),
-                     [=](TDaughterBoard& c) {
-                         D_HSMC_DEFAULT(c, n.board, n.port, upper, lanes, IOSTD_1V8, kXcvr);
-                     },
-                     Layout::Hsmc, lanes == WithXcvr::Yes ? n.pins : n.pinsWithoutLanes,
-                     lanes == WithXcvr::Yes ? n.pins : n.pinsWithoutLanes});
+                    {.what = "D_HSMC_DEFAULT board " + std::to_string(BoardNumber(n.board)) +
+                             " port " + std::to_string(n.port) +
+                             (lanes == WithXcvr::Yes ? " lanes" : "") +
+                             (upper == UpperCase::Yes ? " upper" : ""),
+                     .fill =
+                         [=](Card c) {
+                             D_HSMC_DEFAULT(c, n.board, n.port, upper, lanes, IOSTD_1V8, kXcvr);
+                         },
+                     .pins = lanes == WithXcvr::Yes ? n.pins : n.pinsWithoutLanes,
+                     .singleEnded = IOSTD_1V8});
             }
         }
     }
-    const auto add = [&](std::string what, std::function<void(TDaughterBoard&)> fill, int pins,
-                         Layout layout = Layout::Hsmc, std::vector<int> i2c = {}) {
-        cases.push_back({std::move(what), std::move(fill), layout, pins, pins, std::move(i2c)});
-    };
-    add(
-        "D_HSMC_LVDS_DEFAULT formula",
-        [](TDaughterBoard& c) {
-            D_HSMC_LVDS_DEFAULT(c, LvdsDefaultNaming::Formula, kXcvr, IOSTD_2V5,
-                                LvdsStd{IOSTD_LVDS});
-        },
-        100);
-    add(
-        "D_HSMC_LVDS_DEFAULT LVDS",
-        [](TDaughterBoard& c) {
-            D_HSMC_LVDS_DEFAULT(c, LvdsDefaultNaming::Lvds, kXcvr, IOSTD_2V5, LvdsStd{IOSTD_LVDS});
-        },
-        62);
-    add(
-        "D_HSMC_WEXAL", [](TDaughterBoard& c) { D_HSMC_WEXAL(c, kXcvr); }, 83);
-    add(
-        "D_HSMC_BREVIK", [](TDaughterBoard& c) { D_HSMC_BREVIK(c, kXcvr); }, 52);
-    add(
-        "D_HSMC_SATA", [](TDaughterBoard& c) { D_HSMC_SATA(c, kXcvr, kI2c); }, 85);
-    add(
-        "D_HSMC_FASKER", [](TDaughterBoard& c) { D_HSMC_FASKER(c, kXcvr); }, 15);
-    add(
-        "D_HSMC_LOOPBACK", [](TDaughterBoard& c) { D_HSMC_LOOPBACK(c, WithXcvr::No, kXcvr); }, 83);
-    add(
-        "D_HSMC_LOOPBACK lanes",
-        [](TDaughterBoard& c) { D_HSMC_LOOPBACK(c, WithXcvr::Yes, kXcvr); }, 99);
-    add(
-        "D_HSMC_LVDS_CROSSOVER", [](TDaughterBoard& c) { D_HSMC_LVDS_CROSSOVER(c, kI2c); }, 84);
-    add(
-        "D_HSMC_HAVOR", [](TDaughterBoard& c) { D_HSMC_HAVOR(c, kI2c); }, 84);
-    add(
-        "D_HSMC_TESLIN", [](TDaughterBoard& c) { D_HSMC_TESLIN(c, kI2c); }, 77);
-    add(
-        "D_HSMC_OSTEL", [](TDaughterBoard& c) { D_HSMC_OSTEL(c, kI2c); }, 71);
-    add("D_HSMC_VADREL", [](TDaughterBoard& c) { D_HSMC_VADREL(c, kI2c); }, 84, Layout::Hsmc,
-        {33, 34, 41, 42});
-    add(
-        "D_HSMC_PARNEL", [](TDaughterBoard& c) { D_HSMC_PARNEL(c, kI2c); }, 74);
-    add(
-        "D_HSMC_PRELL", [](TDaughterBoard& c) { D_HSMC_PRELL(c, kI2c); }, 83);
-    add(
-        "D_HSMC_DELVO", [](TDaughterBoard& c) { D_HSMC_DELVO(c, kI2c); }, 83);
+
     for (const BoardId board : {MAINBOARD_ILMARCH, MAINBOARD_ELVORY}) {
         const std::string on = " board " + std::to_string(BoardNumber(board));
-        add(
-            "D_HSMC_NIMBAL" + on,
-            [=](TDaughterBoard& c) { D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, board); }, 72);
+        cases.push_back({.what = "D_HSMC_NIMBAL" + on,
+                         .fill = [=](Card c) { D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, board); },
+                         .pins = 72});
         // The camera renames 21 pins of its header and switches off the other
         // 15 there; a header without a camera keeps its 36.
-        cases.push_back({"D_HSMC_NIMBAL_FYRN J2" + on,
-                         [=](TDaughterBoard& c) {
-                             D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No, board,
-                                                IOSTD_3V3_LVTTL);
-                         },
-                         Layout::Hsmc, 72, 57});
-        cases.push_back({"D_HSMC_NIMBAL_FYRN J3" + on,
-                         [=](TDaughterBoard& c) {
-                             D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::No, FyrnOnJ3::Yes, board,
-                                                IOSTD_3V3_LVTTL);
-                         },
-                         Layout::Hsmc, 72, 57});
-        cases.push_back({"D_HSMC_NIMBAL_FYRN both" + on,
-                         [=](TDaughterBoard& c) {
-                             D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::Yes, board,
-                                                IOSTD_3V3_LVTTL);
-                         },
-                         Layout::Hsmc, 72, 42});
+        struct Camera {
+            const char* where;
+            FyrnOnJ2 j2;
+            FyrnOnJ3 j3;
+            int active;
+        };
+        for (const Camera& cam : {Camera{" J2", FyrnOnJ2::Yes, FyrnOnJ3::No, 57},
+                                  Camera{" J3", FyrnOnJ2::No, FyrnOnJ3::Yes, 57},
+                                  Camera{" both", FyrnOnJ2::Yes, FyrnOnJ3::Yes, 42}}) {
+            cases.push_back(
+                {.what = "D_HSMC_NIMBAL_FYRN" + std::string(cam.where) + on,
+                 .fill =
+                     [=](Card c) { D_HSMC_NIMBAL_FYRN(c, cam.j2, cam.j3, board, IOSTD_3V3_LVTTL); },
+                 .pins = 72,
+                 .active = cam.active});
+        }
     }
-    add("D_KIRREL_VANTOR", D_KIRREL_VANTOR, 129, Layout::Kirrel, {131, 132});
-    add("D_KIRREL_NIMBAL", D_KIRREL_NIMBAL, 137, Layout::Kirrel);
-    add("D_KIRREL_LOOPBACK", D_KIRREL_LOOPBACK, 77, Layout::TeslinOnKirrel);
-    add("D_HSMC_SORVEL", D_HSMC_SORVEL, 48);
-    add("D_HSMC_SORVEL2", D_HSMC_SORVEL2, 54);
-    add("D_HSMC_YARNEL", D_HSMC_YARNEL, 69);
-    add(
-        "D_HSMC_YARNEL2", [](TDaughterBoard& c) { D_HSMC_YARNEL2(c, kI2c); }, 74);
-    add("D_HSMC_PEMBLE", D_HSMC_PEMBLE, 30);
-    add(
-        "D_HSMC_HDMI_TX", [](TDaughterBoard& c) { D_HSMC_HDMI_TX(c, kI2c); }, 64);
-    add(
-        "D_HSMC_HDMI_RX", [](TDaughterBoard& c) { D_HSMC_HDMI_RX(c, kI2c); }, 67);
-    add("D_HSMC_CAMERA_LINK", D_HSMC_CAMERA_LINK, 82);
+
     for (const BoardId board :
          {MAINBOARD_NONE, MAINBOARD_GALDRE_X1, MAINBOARD_HOLLIN, MAINBOARD_ILMARCH}) {
-        add(
-            "D_HSMC_DEBUG board " + std::to_string(BoardNumber(board)),
-            [=](TDaughterBoard& c) { D_HSMC_DEBUG(c, board); }, 81);
+        cases.push_back({.what = "D_HSMC_DEBUG board " + std::to_string(BoardNumber(board)),
+                         .fill = [=](Card c) { D_HSMC_DEBUG(c, board); },
+                         .pins = 81});
     }
     return cases;
 }
@@ -191,6 +202,10 @@ TEST(HsmcCardMaps, EveryMapHasOneEntryPerPosition) {
             if (supply) {
                 EXPECT_EQ(p, nullptr) << "supply position " << position;
             }
+            if (k.layout == Layout::Hsmc && !k.jtag && position >= hsmc::kFirstJtagPosition &&
+                position <= hsmc::kLastJtagPosition) {
+                EXPECT_EQ(p, nullptr) << "JTAG position " << position;
+            }
             if (!p) {
                 continue;
             }
@@ -204,9 +219,14 @@ TEST(HsmcCardMaps, EveryMapHasOneEntryPerPosition) {
             const bool flagged = std::find(k.i2c.begin(), k.i2c.end(), position) != k.i2c.end();
             EXPECT_EQ(p->GetI2cFlag(), flagged) << position;
             EXPECT_TRUE(names.insert(p->GetName()).second) << "twice: " << p->GetName();
+            if (k.singleEnded) {
+                EXPECT_EQ(p->GetIoStandard(),
+                          hsmc::IsLanePosition(position) ? kXcvr.code : *k.singleEnded)
+                    << position;
+            }
         }
         EXPECT_EQ(pins, k.pins);
-        EXPECT_EQ(card.GetActivePinCount(), k.active);
+        EXPECT_EQ(card.GetActivePinCount(), k.active < 0 ? k.pins : k.active);
     }
 }
 
@@ -489,7 +509,8 @@ const DispatchCase kDispatch[] = {
      }},
     {"card 23 on board 12", CARD_SATA, MAINBOARD_KELMIS, 0,
      [](TDaughterBoard& c) { D_HSMC_SATA(c, XcvrStd{IOSTD_1V4_PCML}, I2cStd{IOSTD_2V5}); }},
-    // Board 12's single-ended code for the Nimbal cards.
+    // Board 12's single-ended code, which the Nimbal cards (17, 57-59) take:
+    // one row stands for all four.
     {"card 57 on board 12", CARD_NIMBAL_FYRN_J2, MAINBOARD_KELMIS, 0,
      [](TDaughterBoard& c) {
          D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No, MAINBOARD_KELMIS, IOSTD_3V0_PCIX);
