@@ -137,6 +137,11 @@ bool ExpandSignals(std::string_view cell, std::string_view prefix, std::vector<s
 
 void FillCardMap(TConnector& card, int positionCount, const CardMapTable& table,
                  const CardCodes& codes, std::string_view namePrefix) {
+    FillCardMap(card, positionCount, std::span(&table, 1), codes, namePrefix);
+}
+
+void FillCardMap(TConnector& card, int positionCount, std::span<const CardMapTable> tables,
+                 const CardCodes& codes, std::string_view namePrefix) {
     PINSMITH_ASSERT(positionCount > 0);
     struct Slot {
         const CardMapRow* row = nullptr;
@@ -146,34 +151,36 @@ void FillCardMap(TConnector& card, int positionCount, const CardMapTable& table,
 
     std::vector<int> positions;
     std::vector<std::string> names;
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const CardMapRow& row = table.rows[r];
-        if (row.direction != PIN_DIR_INOUT && row.direction != PIN_DIR_INPUT &&
-            row.direction != PIN_DIR_OUTPUT) {
-            Malformed(table, r, "direction other than 1, 2 or 3");
-        }
-        positions.clear();
-        names.clear();
-        if (!ExpandPositions(row.positions, positions)) {
-            Malformed(table, r, "unreadable positions");
-        }
-        if (!ExpandSignals(row.signals, namePrefix, names)) {
-            Malformed(table, r, "unreadable signals");
-        }
-        if (positions.size() != names.size()) {
-            Malformed(table, r, "signal and position counts differ");
-        }
-        for (std::size_t k = 0; k < positions.size(); ++k) {
-            const int p = positions[k];
-            if (p < 1 || p > positionCount) {
-                Malformed(table, r, "position outside the connector");
+    for (const CardMapTable& table : tables) {
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            const CardMapRow& row = table.rows[r];
+            if (row.direction != PIN_DIR_INOUT && row.direction != PIN_DIR_INPUT &&
+                row.direction != PIN_DIR_OUTPUT) {
+                Malformed(table, r, "direction other than 1, 2 or 3");
             }
-            Slot& slot = slots[static_cast<std::size_t>(p - 1)];
-            if (slot.row != nullptr) {
-                Malformed(table, r, "position named twice");
+            positions.clear();
+            names.clear();
+            if (!ExpandPositions(row.positions, positions)) {
+                Malformed(table, r, "unreadable positions");
             }
-            slot.row = &row;
-            slot.name = std::move(names[k]);
+            if (!ExpandSignals(row.signals, namePrefix, names)) {
+                Malformed(table, r, "unreadable signals");
+            }
+            if (positions.size() != names.size()) {
+                Malformed(table, r, "signal and position counts differ");
+            }
+            for (std::size_t k = 0; k < positions.size(); ++k) {
+                const int p = positions[k];
+                if (p < 1 || p > positionCount) {
+                    Malformed(table, r, "position outside the connector");
+                }
+                Slot& slot = slots[static_cast<std::size_t>(p - 1)];
+                if (slot.row != nullptr) {
+                    Malformed(table, r, "position named twice");
+                }
+                slot.row = &row;
+                slot.name = std::move(names[k]);
+            }
         }
     }
 

@@ -92,6 +92,12 @@ struct CardMapTable {
 // an internal error whose message names the table and the row.
 void FillCardMap(TConnector& card, int positionCount, const CardMapTable& table,
                  const CardCodes& codes, std::string_view namePrefix = {});
+// A map in several tables walked into one position space: the filler picks
+// the tables of a variant (a board's naming, optional transceiver lanes, a
+// card that extends another card's rows). A position that two tables name is
+// malformed like a position named twice in one table.
+void FillCardMap(TConnector& card, int positionCount, std::span<const CardMapTable> tables,
+                 const CardCodes& codes, std::string_view namePrefix = {});
 // The maps that take one standard for every row.
 inline void FillCardMap(TConnector& card, int positionCount, const CardMapTable& table, IoStd ioStd,
                         std::string_view namePrefix = {}) {

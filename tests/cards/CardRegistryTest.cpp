@@ -4,9 +4,9 @@
 // fixture of the cards that have one.
 
 #include "cards/CardRegistry.h"
+#include "cards/CardDump.h"
 #include "model/DaughterBoard.h"
 #include "platform/Resources.h"
-#include "support/CardDump.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +63,9 @@ TEST_P(MappedCard, FillsOneEntryPerPositionUnderAnyPrefix) {
     int pins = 0;
     for (int i = 0; i < card.GetPinCount(); ++i) {
         const TPin* pin = card.GetPin(i);
-        if (!pin) {
+        // An adaptor map may switch pins off (direction 0): they reach no
+        // project.
+        if (!pin || pin->GetDirection() == PIN_DIR_NONE) {
             continue;
         }
         ++pins;
@@ -86,7 +88,7 @@ TEST(CardRegistry, FixturesThroughTheDispatcher) {
         SCOPED_TRACE(c.fixture);
         TDaughterBoard card;
         card.FillCard(c.card, MAINBOARD_ILMARCH, 0, IOSTD_1V2, "");
-        EXPECT_EQ(DumpCard(card), ReadCardFixture(c.fixture));
+        EXPECT_EQ(cardtest::Dump(card), cardtest::ReadFixture(c.fixture));
     }
 }
 

@@ -3,9 +3,9 @@
 // and the board-dependent choices of these cards' fills.
 
 #include "cards/gpio_fmc_memory/GpioCards.h"
+#include "cards/CardDump.h"
 #include "cards/CardMap.h"
 #include "model/DaughterBoard.h"
-#include "support/CardDump.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,9 @@
 #include <vector>
 
 namespace {
+
+using cardtest::Dump;
+using cardtest::ReadFixture;
 
 using Filler = void (*)(TDaughterBoard&, IoStd);
 
@@ -45,14 +48,6 @@ const CardCase kCards[] = {
     {"zeppit", CARD_ZEPPIT, D_GPIO_ZEPPIT, 40, 34, true},
     {"glent", CARD_GLENT_GPIO, D_GPIO_GLENT, 40, 22, true},
 };
-
-std::vector<std::string> Dump(const TConnector& c) {
-    return DumpCard(c);
-}
-
-std::vector<std::string> ReadFixture(const std::string& name) {
-    return ReadCardFixture(name);
-}
 
 bool IsSupplyPosition(int position) {
     const int p = (position - 1) % GPIO_PIN_NUM + 1;
@@ -134,9 +129,9 @@ TEST(CardMap, ExpandsRunsAndNameLists) {
         "4\tX_E[3]\tinout\t6",
         "5\tX_B[1]\tout\t6",
         "6",
-        "7\tX_D[10]\tin\t21",
-        "8\tX_D[11]\tin\t21",
-        "9\tX_D[12]\tin\t21",
+        "7\tX_D[10]\tin\t21\ti2c",
+        "8\tX_D[11]\tin\t21\ti2c",
+        "9\tX_D[12]\tin\t21\ti2c",
         "10",
     };
     EXPECT_EQ(Dump(card), expected);

@@ -1,38 +1,43 @@
-#include "support/CardDump.h"
+#include "cards/CardDump.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-namespace {
-const char* DirectionWord(PinDirection d) {
-    switch (d) {
+namespace cardtest {
+
+const char* DirectionWord(PinDirection direction) {
+    switch (direction) {
     case PIN_DIR_INOUT:
         return "inout";
     case PIN_DIR_INPUT:
         return "in";
     case PIN_DIR_OUTPUT:
         return "out";
+    case PIN_DIR_NONE:
+        return "off";
     default:
         return "?";
     }
 }
-} // namespace
 
-std::vector<std::string> DumpCard(const TConnector& c) {
+std::vector<std::string> Dump(const TConnector& card) {
     std::vector<std::string> lines;
-    for (int i = 0; i < c.GetPinCount(); ++i) {
+    for (int i = 0; i < card.GetPinCount(); ++i) {
         std::string line = std::to_string(i + 1);
-        if (const TPin* p = c.GetPin(i)) {
+        if (const TPin* p = card.GetPin(i)) {
             line += "\t" + p->GetName() + "\t" + DirectionWord(p->GetDirection()) + "\t" +
                     std::to_string(static_cast<int>(p->GetIoStandard()));
+            if (p->GetI2cFlag()) {
+                line += "\ti2c";
+            }
         }
         lines.push_back(line);
     }
     return lines;
 }
 
-std::vector<std::string> ReadCardFixture(const std::string& name) {
+std::vector<std::string> ReadFixture(const std::string& name) {
     std::ifstream in(std::string(PINSMITH_TEST_DATA_DIR) + "/cards/fixtures/" + name + ".txt");
     EXPECT_TRUE(in.is_open()) << name;
     std::vector<std::string> lines;
@@ -46,3 +51,5 @@ std::vector<std::string> ReadCardFixture(const std::string& name) {
     }
     return lines;
 }
+
+} // namespace cardtest
