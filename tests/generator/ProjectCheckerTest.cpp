@@ -81,6 +81,62 @@ TEST_F(ProjectChecker, PortWithoutLocation) {
     ExpectProblem("port CLOCK_50_B3B has 0 locations");
 }
 
+TEST_F(ProjectChecker, AllowancesNameWhatMayBeMissing) {
+    Generate();
+    // Without a location: allowed for the port named, or its bus.
+    Replace(File(".qsf"), "set_location_assignment PIN_A1 -to CLOCK_50_B3B\r\n", "");
+    Replace(File(".htm"), "CLOCK_50_B3B</td>\r\n   <td align=\"left\">A1</td>",
+            "CLOCK_50_B3B</td>\r\n   <td align=\"left\"></td>");
+    checker::CheckOptions options;
+    options.portsWithoutLocation["CLOCK_50_B3B"] = "placed by the fitter";
+    EXPECT_TRUE(checker::CheckProject(dir.Path(), "p", options).empty())
+        << Joined(checker::CheckProject(dir.Path(), "p", options));
+    // A timing target that names no port: allowed only when listed.
+    std::string sdc = Read(File(".sdc"));
+    sdc += "create_clock -period 10 -name extra [get_ports NO_SUCH_PORT]\r\n";
+    Write(File(".sdc"), sdc);
+    ExpectProblem("NO_SUCH_PORT");
+    options.unmatchedTargets["NO_SUCH_PORT"] = "the board's timing text names it";
+    const std::vector<std::string> problems = checker::CheckProject(dir.Path(), "p", options);
+    for (const std::string& p : problems) {
+        EXPECT_EQ(p.find("NO_SUCH_PORT"), std::string::npos) << p;
+    }
+}
+
+TEST(ProjectCheckerBatch, ProblemsNameTheirProject) {
+    TempDir root;
+    std::vector<checker::ProjectToCheck> projects;
+    for (const char* name : {"a", "b", "c"}) {
+        const std::string folder = root.Path() + name + "/";
+        ASSERT_TRUE(platform::ForceDirectories(folder));
+        TMainBoard board;
+        sample::BuildGroups(board);
+        platform::ScriptedUi ui;
+        ASSERT_TRUE(TPinsmith().Generate(&board, folder + name + ".qpf", false));
+        projects.push_back({folder, name, {}});
+    }
+    TMainBoard vhdl;
+    sample::BuildVhdl(vhdl);
+    ASSERT_TRUE(platform::ForceDirectories(root.Path() + "v/"));
+    {
+        platform::ScriptedUi ui;
+        ASSERT_TRUE(TPinsmith().Generate(&vhdl, root.Path() + "v/v.qpf", true));
+    }
+    projects.push_back({root.Path() + "v/", "v", {}});
+    auto all = checker::CheckProjects(projects);
+    ASSERT_EQ(all.size(), 4u);
+    for (const auto& problems : all) {
+        EXPECT_TRUE(problems.empty()) << Joined(problems);
+    }
+    // A Verilog syntax error in b is b's alone.
+    Replace(root.Path() + "b/b.v", "endmodule", "endmodule endmodule");
+    all = checker::CheckProjects(projects);
+    EXPECT_TRUE(all[0].empty()) << Joined(all[0]);
+    EXPECT_FALSE(all[1].empty());
+    EXPECT_TRUE(all[2].empty()) << Joined(all[2]);
+    EXPECT_TRUE(all[3].empty()) << Joined(all[3]);
+}
+
 TEST_F(ProjectChecker, PortWithTwoStandards) {
     Generate();
     Replace(File(".qsf"), "set_location_assignment PIN_A1",

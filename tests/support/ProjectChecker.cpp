@@ -335,51 +335,80 @@ bool ReadTopLevelPorts(const std::string& file, std::vector<PortBit>& ports,
     return done;
 }
 
-std::vector<std::string> CheckProject(const std::string& folderIn, const std::string& projectName) {
-    Checker c;
-    const std::string folder = fs::path(folderIn).string();
-    const std::string base = (fs::path(folder) / projectName).string();
-    const std::string qpf = base + ".qpf", qsf = base + ".qsf", sdc = base + ".sdc",
-                      htm = base + ".htm", v = base + ".v", vhd = base + ".vhd";
-    for (const std::string& f : {qpf, qsf, sdc, htm}) {
-        if (!fs::is_regular_file(f)) {
-            c.Add("missing file " + f);
+namespace {
+
+struct ProjectFiles {
+    std::string folder, name, qpf, qsf, sdc, htm, top;
+    bool verilog = false;
+};
+
+// The files of a project; false with problems when one is missing.
+bool FindFiles(Checker& c, const std::string& folderIn, const std::string& projectName,
+               ProjectFiles& f) {
+    f.folder = fs::path(folderIn).string();
+    f.name = projectName;
+    const std::string base = (fs::path(f.folder) / projectName).string();
+    f.qpf = base + ".qpf";
+    f.qsf = base + ".qsf";
+    f.sdc = base + ".sdc";
+    f.htm = base + ".htm";
+    for (const std::string& file : {f.qpf, f.qsf, f.sdc, f.htm}) {
+        if (!fs::is_regular_file(file)) {
+            c.Add("missing file " + file);
         }
     }
-    const bool hasV = fs::is_regular_file(v);
-    const bool hasVhd = fs::is_regular_file(vhd);
+    const bool hasV = fs::is_regular_file(base + ".v");
+    const bool hasVhd = fs::is_regular_file(base + ".vhd");
     if (hasV == hasVhd) {
         c.Add(hasV ? "both a .v and a .vhd top level" : "no top-level file");
     }
-    if (!c.problems.empty()) {
-        return c.problems;
+    f.verilog = hasV;
+    f.top = hasV ? base + ".v" : base + ".vhd";
+    return c.problems.empty();
+}
+
+void RunVerilogTools(Checker& c, const std::vector<std::string>& tops,
+                     const std::vector<std::string>& files) {
+    std::vector<std::string> iverilog(std::begin(kIverilogOptions), std::end(kIverilogOptions));
+    for (const std::string& top : tops) {
+        iverilog.insert(iverilog.end(), {"-s", top});
     }
-    CheckQpf(c, qpf, projectName);
-
-    const std::string top = hasV ? v : vhd;
-    std::vector<PortBit> ports;
-    ReadTopLevelPorts(top, ports, c.problems);
-
-    // HDL tools.
-    const std::vector<std::string> ipFiles = VerilogFilesBelow(folder, top);
-    if (hasV) {
-        std::vector<std::string> files = {top};
-        files.insert(files.end(), ipFiles.begin(), ipFiles.end());
-        std::vector<std::string> iverilog(std::begin(kIverilogOptions), std::end(kIverilogOptions));
-        iverilog.insert(iverilog.end(), {"-s", projectName});
-        iverilog.insert(iverilog.end(), files.begin(), files.end());
-        c.Tool("iverilog", iverilog, "", true);
-        std::vector<std::string> verilator(std::begin(kVerilatorOptions),
-                                           std::end(kVerilatorOptions));
-        verilator.insert(verilator.end(), {"--top-module", projectName});
-        verilator.insert(verilator.end(), files.begin(), files.end());
-        c.Tool("verilator", verilator, "", true);
+    iverilog.insert(iverilog.end(), files.begin(), files.end());
+    c.Tool("iverilog", iverilog, "", true);
+    std::vector<std::string> verilator(std::begin(kVerilatorOptions), std::end(kVerilatorOptions));
+    if (tops.size() == 1) {
+        verilator.insert(verilator.end(), {"--top-module", tops[0]});
     } else {
-        // ghdl keeps its library in the working folder: run it in a fresh one.
-        TempFolder work;
-        const std::string absolute = fs::absolute(top).string();
-        c.Tool("ghdl", {"-s", "--std=93c", absolute}, work.Path().string(), true);
-        c.Tool("ghdl", {"-a", "--std=93c", absolute}, work.Path().string(), true);
+        verilator.push_back("-Wno-MULTITOP");
+    }
+    verilator.insert(verilator.end(), files.begin(), files.end());
+    c.Tool("verilator", verilator, "", true);
+}
+
+void RunVhdlTools(Checker& c, const std::vector<std::string>& tops) {
+    // ghdl keeps its library in the working folder: run it in a fresh one.
+    TempFolder work;
+    std::vector<std::string> absolute;
+    for (const std::string& top : tops) {
+        absolute.push_back(fs::absolute(top).string());
+    }
+    std::vector<std::string> syntax = {"-s", "--std=93c"};
+    syntax.insert(syntax.end(), absolute.begin(), absolute.end());
+    c.Tool("ghdl", syntax, work.Path().string(), true);
+    std::vector<std::string> analyse = {"-a", "--std=93c"};
+    analyse.insert(analyse.end(), absolute.begin(), absolute.end());
+    c.Tool("ghdl", analyse, work.Path().string(), true);
+}
+
+// The HDL tools over one project: its top level with its exported IP.
+void CheckHdl(Checker& c, const ProjectFiles& f) {
+    const std::vector<std::string> ipFiles = VerilogFilesBelow(f.folder, f.top);
+    if (f.verilog) {
+        std::vector<std::string> files = {f.top};
+        files.insert(files.end(), ipFiles.begin(), ipFiles.end());
+        RunVerilogTools(c, {f.name}, files);
+    } else {
+        RunVhdlTools(c, {f.top});
         if (!ipFiles.empty()) {
             std::vector<std::string> iverilog(std::begin(kIverilogOptions),
                                               std::end(kIverilogOptions));
@@ -387,8 +416,14 @@ std::vector<std::string> CheckProject(const std::string& folderIn, const std::st
             c.Tool("iverilog", iverilog, "", true);
         }
     }
+}
 
-    // .qsf and .sdc.
+// Everything but the HDL tools: .qpf, .qsf and .sdc through Tcl, .htm.
+void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) {
+    CheckQpf(c, f.qpf, f.name);
+    std::vector<PortBit> ports;
+    ReadTopLevelPorts(f.top, ports, c.problems);
+
     TempFolder scratch;
     const std::string portsFile = (scratch.Path() / "ports.txt").string();
     {
@@ -397,15 +432,26 @@ std::vector<std::string> CheckProject(const std::string& folderIn, const std::st
             out << p.name << "\n";
         }
     }
+    const std::string allowancesFile = (scratch.Path() / "allowances.txt").string();
+    {
+        std::ofstream out(allowancesFile);
+        for (const auto& [port, reason] : options.portsWithoutLocation) {
+            out << "NOLOCATION " << port << "\n";
+        }
+        for (const auto& [pattern, reason] : options.unmatchedTargets) {
+            out << "UNMATCHED " << pattern << "\n";
+        }
+    }
     const std::string script = std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
-    const std::string tclOutput = c.Tool("tclsh", {script, qsf, sdc, portsFile, projectName});
+    const std::string tclOutput =
+        c.Tool("tclsh", {script, f.qsf, f.sdc, portsFile, f.name, allowancesFile});
     std::map<std::string, std::vector<std::string>> locations;
     std::map<std::string, std::vector<std::string>> standards;
     for (const std::string& line : Lines(tclOutput)) {
         std::vector<std::string> fields;
         std::stringstream s(line);
-        for (std::string f; std::getline(s, f, '\t');) {
-            fields.push_back(f);
+        for (std::string field; std::getline(s, field, '\t');) {
+            fields.push_back(field);
         }
         if (fields.size() == 2 && fields[0] == "PROBLEM") {
             c.Add("tclsh: " + fields[1]);
@@ -418,10 +464,96 @@ std::vector<std::string> CheckProject(const std::string& folderIn, const std::st
         }
     }
 
-    // .htm.
-    c.Tool("xmllint", {"--html", "--noout", htm}, "", true);
-    CheckHtmlRows(c, htm, locations, standards, ports);
+    c.Tool("xmllint", {"--html", "--noout", f.htm}, "", true);
+    CheckHtmlRows(c, f.htm, locations, standards, ports);
+}
+
+} // namespace
+
+std::vector<std::string> CheckProject(const std::string& folder, const std::string& projectName,
+                                      const CheckOptions& options) {
+    Checker c;
+    ProjectFiles f;
+    if (!FindFiles(c, folder, projectName, f)) {
+        return c.problems;
+    }
+    CheckHdl(c, f);
+    CheckTexts(c, f, options);
     return c.problems;
+}
+
+std::vector<std::vector<std::string>> CheckProjects(const std::vector<ProjectToCheck>& projects) {
+    std::vector<Checker> checkers(projects.size());
+    std::vector<ProjectFiles> files(projects.size());
+    std::vector<bool> found(projects.size());
+    for (std::size_t i = 0; i < projects.size(); ++i) {
+        found[i] = FindFiles(checkers[i], projects[i].folder, projects[i].name, files[i]);
+    }
+
+    // One run per tool over the Verilog projects: their tops, and each IP
+    // file once (projects of one board export the same modules).
+    std::vector<std::size_t> verilog, vhdl;
+    for (std::size_t i = 0; i < projects.size(); ++i) {
+        if (found[i]) {
+            (files[i].verilog ? verilog : vhdl).push_back(i);
+        }
+    }
+    const auto runAlone = [&](const std::vector<std::size_t>& group) {
+        for (const std::size_t i : group) {
+            CheckHdl(checkers[i], files[i]);
+        }
+    };
+    if (!verilog.empty()) {
+        std::vector<std::string> tops, all;
+        std::map<std::string, std::string> ipByName; // file name -> first copy
+        bool clash = false;
+        for (const std::size_t i : verilog) {
+            tops.push_back(files[i].name);
+            all.push_back(files[i].top);
+            for (const std::string& ip : VerilogFilesBelow(files[i].folder, files[i].top)) {
+                const std::string key = fs::path(ip).filename().string();
+                const auto known = ipByName.find(key);
+                if (known == ipByName.end()) {
+                    ipByName[key] = ip;
+                    all.push_back(ip);
+                } else {
+                    std::string a, b;
+                    clash = clash || !ReadText(known->second, a) || !ReadText(ip, b) || a != b;
+                }
+            }
+        }
+        Checker batch;
+        if (!clash) {
+            RunVerilogTools(batch, tops, all);
+        }
+        if (clash || !batch.problems.empty()) {
+            runAlone(verilog);
+        }
+    }
+    if (!vhdl.empty()) {
+        std::vector<std::string> tops;
+        bool withIp = false;
+        for (const std::size_t i : vhdl) {
+            tops.push_back(files[i].top);
+            withIp = withIp || !VerilogFilesBelow(files[i].folder, files[i].top).empty();
+        }
+        Checker batch;
+        if (!withIp) {
+            RunVhdlTools(batch, tops);
+        }
+        if (withIp || !batch.problems.empty()) {
+            runAlone(vhdl);
+        }
+    }
+
+    std::vector<std::vector<std::string>> problems(projects.size());
+    for (std::size_t i = 0; i < projects.size(); ++i) {
+        if (found[i]) {
+            CheckTexts(checkers[i], files[i], projects[i].options);
+        }
+        problems[i] = std::move(checkers[i].problems);
+    }
+    return problems;
 }
 
 } // namespace checker

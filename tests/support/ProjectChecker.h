@@ -15,14 +15,38 @@
 //   - the .qpf names the project as its revision.
 // A tool that is not installed is a problem like any other.
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace checker {
 
+// What a board's project may do that the checks would otherwise refuse,
+// each with its reason (kept for the reader of the test).
+struct CheckOptions {
+    // Ports (a bit, or a bus by its base name) that have no location: pins
+    // the fitter places, such as a hard processor system's.
+    std::map<std::string, std::string> portsWithoutLocation;
+    // get_ports patterns of the .sdc that may match no port.
+    std::map<std::string, std::string> unmatchedTargets;
+};
+
 // Problems found in the project <folder>/<projectName>.*; empty when every
 // tool accepts it. Each problem names the tool or file it comes from.
-std::vector<std::string> CheckProject(const std::string& folder, const std::string& projectName);
+std::vector<std::string> CheckProject(const std::string& folder, const std::string& projectName,
+                                      const CheckOptions& options = {});
+
+// Many projects at once, each in a folder of its own: the HDL tools run
+// once over every Verilog project and once over every VHDL project (one
+// tool start costs about a second); only when such a run fails does each of
+// its projects run alone, so that the problems name their project. The
+// projects' names must differ. Returns the problems per project, in order.
+struct ProjectToCheck {
+    std::string folder;
+    std::string name;
+    CheckOptions options;
+};
+std::vector<std::vector<std::string>> CheckProjects(const std::vector<ProjectToCheck>& projects);
 
 // One top-level port bit ("LED[3]" or "CLOCK_50") and its direction
 // ("input", "output" or "inout").

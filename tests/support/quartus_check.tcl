@@ -1,9 +1,12 @@
 # Reads a generated .qsf and .sdc the way Quartus does (both files are Tcl)
 # and checks them against the ports of the top-level design.
 #
-#   tclsh quartus_check.tcl <qsf> <sdc> <ports file> <project name>
+#   tclsh quartus_check.tcl <qsf> <sdc> <ports file> <project name> [<allowances>]
 #
 # The ports file holds one top-level port bit per line (LED[0], CLOCK_50).
+# The allowances file, when given, holds lines "NOLOCATION <port or bus>"
+# (a port the fitter places: it needs no location) and "UNMATCHED
+# <pattern>" (a get_ports pattern that may match no port).
 # Each file is evaluated command by command in a safe interpreter in which
 # every Tcl command is hidden and only the Quartus commands a generated
 # project may use are defined; they record their arguments, anything else is
@@ -13,7 +16,7 @@
 #   IO_STANDARD  <target> <value>     (every IO_STANDARD instance assignment)
 # The exit code is 0 whenever the script itself ran.
 
-lassign $argv qsfFile sdcFile portsFile project
+lassign $argv qsfFile sdcFile portsFile project allowancesFile
 
 proc problem {text} { puts "PROBLEM\t$text" }
 
@@ -32,6 +35,24 @@ foreach line [split [read $f] \n] {
     }
 }
 close $f
+
+set noLocation [dict create]
+set unmatchedAllowed [dict create]
+if {$allowancesFile ne ""} {
+    set f [open $allowancesFile r]
+    foreach line [split [read $f] \n] {
+        if {[regexp {^NOLOCATION\s+(\S+)$} $line -> name]} { dict set noLocation $name 1 }
+        if {[regexp {^UNMATCHED\s+(\S+)$} $line -> name]} { dict set unmatchedAllowed $name 1 }
+    }
+    close $f
+}
+
+# Whether a port bit may go without a location: named itself or by its bus.
+proc mayLackLocation {port} {
+    global noLocation
+    if {[dict exists $noLocation $port]} { return 1 }
+    return [expr {[regexp {^(.*)\[[0-9]+\]$} $port -> base] && [dict exists $noLocation $base]}]
+}
 
 # An assignment target is a port bit or a whole bus. Names holding "~" are
 # nodes Quartus creates inside the device (termination blocks), not ports.
@@ -138,14 +159,16 @@ proc portCollection {value cmd} {
 }
 
 proc s_get_ports {args} {
-    global ports busBases
+    global ports busBases unmatchedAllowed
     lassign [parseArgs get_ports {-nocase 0 -nowarn 0} $args] options positional
     needPositional get_ports $positional 1
     set pattern [lindex $positional 0]
     if {![isReservedPort $pattern] && ![isTarget $pattern]} {
         set matched [expr {[llength [dict keys $ports $pattern]] +
                            [llength [dict keys $busBases $pattern]]}]
-        if {$matched == 0} { error "get_ports: $pattern matches no port" }
+        if {$matched == 0 && ![dict exists $unmatchedAllowed $pattern]} {
+            error "get_ports: $pattern matches no port"
+        }
     }
     return "ports:$pattern"
 }
@@ -294,6 +317,7 @@ foreach entry $instance {
 foreach port [dict keys $ports] {
     foreach {what counts} [list location $locationCount "I/O standard" $standardCount] {
         set n [expr {[dict exists $counts $port] ? [dict get $counts $port] : 0}]
+        if {$n == 0 && $what eq "location" && [mayLackLocation $port]} continue
         if {$n != 1} { problem "qsf: port $port has $n ${what}s" }
     }
 }
