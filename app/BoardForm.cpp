@@ -454,6 +454,12 @@ void TBoardForm::ButtonGenClick() {
                              "in the folder:\r\n%s",
                              platform::ExtractFilePath(projectFile).c_str()));
         AfterGenerateSuccess();
+        if (hpsBox_ && hpsBox_->isChecked()) {
+            platform::InformationBox("===== HPS System warning =====\r\n"
+                                     "To prevent any errors while compiling your Quartus project, "
+                                     "\r\n"
+                                     "please add the Altera HPS IP to your design.\r\n");
+        }
     } else {
         platform::ErrorBox(platform::Format("Failed to generate Quartus project: %s.",
                                             platform::ExtractFileName(projectFile).c_str()));

@@ -174,6 +174,9 @@ protected:
     // Whether FillCardCombos runs before the record is loaded (the lists do
     // not depend on it) or each time a record is shown. Default: before.
     void SetListsDependOnRecord(bool depend) { listsDependOnRecord_ = depend; }
+    // The board's HPS check box: when it is ticked, a successful generation
+    // ends with the HPS reminder (after the board's own reminders).
+    void SetHpsCheckBox(QCheckBox* box) { hpsBox_ = box; }
     // The usual background of the board forms (235, 233, 237).
     void SetFormColour(const QColor& colour);
     // The main window's caption becomes this form's caption.
@@ -223,6 +226,7 @@ private:
     };
 
     const BoardDef* def_ = nullptr;
+    QCheckBox* hpsBox_ = nullptr;
     QLineEdit* projectName_ = nullptr;
     std::vector<Peripheral> peripherals_;
     std::vector<TCardPort> ports_;

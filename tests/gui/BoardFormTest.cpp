@@ -439,6 +439,42 @@ TEST_F(BoardFormTest, ProjectFileNameChosenInTheDialogIsChecked) {
     }
 }
 
+// The HPS reminder follows the success box, after the board's own
+// reminders, only while the HPS box is ticked; a failure shows neither.
+TEST_F(BoardFormTest, HpsReminderAfterSuccess) {
+    form_.UseLedAsHpsBox();
+    bool succeed = true;
+    SetProjectWriterForTests([&](TMainBoard*, const std::string&, bool) { return succeed; });
+    struct Case {
+        bool ticked;
+        bool succeed;
+        std::vector<platform::MsgKind> boxes;
+    };
+    using K = platform::MsgKind;
+    const Case cases[] = {
+        {true, true, {K::Information, K::Information}},
+        {false, true, {K::Information}},
+        {true, false, {K::Error}},
+    };
+    for (const Case& c : cases) {
+        ui.Clear();
+        form_.CheckBoxLED->setChecked(c.ticked);
+        succeed = c.succeed;
+        dialogs.QueuePath(dir.File("x/blinky.qpf"));
+        form_.ButtonGen->click();
+        std::vector<platform::MsgKind> kinds;
+        for (const auto& box : ui.Boxes()) {
+            kinds.push_back(box.kind);
+        }
+        EXPECT_EQ(kinds, c.boxes);
+        if (c.ticked && c.succeed && ui.Boxes().size() == 2) {
+            EXPECT_EQ(ui.Boxes()[1].text,
+                      "===== HPS System warning =====\r\nTo prevent any errors while compiling "
+                      "your Quartus project, \r\nplease add the Altera HPS IP to your design.\r\n");
+        }
+    }
+}
+
 TEST_F(BoardFormTest, FailedGenerationNamesTheProjectFile) {
     SetProjectWriterForTests([](TMainBoard*, const std::string&, bool) { return false; });
     dialogs.QueuePath(dir.File("x/blinky.qpf"));

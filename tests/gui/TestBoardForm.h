@@ -61,6 +61,9 @@ public:
     TConfigBase<TEST_BOARD_CONFIG> HsmcList;
     int SuccessHooks = 0;
 
+    // The LED box stands for an HPS box.
+    void UseLedAsHpsBox() { SetHpsCheckBox(CheckBoxLED); }
+
     // Picks a card as the user would (the activated signal).
     void Pick(int port, int card);
 
