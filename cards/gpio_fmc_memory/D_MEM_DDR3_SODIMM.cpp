@@ -1,9 +1,7 @@
 #include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/MemoryFamily.h"
 #include "cards/gpio_fmc_memory/MemoryModules.h"
-#include "model/Connector.h"
 #include "model/DaughterBoard.h"
-#include "model/Pin.h"
 
 namespace {
 
@@ -152,16 +150,6 @@ constexpr CardMapRow kDqsNRows[] = {
 } // namespace
 
 namespace memory {
-
-void MarkSpdBusPins(TConnector& module) {
-    for (int i = 0; i < module.GetPinCount(); ++i) {
-        TPin* pin = module.GetPin(i);
-        if (pin && (pin->GetName() == "SDA" || pin->GetName() == "SCL")) {
-            pin->SetIsClock(2);
-            pin->SetPeriodNs(1);
-        }
-    }
-}
 
 CardMapSlots ExpandDdr3Map(const char* name, DqsMode diffDqs, IoStd ctlStd, IoStd saStd) {
     const bool differential = diffDqs == DqsMode::Differential;

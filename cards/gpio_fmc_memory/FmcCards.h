@@ -17,16 +17,18 @@ struct CardFillContext;
 
 static_assert(kFmcPositionCount == FMC_HPC_PIN_NUM, "the FMC rows cover every FMC position");
 
-// Flag bits of the FMC rows.
-inline constexpr std::uint8_t FMC_PIN_SINGLE = 0x01; // single-ended signal
-inline constexpr std::uint8_t FMC_PIN_DIFF = 0x02;   // member of a user pair
-inline constexpr std::uint8_t FMC_PIN_CLK =
-    0x04; // clock input pair (with 0x02: clock-capable pair)
+// Flag bits of the FMC rows. The standard cards read all but FMC_PIN_SKIP; the
+// maker's cards read only the last two.
+inline constexpr std::uint8_t FMC_PIN_SINGLE = 0x01;    // single-ended signal
+inline constexpr std::uint8_t FMC_PIN_DIFF = 0x02;      // member of a user pair
+inline constexpr std::uint8_t FMC_PIN_CLK = 0x04;       // clock pair (with 0x02: clock capable)
 inline constexpr std::uint8_t FMC_PIN_BIDIR_CLK = 0x08; // bidirectional clock pair
 inline constexpr std::uint8_t FMC_PIN_XCVR = 0x10;      // transceiver lane
 inline constexpr std::uint8_t FMC_PIN_XCVR_CLK = 0x20;  // transceiver reference clock
-inline constexpr std::uint8_t FMC_PIN_SKIP = 0x40;      // a position the card does not use
-inline constexpr std::uint8_t FMC_PIN_NEG = 0x80;       // negative member of a pair
+inline constexpr std::uint8_t FMC_PIN_SKIP = 0x40;      // a row the maker's fillers leave out
+// Negative member of a pair; in the maker's first family (but card 84) a
+// position the card does not use.
+inline constexpr std::uint8_t FMC_PIN_NEG = 0x80;
 
 // Whether the standard maps build their transceiver lanes and reference
 // clocks.
