@@ -6,9 +6,15 @@
 //                        empty folder (/1)
 //   BM_AssembleInMemory  the text of every file, without the files
 //   BM_CheckAndSortPins  the pin-name check and the pin sort that come first
+//   BM_GenerateFmcProject  a project with FMC card 45 (215 pins, as large as
+//                        any card map) on a 400-position HPC connector beside
+//                        the Ilmarch groups
+//   BM_FillFmcCard       filling card 45 alone: its table expanded and
+//                        judged on every call
 
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
 #include "generator/Pinsmith.h"
+#include "model/DaughterBoard.h"
 #include "platform/Clock.h"
 
 #include <benchmark/benchmark.h>
@@ -102,5 +108,54 @@ void BM_CheckAndSortPins(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CheckAndSortPins)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The Ilmarch groups and an FMC HPC connector (placeholders at every
+// position, the card id set as a board's filler sets it) with card 45.
+std::unique_ptr<TMainBoard> IlmarchWithFmcCard45() {
+    ILMARCH_CONFIG config;
+    SetIlmarchDefaultConfig(config);
+    auto board = std::make_unique<TMainBoard>();
+    CONFIG_ILMARCH(board.get(), config);
+    auto* fmc = new TConnector("FMC", "FMC HPC", CONNECTOR_FMC_HPC,
+                               CardNumber(CARD_FMC_HPC_XCVR_ALTERA_QUELMAR));
+    for (int p = 1; p <= FMC_HPC_PIN_NUM; ++p) {
+        fmc->AddPin(new TPin("", "FMC" + std::to_string(p), PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0));
+    }
+    fmc->SetIsExpansion(true);
+    fmc->SetConnectorId(CONNECTOR_ID_FMC_A);
+    board->AddConnector(fmc);
+    board->AttachFmcCard(CONNECTOR_ID_FMC_A, CARD_FMC_HPC_XCVR_ALTERA_QUELMAR, CardPrefix());
+    return board;
+}
+
+void BM_GenerateFmcProject(benchmark::State& state) {
+    const auto board = IlmarchWithFmcCard45();
+    std::string folder =
+        (std::filesystem::temp_directory_path() / "pinsmith-bench-XXXXXX").string();
+    if (!::mkdtemp(folder.data())) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::string project = folder + "/FMC.qpf";
+    TPinsmith writer;
+    for (auto _ : state) {
+        if (!writer.Generate(board.get(), project, false)) {
+            state.SkipWithError("generation failed");
+            break;
+        }
+    }
+    state.counters["pins"] = PinEntries(*board);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_GenerateFmcProject)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_FillFmcCard(benchmark::State& state) {
+    for (auto _ : state) {
+        TDaughterBoard card;
+        card.FillCard(CARD_FMC_HPC_XCVR_ALTERA_QUELMAR, MAINBOARD_ILMARCH, 0, IOSTD_3V3_LVTTL, "");
+        benchmark::DoNotOptimize(card.GetPinCount());
+    }
+}
+BENCHMARK(BM_FillFmcCard)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace

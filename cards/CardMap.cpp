@@ -26,6 +26,8 @@ IoStd CardCodes::Pick(CodeSlot slot, IoStd fixed) const {
         return saStd;
     case CodeSlot::CtlStd:
         return ctlStd;
+    case CodeSlot::DiffStd:
+        return diffStd;
     }
     PINSMITH_FAIL("CardCodes::Pick: unknown code slot");
 }
@@ -79,23 +81,35 @@ std::optional<int> ParseNumber(std::string_view s) {
     return value;
 }
 
+// A position item: a plain number, or an FMC row letter and pin. A run's end
+// without a letter is a pin of the row its start names.
+struct PositionItem {
+    int position = 0;
+    int rowBase = 0; // the first position - 1 of the row; 0 for plain numbers
+    bool lettered = false;
+};
+std::optional<PositionItem> ParsePosition(std::string_view item);
+
 bool ExpandPositions(std::string_view cell, std::vector<int>& out) {
     for (const std::string_view item : SplitCell(cell)) {
         const std::size_t dash = item.find('-');
-        if (dash == std::string_view::npos) {
-            const std::optional<int> p = ParseNumber(item);
-            if (!p) {
-                return false;
-            }
-            out.push_back(*p);
-            continue;
-        }
-        const std::optional<int> first = ParseNumber(item.substr(0, dash));
-        const std::optional<int> last = ParseNumber(item.substr(dash + 1));
-        if (!first || !last || *first > *last) {
+        const std::optional<PositionItem> first = ParsePosition(item.substr(0, dash));
+        if (!first) {
             return false;
         }
-        for (int p = *first; p <= *last; ++p) {
+        if (dash == std::string_view::npos) {
+            out.push_back(first->position);
+            continue;
+        }
+        const std::optional<int> end = ParseNumber(item.substr(dash + 1));
+        if (!end || (first->lettered && *end > kFmcPinsPerRow)) {
+            return false;
+        }
+        const int last = first->rowBase + *end;
+        if (first->position > last) {
+            return false;
+        }
+        for (int p = first->position; p <= last; ++p) {
             out.push_back(p);
         }
     }
@@ -143,54 +157,85 @@ void FillCardMap(TConnector& card, int positionCount, const CardMapTable& table,
 void FillCardMap(TConnector& card, int positionCount, std::span<const CardMapTable> tables,
                  const CardCodes& codes, std::string_view namePrefix) {
     PINSMITH_ASSERT(positionCount > 0);
-    struct Slot {
-        const CardMapRow* row = nullptr;
-        std::string name;
-    };
-    std::vector<Slot> slots(static_cast<std::size_t>(positionCount));
+    CardMapSlots slots(static_cast<std::size_t>(positionCount));
+    for (const CardMapTable& table : tables) {
+        ExpandCardMap(slots, table, codes, namePrefix);
+    }
+    AppendCardMap(card, slots);
+}
 
+// ---------------------------------------------------------------------------
+// FMC positions; the walker's two steps.
+
+namespace {
+
+std::optional<PositionItem> ParsePosition(std::string_view item) {
+    item = Trim(item);
+    if (item.empty() || (item.front() >= '0' && item.front() <= '9')) {
+        const std::optional<int> p = ParseNumber(item);
+        if (!p) {
+            return std::nullopt;
+        }
+        return PositionItem{*p, 0, false};
+    }
+    const int row = FmcRowIndex(item.front());
+    const std::optional<int> pin = ParseNumber(item.substr(1));
+    if (row < 0 || !pin || *pin < 1 || *pin > kFmcPinsPerRow) {
+        return std::nullopt;
+    }
+    const int rowBase = row * kFmcPinsPerRow;
+    return PositionItem{rowBase + *pin, rowBase, true};
+}
+
+} // namespace
+
+void ExpandCardMap(CardMapSlots& slots, const CardMapTable& table, const CardCodes& codes,
+                   std::string_view namePrefix) {
+    const int positionCount = static_cast<int>(slots.size());
     std::vector<int> positions;
     std::vector<std::string> names;
-    for (const CardMapTable& table : tables) {
-        for (std::size_t r = 0; r < table.rows.size(); ++r) {
-            const CardMapRow& row = table.rows[r];
-            if (row.direction != PIN_DIR_INOUT && row.direction != PIN_DIR_INPUT &&
-                row.direction != PIN_DIR_OUTPUT) {
-                Malformed(table, r, "direction other than 1, 2 or 3");
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const CardMapRow& row = table.rows[r];
+        if (row.direction != PIN_DIR_INOUT && row.direction != PIN_DIR_INPUT &&
+            row.direction != PIN_DIR_OUTPUT) {
+            Malformed(table, r, "direction other than 1, 2 or 3");
+        }
+        positions.clear();
+        names.clear();
+        if (!ExpandPositions(row.positions, positions)) {
+            Malformed(table, r, "unreadable positions");
+        }
+        if (!ExpandSignals(row.signals, namePrefix, names)) {
+            Malformed(table, r, "unreadable signals");
+        }
+        if (positions.size() != names.size()) {
+            Malformed(table, r, "signal and position counts differ");
+        }
+        const IoStd code = codes.Pick(row.standard.slot, row.standard.code);
+        for (std::size_t k = 0; k < positions.size(); ++k) {
+            const int p = positions[k];
+            if (p < 1 || p > positionCount) {
+                Malformed(table, r, "position outside the connector");
             }
-            positions.clear();
-            names.clear();
-            if (!ExpandPositions(row.positions, positions)) {
-                Malformed(table, r, "unreadable positions");
+            CardMapSlot& slot = slots[static_cast<std::size_t>(p - 1)];
+            if (slot.row != nullptr) {
+                Malformed(table, r, "position named twice");
             }
-            if (!ExpandSignals(row.signals, namePrefix, names)) {
-                Malformed(table, r, "unreadable signals");
-            }
-            if (positions.size() != names.size()) {
-                Malformed(table, r, "signal and position counts differ");
-            }
-            for (std::size_t k = 0; k < positions.size(); ++k) {
-                const int p = positions[k];
-                if (p < 1 || p > positionCount) {
-                    Malformed(table, r, "position outside the connector");
-                }
-                Slot& slot = slots[static_cast<std::size_t>(p - 1)];
-                if (slot.row != nullptr) {
-                    Malformed(table, r, "position named twice");
-                }
-                slot.row = &row;
-                slot.name = std::move(names[k]);
-            }
+            slot.row = &row;
+            slot.name = std::move(names[k]);
+            slot.code = code;
         }
     }
+}
 
-    for (int p = 1; p <= positionCount; ++p) {
-        const Slot& slot = slots[static_cast<std::size_t>(p - 1)];
+void AppendCardMap(TConnector& card, const CardMapSlots& slots) {
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const CardMapSlot& slot = slots[i];
         if (slot.row == nullptr) {
             card.AddEmpty();
             continue;
         }
-        const IoStd code = codes.Pick(slot.row->standard.slot, slot.row->standard.code);
-        card.AddPin(new TPin(slot.name, slot.row->direction, code, p, slot.row->i2c));
+        card.AddPin(new TPin(slot.name, slot.row->direction, slot.code, static_cast<int>(i + 1),
+                             slot.row->i2c));
     }
 }

@@ -61,6 +61,12 @@ void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd i
     // A card without a pin map cannot be offered by any card list, so
     // reaching one here is an internal error.
     const CardEntry* entry = FindCardEntry(card);
+    if (entry && entry->module) {
+        PINSMITH_FAIL(platform::Format("FillCard: card %d is a memory module, filled by its "
+                                       "module fill",
+                                       CardNumber(card))
+                          .c_str());
+    }
     if (!entry || !entry->fill) {
         PINSMITH_FAIL(
             platform::Format("FillCard: card %d has no pin map", CardNumber(card)).c_str());

@@ -5,6 +5,7 @@
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "model/MainBoard.h"
+#include "model/ModuleOptions.h"
 
 #include <string>
 
@@ -23,6 +24,21 @@ public:
     // every signal name. False (after an internal error) for a pair of
     // connector types that cannot merge.
     bool UpdateMasterConnector(TConnector* pMasterConn, const std::string& pPrefixName);
+
+    // The memory-module fills (model/ModuleAttach.cpp), which FillCard does
+    // not make: each empties the module, gives it its card's name and
+    // description, fills the module's map with the arguments given and
+    // stamps the card's type.
+    void FillDdr2Sodimm(DqsMode diffDqs, IoStd i2cStd, IoStd saStd);          // card 9
+    void FillDdr3Sodimm(DqsMode diffDqs, IoStd ctlStd, IoStd saStd);          // card 38
+    void FillDdr3SodimmLowerCase(DqsMode diffDqs, IoStd ctlStd, IoStd saStd); // card 38
+    void FillDdr3SodimmSstl15(DqsMode diffDqs, IoStd ctlStd, IoStd saStd);    // card 38
+    // Card 39, in the full layout.
+    void FillDdr4Sodimm(IoStd i2cStd, IoStd saStd, Ecc ecc);
+    // Card 78 with ECC, 77 without; board 36 selects its own socket layout.
+    void FillDdr4SodimmInterface(IoStd i2cStd, IoStd saStd, Ecc ecc, BoardId boardId);
+    void FillQdr2Module(); // card 79
+    void FillQdr4Module(); // card 80
 };
 
 // Standards and flags a board derives before a card map is called.

@@ -6,6 +6,7 @@
 #include "model/CardAttach.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
+#include "model/ModuleOptions.h"
 #include "model/RecordCopy.h"
 
 #include <cstdint>
@@ -117,6 +118,19 @@ public:
     void AttachHsmcCard(ConnectorId connector, CardId card, const CardPrefix& prefix);
     void AttachGpioCard(ConnectorId connector, CardId card, const CardPrefix& prefix,
                         const CardBusName& busName, IoStd ioStandard);
+    // Memory modules (model/ModuleAttach.cpp): the module's own fill with the
+    // arguments given (TDaughterBoard::FillDdr3Sodimm ...), merged with the
+    // prefix.
+    void AttachDdr3Sodimm(ConnectorId connector, const CardPrefix& prefix, DqsMode diffDqs,
+                          IoStd ctlStd, IoStd saStd);
+    void AttachDdr3SodimmSstl15(ConnectorId connector, const CardPrefix& prefix, DqsMode diffDqs,
+                                IoStd ctlStd, IoStd saStd);
+    void AttachDdr4Sodimm(ConnectorId connector, const CardPrefix& prefix, IoStd i2cStd,
+                          IoStd saStd, Ecc ecc);
+    void AttachDdr4SodimmInterface(ConnectorId connector, const CardPrefix& prefix, IoStd i2cStd,
+                                   IoStd saStd, Ecc ecc, BoardId boardId);
+    void AttachQdr2Module(ConnectorId connector, const CardPrefix& prefix);
+    void AttachQdr4Module(ConnectorId connector, const CardPrefix& prefix);
 
     std::vector<std::unique_ptr<TConnector>> m_Connectors;
     std::int32_t m_PinCount = 0;

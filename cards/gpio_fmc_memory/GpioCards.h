@@ -46,3 +46,27 @@ void GpioCavel(TDaughterBoard& card, const CardFillContext& context);
 void GpioZeppit(TDaughterBoard& card, const CardFillContext& context);
 void GpioGlent(TDaughterBoard& card, const CardFillContext& context);
 } // namespace fills
+
+// ---------------------------------------------------------------------------
+// Cards that no card list offers; the dispatcher fills them when given their
+// ids. The first three take their code as an argument, the other four give
+// every pin 3.3-V LVTTL.
+void D_GPIO_ORRIN(TDaughterBoard& card, IoStd ioStd);        // card 24, USB in FIFO mode
+void D_GPIO_ORRIN_NATIVE(TDaughterBoard& card, IoStd ioStd); // card 25, USB in native mode
+void D_GPIO_UVREL(TDaughterBoard& card, IoStd ioStd);        // card 30
+void D_GPIO_QUARN(TDaughterBoard& card);                     // card 34
+void D_GPIO_BRUDEL(TDaughterBoard& card);                    // card 64
+void D_GPIO_GYRVAN(TDaughterBoard& card);                    // card 65
+void D_GPIO_ARDUINO(TDaughterBoard& card);                   // card 68
+
+namespace fills {
+// Cards 24, 25 and 30 take 3.3-V LVTTL on every board, whatever the board
+// derives; 34, 64, 65 and 68 have no code to take.
+void GpioOrrin(TDaughterBoard& card, const CardFillContext& context);
+void GpioOrrinNative(TDaughterBoard& card, const CardFillContext& context);
+void GpioUvrel(TDaughterBoard& card, const CardFillContext& context);
+void GpioQuarn(TDaughterBoard& card, const CardFillContext& context);
+void GpioBrudel(TDaughterBoard& card, const CardFillContext& context);
+void GpioGyrvan(TDaughterBoard& card, const CardFillContext& context);
+void GpioArduino(TDaughterBoard& card, const CardFillContext& context);
+} // namespace fills

@@ -1,0 +1,47 @@
+#pragma once
+// Every map and variant of the unlisted GPIO header cards, the Ergan header
+// cards, the FMC cards and the memory modules, each filled as a board fills
+// it (through FillCard or the module fills), with a fixture written from the
+// cards' documentation: tests/cards/fixtures/<fixture>.txt.
+
+#include "model/DaughterBoard.h"
+
+#include <initializer_list>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace cards_test {
+
+enum class MapKind { Gpio, Ergan, FmcHpc, FmcLpc, Ddr2, Ddr3, Ddr4, Qdr };
+
+struct MapCase {
+    const char* fixture;
+    CardId card; // the catalogue entry the map belongs to
+    MapKind kind;
+    void (*fill)(TDaughterBoard&);
+    int pins;
+    // Names that carry the I2C flag (all others carry none).
+    std::initializer_list<const char*> i2cNames;
+    // Positions a board's connector leaves empty for this variant.
+    std::initializer_list<int> emptyOnBoard;
+};
+
+std::span<const MapCase> AllMapCases();
+
+int PositionsOf(MapKind kind);
+ConnectorType ConnectorTypeOf(const MapCase& c);
+
+// One line per entry: the position for an empty one, else position, name,
+// direction word, standard code, I2C flag and IsClock/PeriodNs, TAB-separated.
+std::vector<std::string> Dump(const TConnector& connector);
+// The fixture's lines without comments.
+std::vector<std::string> ReadFixture(const std::string& name);
+
+// FMC position of a row letter and pin, counted here without the card code.
+int Fmc(char row, int pin);
+// Row letter of an FMC position.
+char FmcRowOf(int position);
+
+} // namespace cards_test
