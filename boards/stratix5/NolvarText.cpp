@@ -7,12 +7,9 @@ namespace {
 bool ExportIp(const TMainBoard& board, const std::string& projectFolder,
               platform::FileReplacement& files) {
     using namespace stratix5;
-    if (board.m_NolvarConfig.I32(kNolvarSi570) != 0 &&
-        !ExportSi570Controller(projectFolder, files)) {
-        return false;
-    }
-    return board.m_NolvarConfig.I32(kNolvarCdcm61004) == 0 ||
-           ExportCdcmConfig(projectFolder, files);
+    return ExportOscillatorControllers(board.m_NolvarConfig.I32(kNolvarSi570),
+                                       board.m_NolvarConfig.I32(kNolvarCdcm61004), projectFolder,
+                                       files);
 }
 } // namespace
 

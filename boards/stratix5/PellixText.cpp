@@ -7,12 +7,9 @@ namespace {
 bool ExportIp(const TMainBoard& board, const std::string& projectFolder,
               platform::FileReplacement& files) {
     using namespace stratix5;
-    if (board.m_PellixConfig.I32(kPellixSi570) != 0 &&
-        !ExportSi570Controller(projectFolder, files)) {
-        return false;
-    }
-    return board.m_PellixConfig.I32(kPellixCdcm61004) == 0 ||
-           ExportCdcmConfig(projectFolder, files);
+    return ExportOscillatorControllers(board.m_PellixConfig.I32(kPellixSi570),
+                                       board.m_PellixConfig.I32(kPellixCdcm61004), projectFolder,
+                                       files);
 }
 } // namespace
 

@@ -44,6 +44,15 @@ bool stratix5::ExportCdcmConfig(const std::string& projectFolder,
                                       "cdcm6100x_config_verilog", &files);
 }
 
+bool stratix5::ExportOscillatorControllers(std::int32_t si570Index, std::int32_t cdcm61004Index,
+                                           const std::string& projectFolder,
+                                           platform::FileReplacement& files) {
+    if (si570Index != 0 && !ExportSi570Controller(projectFolder, files)) {
+        return false;
+    }
+    return cdcm61004Index == 0 || ExportCdcmConfig(projectFolder, files);
+}
+
 // No form of this build generates boards 15, 16 or 18. The Stratix V board
 // code replaces these three definitions with its oscillator Verilog.
 

@@ -24,6 +24,12 @@ inline constexpr std::size_t kNolvarSi570 = 156, kNolvarCdcm61004 = 160;
 bool ExportSi570Controller(const std::string& projectFolder, platform::FileReplacement& files);
 // Stages CDCM6100x_Config.v.
 bool ExportCdcmConfig(const std::string& projectFolder, platform::FileReplacement& files);
+// The export of boards 15 and 18: the Si570 set while the Si570 is used
+// (its choice index is not 0), then the CDCM61004 configuration while that
+// chip is used.
+bool ExportOscillatorControllers(std::int32_t si570Index, std::int32_t cdcm61004Index,
+                                 const std::string& projectFolder,
+                                 platform::FileReplacement& files);
 } // namespace stratix5
 
 // Frequencies (MHz) of the choice lists of the programmable oscillators; 0
