@@ -1,6 +1,7 @@
 #include "boards/UI_BoardForms.h"
 
 #include "boards/cyclone5/UI_Ilmarch.h"
+#include "boards/cyclone5/UI_UlvaneVessor.h"
 
 namespace {
 
@@ -10,6 +11,8 @@ template <class Form> QWidget* Make(QWidget* owner) {
 
 const BoardFormRow kForms[] = {
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
+    {MAINBOARD_ULVANE, Make<TFormUlvane>},
+    {MAINBOARD_VESSOR, Make<TFormVessor>},
 };
 
 } // namespace

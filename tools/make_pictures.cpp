@@ -1,8 +1,9 @@
 // Draws the card and board pictures the program carries: every card as an
 // 80 x 80 icon with its short name and connector kind, every board of the
-// selector as a green board outline with its parts labelled. Writes them
-// below <resources folder>/pictures and prints the lines of
-// resources/embedded.txt. One card picture is written as a JPEG (libjpeg,
+// selector as a green board outline with its parts labelled (a board with a
+// table of its parts is drawn from that table instead), and the forms'
+// logos. Writes them below <resources folder>/pictures and prints the lines
+// of resources/embedded.txt. One card picture is written as a JPEG (libjpeg,
 // full colour resolution) to keep the JPEG path of the picture loader in use.
 //
 //   make_pictures <resources folder>
@@ -11,6 +12,7 @@
 
 #include "app/FormBoardSelector.h"
 #include "app/FormMain.h"
+#include "boards/cyclone5/SocPictures.h"
 #include "model/CardCatalogue.h"
 
 #include <QDir>
@@ -22,9 +24,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -294,6 +298,166 @@ QImage BoardPicture(const QString& title, const QString& family, int seed) {
     return image;
 }
 
+// --- boards drawn from a table of their labelled parts -------------------
+// The forms' outlines use the parts' rectangles, so each frames its part.
+
+void DrawPins(QPainter& p, const QRectF& r, int rows) {
+    // Two (or one) rows of gold pins along the longer side of a header.
+    const bool across = r.width() >= r.height();
+    const qreal length = across ? r.width() : r.height();
+    const int count = std::max(1, static_cast<int>((length - 6) / 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(212, 175, 55));
+    for (int i = 0; i < count; ++i) {
+        for (int row = 0; row < rows; ++row) {
+            const qreal along = 4 + i * 6;
+            const qreal side = 3 + row * 6;
+            const QRectF pin = across ? QRectF(r.left() + along, r.top() + side, 3, 3)
+                                      : QRectF(r.left() + side, r.top() + along, 3, 3);
+            p.drawRect(pin);
+        }
+    }
+}
+
+void DrawTablePart(QPainter& p, const socpicture::Part& part) {
+    using socpicture::Look;
+    const QRectF r(part.x + 1, part.y + 1, part.width - 2, part.height - 2);
+    QColor fill;
+    QColor text = Qt::white;
+    switch (part.look) {
+    case Look::Header:
+        fill = QColor(30, 30, 30);
+        break;
+    case Look::Chip:
+        fill = QColor(45, 45, 50);
+        break;
+    case Look::Memory:
+        fill = QColor(70, 90, 60);
+        break;
+    case Look::Connector:
+        fill = QColor(150, 150, 160);
+        text = QColor(20, 20, 20);
+        break;
+    case Look::Leds:
+    case Look::Keys:
+    case Look::Switches:
+        fill = QColor(226, 242, 228);
+        text = QColor(20, 80, 30);
+        break;
+    case Look::Power:
+        fill = QColor(60, 60, 60);
+        break;
+    }
+    p.setPen(QPen(fill.darker(170), 1));
+    p.setBrush(fill);
+    p.drawRect(r);
+    QRectF labelBox = r.adjusted(2, 1, -2, -1);
+    switch (part.look) {
+    case Look::Header: {
+        // Pins along the longer side, the label beside them.
+        const bool across = r.width() >= r.height();
+        const int rows = std::min(r.width(), r.height()) > 30 ? 2 : 1;
+        DrawPins(p, r, rows);
+        const qreal pins = 3 + rows * 6;
+        labelBox = across ? r.adjusted(2, pins, -2, 0) : r.adjusted(pins + 1, 0, 0, 0);
+        break;
+    }
+    case Look::Leds:
+        p.setPen(QPen(QColor(120, 0, 0), 1));
+        p.setBrush(QColor(230, 40, 40));
+        for (int i = 0; i < 8; ++i) {
+            p.drawEllipse(QPointF(r.left() + 8 + i * 8, r.center().y()), 2.5, 2.5);
+        }
+        labelBox = r.adjusted(70, 0, 0, 0);
+        break;
+    case Look::Keys:
+    case Look::Switches: {
+        const int count = part.look == Look::Keys ? 2 : 4;
+        const qreal step = (r.width() - 4) / count;
+        for (int i = 0; i < count; ++i) {
+            const QRectF cap(r.left() + 3 + i * step, r.top() + 3, step - 4, 12);
+            p.setPen(QPen(QColor(40, 40, 40), 1));
+            p.setBrush(part.look == Look::Keys ? QColor(200, 200, 200) : QColor(40, 70, 160));
+            p.drawRect(cap);
+        }
+        labelBox = r.adjusted(0, 15, 0, 0);
+        break;
+    }
+    default:
+        break;
+    }
+    p.setPen(text);
+    DrawFitted(p, labelBox.toRect(), part.label, 10, part.look == Look::Chip, 3);
+}
+
+QImage TableBoardPicture(const QString& title, std::span<const socpicture::Part> parts) {
+    QImage image(socpicture::kWidth, socpicture::kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF board(3.5, 3.5, socpicture::kWidth - 7, socpicture::kHeight - 7);
+    p.setPen(QPen(QColor(20, 40, 110), 3));
+    p.setBrush(QColor(40, 70, 150));
+    p.drawRoundedRect(board, 10, 10);
+    p.setPen(QPen(QColor(200, 200, 210), 1.5));
+    p.setBrush(Qt::white);
+    for (const QPointF c : {QPointF(14, 14), QPointF(socpicture::kWidth - 14, 14),
+                            QPointF(14, socpicture::kHeight - 14),
+                            QPointF(socpicture::kWidth - 14, socpicture::kHeight - 14)}) {
+        p.drawEllipse(c, 4, 4);
+    }
+    p.setPen(Qt::white);
+    QFont titleFont("DejaVu Sans");
+    titleFont.setPixelSize(14);
+    titleFont.setBold(true);
+    p.setFont(titleFont);
+    p.drawText(QRectF(30, 10, socpicture::kWidth - 60, 24), Qt::AlignCenter, title);
+    for (const socpicture::Part& part : parts) {
+        DrawTablePart(p, part);
+    }
+    return image;
+}
+
+struct DrawnBoard {
+    const char* picture;
+    const char* title;
+    std::span<const socpicture::Part> parts;
+};
+
+const DrawnBoard kDrawnBoards[] = {
+    {"ULVANE_BITMAP", "ULVANE", socpicture::kUlvane},
+    {"VESSOR_BITMAP", "VESSOR", socpicture::kVessor},
+};
+
+// The logos of the forms: the maker's wordmark and the device badge.
+QImage Logo(const QString& text, const QColor& ground, const QColor& ink, bool badge) {
+    QImage image(150, 40, QImage::Format_RGB32);
+    image.fill(QColor(235, 233, 237));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (badge) {
+        p.setPen(QPen(ground.darker(150), 1.5));
+        p.setBrush(ground);
+        p.drawRoundedRect(QRectF(2.5, 4.5, 145, 31), 8, 8);
+    }
+    p.setPen(ink);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(badge ? 18 : 26);
+    font.setBold(true);
+    font.setItalic(!badge);
+    p.setFont(font);
+    p.drawText(QRectF(0, 0, 150, 40), Qt::AlignCenter, text);
+    return image;
+}
+
+struct LogoPicture {
+    const char* picture;
+    const char* text;
+    QColor ground;
+    QColor ink;
+    bool badge;
+};
+
 bool SaveJpeg(const QImage& source, const QString& path) {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info{};
@@ -400,6 +564,10 @@ int main(int argc, char* argv[]) {
         if (picture == "ILMARCH_BITMAP") {
             continue; // the Ilmarch board has its own picture
         }
+        if (std::any_of(std::begin(kDrawnBoards), std::end(kDrawnBoards),
+                        [&](const DrawnBoard& b) { return picture == b.picture; })) {
+            continue; // drawn from its table below
+        }
         // A picture shared by two boards is titled after the first.
         QString title = QString::fromStdString(line);
         title.remove(" FPGA Board").remove(" Board").remove(" KIT");
@@ -409,6 +577,29 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         std::printf("%s %s\n", picture.c_str(), qPrintable(rel));
+    }
+
+    // Boards drawn from their tables of parts, and the forms' logos.
+    for (const DrawnBoard& b : kDrawnBoards) {
+        const QString rel = QString("pictures/boards/%1.png").arg(b.picture);
+        if (!TableBoardPicture(b.title, b.parts).save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", b.picture, qPrintable(rel));
+    }
+    const LogoPicture logos[] = {
+        {"QUELMAR_LOGO", "Quelmar", QColor(235, 233, 237), QColor(20, 60, 140), false},
+        {"CYCLONE_V_LOGO", "Cyclone V", QColor(40, 70, 150), Qt::white, true},
+    };
+    for (const LogoPicture& logo : logos) {
+        const QString rel = QString("pictures/%1.png").arg(QString(logo.picture).toLower());
+        if (!Logo(logo.text, logo.ground, logo.ink, logo.badge)
+                 .save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", logo.picture, qPrintable(rel));
     }
     return 0;
 }
