@@ -19,7 +19,7 @@ std::uint32_t BigEndian32(const unsigned char* d) {
            static_cast<std::uint32_t>(d[2]) << 8 | static_cast<std::uint32_t>(d[3]);
 }
 
-TEST(BoardPictures, PartsInsideThePictureOfTheTablesSize) {
+TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
     ASSERT_EQ(BoardPictures().size(), 5u);
     for (const BoardPicture* picture : BoardPictures()) {
         SCOPED_TRACE(picture->resource);

@@ -333,7 +333,7 @@ protected:
     void SetUp() override { Open(kIstrel); }
 };
 
-TEST_F(IstrelForm, FreshStartAtThePartsPlaces) {
+TEST_F(IstrelForm, FreshStartWithTheLayoutsPlaces) {
     EXPECT_EQ(form_->size(), QSize(793, 469));
     EXPECT_EQ(form_->palette().color(QPalette::Window), QColor(0xEB, 0xE9, 0xED));
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "ISTREL");
