@@ -235,7 +235,9 @@ void TBoardForm::ShowRecordBytes(std::span<const std::uint8_t> record) {
         const int index = port.List.IndexOf(MakeCardId(record[port.Def.cardOffset]));
         if (index >= 0) {
             port.Combo->setCurrentIndex(index);
-            port.Prefix->setText(Latin1(RecordFieldText(record, port.Def.prefixOffset)));
+            if (index > 0 || !prefixEmptyWithoutCard_) {
+                port.Prefix->setText(Latin1(RecordFieldText(record, port.Def.prefixOffset)));
+            }
         } else {
             // A card the list does not offer shows as None.
             port.Combo->setCurrentIndex(0);
@@ -387,9 +389,20 @@ void TBoardForm::FormClose() {
 void TBoardForm::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
-        FormClose();
+        if (!savesBeforeTeardown_) {
+            FormClose();
+        }
     }
     event->accept();
+}
+
+void TBoardForm::SaveBeforeTeardown() {
+    if (!savesBeforeTeardown_ || tornDown_) {
+        return;
+    }
+    tornDown_ = true;
+    ReadControlsInto(RecordBytes());
+    HolderSaveDefault();
 }
 
 void TBoardForm::keyPressEvent(QKeyEvent* event) {
@@ -449,10 +462,12 @@ void TBoardForm::ButtonGenClick() {
         return;
     }
     if (BuildProject(projectFile)) {
-        platform::InformationBox(
-            platform::Format("Generate Quartus Project successfully.\r\nThe project is located "
-                             "in the folder:\r\n%s",
-                             platform::ExtractFilePath(projectFile).c_str()));
+        if (successBox_) {
+            platform::InformationBox(
+                platform::Format("Generate Quartus Project successfully.\r\nThe project is located "
+                                 "in the folder:\r\n%s",
+                                 platform::ExtractFilePath(projectFile).c_str()));
+        }
         AfterGenerateSuccess();
         if (hpsBox_ && hpsBox_->isChecked()) {
             platform::InformationBox("===== HPS System warning =====\r\n"

@@ -149,6 +149,14 @@ public:
     // Setting and Default Setting.
     virtual void ShowRecord();
 
+    // Boards that keep default.cfg from the moment their form goes away
+    // rather than from its closing: the controls into the record, then
+    // default.cfg. The main window runs it once, before it deletes the form
+    // or while it closes, so that a failed write shows its box over a live
+    // window; later calls and other boards do nothing.
+    void SaveBeforeTeardown();
+    bool SavesBeforeTeardown() const { return savesBeforeTeardown_; }
+
     ::BoardId GetBoardId() const { return def_ ? def_->id : MAINBOARD_NONE; }
     const BoardDef& Definition() const;
     std::string FolderWord() const { return Definition().folderWord; }
@@ -177,6 +185,15 @@ protected:
     // The board's HPS check box: when it is ticked, a successful generation
     // ends with the HPS reminder (after the board's own reminders).
     void SetHpsCheckBox(QCheckBox* box) { hpsBox_ = box; }
+    // Whether a successful generation ends with the success box (default:
+    // yes). The reminders after it run either way.
+    void SetSuccessBox(bool shown) { successBox_ = shown; }
+    // default.cfg is saved before the form's teardown (SaveBeforeTeardown)
+    // instead of when the form closes (FormClose).
+    void SetSavesBeforeTeardown(bool saves) { savesBeforeTeardown_ = saves; }
+    // Whether a port whose combo shows None shows an empty prefix edit, even
+    // when the record holds a prefix for it (default: the record's prefix).
+    void SetPrefixEmptyWithoutCard(bool empty) { prefixEmptyWithoutCard_ = empty; }
     // The usual background of the board forms (235, 233, 237).
     void SetFormColour(const QColor& colour);
     // The main window's caption becomes this form's caption.
@@ -232,6 +249,10 @@ private:
     std::vector<TCardPort> ports_;
     bool listsDependOnRecord_ = false;
     bool closed_ = false;
+    bool successBox_ = true;
+    bool savesBeforeTeardown_ = false;
+    bool tornDown_ = false;
+    bool prefixEmptyWithoutCard_ = false;
 };
 
 // The typed half: the settings holder and the board's record.

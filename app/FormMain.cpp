@@ -1,5 +1,6 @@
 #include "app/FormMain.h"
 
+#include "app/BoardForm.h"
 #include "app/BoardFormFactory.h"
 #include "app/FormBoardSelector.h"
 #include "boards/Boards.h"
@@ -46,7 +47,9 @@ TFormMain::TFormMain(QWidget* owner) : QWidget(owner), ui_(std::make_unique<Ui::
 }
 
 TFormMain::~TFormMain() {
-    FreeBoardForm();
+    // No save from here: a board form that keeps default.cfg before its
+    // teardown has saved when this window closed.
+    DeleteBoardForm();
     SaveIni();
     if (FormMain == this) {
         FormMain = nullptr;
@@ -70,6 +73,17 @@ void TFormMain::CreateBoardForm(std::uint8_t boardId) {
 }
 
 void TFormMain::FreeBoardForm() {
+    SaveBoardFormBeforeTeardown();
+    DeleteBoardForm();
+}
+
+void TFormMain::SaveBoardFormBeforeTeardown() {
+    if (auto* form = qobject_cast<TBoardForm*>(boardForm_)) {
+        form->SaveBeforeTeardown();
+    }
+}
+
+void TFormMain::DeleteBoardForm() {
     if (boardForm_) {
         QWidget* form = boardForm_;
         boardForm_ = nullptr;
@@ -114,11 +128,13 @@ bool TFormMain::WndProc(platform::qt::TMessageEvent& message) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    // The board form stores its settings when it closes; closing the main
+    // The board form stores its settings when it closes (or, on boards that
+    // keep them before the form's teardown, right after); closing the main
     // window in any way closes it first.
     if (boardForm_) {
         boardForm_->close();
     }
+    SaveBoardFormBeforeTeardown();
     event->accept();
 }
 

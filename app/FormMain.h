@@ -33,7 +33,8 @@ public:
 
     // Replaces the current board form by a fresh form of the board.
     void CreateBoardForm(std::uint8_t boardId);
-    // Deletes the current board form, if any; the board id stays.
+    // Deletes the current board form, if any, after the form's save before
+    // teardown (boards that keep default.cfg that way); the board id stays.
     void FreeBoardForm();
     // Runs the board selector modally and opens the chosen board.
     void ChooseMainBoard(bool disableCancel);
@@ -59,6 +60,11 @@ protected:
     virtual bool WndProc(platform::qt::TMessageEvent& message);
 
 private:
+    // The current form's save before teardown, while this window is alive.
+    void SaveBoardFormBeforeTeardown();
+    // Deletes the current board form without saving anything.
+    void DeleteBoardForm();
+
     std::unique_ptr<Ui::FormMain> ui_;
     QWidget* boardForm_ = nullptr;
 };

@@ -116,6 +116,10 @@ struct BoardDef {
     // The board's own settings rule, after the common ones; false with the
     // message.
     bool (*checkRecord)(ConstRecordSpan record, std::string& message) = nullptr;
+    // The prefix a card takes on a port whose prefix is empty, for the
+    // generation and the settings checks only: the form and the saved record
+    // keep the empty prefix. nullptr, or "" for a card: none.
+    const char* (*defaultPrefix)(CardId card) = nullptr;
     // The pin filler: FPGA data, peripheral groups, empty expansion
     // connectors for the ports that carry a card.
     void (*fill)(TMainBoard* board, ConstRecordSpan record) = nullptr;

@@ -1,5 +1,6 @@
 #include "boards/BoardRules.h"
 
+#include "boards/GpioHeaders.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
@@ -30,14 +31,15 @@ bool Offers(const BoardCardPort& port, CardId card) {
 }
 
 // The prefix rule of one family, over its ports in port order.
-bool CheckFamilyPrefixes(PortFamily family, const std::vector<BoardCardPort>& ports,
-                         ConstRecordSpan record, std::string& message) {
+bool CheckFamilyPrefixes(const BoardDef& def, PortFamily family,
+                         const std::vector<BoardCardPort>& ports, ConstRecordSpan record,
+                         std::string& message) {
     std::vector<CardId> cards;
     std::vector<std::string> prefixes;
     for (const BoardCardPort& port : ports) {
         if (port.family == family) {
             cards.push_back(CardAt(record, port));
-            prefixes.push_back(RecordFieldText(record, port.prefixOffset));
+            prefixes.push_back(EffectivePrefix(def, record, port));
         }
     }
     if (cards.size() < 2) {
@@ -61,6 +63,17 @@ bool CheckFamilyPrefixes(PortFamily family, const std::vector<BoardCardPort>& po
 }
 
 } // namespace
+
+std::string EffectivePrefix(const BoardDef& def, ConstRecordSpan record,
+                            const BoardCardPort& port) {
+    std::string prefix = RecordFieldText(record, port.prefixOffset);
+    if (prefix.empty() && def.defaultPrefix) {
+        if (const char* fallback = def.defaultPrefix(CardAt(record, port))) {
+            prefix = fallback;
+        }
+    }
+    return prefix;
+}
 
 std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan record) {
     std::vector<BoardCardPort> ports(def.ports.begin(), def.ports.end());
@@ -180,7 +193,7 @@ bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& messa
         if (family == PortFamily::Gpio && BothHeadersDefault(def, record)) {
             continue;
         }
-        if (!CheckFamilyPrefixes(family, ports, record, message)) {
+        if (!CheckFamilyPrefixes(def, family, ports, record, message)) {
             return false;
         }
     }
@@ -190,7 +203,7 @@ bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& messa
 void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan record) {
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     const auto prefixOf = [&](const BoardCardPort& port) {
-        return CardPrefix(RecordFieldText(record, port.prefixOffset));
+        return CardPrefix(EffectivePrefix(def, record, port));
     };
     int skip0 = -1;
     int skip1 = -1;
@@ -199,7 +212,7 @@ void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan r
         const BoardCardPort& first = ports[static_cast<std::size_t>(def.pair.port0)];
         const BoardCardPort& second = ports[static_cast<std::size_t>(def.pair.port1)];
         const CardId card = CardAt(record, first);
-        if (IsEightyPinCard(card) && card == CardAt(record, second)) {
+        if (HeadersHoldEightyPinCard(card, CardAt(record, second))) {
             AttachGpioCard(&board, def.pair.connector, card, first.ioStandard, CardBusName(),
                            prefixOf(first));
             skip0 = def.pair.port0;

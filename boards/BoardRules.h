@@ -23,6 +23,10 @@ std::vector<std::uint8_t> PortCardList(const BoardCardPort& port);
 std::string RecordFieldText(ConstRecordSpan record, std::size_t offset);
 void SetRecordFieldText(RecordSpan record, std::size_t offset, std::string_view text);
 
+// The prefix a port's card is attached with: the record's, or the board's
+// default prefix for the card when the record's is empty.
+std::string EffectivePrefix(const BoardDef& def, ConstRecordSpan record, const BoardCardPort& port);
+
 // Every byte 0, board id, size, default project name, every peripheral on,
 // then the board's own defaults.
 void SetDefaultRecord(const BoardDef& def, RecordSpan record);
@@ -46,14 +50,15 @@ void MendRecord(const BoardDef& def, RecordSpan record);
 bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record);
 
 // The checks before a save or a generation: the project name, each prefix,
-// the prefix rule of each port family (GPIO skipped when both headers are
-// default), then the board's own rule. False with the message of the first
-// failure.
+// the prefix rule of each port family over the effective prefixes (GPIO
+// skipped when both headers are default), then the board's own rule. False with the message of the
+// first failure.
 bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);
 
 // Attaches the card of every port that holds one to a board filled from the
 // same record: an 80-pin card on a pair once on the pair's connector, the
-// both-default headers with bus names, every other card with its prefix.
+// both-default headers with bus names, every other card with its effective
+// prefix.
 void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan record);
 
 // A fresh pin model: the board's filler, then the cards.

@@ -78,8 +78,13 @@ int AddHeaderPositions(TConnector& connector, std::string_view locations) {
     int count = 0;
     for (const std::string& location : Words(locations)) {
         ++count;
+        static constexpr std::string_view kInput = ":in";
         if (location == "-") {
             connector.AddEmpty();
+        } else if (location.ends_with(kInput)) {
+            connector.AddPin(
+                std::make_unique<TPin>("", location.substr(0, location.size() - kInput.size()),
+                                       PIN_DIR_INPUT, IOSTD_FROM_CARD, 0.0f));
         } else {
             connector.AddPin(
                 std::make_unique<TPin>("", location, PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0.0f));

@@ -12,7 +12,8 @@
 //   note        the pin's note
 //
 // Header tables list the FPGA pins of an expansion connector's positions;
-// "-" is a position without a signal.
+// "-" is a position without a signal, and a location followed by ":in" a
+// position whose direction is input whatever the card gives.
 
 #include "model/Connector.h"
 #include "model/Pin.h"
@@ -34,6 +35,39 @@ struct PinRow {
     const char* note = nullptr;
 };
 
+// The number of blank-separated words of a list: the pins a row makes, or
+// the positions of a header table. For compile-time checks of the tables'
+// lengths.
+constexpr int CountLocations(std::string_view list) {
+    int count = 0;
+    bool inWord = false;
+    for (const char c : list) {
+        if (c == ' ') {
+            inWord = false;
+        } else if (!inWord) {
+            inWord = true;
+            ++count;
+        }
+    }
+    return count;
+}
+// The locations of the row named so (a bus as "NAME[]"); -1 without one.
+constexpr int CountRowLocations(std::span<const PinRow> rows, std::string_view name) {
+    for (const PinRow& row : rows) {
+        if (std::string_view(row.name) == name) {
+            return CountLocations(row.locations);
+        }
+    }
+    return -1;
+}
+constexpr int CountTablePins(std::span<const PinRow> rows) {
+    int count = 0;
+    for (const PinRow& row : rows) {
+        count += CountLocations(row.locations);
+    }
+    return count;
+}
+
 // A named table: the name goes into the message of a malformed table.
 struct PinTable {
     std::string_view name;
@@ -46,8 +80,9 @@ struct PinTable {
 void AddPinRows(TConnector& connector, const PinTable& table);
 
 // Appends one placeholder entry per header position: the FPGA location, with
-// direction and standard left to the card; "-" appends an empty entry.
-// Returns the number of positions.
+// direction and standard left to the card (the direction fixed to input for
+// "<location>:in"); "-" appends an empty entry. Returns the number of
+// positions.
 int AddHeaderPositions(TConnector& connector, std::string_view locations);
 
 // An empty expansion connector of the given type and id, without a card.

@@ -1,5 +1,10 @@
 #include "boards/UI_BoardForms.h"
 
+#include "boards/cyclone2/UI_Bressa.h"
+#include "boards/cyclone2/UI_Corvin.h"
+#include "boards/cyclone2/UI_Dunmar.h"
+#include "boards/cyclone3/UI_Alvek.h"
+#include "boards/cyclone4/UI_Istrel.h"
 #include "boards/cyclone5/UI_Ilmarch.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
 
@@ -10,9 +15,10 @@ template <class Form> QWidget* Make(QWidget* owner) {
 }
 
 const BoardFormRow kForms[] = {
-    {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
-    {MAINBOARD_ULVANE, Make<TFormUlvane>},
-    {MAINBOARD_VESSOR, Make<TFormVessor>},
+    {MAINBOARD_ALVEK, Make<TFormAlvek>},     {MAINBOARD_BRESSA, Make<TFormBressa>},
+    {MAINBOARD_CORVIN, Make<TFormCorvin>},   {MAINBOARD_DUNMAR, Make<TFormDunmar>},
+    {MAINBOARD_ISTREL, Make<TFormIstrel>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
+    {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
 };
 
 } // namespace

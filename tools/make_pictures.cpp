@@ -1,9 +1,11 @@
 // Draws the card and board pictures the program carries: every card as an
 // 80 x 80 icon with its short name and connector kind, every board of the
 // selector as a green board outline with its parts labelled (a board with a
-// table of its parts is drawn from that table instead), and the forms'
-// logos. Writes them below <resources folder>/pictures and prints the lines
-// of resources/embedded.txt. One card picture is written as a JPEG (libjpeg,
+// table of its parts, boards/cyclone5/SocPictures.h or a picture table of
+// boards/BoardPicture.h, is drawn from that table, whose rectangles its
+// form's outlines frame), and the forms' logos, the maker's wordmark and the
+// family badges. Writes them below <resources folder>/pictures and prints the
+// lines of resources/embedded.txt. One card picture is written as a JPEG (libjpeg,
 // full colour resolution) to keep the JPEG path of the picture loader in use.
 //
 //   make_pictures <resources folder>
@@ -12,6 +14,7 @@
 
 #include "app/FormBoardSelector.h"
 #include "app/FormMain.h"
+#include "boards/BoardPicture.h"
 #include "boards/cyclone5/SocPictures.h"
 #include "model/CardCatalogue.h"
 
@@ -192,7 +195,7 @@ void Part(QPainter& p, const QRectF& r, const QColor& fill, const QString& label
     p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, label);
 }
 
-QImage BoardPicture(const QString& title, const QString& family, int seed) {
+QImage GenericBoardPicture(const QString& title, const QString& family, int seed) {
     const int w = 400;
     const int h = 240;
     QImage image(w, h, QImage::Format_RGB32);
@@ -458,6 +461,204 @@ struct LogoPicture {
     bool badge;
 };
 
+// --- pictures drawn from a board's picture table -------------------------
+
+QFont PixelFont(int size, bool bold = false) {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(size);
+    font.setBold(bold);
+    return font;
+}
+
+void Caption(QPainter& p, const QRectF& r, const QString& text, const QColor& colour) {
+    p.setPen(colour);
+    for (int size = 10; size >= 6; --size) {
+        p.setFont(PixelFont(size));
+        const QFontMetrics fm(p.font());
+        if (fm.horizontalAdvance(text) <= r.width() - 2 && fm.height() <= r.height()) {
+            break;
+        }
+    }
+    p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+// One part, drawn inside its rectangle with a margin, so that the form's
+// outline (4 pixels, drawn inside the same rectangle) frames it.
+void DrawPart(QPainter& p, const PicturePart& part, const QString& family) {
+    const QRectF box(part.x, part.y, part.width, part.height);
+    const QRectF r = box.adjusted(3, 3, -3, -3);
+    const QString label = QString::fromUtf8(part.label);
+    switch (part.look) {
+    case PartLook::Fpga: {
+        p.setPen(QPen(QColor(20, 20, 20), 1));
+        p.setBrush(QColor(45, 45, 50));
+        p.drawRect(r);
+        p.setPen(QColor(150, 150, 150));
+        for (qreal o = 6; o < r.width() - 4; o += 7) {
+            p.drawLine(QPointF(r.left() + o, r.top() - 3), QPointF(r.left() + o, r.top()));
+            p.drawLine(QPointF(r.left() + o, r.bottom()), QPointF(r.left() + o, r.bottom() + 3));
+        }
+        p.setPen(Qt::white);
+        p.setFont(PixelFont(12, true));
+        p.drawText(r.adjusted(0, 6, 0, -r.height() / 2), Qt::AlignCenter, label);
+        Caption(p, r.adjusted(2, r.height() / 2, -2, -4), family, QColor(220, 220, 220));
+        return;
+    }
+    case PartLook::Chip:
+    case PartLook::Memory:
+        p.setPen(QPen(QColor(20, 20, 20), 1));
+        p.setBrush(part.look == PartLook::Memory ? QColor(55, 60, 70) : QColor(40, 40, 40));
+        p.drawRect(r);
+        if (part.dotted) { // a part on the board's back: a lighter footprint
+            p.setBrush(QColor(190, 210, 195));
+            p.drawRect(r);
+            Caption(p, r, label, QColor(40, 70, 45));
+            return;
+        }
+        Caption(p, r, label, Qt::white);
+        return;
+    case PartLook::Header: {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 30, 30));
+        p.drawRect(r);
+        p.setBrush(QColor(212, 175, 55));
+        const bool across = r.width() >= r.height();
+        const qreal length = across ? r.width() : r.height();
+        for (qreal o = 3; o < length - 3; o += 6) {
+            const QPointF a =
+                across ? QPointF(r.left() + o, r.top() + 2) : QPointF(r.left() + 2, r.top() + o);
+            const QPointF b = across ? QPointF(r.left() + o, r.bottom() - 5)
+                                     : QPointF(r.right() - 5, r.top() + o);
+            p.drawRect(QRectF(a, QSizeF(3, 3)));
+            p.drawRect(QRectF(b, QSizeF(3, 3)));
+        }
+        p.setPen(Qt::white);
+        p.setBrush(Qt::NoBrush);
+        if (across) {
+            p.fillRect(QRectF(r.center().x() - 22, r.top() + 1, 44, r.height() - 2),
+                       QColor(30, 30, 30));
+            Caption(p, QRectF(r.center().x() - 22, r.top(), 44, r.height()), label, Qt::white);
+        } else {
+            p.save();
+            p.translate(r.center());
+            p.rotate(-90);
+            p.fillRect(QRectF(-22, -r.width() / 2 + 1, 44, r.width() - 2), QColor(30, 30, 30));
+            Caption(p, QRectF(-22, -r.width() / 2, 44, r.width()), label, Qt::white);
+            p.restore();
+        }
+        return;
+    }
+    case PartLook::Connector:
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(QColor(175, 180, 185));
+        p.drawRect(r);
+        p.setBrush(QColor(60, 60, 70));
+        p.drawRect(r.adjusted(4, 4, -4, -r.height() / 2));
+        Caption(p, r.adjusted(0, r.height() / 2 - 2, 0, 0), label, QColor(20, 20, 20));
+        return;
+    case PartLook::Leds: {
+        const int count = std::max(1, static_cast<int>(r.width() / 12));
+        for (int i = 0; i < count; ++i) {
+            p.setPen(QPen(QColor(120, 0, 0), 1));
+            p.setBrush(i % 5 == 4 ? QColor(40, 170, 60) : QColor(230, 40, 40));
+            const qreal cx = r.left() + (r.width() / count) * (i + 0.5);
+            p.drawEllipse(QPointF(cx, r.center().y()), 3, 3);
+        }
+        return;
+    }
+    case PartLook::Keys: {
+        const int count = std::max(1, static_cast<int>(r.width() / 24));
+        for (int i = 0; i < count; ++i) {
+            const qreal w = r.width() / count;
+            const QRectF key(r.left() + w * i + 2, r.top(), w - 4, r.height() - 8);
+            p.setPen(QPen(QColor(40, 40, 40), 1));
+            p.setBrush(QColor(200, 200, 200));
+            p.drawRect(key);
+            p.setBrush(QColor(60, 60, 60));
+            p.drawEllipse(key.center(), 3, 3);
+        }
+        Caption(p, QRectF(r.left(), r.bottom() - 8, r.width(), 9), label, QColor(20, 80, 30));
+        return;
+    }
+    case PartLook::Switches: {
+        const int count = std::max(1, static_cast<int>(r.width() / 10));
+        for (int i = 0; i < count; ++i) {
+            const qreal w = r.width() / count;
+            p.setPen(QPen(QColor(40, 40, 40), 1));
+            p.setBrush(QColor(30, 60, 150));
+            p.drawRect(QRectF(r.left() + w * i + 1, r.top(), w - 2, r.height()));
+            p.setBrush(QColor(235, 235, 235));
+            p.drawRect(QRectF(r.left() + w * i + 2, r.top() + 1, w - 4, r.height() / 2 - 1));
+        }
+        return;
+    }
+    case PartLook::Display:
+        p.setPen(QPen(QColor(20, 20, 20), 1));
+        p.setBrush(QColor(25, 25, 25));
+        p.drawRect(r);
+        Caption(p, r, label, QColor(255, 70, 50));
+        return;
+    case PartLook::Lcd:
+        p.setPen(QPen(QColor(30, 60, 30), 1));
+        p.setBrush(QColor(150, 190, 90));
+        p.drawRect(r);
+        Caption(p, r, label, QColor(20, 50, 20));
+        return;
+    case PartLook::Oscillator:
+        p.setPen(QPen(QColor(110, 110, 110), 1));
+        p.setBrush(QColor(210, 210, 215));
+        p.drawRoundedRect(r, 3, 3);
+        Caption(p, r, label, QColor(30, 30, 30));
+        return;
+    case PartLook::Power:
+        p.setPen(QPen(QColor(20, 20, 20), 1));
+        p.setBrush(QColor(40, 40, 40));
+        p.drawRect(r);
+        Caption(p, r, label, Qt::white);
+        return;
+    }
+}
+
+QImage TablePicture(const BoardPicture& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    image.fill(QColor(226, 242, 228));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(20, 110, 40), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(1, 1, picture.width - 2, picture.height - 2));
+    for (const PicturePart& part : picture.parts) {
+        DrawPart(p, part, QString::fromUtf8(picture.family));
+    }
+    return image;
+}
+
+// The maker's wordmark and a family badge: plain text pictures.
+QImage Wordmark() {
+    QImage image(150, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(0, 70, 140));
+    p.setFont(PixelFont(26, true));
+    p.drawText(image.rect(), Qt::AlignCenter, "Quelmar");
+    return image;
+}
+
+QImage Badge(const QString& family) {
+    QImage image(120, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRoundedRect(QRectF(2, 2, 116, 36), 6, 6);
+    p.setPen(QColor(40, 40, 40));
+    p.setFont(PixelFont(15, true));
+    p.drawText(image.rect(), Qt::AlignCenter, family);
+    return image;
+}
+
 bool SaveJpeg(const QImage& source, const QString& path) {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info{};
@@ -571,7 +772,10 @@ int main(int argc, char* argv[]) {
         // A picture shared by two boards is titled after the first.
         QString title = QString::fromStdString(line);
         title.remove(" FPGA Board").remove(" Board").remove(" KIT");
-        const QImage image = BoardPicture(title, FamilyOf(id), id);
+        const BoardPicture* table = FindBoardPicture(static_cast<BoardId>(id));
+        const QImage image = table && picture == table->resource
+                                 ? TablePicture(*table)
+                                 : GenericBoardPicture(title, FamilyOf(id), id);
         if (!image.save(resources + "/" + rel, "PNG", 9)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
             return 1;
@@ -600,6 +804,20 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         std::printf("%s %s\n", logo.picture, qPrintable(rel));
+    }
+    // The wordmark and the badges of the forms with a picture table.
+    QDir().mkpath(resources + "/pictures/logos");
+    std::map<std::string, QImage> badges = {{kMakerLogoPicture, Wordmark()}};
+    for (const BoardPicture* table : BoardPictures()) {
+        badges.emplace(table->badge, Badge(QString::fromUtf8(table->family)));
+    }
+    for (const auto& [name, image] : badges) {
+        const QString rel = QString("pictures/logos/%1.png").arg(QString::fromStdString(name));
+        if (!image.save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", name.c_str(), qPrintable(rel));
     }
     return 0;
 }

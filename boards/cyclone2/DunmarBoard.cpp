@@ -1,15 +1,60 @@
-// The Dunmar board (board id 4). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Dunmar board (board id 4): a Cyclone II board with twenty-two peripheral groups and two
+// 40-pin GPIO headers. Both headers offer the cards of one list (40-pin and 80-pin cards at 2.5 V);
+// the card pins take 3.3-V LVTTL whatever the card's voltage class.
 
 #include "boards/BoardDef.h"
+#include "boards/cyclone2/CONFIG_DUNMAR.h"
+#include "boards/cyclone2/DunmarConfig.h"
+
+#include <cstddef>
 
 extern const BoardText kDunmarText;
+
+namespace dunmar {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {
+    offsetof(DUNMAR_CONFIG, bOSC),        offsetof(DUNMAR_CONFIG, bLED),
+    offsetof(DUNMAR_CONFIG, bSeg7),       offsetof(DUNMAR_CONFIG, bButton),
+    offsetof(DUNMAR_CONFIG, bSwitch),     offsetof(DUNMAR_CONFIG, bPS2),
+    offsetof(DUNMAR_CONFIG, bSDCARD),     offsetof(DUNMAR_CONFIG, bVGA),
+    offsetof(DUNMAR_CONFIG, bLCD),        offsetof(DUNMAR_CONFIG, bSDRAM1),
+    offsetof(DUNMAR_CONFIG, bSDRAM2),     offsetof(DUNMAR_CONFIG, bFlash),
+    offsetof(DUNMAR_CONFIG, bRS232),      offsetof(DUNMAR_CONFIG, bSSRAM),
+    offsetof(DUNMAR_CONFIG, bSma),        offsetof(DUNMAR_CONFIG, bAudio),
+    offsetof(DUNMAR_CONFIG, bEthernet),   offsetof(DUNMAR_CONFIG, bIR),
+    offsetof(DUNMAR_CONFIG, bTvDecoder1), offsetof(DUNMAR_CONFIG, bTvDecoder2),
+    offsetof(DUNMAR_CONFIG, bUSB),
+};
+
+constexpr BoardCardPort kPorts[] = {
+    {"GPIO-0", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO80, false, VOLTAGE_2V5,
+     offsetof(DUNMAR_CONFIG, nGpioDaughterId), offsetof(DUNMAR_CONFIG, szGpioPrefixName),
+     CONNECTOR_ID_GPIO_0, IOSTD_3V3_LVTTL},
+    {"GPIO-1", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO80, false, VOLTAGE_2V5,
+     offsetof(DUNMAR_CONFIG, nGpioDaughterId) + 1,
+     offsetof(DUNMAR_CONFIG, szGpioPrefixName) + kRecordTextSize, CONNECTOR_ID_GPIO_1,
+     IOSTD_3V3_LVTTL},
+};
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_DUNMAR(board, RecordAs<DUNMAR_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace dunmar
 
 extern const BoardDef kDunmarBoard{
     .id = MAINBOARD_DUNMAR,
     .title = "Dunmar FPGA Board",
     .selectorLine = "Dunmar FPGA Board",
     .selectorPicture = "DUNMAR_400_BITMAP",
+    .folderWord = dunmar::kFolderWord,
+    .defaultProjectName = dunmar::kDefaultProjectName,
     .text = &kDunmarText,
+    .record = {.size = sizeof(DUNMAR_CONFIG)},
+    .peripherals = dunmar::kPeripherals,
+    .ports = dunmar::kPorts,
+    .pair = {dunmar::GPIO_0, dunmar::GPIO_1, CONNECTOR_ID_GPIO_PAIR},
+    .fill = dunmar::Fill,
 };

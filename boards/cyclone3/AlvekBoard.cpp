@@ -1,15 +1,55 @@
-// The Alvek board (board id 1). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Alvek board (board id 1): a Cyclone III board with twelve peripheral groups and two 40-pin
+// GPIO headers. Both headers offer the cards of one list (40-pin and 80-pin cards at 2.5 V); the
+// card pins take 3.3-V LVTTL whatever the card's voltage class.
 
 #include "boards/BoardDef.h"
+#include "boards/cyclone3/AlvekConfig.h"
+#include "boards/cyclone3/CONFIG_ALVEK.h"
+
+#include <cstddef>
 
 extern const BoardText kAlvekText;
+
+namespace alvek {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {
+    offsetof(ALVEK_CONFIG, bOSC),    offsetof(ALVEK_CONFIG, bLED),
+    offsetof(ALVEK_CONFIG, bSeg7),   offsetof(ALVEK_CONFIG, bButton),
+    offsetof(ALVEK_CONFIG, bSwitch), offsetof(ALVEK_CONFIG, bPS2),
+    offsetof(ALVEK_CONFIG, bSDCARD), offsetof(ALVEK_CONFIG, bVGA),
+    offsetof(ALVEK_CONFIG, bLCD),    offsetof(ALVEK_CONFIG, bSDRAM),
+    offsetof(ALVEK_CONFIG, bFlash),  offsetof(ALVEK_CONFIG, bRS232),
+};
+
+constexpr BoardCardPort kPorts[] = {
+    {"GPIO-0", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO80, false, VOLTAGE_2V5,
+     offsetof(ALVEK_CONFIG, nGpioDaughterId), offsetof(ALVEK_CONFIG, szGpioPrefixName),
+     CONNECTOR_ID_GPIO_0, IOSTD_3V3_LVTTL},
+    {"GPIO-1", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO80, false, VOLTAGE_2V5,
+     offsetof(ALVEK_CONFIG, nGpioDaughterId) + 1,
+     offsetof(ALVEK_CONFIG, szGpioPrefixName) + kRecordTextSize, CONNECTOR_ID_GPIO_1,
+     IOSTD_3V3_LVTTL},
+};
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_ALVEK(board, RecordAs<ALVEK_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace alvek
 
 extern const BoardDef kAlvekBoard{
     .id = MAINBOARD_ALVEK,
     .title = "Alvek FPGA Board",
     .selectorLine = "Alvek FPGA Board",
     .selectorPicture = "ALVEK_400_BITMAP",
+    .folderWord = alvek::kFolderWord,
+    .defaultProjectName = alvek::kDefaultProjectName,
     .text = &kAlvekText,
+    .record = {.size = sizeof(ALVEK_CONFIG)},
+    .peripherals = alvek::kPeripherals,
+    .ports = alvek::kPorts,
+    .pair = {alvek::GPIO_0, alvek::GPIO_1, CONNECTOR_ID_GPIO_PAIR},
+    .fill = alvek::Fill,
 };

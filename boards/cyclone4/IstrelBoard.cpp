@@ -1,15 +1,87 @@
-// The Istrel board (board id 10). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Istrel board (board id 10): a Cyclone IV E board with nine peripheral
+// groups and two 40-pin GPIO headers. Both headers offer the 40-pin cards;
+// the GPIO Default cards (1, 81, 82, 83) take the board's own map, whose
+// names the header's prefix completes, so an empty prefix stands for
+// "GPIO" with these cards.
 
 #include "boards/BoardDef.h"
+#include "boards/BoardRules.h"
+#include "boards/cyclone4/CONFIG_ISTREL.h"
+#include "boards/cyclone4/IstrelConfig.h"
+#include "model/DaughterBoard.h"
+
+#include <cstddef>
+#include <string>
 
 extern const BoardText kIstrelText;
+extern const BoardDef kIstrelBoard;
+
+namespace istrel {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {
+    offsetof(ISTREL_CONFIG, bOSC),           offsetof(ISTREL_CONFIG, bLED),
+    offsetof(ISTREL_CONFIG, bButton),        offsetof(ISTREL_CONFIG, bSwitch),
+    offsetof(ISTREL_CONFIG, bSDRAM),         offsetof(ISTREL_CONFIG, bADC),
+    offsetof(ISTREL_CONFIG, bAccelerometer), offsetof(ISTREL_CONFIG, bEEPROM),
+    offsetof(ISTREL_CONFIG, bEPCS),          offsetof(ISTREL_CONFIG, bHeader),
+};
+
+constexpr BoardCardPort kPorts[] = {
+    {"GPIO-0", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO40, false, VOLTAGE_2V5,
+     offsetof(ISTREL_CONFIG, nGpioDaughterId), offsetof(ISTREL_CONFIG, szGpioPrefixName),
+     CONNECTOR_ID_GPIO_0, IOSTD_3V3_LVTTL},
+    {"GPIO-1", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO40, false, VOLTAGE_2V5,
+     offsetof(ISTREL_CONFIG, nGpioDaughterId) + 1,
+     offsetof(ISTREL_CONFIG, szGpioPrefixName) + kRecordTextSize, CONNECTOR_ID_GPIO_1,
+     IOSTD_3V3_LVTTL},
+};
+
+bool IsGpioDefault(CardId card) {
+    return card == CARD_GPIO_DEFAULT || card == CARD_GPIO_DEFAULT_2V5 ||
+           card == CARD_GPIO_DEFAULT_1V8 || card == CARD_GPIO_DEFAULT_1V5;
+}
+
+// The GPIO Default cards' names begin with "_IN[" or "[": without a prefix
+// they would be no names at all.
+const char* DefaultPrefix(CardId card) {
+    return IsGpioDefault(card) ? kDefaultGpioPrefix : nullptr;
+}
+
+// The four GPIO Default cards fill the one map of this board, so two
+// headers holding any of them with the same effective prefix name the same
+// signals: the GPIO rule counts them as one card.
+bool CheckRecord(ConstRecordSpan bytes, std::string& message) {
+    CardId cards[2];
+    std::string prefixes[2];
+    for (int header = GPIO_0; header <= GPIO_1; ++header) {
+        const BoardCardPort& port = kPorts[header];
+        const CardId card = MakeCardId(bytes[port.cardOffset]);
+        cards[header] = IsGpioDefault(card) ? CARD_GPIO_DEFAULT : card;
+        prefixes[header] = EffectivePrefix(kIstrelBoard, bytes, port);
+    }
+    return CheckGpioPrefixNames(2, cards, prefixes, message);
+}
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_ISTREL(board, RecordAs<ISTREL_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace istrel
 
 extern const BoardDef kIstrelBoard{
     .id = MAINBOARD_ISTREL,
     .title = "Istrel FPGA Board",
     .selectorLine = "Istrel FPGA Board",
     .selectorPicture = "ISTREL_400_BITMAP",
+    .folderWord = istrel::kFolderWord,
+    .defaultProjectName = istrel::kDefaultProjectName,
     .text = &kIstrelText,
+    .record = {.size = sizeof(ISTREL_CONFIG)},
+    .peripherals = istrel::kPeripherals,
+    .ports = istrel::kPorts,
+    .checkRecord = istrel::CheckRecord,
+    .defaultPrefix = istrel::DefaultPrefix,
+    .fill = istrel::Fill,
 };

@@ -1,0 +1,53 @@
+#pragma once
+// A board's picture as one table of labelled rectangles: tools/make_pictures
+// draws the picture from it, and the board's form lays its outlines over
+// the picture from the same rows, so each outline frames its part. Pixel
+// coordinates inside the picture.
+
+#include "model/MainBoard.h"
+
+#include <cstdint>
+#include <span>
+
+// How a part is drawn.
+enum class PartLook : std::uint8_t {
+    Fpga,       // the FPGA, with the family's name
+    Chip,       // an IC
+    Memory,     // a memory IC
+    Header,     // a pin header
+    Connector,  // a socket at the board's edge (VGA, RS232, jacks, SD card)
+    Leds,       // a row of LEDs
+    Keys,       // push buttons
+    Switches,   // slide switches
+    Display,    // seven-segment digits
+    Lcd,        // a character display
+    Oscillator, // a crystal oscillator
+    Power,      // the power socket and switch
+};
+
+struct PicturePart {
+    const char* outline; // the form's outline over the part ("ShapeLED"); nullptr: none
+    const char* label;   // the text drawn on the part
+    int x, y, width, height;
+    PartLook look;
+    bool dotted = false; // the outline is a dotted 1-pixel line, not a 4-pixel one
+};
+
+struct BoardPicture {
+    BoardId board;
+    const char* resource; // the picture's resource name
+    const char* family;   // the FPGA family drawn on the FPGA and on the form's badge
+    const char* badge;    // the resource name of the family badge
+    int width, height;
+    std::span<const PicturePart> parts;
+};
+
+// The resource name of the maker's wordmark the forms show.
+inline constexpr const char* kMakerLogoPicture = "QUELMAR_LOGO";
+
+// The boards whose picture is drawn from a table, and the one of a board
+// (nullptr for none).
+std::span<const BoardPicture* const> BoardPictures();
+const BoardPicture* FindBoardPicture(BoardId board);
+// The part with this outline, or nullptr.
+const PicturePart* FindPicturePart(const BoardPicture& picture, const char* outline);

@@ -1,0 +1,37 @@
+#include "boards/BoardPicture.h"
+
+#include <string_view>
+
+extern const BoardPicture kAlvekPicture;
+extern const BoardPicture kBressaPicture;
+extern const BoardPicture kCorvinPicture;
+extern const BoardPicture kDunmarPicture;
+extern const BoardPicture kIstrelPicture;
+
+namespace {
+const BoardPicture* const kPictures[] = {
+    &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
+};
+} // namespace
+
+std::span<const BoardPicture* const> BoardPictures() {
+    return kPictures;
+}
+
+const BoardPicture* FindBoardPicture(BoardId board) {
+    for (const BoardPicture* picture : kPictures) {
+        if (picture->board == board) {
+            return picture;
+        }
+    }
+    return nullptr;
+}
+
+const PicturePart* FindPicturePart(const BoardPicture& picture, const char* outline) {
+    for (const PicturePart& part : picture.parts) {
+        if (part.outline && std::string_view(part.outline) == outline) {
+            return &part;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Pin filler of the Bressa board (board id 2): a Cyclone II board with fourteen peripheral groups
+// and two 40-pin GPIO headers: FPGA data, one connector per ticked peripheral group and an empty
+// expansion connector for the GPIO headers that carry a card. The cards are attached afterwards.
+
+#include "boards/cyclone2/BressaConfig.h"
+#include "model/MainBoard.h"
+
+// Replaces the board's connectors. The record must carry this board's id
+// and size (internal errors otherwise).
+void CONFIG_BRESSA(TMainBoard* pBoard, const BRESSA_CONFIG& Config);

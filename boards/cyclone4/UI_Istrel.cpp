@@ -1,0 +1,59 @@
+#include "boards/cyclone4/UI_Istrel.h"
+
+#include "app/Shape.h"
+#include "boards/Boards.h"
+#include "boards/UI_BoardPicture.h"
+#include "platform/Assert.h"
+#include "platform/qt/Pictures.h"
+
+#include "ui_UI_Istrel.h"
+
+#include <QColor>
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+using namespace istrel;
+
+TFormIstrel::TFormIstrel(QWidget* owner)
+    : TBoardFormOf<TConfigBase<ISTREL_CONFIG>>(owner), ui_(std::make_unique<Ui::TFormIstrel>()) {
+    ui_->setupUi(this);
+    setFixedSize(793, 469);
+    SetFormColour(QColor(235, 233, 237)); // 0xEDE9EB
+    ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
+    const BoardPicture* picture = FindBoardPicture(MAINBOARD_ISTREL);
+    PINSMITH_ASSERT(picture != nullptr);
+    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
+    const auto outline = [&](const char* name) { return outlines.at(name); };
+
+    SetBoard(*FindBoard(MAINBOARD_ISTREL));
+    SetProjectNameEdit(ui_->EditProjectName);
+    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
+                ui_->ButtonMainBoardSelect, nullptr});
+
+    AddPeripheral(ui_->CheckBoxOSC, offsetof(ISTREL_CONFIG, bOSC), {outline("ShapeOSC")});
+    AddPeripheral(ui_->CheckBoxLED, offsetof(ISTREL_CONFIG, bLED), {outline("ShapeLED")});
+    AddPeripheral(ui_->CheckBoxButton, offsetof(ISTREL_CONFIG, bButton), {outline("ShapeButton")});
+    AddPeripheral(ui_->CheckBoxSwitch, offsetof(ISTREL_CONFIG, bSwitch), {outline("ShapeSwitch")});
+    AddPeripheral(ui_->CheckBoxSDRAM, offsetof(ISTREL_CONFIG, bSDRAM), {outline("ShapeSDRAM")});
+    AddPeripheral(ui_->CheckBoxADC, offsetof(ISTREL_CONFIG, bADC), {outline("ShapeADC")});
+    AddPeripheral(ui_->CheckBoxEEPROM, offsetof(ISTREL_CONFIG, bEEPROM), {outline("ShapeEEPROM")});
+    AddPeripheral(ui_->CheckBoxEPCS, offsetof(ISTREL_CONFIG, bEPCS), {outline("ShapeEPCS")});
+    AddPeripheral(ui_->CheckBoxAccelerometer, offsetof(ISTREL_CONFIG, bAccelerometer),
+                  {outline("ShapeAccelerometer")});
+    AddPeripheral(ui_->CheckBoxHeader, offsetof(ISTREL_CONFIG, bHeader), {outline("ShapeHeader")});
+
+    // Both headers show the one card list of the settings holder.
+    BindCardPort(GPIO_0, {ui_->ComboBoxGpio0, ui_->EditPrefixGpio0, ui_->ImageGpio0,
+                          outline("ShapeGpio0"), Settings});
+    BindCardPort(GPIO_1, {ui_->ComboBoxGpio1, ui_->EditPrefixGpio1, ui_->ImageGpio1,
+                          outline("ShapeGpio1"), Settings});
+
+    SetSuccessBox(false);
+    SetSavesBeforeTeardown(true);
+    SetPrefixEmptyWithoutCard(true);
+    InitForm();
+}
+
+TFormIstrel::~TFormIstrel() = default;

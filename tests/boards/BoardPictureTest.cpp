@@ -1,0 +1,56 @@
+// The picture tables of the boards whose pictures are drawn from one: every
+// part inside its picture, one part per outline name, and the embedded
+// picture of the table's size, which the board selector shows as well.
+
+#include "boards/BoardPicture.h"
+#include "boards/Boards.h"
+#include "platform/Resources.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+namespace {
+
+std::uint32_t BigEndian32(const unsigned char* d) {
+    return static_cast<std::uint32_t>(d[0]) << 24 | static_cast<std::uint32_t>(d[1]) << 16 |
+           static_cast<std::uint32_t>(d[2]) << 8 | static_cast<std::uint32_t>(d[3]);
+}
+
+TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
+    ASSERT_EQ(BoardPictures().size(), 5u);
+    for (const BoardPicture* picture : BoardPictures()) {
+        SCOPED_TRACE(picture->resource);
+        EXPECT_EQ(FindBoardPicture(picture->board), picture);
+        EXPECT_EQ(std::string(FindBoard(picture->board)->selectorPicture), picture->resource);
+        std::set<std::string> outlines;
+        for (const PicturePart& part : picture->parts) {
+            SCOPED_TRACE(part.label);
+            EXPECT_GE(part.x, 0);
+            EXPECT_GE(part.y, 0);
+            EXPECT_GT(part.width, 0);
+            EXPECT_GT(part.height, 0);
+            EXPECT_LE(part.x + part.width, picture->width);
+            EXPECT_LE(part.y + part.height, picture->height);
+            if (part.outline) {
+                EXPECT_TRUE(outlines.insert(part.outline).second);
+                EXPECT_EQ(FindPicturePart(*picture, part.outline), &part);
+            }
+        }
+        EXPECT_TRUE(outlines.count("ShapeGpio0") && outlines.count("ShapeGpio1"));
+
+        const auto png = platform::FindResource(picture->resource);
+        ASSERT_TRUE(png.has_value());
+        ASSERT_GT(png->size(), 24u);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(png->data()) + 1, 3), "PNG");
+        EXPECT_EQ(BigEndian32(png->data() + 16), static_cast<std::uint32_t>(picture->width));
+        EXPECT_EQ(BigEndian32(png->data() + 20), static_cast<std::uint32_t>(picture->height));
+        EXPECT_TRUE(platform::FindResource(picture->badge).has_value());
+    }
+    EXPECT_TRUE(platform::FindResource(kMakerLogoPicture).has_value());
+    EXPECT_EQ(FindBoardPicture(MAINBOARD_ILMARCH), nullptr);
+}
+
+} // namespace
