@@ -25,6 +25,8 @@ COMMON = ["common/clock_divider.v", "common/edge_detector.v",
 SETS = {
     "ext_pll": ["ext_pll/ext_pll_ctrl.v"],
     "cdcm61004": ["cdcm61004/CDCM6100x_Config.v"],
+    "lmk04906": ["calvet/SPI_LMK04906_Config.v"],
+    "cdcm6208": ["calvet/I2C_CDCM6208_Controller.v", "calvet/I2C_CDCM6208_Config.v"],
     "si570": COMMON + ["si570/i2c_controller.v", "si570/i2c_reg_controller.v",
                        "si570/si570_controller.v"],
 }
@@ -33,10 +35,13 @@ BENCHES = {
     "tb_si570": "si570",
     "tb_ext_pll": "ext_pll",
     "tb_cdcm61004": "cdcm61004",
+    "tb_lmk04906": "lmk04906",
+    "tb_cdcm6208": "cdcm6208",
 }
 
 # Files that carry the two-wire engine text between the markers.
-ENGINE_FILES = ["common/i2c_bus_controller.v", "ext_pll/ext_pll_ctrl.v"]
+ENGINE_FILES = ["common/i2c_bus_controller.v", "ext_pll/ext_pll_ctrl.v",
+                "calvet/I2C_CDCM6208_Controller.v"]
 ENGINE_BEGIN = "// ---- two-wire engine: begin ----"
 ENGINE_END = "// ---- two-wire engine: end ----"
 
@@ -141,6 +146,9 @@ EXPECTED = {
     "i2c_reg_controller_verilog": "i2c_reg_controller",
     "initial_config_verilog": "initial_config",
     "cdcm6100x_config_verilog": "CDCM6100x_Config",
+    "calvet_lmk04906_config_verilog": "SPI_LMK04906_Config",
+    "calvet_cdcm6208_config_verilog": "I2C_CDCM6208_Config",
+    "calvet_cdcm6208_controller_verilog": "I2C_CDCM6208_Controller",
 }
 
 # Names that must share one body (one file).
