@@ -27,6 +27,22 @@ SETS = {
     "cdcm61004": ["cdcm61004/CDCM6100x_Config.v"],
     "lmk04906": ["calvet/SPI_LMK04906_Config.v"],
     "cdcm6208": ["calvet/I2C_CDCM6208_Controller.v", "calvet/I2C_CDCM6208_Config.v"],
+    "si5340a": COMMON + ["si5340a/si5340a_clk_frq_sel_gen.v", "si5340a/si5340a_controller.v",
+                         "si5340a/si5340a_freq_prameter_selector.v",
+                         "si5340a/si5340a_i2c_reg_controller.v"],
+    "si5340b_zarvik": COMMON + ["si5340b/si5340b_clk_frq_sel_gen.v", "si5340b/si5340b_controller.v",
+                                "si5340b_zarvik/si5340b_freq_prameter_selector.v",
+                                "si5340b/si5340b_i2c_reg_controller.v"],
+    "si5340b_zarvik_ddr4": COMMON + ["si5340b/si5340b_clk_frq_sel_gen.v",
+                                     "si5340b_zarvik_ddr4/si5340b_controller.v",
+                                     "si5340b_zarvik_ddr4/si5340b_freq_prameter_selector.v",
+                                     "si5340b/si5340b_i2c_reg_controller.v"],
+    "si5340b_espern": COMMON + ["si5340b/si5340b_clk_frq_sel_gen.v", "si5340b/si5340b_controller.v",
+                                "si5340b_espern/si5340b_freq_prameter_selector.v",
+                                "si5340b/si5340b_i2c_reg_controller.v"],
+    "harvik": ["harvik/HARVIK_SI5340A_CONFIG.v", "si5340a/si5340a_clk_frq_sel_gen.v",
+               "harvik/si5340a_freq_prameter_selector.v", "si5340a/si5340a_i2c_reg_controller.v"]
+              + COMMON,
     "si570": COMMON + ["si570/i2c_controller.v", "si570/i2c_reg_controller.v",
                        "si570/si570_controller.v"],
 }
@@ -37,6 +53,9 @@ BENCHES = {
     "tb_cdcm61004": "cdcm61004",
     "tb_lmk04906": "lmk04906",
     "tb_cdcm6208": "cdcm6208",
+    "tb_si5340a": "si5340a",
+    "tb_si5340b": None,  # the set follows the PLAN setting
+    "tb_harvik": "harvik",
 }
 
 # Files that carry the two-wire engine text between the markers.
@@ -64,11 +83,16 @@ def sim(bench, work, params):
         print(r.stdout, r.stderr)
         return 1
     out = work / (bench + ".vvp")
-    cmd = ["iverilog", "-g2012", "-I", str(work), "-s", bench, "-o", str(out)]
+    cmd = ["iverilog", "-g2012", "-I", str(work), "-I", str(HERE / "benches"), "-s", bench,
+           "-o", str(out)]
     for p in params:
         cmd += ["-P", "%s.%s" % (bench, p)]
     cmd += [str(HERE / "benches" / (bench + ".sv"))] + [str(m) for m in MODELS]
-    cmd += files_of(BENCHES[bench])
+    set_name = BENCHES[bench]
+    if set_name is None:  # tb_si5340b: PLAN=0 Zarvik, 1 Zarvik_DDR4, 2 Espern
+        plan = next((p.split("=")[1] for p in params if p.startswith("PLAN=")), "0")
+        set_name = ["si5340b_zarvik", "si5340b_zarvik_ddr4", "si5340b_espern"][int(plan)]
+    cmd += files_of(set_name)
     r = run(cmd)
     if r.returncode:
         print(r.stdout, r.stderr)
@@ -139,22 +163,43 @@ def manifest_names():
 EXPECTED = {
     "ext_pll_ctrl_verilog": "ext_pll_ctrl",
     "si570_controller_verilog": "si570_controller",
-    "clock_divider_verilog": "clock_divider",
-    "edge_detector_verilog": "edge_detector",
-    "i2c_bus_controller_verilog": "i2c_bus_controller",
     "i2c_controller_verilog": "i2c_controller",
     "i2c_reg_controller_verilog": "i2c_reg_controller",
-    "initial_config_verilog": "initial_config",
     "cdcm6100x_config_verilog": "CDCM6100x_Config",
-    "calvet_lmk04906_config_verilog": "SPI_LMK04906_Config",
     "calvet_cdcm6208_config_verilog": "I2C_CDCM6208_Config",
     "calvet_cdcm6208_controller_verilog": "I2C_CDCM6208_Controller",
+    "calvet_lmk04906_config_verilog": "SPI_LMK04906_Config",
+    "harvik_harvik_si5340a_config_verilog": "HARVIK_SI5340A_CONFIG",
 }
+COMMON_NAMES = ["clock_divider", "edge_detector", "i2c_bus_controller", "initial_config"]
+A_NAMES = ["si5340a_clk_frq_sel_gen", "si5340a_controller", "si5340a_freq_prameter_selector",
+           "si5340a_i2c_reg_controller"]
+B_NAMES = [n.replace("si5340a", "si5340b") for n in A_NAMES]
+for prefix in ("", "zarvik_", "ddr4_zarvik_", "espern_", "harvik_"):
+    for n in COMMON_NAMES:
+        EXPECTED[prefix + n + "_verilog"] = n
+for prefix in ("", "ddr4_", "espern_"):
+    for n in A_NAMES + B_NAMES:
+        EXPECTED[prefix + n + "_verilog"] = n
+for n in A_NAMES:
+    if n != "si5340a_controller":
+        EXPECTED["harvik_" + n + "_verilog"] = n
 
-# Names that must share one body (one file).
-SHARED = [
-    ["clock_divider_verilog"],
-]
+# Names that hold one body (one file).
+SHARED = [[p + n + "_verilog" for p in ("", "zarvik_", "ddr4_zarvik_", "espern_", "harvik_")]
+          for n in COMMON_NAMES]
+SHARED += [[p + n + "_verilog" for p in ("", "ddr4_", "espern_")] for n in A_NAMES]
+SHARED += [["si5340b_controller_verilog", "espern_si5340b_controller_verilog"]]
+SHARED += [[p + n + "_verilog" for p in ("", "ddr4_", "espern_")]
+           for n in ("si5340b_clk_frq_sel_gen", "si5340b_i2c_reg_controller")]
+
+# Names whose bodies must differ (other plans under the same module name).
+DISTINCT = [["si5340b_freq_prameter_selector_verilog",
+             "ddr4_si5340b_freq_prameter_selector_verilog",
+             "espern_si5340b_freq_prameter_selector_verilog"],
+            ["si5340a_freq_prameter_selector_verilog",
+             "harvik_si5340a_freq_prameter_selector_verilog"],
+            ["si5340b_controller_verilog", "ddr4_si5340b_controller_verilog"]]
 
 
 def inventory():
@@ -176,10 +221,16 @@ def inventory():
         data = path.read_bytes()
         if b"\r\n" not in data or re.search(rb"(?<!\r)\n", data):
             problems.append("%s: not CR LF throughout" % path.name)
+    if len(EXPECTED) != 56 or len(names) < 56:
+        problems.append("%d names expected, %d listed" % (len(EXPECTED), len(names)))
     for group in SHARED:
         paths = {names.get(n) for n in group}
         if len(paths) != 1:
             problems.append("not one body: " + ", ".join(group))
+    for group in DISTINCT:
+        bodies = {(RES / names[n]).read_bytes() for n in group if n in names}
+        if len(bodies) != len(group):
+            problems.append("bodies not distinct: " + ", ".join(group))
     engines = set()
     for f in ENGINE_FILES:
         text = (VER / f).read_text()
