@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  iverilog verilator ghdl tcl libxml2-utils
+  iverilog verilator ghdl yosys python3 tcl libxml2-utils
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
   locales

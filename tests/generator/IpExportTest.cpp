@@ -1,5 +1,6 @@
-// Export of embedded Verilog modules into the project folder, over the
-// test resources that stand in for the boards' modules.
+// Export of embedded Verilog modules into the project folder: the boards'
+// own clock-chip modules, and neutral test resources for the settings-object
+// boards and the export rules.
 
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"

@@ -1,0 +1,94 @@
+// LMK04906 programming as the generated block instantiates it, against the
+// register model: power-up without a reset edge, then select patterns that
+// put both frequencies on every output, each after a reset.
+`timescale 1ns/1ps
+module tb_lmk04906;
+
+parameter SHORT = 1;
+
+reg  OSC_50_B4A = 0;
+reg  CPU_RESET_n = 1;
+wire LMK04906_CLK, LMK04906_DATAIN, LMK04906_LE;
+integer failures = 0;
+
+always #10 OSC_50_B4A = ~OSC_50_B4A;
+
+wire [3:0]      lmk04906_freq_select;
+wire            lmk04906_reset_n;
+wire            lmk04906_spi_done;
+reg  [3:0]      select = 4'h8;
+
+assign lmk04906_reset_n = CPU_RESET_n;
+assign lmk04906_freq_select = select;
+
+SPI_LMK04906_Config #(.STARTUP_CYCLES(SHORT ? 500 : 50000), .HALF_PERIOD(SHORT ? 2 : 16))
+SPI_LMK04906_Config_inst(
+	.clk50(OSC_50_B4A), //50MHZ
+	.rst_n(lmk04906_reset_n),
+	.iFREQ_SELECT(lmk04906_freq_select),
+
+	// spi
+	.LMK04906_CLK(LMK04906_CLK),
+	.LMK04906_DATAIN(LMK04906_DATAIN),
+	.LMK04906_LE(LMK04906_LE),
+	.SPI_DONE(lmk04906_spi_done)
+);
+
+lmk04906_model chip (.CLK(LMK04906_CLK), .DATA(LMK04906_DATAIN), .LE(LMK04906_LE));
+
+`include "lmk04906_expected.svh"
+
+task automatic check(input bit ok, input string what);
+    if (!ok) begin
+        failures++;
+        $display("FAIL %s", what);
+    end
+endtask
+
+// Board clock k (FMCA, FMCB, FMCC, FMCD) sits on output pair k; its
+// select bit is 3, 1, 0, 2.
+task automatic check_outputs(input [3:0] sel, input int programs0);
+    reg [7:0] bitpos; // select bit of FMCA, FMCB, FMCC, FMCD, two bits each
+    bitpos = {2'd2, 2'd0, 2'd1, 2'd3};
+    wait (lmk04906_spi_done === 1'b1);
+    check(chip.programs == programs0 + 1, $sformatf("select %h: one programming", sel));
+    for (int k = 0; k < 4; k++) begin
+        real want;
+        want = lmk_target_hz(sel[bitpos[2 * k +: 2]]);
+        check(chip.pair_hz(k) > want * (1 - 1e-6) && chip.pair_hz(k) < want * (1 + 1e-6),
+              $sformatf("select %h output %0d: %f MHz", sel, k, chip.pair_hz(k) / 1e6));
+    end
+endtask
+
+initial begin
+    check(lmk04906_spi_done === 1'b0, "not done at power-up");
+    check_outputs(4'h8, 0);
+    if (SHORT) begin
+        reg [15:0] patterns;
+        patterns = 16'hA5F0; // 0, F, 5, A
+        for (int i = 0; i < 4; i++) begin
+            int n;
+            n = chip.programs;
+            select = patterns[4 * i +: 4];
+            CPU_RESET_n = 0;
+            #100;
+            check(lmk04906_spi_done === 1'b0, "not done during reset");
+            CPU_RESET_n = 1;
+            check_outputs(patterns[4 * i +: 4], n);
+        end
+        begin
+            int n;
+            n = chip.programs;
+            #(100_000);
+            check(chip.programs == n, "one programming per reset");
+        end
+    end
+    check(chip.errors == 0, "chip model errors");
+    if (failures == 0)
+        $display("PASS tb_lmk04906");
+    else
+        $display("FAILED tb_lmk04906: %0d", failures);
+    $finish;
+end
+
+endmodule
