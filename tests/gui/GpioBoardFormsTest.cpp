@@ -98,6 +98,21 @@ protected:
     TBoardForm* form_ = nullptr;
 };
 
+// The program carries the three forms: a build that offers the boards
+// lists them in the selector and opens them.
+TEST_F(GpioBoardFormsTest, TheProgramCarriesTheForms) {
+    SetBoardOfferForTests({});
+    for (const int id : {21, 22, 25}) {
+        EXPECT_TRUE(HasBoardForm(id)) << id;
+    }
+    std::unique_ptr<QWidget> sollen(NewBoardForm(21, nullptr));
+    std::unique_ptr<QWidget> tavrin(NewBoardForm(22, nullptr));
+    std::unique_ptr<QWidget> wendal(NewBoardForm(25, nullptr));
+    EXPECT_NE(dynamic_cast<TFormSollen*>(sollen.get()), nullptr);
+    EXPECT_NE(dynamic_cast<TFormTavrin*>(tavrin.get()), nullptr);
+    EXPECT_NE(dynamic_cast<TFormWendal*>(wendal.get()), nullptr);
+}
+
 TEST_F(GpioBoardFormsTest, FirstStart) {
     struct Case {
         BoardId id;
