@@ -155,6 +155,29 @@ TEST_F(GpioBoardFormsTest, FirstStart) {
     }
 }
 
+// Bytes the form does not interpret come back as read; a card the list
+// lacks shows as None with an empty prefix.
+TEST_F(GpioBoardFormsTest, DefaultCfgKeepsUninterpretedBytes) {
+    const BoardDef& def = *FindBoard(MAINBOARD_TAVRIN);
+    std::vector<std::uint8_t> record(def.record.size);
+    SetDefaultRecord(def, record);
+    for (std::size_t i = 280; i < 408; ++i) {
+        record[i] = static_cast<std::uint8_t>(i); // the reserved field
+    }
+    record[1] = 0x11;
+    record[151] = 0x22;
+    std::vector<std::uint8_t> loaded = record;
+    loaded[150] = 11; // the 80-pin card: not in the list of one header
+    SetRecordFieldText(loaded, 152, "LOST_");
+    const std::string bytes(loaded.begin(), loaded.end());
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("default.cfg"), bytes).Complete(bytes.size()));
+    Open(MAINBOARD_TAVRIN);
+    EXPECT_EQ(Get<QComboBox>("ComboBoxGpio")->currentIndex(), 0);
+    EXPECT_EQ(Get<QLineEdit>("EditPrefixGpio")->text().toStdString(), "");
+    Click("ButtonExit");
+    EXPECT_EQ(ReadFile(dir.File("default.cfg")), std::string(record.begin(), record.end()));
+}
+
 TEST_F(GpioBoardFormsTest, OutlinesFollowTheirBoxes) {
     Open(MAINBOARD_TAVRIN);
     const char* const hps[] = {"ShapeHPS",       "ShapeHpsDDR3", "ShapeHpsEthernet",
