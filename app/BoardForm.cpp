@@ -3,6 +3,7 @@
 #include "app/FormMain.h"
 #include "app/ProjectWriter.h"
 #include "app/Shape.h"
+#include "boards/BoardBatch.h"
 #include "boards/BoardRules.h"
 #include "model/DaughterBoard.h"
 #include "platform/Assert.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -449,6 +451,10 @@ void TBoardForm::ButtonGenClick() {
     if (!CheckSettings()) {
         return;
     }
+    if (!Definition().batch.empty() && platform::qt::IsLeftCtrlDown()) {
+        GenerateAllCards();
+        return;
+    }
     const std::string projectFile =
         config::AskProjectFile(SaveDialog, FolderWord(), ProjectNameText());
     if (projectFile.empty()) {
@@ -479,6 +485,68 @@ void TBoardForm::ButtonGenClick() {
         platform::ErrorBox(platform::Format("Failed to generate Quartus project: %s.",
                                             platform::ExtractFileName(projectFile).c_str()));
     }
+}
+
+TBoardForm::SavedControls TBoardForm::SaveControls() const {
+    SavedControls saved;
+    saved.projectName = projectName_->text();
+    for (const TCardPort& port : ports_) {
+        saved.comboIndexes.push_back(port.Combo->currentIndex());
+        saved.prefixes.push_back(port.Prefix->text());
+    }
+    return saved;
+}
+
+void TBoardForm::RestoreControls(const SavedControls& saved) {
+    projectName_->setText(saved.projectName);
+    for (std::size_t i = 0; i < ports_.size(); ++i) {
+        // Exactly as they were: no mirroring between paired prefixes.
+        const QSignalBlocker block(ports_[i].Prefix);
+        ports_[i].Combo->setCurrentIndex(saved.comboIndexes[i]);
+        ports_[i].Prefix->setText(saved.prefixes[i]);
+    }
+}
+
+void TBoardForm::ShowBatchStep(const BatchStep& step) {
+    projectName_->setText(Latin1(step.name));
+    for (const BatchChoice& choice : step.choices) {
+        TCardPort& port = Port(choice.port);
+        const int index = port.List.IndexOf(choice.card);
+        PINSMITH_ASSERT(index >= 0); // the step comes from the same list
+        port.Combo->setCurrentIndex(index);
+        if (choice.prefix) {
+            const QSignalBlocker block(port.Prefix);
+            port.Prefix->setText(Latin1(*choice.prefix));
+        }
+    }
+}
+
+void TBoardForm::GenerateAllCards() {
+    platform::Beep();
+    const std::vector<BatchStep> steps = BatchSteps(Definition(), ControlsRecord());
+    const std::string chosen = config::AskProjectFile(SaveDialog, FolderWord(), ProjectNameText());
+    if (chosen.empty()) {
+        return; // cancelled, or the folder could not be made (reported)
+    }
+    const std::string folder = platform::ExtractFilePath(chosen);
+    const SavedControls saved = SaveControls();
+    for (const BatchStep& step : steps) {
+        ShowBatchStep(step);
+        const std::string projectFolder = folder + step.name + platform::kPathSep;
+        platform::FileFailure failure;
+        if (!platform::ForceDirectories(projectFolder, &failure)) {
+            platform::ErrorBox(platform::Format("Cannot create the project folder %s: %s",
+                                                projectFolder.c_str(), failure.reason.c_str()));
+            break;
+        }
+        const std::string projectFile = projectFolder + step.name + ".qpf";
+        if (!BuildProject(projectFile)) {
+            platform::ErrorBox(platform::Format("Failed to generate Quartus project: %s.",
+                                                platform::ExtractFileName(projectFile).c_str()));
+            break;
+        }
+    }
+    RestoreControls(saved);
 }
 
 void TBoardForm::ButtonExitClick() {

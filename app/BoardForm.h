@@ -49,6 +49,7 @@
 #include <type_traits>
 #include <vector>
 
+struct BatchStep;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
@@ -124,6 +125,14 @@ public:
     virtual void ButtonLoadClick();
     virtual void ButtonDefaultSettingClick();
     virtual void ButtonGenClick();
+    // Generate with Ctrl held on a board with a batch (BoardDef::batch):
+    // a beep, one project-file question for the folder, then one project
+    // per step of boards/BoardBatch.h in a folder of its own (made with its
+    // parents), the step's cards and prefixes set in the controls from code
+    // and its name in the project-name edit. Cancel ends it before anything
+    // is written; a folder that cannot be made or a failed project shows
+    // its box and ends it. The controls are restored afterwards.
+    virtual void GenerateAllCards();
     virtual void ButtonExitClick();
     virtual void ButtonMainBoardSelectClick();
     virtual void CheckBoxClick();
@@ -236,6 +245,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // What the batch changes and gives back.
+    struct SavedControls {
+        QString projectName;
+        std::vector<int> comboIndexes;
+        std::vector<QString> prefixes;
+    };
+    SavedControls SaveControls() const;
+    void RestoreControls(const SavedControls& saved);
+    // Sets a batch step's name, cards and prefixes in the controls.
+    void ShowBatchStep(const BatchStep& step);
+
     struct Peripheral {
         QCheckBox* box;
         std::size_t offset;

@@ -82,6 +82,20 @@ struct HeaderPair {
     bool IsSet() const { return port0 >= 0; }
 };
 
+// One pass of a board's batch (Generate with Ctrl held, boards/BoardBatch.h):
+// one project per entry of a port's card list, named
+// "<folder word>_<word>_<short name of the card>".
+struct BatchPass {
+    int port = -1;         // the port whose card list the pass walks
+    const char* word = ""; // "GPIO", "HSMC"
+    bool withNone = false; // the pass starts with list entry 0 (None)
+    // Set: both headers of the board's pair take the card, an 80-pin card
+    // without prefixes, any other with these two. Not set: the port takes
+    // the card and every prefix stays as the user typed it.
+    const char* pairPrefix0 = nullptr;
+    const char* pairPrefix1 = nullptr;
+};
+
 struct BoardDef {
     BoardId id = MAINBOARD_NONE;
     const char* title = "";           // the pin report's title
@@ -102,6 +116,8 @@ struct BoardDef {
     // prefixes are empty: no GPIO prefix rule, and the headers take the bus
     // names GPIO_0 and GPIO_1 instead of prefixes.
     std::span<const CardId> bothDefaultCards{};
+    // The batch the form runs when Ctrl is held at Generate; empty: none.
+    std::span<const BatchPass> batch{};
 
     // Board defaults beyond the common ones (every byte 0, board id, size,
     // default project name, peripherals on, no cards, empty prefixes).

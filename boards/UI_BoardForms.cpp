@@ -6,7 +6,10 @@
 #include "boards/cyclone3/UI_Alvek.h"
 #include "boards/cyclone4/UI_Istrel.h"
 #include "boards/cyclone5/UI_Ilmarch.h"
+#include "boards/cyclone5/UI_Sollen.h"
+#include "boards/cyclone5/UI_Tavrin.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
+#include "boards/cyclone5/UI_Wendal.h"
 
 namespace {
 
@@ -17,8 +20,10 @@ template <class Form> QWidget* Make(QWidget* owner) {
 const BoardFormRow kForms[] = {
     {MAINBOARD_ALVEK, Make<TFormAlvek>},     {MAINBOARD_BRESSA, Make<TFormBressa>},
     {MAINBOARD_CORVIN, Make<TFormCorvin>},   {MAINBOARD_DUNMAR, Make<TFormDunmar>},
-    {MAINBOARD_ISTREL, Make<TFormIstrel>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
-    {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
+    {MAINBOARD_ISTREL, Make<TFormIstrel>},   {MAINBOARD_SOLLEN, Make<TFormSollen>},
+    {MAINBOARD_TAVRIN, Make<TFormTavrin>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
+    {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_WENDAL, Make<TFormWendal>},
+    {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
 };
 
 } // namespace

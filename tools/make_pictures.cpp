@@ -15,6 +15,7 @@
 #include "app/FormBoardSelector.h"
 #include "app/FormMain.h"
 #include "boards/BoardPicture.h"
+#include "boards/cyclone5/GpioBoardPictures.h"
 #include "boards/cyclone5/SocPictures.h"
 #include "model/CardCatalogue.h"
 
@@ -693,6 +694,166 @@ bool SaveJpeg(const QImage& source, const QString& path) {
     return ok;
 }
 
+// --- Sollen, Tavrin and Wendal: drawn from the tables of their parts -------
+// (boards/cyclone5/GpioBoardPictures.h); the forms' outlines use the same
+// rectangles.
+
+void DrawGpioPins(QPainter& p, const QRectF& r) {
+    const bool across = r.width() >= r.height();
+    const qreal length = across ? r.width() : r.height();
+    const int count = std::max(1, static_cast<int>((length - 6) / 6));
+    const int rows = (across ? r.height() : r.width()) >= 20 ? 2 : 1;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(212, 175, 55));
+    for (int i = 0; i < count; ++i) {
+        for (int row = 0; row < rows; ++row) {
+            const qreal along = 4 + i * 6;
+            const qreal side = 3 + row * 6;
+            p.drawRect(across ? QRectF(r.left() + along, r.top() + side, 3, 3)
+                              : QRectF(r.left() + side, r.top() + along, 3, 3));
+        }
+    }
+}
+
+void DrawGpioBoardPart(QPainter& p, const gpiopicture::Part& part) {
+    using gpiopicture::Look;
+    const QRectF r(part.x + 1, part.y + 1, part.width - 2, part.height - 2);
+    QColor fill(45, 45, 50);
+    QColor text = Qt::white;
+    switch (part.look) {
+    case Look::Header:
+        fill = QColor(30, 30, 30);
+        break;
+    case Look::Memory:
+        fill = QColor(70, 90, 60);
+        break;
+    case Look::Connector:
+        fill = QColor(150, 150, 160);
+        text = QColor(20, 20, 20);
+        break;
+    case Look::Display:
+        fill = QColor(20, 20, 20);
+        text = QColor(255, 80, 60);
+        break;
+    case Look::Leds:
+    case Look::Keys:
+    case Look::Switches:
+        fill = QColor(196, 226, 200);
+        text = QColor(20, 80, 30);
+        break;
+    case Look::Power:
+        fill = QColor(60, 60, 60);
+        break;
+    case Look::Hps:
+        fill = QColor(30, 60, 90);
+        break;
+    case Look::Chip:
+        break;
+    }
+    p.setPen(QPen(fill.darker(170), 1));
+    p.setBrush(fill);
+    p.drawRect(r);
+    QRectF labelBox = r.adjusted(2, 1, -2, -1);
+    const int count = std::max(1, part.count);
+    switch (part.look) {
+    case Look::Header:
+        DrawGpioPins(p, r);
+        if (r.width() > r.height() && r.height() >= 20) {
+            labelBox = r.adjusted(2, 13, -2, 0);
+        }
+        break;
+    case Look::Leds: {
+        const qreal step = std::min<qreal>(9, (r.width() * 0.55) / count);
+        p.setPen(QPen(QColor(120, 0, 0), 1));
+        p.setBrush(QColor(230, 40, 40));
+        for (int i = 0; i < count; ++i) {
+            p.drawEllipse(QPointF(r.left() + 6 + i * step, r.center().y()), 2.5, 2.5);
+        }
+        labelBox = r.adjusted(10 + count * step, 0, 0, 0);
+        break;
+    }
+    case Look::Keys:
+    case Look::Switches: {
+        const qreal step = (r.width() - 4) / count;
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(part.look == Look::Keys ? QColor(200, 200, 200) : QColor(40, 70, 160));
+        for (int i = 0; i < count; ++i) {
+            p.drawRect(QRectF(r.left() + 3 + i * step, r.top() + 3, step - 3, 12));
+        }
+        labelBox = r.adjusted(0, 15, 0, 0);
+        break;
+    }
+    case Look::Display: {
+        if (part.count > 0) {
+            const qreal step = (r.width() - 6) / count;
+            QFont digits("DejaVu Sans Mono");
+            digits.setPixelSize(static_cast<int>(r.height() * 0.55));
+            digits.setBold(true);
+            p.setFont(digits);
+            p.setPen(QColor(255, 60, 40));
+            for (int i = 0; i < count; ++i) {
+                p.drawText(QRectF(r.left() + 3 + i * step, r.top() + 1, step, r.height() * 0.6),
+                           Qt::AlignCenter, "8");
+            }
+            labelBox = r.adjusted(0, r.height() * 0.55, 0, 0);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    p.setPen(text);
+    DrawFitted(p, labelBox.toRect(), part.label, 10, part.look == Look::Chip, 3);
+}
+
+QImage GpioBoardPicture(const gpiopicture::Board& board) {
+    QImage image(gpiopicture::kWidth, gpiopicture::kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(15, 70, 30), 3));
+    p.setBrush(QColor(24, 110, 50));
+    p.drawRoundedRect(QRectF(3.5, 3.5, gpiopicture::kWidth - 7, gpiopicture::kHeight - 7), 10, 10);
+    p.setPen(QPen(QColor(200, 210, 200), 1.5));
+    p.setBrush(Qt::white);
+    for (const QPointF c : {QPointF(13, 13), QPointF(gpiopicture::kWidth - 13, 13),
+                            QPointF(13, gpiopicture::kHeight - 13),
+                            QPointF(gpiopicture::kWidth - 13, gpiopicture::kHeight - 13)}) {
+        p.drawEllipse(c, 4, 4);
+    }
+    p.setPen(Qt::white);
+    QFont title("DejaVu Sans");
+    title.setPixelSize(14);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRectF(30, 8, gpiopicture::kWidth - 60, 22), Qt::AlignCenter, board.title);
+    for (const gpiopicture::Part& part : board.parts) {
+        DrawGpioBoardPart(p, part);
+    }
+    return image;
+}
+
+// The two logos above the Sollen board: a wordmark and a plain badge.
+QImage SollenLogo(const QString& text, const QColor& ground, const QColor& ink, bool badge) {
+    QImage image(120, 32, QImage::Format_RGB32);
+    image.fill(QColor(235, 233, 237));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (badge) {
+        p.setPen(QPen(ground.darker(140), 1.5));
+        p.setBrush(ground);
+        p.drawRoundedRect(QRectF(1.5, 3.5, 117, 25), 12, 12);
+    }
+    QFont font("DejaVu Sans");
+    font.setPixelSize(badge ? 14 : 20);
+    font.setBold(true);
+    font.setItalic(!badge);
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(QRectF(0, 0, 120, 32), Qt::AlignCenter, text);
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -818,6 +979,31 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         std::printf("%s %s\n", name.c_str(), qPrintable(rel));
+    }
+    // Boards drawn from the tables of their parts replace their generic
+    // pictures under the same names; the logos of the Sollen form.
+    for (const gpiopicture::Board& board : gpiopicture::kBoards) {
+        const QString rel = QString("pictures/boards/%1.png").arg(board.picture);
+        if (!GpioBoardPicture(board).save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+    }
+    QDir().mkpath(resources + "/pictures/logos");
+    const struct {
+        const char* name;
+        QImage image;
+    } sollenLogos[] = {
+        {"QUELMAR_LOGO_BITMAP", SollenLogo("Quelmar", QColor(0, 0, 0), QColor(20, 60, 140), false)},
+        {"CYCLONE_V_BADGE_BITMAP", SollenLogo("Cyclone V", QColor(40, 90, 170), Qt::white, true)},
+    };
+    for (const auto& logo : sollenLogos) {
+        const QString rel = QString("pictures/logos/%1.png").arg(logo.name);
+        if (!logo.image.save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", logo.name, qPrintable(rel));
     }
     return 0;
 }

@@ -98,8 +98,8 @@ std::string SollenOutputDelays(const MediaOptions& o) {
                "set_output_delay -min -clock clk_vga -1.519 [get_ports VGA_G*]\r\n"
                "set_output_delay -max -clock clk_vga 0.264 [get_ports VGA_B*]\r\n"
                "set_output_delay -min -clock clk_vga -1.519 [get_ports VGA_B*]\r\n"
-               "set_output_delay -max -clock clk_vga 0.215 [get_ports VGA_BLANK]\r\n"
-               "set_output_delay -min -clock clk_vga -1.485 [get_ports VGA_BLANK]\r\n"
+               "set_output_delay -max -clock clk_vga 0.215 [get_ports VGA_BLANK_N]\r\n"
+               "set_output_delay -min -clock clk_vga -1.485 [get_ports VGA_BLANK_N]\r\n"
                "\r\n";
     }
     return out;

@@ -1,15 +1,56 @@
-// The Sollen board (board id 21). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Sollen board (board id 21): a Cyclone V SoC board with twelve
+// peripheral groups on the FPGA side, the hard processor system's pins and
+// two 40-pin GPIO headers.
 
 #include "boards/BoardDef.h"
+#include "boards/cyclone5/CONFIG_SOLLEN.h"
+#include "boards/cyclone5/GpioHeaderPair.h"
+#include "boards/cyclone5/SollenConfig.h"
+
+#include <cstddef>
 
 extern const BoardText kSollenText;
+
+namespace sollen {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {
+    offsetof(SOLLEN_CONFIG, OSC),    offsetof(SOLLEN_CONFIG, LED),
+    offsetof(SOLLEN_CONFIG, Button), offsetof(SOLLEN_CONFIG, Switch),
+    offsetof(SOLLEN_CONFIG, VGA),    offsetof(SOLLEN_CONFIG, SDRAM),
+    offsetof(SOLLEN_CONFIG, Audio),  offsetof(SOLLEN_CONFIG, VideoIn),
+    offsetof(SOLLEN_CONFIG, ADC),    offsetof(SOLLEN_CONFIG, Seg7),
+    offsetof(SOLLEN_CONFIG, IR),     offsetof(SOLLEN_CONFIG, PS2),
+    offsetof(SOLLEN_CONFIG, HPS),
+};
+
+constexpr auto kPorts = gpiopair::Ports<SOLLEN_CONFIG>();
+
+// Every group is on by default except the HPS.
+void SetDefaults(RecordSpan bytes) {
+    bytes[offsetof(SOLLEN_CONFIG, HPS)] = 0;
+}
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_SOLLEN(board, RecordAs<SOLLEN_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace sollen
 
 extern const BoardDef kSollenBoard{
     .id = MAINBOARD_SOLLEN,
     .title = "Sollen Board",
     .selectorLine = "Sollen Board",
     .selectorPicture = "SOLLEN_BITMAP",
+    .folderWord = kSollenWord,
+    .defaultProjectName = kSollenWord,
     .text = &kSollenText,
+    .record = {.size = sizeof(SOLLEN_CONFIG)},
+    .peripherals = sollen::kPeripherals,
+    .ports = sollen::kPorts,
+    .pair = gpiopair::kPair,
+    .bothDefaultCards = gpiopair::kBothDefault,
+    .setDefaults = sollen::SetDefaults,
+    .fill = sollen::Fill,
 };

@@ -1,15 +1,53 @@
-// The Wendal board (board id 25). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Wendal board (board id 25): a Cyclone V E board with nine peripheral
+// groups and two 40-pin GPIO headers, with a batch that generates every card
+// of the headers' list.
 
 #include "boards/BoardDef.h"
+#include "boards/cyclone5/CONFIG_WENDAL.h"
+#include "boards/cyclone5/GpioHeaderPair.h"
+#include "boards/cyclone5/WendalConfig.h"
+
+#include <cstddef>
 
 extern const BoardText kWendalText;
+
+namespace wendal {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {
+    offsetof(WENDAL_CONFIG, OSC),    offsetof(WENDAL_CONFIG, LED), offsetof(WENDAL_CONFIG, Button),
+    offsetof(WENDAL_CONFIG, Switch), offsetof(WENDAL_CONFIG, VGA), offsetof(WENDAL_CONFIG, SDRAM),
+    offsetof(WENDAL_CONFIG, Seg7),   offsetof(WENDAL_CONFIG, PS2), offsetof(WENDAL_CONFIG, SdCard),
+};
+
+constexpr auto kPorts = gpiopair::Ports<WENDAL_CONFIG>();
+
+// Every card on both headers at once, told apart by the prefixes; the
+// 80-pin card on the pair without a prefix.
+constexpr BatchPass kBatch[] = {
+    {.port = GPIO_0, .word = "GPIO", .pairPrefix0 = "GPIO_0_", .pairPrefix1 = "GPIO_1_"},
+};
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_WENDAL(board, RecordAs<WENDAL_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace wendal
 
 extern const BoardDef kWendalBoard{
     .id = MAINBOARD_WENDAL,
     .title = "Wendal Board",
     .selectorLine = "Wendal Board",
     .selectorPicture = "WENDAL_BITMAP",
+    .folderWord = kWendalWord,
+    .defaultProjectName = kWendalWord,
     .text = &kWendalText,
+    .record = {.size = sizeof(WENDAL_CONFIG)},
+    .peripherals = wendal::kPeripherals,
+    .ports = wendal::kPorts,
+    .pair = gpiopair::kPair,
+    .bothDefaultCards = gpiopair::kBothDefault,
+    .batch = wendal::kBatch,
+    .fill = wendal::Fill,
 };

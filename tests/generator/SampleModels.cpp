@@ -268,7 +268,7 @@ void BuildSollen(TMainBoard& board) {
     b.Bus(vga, "VGA_R", 8, PIN_DIR_OUTPUT);
     b.Bus(vga, "VGA_G", 8, PIN_DIR_OUTPUT);
     b.Bus(vga, "VGA_B", 8, PIN_DIR_OUTPUT);
-    b.Pin(vga, "VGA_BLANK", PIN_DIR_OUTPUT);
+    b.Pin(vga, "VGA_BLANK_N", PIN_DIR_OUTPUT);
     b.Pin(vga, "VGA_HS", PIN_DIR_OUTPUT);
     b.Pin(vga, "VGA_VS", PIN_DIR_OUTPUT);
 }

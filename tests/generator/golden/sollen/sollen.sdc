@@ -95,8 +95,8 @@ set_output_delay -max -clock clk_vga 0.212 [get_ports VGA_G*]
 set_output_delay -min -clock clk_vga -1.519 [get_ports VGA_G*]
 set_output_delay -max -clock clk_vga 0.264 [get_ports VGA_B*]
 set_output_delay -min -clock clk_vga -1.519 [get_ports VGA_B*]
-set_output_delay -max -clock clk_vga 0.215 [get_ports VGA_BLANK]
-set_output_delay -min -clock clk_vga -1.485 [get_ports VGA_BLANK]
+set_output_delay -max -clock clk_vga 0.215 [get_ports VGA_BLANK_N]
+set_output_delay -min -clock clk_vga -1.485 [get_ports VGA_BLANK_N]
 
 
 

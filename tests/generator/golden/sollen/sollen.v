@@ -35,7 +35,7 @@ module sollen(
 	output		          		AUD_XCK,
 
 	//////////// VGA //////////
-	output		          		VGA_BLANK,
+	output		          		VGA_BLANK_N,
 	output		     [7:0]		VGA_B,
 	output		          		VGA_CLK,
 	output		     [7:0]		VGA_G,

@@ -1,0 +1,85 @@
+// Every board form the program carries, opened in the main window and
+// rendered to <PINSMITH_RENDER_DIR>/<folder word>.png for a person to look at
+// (tools/render_main_window.sh); without the variable the pictures go to a
+// temporary folder. Checked here: each outline lies inside its board
+// picture, and the boards drawn from part tables have each outline on its
+// part's rectangle.
+
+#include "GuiSupport.h"
+
+#include "app/BoardFormFactory.h"
+#include "app/FormMain.h"
+#include "app/Shape.h"
+#include "boards/Boards.h"
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/GpioBoardPictures.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace {
+
+class BoardFormsRender : public GuiTest {
+protected:
+    BoardFormsRender() {
+        SetBoardOfferForTests([](int) { return true; });
+    }
+    ~BoardFormsRender() override { SetBoardOfferForTests({}); }
+};
+
+QRect InForm(QWidget* form, QWidget* widget) {
+    return QRect(widget->mapTo(form, QPoint(0, 0)), widget->size());
+}
+
+TEST_F(BoardFormsRender, EveryFormWithItsOutlinesOnItsPicture) {
+    const char* target = std::getenv("PINSMITH_RENDER_DIR");
+    const std::string folder = target && *target ? std::string(target) + "/" : dir.Path();
+    std::map<std::string, const gpiopicture::Board*> tables = {
+        {"SOLLEN_BITMAP", &gpiopicture::kBoards[0]},
+        {"TAVRIN_BITMAP", &gpiopicture::kBoards[1]},
+        {"WENDAL_BITMAP", &gpiopicture::kBoards[2]},
+    };
+    TFormMain window;
+    window.show();
+    for (const BoardFormRow& row : ProgramBoardForms()) {
+        const BoardDef& def = *FindBoard(row.id);
+        SCOPED_TRACE(def.folderWord);
+        window.CreateBoardForm(static_cast<std::uint8_t>(row.id));
+        QWidget* form = window.CurrentBoardForm();
+        ASSERT_NE(form, nullptr);
+        auto* picture = form->findChild<QLabel*>("ImageBoard");
+        ASSERT_NE(picture, nullptr);
+        EXPECT_FALSE(picture->pixmap().isNull());
+        const QRect area = InForm(form, picture);
+        for (TShape* shape : form->findChildren<TShape*>()) {
+            EXPECT_TRUE(area.contains(InForm(form, shape)))
+                << shape->objectName().toStdString() << " outside the picture";
+        }
+        const auto table = tables.find(def.selectorPicture);
+        if (table != tables.end()) {
+            EXPECT_EQ(picture->size(), QSize(gpiopicture::kWidth, gpiopicture::kHeight));
+            EXPECT_EQ(picture->pixmap().size(), picture->size());
+            int outlines = 0;
+            for (const gpiopicture::Part& part : table->second->parts) {
+                if (!part.outline) {
+                    continue;
+                }
+                ++outlines;
+                auto* shape = form->findChild<TShape*>(part.outline);
+                ASSERT_NE(shape, nullptr) << part.outline;
+                EXPECT_EQ(InForm(form, shape), QRect(area.topLeft() + QPoint(part.x, part.y),
+                                                     QSize(part.width, part.height)))
+                    << part.outline;
+            }
+            EXPECT_EQ(outlines, static_cast<int>(form->findChildren<TShape*>().size()));
+        }
+        EXPECT_TRUE(
+            window.grab().save(QString::fromStdString(folder + def.folderWord + ".png"), "PNG"));
+    }
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#include "support/BoardCheckOptions.h"
+
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace checker {
+namespace {
+
+struct UnmatchedTarget {
+    BoardId board;
+    const char* pattern;
+    const char* reason;
+};
+
+// Timing targets a board's text names although the board has no such port.
+const UnmatchedTarget kUnmatched[] = {
+    {MAINBOARD_WENDAL, "VGA_CLK",
+     "the board's VGA clock constraint names VGA_CLK, which Wendal lacks; Quartus warns "
+     "and ignores it"},
+};
+
+} // namespace
+
+CheckOptions BoardCheckOptions(BoardId id) {
+    CheckOptions options;
+    for (const UnmatchedTarget& target : kUnmatched) {
+        if (target.board == id) {
+            options.unmatchedTargets[target.pattern] = target.reason;
+        }
+    }
+    const BoardDef* def = FindBoard(id);
+    if (!def || !def->HasRecord() || !def->fill) {
+        return options;
+    }
+    std::vector<std::uint8_t> record(def->record.size);
+    SetDefaultRecord(*def, record);
+    for (const std::size_t offset : def->peripherals) {
+        record[offset] = 1;
+    }
+    TMainBoard board;
+    def->fill(&board, record);
+    for (int i = 0; i < board.GetConnectorCount(); ++i) {
+        const TConnector& group = *board.GetConnector(i);
+        for (int j = 0; j < group.GetPinCount(); ++j) {
+            const TPin* pin = group.GetPin(j);
+            if (!pin || !pin->GetLocation().empty() || group.GetIsExpansion()) {
+                continue;
+            }
+            EXPECT_EQ(group.GetName(), "HPS")
+                << "board " << BoardNumber(id) << ": " << pin->GetName() << " has no location";
+            options.portsWithoutLocation[pin->GetName()] = "placed with the HPS IP the user adds";
+        }
+    }
+    return options;
+}
+
+} // namespace checker
