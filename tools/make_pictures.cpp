@@ -634,18 +634,6 @@ QImage TablePicture(const BoardPicture& picture) {
     return image;
 }
 
-// The maker's wordmark and a family badge: plain text pictures.
-QImage Wordmark() {
-    QImage image(150, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(0, 70, 140));
-    p.setFont(PixelFont(26, true));
-    p.drawText(image.rect(), Qt::AlignCenter, "Quelmar");
-    return image;
-}
-
 QImage Badge(const QString& family) {
     QImage image(120, 40, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -833,27 +821,6 @@ QImage GpioBoardPicture(const gpiopicture::Board& board) {
     return image;
 }
 
-// The two logos above the Sollen board: a wordmark and a plain badge.
-QImage SollenLogo(const QString& text, const QColor& ground, const QColor& ink, bool badge) {
-    QImage image(120, 32, QImage::Format_RGB32);
-    image.fill(QColor(235, 233, 237));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (badge) {
-        p.setPen(QPen(ground.darker(140), 1.5));
-        p.setBrush(ground);
-        p.drawRoundedRect(QRectF(1.5, 3.5, 117, 25), 12, 12);
-    }
-    QFont font("DejaVu Sans");
-    font.setPixelSize(badge ? 14 : 20);
-    font.setBold(true);
-    font.setItalic(!badge);
-    p.setFont(font);
-    p.setPen(ink);
-    p.drawText(QRectF(0, 0, 120, 32), Qt::AlignCenter, text);
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -968,7 +935,8 @@ int main(int argc, char* argv[]) {
     }
     // The wordmark and the badges of the forms with a picture table.
     QDir().mkpath(resources + "/pictures/logos");
-    std::map<std::string, QImage> badges = {{kMakerLogoPicture, Wordmark()}};
+    // The wordmark (QUELMAR_LOGO) is drawn with the forms' logos above.
+    std::map<std::string, QImage> badges;
     for (const BoardPicture* table : BoardPictures()) {
         badges.emplace(table->badge, Badge(QString::fromUtf8(table->family)));
     }
@@ -988,22 +956,6 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
             return 1;
         }
-    }
-    QDir().mkpath(resources + "/pictures/logos");
-    const struct {
-        const char* name;
-        QImage image;
-    } sollenLogos[] = {
-        {"QUELMAR_LOGO_BITMAP", SollenLogo("Quelmar", QColor(0, 0, 0), QColor(20, 60, 140), false)},
-        {"CYCLONE_V_BADGE_BITMAP", SollenLogo("Cyclone V", QColor(40, 90, 170), Qt::white, true)},
-    };
-    for (const auto& logo : sollenLogos) {
-        const QString rel = QString("pictures/logos/%1.png").arg(logo.name);
-        if (!logo.image.save(resources + "/" + rel, "PNG", 9)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
-            return 1;
-        }
-        std::printf("%s %s\n", logo.name, qPrintable(rel));
     }
     return 0;
 }

@@ -32,7 +32,9 @@ std::vector<TShape*> Shapes(QWidget* form, const char* names) {
 void ShowPicture(QWidget* form, const char* label, const char* picture) {
     auto* image = qobject_cast<QLabel*>(Child(form, label));
     PINSMITH_ASSERT(image != nullptr);
-    image->setPixmap(platform::qt::LoadPicture(picture));
+    // Scaled to the label: the logos are drawn once for every form.
+    image->setPixmap(platform::qt::LoadPicture(picture).scaled(image->size(), Qt::KeepAspectRatio,
+                                                               Qt::SmoothTransformation));
 }
 
 } // namespace gpioform

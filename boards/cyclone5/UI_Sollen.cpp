@@ -35,8 +35,8 @@ constexpr PortControls kPorts[] = {
 TFormSollen::TFormSollen(QWidget* owner)
     : TGpioBoardForm<SOLLEN_CONFIG>(owner), ui_(std::make_unique<Ui::TFormSollen>()) {
     ui_->setupUi(this);
-    gpioform::ShowPicture(this, "ImageAltera", "CYCLONE_V_BADGE_BITMAP");
-    gpioform::ShowPicture(this, "ImageQuelmar", "QUELMAR_LOGO_BITMAP");
+    gpioform::ShowPicture(this, "ImageAltera", "CYCLONE_V_LOGO");
+    gpioform::ShowPicture(this, "ImageQuelmar", "QUELMAR_LOGO");
     // The two dotted outlines are decoration: always shown.
     BindControls({MAINBOARD_SOLLEN, "SOLLEN_BITMAP", kPeripherals, kPorts, "CheckBoxHPS"});
 }
