@@ -1,0 +1,92 @@
+// Projects of the Cyclone V HSMC boards Quindle (19), Rasmer (20) and Falmor
+// (34) from settings records, compared byte for byte with the fixtures in
+// tests/boards/golden/<case>/ (date fixed) and checked with the real tools:
+// each board's defaults, and the settings that show its own rules (voltage,
+// reference clock, the "HSMC_" default prefix, lanes, VHDL).
+// PINSMITH_UPDATE_GOLDEN=1 rewrites the fixtures; review the diff.
+
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
+#include "boards/cyclone5/QuindleConfig.h"
+#include "generator/Pinsmith.h"
+#include "platform/Clock.h"
+#include "platform/ScriptedUi.h"
+#include "support/BoardCheckOptions.h"
+#include "support/Golden.h"
+#include "support/ProjectChecker.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct GoldenCase {
+    std::string name; // fixture folder and project name
+    BoardId board;
+    std::function<void(std::vector<std::uint8_t>&)> edit; // after the defaults
+};
+
+void SetI32(std::vector<std::uint8_t>& record, std::size_t offset, std::int32_t value) {
+    std::memcpy(record.data() + offset, &value, sizeof value);
+}
+
+std::vector<GoldenCase> Cases() {
+    return {
+        {"QUINDLE", MAINBOARD_QUINDLE, [](std::vector<std::uint8_t>&) {}},
+        // Transceiver card with CLOCK: the reference clock, its .qsf block
+        // and the default prefix "HSMC_".
+        {"quindle_card3_clock", MAINBOARD_QUINDLE,
+         [](std::vector<std::uint8_t>& r) { r[offsetof(QUINDLE_CONFIG, HsmcDaughterId)] = 3; }},
+        {"quindle_card17_1v8", MAINBOARD_QUINDLE,
+         [](std::vector<std::uint8_t>& r) {
+             SetI32(r, offsetof(QUINDLE_CONFIG, HsmcVoltage), 2);
+             r[offsetof(QUINDLE_CONFIG, HsmcDaughterId)] = 17;
+         }},
+    };
+}
+
+class HsmcBoardGolden : public testing::TestWithParam<GoldenCase> {};
+
+TEST_P(HsmcBoardGolden, MatchesFixturesAndPassesTheTools) {
+    const GoldenCase& c = GetParam();
+    const BoardDef& def = *FindBoard(c.board);
+    std::vector<std::uint8_t> record(def.record.size);
+    SetDefaultRecord(def, record);
+    SetRecordFieldText(record, def.record.projectNameOffset, c.name);
+    c.edit(record);
+    std::string message;
+    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
+
+    platform::ScriptedUi ui;
+    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
+    TempDir dir;
+    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
+    TPinsmith pinsmith;
+    const bool generated =
+        pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), UsesVhdl(def, record));
+    platform::SetFixedClock(std::nullopt);
+    for (const platform::RecordedBox& box : ui.Boxes()) {
+        ADD_FAILURE() << "message box: " << box.text;
+    }
+    ASSERT_TRUE(generated);
+
+    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
+    std::string problems;
+    for (const std::string& p :
+         checker::CheckProject(dir.Path(), c.name, checker::BoardCheckOptions(c.board))) {
+        problems += p + "\n";
+    }
+    EXPECT_TRUE(problems.empty()) << problems;
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, HsmcBoardGolden, testing::ValuesIn(Cases()),
+                         [](const testing::TestParamInfo<GoldenCase>& info) {
+                             return info.param.name;
+                         });
+
+} // namespace

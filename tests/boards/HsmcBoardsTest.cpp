@@ -1,0 +1,199 @@
+// The Cyclone V HSMC boards Quindle (19), Rasmer (20) and Falmor (34): the
+// pin fillers against dump fixtures written from the boards' documentation,
+// the voltage choice (card lists, card standard, clock input, mending), and
+// the "HSMC_" default prefix, which the generation uses and the record never
+// keeps.
+
+#include "boards/BoardRules.h"
+#include "boards/Boards.h"
+#include "boards/GpioBoardDump.h"
+#include "boards/cyclone5/QuindleConfig.h"
+#include "model/Sizes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::uint8_t> Defaults(BoardId id) {
+    const BoardDef& def = *FindBoard(id);
+    std::vector<std::uint8_t> record(def.record.size);
+    SetDefaultRecord(def, record);
+    return record;
+}
+
+void SetI32(std::vector<std::uint8_t>& record, std::size_t offset, std::int32_t value) {
+    std::memcpy(record.data() + offset, &value, sizeof value);
+}
+std::int32_t GetI32(const std::vector<std::uint8_t>& record, std::size_t offset) {
+    std::int32_t value = 0;
+    std::memcpy(&value, record.data() + offset, sizeof value);
+    return value;
+}
+
+std::unique_ptr<TMainBoard> Filled(BoardId id, const std::vector<std::uint8_t>& record) {
+    auto board = std::make_unique<TMainBoard>();
+    FindBoard(id)->fill(board.get(), record);
+    return board;
+}
+
+const TConnector* FindConnector(const TMainBoard& board, const std::string& name) {
+    for (int i = 0; i < board.GetConnectorCount(); ++i) {
+        if (board.GetConnector(i)->GetName() == name) {
+            return board.GetConnector(i);
+        }
+    }
+    return nullptr;
+}
+
+int PinCount(const TMainBoard& board) {
+    int n = 0;
+    for (int i = 0; i < board.GetConnectorCount(); ++i) {
+        for (int j = 0; j < board.GetConnector(i)->GetPinCount(); ++j) {
+            n += board.GetConnector(i)->GetPin(j) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+void ExpectFixture(const TMainBoard& board, const char* fixture) {
+    SCOPED_TRACE(fixture);
+    const std::vector<std::string> got = gpioboardtest::Dump(board);
+    const std::vector<std::string> want = gpioboardtest::ReadFixture(fixture);
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
+    }
+}
+
+constexpr std::size_t kQuindleVoltage = offsetof(QUINDLE_CONFIG, HsmcVoltage);
+constexpr std::size_t kQuindleCard = offsetof(QUINDLE_CONFIG, HsmcDaughterId);
+
+} // namespace
+
+TEST(HsmcBoards, QuindleFillerMatchesItsFixtures) {
+    std::vector<std::uint8_t> record = Defaults(MAINBOARD_QUINDLE);
+    record[kQuindleCard] = 3;
+    ExpectFixture(*Filled(MAINBOARD_QUINDLE, record), "quindle_all_xcvr");
+    record[kQuindleCard] = 17;
+    SetI32(record, kQuindleVoltage, 2);
+    ExpectFixture(*Filled(MAINBOARD_QUINDLE, record), "quindle_all_nimbal_1v8");
+}
+
+TEST(HsmcBoards, QuindleGroupsAndReferenceClock) {
+    std::vector<std::uint8_t> record = Defaults(MAINBOARD_QUINDLE);
+    EXPECT_EQ(PinCount(*Filled(MAINBOARD_QUINDLE, record)), 134);
+    // The reference clock needs both CLOCK and a transceiver card.
+    struct Case {
+        std::uint8_t osc;
+        std::uint8_t card;
+        bool refClock;
+    };
+    for (const Case c :
+         {Case{1, 3, true}, Case{1, 2, false}, Case{0, 3, false}, Case{1, 0, false}}) {
+        record[offsetof(QUINDLE_CONFIG, OSC)] = c.osc;
+        record[kQuindleCard] = c.card;
+        const auto board = Filled(MAINBOARD_QUINDLE, record);
+        const TConnector* clock = FindConnector(*board, "CLOCK");
+        const bool has = clock && clock->GetPinCount() == 5 &&
+                         clock->GetPin(4)->GetName() == "HSMC_REF_CLK_p" &&
+                         clock->GetPin(4)->GetLocation() == "P9";
+        EXPECT_EQ(has, c.refClock) << int(c.osc) << " " << int(c.card);
+        EXPECT_EQ(FindConnector(*board, "HSMC") != nullptr, c.card != 0);
+    }
+    // Every option off and no card: the FPGA data alone.
+    for (const std::size_t offset : FindBoard(MAINBOARD_QUINDLE)->peripherals) {
+        record[offset] = 0;
+    }
+    record[kQuindleCard] = 0;
+    const auto bare = Filled(MAINBOARD_QUINDLE, record);
+    EXPECT_EQ(bare->GetConnectorCount(), 0);
+    EXPECT_EQ(bare->GetDevice(), "5CSXFC6D6F31C8ES");
+}
+
+TEST(HsmcBoards, QuindleVoltagePicksListStandardAndClockInput) {
+    struct Case {
+        std::int32_t index;
+        std::vector<std::uint8_t> list;
+        IoStd standard;
+    };
+    const std::vector<std::uint8_t> list2v5 = {0,  2,  3,  6,  7,  8,  10, 14, 17, 18, 19, 21, 22,
+                                               23, 26, 27, 28, 29, 31, 32, 33, 35, 36, 37, 61};
+    const Case cases[] = {
+        {0, {0, 17, 57, 58, 59}, IOSTD_3V3_LVTTL},
+        {1, list2v5, IOSTD_2V5},
+        {2, {0, 17}, IOSTD_1V8},
+        {3, {0, 17}, IOSTD_1V5},
+    };
+    const BoardDef& def = *FindBoard(MAINBOARD_QUINDLE);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        std::vector<std::uint8_t> record = Defaults(MAINBOARD_QUINDLE);
+        SetI32(record, kQuindleVoltage, c.index);
+        const BoardCardPort port = EffectivePorts(def, record)[0];
+        EXPECT_EQ(PortCardList(port), c.list);
+        EXPECT_EQ(port.ioStandard, c.standard);
+        // The clock input (position 40) is a board input at the standard;
+        // the card's pins (card 17 from position 47 on) take it too.
+        record[kQuindleCard] = 17;
+        const TPin* clockIn = FindConnector(*Filled(MAINBOARD_QUINDLE, record), "HSMC")->GetPin(39);
+        ASSERT_NE(clockIn, nullptr);
+        EXPECT_EQ(clockIn->GetIoStandard(), c.standard);
+        EXPECT_EQ(clockIn->GetDirection(), PIN_DIR_INPUT);
+        const auto board = BuildBoardModel(def, record);
+        const TPin* cardPin = FindConnector(*board, "HSMC")->GetPin(46);
+        ASSERT_NE(cardPin, nullptr);
+        EXPECT_EQ(cardPin->GetName(), "GPIO1_35");
+        EXPECT_EQ(cardPin->GetIoStandard(), c.standard);
+    }
+}
+
+TEST(HsmcBoards, VoltageOutsideTheComboIsTakenAsTwoPointFive) {
+    for (const std::int32_t index : {-1, 4, 7, 0x7fffffff}) {
+        std::vector<std::uint8_t> record = Defaults(MAINBOARD_QUINDLE);
+        SetI32(record, kQuindleVoltage, index);
+        record[kQuindleCard] = 2; // in the 2.5 V list only
+        MendRecord(*FindBoard(MAINBOARD_QUINDLE), record);
+        EXPECT_EQ(GetI32(record, kQuindleVoltage), 1) << index;
+        EXPECT_EQ(record[kQuindleCard], 2) << index;
+    }
+    // A card its voltage's list lacks becomes None with an empty prefix.
+    std::vector<std::uint8_t> record = Defaults(MAINBOARD_QUINDLE);
+    SetI32(record, kQuindleVoltage, 0);
+    record[kQuindleCard] = 2;
+    SetRecordFieldText(record, offsetof(QUINDLE_CONFIG, HsmcPrefixName), "A_");
+    MendRecord(*FindBoard(MAINBOARD_QUINDLE), record);
+    EXPECT_EQ(record[kQuindleCard], 0);
+    EXPECT_EQ(RecordFieldText(record, offsetof(QUINDLE_CONFIG, HsmcPrefixName)), "");
+}
+
+TEST(HsmcBoards, HsmcDefaultPrefixOnlyInTheGeneration) {
+    struct Case {
+        BoardId board;
+        std::uint8_t card;
+        const char* prefix;
+        const char* effective;
+    };
+    const Case cases[] = {
+        {MAINBOARD_QUINDLE, 2, "", "HSMC_"},
+        {MAINBOARD_QUINDLE, 3, "", "HSMC_"},
+        {MAINBOARD_QUINDLE, 2, "X_", "X_"},
+        {MAINBOARD_QUINDLE, 17, "", ""},
+    };
+    for (const Case& c : cases) {
+        const BoardDef& def = *FindBoard(c.board);
+        std::vector<std::uint8_t> record = Defaults(c.board);
+        const BoardCardPort& port = def.ports[def.ports.size() - 1];
+        record[port.cardOffset] = c.card;
+        SetRecordFieldText(record, port.prefixOffset, c.prefix);
+        const std::vector<std::uint8_t> before = record;
+        EXPECT_EQ(EffectivePrefix(def, record, port), c.effective);
+        const auto board = BuildBoardModel(def, record);
+        EXPECT_EQ(record, before) << "the generation leaves the record alone";
+    }
+}
