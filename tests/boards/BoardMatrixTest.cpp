@@ -46,6 +46,10 @@ std::set<std::string> DuplicateSignals() {
             }
         }
     }
+    // Rasmer's GPIO cards 67 and 74 and its HSMC card 61 name their MIPI
+    // camera and LCD pins alike (MIPI_I2C_SCL, MPU_CS_n).
+    names.insert(RunName("RASMER", 67, 61, 'e'));
+    names.insert(RunName("RASMER", 74, 61, 'e'));
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();

@@ -8,6 +8,7 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/cyclone5/QuindleConfig.h"
+#include "boards/cyclone5/RasmerConfig.h"
 #include "generator/Pinsmith.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
@@ -47,6 +48,16 @@ std::vector<GoldenCase> Cases() {
              SetI32(r, offsetof(QUINDLE_CONFIG, HsmcVoltage), 2);
              r[offsetof(QUINDLE_CONFIG, HsmcDaughterId)] = 17;
          }},
+        {"RASMER", MAINBOARD_RASMER, [](std::vector<std::uint8_t>&) {}},
+        // A GPIO card drops HEX2 and HEX3; HSMC Default takes "HSMC_".
+        {"rasmer_gpio_hsmc_default", MAINBOARD_RASMER,
+         [](std::vector<std::uint8_t>& r) {
+             r[offsetof(RASMER_CONFIG, GpioDaughterId)] = 1;
+             r[offsetof(RASMER_CONFIG, HsmcDaughterId)] = 2;
+         }},
+        // The SATA card on the lanes: their p halves only.
+        {"rasmer_card23", MAINBOARD_RASMER,
+         [](std::vector<std::uint8_t>& r) { r[offsetof(RASMER_CONFIG, HsmcDaughterId)] = 23; }},
     };
 }
 

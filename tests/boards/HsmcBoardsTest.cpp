@@ -4,10 +4,12 @@
 // the "HSMC_" default prefix, which the generation uses and the record never
 // keeps.
 
+#include "boards/BoardBatch.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/GpioBoardDump.h"
 #include "boards/cyclone5/QuindleConfig.h"
+#include "boards/cyclone5/RasmerConfig.h"
 #include "model/Sizes.h"
 
 #include <gtest/gtest.h>
@@ -180,10 +182,9 @@ TEST(HsmcBoards, HsmcDefaultPrefixOnlyInTheGeneration) {
         const char* effective;
     };
     const Case cases[] = {
-        {MAINBOARD_QUINDLE, 2, "", "HSMC_"},
-        {MAINBOARD_QUINDLE, 3, "", "HSMC_"},
-        {MAINBOARD_QUINDLE, 2, "X_", "X_"},
-        {MAINBOARD_QUINDLE, 17, "", ""},
+        {MAINBOARD_QUINDLE, 2, "", "HSMC_"}, {MAINBOARD_QUINDLE, 3, "", "HSMC_"},
+        {MAINBOARD_QUINDLE, 2, "X_", "X_"},  {MAINBOARD_QUINDLE, 17, "", ""},
+        {MAINBOARD_RASMER, 3, "", "HSMC_"},  {MAINBOARD_RASMER, 23, "", ""},
     };
     for (const Case& c : cases) {
         const BoardDef& def = *FindBoard(c.board);
@@ -196,4 +197,112 @@ TEST(HsmcBoards, HsmcDefaultPrefixOnlyInTheGeneration) {
         const auto board = BuildBoardModel(def, record);
         EXPECT_EQ(record, before) << "the generation leaves the record alone";
     }
+}
+
+namespace {
+constexpr std::size_t kRasmerGpio = offsetof(RASMER_CONFIG, GpioDaughterId);
+constexpr std::size_t kRasmerHsmc = offsetof(RASMER_CONFIG, HsmcDaughterId);
+
+std::vector<std::uint8_t> RasmerAll() {
+    std::vector<std::uint8_t> record = Defaults(MAINBOARD_RASMER);
+    for (const std::size_t offset : FindBoard(MAINBOARD_RASMER)->peripherals) {
+        record[offset] = 1;
+    }
+    return record;
+}
+} // namespace
+
+TEST(HsmcBoards, RasmerFillerMatchesItsFixtures) {
+    std::vector<std::uint8_t> record = RasmerAll();
+    ExpectFixture(*Filled(MAINBOARD_RASMER, record), "rasmer_all");
+    record[kRasmerGpio] = 1;
+    record[kRasmerHsmc] = 2;
+    ExpectFixture(*Filled(MAINBOARD_RASMER, record), "rasmer_all_cards");
+}
+
+TEST(HsmcBoards, RasmerGroupsFollowTheOptionsAndTheGpioCard) {
+    const auto groups = [](const TMainBoard& board) { return board.GetConnectorCount(); };
+    std::vector<std::uint8_t> record = Defaults(MAINBOARD_RASMER);
+    auto board = Filled(MAINBOARD_RASMER, record);
+    EXPECT_EQ(groups(*board), 13);
+    EXPECT_EQ(PinCount(*board), 215);
+    record = RasmerAll();
+    EXPECT_EQ(PinCount(*Filled(MAINBOARD_RASMER, record)), 219);
+    record[kRasmerGpio] = 12;
+    board = Filled(MAINBOARD_RASMER, record);
+    EXPECT_EQ(FindConnector(*board, "SEG7")->GetPinCount(), 14);
+    EXPECT_EQ(PinCount(*board) - FindConnector(*board, "GPIO")->GetPinCount() + 4, 205);
+
+    // The shared I2C bus: any of Audio, HDMI TX, Si5338 I2C or an HSMC card.
+    const char* i2c = "I2C for Audio/HDMI-TX/Si5338/HSMC";
+    struct Case {
+        std::size_t option; // 0: none
+        std::uint8_t hsmcCard;
+        bool made;
+    };
+    const Case cases[] = {{offsetof(RASMER_CONFIG, Audio), 0, true},
+                          {offsetof(RASMER_CONFIG, HDMI_TX), 0, true},
+                          {offsetof(RASMER_CONFIG, Si5338_I2C), 0, true},
+                          {0, 17, true},
+                          {offsetof(RASMER_CONFIG, SRAM), 0, false}};
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> none = Defaults(MAINBOARD_RASMER);
+        for (const std::size_t offset : FindBoard(MAINBOARD_RASMER)->peripherals) {
+            none[offset] = 0;
+        }
+        EXPECT_EQ(Filled(MAINBOARD_RASMER, none)->GetConnectorCount(), 0);
+        if (c.option) {
+            none[c.option] = 1;
+        }
+        none[kRasmerHsmc] = c.hsmcCard;
+        EXPECT_EQ(FindConnector(*Filled(MAINBOARD_RASMER, none), i2c) != nullptr, c.made)
+            << c.option << " " << int(c.hsmcCard);
+    }
+}
+
+TEST(HsmcBoards, RasmerListsAndLanes) {
+    const BoardDef& def = *FindBoard(MAINBOARD_RASMER);
+    const std::vector<std::uint8_t> record = Defaults(MAINBOARD_RASMER);
+    const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
+    EXPECT_EQ(PortCardList(ports[0]),
+              (std::vector<std::uint8_t>{0, 1, 12, 13, 55, 62, 63, 66, 67, 74, 81, 82, 83}));
+    EXPECT_EQ(PortCardList(ports[1]).size(), 25u);
+    // Card 23 on the lanes: the p halves only, no location twice.
+    std::vector<std::uint8_t> sata = record;
+    sata[kRasmerHsmc] = 23;
+    const auto board = BuildBoardModel(def, sata);
+    const TConnector* hsmc = FindConnector(*board, "HSMC");
+    ASSERT_NE(hsmc, nullptr);
+    for (const int n : {19, 20, 23, 24, 27, 28, 31, 32}) {
+        EXPECT_EQ(hsmc->GetPin(n - 1), nullptr) << n;
+    }
+    std::vector<std::string> names;
+    for (int i = 0; i < hsmc->GetPinCount(); ++i) {
+        if (const TPin* pin = hsmc->GetPin(i); pin && pin->GetDirection() != PIN_DIR_NONE) {
+            names.push_back(pin->GetName());
+        }
+    }
+    for (const std::string& name : names) {
+        EXPECT_EQ(name.find("_N["), std::string::npos) << name;
+    }
+}
+
+TEST(HsmcBoards, RasmerBatchWalksHsmcFromNoneThenGpio) {
+    const BoardDef& def = *FindBoard(MAINBOARD_RASMER);
+    std::vector<std::uint8_t> record = Defaults(MAINBOARD_RASMER);
+    record[kRasmerGpio] = 12;
+    SetRecordFieldText(record, offsetof(RASMER_CONFIG, HsmcPrefixName), "H_");
+    const std::vector<BatchStep> steps = BatchSteps(def, record);
+    ASSERT_EQ(steps.size(), 37u);
+    EXPECT_EQ(steps[0].name, "RASMER_HSMC_None");
+    EXPECT_EQ(steps[25].name.rfind("RASMER_GPIO_", 0), 0u);
+    // HSMC steps keep the user's GPIO card; GPIO steps have HSMC None; the
+    // prefixes stay as typed.
+    std::vector<std::uint8_t> applied = record;
+    ApplyBatchStep(def, steps[3], applied);
+    EXPECT_EQ(applied[kRasmerGpio], 12);
+    EXPECT_EQ(RecordFieldText(applied, offsetof(RASMER_CONFIG, HsmcPrefixName)), "H_");
+    applied = record;
+    ApplyBatchStep(def, steps[30], applied);
+    EXPECT_EQ(applied[kRasmerHsmc], 0);
 }
