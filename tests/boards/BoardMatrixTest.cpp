@@ -46,10 +46,13 @@ std::set<std::string> DuplicateSignals() {
             }
         }
     }
-    // Rasmer's GPIO cards 67 and 74 and its HSMC card 61 name their MIPI
-    // camera and LCD pins alike (MIPI_I2C_SCL, MPU_CS_n).
-    names.insert(RunName("RASMER", 67, 61, 'e'));
-    names.insert(RunName("RASMER", 74, 61, 'e'));
+    // On the GPIO-and-HSMC boards the GPIO cards 67 and 74 and the HSMC
+    // card 61 name their MIPI camera and LCD pins alike (MIPI_I2C_SCL,
+    // MPU_CS_n).
+    for (const char* board : {"RASMER", "Falmor"}) {
+        names.insert(RunName(board, 67, 61, 'e'));
+        names.insert(RunName(board, 74, 61, 'e'));
+    }
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();

@@ -7,6 +7,7 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/ConfigFalmor.h"
 #include "boards/cyclone5/QuindleConfig.h"
 #include "boards/cyclone5/RasmerConfig.h"
 #include "generator/Pinsmith.h"
@@ -58,6 +59,16 @@ std::vector<GoldenCase> Cases() {
         // The SATA card on the lanes: their p halves only.
         {"rasmer_card23", MAINBOARD_RASMER,
          [](std::vector<std::uint8_t>& r) { r[offsetof(RASMER_CONFIG, HsmcDaughterId)] = 23; }},
+        {"Falmor", MAINBOARD_FALMOR, [](std::vector<std::uint8_t>&) {}},
+        // VHDL, a GPIO card, card 17 at 1.5 V and the HPS pins.
+        {"falmor_vhdl_gpio_card17_1v5_hps", MAINBOARD_FALMOR,
+         [](std::vector<std::uint8_t>& r) {
+             r[offsetof(FALMOR_CONFIG, VHDL)] = 1;
+             r[offsetof(FALMOR_CONFIG, HPS)] = 1;
+             r[offsetof(FALMOR_CONFIG, GpioDaughterId)] = 12;
+             SetI32(r, offsetof(FALMOR_CONFIG, HsmcVoltage), 3);
+             r[offsetof(FALMOR_CONFIG, HsmcDaughterId)] = 17;
+         }},
     };
 }
 

@@ -8,9 +8,15 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/GpioBoardDump.h"
+#include "boards/cyclone5/CONFIG_FALMOR.h"
+#include "boards/cyclone5/ConfigFalmor.h"
 #include "boards/cyclone5/QuindleConfig.h"
 #include "boards/cyclone5/RasmerConfig.h"
+#include "generator/Pinsmith.h"
 #include "model/Sizes.h"
+#include "platform/Files.h"
+#include "platform/ScriptedUi.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -305,4 +311,126 @@ TEST(HsmcBoards, RasmerBatchWalksHsmcFromNoneThenGpio) {
     applied = record;
     ApplyBatchStep(def, steps[30], applied);
     EXPECT_EQ(applied[kRasmerHsmc], 0);
+}
+
+namespace {
+constexpr std::size_t kFalmorVoltage = offsetof(FALMOR_CONFIG, HsmcVoltage);
+constexpr std::size_t kFalmorGpio = offsetof(FALMOR_CONFIG, GpioDaughterId);
+constexpr std::size_t kFalmorHsmc = offsetof(FALMOR_CONFIG, HsmcDaughterId);
+} // namespace
+
+TEST(HsmcBoards, FalmorFillerMatchesItsFixtureAndKeepsItsSettings) {
+    std::vector<std::uint8_t> record = Defaults(MAINBOARD_FALMOR);
+    record[offsetof(FALMOR_CONFIG, HPS)] = 1;
+    record[kFalmorGpio] = 1;
+    record[kFalmorHsmc] = 17;
+    const auto board = Filled(MAINBOARD_FALMOR, record);
+    ExpectFixture(*board, "falmor_all_cards");
+    // The record path keeps a settings object alive with the board.
+    const auto* settings = dynamic_cast<const TConfigFalmor*>(board->m_pConfigBoard);
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(board->m_OwnedConfigBoard.get(), board->m_pConfigBoard);
+    EXPECT_EQ(std::memcmp(&settings->Config, record.data(), record.size()), 0);
+    // The settings path points at the object given and owns nothing.
+    TConfigFalmor given;
+    given.Config = RecordAs<FALMOR_CONFIG>(record);
+    TMainBoard other;
+    CONFIG_Falmor(&other, &given);
+    EXPECT_EQ(other.m_pConfigBoard, &given);
+    EXPECT_EQ(other.m_OwnedConfigBoard, nullptr);
+    EXPECT_EQ(PinCount(*Filled(MAINBOARD_FALMOR, Defaults(MAINBOARD_FALMOR))), 168);
+}
+
+TEST(HsmcBoards, FalmorVoltageListsAndStandard) {
+    struct Case {
+        std::int32_t index;
+        std::vector<std::uint8_t> list;
+        IoStd standard;
+    };
+    const Case cases[] = {
+        {0, {0, 17, 57, 58, 59}, IOSTD_3V3_LVTTL},
+        {1, {0, 2, 6, 7, 8, 10, 14, 17, 18, 19, 27, 28, 29, 31, 32, 33, 35, 36, 61}, IOSTD_2V5},
+        {2, {0, 17}, IOSTD_1V8},
+        {3, {0, 17}, IOSTD_1V5},
+        {7, {0, 2, 6, 7, 8, 10, 14, 17, 18, 19, 27, 28, 29, 31, 32, 33, 35, 36, 61}, IOSTD_2V5},
+    };
+    const BoardDef& def = *FindBoard(MAINBOARD_FALMOR);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        std::vector<std::uint8_t> record = Defaults(MAINBOARD_FALMOR);
+        SetI32(record, kFalmorVoltage, c.index);
+        MendRecord(def, record);
+        const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
+        EXPECT_EQ(PortCardList(ports[1]), c.list);
+        EXPECT_EQ(PortCardList(ports[0]).size(), 13u);
+        // Card 17 takes the voltage's standard (never 3.3-V LVTTL on a
+        // lower bank).
+        record[kFalmorHsmc] = 17;
+        const auto board = BuildBoardModel(def, record);
+        const TPin* pin = FindConnector(*board, "HSMC")->GetPin(46);
+        ASSERT_NE(pin, nullptr);
+        EXPECT_EQ(pin->GetIoStandard(), c.standard);
+    }
+}
+
+TEST(HsmcBoards, FalmorFyrnCardsOnBothConnectorsMeetTheDuplicateSignalBox) {
+    const BoardDef& def = *FindBoard(MAINBOARD_FALMOR);
+    std::vector<std::uint8_t> record = Defaults(MAINBOARD_FALMOR);
+    SetI32(record, kFalmorVoltage, 0);
+    record[kFalmorGpio] = 12;
+    record[kFalmorHsmc] = 57;
+    std::string message;
+    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
+    platform::ScriptedUi ui;
+    TempDir dir;
+    const auto board = BuildBoardModel(def, record);
+    TPinsmith pinsmith;
+    EXPECT_FALSE(pinsmith.Generate(board.get(), dir.File("f.qpf"), false));
+    ASSERT_FALSE(ui.Boxes().empty());
+    EXPECT_NE(ui.Boxes()[0].text.find("is used by both GPIO and HSMC"), std::string::npos)
+        << ui.Boxes()[0].text;
+}
+
+TEST(HsmcBoards, FalmorSettingsFiles) {
+    TempDir dir;
+    const std::vector<std::uint8_t> own = Defaults(MAINBOARD_FALMOR);
+    const auto write = [&](const std::string& name, std::vector<std::uint8_t> bytes) {
+        const std::string file = dir.File(name);
+        EXPECT_TRUE(platform::WriteWholeFile(file, std::string(bytes.begin(), bytes.end()))
+                        .Complete(bytes.size()));
+        return file;
+    };
+    std::vector<std::uint8_t> shortFile(own.begin(), own.end() - 1);
+    std::vector<std::uint8_t> longFile = own;
+    longFile.push_back(0);
+    std::vector<std::uint8_t> foreign = own;
+    foreign[0] = BoardNumber(MAINBOARD_SOLLEN);
+    std::vector<std::uint8_t> marked = own;
+    marked[offsetof(FALMOR_CONFIG, VHDL)] = 1;
+
+    TConfigFalmor settings;
+    settings.Config.LED = 7; // untouched by a refused file
+    for (const auto& [name, bytes] :
+         {std::pair{"415.cfg", shortFile}, std::pair{"417.cfg", longFile},
+          std::pair{"foreign.cfg", foreign}}) {
+        EXPECT_FALSE(settings.LoadFromFile(write(name, bytes))) << name;
+        EXPECT_EQ(settings.Config.LED, 7) << name;
+    }
+    EXPECT_TRUE(settings.LoadFromFile(write("own.cfg", marked)));
+    EXPECT_EQ(settings.Config.VHDL, 1);
+    // Save writes the 416 bytes back; ExportIpFiles writes nothing.
+    const std::string saved = dir.File("saved.cfg");
+    EXPECT_TRUE(settings.SaveToFile(saved));
+    std::string bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(saved, bytes));
+    EXPECT_EQ(bytes, std::string(marked.begin(), marked.end()));
+    EXPECT_TRUE(settings.ExportIpFiles(dir.Path() + "ip/"));
+    EXPECT_FALSE(platform::FileExists(dir.Path() + "ip"));
+    EXPECT_EQ(settings.GetQsfAssignments() + settings.GetVerilogCode() +
+                  settings.GetVhdlArchitecture("top"),
+              "");
+    // A fresh object's record is all zero.
+    const TConfigFalmor fresh;
+    EXPECT_EQ(fresh.Config.BoardId, 0);
+    EXPECT_EQ(fresh.Config.HsmcVoltage, 0);
 }
