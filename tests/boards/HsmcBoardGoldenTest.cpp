@@ -12,6 +12,7 @@
 #include "boards/cyclone5/RasmerConfig.h"
 #include "generator/Pinsmith.h"
 #include "platform/Clock.h"
+#include "platform/Files.h"
 #include "platform/ScriptedUi.h"
 #include "support/BoardCheckOptions.h"
 #include "support/Golden.h"
@@ -110,5 +111,58 @@ INSTANTIATE_TEST_SUITE_P(Records, HsmcBoardGolden, testing::ValuesIn(Cases()),
                          [](const testing::TestParamInfo<GoldenCase>& info) {
                              return info.param.name;
                          });
+
+// The board matrix walks the lists of the default voltage; this walks every
+// card of the other voltages' HSMC lists (3.3 V, 1.8 V, 1.5 V) on Quindle and
+// Falmor, with empty and typed prefixes, through the writer and the real
+// tools.
+TEST(HsmcBoardVoltages, EveryListedCardOfEveryVoltageGenerates) {
+    struct Board {
+        BoardId id;
+        std::size_t voltageOffset;
+    };
+    const Board boards[] = {{MAINBOARD_QUINDLE, offsetof(QUINDLE_CONFIG, HsmcVoltage)},
+                            {MAINBOARD_FALMOR, offsetof(FALMOR_CONFIG, HsmcVoltage)}};
+    TempDir dir;
+    std::vector<checker::ProjectToCheck> projects;
+    for (const Board& b : boards) {
+        const BoardDef& def = *FindBoard(b.id);
+        for (const std::int32_t voltage : {0, 2, 3}) {
+            std::vector<std::uint8_t> record(def.record.size);
+            SetDefaultRecord(def, record);
+            SetI32(record, b.voltageOffset, voltage);
+            const BoardCardPort port = EffectivePorts(def, record).back();
+            for (const std::uint8_t card : PortCardList(port)) {
+                for (const char* prefix : {"", "V_"}) {
+                    const std::string name = std::string(def.folderWord) + "_v" +
+                                             std::to_string(voltage) + "_" + std::to_string(card) +
+                                             (*prefix ? "_p" : "_e");
+                    SCOPED_TRACE(name);
+                    record[port.cardOffset] = card;
+                    SetRecordFieldText(record, port.prefixOffset, prefix);
+                    SetRecordFieldText(record, def.record.projectNameOffset, name);
+                    std::string message;
+                    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
+                    platform::ScriptedUi ui;
+                    const std::string folder = dir.Path() + name + "/";
+                    platform::ForceDirectories(folder);
+                    const auto board = BuildBoardModel(def, record);
+                    TPinsmith pinsmith;
+                    ASSERT_TRUE(pinsmith.Generate(board.get(), folder + name + ".qpf",
+                                                  UsesVhdl(def, record)));
+                    EXPECT_TRUE(ui.Boxes().empty());
+                    projects.push_back({folder, name, checker::BoardCheckOptions(b.id)});
+                }
+            }
+        }
+    }
+    EXPECT_EQ(projects.size(), 2u * 2 * (5 + 2 + 2));
+    const std::vector<std::vector<std::string>> problems = checker::CheckProjects(projects);
+    for (std::size_t i = 0; i < projects.size(); ++i) {
+        for (const std::string& problem : problems[i]) {
+            ADD_FAILURE() << projects[i].name << ": " << problem;
+        }
+    }
+}
 
 } // namespace
