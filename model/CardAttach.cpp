@@ -179,11 +179,6 @@ void TMainBoard::AttachFmcCard(ConnectorId connector, CardId card, const CardPre
                      prefix);
 }
 
-void TMainBoard::AttachHsmcCard(ConnectorId connector, CardId card, const CardPrefix& prefix) {
-    AttachFamilyCard(*this, PortFamily::Hsmc, connector, card, IOSTD_3V3_LVTTL, CardBusName(),
-                     prefix);
-}
-
 void TMainBoard::AttachGpioCard(ConnectorId connector, CardId card, const CardPrefix& prefix,
                                 const CardBusName& busName, IoStd ioStandard) {
     AttachFamilyCard(*this, PortFamily::Gpio, connector, card, ioStandard, busName, prefix);

@@ -112,10 +112,10 @@ public:
     void SortPins();
 
     // Card attachment (model/CardAttach.h): fill a daughter board with the
-    // card, merge it with the prefix, delete the daughter board. FMC and HSMC
-    // cards take 3.3-V LVTTL for their single-ended pins.
+    // card, merge it with the prefix, delete the daughter board. FMC cards
+    // take 3.3-V LVTTL for their single-ended pins; HSMC cards are attached
+    // with their port's standard (AttachHsmcCard in model/CardAttach.h).
     void AttachFmcCard(ConnectorId connector, CardId card, const CardPrefix& prefix);
-    void AttachHsmcCard(ConnectorId connector, CardId card, const CardPrefix& prefix);
     void AttachGpioCard(ConnectorId connector, CardId card, const CardPrefix& prefix,
                         const CardBusName& busName, IoStd ioStandard);
     // Memory modules (model/ModuleAttach.cpp): the module's own fill with the
@@ -143,6 +143,10 @@ public:
     RecordCopy<kGaldreX1ConfigSize> m_Galdre_X1Config;
     RecordCopy<kKelmisConfigSize> m_KelmisConfig;
     TConfigBoard* m_pConfigBoard = nullptr; // not owned
+    // A settings object the filler made from a bare record (the board's
+    // rules pass records, not settings objects): kept alive with the board,
+    // m_pConfigBoard points to it.
+    std::shared_ptr<TConfigBoard> m_OwnedConfigBoard;
     RecordCopy<kPellixConfigSize> m_PellixConfig;
     RecordCopy<kOmbrelConfigSize> m_OmbrelConfig;
     RecordCopy<kNolvarConfigSize> m_NolvarConfig;

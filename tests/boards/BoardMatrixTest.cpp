@@ -46,6 +46,13 @@ std::set<std::string> DuplicateSignals() {
             }
         }
     }
+    // On the GPIO-and-HSMC boards the GPIO cards 67 and 74 and the HSMC
+    // card 61 name their MIPI camera and LCD pins alike (MIPI_I2C_SCL,
+    // MPU_CS_n).
+    for (const char* board : {"RASMER", "Falmor"}) {
+        names.insert(RunName(board, 67, 61, 'e'));
+        names.insert(RunName(board, 74, 61, 'e'));
+    }
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
@@ -70,6 +77,36 @@ const std::set<std::string> kGroupingFailures = GroupingFailures();
 bool IsPrefixRuleRefusal(const std::string& message) {
     return message.find("cannot have the same prefix name when both connect to the same type of "
                         "daughter boards.") != std::string::npos;
+}
+
+// Bus bits a card's own map leaves without a position: the checker finds
+// them declared but unplaced in every project with the card. The Camera
+// Link card (33) has no bit 23 on either receiver bus.
+struct CardGap {
+    CardId card;
+    const char* bits[2];
+};
+constexpr CardGap kCardGaps[] = {{CARD_HESSEL, {"RX_BASE[23]", "RX_MEDIUM[23]"}}};
+
+// Whether a checker problem of this run is about one of the documented gaps
+// of a card the run holds ("... port <prefix><bit> has ..." or "... port
+// <prefix><bit>" at the end).
+bool IsDocumentedCardGap(const BoardDef& def, const matrix::Run& run, const std::string& problem) {
+    for (const BoardCardPort& port : def.ports) {
+        for (const CardGap& gap : kCardGaps) {
+            if (run.record[port.cardOffset] != CardNumber(gap.card)) {
+                continue;
+            }
+            for (const char* bit : gap.bits) {
+                const std::size_t at = problem.find(bit);
+                const std::size_t end = at + std::string(bit).size();
+                if (at != std::string::npos && (end == problem.size() || problem[end] == ' ')) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
 }
 
 bool Expected(const std::string& name) {
@@ -149,17 +186,22 @@ TEST_P(BoardMatrixTools, ProjectsPassTheRealTools) {
     TempDir dir;
     const checker::CheckOptions options = checker::BoardCheckOptions(def.id);
     std::vector<checker::ProjectToCheck> projects;
-    for (const matrix::Run& run : matrix::Runs(def)) {
+    std::vector<matrix::Run> checked;
+    for (matrix::Run& run : matrix::Runs(def)) {
         std::string message;
         if (!CheckRecord(def, run.record, message) || Expected(run.name)) {
             continue;
         }
         ASSERT_TRUE(matrix::Generate(def, run, dir.Path()).generated) << run.name;
         projects.push_back({dir.Path() + run.name, run.name, options});
+        checked.push_back(std::move(run));
     }
     const std::vector<std::vector<std::string>> problems = checker::CheckProjects(projects);
     for (std::size_t i = 0; i < projects.size(); ++i) {
         for (const std::string& problem : problems[i]) {
+            if (IsDocumentedCardGap(def, checked[i], problem)) {
+                continue;
+            }
             ADD_FAILURE() << projects[i].name << ": " << problem;
         }
     }

@@ -266,7 +266,8 @@ TEST(HsmcCardProject, PassesTheTools) {
         for (const CardId card : CardsOfType(CONNECTOR_HSMC)) {
             const TConnector* c = AddConnector(hsmcBoard, CONNECTOR_HSMC, port++);
             const std::string prefix = "C" + std::to_string(CardNumber(card)) + "_";
-            hsmcBoard.AttachHsmcCard(c->GetConnectorId(), card, CardPrefix(prefix));
+            AttachHsmcCard(&hsmcBoard, c->GetConnectorId(), card, IOSTD_3V3_LVTTL,
+                           CardPrefix(prefix));
             EXPECT_GT(ActivePins(*c), 0) << CardNumber(card);
             noteGaps(*c, card, prefix);
             if (card == CARD_SORVEL2) {

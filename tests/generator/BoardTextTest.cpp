@@ -5,6 +5,7 @@
 #include "generator/BoardText.h"
 #include "boards/BoardText.h"
 #include "boards/cyclone4/MarwenText.h"
+#include "boards/cyclone5/ConfigFalmor.h"
 #include "boards/stratix4/ExtPll.h"
 #include "boards/stratix5/StratixVText.h"
 #include "generator/Pinsmith.h"
@@ -468,9 +469,8 @@ TEST(Sdc, TavrinWendalAndFalmor) {
                                                "create_clock -period \"108.0 MHz\" -name clk_vga "
                                                "[get_ports VGA_CLK]\r\n\r\n"));
 
-    sample::TestConfigBoard falmor;
-    falmor.record.assign(falmor::kConfigSize, 0);
-    falmor.record[143] = 1; // Audio alone
+    TConfigFalmor falmor;
+    falmor.Config.Audio = 1; // alone
     TMainBoard board;
     board.m_BoardId = MAINBOARD_FALMOR;
     board.m_pConfigBoard = &falmor;
@@ -480,9 +480,9 @@ TEST(Sdc, TavrinWendalAndFalmor) {
               "create_clock -period \"1.536 MHz\" -name clk_audbck [get_ports AUD_BCLK]\r\n"
               "\r\n");
     EXPECT_EQ(GetSdcInputDelays(board) + GetSdcOutputDelays(board), "");
-    falmor.record[141] = 1;
-    falmor.record[142] = 1;
-    falmor.record[144] = 1;
+    falmor.Config.VGA = 1;
+    falmor.Config.SDRAM = 1;
+    falmor.Config.VideoIn = 1;
     const std::string all = GetSdcBoardClocks(board);
     EXPECT_LT(all.find("tv_27m"), all.find("clk_dram"));
     EXPECT_LT(all.find("clk_dram"), all.find("clk_audxck"));

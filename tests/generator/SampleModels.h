@@ -3,7 +3,6 @@
 // and the real-tool checks, and a settings class of a newer board whose
 // generator texts the test chooses.
 
-#include "boards/cyclone5/FalmorText.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "platform/Clock.h"
@@ -70,8 +69,7 @@ std::unique_ptr<TDaughterBoard> GpioCard();
 
 // A settings object of a newer board: the generator texts are fields the
 // test sets; ExportIpFiles writes the listed resources into a subfolder;
-// the record is what ConfigRecord returns.
-class TestConfigBoard : public TConfigBoard, public TConfigRecordSource {
+class TestConfigBoard : public TConfigBoard {
 public:
     bool LoadFromFile(const std::string&) override { return false; }
     bool SaveToFile(const std::string&) override { return false; }
@@ -79,14 +77,12 @@ public:
     std::string GetVerilogCode() override { return verilog; }
     std::string GetVhdlArchitecture(const std::string& entityName) override;
     bool ExportIpFiles(const std::string& projectFolder) override;
-    std::span<const std::uint8_t> ConfigRecord() const override { return record; }
 
     std::string qsf;
     std::string verilog;
     std::string vhdlArchitecture;                             // "%s" stands for the entity name
     std::string exportFolder;                                 // subfolder of the project folder
     std::vector<std::pair<std::string, std::string>> exports; // file name, resource
-    std::vector<std::uint8_t> record;
     std::vector<std::string> exportCalls;
 };
 

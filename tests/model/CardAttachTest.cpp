@@ -200,7 +200,7 @@ TEST(AttachOperationsDeathTest, TypeAndConnectorAssertions) {
     Placeholders(board, CONNECTOR_GPIO40, 40);
     EXPECT_DEATH(board.AttachFmcCard(CONNECTOR_ID_GPIO_0, CARD_GPIO_DEFAULT, CardPrefix()),
                  "card 1 does not fit connector 16");
-    EXPECT_DEATH(board.AttachHsmcCard(CONNECTOR_ID_GPIO_0, CARD_FYRN, CardPrefix()),
+    EXPECT_DEATH(AttachHsmcCard(&board, CONNECTOR_ID_GPIO_0, CARD_FYRN, IOSTD_2V5, CardPrefix()),
                  "card 12 does not fit connector 16");
     EXPECT_DEATH(board.AttachGpioCard(CONNECTOR_ID_GPIO_0, CARD_HSMC_DEFAULT, CardPrefix(),
                                       CardBusName(), IOSTD_3V3_LVTTL),
