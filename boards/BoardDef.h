@@ -70,6 +70,12 @@ struct BoardCardPort {
     ConnectorId connector;    // the expansion connector the filler makes for it
     IoStd ioStandard;         // handed to the card's pin map
     const char* busName = ""; // handed to the card's pin map; "" for none
+    // Cards the list offers after those of its rule (ids above the scanned
+    // range, such as the HSMC Default voltage variants).
+    std::span<const std::uint8_t> appendedCards{};
+    // Set by adjustPort: for this record the port takes no part (no card is
+    // attached and no prefix rule runs), although the record keeps its card.
+    bool idle = false;
 };
 
 // Two 40-pin headers that one 80-pin card occupies together. The card is
@@ -139,6 +145,9 @@ struct BoardDef {
     // The pin filler: FPGA data, peripheral groups, empty expansion
     // connectors for the ports that carry a card.
     void (*fill)(TMainBoard* board, ConstRecordSpan record) = nullptr;
+    // Runs after the ports' cards are attached: memory modules and the
+    // board's own renames of card pins.
+    void (*attachExtra)(TMainBoard& board, ConstRecordSpan record) = nullptr;
     // Whether the record asks for a VHDL top level.
     bool (*usesVhdl)(ConstRecordSpan record) = nullptr;
 

@@ -25,6 +25,11 @@ CardId CardAt(ConstRecordSpan record, const BoardCardPort& port) {
     return MakeCardId(record[port.cardOffset]);
 }
 
+// The card a port carries for generation and the checks: none while idle.
+CardId ActiveCardAt(ConstRecordSpan record, const BoardCardPort& port) {
+    return port.idle ? CARD_NONE : CardAt(record, port);
+}
+
 bool Offers(const BoardCardPort& port, CardId card) {
     const std::vector<std::uint8_t> list = PortCardList(port);
     return std::find(list.begin(), list.end(), static_cast<std::uint8_t>(card)) != list.end();
@@ -37,8 +42,8 @@ bool CheckFamilyPrefixes(const BoardDef& def, PortFamily family,
     std::vector<CardId> cards;
     std::vector<std::string> prefixes;
     for (const BoardCardPort& port : ports) {
-        if (port.family == family) {
-            cards.push_back(CardAt(record, port));
+        if (port.family == family && !port.idle) {
+            cards.push_back(ActiveCardAt(record, port));
             prefixes.push_back(EffectivePrefix(def, record, port));
         }
     }
@@ -89,7 +94,9 @@ std::vector<std::uint8_t> PortCardList(const BoardCardPort& port) {
     std::uint8_t ids[config::kCardListCapacity] = {};
     const int count = config::BuildCardList(port.listRule, port.listType, port.allowTransceiver,
                                             port.listVoltage, ids);
-    return std::vector<std::uint8_t>(ids, ids + count);
+    std::vector<std::uint8_t> list(ids, ids + count);
+    list.insert(list.end(), port.appendedCards.begin(), port.appendedCards.end());
+    return list;
 }
 
 std::string RecordFieldText(ConstRecordSpan record, std::size_t offset) {
@@ -183,6 +190,9 @@ bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& messa
     }
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     for (const BoardCardPort& port : ports) {
+        if (port.idle) {
+            continue;
+        }
         if (!config::CheckPrefixName(port.name, RecordFieldText(record, port.prefixOffset),
                                      message)) {
             return false;
@@ -223,7 +233,7 @@ void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan r
     }
     for (int i = 0; i < static_cast<int>(ports.size()); ++i) {
         const BoardCardPort& port = ports[static_cast<std::size_t>(i)];
-        const CardId card = CardAt(record, port);
+        const CardId card = ActiveCardAt(record, port);
         if (i == skip0 || i == skip1 || card == CARD_NONE) {
             continue;
         }
@@ -246,6 +256,9 @@ std::unique_ptr<TMainBoard> BuildBoardModel(const BoardDef& def, ConstRecordSpan
     auto board = std::make_unique<TMainBoard>();
     def.fill(board.get(), record);
     AttachRecordCards(def, *board, record);
+    if (def.attachExtra) {
+        def.attachExtra(*board, record);
+    }
     return board;
 }
 

@@ -72,8 +72,15 @@ void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd i
             platform::Format("FillCard: card %d has no pin map", CardNumber(card)).c_str());
     }
     ClearPins();
-    const CardFillContext context{card,       board,   portIndex,
-                                  ioStandard, busName, DeriveCardStandards(board, ioStandard)};
+    CardStandards standards = DeriveCardStandards(board, ioStandard);
+    if (board == MAINBOARD_KELMIS && BoardConnectorType(card) == CONNECTOR_HSMC) {
+        // The Kelmis banks an HSMC port shares with board pins run at the
+        // port's standard (2.5 V by the form), so an HSMC card's
+        // single-ended pins take it too; a GPIO card on port C keeps 3.0-V
+        // PCI-X, the voltage its VCCIO jumper is set to.
+        standards.singleEnded = ioStandard;
+    }
+    const CardFillContext context{card, board, portIndex, ioStandard, busName, standards};
     entry->fill(*this, context);
 
     SetName(BoardName(card));

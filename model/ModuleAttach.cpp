@@ -5,7 +5,9 @@
 #include "cards/gpio_fmc_memory/MemoryModules.h"
 #include "model/CardAttach.h"
 #include "model/DaughterBoard.h"
+#include "model/HolderModuleAttach.h"
 #include "model/MainBoard.h"
+#include "platform/Assert.h"
 
 namespace {
 
@@ -92,4 +94,20 @@ void TMainBoard::AttachQdr2Module(ConnectorId connector, const CardPrefix& prefi
 void TMainBoard::AttachQdr4Module(ConnectorId connector, const CardPrefix& prefix) {
     AttachFilledCard(*this, connector, prefix,
                      [](TDaughterBoard& module) { module.FillQdr4Module(); });
+}
+
+void AttachDdr2Sodimm(TMainBoard* board, ConnectorId connectorId, const CardPrefix& prefix,
+                      DqsMode diffDqs, IoStd i2cStd, IoStd saStd) {
+    PINSMITH_ASSERT(board != nullptr);
+    AttachFilledCard(*board, connectorId, prefix, [&](TDaughterBoard& module) {
+        module.FillDdr2Sodimm(diffDqs, i2cStd, saStd);
+    });
+}
+
+void AttachDdr3Sodimm(TMainBoard* board, ConnectorId connectorId, const CardPrefix& prefix,
+                      DqsMode diffDqs, IoStd ctlStd, IoStd saStd) {
+    PINSMITH_ASSERT(board != nullptr);
+    AttachFilledCard(*board, connectorId, prefix, [&](TDaughterBoard& module) {
+        module.FillDdr3SodimmLowerCase(diffDqs, ctlStd, saStd);
+    });
 }

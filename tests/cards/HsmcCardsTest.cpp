@@ -509,11 +509,12 @@ const DispatchCase kDispatch[] = {
      }},
     {"card 23 on board 12", CARD_SATA, MAINBOARD_KELMIS, 0,
      [](TDaughterBoard& c) { D_HSMC_SATA(c, XcvrStd{IOSTD_1V4_PCML}, I2cStd{IOSTD_2V5}); }},
-    // Board 12's single-ended code, which the Nimbal cards (17, 57-59) take:
-    // one row stands for all four.
+    // On board 12 an HSMC card's single-ended pins, which the Nimbal cards
+    // (17, 57-59) have, take the caller's standard (here 3.3-V LVTTL; the
+    // Kelmis ports pass 2.5 V): one row stands for all four.
     {"card 57 on board 12", CARD_NIMBAL_FYRN_J2, MAINBOARD_KELMIS, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No, MAINBOARD_KELMIS, IOSTD_3V0_PCIX);
+         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No, MAINBOARD_KELMIS, IOSTD_3V3_LVTTL);
      }},
 
     // Boards 35 and 36: transceiver 52, single-ended 1.8 V.
