@@ -68,6 +68,14 @@ std::set<std::string> GroupingFailures() {
             names.insert(RunName("ISTREL", other, 66, prefixes));
         }
     }
+    // On Kelmis the board inputs at HSMC-A/E position 156 and HSMC-C 156 and
+    // 158 split the debug card's (18) HSM_D_LED bus the same way.
+    for (const char* run :
+         {"0_0_0_0_18_0_0_0_e", "0_0_0_0_18_0_0_0_p", "0_0_18_0_0_0_0_0_e", "0_0_18_0_0_0_0_0_p",
+          "18_0_0_0_0_0_0_0_e", "18_0_0_0_0_0_0_0_p", "17_18_18_18_17_18_81_81_p",
+          "18_19_19_19_18_19_81_81_p", "87_18_18_18_87_18_81_81_p"}) {
+        names.insert(std::string("KELMIS_") + run);
+    }
     return names;
 }
 const std::set<std::string> kGroupingFailures = GroupingFailures();
