@@ -5,7 +5,10 @@
 #include "boards/cyclone2/UI_Dunmar.h"
 #include "boards/cyclone3/UI_Alvek.h"
 #include "boards/cyclone4/UI_Istrel.h"
+#include "boards/cyclone5/UI_Falmor.h"
 #include "boards/cyclone5/UI_Ilmarch.h"
+#include "boards/cyclone5/UI_Quindle.h"
+#include "boards/cyclone5/UI_Rasmer.h"
 #include "boards/cyclone5/UI_Sollen.h"
 #include "boards/cyclone5/UI_Tavrin.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
@@ -24,6 +27,9 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_TAVRIN, Make<TFormTavrin>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
     {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_WENDAL, Make<TFormWendal>},
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
+    {MAINBOARD_QUINDLE, Make<TFormQuindle>},
+    {MAINBOARD_RASMER, Make<TFormRasmer>},
+    {MAINBOARD_FALMOR, Make<TFormFalmor>},
 };
 
 } // namespace

@@ -58,9 +58,12 @@ void ShowPicture(QWidget* form, const char* label, const char* picture);
 
 } // namespace gpioform
 
-template <class Record> class TGpioBoardForm : public TBoardFormOf<TConfigBase<Record>> {
+// Holder: the settings holder of the record (a board with a settings class
+// of its own names it).
+template <class Record, class Holder = TConfigBase<Record>>
+class TGpioBoardForm : public TBoardFormOf<Holder> {
 public:
-    explicit TGpioBoardForm(QWidget* owner) : TBoardFormOf<TConfigBase<Record>>(owner) {}
+    explicit TGpioBoardForm(QWidget* owner) : TBoardFormOf<Holder>(owner) {}
 
 protected:
     // Binds the controls the layout made and shows the record (the form's

@@ -13,6 +13,7 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/cyclone5/GpioBoardPictures.h"
+#include "boards/cyclone5/HsmcBoardPictures.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -43,6 +44,9 @@ TEST_F(BoardFormsRender, EveryFormWithItsOutlinesOnItsPicture) {
         {"TAVRIN_BITMAP", &gpiopicture::kBoards[1]},
         {"WENDAL_BITMAP", &gpiopicture::kBoards[2]},
     };
+    for (const gpiopicture::Board& board : hsmcpicture::kBoards) {
+        tables.emplace(board.picture, &board);
+    }
     TFormMain window;
     window.show();
     for (const BoardFormRow& row : ProgramBoardForms()) {
