@@ -683,10 +683,19 @@ void FillHtml(const TMainBoard& board, THtmlGenerator& html) {
     html.AddHeading(GetBoardName(board.GetBoardIdByte()) + " Configuration", 1, "center");
     html.AddBreaks(2);
     html.AddHeading("Pin Assignments:", 2, "left");
+    // Anchors are the connector names; a name given twice (two sockets of
+    // one kind) takes its ordinal in the later anchors, so each is unique.
+    std::vector<std::string> anchors;
+    std::map<std::string, int> seen;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const std::string& name = board.GetConnector(c)->GetName();
+        const int n = ++seen[name];
+        anchors.push_back(n == 1 ? name : name + "_" + std::to_string(n));
+    }
     html.BeginList(false);
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
         const std::string& name = board.GetConnector(c)->GetName();
-        html.AddLink(name, THtmlGenerator::ListItem(name));
+        html.AddLink(anchors[static_cast<std::size_t>(c)], THtmlGenerator::ListItem(name));
         html.AddBreaks(1);
     }
     html.EndList(false);
@@ -704,7 +713,7 @@ void FillHtml(const TMainBoard& board, THtmlGenerator& html) {
         // still waiting for one has none.
         const bool daughterColumn = expansion && attached != type && attached != CONNECTOR_NONE;
 
-        html.AddAnchor(connector.GetName(), none);
+        html.AddAnchor(anchors[static_cast<std::size_t>(c)], none);
         html.BeginTable(true, expansion ? connector.GetDescription() : connector.GetName(), left);
         html.AddBreaks(2);
         html.BeginRow();

@@ -53,6 +53,10 @@ std::set<std::string> DuplicateSignals() {
         names.insert(RunName(board, 67, 61, 'e'));
         names.insert(RunName(board, 74, 61, 'e'));
     }
+    // Calvet: card 84 names its pins LED[..] like the board's LED group when
+    // its FMC port has no prefix.
+    names.insert("CALVET_0_84_0_0_0_e");
+    names.insert("CALVET_0_0_0_0_84_e");
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
