@@ -684,9 +684,18 @@ void FillHtml(const TMainBoard& board, THtmlGenerator& html) {
     html.AddBreaks(2);
     html.AddHeading("Pin Assignments:", 2, "left");
     html.BeginList(false);
+    // Anchors by connector name; a name that repeats (two sockets of one
+    // kind) gets "_2", "_3", ... so that each link reaches its own table.
+    std::vector<std::string> anchors;
+    std::map<std::string, int> uses;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
         const std::string& name = board.GetConnector(c)->GetName();
-        html.AddLink(name, THtmlGenerator::ListItem(name));
+        const int n = ++uses[name];
+        anchors.push_back(n == 1 ? name : name + "_" + std::to_string(n));
+    }
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const std::string& name = board.GetConnector(c)->GetName();
+        html.AddLink(anchors[static_cast<std::size_t>(c)], THtmlGenerator::ListItem(name));
         html.AddBreaks(1);
     }
     html.EndList(false);
@@ -704,7 +713,7 @@ void FillHtml(const TMainBoard& board, THtmlGenerator& html) {
         // still waiting for one has none.
         const bool daughterColumn = expansion && attached != type && attached != CONNECTOR_NONE;
 
-        html.AddAnchor(connector.GetName(), none);
+        html.AddAnchor(anchors[static_cast<std::size_t>(c)], none);
         html.BeginTable(true, expansion ? connector.GetDescription() : connector.GetName(), left);
         html.AddBreaks(2);
         html.BeginRow();
