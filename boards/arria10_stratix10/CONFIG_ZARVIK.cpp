@@ -2,6 +2,7 @@
 
 #include "boards/PinTable.h"
 #include "boards/arria10_stratix10/Si5340Family.h"
+#include "boards/arria10_stratix10/ZarvikGroups.h"
 #include "platform/Assert.h"
 
 #include <memory>
@@ -301,36 +302,14 @@ static_assert(CountTablePins(kFlash) == 67);
 constexpr std::span<const PinRow> kQdr[] = {kQdrA, kQdrB, kQdrC, kQdrD};
 constexpr std::span<const PinRow> kQsfp[] = {kQsfpA, kQsfpB, kQsfpC, kQsfpD};
 
-struct Group {
-    std::unique_ptr<TConnector> connector;
-    explicit Group(const char* name)
-        : connector(std::make_unique<TConnector>(name, "", CONNECTOR_NONE, -1)) {}
-    Group& Add(std::span<const PinRow> rows) {
-        AddPinRows(*connector, {connector->GetName(), rows});
-        return *this;
-    }
-};
+using zarvikgroups::AddGroup;
+using zarvikgroups::Group;
 
-void Add(TMainBoard& board, Group& group) {
-    board.AddConnector(std::move(group.connector));
-}
-
-void AddGroup(TMainBoard& board, const char* name, std::span<const PinRow> rows) {
-    Group group(name);
-    group.Add(rows);
-    Add(board, group);
-}
-
-struct SocketData {
-    const char* description;
-    const char* locations;
-    ConnectorId id;
-    const char* refClock;
-    const char* refClockLocation;
-};
-constexpr SocketData kSockets[] = {
-    {"DDR3 SODIMM_A", kDdr3A, CONNECTOR_ID_DDR3_SODIMM_A, "DDR3A_REFCLK_p", "AV33"},
-    {"DDR3 SODIMM_B", kDdr3B, ConnectorIdAt(CONNECTOR_ID_DDR3_SODIMM_A, 1), "DDR3B_REFCLK_p",
+constexpr zarvikgroups::MemorySocket kSockets[] = {
+    {"DDR3 SODIMM", "DDR3 SODIMM_A", CONNECTOR_DDR3_SODIMM, CONNECTOR_ID_DDR3_SODIMM_A, kDdr3A,
+     kSocketPositions, "DDR3A_REFCLK_p", "AV33"},
+    {"DDR3 SODIMM", "DDR3 SODIMM_B", CONNECTOR_DDR3_SODIMM,
+     ConnectorIdAt(CONNECTOR_ID_DDR3_SODIMM_A, 1), kDdr3B, kSocketPositions, "DDR3B_REFCLK_p",
      "AP14"},
 };
 
@@ -365,7 +344,7 @@ void CONFIG_ZARVIK(TMainBoard* pBoard, TConfigZarvik* pSettings) {
             key.Add(kKeyMore);
         }
         key.Add(kKeyReset);
-        Add(board, key);
+        key.AddTo(board);
     }
     if (Config.Clock || si5340) {
         Group clock("CLOCK");
@@ -373,7 +352,7 @@ void CONFIG_ZARVIK(TMainBoard* pBoard, TConfigZarvik* pSettings) {
         if (Config.Clock) {
             clock.Add(kClockMore);
         }
-        Add(board, clock);
+        clock.AddTo(board);
     }
     if (Config.Switch) {
         AddGroup(board, "SW", kSwitch);
@@ -392,14 +371,7 @@ void CONFIG_ZARVIK(TMainBoard* pBoard, TConfigZarvik* pSettings) {
         if (!sockets[s]) {
             continue;
         }
-        const SocketData& data = kSockets[s];
-        auto socket =
-            MakeExpansionConnector("DDR3 SODIMM", data.description, CONNECTOR_DDR3_SODIMM, data.id);
-        const int positions = AddHeaderPositions(*socket, data.locations);
-        PINSMITH_ASSERT(positions == kSocketPositions);
-        socket->AddPin(
-            si5340::ReferenceClock(data.refClock, data.refClockLocation, IOSTD_LVDS, ddrMHz));
-        board.AddConnector(std::move(socket));
+        zarvikgroups::AddMemorySocket(board, kSockets[s], ddrMHz);
     }
     if (Config.Fan) {
         AddGroup(board, "FAN", kFan);
@@ -425,22 +397,22 @@ void CONFIG_ZARVIK(TMainBoard* pBoard, TConfigZarvik* pSettings) {
             continue;
         }
         const std::string name = std::string("QDRII") + static_cast<char>('A' + q);
-        Group group(name.c_str());
+        Group group(name);
         group.Add(kQdr[q]);
         si5340::SetReferenceClock(*group.connector, name + "_REFCLK_p", qdrMHz);
-        Add(board, group);
+        group.AddTo(board);
     }
     for (int c = 0; c < 4; ++c) {
         if (!Config.Qsfp[c]) {
             continue;
         }
         const std::string name = std::string("QSFP") + static_cast<char>('A' + c);
-        Group group(name.c_str());
+        Group group(name);
         group.Add(kQsfp[c]);
         si5340::SetReferenceClock(
             *group.connector, name + "_REFCLK_p",
             TConfigZarvik::GetSi5340AFrequency(static_cast<std::uint8_t>(Config.Si5340AIndex[c])));
-        Add(board, group);
+        group.AddTo(board);
     }
     if (Config.Rs422) {
         AddGroup(board, "RS422", kRs422);
