@@ -234,5 +234,11 @@ std::vector<int> MatrixBoardIds() {
 
 INSTANTIATE_TEST_SUITE_P(Boards, BoardMatrixTools, testing::ValuesIn(MatrixBoardIds()),
                          [](const testing::TestParamInfo<int>& info) {
-                             return std::string(FindBoard(info.param)->folderWord);
+                             // Boards that share a folder word add their id.
+                             const std::string word = FindBoard(info.param)->folderWord;
+                             int sharing = 0;
+                             for (const BoardDef* def : matrix::Boards()) {
+                                 sharing += word == def->folderWord ? 1 : 0;
+                             }
+                             return sharing > 1 ? word + "_" + std::to_string(info.param) : word;
                          });
