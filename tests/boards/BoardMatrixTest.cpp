@@ -102,7 +102,7 @@ constexpr CardGap kCardGaps[] = {{CARD_HESSEL, {"RX_BASE[23]", "RX_MEDIUM[23]"}}
 bool IsDocumentedCardGap(const BoardDef& def, const matrix::Run& run, const std::string& problem) {
     for (const BoardCardPort& port : def.ports) {
         for (const CardGap& gap : kCardGaps) {
-            if (run.record[port.cardOffset] != CardNumber(gap.card)) {
+            if (RecordPortCard(run.record, port) != gap.card) {
                 continue;
             }
             for (const char* bit : gap.bits) {
