@@ -7,10 +7,13 @@ extern const BoardPicture kBressaPicture;
 extern const BoardPicture kCorvinPicture;
 extern const BoardPicture kDunmarPicture;
 extern const BoardPicture kIstrelPicture;
+extern const BoardPicture kJorkelPicture;
+extern const BoardPicture kJorvathPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
+    &kJorkelPicture, &kJorvathPicture,
 };
 } // namespace
 

@@ -18,6 +18,7 @@
 #include "model/Connector.h"
 #include "model/Pin.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -48,6 +49,23 @@ constexpr int CountLocations(std::string_view list) {
             inWord = true;
             ++count;
         }
+    }
+    return count;
+}
+// The positions of a header table that carry a pin (every word but "-").
+constexpr int CountHeaderPins(std::string_view list) {
+    int count = 0;
+    std::size_t i = 0;
+    while (i < list.size()) {
+        if (list[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const std::size_t end = list.find(' ', i);
+        const std::string_view word =
+            list.substr(i, end == std::string_view::npos ? list.size() - i : end - i);
+        count += word == "-" ? 0 : 1;
+        i += word.size();
     }
     return count;
 }

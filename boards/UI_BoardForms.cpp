@@ -4,6 +4,7 @@
 #include "boards/cyclone2/UI_Corvin.h"
 #include "boards/cyclone2/UI_Dunmar.h"
 #include "boards/cyclone3/UI_Alvek.h"
+#include "boards/cyclone3/UI_Jorkel.h"
 #include "boards/cyclone4/UI_Istrel.h"
 #include "boards/cyclone5/UI_Falmor.h"
 #include "boards/cyclone5/UI_Ilmarch.h"
@@ -30,6 +31,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_QUINDLE, Make<TFormQuindle>},
     {MAINBOARD_RASMER, Make<TFormRasmer>},
     {MAINBOARD_FALMOR, Make<TFormFalmor>},
+    {MAINBOARD_JORKEL, Make<TFormJorkel>},
 };
 
 } // namespace

@@ -20,7 +20,7 @@ std::uint32_t BigEndian32(const unsigned char* d) {
 }
 
 TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
-    ASSERT_EQ(BoardPictures().size(), 5u);
+    ASSERT_FALSE(BoardPictures().empty());
     for (const BoardPicture* picture : BoardPictures()) {
         SCOPED_TRACE(picture->resource);
         EXPECT_EQ(FindBoardPicture(picture->board), picture);
@@ -39,7 +39,14 @@ TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
                 EXPECT_EQ(FindPicturePart(*picture, part.outline), &part);
             }
         }
-        EXPECT_TRUE(outlines.count("ShapeGpio0") && outlines.count("ShapeGpio1"));
+        // Two GPIO headers have an outline each.
+        int gpioPorts = 0;
+        for (const BoardCardPort& port : FindBoard(picture->board)->ports) {
+            gpioPorts += port.family == PortFamily::Gpio ? 1 : 0;
+        }
+        if (gpioPorts == 2) {
+            EXPECT_TRUE(outlines.count("ShapeGpio0") && outlines.count("ShapeGpio1"));
+        }
 
         const auto png = platform::FindResource(picture->resource);
         ASSERT_TRUE(png.has_value());
