@@ -7,10 +7,14 @@ extern const BoardPicture kBressaPicture;
 extern const BoardPicture kCorvinPicture;
 extern const BoardPicture kDunmarPicture;
 extern const BoardPicture kIstrelPicture;
+extern const BoardPicture kElvoryPicture;
+extern const BoardPicture kLorskPicture;
+extern const BoardPicture kMarwenPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
+    &kElvoryPicture, &kLorskPicture, &kMarwenPicture,
 };
 } // namespace
 

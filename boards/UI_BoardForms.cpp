@@ -4,7 +4,10 @@
 #include "boards/cyclone2/UI_Corvin.h"
 #include "boards/cyclone2/UI_Dunmar.h"
 #include "boards/cyclone3/UI_Alvek.h"
+#include "boards/cyclone4/UI_Elvory.h"
 #include "boards/cyclone4/UI_Istrel.h"
+#include "boards/cyclone4/UI_Lorsk.h"
+#include "boards/cyclone4/UI_Marwen.h"
 #include "boards/cyclone5/UI_Ilmarch.h"
 #include "boards/cyclone5/UI_Sollen.h"
 #include "boards/cyclone5/UI_Tavrin.h"
@@ -24,6 +27,9 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_TAVRIN, Make<TFormTavrin>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
     {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_WENDAL, Make<TFormWendal>},
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
+    {MAINBOARD_ELVORY, Make<TFormElvory>},
+    {MAINBOARD_LORSK, Make<TFormLorsk>},
+    {MAINBOARD_MARWEN, Make<TFormMarwen>},
 };
 
 } // namespace

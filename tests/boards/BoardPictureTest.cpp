@@ -20,7 +20,7 @@ std::uint32_t BigEndian32(const unsigned char* d) {
 }
 
 TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
-    ASSERT_EQ(BoardPictures().size(), 5u);
+    ASSERT_EQ(BoardPictures().size(), 8u);
     for (const BoardPicture* picture : BoardPictures()) {
         SCOPED_TRACE(picture->resource);
         EXPECT_EQ(FindBoardPicture(picture->board), picture);
@@ -39,7 +39,13 @@ TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
                 EXPECT_EQ(FindPicturePart(*picture, part.outline), &part);
             }
         }
-        EXPECT_TRUE(outlines.count("ShapeGpio0") && outlines.count("ShapeGpio1"));
+        // An outline for every card port: two GPIO headers, or a GPIO
+        // header and an HSMC connector.
+        if (FindBoard(picture->board)->ports[1].family == PortFamily::Hsmc) {
+            EXPECT_TRUE(outlines.count("ShapeGpio") && outlines.count("ShapeHSMC"));
+        } else {
+            EXPECT_TRUE(outlines.count("ShapeGpio0") && outlines.count("ShapeGpio1"));
+        }
 
         const auto png = platform::FindResource(picture->resource);
         ASSERT_TRUE(png.has_value());
