@@ -30,6 +30,8 @@ namespace {
 constexpr const char* kGpioVoltageItems[hsmcvoltage::kCount] = {"3.3 V (Default)", "2.5 V", "1.8 V",
                                                                 "1.5 V"};
 const QColor kGreen(0, 200, 0);
+// The voltages in the outlines' names (ShapeGpio3V3 .. ShapeHsmc1V5).
+constexpr const char* kVoltageWords[hsmcvoltage::kCount] = {"3V3", "2V5", "1V8", "1V5"};
 
 // The jumper picture: JP6 (GPIO) above JP7 (HSMC), four shunt positions
 // each, 3.3 V to 1.5 V from left to right.
@@ -156,11 +158,9 @@ void TFormElvory::MakeJumperPicture() {
         hsmcVoltageShapes_[static_cast<std::size_t>(i)] =
             new TShape(panel, QRect(x, kJumperTop + kJp7Top, kShuntWidth, kShuntHeight), kGreen, 3);
         gpioVoltageShapes_[static_cast<std::size_t>(i)]->setObjectName(
-            QString("ShapeGpio%1")
-                .arg(QString::fromLatin1(kGpioVoltageItems[i]).left(3).remove('.')));
+            QString("ShapeGpio%1").arg(kVoltageWords[i]));
         hsmcVoltageShapes_[static_cast<std::size_t>(i)]->setObjectName(
-            QString("ShapeHsmc%1")
-                .arg(QString::fromLatin1(hsmcvoltage::kItems[i]).left(3).remove('.')));
+            QString("ShapeHsmc%1").arg(kVoltageWords[i]));
     }
     // The jumpers' place on the board, and two lines from it to their
     // picture.
