@@ -14,7 +14,7 @@
 //   ConfigToBoardControls, BoardControlsToConfig   (extra controls <-> record)
 //   BeforeShowRecord, AfterShowRecord, FillCardCombos         (showing)
 //   UpdateBoardShapes                                         (outlines)
-//   AfterGenerateSuccess                                      (reminders)
+//   BeforeSuccessBox, AfterGenerateSuccess                    (reminders)
 // Handlers are virtual as well, for boards with a batch mode or extra steps.
 //
 // The rules themselves (defaults, mending a loaded record, the settings
@@ -216,6 +216,9 @@ protected:
     virtual void AfterShowRecord() {}
     virtual void UpdateBoardShapes() {}
     virtual void AfterGenerateSuccess() {}
+    // A reminder shown after a successful generation, before the success
+    // box.
+    virtual void BeforeSuccessBox() {}
 
     // --- record plumbing, provided by TBoardFormOf ------------------------
     virtual std::span<std::uint8_t> RecordBytes() = 0;

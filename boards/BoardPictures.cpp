@@ -9,11 +9,15 @@ extern const BoardPicture kDunmarPicture;
 extern const BoardPicture kIstrelPicture;
 extern const BoardPicture kJorkelPicture;
 extern const BoardPicture kJorvathPicture;
+extern const BoardPicture kElvoryPicture;
+extern const BoardPicture kLorskPicture;
+extern const BoardPicture kMarwenPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
     &kJorkelPicture, &kJorvathPicture,
+    &kElvoryPicture, &kLorskPicture, &kMarwenPicture,
 };
 } // namespace
 

@@ -7,6 +7,10 @@
 #include "boards/cyclone3/UI_Jorkel.h"
 #include "boards/cyclone4/UI_Istrel.h"
 #include "boards/cyclone5/UI_Falmor.h"
+#include "boards/cyclone4/UI_Elvory.h"
+#include "boards/cyclone4/UI_Istrel.h"
+#include "boards/cyclone4/UI_Lorsk.h"
+#include "boards/cyclone4/UI_Marwen.h"
 #include "boards/cyclone5/UI_Ilmarch.h"
 #include "boards/cyclone5/UI_Quindle.h"
 #include "boards/cyclone5/UI_Rasmer.h"
@@ -32,6 +36,9 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_RASMER, Make<TFormRasmer>},
     {MAINBOARD_FALMOR, Make<TFormFalmor>},
     {MAINBOARD_JORKEL, Make<TFormJorkel>},
+    {MAINBOARD_ELVORY, Make<TFormElvory>},
+    {MAINBOARD_LORSK, Make<TFormLorsk>},
+    {MAINBOARD_MARWEN, Make<TFormMarwen>},
 };
 
 } // namespace

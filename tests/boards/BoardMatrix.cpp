@@ -25,17 +25,57 @@ std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     return record;
 }
 
-std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def) {
+// A choice besides the cards that changes a board's lists or its
+// generation (a voltage): the matrix runs the board once more per variant,
+// the variant's word in the run names.
+struct RecordVariant {
+    BoardId board;
+    const char* word;
+    std::size_t offset; // an i32 field of the record
+    std::int32_t value;
+};
+// Elvory: each GPIO voltage at the default HSMC voltage, each HSMC voltage
+// at the default GPIO voltage.
+constexpr RecordVariant kVariants[] = {
+    {MAINBOARD_ELVORY, "_gpio2v5", 160, 1}, {MAINBOARD_ELVORY, "_gpio1v8", 160, 2},
+    {MAINBOARD_ELVORY, "_gpio1v5", 160, 3}, {MAINBOARD_ELVORY, "_hsmc3v3", 296, 0},
+    {MAINBOARD_ELVORY, "_hsmc1v8", 296, 2}, {MAINBOARD_ELVORY, "_hsmc1v5", 296, 3},
+};
+
+std::vector<const RecordVariant*> Variants(const BoardDef& def) {
+    std::vector<const RecordVariant*> variants = {nullptr}; // the defaults
+    for (const RecordVariant& variant : kVariants) {
+        if (variant.board == def.id) {
+            variants.push_back(&variant);
+        }
+    }
+    return variants;
+}
+
+std::vector<std::uint8_t> VariantRecord(const BoardDef& def, const RecordVariant* variant) {
+    std::vector<std::uint8_t> record = BaseRecord(def);
+    if (variant) {
+        PINSMITH_ASSERT(variant->offset + 4 <= record.size());
+        for (std::size_t i = 0; i < 4; ++i) {
+            record[variant->offset + i] =
+                static_cast<std::uint8_t>(static_cast<std::uint32_t>(variant->value) >> (8 * i));
+        }
+    }
+    return record;
+}
+
+std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def,
+                                             const RecordVariant* variant = nullptr) {
     std::vector<std::vector<std::uint8_t>> lists;
-    for (const BoardCardPort& port : EffectivePorts(def, BaseRecord(def))) {
+    for (const BoardCardPort& port : EffectivePorts(def, VariantRecord(def, variant))) {
         lists.push_back(PortCardList(port));
     }
     return lists;
 }
 
 // The card choices (one card id per port) the matrix runs.
-std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
-    const std::vector<std::vector<std::uint8_t>> lists = Lists(def);
+std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def, const RecordVariant* variant) {
+    const std::vector<std::vector<std::uint8_t>> lists = Lists(def, variant);
     std::vector<std::vector<std::uint8_t>> choices;
     if (Combinations(def) <= kCombinationLimit) {
         std::vector<std::size_t> index(lists.size(), 0);
@@ -75,8 +115,9 @@ std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
     return choices;
 }
 
-std::string RunName(const BoardDef& def, const std::vector<std::uint8_t>& record, bool prefixed) {
-    std::string name = def.folderWord;
+std::string RunName(const BoardDef& def, const RecordVariant* variant,
+                    const std::vector<std::uint8_t>& record, bool prefixed) {
+    std::string name = std::string(def.folderWord) + (variant ? variant->word : "");
     for (const BoardCardPort& port : def.ports) {
         name += "_" + std::to_string(CardNumber(RecordPortCard(record, port)));
     }
@@ -112,26 +153,28 @@ long long Combinations(const BoardDef& def) {
 std::vector<Run> Runs(const BoardDef& def) {
     std::vector<Run> runs;
     std::set<std::string> seen;
-    for (const bool prefixed : {false, true}) {
-        for (const std::vector<std::uint8_t>& cards : Choices(def)) {
-            std::vector<std::uint8_t> record = BaseRecord(def);
-            for (std::size_t p = 0; p < def.ports.size(); ++p) {
-                SetRecordPortCard(record, def.ports[p], MakeCardId(cards[p]));
-                SetRecordFieldText(record, def.ports[p].prefixOffset,
-                                   prefixed ? "P" + std::to_string(p) + "_" : "");
+    for (const RecordVariant* variant : Variants(def)) {
+        for (const bool prefixed : {false, true}) {
+            for (const std::vector<std::uint8_t>& cards : Choices(def, variant)) {
+                std::vector<std::uint8_t> record = VariantRecord(def, variant);
+                for (std::size_t p = 0; p < def.ports.size(); ++p) {
+                    SetRecordPortCard(record, def.ports[p], MakeCardId(cards[p]));
+                    SetRecordFieldText(record, def.ports[p].prefixOffset,
+                                       prefixed ? "P" + std::to_string(p) + "_" : "");
+                }
+                MendRecord(def, record);
+                // Records that differ only in the prefix of a port without a
+                // card (mending emptied it) are one run.
+                Run run;
+                run.name = RunName(def, variant, record, prefixed);
+                if (!seen.insert(run.name).second) {
+                    continue;
+                }
+                run.prefixed = prefixed;
+                SetRecordFieldText(record, def.record.projectNameOffset, run.name);
+                run.record = std::move(record);
+                runs.push_back(std::move(run));
             }
-            MendRecord(def, record);
-            // Records that differ only in the prefix of a port without a
-            // card (mending emptied it) are one run.
-            Run run;
-            run.name = RunName(def, record, prefixed);
-            if (!seen.insert(run.name).second) {
-                continue;
-            }
-            run.prefixed = prefixed;
-            SetRecordFieldText(record, def.record.projectNameOffset, run.name);
-            run.record = std::move(record);
-            runs.push_back(std::move(run));
         }
     }
     return runs;

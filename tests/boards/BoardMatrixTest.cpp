@@ -49,7 +49,7 @@ std::set<std::string> DuplicateSignals() {
     // On the GPIO-and-HSMC boards the GPIO cards 67 and 74 and the HSMC
     // card 61 name their MIPI camera and LCD pins alike (MIPI_I2C_SCL,
     // MPU_CS_n).
-    for (const char* board : {"RASMER", "Falmor"}) {
+    for (const char* board : {"RASMER", "Falmor", "ELVORY", "LORSK", "Marwen"}) {
         names.insert(RunName(board, 67, 61, 'e'));
         names.insert(RunName(board, 74, 61, 'e'));
     }
@@ -57,6 +57,10 @@ std::set<std::string> DuplicateSignals() {
     // its FMC port has no prefix.
     names.insert("CALVET_0_84_0_0_0_e");
     names.insert("CALVET_0_0_0_0_84_e");
+    // On Elvory at an HSMC voltage of 3.3 V the camera adaptors 57 and 58
+    // name their camera's pins as the camera card 12 on the header does.
+    names.insert(RunName("ELVORY_hsmc3v3", 12, 57, 'e'));
+    names.insert(RunName("ELVORY_hsmc3v3", 12, 58, 'e'));
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();

@@ -39,12 +39,16 @@ TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
                 EXPECT_EQ(FindPicturePart(*picture, part.outline), &part);
             }
         }
-        // Two GPIO headers have an outline each.
+        // An outline for every card port: two GPIO headers, or a GPIO
+        // header and an HSMC connector.
+        const std::span<const BoardCardPort> ports = FindBoard(picture->board)->ports;
         int gpioPorts = 0;
-        for (const BoardCardPort& port : FindBoard(picture->board)->ports) {
+        for (const BoardCardPort& port : ports) {
             gpioPorts += port.family == PortFamily::Gpio ? 1 : 0;
         }
-        if (gpioPorts == 2) {
+        if (ports.size() == 2 && ports[1].family == PortFamily::Hsmc) {
+            EXPECT_TRUE(outlines.count("ShapeGpio") && outlines.count("ShapeHSMC"));
+        } else if (gpioPorts == 2) {
             EXPECT_TRUE(outlines.count("ShapeGpio0") && outlines.count("ShapeGpio1"));
         }
 

@@ -23,7 +23,37 @@ const UnmatchedTarget kUnmatched[] = {
     {MAINBOARD_WENDAL, "VGA_CLK",
      "the board's VGA clock constraint names VGA_CLK, which Wendal lacks; Quartus warns "
      "and ignores it"},
+    {MAINBOARD_MARWEN, "FS_ADDR[0]",
+     "the flash's virtual-pin line names FS_ADDR[0], a bit the shared bus does not carry; "
+     "Quartus ignores it"},
 };
+
+struct UnplacedPin {
+    BoardId board;
+    const char* port; // a bit, or a bus by its base name
+    const char* reason;
+};
+
+// On-board pins a board's table leaves without a location.
+const UnplacedPin kUnplaced[] = {
+    {MAINBOARD_LORSK, "VGA_R[0]", "the colour buses' two lowest bits are not wired"},
+    {MAINBOARD_LORSK, "VGA_R[1]", "the colour buses' two lowest bits are not wired"},
+    {MAINBOARD_LORSK, "VGA_G[0]", "the colour buses' two lowest bits are not wired"},
+    {MAINBOARD_LORSK, "VGA_G[1]", "the colour buses' two lowest bits are not wired"},
+    {MAINBOARD_LORSK, "VGA_B[0]", "the colour buses' two lowest bits are not wired"},
+    {MAINBOARD_LORSK, "VGA_B[1]", "the colour buses' two lowest bits are not wired"},
+    {MAINBOARD_LORSK, "HEX0_DP", "its ball is FL_DQ[7]'s (AF12)"},
+    {MAINBOARD_LORSK, "HEX2_DP", "its ball is GPIO header position 13's (AC19)"},
+};
+
+const char* UnplacedReason(BoardId board, const std::string& port) {
+    for (const UnplacedPin& pin : kUnplaced) {
+        if (pin.board == board && port == pin.port) {
+            return pin.reason;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -50,6 +80,10 @@ CheckOptions BoardCheckOptions(BoardId id) {
         for (int j = 0; j < group.GetPinCount(); ++j) {
             const TPin* pin = group.GetPin(j);
             if (!pin || !pin->GetLocation().empty() || group.GetIsExpansion()) {
+                continue;
+            }
+            if (const char* reason = UnplacedReason(id, pin->GetName())) {
+                options.portsWithoutLocation[pin->GetName()] = reason;
                 continue;
             }
             EXPECT_EQ(group.GetName(), "HPS")

@@ -27,7 +27,8 @@ struct CheckOptions {
     // Ports (a bit, or a bus by its base name) that have no location: pins
     // the fitter places, such as a hard processor system's.
     std::map<std::string, std::string> portsWithoutLocation;
-    // get_ports patterns of the .sdc that may match no port.
+    // get_ports patterns of the .sdc, and instance-assignment targets of the
+    // .qsf, that may match no port.
     std::map<std::string, std::string> unmatchedTargets;
 };
 

@@ -143,7 +143,10 @@ proc q_set_instance_assignment {args} {
     needPositional set_instance_assignment $positional 1
     set name [needOption set_instance_assignment $options -name]
     set target [needOption set_instance_assignment $options -to]
-    if {![isTarget $target]} { error "set_instance_assignment $name: $target is not a port" }
+    global unmatchedAllowed
+    if {![isTarget $target] && ![dict exists $unmatchedAllowed $target]} {
+        error "set_instance_assignment $name: $target is not a port"
+    }
     lappend instance [list $name $target [lindex $positional 0]]
     return ""
 }
