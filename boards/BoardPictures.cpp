@@ -7,10 +7,13 @@ extern const BoardPicture kBressaPicture;
 extern const BoardPicture kCorvinPicture;
 extern const BoardPicture kDunmarPicture;
 extern const BoardPicture kIstrelPicture;
+extern const BoardPicture kGaldreX1Picture;
+extern const BoardPicture kLumbrelPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
-    &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
+    &kAlvekPicture,  &kBressaPicture,   &kCorvinPicture,  &kDunmarPicture,
+    &kIstrelPicture, &kGaldreX1Picture, &kLumbrelPicture,
 };
 } // namespace
 

@@ -10,6 +10,8 @@
 #include "boards/cyclone5/UI_Tavrin.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
 #include "boards/cyclone5/UI_Wendal.h"
+#include "boards/stratix4/UI_GaldreX1.h"
+#include "boards/stratix4/UI_Lumbrel.h"
 
 namespace {
 
@@ -23,7 +25,8 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_ISTREL, Make<TFormIstrel>},   {MAINBOARD_SOLLEN, Make<TFormSollen>},
     {MAINBOARD_TAVRIN, Make<TFormTavrin>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
     {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_WENDAL, Make<TFormWendal>},
-    {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
+    {MAINBOARD_ILMARCH, Make<TFormIlmarch>}, {MAINBOARD_GALDRE_X1, Make<TFormGaldre_X1>},
+    {MAINBOARD_LUMBREL, Make<TFormLumbrel>},
 };
 
 } // namespace

@@ -20,7 +20,7 @@ std::uint32_t BigEndian32(const unsigned char* d) {
 }
 
 TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
-    ASSERT_EQ(BoardPictures().size(), 5u);
+    ASSERT_EQ(BoardPictures().size(), 7u);
     for (const BoardPicture* picture : BoardPictures()) {
         SCOPED_TRACE(picture->resource);
         EXPECT_EQ(FindBoardPicture(picture->board), picture);

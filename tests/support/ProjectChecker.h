@@ -29,6 +29,9 @@ struct CheckOptions {
     std::map<std::string, std::string> portsWithoutLocation;
     // get_ports patterns of the .sdc that may match no port.
     std::map<std::string, std::string> unmatchedTargets;
+    // Locations (PIN_AF25) that a board's own assignments and a port may
+    // both name.
+    std::map<std::string, std::string> sharedLocations;
 };
 
 // Problems found in the project <folder>/<projectName>.*; empty when every
