@@ -156,6 +156,10 @@ struct BoardDef {
     // generation and the settings checks only: the form and the saved record
     // keep the empty prefix. nullptr, or "" for a card: none.
     const char* (*defaultPrefix)(CardId card) = nullptr;
+    // The prefix a card takes on a port whose prefix is empty, for the
+    // attach step alone: the settings checks see the empty prefix. nullptr,
+    // or "" for a port and card: none.
+    const char* (*attachPrefix)(const BoardCardPort& port, CardId card) = nullptr;
     // The pin filler: FPGA data, peripheral groups, empty expansion
     // connectors for the ports that carry a card.
     void (*fill)(TMainBoard* board, ConstRecordSpan record) = nullptr;

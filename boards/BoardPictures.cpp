@@ -12,12 +12,14 @@ extern const BoardPicture kJorvathPicture;
 extern const BoardPicture kElvoryPicture;
 extern const BoardPicture kLorskPicture;
 extern const BoardPicture kMarwenPicture;
+extern const BoardPicture kGaldreX1Picture;
+extern const BoardPicture kLumbrelPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
-    &kJorkelPicture, &kJorvathPicture,
-    &kElvoryPicture, &kLorskPicture, &kMarwenPicture,
+    &kJorkelPicture, &kJorvathPicture, &kElvoryPicture, &kLorskPicture, &kMarwenPicture,
+    &kGaldreX1Picture, &kLumbrelPicture,
 };
 } // namespace
 

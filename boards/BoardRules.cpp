@@ -242,7 +242,13 @@ bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& messa
 void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan record) {
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     const auto prefixOf = [&](const BoardCardPort& port) {
-        return CardPrefix(EffectivePrefix(def, record, port));
+        std::string prefix = EffectivePrefix(def, record, port);
+        if (prefix.empty() && def.attachPrefix) {
+            if (const char* fallback = def.attachPrefix(port, CardAt(record, port))) {
+                prefix = fallback;
+            }
+        }
+        return CardPrefix(prefix);
     };
     int skip0 = -1;
     int skip1 = -1;

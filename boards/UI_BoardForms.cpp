@@ -18,6 +18,8 @@
 #include "boards/cyclone5/UI_Tavrin.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
 #include "boards/cyclone5/UI_Wendal.h"
+#include "boards/stratix4/UI_GaldreX1.h"
+#include "boards/stratix4/UI_Lumbrel.h"
 
 namespace {
 
@@ -39,6 +41,8 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_ELVORY, Make<TFormElvory>},
     {MAINBOARD_LORSK, Make<TFormLorsk>},
     {MAINBOARD_MARWEN, Make<TFormMarwen>},
+    {MAINBOARD_ILMARCH, Make<TFormIlmarch>}, {MAINBOARD_GALDRE_X1, Make<TFormGaldre_X1>},
+    {MAINBOARD_LUMBREL, Make<TFormLumbrel>},
 };
 
 } // namespace

@@ -8,15 +8,7 @@
 
 namespace {
 
-const char* const kPllChoiceNames[13] = {"Unchange", "Disable", "62.5",   "75",    "100",
-                                         "125",      "150",     "156.25", "187.5", "200",
-                                         "250",      "312.5",   "625"};
-
-// Codes above 12 never come from a form; a hand-edited settings file may
-// still hold one.
-const char* PllChoiceName(std::uint8_t code) {
-    return code < 13 ? kPllChoiceNames[code] : "Unknown";
-}
+using extpll::PllChoiceName;
 
 struct ExtPllVariant {
     const char* reset;      // right-hand side of "assign rstn"
@@ -125,3 +117,14 @@ std::string GetKelmisExtPllVerilog(const TMainBoard& board) {
         board.m_KelmisConfig, extpll::kKelmisPllOut1,
         {"1'b1", "OSC_50_BANK1", "HSME_REFCLK", "PGM_GXB_CLK", "MAX2_I2C_SCL", "MAX2_I2C_SDA"});
 }
+
+namespace extpll {
+// Codes above 12 never come from a form; a hand-edited settings file may
+// still hold one.
+const char* PllChoiceName(std::uint8_t code) {
+    static const char* const kNames[13] = {"Unchange", "Disable", "62.5",   "75",    "100",
+                                           "125",      "150",     "156.25", "187.5", "200",
+                                           "250",      "312.5",   "625"};
+    return code < 13 ? kNames[code] : "Unknown";
+}
+} // namespace extpll

@@ -8,6 +8,7 @@
 #include "platform/Files.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace extpll {
@@ -15,6 +16,10 @@ namespace extpll {
 // option and the choice codes of its outputs 1, 2, 3.
 inline constexpr std::size_t kGaldreX1ExtPll = 160, kGaldreX1PllOut1 = 162;
 inline constexpr std::size_t kKelmisExtPll = 148, kKelmisPllOut1 = 150;
+
+// The text of a PLL choice code as the PLL combos and the Verilog comment
+// show it ("Unchange", "Disable", "62.5" .. "625").
+const char* PllChoiceName(std::uint8_t code);
 
 // Stages EXT_PLL_CTRL.v for the project folder.
 bool ExportController(const std::string& projectFolder, platform::FileReplacement& files);

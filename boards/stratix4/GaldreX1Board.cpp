@@ -1,15 +1,176 @@
-// The Galdre_X1 board (board id 8). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Galdre_X1 board (board id 8): a Stratix IV GX board in two device
+// variants with 25 peripheral groups, a programmable PLL with three
+// outputs, two DDR2 SODIMM sockets, two 40-pin GPIO headers and two HSMC
+// ports.
 
+#include "boards/stratix4/GaldreX1Board.h"
 #include "boards/BoardDef.h"
+#include "boards/BoardRules.h"
+#include "boards/stratix4/CONFIG_GALDRE_X1.h"
+#include "boards/stratix4/GaldreX1Config.h"
+#include "model/HolderModuleAttach.h"
+
+#include <cstddef>
 
 extern const BoardText kGaldreX1Text;
+
+namespace galdrex1 {
+
+// The SFP card (21) and the SATA/SAS card (23) use lanes that HSMC-A does
+// not bring to the FPGA.
+std::string TransceiverPlacementWarning(CardId cardA, CardId cardB) {
+    const char* const kLanes =
+        "Both XCVR_TX4p and XCVR_RX4p pins are not connected to Galdre FPGA through HSMC-A "
+        "Connector.";
+    const bool bTakesOne = cardB == CARD_WEXAL || cardB == CARD_SATA;
+    if (cardA == CARD_WEXAL) {
+        return bTakesOne ? std::string(kLanes)
+                         : std::string(kLanes) +
+                               "\r\nSuggest to plug your SFP board in the HSMC-B Connector.";
+    }
+    if (cardA == CARD_SATA) {
+        return bTakesOne ? std::string("4-lane SAS in SATA/SAS board are not connected to Galdre "
+                                       "FPGA through HSMC-A Connector.")
+                         : std::string(kLanes) +
+                               "\r\nSuggest to plug your SATA/SAS board in the HSMC-B Connector.";
+    }
+    return {};
+}
+
+namespace {
+
+#define GALDRE_FIELD(f) offsetof(GALDRE_X1_CONFIG, f)
+
+constexpr std::size_t kPeripherals[] = {
+    GALDRE_FIELD(bOSC),    GALDRE_FIELD(bLED),      GALDRE_FIELD(bSeg7),
+    GALDRE_FIELD(bButton), GALDRE_FIELD(bSwitch),   GALDRE_FIELD(bSlideSwitch),
+    GALDRE_FIELD(bSata_0), GALDRE_FIELD(bSata_1),   GALDRE_FIELD(bSata_2),
+    GALDRE_FIELD(bSata_3), GALDRE_FIELD(bEthernet), GALDRE_FIELD(bSDCARD),
+    GALDRE_FIELD(bSma),    GALDRE_FIELD(bUsbOTG),   GALDRE_FIELD(bCurrent),
+    GALDRE_FIELD(bTemp),   GALDRE_FIELD(bDDR2_0),   GALDRE_FIELD(bDDR2_1),
+    GALDRE_FIELD(bPCIe),   GALDRE_FIELD(bFan),      GALDRE_FIELD(bSSRAM),
+    GALDRE_FIELD(bFlash),  GALDRE_FIELD(bEEPROM),   GALDRE_FIELD(bExtPLL),
+    GALDRE_FIELD(bRs232),
+};
+
+// Both HSMC ports show the transceiver list at 2.5 V and hand their cards
+// 2.5 V; the GPIO headers offer the 2.5-V GPIO Default card at 3.3-V LVTTL.
+constexpr BoardCardPort HsmcPort(const char* name, int n) {
+    return BoardCardPort{name,
+                         PortFamily::Hsmc,
+                         config::CardListRule::Holder,
+                         CONNECTOR_HSMC,
+                         true,
+                         VOLTAGE_2V5,
+                         GALDRE_FIELD(nHsmcDaughterId) + static_cast<std::size_t>(n),
+                         GALDRE_FIELD(szHSMCPrefixName) +
+                             kRecordTextSize * static_cast<std::size_t>(n),
+                         ConnectorIdAt(CONNECTOR_ID_HSMC_A, n),
+                         IOSTD_2V5};
+}
+
+constexpr BoardCardPort GpioPort(const char* name, int h) {
+    return BoardCardPort{name,
+                         PortFamily::Gpio,
+                         config::CardListRule::Holder,
+                         CONNECTOR_GPIO80,
+                         false,
+                         VOLTAGE_2V5,
+                         GALDRE_FIELD(nGpioDaughterId) + static_cast<std::size_t>(h),
+                         GALDRE_FIELD(szGpioPrefixName) +
+                             kRecordTextSize * static_cast<std::size_t>(h),
+                         ConnectorIdAt(CONNECTOR_ID_GPIO_0, h),
+                         IOSTD_3V3_LVTTL};
+}
+
+constexpr BoardCardPort kPorts[] = {
+    HsmcPort("HSMC-A", HSMC_A),
+    HsmcPort("HSMC-B", HSMC_B),
+    GpioPort("GPIO-0", GPIO_0),
+    GpioPort("GPIO-1", GPIO_1),
+};
+
+// SATA, SMA, the DDR2 sockets and PCIe are off by default; the PLL outputs
+// start at 100 MHz.
+void SetDefaults(RecordSpan bytes) {
+    for (const std::size_t off :
+         {GALDRE_FIELD(bSata_0), GALDRE_FIELD(bSata_1), GALDRE_FIELD(bSata_2),
+          GALDRE_FIELD(bSata_3), GALDRE_FIELD(bSma), GALDRE_FIELD(bDDR2_0), GALDRE_FIELD(bDDR2_1),
+          GALDRE_FIELD(bPCIe), GALDRE_FIELD(bMax2)}) {
+        bytes[off] = 0;
+    }
+    for (int i = 0; i < kExtPllCount; ++i) {
+        bytes[GALDRE_FIELD(nExtPllIndex) + static_cast<std::size_t>(i)] = kDefaultPllIndex;
+    }
+}
+
+// A loaded record's variant, PLL choices and the byte no control shows
+// are brought to what the form can hold.
+void Mend(RecordSpan bytes) {
+    if (bytes[GALDRE_FIELD(nBoardTypeIndex)] > 1) {
+        bytes[GALDRE_FIELD(nBoardTypeIndex)] = 0;
+    }
+    for (int i = 0; i < kExtPllCount; ++i) {
+        std::uint8_t& pll = bytes[GALDRE_FIELD(nExtPllIndex) + static_cast<std::size_t>(i)];
+        if (pll > kLastPllIndex) {
+            pll = kDefaultPllIndex;
+        }
+    }
+    bytes[GALDRE_FIELD(bMax2)] = 0;
+}
+
+// The HSMC Default cards take the port's own prefix when none is typed; the
+// prefix checks compare the typed ones.
+const char* AttachPrefix(const BoardCardPort& port, CardId card) {
+    if (card != CARD_HSMC_DEFAULT && card != CARD_HSMC_DEFAULT_XCVR) {
+        return nullptr;
+    }
+    if (port.connector == CONNECTOR_ID_HSMC_A) {
+        return "HSMA_";
+    }
+    if (port.connector == ConnectorIdAt(CONNECTOR_ID_HSMC_A, HSMC_B)) {
+        return "HSMB_";
+    }
+    return nullptr;
+}
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_GALDRE_X1(board, RecordAs<GALDRE_X1_CONFIG>(bytes));
+}
+
+// The DDR2 modules, each on its socket with its own prefix.
+void AttachExtra(TMainBoard& board, ConstRecordSpan bytes) {
+    const GALDRE_X1_CONFIG config = RecordAs<GALDRE_X1_CONFIG>(bytes);
+    if (config.bDDR2_0) {
+        AttachDdr2Sodimm(&board, CONNECTOR_ID_DDR2_SODIMM_0, CardPrefix("M1_DDR2_"),
+                         DqsMode::Differential, IOSTD_1V8, IOSTD_1V8);
+    }
+    if (config.bDDR2_1) {
+        AttachDdr2Sodimm(&board, ConnectorIdAt(CONNECTOR_ID_DDR2_SODIMM_0, 1),
+                         CardPrefix("M2_DDR2_"), DqsMode::Differential, IOSTD_1V8, IOSTD_1V8);
+    }
+}
+
+#undef GALDRE_FIELD
+
+} // namespace
+} // namespace galdrex1
 
 extern const BoardDef kGaldreX1Board{
     .id = MAINBOARD_GALDRE_X1,
     .title = "Galdre FPGA Board",
     .selectorLine = "Galdre FPGA Board",
     .selectorPicture = "GALDRE_X1_400_BITMAP",
+    .folderWord = galdrex1::kFolderWord,
+    .defaultProjectName = galdrex1::kDefaultProjectName,
     .text = &kGaldreX1Text,
+    .record = {.size = sizeof(GALDRE_X1_CONFIG)},
+    .peripherals = galdrex1::kPeripherals,
+    .ports = galdrex1::kPorts,
+    .pair = {galdrex1::GPIO_0_PORT, galdrex1::GPIO_1_PORT, CONNECTOR_ID_GPIO_PAIR},
+    .setDefaults = galdrex1::SetDefaults,
+    .mendRecord = galdrex1::Mend,
+    .attachPrefix = galdrex1::AttachPrefix,
+    .fill = galdrex1::Fill,
+    .attachExtra = galdrex1::AttachExtra,
 };

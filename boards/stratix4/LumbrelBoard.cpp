@@ -1,6 +1,7 @@
-// The Lumbrel board (board id 101). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Lumbrel board (board id 101): a Stratix IV GX board that the program
+// only shows. It keeps no settings record and has no pin filler, so the
+// form rules, the settings file and the project writer never run for it;
+// its form displays the board and lets the user leave it.
 
 #include "boards/BoardDef.h"
 
@@ -9,4 +10,5 @@ extern const BoardDef kLumbrelBoard{
     .title = "Lumbrel",
     .selectorLine = "Lumbrel",
     .selectorPicture = "LUMBREL_400_BITMAP",
+    .writesProjects = false,
 };

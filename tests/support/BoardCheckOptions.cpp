@@ -55,10 +55,30 @@ const char* UnplacedReason(BoardId board, const std::string& port) {
     return nullptr;
 }
 
+struct SharedLocation {
+    BoardId board;
+    const char* location;
+    const char* reason;
+};
+
+// Locations a board's fixed assignments give a node inside the device and a
+// port of the board's own groups as well.
+const SharedLocation kShared[] = {
+    {MAINBOARD_GALDRE_X1, "PIN_AF25",
+     "the first DDR2 socket's termination input and the fixed termination block both sit there"},
+    {MAINBOARD_GALDRE_X1, "PIN_AG25",
+     "the first DDR2 socket's termination input and the fixed termination block both sit there"},
+};
+
 } // namespace
 
 CheckOptions BoardCheckOptions(BoardId id) {
     CheckOptions options;
+    for (const SharedLocation& shared : kShared) {
+        if (shared.board == id) {
+            options.sharedLocations[shared.location] = shared.reason;
+        }
+    }
     for (const UnmatchedTarget& target : kUnmatched) {
         if (target.board == id) {
             options.unmatchedTargets[target.pattern] = target.reason;

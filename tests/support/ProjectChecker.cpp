@@ -444,6 +444,9 @@ void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) 
         for (const auto& [pattern, reason] : options.unmatchedTargets) {
             out << "UNMATCHED " << pattern << "\n";
         }
+        for (const auto& [location, reason] : options.sharedLocations) {
+            out << "SHARED " << location << "\n";
+        }
     }
     const std::string script = std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
     const std::string tclOutput =

@@ -30,6 +30,9 @@ struct CheckOptions {
     // get_ports patterns of the .sdc, and instance-assignment targets of the
     // .qsf, that may match no port.
     std::map<std::string, std::string> unmatchedTargets;
+    // Locations (PIN_AF25) that a board's own assignments and a port may
+    // both name.
+    std::map<std::string, std::string> sharedLocations;
 };
 
 // Problems found in the project <folder>/<projectName>.*; empty when every

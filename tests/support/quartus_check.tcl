@@ -6,7 +6,8 @@
 # The ports file holds one top-level port bit per line (LED[0], CLOCK_50).
 # The allowances file, when given, holds lines "NOLOCATION <port or bus>"
 # (a port the fitter places: it needs no location) and "UNMATCHED
-# <pattern>" (a get_ports pattern that may match no port).
+# <pattern>" (a get_ports pattern that may match no port) and "SHARED
+# <location>" (a location that two targets may both be given).
 # Each file is evaluated command by command in a safe interpreter in which
 # every Tcl command is hidden and only the Quartus commands a generated
 # project may use are defined; they record their arguments, anything else is
@@ -38,11 +39,13 @@ close $f
 
 set noLocation [dict create]
 set unmatchedAllowed [dict create]
+set sharedLocation [dict create]
 if {$allowancesFile ne ""} {
     set f [open $allowancesFile r]
     foreach line [split [read $f] \n] {
         if {[regexp {^NOLOCATION\s+(\S+)$} $line -> name]} { dict set noLocation $name 1 }
         if {[regexp {^UNMATCHED\s+(\S+)$} $line -> name]} { dict set unmatchedAllowed $name 1 }
+        if {[regexp {^SHARED\s+(\S+)$} $line -> name]} { dict set sharedLocation $name 1 }
     }
     close $f
 }
@@ -304,7 +307,8 @@ foreach entry $locations {
     lassign $entry target value
     puts "LOCATION\t$target\t$value"
     dict incr locationCount $target
-    if {[dict exists $locationOwner $value] && [dict get $locationOwner $value] ne $target} {
+    if {[dict exists $locationOwner $value] && [dict get $locationOwner $value] ne $target
+        && ![dict exists $sharedLocation $value]} {
         problem "qsf: location $value is given to [dict get $locationOwner $value] and $target"
     }
     dict set locationOwner $value $target

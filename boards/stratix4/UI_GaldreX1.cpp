@@ -1,0 +1,182 @@
+#include "boards/stratix4/UI_GaldreX1.h"
+
+#include "app/Shape.h"
+#include "boards/Boards.h"
+#include "boards/UI_BoardPicture.h"
+#include "boards/stratix4/ExtPll.h"
+#include "boards/stratix4/GaldreX1Board.h"
+#include "platform/Assert.h"
+#include "platform/Ui.h"
+#include "platform/qt/Pictures.h"
+
+#include "ui_UI_GaldreX1.h"
+
+#include <QColor>
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+using namespace galdrex1;
+
+TFormGaldre_X1::TFormGaldre_X1(QWidget* owner)
+    : TBoardFormOf<TConfigBase<GALDRE_X1_CONFIG>>(owner),
+      ui_(std::make_unique<Ui::TFormGaldre_X1>()) {
+    ui_->setupUi(this);
+    setFixedSize(828, 721);
+    SetFormColour(QColor(235, 233, 237)); // 0xEDE9EB
+    const BoardPicture* picture = FindBoardPicture(MAINBOARD_GALDRE_X1);
+    PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
+    ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
+    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
+    const auto outline = [&](const char* name) { return outlines.at(name); };
+
+    SetBoard(*FindBoard(MAINBOARD_GALDRE_X1));
+    SetProjectNameEdit(ui_->EditProjectName);
+    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
+                ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
+
+#define BOX(box, field, ...)                                                                       \
+    AddPeripheral(ui_->box, offsetof(GALDRE_X1_CONFIG, field), {__VA_ARGS__})
+    BOX(CheckBoxOSC, bOSC, outline("ShapeOSC"));
+    BOX(CheckBoxSlideSwitch, bSlideSwitch, outline("ShapeSlideSwitch"));
+    BOX(CheckBoxLED, bLED, outline("ShapeLED"));
+    BOX(CheckBoxSeg7, bSeg7, outline("ShapeSeg7"));
+    BOX(CheckBoxButton, bButton, outline("ShapeButton"));
+    BOX(CheckBoxSwitch, bSwitch, outline("ShapeSwitch"));
+    BOX(CheckBoxSma, bSma, outline("ShapeSma"));
+    BOX(CheckBoxTemp, bTemp, outline("ShapeTemp"));
+    BOX(CheckBoxUsbOTG, bUsbOTG, outline("ShapeUsbOTG"));
+    BOX(CheckBoxCurrent, bCurrent, outline("ShapeCurrent"));
+    BOX(CheckBoxFan, bFan, outline("ShapeFan"));
+    BOX(CheckBoxSDCARD, bSDCARD, outline("ShapeSDCARD"));
+    BOX(CheckBoxFlash, bFlash, outline("ShapeFlash"));
+    BOX(CheckBoxEEPROM, bEEPROM, outline("ShapeEEPROM"));
+    BOX(CheckBoxSSRAM, bSSRAM, outline("ShapeSSRAM"));
+    BOX(CheckBoxRs232, bRs232, outline("ShapeRs232"));
+    BOX(CheckBoxExtPLL, bExtPLL, outline("ShapeExtPLL0"), outline("ShapeExtPLL1"),
+        outline("ShapeExtPLL2"));
+    BOX(CheckBoxEthernet, bEthernet, outline("ShapeEthernet"));
+    BOX(CheckBoxDDR2_0, bDDR2_0, outline("ShapeDDR2_0"));
+    BOX(CheckBoxDDR2_1, bDDR2_1, outline("ShapeDDR2_1"));
+    BOX(CheckBoxSata_0, bSata_0, outline("ShapeSata_0"));
+    BOX(CheckBoxSata_1, bSata_1, outline("ShapeSata_1"));
+    BOX(CheckBoxSata_2, bSata_2, outline("ShapeSata_2"));
+    BOX(CheckBoxSata_3, bSata_3, outline("ShapeSata_3"));
+    BOX(CheckBoxPCIe, bPCIe, outline("ShapePCIe"));
+#undef BOX
+
+    BindCardPort(HSMC_A, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
+                          outline("ShapeHSMC_A"), Settings});
+    BindCardPort(HSMC_B, {ui_->ComboBoxHSMC_B, ui_->EditHSMC_B, ui_->ImageHSMC_B,
+                          outline("ShapeHSMC_B"), Settings});
+    BindCardPort(GPIO_0_PORT, {ui_->ComboBoxGpio0, ui_->EditPrefixGpio0, ui_->ImageGpio0,
+                               outline("ShapeGpio0"), GpioList});
+    BindCardPort(GPIO_1_PORT, {ui_->ComboBoxGpio1, ui_->EditPrefixGpio1, ui_->ImageGpio1,
+                               outline("ShapeGpio1"), GpioList});
+
+    ui_->ComboBoxBoard->addItems({"Galdre_230", "Galdre_530"});
+    pll_[0] = ui_->ComboBoxPLL_HSMA;
+    pll_[1] = ui_->ComboBoxPLL_HSMB;
+    pll_[2] = ui_->ComboBoxPLL_SATA;
+    for (QComboBox* combo : pll_) {
+        for (std::uint8_t code = 0; code <= kLastPllIndex; ++code) {
+            combo->addItem(QString::fromLatin1(extpll::PllChoiceName(code)));
+        }
+        combo->setMaxVisibleItems(kLastPllIndex + 1);
+    }
+    // A new variant: the controls into the held record, then the record
+    // shown again.
+    connect(ui_->ComboBoxBoard, &QComboBox::activated, this, [this](int) {
+        ReadControlsInto(RecordBytes());
+        ShowRecord();
+    });
+
+    SetSuccessBox(false);
+    SetSavesBeforeTeardown(true);
+    InitForm();
+}
+
+TFormGaldre_X1::~TFormGaldre_X1() = default;
+
+void TFormGaldre_X1::ConfigToBoardControls(const GALDRE_X1_CONFIG& record) {
+    ui_->ComboBoxBoard->setCurrentIndex(record.nBoardTypeIndex);
+    UpdatePllCombos(record, record.bExtPLL != 0);
+}
+
+void TFormGaldre_X1::BoardControlsToConfig(GALDRE_X1_CONFIG& record) {
+    record.nBoardTypeIndex = static_cast<std::uint8_t>(ui_->ComboBoxBoard->currentIndex());
+    // The PLL choices only while they are shown.
+    if (ui_->CheckBoxExtPLL->isChecked()) {
+        for (int i = 0; i < kExtPllCount; ++i) {
+            record.nExtPllIndex[i] = static_cast<std::uint8_t>(pll_[i]->currentIndex());
+        }
+    }
+}
+
+void TFormGaldre_X1::UpdatePllCombos(const GALDRE_X1_CONFIG& record, bool ticked) {
+    pllTicked_ = ticked;
+    for (int i = 0; i < kExtPllCount; ++i) {
+        pll_[i]->setCurrentIndex(ticked ? record.nExtPllIndex[i] : 0);
+        pll_[i]->setEnabled(ticked);
+    }
+}
+
+// Only ticking Programmable PLL brings back the record's choices; other
+// clicks keep what the user picked.
+void TFormGaldre_X1::CheckBoxClick() {
+    TBoardForm::CheckBoxClick();
+    const bool ticked = ui_->CheckBoxExtPLL->isChecked();
+    if (ticked != pllTicked_) {
+        UpdatePllCombos(Settings.Config, ticked);
+    }
+}
+
+void TFormGaldre_X1::ButtonGenClick() {
+    if (!CheckSettings()) {
+        return;
+    }
+    const std::string warning = TransceiverPlacementWarning(PortCard(HSMC_A), PortCard(HSMC_B));
+    if (!warning.empty()) {
+        platform::WarningBox(warning);
+    }
+    TBoardForm::ButtonGenClick();
+}
+
+void TFormGaldre_X1::AfterGenerateSuccess() {
+    std::string note;
+    if (ui_->CheckBoxDDR2_0->isChecked() || ui_->CheckBoxDDR2_1->isChecked()) {
+        note += "===== DDR2 Pinsmith warning =====\r\n"
+                "Please add the DDR2 Controller IP to your Quartus project, follow by\r\n"
+                "the steps below to prevent any errors from occurring during compilation.\r\n"
+                "\r\n"
+                "1). Create correct pin assignment for DDR2.\r\n"
+                "2). Setup correct parameters in DDR2 controller dialog. \r\n"
+                "3). Execute TCL files, generated by DDR2 IP, under your Quartus project.\r\n"
+                "\r\n";
+    }
+    const bool sata = ui_->CheckBoxSata_0->isChecked() || ui_->CheckBoxSata_1->isChecked() ||
+                      ui_->CheckBoxSata_2->isChecked() || ui_->CheckBoxSata_3->isChecked();
+    const bool pcie = ui_->CheckBoxPCIe->isChecked();
+    const bool hsmc = IsTransceiverBoard(PortCard(HSMC_A)) || IsTransceiverBoard(PortCard(HSMC_B));
+    if (sata || pcie || hsmc) {
+        std::string interfaces;
+        for (const auto& [on, name] :
+             {std::pair{sata, "SATA"}, std::pair{pcie, "PCIe"}, std::pair{hsmc, "HSMC"}}) {
+            if (on) {
+                interfaces += (interfaces.empty() ? "" : "//") + std::string(name);
+            }
+        }
+        note += platform::Format("===== %s  Transceiver Pinsmith warning =====\r\n",
+                                 interfaces.c_str());
+        note += "To prevent any errors while compiling your Quartus project, either comment out "
+                "the\r\n"
+                "transceiver signals in the top level entity if they are not in use or add the "
+                "Altera \r\n"
+                "Transceiver IP to your design.\r\n";
+    }
+    if (!note.empty()) {
+        platform::InformationBox(note);
+    }
+}
