@@ -2,11 +2,15 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/ConfigFalmor.h"
+#include "boards/cyclone5/QuindleConfig.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <map>
 #include <set>
 #include <sstream>
@@ -25,19 +29,68 @@ std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     return record;
 }
 
-std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def) {
+std::int32_t GetI32(const std::vector<std::uint8_t>& record, std::size_t offset) {
+    std::int32_t value = 0;
+    std::memcpy(&value, record.data() + offset, sizeof value);
+    return value;
+}
+void SetI32(std::vector<std::uint8_t>& record, std::size_t offset, std::int32_t value) {
+    std::memcpy(record.data() + offset, &value, sizeof value);
+}
+
+// Boards whose record holds a choice that changes a port's list and
+// standard (the HSMC voltage index): the matrix runs every value; the runs
+// of a value other than the default add "_v<value>" to the board's word.
+struct ListChoice {
+    BoardId board;
+    std::size_t offset; // i32
+    std::vector<std::int32_t> values;
+};
+const ListChoice kListChoices[] = {
+    {MAINBOARD_QUINDLE, offsetof(QUINDLE_CONFIG, HsmcVoltage), {0, 1, 2, 3}},
+    {MAINBOARD_FALMOR, offsetof(FALMOR_CONFIG, HsmcVoltage), {0, 1, 2, 3}},
+};
+
+// The base records of a board's runs, with the word their names carry.
+std::vector<std::pair<std::string, std::vector<std::uint8_t>>> BaseRecords(const BoardDef& def) {
+    const std::vector<std::uint8_t> base = BaseRecord(def);
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> bases = {{def.folderWord, base}};
+    for (const ListChoice& choice : kListChoices) {
+        if (choice.board != def.id) {
+            continue;
+        }
+        const std::int32_t standing = GetI32(base, choice.offset);
+        for (const std::int32_t value : choice.values) {
+            if (value != standing) {
+                std::vector<std::uint8_t> record = base;
+                SetI32(record, choice.offset, value);
+                bases.emplace_back(def.folderWord + ("_v" + std::to_string(value)), record);
+            }
+        }
+    }
+    return bases;
+}
+
+std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def,
+                                             const std::vector<std::uint8_t>& base) {
     std::vector<std::vector<std::uint8_t>> lists;
-    for (const BoardCardPort& port : EffectivePorts(def, BaseRecord(def))) {
+    for (const BoardCardPort& port : EffectivePorts(def, base)) {
         lists.push_back(PortCardList(port));
     }
     return lists;
 }
 
 // The card choices (one card id per port) the matrix runs.
-std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
-    const std::vector<std::vector<std::uint8_t>> lists = Lists(def);
+std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def,
+                                               const std::vector<std::uint8_t>& base) {
+    const std::vector<std::vector<std::uint8_t>> lists = Lists(def, base);
     std::vector<std::vector<std::uint8_t>> choices;
-    if (Combinations(def) <= kCombinationLimit) {
+    long long combinations = 1;
+    for (const std::vector<std::uint8_t>& list : lists) {
+        combinations =
+            std::min(combinations * static_cast<long long>(list.size()), kCombinationLimit + 1);
+    }
+    if (combinations <= kCombinationLimit) {
         std::vector<std::size_t> index(lists.size(), 0);
         for (;;) {
             std::vector<std::uint8_t> cards;
@@ -75,8 +128,9 @@ std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
     return choices;
 }
 
-std::string RunName(const BoardDef& def, const std::vector<std::uint8_t>& record, bool prefixed) {
-    std::string name = def.folderWord;
+std::string RunName(const BoardDef& def, const std::string& word,
+                    const std::vector<std::uint8_t>& record, bool prefixed) {
+    std::string name = word;
     for (const BoardCardPort& port : def.ports) {
         name += "_" + std::to_string(record[port.cardOffset]);
     }
@@ -103,7 +157,7 @@ std::vector<const BoardDef*> Boards() {
 
 long long Combinations(const BoardDef& def) {
     long long product = 1;
-    for (const std::vector<std::uint8_t>& list : Lists(def)) {
+    for (const std::vector<std::uint8_t>& list : Lists(def, BaseRecord(def))) {
         product = std::min(product * static_cast<long long>(list.size()), kCombinationLimit + 1);
     }
     return product;
@@ -112,26 +166,28 @@ long long Combinations(const BoardDef& def) {
 std::vector<Run> Runs(const BoardDef& def) {
     std::vector<Run> runs;
     std::set<std::string> seen;
-    for (const bool prefixed : {false, true}) {
-        for (const std::vector<std::uint8_t>& cards : Choices(def)) {
-            std::vector<std::uint8_t> record = BaseRecord(def);
-            for (std::size_t p = 0; p < def.ports.size(); ++p) {
-                record[def.ports[p].cardOffset] = cards[p];
-                SetRecordFieldText(record, def.ports[p].prefixOffset,
-                                   prefixed ? "P" + std::to_string(p) + "_" : "");
+    for (const auto& [word, base] : BaseRecords(def)) {
+        for (const bool prefixed : {false, true}) {
+            for (const std::vector<std::uint8_t>& cards : Choices(def, base)) {
+                std::vector<std::uint8_t> record = base;
+                for (std::size_t p = 0; p < def.ports.size(); ++p) {
+                    record[def.ports[p].cardOffset] = cards[p];
+                    SetRecordFieldText(record, def.ports[p].prefixOffset,
+                                       prefixed ? "P" + std::to_string(p) + "_" : "");
+                }
+                MendRecord(def, record);
+                // Records that differ only in the prefix of a port without a
+                // card (mending emptied it) are one run.
+                Run run;
+                run.name = RunName(def, word, record, prefixed);
+                if (!seen.insert(run.name).second) {
+                    continue;
+                }
+                run.prefixed = prefixed;
+                SetRecordFieldText(record, def.record.projectNameOffset, run.name);
+                run.record = std::move(record);
+                runs.push_back(std::move(run));
             }
-            MendRecord(def, record);
-            // Records that differ only in the prefix of a port without a
-            // card (mending emptied it) are one run.
-            Run run;
-            run.name = RunName(def, record, prefixed);
-            if (!seen.insert(run.name).second) {
-                continue;
-            }
-            run.prefixed = prefixed;
-            SetRecordFieldText(record, def.record.projectNameOffset, run.name);
-            run.record = std::move(record);
-            runs.push_back(std::move(run));
         }
     }
     return runs;
