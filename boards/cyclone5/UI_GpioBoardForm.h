@@ -85,13 +85,17 @@ protected:
             this->BindCardPort(static_cast<int>(i),
                                {Get<QComboBox>(c.combo), Get<QLineEdit>(c.prefix),
                                 Get<QLabel>(c.image), Shapes(this, c.shape).front(),
-                                this->Settings});
+                                PortList(static_cast<int>(i))});
         }
         if (table.hpsCheckBox) {
             this->SetHpsCheckBox(Get<QCheckBox>(table.hpsCheckBox));
         }
         this->InitForm();
     }
+
+    // The card list a port's combo shows: the holder's, unless the board
+    // keeps another list for that port.
+    virtual TCardListRef PortList(int /*index*/) { return this->Settings; }
 
 private:
     template <class W> W* Get(const char* name) {

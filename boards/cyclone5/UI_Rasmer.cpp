@@ -66,6 +66,13 @@ void TFormRasmer::UpdateBoardShapes() {
     ui_->ShapeSeg7_x2->setVisible(!four && ui_->CheckBoxSeg7->isChecked());
 }
 
+TCardListRef TFormRasmer::PortList(int index) {
+    if (index == rasmer::HSMC) {
+        return hsmcList_;
+    }
+    return Settings;
+}
+
 void TFormRasmer::AfterGenerateSuccess() {
     if (PortCard(rasmer::GPIO) == CARD_NONE) {
         return;

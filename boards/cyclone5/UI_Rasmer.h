@@ -7,6 +7,7 @@
 
 #include "boards/cyclone5/RasmerConfig.h"
 #include "boards/cyclone5/UI_GpioBoardForm.h"
+#include "boards/cyclone5/UI_HsmcVoltage.h"
 
 #include <memory>
 
@@ -28,7 +29,10 @@ public:
 protected:
     void UpdateBoardShapes() override;
     void AfterGenerateSuccess() override;
+    // The HSMC combo shows a list of its own; the holder's is the GPIO list.
+    TCardListRef PortList(int index) override;
 
 private:
     std::unique_ptr<Ui::TFormRasmer> ui_;
+    THsmcCardList hsmcList_;
 };

@@ -2,11 +2,14 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/ConfigFalmor.h"
+#include "boards/cyclone5/QuindleConfig.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <map>
 #include <set>
 #include <sstream>
@@ -14,7 +17,7 @@
 namespace matrix {
 namespace {
 
-constexpr long long kCombinationLimit = 5000;
+constexpr long long kCombinationLimit = 1000;
 
 std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     std::vector<std::uint8_t> record(def.record.size);
@@ -25,26 +28,45 @@ std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     return record;
 }
 
-// A choice besides the cards that changes a board's lists or its
-// generation (a voltage): the matrix runs the board once more per variant,
-// the variant's word in the run names.
+// A record the matrix runs besides the one with every box ticked: a choice
+// that changes a board's lists or its generation (a voltage, a mode the
+// ticked boxes leave out, the second FPGA node), the variant's word in the
+// run names.
+struct FieldSetting {
+    std::size_t offset;
+    std::int32_t value;
+    std::size_t width; // 1 or 4 bytes, little-endian
+};
 struct RecordVariant {
     BoardId board;
     const char* word;
-    std::size_t offset; // an i32 field of the record
-    std::int32_t value;
+    std::vector<FieldSetting> fields;
+    bool reduced = false;    // runs the reduced set of card choices
 };
-// Elvory: each GPIO voltage at the default HSMC voltage, each HSMC voltage
-// at the default GPIO voltage.
-constexpr RecordVariant kVariants[] = {
-    {MAINBOARD_ELVORY, "_gpio2v5", 160, 1}, {MAINBOARD_ELVORY, "_gpio1v8", 160, 2},
-    {MAINBOARD_ELVORY, "_gpio1v5", 160, 3}, {MAINBOARD_ELVORY, "_hsmc3v3", 296, 0},
-    {MAINBOARD_ELVORY, "_hsmc1v8", 296, 2}, {MAINBOARD_ELVORY, "_hsmc1v5", 296, 3},
-};
+const std::vector<RecordVariant>& AllVariants() {
+    static const std::vector<RecordVariant> variants = {
+        // Elvory: each GPIO voltage at the default HSMC voltage, each HSMC
+        // voltage at the default GPIO voltage.
+        {MAINBOARD_ELVORY, "_gpio2v5", {{160, 1, 4}}},
+        {MAINBOARD_ELVORY, "_gpio1v8", {{160, 2, 4}}},
+        {MAINBOARD_ELVORY, "_gpio1v5", {{160, 3, 4}}},
+        {MAINBOARD_ELVORY, "_hsmc3v3", {{296, 0, 4}}},
+        {MAINBOARD_ELVORY, "_hsmc1v8", {{296, 2, 4}}},
+        {MAINBOARD_ELVORY, "_hsmc1v5", {{296, 3, 4}}},
+        // Quindle and Falmor: each HSMC voltage besides the default 2.5 V.
+        {MAINBOARD_QUINDLE, "_v0", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 0, 4}}},
+        {MAINBOARD_QUINDLE, "_v2", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 2, 4}}},
+        {MAINBOARD_QUINDLE, "_v3", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 3, 4}}},
+        {MAINBOARD_FALMOR, "_v0", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 0, 4}}},
+        {MAINBOARD_FALMOR, "_v2", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 2, 4}}},
+        {MAINBOARD_FALMOR, "_v3", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 3, 4}}},
+    };
+    return variants;
+}
 
 std::vector<const RecordVariant*> Variants(const BoardDef& def) {
     std::vector<const RecordVariant*> variants = {nullptr}; // the defaults
-    for (const RecordVariant& variant : kVariants) {
+    for (const RecordVariant& variant : AllVariants()) {
         if (variant.board == def.id) {
             variants.push_back(&variant);
         }
@@ -55,10 +77,12 @@ std::vector<const RecordVariant*> Variants(const BoardDef& def) {
 std::vector<std::uint8_t> VariantRecord(const BoardDef& def, const RecordVariant* variant) {
     std::vector<std::uint8_t> record = BaseRecord(def);
     if (variant) {
-        PINSMITH_ASSERT(variant->offset + 4 <= record.size());
-        for (std::size_t i = 0; i < 4; ++i) {
-            record[variant->offset + i] =
-                static_cast<std::uint8_t>(static_cast<std::uint32_t>(variant->value) >> (8 * i));
+        for (const FieldSetting& field : variant->fields) {
+            PINSMITH_ASSERT(field.offset + field.width <= record.size());
+            for (std::size_t i = 0; i < field.width; ++i) {
+                record[field.offset + i] =
+                    static_cast<std::uint8_t>(static_cast<std::uint32_t>(field.value) >> (8 * i));
+            }
         }
     }
     return record;
@@ -77,7 +101,12 @@ std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def,
 std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def, const RecordVariant* variant) {
     const std::vector<std::vector<std::uint8_t>> lists = Lists(def, variant);
     std::vector<std::vector<std::uint8_t>> choices;
-    if (Combinations(def) <= kCombinationLimit) {
+    long long combinations = 1;
+    for (const std::vector<std::uint8_t>& list : lists) {
+        combinations =
+            std::min(combinations * static_cast<long long>(list.size()), kCombinationLimit + 1);
+    }
+    if (!(variant && variant->reduced) && combinations <= kCombinationLimit) {
         std::vector<std::size_t> index(lists.size(), 0);
         for (;;) {
             std::vector<std::uint8_t> cards;

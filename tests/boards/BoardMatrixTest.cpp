@@ -74,6 +74,10 @@ std::set<std::string> DuplicateSignals() {
             }
         }
     }
+    // Falmor at 3.3 V: the GPIO card 12 and the HSMC cards 57 and 58 name
+    // their pins FYRN_... alike.
+    names.insert(RunName("Falmor_v0", 12, 57, 'e'));
+    names.insert(RunName("Falmor_v0", 12, 58, 'e'));
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
