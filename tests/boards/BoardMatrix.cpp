@@ -14,7 +14,7 @@
 namespace matrix {
 namespace {
 
-constexpr long long kCombinationLimit = 5000;
+constexpr long long kCombinationLimit = 1000;
 
 std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     std::vector<std::uint8_t> record(def.record.size);

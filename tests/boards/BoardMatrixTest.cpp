@@ -54,18 +54,6 @@ std::set<std::string> DuplicateSignals() {
         names.insert(RunName(board, 67, 61, 'e'));
         names.insert(RunName(board, 74, 61, 'e'));
     }
-    // Galdre_X1's HSMC ports: pairs of different cards whose maps share
-    // signal names (CLKOUT0, CLK1, L_CLK0, ...), unprefixed, with any card
-    // choice on the headers the prefix rule lets through.
-    const int pairs[][2] = {{19, 37}, {21, 28}, {8, 26}, {29, 36}, {29, 61}, {36, 61}};
-    for (const auto& pair : pairs) {
-        for (const auto& [a, b] : {std::pair{pair[0], pair[1]}, std::pair{pair[1], pair[0]}}) {
-            for (const char* headers : {"0_0", "0_81", "81_0"}) {
-                names.insert("GALDRE_" + std::to_string(a) + "_" + std::to_string(b) + "_" +
-                             headers + "_e");
-            }
-        }
-    }
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
