@@ -1,6 +1,7 @@
 #include "boards/stratix4/CONFIG_KELMIS.h"
 
 #include "boards/PinTable.h"
+#include "boards/stratix4/StratixIvGx.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "platform/Assert.h"
@@ -381,18 +382,7 @@ void CONFIG_KELMIS(TMainBoard* pBoard, const KELMIS_CONFIG& Config) {
     }
 
     pBoard->ClearConnectors();
-    pBoard->m_Family = "Stratix IV";
-    pBoard->m_PinCount = 1517;
-    pBoard->m_Package = "FBGA";
-    pBoard->m_SpeedGrade = 2;
-    switch (Config.nBoardTypeIndex) {
-    case 0:
-        pBoard->m_Device = "EP4SGX230KF40C2";
-        break;
-    case 1:
-        pBoard->m_Device = "EP4SGX530KH40C2";
-        break;
-    default:
+    if (!stratix4gx::SetDevice(*pBoard, Config.nBoardTypeIndex)) {
         PINSMITH_FAIL("KELMIS_CONFIG.nBoardTypeIndex is 0 or 1");
     }
 

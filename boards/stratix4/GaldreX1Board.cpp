@@ -8,6 +8,7 @@
 #include "boards/BoardRules.h"
 #include "boards/stratix4/CONFIG_GALDRE_X1.h"
 #include "boards/stratix4/GaldreX1Config.h"
+#include "boards/stratix4/StratixIvGx.h"
 #include "model/HolderModuleAttach.h"
 
 #include <cstddef>
@@ -99,23 +100,14 @@ void SetDefaults(RecordSpan bytes) {
           GALDRE_FIELD(bPCIe), GALDRE_FIELD(bMax2)}) {
         bytes[off] = 0;
     }
-    for (int i = 0; i < kExtPllCount; ++i) {
-        bytes[GALDRE_FIELD(nExtPllIndex) + static_cast<std::size_t>(i)] = kDefaultPllIndex;
-    }
+    stratix4gx::SetDefaultPllChoices(bytes, GALDRE_FIELD(nExtPllIndex));
 }
 
 // A loaded record's variant, PLL choices and the byte no control shows
 // are brought to what the form can hold.
 void Mend(RecordSpan bytes) {
-    if (bytes[GALDRE_FIELD(nBoardTypeIndex)] > 1) {
-        bytes[GALDRE_FIELD(nBoardTypeIndex)] = 0;
-    }
-    for (int i = 0; i < kExtPllCount; ++i) {
-        std::uint8_t& pll = bytes[GALDRE_FIELD(nExtPllIndex) + static_cast<std::size_t>(i)];
-        if (pll > kLastPllIndex) {
-            pll = kDefaultPllIndex;
-        }
-    }
+    stratix4gx::MendVariantAndPllChoices(bytes, GALDRE_FIELD(nBoardTypeIndex),
+                                         GALDRE_FIELD(nExtPllIndex));
     bytes[GALDRE_FIELD(bMax2)] = 0;
 }
 

@@ -8,6 +8,7 @@
 #include "boards/BoardRules.h"
 #include "boards/stratix4/CONFIG_KELMIS.h"
 #include "boards/stratix4/KelmisConfig.h"
+#include "boards/stratix4/StratixIvGx.h"
 #include "model/HolderModuleAttach.h"
 
 #include <cstddef>
@@ -102,21 +103,12 @@ void SetDefaults(RecordSpan bytes) {
                                   KELMIS_FIELD(bPCIe1), KELMIS_FIELD(bExtPLL)}) {
         bytes[off] = 0;
     }
-    for (int i = 0; i < kExtPllCount; ++i) {
-        bytes[KELMIS_FIELD(nPllIndex) + static_cast<std::size_t>(i)] = kDefaultPllIndex;
-    }
+    stratix4gx::SetDefaultPllChoices(bytes, KELMIS_FIELD(nPllIndex));
 }
 
 void Mend(RecordSpan bytes) {
-    if (bytes[KELMIS_FIELD(nBoardTypeIndex)] > 1) {
-        bytes[KELMIS_FIELD(nBoardTypeIndex)] = 0;
-    }
-    for (int i = 0; i < kExtPllCount; ++i) {
-        std::uint8_t& pll = bytes[KELMIS_FIELD(nPllIndex) + static_cast<std::size_t>(i)];
-        if (pll > kLastPllIndex) {
-            pll = kDefaultPllIndex;
-        }
-    }
+    stratix4gx::MendVariantAndPllChoices(bytes, KELMIS_FIELD(nBoardTypeIndex),
+                                         KELMIS_FIELD(nPllIndex));
     std::uint8_t& mode = bytes[KELMIS_FIELD(bHsmcGpio)];
     mode = mode != 0 ? 1 : 0;
 }

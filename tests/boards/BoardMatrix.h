@@ -2,7 +2,7 @@
 // The board matrix: for every board of the registry that keeps a record,
 // the records its form can hand to a generation, all with every peripheral
 // ticked:
-//   - when the product of its ports' list sizes is at most 5,000, every
+//   - when the product of its ports' list sizes is at most 1,000, every
 //     combination of the cards the lists offer; otherwise every listed card
 //     on each port with the other ports empty, and runs with every port
 //     filled (run i takes the i-th card of each list, wrapping);
