@@ -5,6 +5,7 @@
 #include "boards/cyclone2/UI_Dunmar.h"
 #include "boards/cyclone3/UI_Alvek.h"
 #include "boards/cyclone3/UI_Jorkel.h"
+#include "boards/cyclone3/UI_Jorvath.h"
 #include "boards/cyclone4/UI_Istrel.h"
 #include "boards/cyclone5/UI_Ilmarch.h"
 #include "boards/cyclone5/UI_Sollen.h"
@@ -26,6 +27,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_WENDAL, Make<TFormWendal>},
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
     {MAINBOARD_JORKEL, Make<TFormJorkel>},
+    {MAINBOARD_JORVATH, Make<TFormJorvath>},
 };
 
 } // namespace
