@@ -152,6 +152,9 @@ struct BoardDef {
     // The board's own settings rule, after the common ones; false with the
     // message.
     bool (*checkRecord)(ConstRecordSpan record, std::string& message) = nullptr;
+    // The board's rule runs even when a common one failed, and its message
+    // then replaces the common one.
+    bool checkRecordAlways = false;
     // The prefix a card takes on a port whose prefix is empty, for the
     // generation and the settings checks only: the form and the saved record
     // keep the empty prefix. nullptr, or "" for a card: none.

@@ -212,8 +212,10 @@ bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record) {
            RecordFieldText(record, second.prefixOffset).empty();
 }
 
-bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message) {
-    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+namespace {
+
+// The project name, each prefix and the families' prefix rules.
+bool CheckCommonRules(const BoardDef& def, ConstRecordSpan record, std::string& message) {
     if (!config::CheckProjectName(RecordFieldText(record, def.record.projectNameOffset), message)) {
         return false;
     }
@@ -236,7 +238,25 @@ bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& messa
             return false;
         }
     }
-    return !def.checkRecord || def.checkRecord(record, message);
+    return true;
+}
+
+} // namespace
+
+bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    const bool common = CheckCommonRules(def, record, message);
+    if (!common && !def.checkRecordAlways) {
+        return false;
+    }
+    // A board whose own rule runs after a failed common one: its message
+    // replaces the earlier one.
+    std::string own;
+    if (def.checkRecord && !def.checkRecord(record, own)) {
+        message = own;
+        return false;
+    }
+    return common;
 }
 
 void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan record) {

@@ -5,6 +5,7 @@
 #include "boards/cyclone2/UI_Dunmar.h"
 #include "boards/cyclone3/UI_Alvek.h"
 #include "boards/cyclone3/UI_Jorkel.h"
+#include "boards/cyclone3/UI_Jorvath.h"
 #include "boards/cyclone4/UI_Istrel.h"
 #include "boards/cyclone5/UI_Falmor.h"
 #include "boards/cyclone4/UI_Elvory.h"
@@ -43,6 +44,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_MARWEN, Make<TFormMarwen>},
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>}, {MAINBOARD_GALDRE_X1, Make<TFormGaldre_X1>},
     {MAINBOARD_LUMBREL, Make<TFormLumbrel>},
+    {MAINBOARD_JORVATH, Make<TFormJorvath>},
 };
 
 } // namespace

@@ -22,7 +22,7 @@ TFormJorkel::TFormJorkel(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->Image1, *picture);
+    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
     const auto outline = [&](const char* name) { return outlines.at(name); };
 
     SetBoard(*FindBoard(MAINBOARD_JORKEL));

@@ -24,11 +24,11 @@ TFormJorvath::TFormJorvath(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->Image1, *picture);
+    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
     const auto outline = [&](const char* name) { return outlines.at(name); };
     // The dotted line that joins the pair's two connectors.
-    shapeKirrel23_ = new TShape(ui_->Image1->parentWidget(),
-                                QRect(ui_->Image1->pos() + QPoint(88, 104), QSize(65, 1)),
+    shapeKirrel23_ = new TShape(ui_->ImageBoard->parentWidget(),
+                                QRect(ui_->ImageBoard->pos() + QPoint(88, 104), QSize(65, 1)),
                                 QColor(Qt::yellow), 1, true);
     shapeKirrel23_->setObjectName("ShapeKIRREL23");
     shapeKirrel23_->hide();

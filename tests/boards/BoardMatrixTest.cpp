@@ -19,6 +19,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -66,6 +67,10 @@ std::set<std::string> DuplicateSignals() {
     // their pins FYRN_... alike.
     names.insert(RunName("Falmor_v0", 12, 57, 'e'));
     names.insert(RunName("Falmor_v0", 12, 58, 'e'));
+    // On Jorvath the Teslin card (6) through the HSMC-to-Kirrel map and the
+    // Kirrel loopback card (20) name their DVI I2C pins alike.
+    names.insert(RunName("JORVATH", 6, 20, 'e'));
+    names.insert(RunName("JORVATH", 20, 6, 'e'));
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
@@ -105,9 +110,19 @@ bool IsPrefixRuleRefusal(const std::string& message) {
 // Link card (33) has no bit 23 on either receiver bus.
 struct CardGap {
     CardId card;
-    const char* bits[2];
+    std::vector<const char*> bits;
 };
-constexpr CardGap kCardGaps[] = {{CARD_HESSEL, {"RX_BASE[23]", "RX_MEDIUM[23]"}}};
+// The Kirrel loopback card (20) keeps 51 of its 77 pins on a Kirrel
+// connector; the bits it leaves without a position stay declared.
+const CardGap kCardGaps[] = {
+    {CARD_HESSEL, {"RX_BASE[23]", "RX_MEDIUM[23]"}},
+    {CARD_KIRREL_LOOPBACK,
+     {"DVI_RX_CTL[2]", "DVI_RX_D[1]",  "DVI_RX_D[3]",  "DVI_RX_D[5]",  "DVI_RX_D[7]",
+      "DVI_RX_D[8]",   "DVI_RX_D[10]", "DVI_RX_D[12]", "DVI_RX_D[15]", "DVI_RX_D[16]",
+      "DVI_RX_D[18]",  "DVI_RX_D[20]", "DVI_RX_D[22]", "DVI_TX_D[6]",  "DVI_TX_D[7]",
+      "DVI_TX_D[8]",   "DVI_TX_D[10]", "DVI_TX_D[13]", "DVI_TX_D[15]", "DVI_TX_D[17]",
+      "DVI_TX_D[19]",  "DVI_TX_D[21]"}},
+};
 
 // Whether a checker problem of this run is about one of the documented gaps
 // of a card the run holds ("... port <prefix><bit> has ..." or "... port

@@ -8,6 +8,7 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/cyclone3/JorkelConfig.h"
+#include "boards/cyclone3/JorvathConfig.h"
 #include "generator/Pinsmith.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
@@ -58,6 +59,15 @@ std::vector<GoldenCase> Cases() {
          [](const BoardDef& def, Record& r) {
              Untick(def, r);
              r[offsetof(JORKEL_CONFIG, nHsmcDaughterId)] = 2;
+         }},
+        {"JORVATH", MAINBOARD_JORVATH, [](const BoardDef&, Record&) {}},
+        // The SODIMM, an HSMC card on the pair through the position map and
+        // a Kirrel card (32-bit id) on Kirrel 1, whose position 45 frees nCEO.
+        {"jorvath_ddr2_cards", MAINBOARD_JORVATH,
+         [](const BoardDef& def, Record& r) {
+             r[offsetof(JORVATH_CONFIG, bDDR2)] = 1;
+             SetRecordPortCard(r, def.ports[jorvath::KIRREL23], MakeCardId(6));
+             SetRecordPortCard(r, def.ports[jorvath::KIRREL1], MakeCardId(15));
          }},
     };
 }

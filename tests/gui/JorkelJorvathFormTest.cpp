@@ -12,6 +12,7 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/cyclone3/JorkelConfig.h"
+#include "boards/cyclone3/JorvathConfig.h"
 #include "platform/Files.h"
 
 #include <QCheckBox>
@@ -189,6 +190,115 @@ TEST_F(JorkelForm, GenerateSaveAndLoad) {
 }
 
 // ---------------------------------------------------------------------------
+// Jorvath
+
+class JorvathForm : public CycloneThreeForm {
+protected:
+    void SetUp() override { Open(MAINBOARD_JORVATH); }
+};
+
+TEST_F(JorvathForm, FreshStartAndTheKirrelOutlines) {
+    EXPECT_EQ(form_->size(), QSize(810, 475));
+    EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "JORVATH");
+    const struct {
+        const char* name;
+        bool ticked;
+    } boxes[] = {{"CheckBoxOSC", true},   {"CheckBoxLED", true},   {"CheckBoxButton", true},
+                 {"CheckBoxGpio", false}, {"CheckBoxDDR2", false}, {"CheckBoxPciBus", false}};
+    for (const auto& b : boxes) {
+        EXPECT_EQ(Get<QCheckBox>(b.name)->isChecked(), b.ticked) << b.name;
+    }
+    for (const char* combo : {"ComboBoxKIRREL23", "ComboBoxKIRREL1"}) {
+        ASSERT_EQ(Get<QComboBox>(combo)->count(), 6) << combo;
+        EXPECT_EQ(Get<QComboBox>(combo)->currentIndex(), 0) << combo;
+    }
+    EXPECT_EQ(Get<TShape>("ShapeKIRREL1")->geometry(), QRect(304, 88, 25, 129));
+    EXPECT_EQ(Get<TShape>("ShapeKIRREL3")->geometry(), QRect(72, 88, 25, 129));
+    EXPECT_EQ(Get<TShape>("ShapeKIRREL23")->geometry(), QRect(96, 144, 65, 1));
+    EXPECT_EQ(Get<TShape>("ShapeBridge")->geometry(), QRect(208, 192, 49, 41));
+    EXPECT_TRUE(Get<TShape>("ShapeDDR2")->dotted());
+    const auto pair = [&] {
+        return Shown("ShapeKIRREL2") && Shown("ShapeKIRREL3") && Shown("ShapeKIRREL23");
+    };
+    EXPECT_FALSE(pair() || Shown("ShapeKIRREL1"));
+    Pick(jorvath::KIRREL23, 6);
+    EXPECT_TRUE(pair() && Shown("ImageKIRREL23"));
+    EXPECT_FALSE(Shown("ShapeKIRREL1"));
+    Pick(jorvath::KIRREL23, 0);
+    EXPECT_FALSE(Shown("ShapeKIRREL2") || Shown("ShapeKIRREL3") || Shown("ShapeKIRREL23"));
+    Get<QCheckBox>("CheckBoxPciBus")->click();
+    EXPECT_TRUE(Shown("ShapeBridge"));
+}
+
+// The same card on both connectors needs two prefixes; with an empty
+// project name too, the one box shows the Kirrel message. Save stops the
+// same way.
+TEST_F(JorvathForm, KirrelClashBeforeTheName) {
+    const std::string kirrel = "KIRREL23 and KIRREL1 cannot have the same prefix name when both "
+                               "connect to the same type of daughter boards.";
+    struct Case {
+        const char* project;
+        int card23, card1;
+        const char* prefix23;
+        const char* prefix1;
+        std::string box; // "" for none
+    };
+    const Case cases[] = {
+        {"", 7, 7, "", "", kirrel},
+        {"P", 7, 7, "", "", kirrel},
+        {"", 7, 8, "", "", "Project Name cannot be empty."},
+        {"P", 15, 15, "A_", "B_", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box + " " + c.project);
+        ui.Clear();
+        Get<QLineEdit>("EditProjectName")->setText(c.project);
+        Pick(jorvath::KIRREL23, c.card23);
+        Pick(jorvath::KIRREL1, c.card1);
+        Get<QLineEdit>("EditPrefixKIRREL23")->setText(c.prefix23);
+        Get<QLineEdit>("EditPrefixKIRREL1")->setText(c.prefix1);
+        if (c.box.empty()) {
+            dialogs.QueuePath(dir.File("clash.cfg"));
+        }
+        Click("ButtonSave");
+        EXPECT_EQ(Messages(),
+                  c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
+        EXPECT_EQ(platform::FileExists(dir.File("clash.cfg")), c.box.empty());
+    }
+}
+
+// Generation with DDR2 and both cards shows nothing; the saved file holds
+// the Kirrel 1 card as a 32-bit number and the header the form writes.
+TEST_F(JorvathForm, GenerateAndSaveTheWideCardId) {
+    Get<QCheckBox>("CheckBoxDDR2")->click();
+    Pick(jorvath::KIRREL23, 6);
+    Pick(jorvath::KIRREL1, 15);
+    dialogs.QueuePath(ProjectFile("JORVATH"));
+    Click("ButtonGen");
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    const std::string top = ReadFile(dir.Path() + "CodeGenerated/JORVATH/JORVATH/JORVATH.v");
+    EXPECT_NE(top.find("mem_dq"), std::string::npos);
+
+    dialogs.QueuePath(dir.File("jorvath.cfg"));
+    Click("ButtonSave");
+    std::vector<std::uint8_t> expected = Saved();
+    expected[offsetof(JORVATH_CONFIG, bDDR2)] = 1;
+    expected[offsetof(JORVATH_CONFIG, nKirrel23DaughterId)] = 6;
+    expected[offsetof(JORVATH_CONFIG, nKirrel1DaughterId)] = 15;
+    EXPECT_EQ(ReadFile(dir.File("jorvath.cfg")), std::string(expected.begin(), expected.end()));
+
+    // A wide id that is no card, and the unlisted card 5, show None.
+    std::vector<std::uint8_t> file = expected;
+    file[offsetof(JORVATH_CONFIG, nKirrel1DaughterId) + 1] = 1; // 256 + 15
+    file[offsetof(JORVATH_CONFIG, nKirrel23DaughterId)] = 5;
+    WriteFile(dir.File("wide.cfg"), file);
+    dialogs.QueuePath(dir.File("wide.cfg"));
+    Click("ButtonLoad");
+    EXPECT_EQ(form_->PortCard(jorvath::KIRREL1), CARD_NONE);
+    EXPECT_EQ(form_->PortCard(jorvath::KIRREL23), CARD_NONE);
+}
+
+// ---------------------------------------------------------------------------
 // Both boards: default.cfg is written once when the form is replaced, from
 // the live window, and once when the main window closes; destroying the
 // window saves nothing more.
@@ -223,7 +333,8 @@ TEST_P(CycloneThreeReplacement, SavesOnceOnReplacement) {
     EXPECT_EQ(ui.Boxes().size(), 2 * perSave);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boards, CycloneThreeReplacement, testing::Values(MAINBOARD_JORKEL),
+INSTANTIATE_TEST_SUITE_P(Boards, CycloneThreeReplacement,
+                         testing::Values(MAINBOARD_JORKEL, MAINBOARD_JORVATH),
                          [](const testing::TestParamInfo<BoardId>& info) {
                              return std::string(FindBoard(info.param)->folderWord);
                          });
