@@ -10,6 +10,7 @@
 #include "boards/cyclone5/UI_Tavrin.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
 #include "boards/cyclone5/UI_Wendal.h"
+#include "boards/stratix5/UI_Ombrel2.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_TAVRIN, Make<TFormTavrin>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
     {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_WENDAL, Make<TFormWendal>},
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
+    {MAINBOARD_OMBREL2, Make<TFormOmbrel2>},
 };
 
 } // namespace

@@ -94,11 +94,19 @@ bool IsPrefixRuleRefusal(const std::string& message) {
 // Bus bits a card's own map leaves without a position: the checker finds
 // them declared but unplaced in every project with the card. The Camera
 // Link card (33) has no bit 23 on either receiver bus.
+// Card 50 on a true LPC port (Calvet's FMC-B and FMC-C) has no pin for five
+// of its receiver bits.
 struct CardGap {
     CardId card;
-    const char* bits[2];
+    const char* bits[5];
+    ConnectorType onlyOn = CONNECTOR_NONE; // NONE: on any port
 };
-constexpr CardGap kCardGaps[] = {{CARD_HESSEL, {"RX_BASE[23]", "RX_MEDIUM[23]"}}};
+constexpr CardGap kCardGaps[] = {
+    {CARD_HESSEL, {"RX_BASE[23]", "RX_MEDIUM[23]"}},
+    {CARD_VANTOR_FMC,
+     {"RX_BD[5]", "RX_RD[4]", "RX_RD[5]", "RX_RD[7]", "RX_RD[8]"},
+     CONNECTOR_FMC_LPC},
+};
 
 // Whether a checker problem of this run is about one of the documented gaps
 // of a card the run holds ("... port <prefix><bit> has ..." or "... port
@@ -106,10 +114,14 @@ constexpr CardGap kCardGaps[] = {{CARD_HESSEL, {"RX_BASE[23]", "RX_MEDIUM[23]"}}
 bool IsDocumentedCardGap(const BoardDef& def, const matrix::Run& run, const std::string& problem) {
     for (const BoardCardPort& port : def.ports) {
         for (const CardGap& gap : kCardGaps) {
-            if (run.record[port.cardOffset] != CardNumber(gap.card)) {
+            if (run.record[port.cardOffset] != CardNumber(gap.card) ||
+                (gap.onlyOn != CONNECTOR_NONE && port.listType != gap.onlyOn)) {
                 continue;
             }
             for (const char* bit : gap.bits) {
+                if (!bit) {
+                    break;
+                }
                 const std::size_t at = problem.find(bit);
                 const std::size_t end = at + std::string(bit).size();
                 if (at != std::string::npos && (end == problem.size() || problem[end] == ' ')) {
