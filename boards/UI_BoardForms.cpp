@@ -21,6 +21,7 @@
 #include "boards/cyclone5/UI_Wendal.h"
 #include "boards/stratix4/UI_GaldreX1.h"
 #include "boards/stratix4/UI_Lumbrel.h"
+#include "boards/stratix5/UI_Ombrel2.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>}, {MAINBOARD_GALDRE_X1, Make<TFormGaldre_X1>},
     {MAINBOARD_LUMBREL, Make<TFormLumbrel>},
     {MAINBOARD_JORVATH, Make<TFormJorvath>},
+    {MAINBOARD_OMBREL2, Make<TFormOmbrel2>},
 };
 
 } // namespace

@@ -108,9 +108,12 @@ bool IsPrefixRuleRefusal(const std::string& message) {
 // Bus bits a card's own map leaves without a position: the checker finds
 // them declared but unplaced in every project with the card. The Camera
 // Link card (33) has no bit 23 on either receiver bus.
+// Card 50 on a true LPC port (Calvet's FMC-B and FMC-C) has no pin for five
+// of its receiver bits.
 struct CardGap {
     CardId card;
     std::vector<const char*> bits;
+    ConnectorType onlyOn = CONNECTOR_NONE; // NONE: on any port
 };
 // The Kirrel loopback card (20) keeps 51 of its 77 pins on a Kirrel
 // connector; the bits it leaves without a position stay declared.
@@ -122,6 +125,9 @@ const CardGap kCardGaps[] = {
       "DVI_RX_D[18]",  "DVI_RX_D[20]", "DVI_RX_D[22]", "DVI_TX_D[6]",  "DVI_TX_D[7]",
       "DVI_TX_D[8]",   "DVI_TX_D[10]", "DVI_TX_D[13]", "DVI_TX_D[15]", "DVI_TX_D[17]",
       "DVI_TX_D[19]",  "DVI_TX_D[21]"}},
+    {CARD_VANTOR_FMC,
+     {"RX_BD[5]", "RX_RD[4]", "RX_RD[5]", "RX_RD[7]", "RX_RD[8]"},
+     CONNECTOR_FMC_LPC},
 };
 
 // Whether a checker problem of this run is about one of the documented gaps
@@ -130,10 +136,14 @@ const CardGap kCardGaps[] = {
 bool IsDocumentedCardGap(const BoardDef& def, const matrix::Run& run, const std::string& problem) {
     for (const BoardCardPort& port : def.ports) {
         for (const CardGap& gap : kCardGaps) {
-            if (RecordPortCard(run.record, port) != gap.card) {
+            if (RecordPortCard(run.record, port) != gap.card ||
+                (gap.onlyOn != CONNECTOR_NONE && port.listType != gap.onlyOn)) {
                 continue;
             }
             for (const char* bit : gap.bits) {
+                if (!bit) {
+                    break;
+                }
                 const std::size_t at = problem.find(bit);
                 const std::size_t end = at + std::string(bit).size();
                 if (at != std::string::npos && (end == problem.size() || problem[end] == ' ')) {
