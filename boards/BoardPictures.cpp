@@ -7,10 +7,14 @@ extern const BoardPicture kBressaPicture;
 extern const BoardPicture kCorvinPicture;
 extern const BoardPicture kDunmarPicture;
 extern const BoardPicture kIstrelPicture;
+extern const BoardPicture kYeldenPicture;
+extern const BoardPicture kBrovanPicture;
+extern const BoardPicture kDravelPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
+    &kYeldenPicture, &kBrovanPicture, &kDravelPicture,
 };
 } // namespace
 

@@ -10,6 +10,8 @@
 #include "boards/cyclone5/UI_Tavrin.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
 #include "boards/cyclone5/UI_Wendal.h"
+#include "boards/max10/UI_Dravel.h"
+#include "boards/max10/UI_Yelden.h"
 
 namespace {
 
@@ -24,6 +26,8 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_TAVRIN, Make<TFormTavrin>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
     {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_WENDAL, Make<TFormWendal>},
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
+    {MAINBOARD_YELDEN, Make<TFormYelden>},
+    {MAINBOARD_DRAVEL, Make<TFormDravel>},
 };
 
 } // namespace

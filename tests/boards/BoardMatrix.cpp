@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <utility>
 
 namespace matrix {
 namespace {
@@ -83,6 +84,42 @@ std::string RunName(const BoardDef& def, const std::vector<std::uint8_t>& record
     return name + (prefixed ? "_p" : "_e");
 }
 
+// Board fields beyond the cards whose every value the matrix runs: one u8
+// record byte each, the runs multiplied over them ("<tag><value>" in the
+// run name).
+struct FieldVariants {
+    BoardId board;
+    std::size_t offset;
+    const char* tag;
+    std::vector<std::uint8_t> values;
+};
+const FieldVariants kFieldVariants[] = {
+    {MAINBOARD_YELDEN, 160, "m", {0, 1, 2, 3}}, // BBB header mode
+    {MAINBOARD_YELDEN, 156, "r", {0, 1, 2}},    // board revision (i32, low byte)
+};
+
+// Every combination of the board's field values, each with its name part.
+std::vector<std::pair<std::string, std::vector<std::pair<std::size_t, std::uint8_t>>>>
+Variants(const BoardDef& def) {
+    std::vector<std::pair<std::string, std::vector<std::pair<std::size_t, std::uint8_t>>>> all = {
+        {"", {}}};
+    for (const FieldVariants& field : kFieldVariants) {
+        if (field.board != def.id) {
+            continue;
+        }
+        decltype(all) next;
+        for (const auto& [name, sets] : all) {
+            for (const std::uint8_t value : field.values) {
+                auto more = sets;
+                more.emplace_back(field.offset, value);
+                next.emplace_back(name + "_" + field.tag + std::to_string(value), std::move(more));
+            }
+        }
+        all = std::move(next);
+    }
+    return all;
+}
+
 std::string ReadText(const std::string& file) {
     std::string text;
     platform::ReadWholeFile(file, text);
@@ -113,6 +150,9 @@ std::vector<Run> Runs(const BoardDef& def) {
     std::vector<Run> runs;
     std::set<std::string> seen;
     for (const bool prefixed : {false, true}) {
+        if (prefixed && def.ports.empty()) {
+            continue; // no prefix to set
+        }
         for (const std::vector<std::uint8_t>& cards : Choices(def)) {
             std::vector<std::uint8_t> record = BaseRecord(def);
             for (std::size_t p = 0; p < def.ports.size(); ++p) {
@@ -120,18 +160,26 @@ std::vector<Run> Runs(const BoardDef& def) {
                 SetRecordFieldText(record, def.ports[p].prefixOffset,
                                    prefixed ? "P" + std::to_string(p) + "_" : "");
             }
-            MendRecord(def, record);
-            // Records that differ only in the prefix of a port without a
-            // card (mending emptied it) are one run.
-            Run run;
-            run.name = RunName(def, record, prefixed);
-            if (!seen.insert(run.name).second) {
-                continue;
+            for (const auto& [variantName, sets] : Variants(def)) {
+                std::vector<std::uint8_t> variant = record;
+                for (const auto& [offset, value] : sets) {
+                    variant[offset] = value;
+                }
+                MendRecord(def, variant);
+                // Records that differ only in the prefix of a port without a
+                // card (mending emptied it) are one run.
+                Run run;
+                const std::string name = RunName(def, variant, prefixed);
+                run.name =
+                    name.substr(0, name.size() - 2) + variantName + name.substr(name.size() - 2);
+                if (!seen.insert(run.name).second) {
+                    continue;
+                }
+                run.prefixed = prefixed;
+                SetRecordFieldText(variant, def.record.projectNameOffset, run.name);
+                run.record = std::move(variant);
+                runs.push_back(std::move(run));
             }
-            run.prefixed = prefixed;
-            SetRecordFieldText(record, def.record.projectNameOffset, run.name);
-            run.record = std::move(record);
-            runs.push_back(std::move(run));
         }
     }
     return runs;

@@ -219,7 +219,8 @@ std::vector<std::string> VerilogFilesBelow(const std::string& folder, const std:
 void CheckHtmlRows(Checker& c, const std::string& htmFile,
                    const std::map<std::string, std::vector<std::string>>& locations,
                    const std::map<std::string, std::vector<std::string>>& standards,
-                   const std::vector<PortBit>& ports) {
+                   const std::vector<PortBit>& ports,
+                   const std::map<std::string, std::string>& bitsWithoutPin) {
     std::string html;
     if (!ReadText(htmFile, html)) {
         c.Add("htm: cannot read " + htmFile);
@@ -271,7 +272,12 @@ void CheckHtmlRows(Checker& c, const std::string& htmFile,
     }
     for (const PortBit& port : ports) {
         const auto row = rowDirection.find(port.name);
-        if (row == rowDirection.end()) {
+        const bool withoutPin = bitsWithoutPin.count(port.name) != 0;
+        if (withoutPin && row != rowDirection.end()) {
+            c.Add("htm: a row for " + port.name + ", which has no pin");
+        } else if (withoutPin) {
+            continue;
+        } else if (row == rowDirection.end()) {
             c.Add("htm: no row for port " + port.name);
         } else if (row->second != port.direction) {
             c.Add("htm: " + port.name + " is \"" + row->second + "\", the top level says " +
@@ -441,6 +447,9 @@ void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) 
         for (const auto& [pattern, reason] : options.unmatchedTargets) {
             out << "UNMATCHED " << pattern << "\n";
         }
+        for (const auto& [bit, reason] : options.busBitsWithoutPin) {
+            out << "NOPIN " << bit << "\n";
+        }
     }
     const std::string script = std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
     const std::string tclOutput =
@@ -465,7 +474,7 @@ void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) 
     }
 
     c.Tool("xmllint", {"--html", "--noout", f.htm}, "", true);
-    CheckHtmlRows(c, f.htm, locations, standards, ports);
+    CheckHtmlRows(c, f.htm, locations, standards, ports, options.busBitsWithoutPin);
 }
 
 } // namespace

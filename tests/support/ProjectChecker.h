@@ -29,6 +29,11 @@ struct CheckOptions {
     std::map<std::string, std::string> portsWithoutLocation;
     // get_ports patterns of the .sdc that may match no port.
     std::map<std::string, std::string> unmatchedTargets;
+    // Bus bits the top level declares although no pin carries them (a bus
+    // whose indexes have gaps spans its whole range), each by its full name
+    // ("gpio0[6]"): such a bit must have neither a location nor an I/O
+    // standard, and the report has no row for it.
+    std::map<std::string, std::string> busBitsWithoutPin;
 };
 
 // Problems found in the project <folder>/<projectName>.*; empty when every
