@@ -232,9 +232,8 @@ void TBoardForm::ShowRecordBytes(std::span<const std::uint8_t> record) {
         p.box->setChecked(record[p.offset] != 0);
     }
     for (TCardPort& port : ports_) {
-        PINSMITH_ASSERT(port.Def.cardOffset < record.size());
         port.Prefix->clear();
-        const int index = port.List.IndexOf(MakeCardId(record[port.Def.cardOffset]));
+        const int index = port.List.IndexOf(RecordPortCard(record, port.Def));
         if (index >= 0) {
             port.Combo->setCurrentIndex(index);
             if (index > 0 || !prefixEmptyWithoutCard_) {
@@ -264,7 +263,7 @@ void TBoardForm::ReadControlsInto(std::span<std::uint8_t> record) {
     }
     for (int i = 0; i < PortCount(); ++i) {
         const TCardPort& port = ports_[static_cast<std::size_t>(i)];
-        record[port.Def.cardOffset] = static_cast<std::uint8_t>(PortCard(i));
+        SetRecordPortCard(record, port.Def, PortCard(i));
         SetRecordFieldText(record, port.Def.prefixOffset, PortPrefix(i));
     }
     BoardControlsToRecord(record);
@@ -296,7 +295,7 @@ void TBoardForm::FillCardCombos() {
             port.Combo->addItem(Latin1(BoardName(port.List.At(i))));
         }
         const int index =
-            listsDependOnRecord_ ? port.List.IndexOf(MakeCardId(record[port.Def.cardOffset])) : 0;
+            listsDependOnRecord_ ? port.List.IndexOf(RecordPortCard(record, port.Def)) : 0;
         port.Combo->setCurrentIndex(index > 0 ? index : 0);
         port.Combo->setMaxVisibleItems(std::max(1, port.List.Count()));
     }

@@ -63,7 +63,7 @@ void ApplyBatchStep(const BoardDef& def, const BatchStep& step, RecordSpan recor
     for (const BatchChoice& choice : step.choices) {
         PINSMITH_ASSERT(choice.port >= 0 && choice.port < static_cast<int>(def.ports.size()));
         const BoardCardPort& port = def.ports[static_cast<std::size_t>(choice.port)];
-        record[port.cardOffset] = static_cast<std::uint8_t>(choice.card);
+        SetRecordPortCard(record, port, choice.card);
         if (choice.prefix) {
             SetRecordFieldText(record, port.prefixOffset, *choice.prefix);
         }

@@ -56,6 +56,12 @@ struct RecordLayout {
     std::size_t projectNameOffset = 8;
 };
 
+// How a port's card id is stored in the settings record.
+enum class CardField : std::uint8_t {
+    U8,  // one byte
+    I32, // a little-endian 32-bit integer, read and written at full width
+};
+
 // One card port of a board (a connector the user picks a card for).
 struct BoardCardPort {
     const char* name; // as the messages name it: "GPIO-0", "HSMC-A", "FMC-B"
@@ -65,7 +71,7 @@ struct BoardCardPort {
     ConnectorType listType;
     bool allowTransceiver;
     Voltage listVoltage;
-    std::size_t cardOffset;   // record offset of the card id (u8)
+    std::size_t cardOffset;   // record offset of the card id (see cardField)
     std::size_t prefixOffset; // record offset of the prefix (char[kRecordTextSize])
     ConnectorId connector;    // the expansion connector the filler makes for it
     IoStd ioStandard;         // handed to the card's pin map
@@ -76,7 +82,15 @@ struct BoardCardPort {
     // Set by adjustPort: for this record the port takes no part (no card is
     // attached and no prefix rule runs), although the record keeps its card.
     bool idle = false;
+    CardField cardField = CardField::U8;
 };
+
+// The port with its card id stored as an i32: the row reads as the other
+// ports' rows, wrapped in this.
+constexpr BoardCardPort WithI32CardField(BoardCardPort port) {
+    port.cardField = CardField::I32;
+    return port;
+}
 
 // Two 40-pin headers that one 80-pin card occupies together. The card is
 // then attached once, to the pair's connector, with the first header's

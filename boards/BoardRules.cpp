@@ -21,8 +21,7 @@ bool IsEightyPinCard(CardId card) {
 }
 
 CardId CardAt(ConstRecordSpan record, const BoardCardPort& port) {
-    PINSMITH_ASSERT(port.cardOffset < record.size());
-    return MakeCardId(record[port.cardOffset]);
+    return RecordPortCard(record, port);
 }
 
 // The card a port carries for generation and the checks: none while idle.
@@ -90,6 +89,36 @@ std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan r
     return ports;
 }
 
+CardId RecordPortCard(ConstRecordSpan record, const BoardCardPort& port) {
+    switch (port.cardField) {
+    case CardField::U8:
+        PINSMITH_ASSERT(port.cardOffset < record.size());
+        return MakeCardId(record[port.cardOffset]);
+    case CardField::I32: {
+        PINSMITH_ASSERT(port.cardOffset + 4 <= record.size());
+        std::uint32_t bits = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            bits |= static_cast<std::uint32_t>(record[port.cardOffset + i]) << (8 * i);
+        }
+        return bits <= 255 ? MakeCardId(static_cast<int>(bits)) : kUnlistedCard;
+    }
+    }
+    PINSMITH_FAIL("unknown card field width");
+}
+
+void SetRecordPortCard(RecordSpan record, const BoardCardPort& port, CardId card) {
+    switch (port.cardField) {
+    case CardField::U8:
+        PINSMITH_ASSERT(port.cardOffset < record.size());
+        record[port.cardOffset] = static_cast<std::uint8_t>(card);
+        return;
+    case CardField::I32:
+        PutLe32(record, port.cardOffset, static_cast<std::uint32_t>(CardNumber(card)));
+        return;
+    }
+    PINSMITH_FAIL("unknown card field width");
+}
+
 std::vector<std::uint8_t> PortCardList(const BoardCardPort& port) {
     std::uint8_t ids[config::kCardListCapacity] = {};
     const int count = config::BuildCardList(port.listRule, port.listType, port.allowTransceiver,
@@ -147,7 +176,7 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
     for (const BoardCardPort& port : ports) {
         const CardId card = CardAt(record, port);
         if (card != CARD_NONE && !Offers(port, card)) {
-            record[port.cardOffset] = 0;
+            SetRecordPortCard(record, port, CARD_NONE);
             SetRecordFieldText(record, port.prefixOffset, "");
         } else {
             SetRecordFieldText(record, port.prefixOffset,
@@ -159,11 +188,11 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
         const BoardCardPort& first = ports[static_cast<std::size_t>(def.pair.port0)];
         const BoardCardPort& second = ports[static_cast<std::size_t>(def.pair.port1)];
         if (IsEightyPinCard(CardAt(record, first))) {
-            record[second.cardOffset] = record[first.cardOffset];
+            SetRecordPortCard(record, second, CardAt(record, first));
             SetRecordFieldText(record, second.prefixOffset,
                                RecordFieldText(record, first.prefixOffset));
         } else if (IsEightyPinCard(CardAt(record, second))) {
-            record[second.cardOffset] = 0;
+            SetRecordPortCard(record, second, CARD_NONE);
             SetRecordFieldText(record, second.prefixOffset, "");
         }
     }

@@ -79,7 +79,7 @@ std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
 std::string RunName(const BoardDef& def, const std::vector<std::uint8_t>& record, bool prefixed) {
     std::string name = def.folderWord;
     for (const BoardCardPort& port : def.ports) {
-        name += "_" + std::to_string(record[port.cardOffset]);
+        name += "_" + std::to_string(CardNumber(RecordPortCard(record, port)));
     }
     return name + (prefixed ? "_p" : "_e");
 }
@@ -156,7 +156,7 @@ std::vector<Run> Runs(const BoardDef& def) {
         for (const std::vector<std::uint8_t>& cards : Choices(def)) {
             std::vector<std::uint8_t> record = BaseRecord(def);
             for (std::size_t p = 0; p < def.ports.size(); ++p) {
-                record[def.ports[p].cardOffset] = cards[p];
+                SetRecordPortCard(record, def.ports[p], MakeCardId(cards[p]));
                 SetRecordFieldText(record, def.ports[p].prefixOffset,
                                    prefixed ? "P" + std::to_string(p) + "_" : "");
             }

@@ -102,7 +102,7 @@ checker::CheckOptions RunOptions(const BoardDef& def, const matrix::Run& run) {
     checker::CheckOptions options = checker::BoardCheckOptions(def, run.record);
     for (const BoardCardPort& port : EffectivePorts(def, run.record)) {
         for (const CardGap& gap : kCardGaps) {
-            if (run.record[port.cardOffset] != CardNumber(gap.card)) {
+            if (RecordPortCard(run.record, port) != gap.card) {
                 continue;
             }
             const std::string prefix = EffectivePrefix(def, run.record, port);
