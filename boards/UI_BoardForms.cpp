@@ -10,6 +10,7 @@
 #include "boards/cyclone5/UI_Tavrin.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
 #include "boards/cyclone5/UI_Wendal.h"
+#include "boards/max10/UI_Brovan.h"
 #include "boards/max10/UI_Dravel.h"
 #include "boards/max10/UI_Yelden.h"
 
@@ -28,6 +29,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>},
     {MAINBOARD_YELDEN, Make<TFormYelden>},
     {MAINBOARD_DRAVEL, Make<TFormDravel>},
+    {MAINBOARD_BROVAN, Make<TFormBrovan>},
 };
 
 } // namespace

@@ -1,11 +1,12 @@
-// The pin fillers of the MAX 10 boards Yelden and Dravel, run through their
-// definitions: every group against dump fixtures, the Yelden board
-// revisions and header modes, and the Dravel header.
+// The pin fillers of the MAX 10 boards Yelden, Brovan and Dravel, run
+// through their definitions: every group against dump fixtures, the Yelden
+// board revisions and header modes, the Brovan and Dravel headers.
 
 #include "boards/BoardDump.h"
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/max10/BrovanConfig.h"
 #include "boards/max10/CONFIG_DRAVEL.h"
 #include "boards/max10/ConfigDravel.h"
 #include "boards/max10/YeldenConfig.h"
@@ -191,11 +192,58 @@ TEST(YeldenFiller, WifiBleSkipsLocatedPinsWithoutSignal) {
 }
 
 TEST(Max10Fillers, NothingTickedLeavesTheDeviceAlone) {
-    for (const BoardId id : {MAINBOARD_YELDEN, MAINBOARD_DRAVEL}) {
+    for (const BoardId id : {MAINBOARD_YELDEN, MAINBOARD_BROVAN, MAINBOARD_DRAVEL}) {
         const auto board = Fill(id, NothingTicked(id));
         EXPECT_EQ(board->GetConnectorCount(), 0) << BoardNumber(id);
         EXPECT_EQ(board->GetFamily(), "MAX 10 FPGA");
     }
+}
+
+TEST(BrovanFiller, EveryGroupMatchesTheFixture) {
+    const auto board = Fill(MAINBOARD_BROVAN, AllTicked(MAINBOARD_BROVAN));
+    boardtest::ExpectLines(boardtest::Dump(*board), boardtest::ReadFixture("brovan_all"));
+    EXPECT_EQ(board->GetBoardId(), 30);
+    EXPECT_EQ(board->GetSpeedGradeText(), "6");
+    // The defaults leave DDR3, Ethernet, MIPI and the LCD panel off.
+    const auto defaults = Fill(MAINBOARD_BROVAN, Defaults(MAINBOARD_BROVAN));
+    int pins = 0;
+    for (int c = 0; c < defaults->GetConnectorCount(); ++c) {
+        pins += defaults->GetConnector(c)->GetPinCount();
+    }
+    EXPECT_EQ(defaults->GetConnectorCount(), 16);
+    EXPECT_EQ(pins, 129);
+}
+
+// The Bluetooth card on the 2x6 header: its names after the prefix, its
+// directions, the header's 3.3-V LVTTL.
+TEST(BrovanFiller, ErganHeaderTakesTheCard) {
+    Record record = NothingTicked(MAINBOARD_BROVAN);
+    BROVAN_CONFIG config = RecordAs<BROVAN_CONFIG>(record);
+    config.nErganDaughterId = 73;
+    StoreRecord(record, config);
+    const auto filled = Fill(MAINBOARD_BROVAN, record);
+    ASSERT_EQ(ConnectorNames(*filled), std::vector<std::string>{"Ergan 2x6 GPIO Header"});
+    const TConnector& header = *filled->GetConnector(0);
+    EXPECT_EQ(header.GetDescription(), "Ergan connect to Ergan Bluetooth SPP");
+    EXPECT_EQ(header.GetType(), CONNECTOR_ERGAN_2x6);
+    EXPECT_EQ(header.GetConnectorId(), CONNECTOR_ID_ERGAN);
+    ASSERT_EQ(header.GetPinCount(), 8);
+    EXPECT_EQ(header.GetPin(0)->GetName(), "GPIO[0]");
+    EXPECT_EQ(header.GetPin(7)->GetLocation(), "W16");
+
+    SetRecordFieldText(record, offsetof(BROVAN_CONFIG, szErganPrefixName), "BT_");
+    const auto board = BuildBoardModel(*FindBoard(MAINBOARD_BROVAN), record);
+    const TConnector& merged = *board->GetConnector(0);
+    bool uartRx = false;
+    for (int i = 0; i < merged.GetPinCount(); ++i) {
+        if (const TPin* pin = merged.GetPin(i)) {
+            EXPECT_EQ(pin->GetName().rfind("BT_", 0), 0u) << pin->GetName();
+            EXPECT_EQ(pin->GetIoStandard(), IOSTD_3V3_LVTTL) << pin->GetName();
+            EXPECT_NE(pin->GetDirection(), PIN_DIR_FROM_CARD) << pin->GetName();
+            uartRx = uartRx || pin->GetName() == "BT_WOLLE_UART_RX";
+        }
+    }
+    EXPECT_TRUE(uartRx);
 }
 
 TEST(DravelFiller, EveryGroupMatchesTheFixture) {

@@ -7,6 +7,7 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/max10/BrovanConfig.h"
 #include "boards/max10/ConfigDravel.h"
 #include "boards/max10/YeldenConfig.h"
 #include "generator/Pinsmith.h"
@@ -49,6 +50,15 @@ std::vector<GoldenCase> Cases() {
          [](Record& r) {
              r[offsetof(YELDEN_CONFIG, bDDR3)] = 1;
              r[offsetof(YELDEN_CONFIG, nBbbModeIndex)] = yelden::kModeMode7;
+         }},
+        {"MAX10", MAINBOARD_BROVAN, kDefaults},
+        // The Bluetooth card's names after BT_, at the header's 3.3-V LVTTL.
+        {"brovan_card73_bt", MAINBOARD_BROVAN,
+         [](Record& r) {
+             BROVAN_CONFIG config = RecordAs<BROVAN_CONFIG>(r);
+             config.nErganDaughterId = 73;
+             StoreRecord(r, config);
+             SetRecordFieldText(r, offsetof(BROVAN_CONFIG, szErganPrefixName), "BT_");
          }},
         {"DRAVEL", MAINBOARD_DRAVEL, kDefaults},
         // The GPIO Default card's own names, at 3.3-V LVTTL.

@@ -1,4 +1,4 @@
-// The settings records of the MAX 10 boards Yelden and Dravel: defaults byte
+// The settings records of the MAX 10 boards Yelden, Brovan and Dravel: defaults byte
 // for byte, round trips that keep every byte, the files refused, the mending
 // of a loaded record, the checks, the header's card list and the Dravel
 // batch.
@@ -6,6 +6,7 @@
 #include "boards/BoardBatch.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/max10/BrovanConfig.h"
 #include "boards/max10/ConfigDravel.h"
 #include "boards/max10/YeldenConfig.h"
 #include "platform/Files.h"
@@ -24,6 +25,9 @@ using Record = std::vector<std::uint8_t>;
 
 const BoardDef& Yelden() {
     return *FindBoard(MAINBOARD_YELDEN);
+}
+const BoardDef& Brovan() {
+    return *FindBoard(MAINBOARD_BROVAN);
 }
 const BoardDef& Dravel() {
     return *FindBoard(MAINBOARD_DRAVEL);
@@ -66,6 +70,23 @@ TEST_F(Max10Record, YeldenDefaultsByteForByte) {
     EXPECT_EQ(Defaults(Yelden()), expected);
 }
 
+// The byte at 153, which nothing reads, is 1 in the defaults.
+TEST_F(Max10Record, BrovanDefaultsByteForByte) {
+    Record expected(292, 0);
+    expected[0] = 30;
+    expected[4] = 292 & 0xFF;
+    expected[5] = 292 >> 8;
+    PutText(expected, 8, "MAX10");
+    for (std::size_t offset = 136; offset <= 156; ++offset) {
+        expected[offset] = 1;
+    }
+    expected[150] = 0; // DDR3
+    expected[152] = 0; // Ethernet
+    expected[155] = 0; // MIPI
+    expected[156] = 0; // LCD panel
+    EXPECT_EQ(Defaults(Brovan()), expected);
+}
+
 // The size comes first, then the board id.
 TEST_F(Max10Record, DravelDefaultsByteForByte) {
     Record expected(272, 0);
@@ -88,6 +109,7 @@ TEST_F(Max10Record, RoundTripsKeepEveryByte) {
     const Case cases[] = {
         {Yelden(), {1, 2, 3, 155, 289, 290, 291}, offsetof(YELDEN_CONFIG, szBBBPrefixName)},
         {Dravel(), {137}, offsetof(DRAVEL_CONFIG, szGpioPrefixName)},
+        {Brovan(), {1, 2, 3, 153, 157, 158, 159}, offsetof(BROVAN_CONFIG, szErganPrefixName)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.def.folderWord);
@@ -101,8 +123,10 @@ TEST_F(Max10Record, RoundTripsKeepEveryByte) {
         if (&c.def == &Yelden()) {
             bytes[offsetof(YELDEN_CONFIG, nBbbModeIndex)] = 3;
             bytes[offsetof(YELDEN_CONFIG, nBoardRevIndex)] = 0;
-        } else {
+        } else if (&c.def == &Dravel()) {
             bytes[offsetof(DRAVEL_CONFIG, nGpioDaughterId)] = 12;
+        } else {
+            bytes[offsetof(BROVAN_CONFIG, nErganDaughterId)] = 73;
         }
         Record record = Defaults(c.def);
         ASSERT_TRUE(LoadBoardRecord(c.def, File("in.cfg", bytes), record));
@@ -144,12 +168,15 @@ TEST_F(Max10Record, ForeignFilesAreRefused) {
     platform::ReadWholeFile(dir.File("saved.cfg"), saved);
     EXPECT_EQ(saved, std::string(dravel.begin(), dravel.end()));
 
+    // Yelden and Brovan, both 292 bytes, no longer read each other's files.
     const Record yelden = Defaults(Yelden());
-    Record other = yelden;
-    other[0] = 30; // another board's record of the same size
+    const Record brovan = Defaults(Brovan());
     record = yelden;
-    EXPECT_FALSE(LoadBoardRecord(Yelden(), File("y.cfg", other), record));
+    EXPECT_FALSE(LoadBoardRecord(Yelden(), File("y.cfg", brovan), record));
     EXPECT_EQ(record, yelden);
+    record = brovan;
+    EXPECT_FALSE(LoadBoardRecord(Brovan(), File("b.cfg", yelden), record));
+    EXPECT_EQ(record, brovan);
 }
 
 // Out-of-range choices of a loaded Yelden file: a mode above 3 is None with
@@ -209,6 +236,31 @@ TEST_F(Max10Record, DravelHeaderListAndRules) {
     std::string message;
     EXPECT_FALSE(CheckRecord(Dravel(), record, message));
     EXPECT_NE(message.find("Prefix Name of GPIO"), std::string::npos) << message;
+}
+
+// The 2x6 header offers the two Ergan cards; its i32 card id is read at
+// full width, so a value past 255 is no card and shows None.
+TEST_F(Max10Record, BrovanHeaderListAndWideCardId) {
+    const std::vector<std::uint8_t> expected = {0, 72, 73};
+    EXPECT_EQ(PortCardList(Brovan().ports[0]), expected);
+    for (const std::int32_t id : {73, 72 + 256, -1, 1}) {
+        SCOPED_TRACE(id);
+        Record record = Defaults(Brovan());
+        BROVAN_CONFIG config = RecordAs<BROVAN_CONFIG>(record);
+        config.nErganDaughterId = id;
+        StoreRecord(record, config);
+        SetRecordFieldText(record, offsetof(BROVAN_CONFIG, szErganPrefixName), "BT_");
+        MendRecord(Brovan(), record);
+        const BROVAN_CONFIG mended = RecordAs<BROVAN_CONFIG>(record);
+        EXPECT_EQ(mended.nErganDaughterId, id == 73 ? 73 : 0);
+        EXPECT_EQ(RecordFieldText(record, offsetof(BROVAN_CONFIG, szErganPrefixName)),
+                  id == 73 ? "BT_" : "");
+    }
+    Record record = Defaults(Brovan());
+    SetRecordFieldText(record, offsetof(BROVAN_CONFIG, szErganPrefixName), "B T");
+    std::string message;
+    EXPECT_FALSE(CheckRecord(Brovan(), record, message));
+    EXPECT_NE(message.find("Prefix Name of Ergan"), std::string::npos) << message;
 }
 
 // One project per card of the list after None, each with the prefix GPIO,

@@ -1,6 +1,7 @@
-// The forms of the MAX 10 boards Yelden (26) and Dravel (32) in the main
-// window: Yelden's header mode, picture and outlines, its construction
-// forcing revision C, Ctrl at Generate; Dravel's batch.
+// The forms of the MAX 10 boards Yelden (26), Brovan (30) and Dravel (32)
+// in the main window: Yelden's header mode, picture and outlines, its
+// construction forcing revision C; Ctrl at Generate on Yelden and Brovan;
+// Brovan's Default Setting; Dravel's batch.
 
 #include "GuiSupport.h"
 
@@ -25,6 +26,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -143,21 +145,57 @@ TEST_F(Max10FormsTest, YeldenModePictureOutlinesAndPrefix) {
     EXPECT_EQ(saved.Size, 292);
 }
 
-// Ctrl held at Generate: a beep, then one project and the success box.
-TEST_F(Max10FormsTest, YeldenCtrlBeepsThenGeneratesOnce) {
-    Open(MAINBOARD_YELDEN);
-    platform::qt::SetCtrlDownForTests(true);
-    int writes = 0;
-    SetProjectWriterForTests([&](TMainBoard*, const std::string&, bool) {
-        ++writes;
-        return true;
-    });
-    dialogs.QueuePath(Folder("YELDEN", "YELDEN") + "YELDEN.qpf");
-    Click("ButtonGen");
-    EXPECT_EQ(ui.BeepCount(), 1);
-    EXPECT_EQ(writes, 1);
-    ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_EQ(Texts()[0].rfind("Generate Quartus Project successfully.", 0), 0u);
+// Ctrl held at Generate on the boards without a batch: a beep, then one
+// project and the success box.
+TEST_F(Max10FormsTest, CtrlBeepsThenGeneratesOnce) {
+    for (const auto& [board, word] :
+         {std::pair{MAINBOARD_YELDEN, "YELDEN"}, std::pair{MAINBOARD_BROVAN, "MAX10"}}) {
+        SCOPED_TRACE(word);
+        ui.Clear();
+        Open(board);
+        platform::qt::SetCtrlDownForTests(true);
+        int writes = 0;
+        SetProjectWriterForTests([&](TMainBoard*, const std::string&, bool) {
+            ++writes;
+            return true;
+        });
+        const std::string name = Get<QLineEdit>("EditProjectName")->text().toStdString();
+        dialogs.QueuePath(Folder(word, name) + name + ".qpf");
+        Click("ButtonGen");
+        EXPECT_EQ(ui.BeepCount(), 1);
+        EXPECT_EQ(writes, 1);
+        ASSERT_EQ(Texts().size(), 1u);
+        EXPECT_EQ(Texts()[0].rfind("Generate Quartus Project successfully.", 0), 0u);
+        SetProjectWriterForTests({});
+    }
+}
+
+// Default Setting: every box but DDR3, Ethernet, MIPI and the LCD panel,
+// no card, no prefix, the name MAX10.
+TEST_F(Max10FormsTest, BrovanDefaultSetting) {
+    Open(MAINBOARD_BROVAN);
+    QComboBox* combo = Get<QComboBox>("ComboBoxErgan");
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(2).toStdString(), "Ergan Bluetooth SPP");
+    combo->setCurrentIndex(2);
+    emit combo->activated(2);
+    EXPECT_TRUE(Shown("ShapeErgan"));
+    Get<QLineEdit>("EditPrefixErgan")->setText("BT_");
+    Get<QLineEdit>("EditProjectName")->setText("Other");
+    for (QCheckBox* box : form_->findChildren<QCheckBox*>()) {
+        box->setChecked(box->objectName() == "CheckBoxDDR3");
+    }
+    Click("ButtonDefault");
+    for (QCheckBox* box : form_->findChildren<QCheckBox*>()) {
+        const std::string name = box->objectName().toStdString();
+        const bool off = name == "CheckBoxDDR3" || name == "CheckBoxEthernet" ||
+                         name == "CheckBoxMIPI" || name == "CheckBoxWistel2";
+        EXPECT_EQ(box->isChecked(), !off) << name;
+    }
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_FALSE(Shown("ShapeErgan"));
+    EXPECT_EQ(Get<QLineEdit>("EditPrefixErgan")->text().toStdString(), "");
+    EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "MAX10");
 }
 
 TEST_F(Max10FormsTest, DravelBatchWritesEveryCardWithoutBeep) {
