@@ -454,6 +454,9 @@ void TBoardForm::ButtonGenClick() {
         GenerateAllCards();
         return;
     }
+    if (ctrlBeep_ && platform::qt::IsLeftCtrlDown()) {
+        platform::Beep();
+    }
     const std::string projectFile =
         config::AskProjectFile(SaveDialog, FolderWord(), ProjectNameText());
     if (projectFile.empty()) {
@@ -522,7 +525,9 @@ void TBoardForm::ShowBatchStep(const BatchStep& step) {
 }
 
 void TBoardForm::GenerateAllCards() {
-    platform::Beep();
+    if (batchBeep_) {
+        platform::Beep();
+    }
     const std::vector<BatchStep> steps = BatchSteps(Definition(), ControlsRecord());
     const std::string chosen = config::AskProjectFile(SaveDialog, FolderWord(), ProjectNameText());
     if (chosen.empty()) {

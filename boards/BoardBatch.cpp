@@ -43,7 +43,9 @@ std::vector<BatchStep> BatchSteps(const BoardDef& def, ConstRecordSpan record) {
                 step.choices.push_back(
                     {def.pair.port1, card, std::string(eighty ? "" : pass.pairPrefix1)});
             } else {
-                step.choices.push_back({pass.port, card, std::nullopt});
+                step.choices.push_back(
+                    {pass.port, card,
+                     pass.portPrefix ? std::optional<std::string>(pass.portPrefix) : std::nullopt});
             }
             steps.push_back(std::move(step));
         }

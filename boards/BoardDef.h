@@ -114,6 +114,8 @@ struct BatchPass {
     // the card and every prefix stays as the user typed it.
     const char* pairPrefix0 = nullptr;
     const char* pairPrefix1 = nullptr;
+    // Set (without a pair): the port takes this prefix in every project.
+    const char* portPrefix = nullptr;
 };
 
 struct BoardDef {

@@ -14,12 +14,15 @@ extern const BoardPicture kLorskPicture;
 extern const BoardPicture kMarwenPicture;
 extern const BoardPicture kGaldreX1Picture;
 extern const BoardPicture kLumbrelPicture;
+extern const BoardPicture kYeldenPicture;
+extern const BoardPicture kBrovanPicture;
+extern const BoardPicture kDravelPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
-    &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
-    &kJorkelPicture, &kJorvathPicture, &kElvoryPicture, &kLorskPicture, &kMarwenPicture,
-    &kGaldreX1Picture, &kLumbrelPicture,
+    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
+    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,  &kMarwenPicture,
+    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture, &kDravelPicture,
 };
 } // namespace
 

@@ -75,6 +75,10 @@ void AddPinRows(TConnector& connector, const PinTable& table) {
 }
 
 int AddHeaderPositions(TConnector& connector, std::string_view locations) {
+    return AddHeaderPositions(connector, locations, IOSTD_FROM_CARD);
+}
+
+int AddHeaderPositions(TConnector& connector, std::string_view locations, IoStd fixedStandard) {
     int count = 0;
     for (const std::string& location : Words(locations)) {
         ++count;
@@ -84,10 +88,10 @@ int AddHeaderPositions(TConnector& connector, std::string_view locations) {
         } else if (location.ends_with(kInput)) {
             connector.AddPin(
                 std::make_unique<TPin>("", location.substr(0, location.size() - kInput.size()),
-                                       PIN_DIR_INPUT, IOSTD_FROM_CARD, 0.0f));
+                                       PIN_DIR_INPUT, fixedStandard, 0.0f));
         } else {
             connector.AddPin(
-                std::make_unique<TPin>("", location, PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0.0f));
+                std::make_unique<TPin>("", location, PIN_DIR_FROM_CARD, fixedStandard, 0.0f));
         }
     }
     return count;

@@ -102,6 +102,9 @@ void AddPinRows(TConnector& connector, const PinTable& table);
 // "<location>:in"); "-" appends an empty entry. Returns the number of
 // positions.
 int AddHeaderPositions(TConnector& connector, std::string_view locations);
+// The same with the standard of every position fixed: the card's standard
+// does not reach these pins.
+int AddHeaderPositions(TConnector& connector, std::string_view locations, IoStd fixedStandard);
 
 // An empty expansion connector of the given type and id, without a card.
 std::unique_ptr<TConnector> MakeExpansionConnector(const std::string& name,

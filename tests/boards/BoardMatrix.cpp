@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <utility>
 
 namespace matrix {
 namespace {
@@ -41,10 +42,10 @@ struct RecordVariant {
     BoardId board;
     const char* word;
     std::vector<FieldSetting> fields;
-    bool reduced = false;    // runs the reduced set of card choices
+    bool reduced = false; // runs the reduced set of card choices
 };
-const std::vector<RecordVariant>& AllVariants() {
-    static const std::vector<RecordVariant> variants = {
+std::vector<RecordVariant> MakeVariants() {
+    std::vector<RecordVariant> variants = {
         // Elvory: each GPIO voltage at the default HSMC voltage, each HSMC
         // voltage at the default GPIO voltage.
         {MAINBOARD_ELVORY, "_gpio2v5", {{160, 1, 4}}},
@@ -61,6 +62,23 @@ const std::vector<RecordVariant>& AllVariants() {
         {MAINBOARD_FALMOR, "_v2", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 2, 4}}},
         {MAINBOARD_FALMOR, "_v3", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 3, 4}}},
     };
+    // Yelden: its four header modes (u8 at 160) against its three board
+    // revisions (i32 at 156).
+    static const char* const kYeldenWords[4][3] = {{"_m0_r0", "_m0_r1", "_m0_r2"},
+                                                   {"_m1_r0", "_m1_r1", "_m1_r2"},
+                                                   {"_m2_r0", "_m2_r1", "_m2_r2"},
+                                                   {"_m3_r0", "_m3_r1", "_m3_r2"}};
+    for (int mode = 0; mode < 4; ++mode) {
+        for (int revision = 0; revision < 3; ++revision) {
+            variants.push_back({MAINBOARD_YELDEN,
+                                kYeldenWords[mode][revision],
+                                {{160, mode, 1}, {156, revision, 4}}});
+        }
+    }
+    return variants;
+}
+const std::vector<RecordVariant>& AllVariants() {
+    static const std::vector<RecordVariant> variants = MakeVariants();
     return variants;
 }
 
@@ -153,6 +171,42 @@ std::string RunName(const BoardDef& def, const RecordVariant* variant,
     return name + (prefixed ? "_p" : "_e");
 }
 
+// Board fields beyond the cards whose every value the matrix runs: one u8
+// record byte each, the runs multiplied over them ("<tag><value>" in the
+// run name).
+struct FieldVariants {
+    BoardId board;
+    std::size_t offset;
+    const char* tag;
+    std::vector<std::uint8_t> values;
+};
+const FieldVariants kFieldVariants[] = {
+    {MAINBOARD_YELDEN, 160, "m", {0, 1, 2, 3}}, // BBB header mode
+    {MAINBOARD_YELDEN, 156, "r", {0, 1, 2}},    // board revision (i32, low byte)
+};
+
+// Every combination of the board's field values, each with its name part.
+std::vector<std::pair<std::string, std::vector<std::pair<std::size_t, std::uint8_t>>>>
+Variants(const BoardDef& def) {
+    std::vector<std::pair<std::string, std::vector<std::pair<std::size_t, std::uint8_t>>>> all = {
+        {"", {}}};
+    for (const FieldVariants& field : kFieldVariants) {
+        if (field.board != def.id) {
+            continue;
+        }
+        decltype(all) next;
+        for (const auto& [name, sets] : all) {
+            for (const std::uint8_t value : field.values) {
+                auto more = sets;
+                more.emplace_back(field.offset, value);
+                next.emplace_back(name + "_" + field.tag + std::to_string(value), std::move(more));
+            }
+        }
+        all = std::move(next);
+    }
+    return all;
+}
+
 std::string ReadText(const std::string& file) {
     std::string text;
     platform::ReadWholeFile(file, text);
@@ -184,6 +238,9 @@ std::vector<Run> Runs(const BoardDef& def) {
     std::set<std::string> seen;
     for (const RecordVariant* variant : Variants(def)) {
         for (const bool prefixed : {false, true}) {
+            if (prefixed && def.ports.empty()) {
+                continue; // no prefix to set
+            }
             for (const std::vector<std::uint8_t>& cards : Choices(def, variant)) {
                 std::vector<std::uint8_t> record = VariantRecord(def, variant);
                 for (std::size_t p = 0; p < def.ports.size(); ++p) {

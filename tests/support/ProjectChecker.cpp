@@ -35,9 +35,15 @@ namespace {
 //                   by their module (EXT_PLL_CTRL.v holds ext_pll_ctrl).
 // --timescale gives modules without one the usual unit, since exported IP
 // files may carry a `timescale where the generated top level has none.
-const char* const kVerilatorOptions[] = {
-    "--lint-only",       "-Wall",       "-Wno-UNUSED", "-Wno-UNDRIVEN", "-Wno-PINCONNECTEMPTY",
-    "-Wno-PINMISSING",   "-Wno-DECLFILENAME", "--timescale", "1ns/1ps"};
+const char* const kVerilatorOptions[] = {"--lint-only",
+                                         "-Wall",
+                                         "-Wno-UNUSED",
+                                         "-Wno-UNDRIVEN",
+                                         "-Wno-PINCONNECTEMPTY",
+                                         "-Wno-PINMISSING",
+                                         "-Wno-DECLFILENAME",
+                                         "--timescale",
+                                         "1ns/1ps"};
 
 // iverilog with every warning but two, for the same reasons: portbind (an
 // input a board block leaves open, ".conf_rd()") and timescale (IP files
@@ -222,7 +228,8 @@ std::vector<std::string> VerilogFilesBelow(const std::string& folder, const std:
 void CheckHtmlRows(Checker& c, const std::string& htmFile,
                    const std::map<std::string, std::vector<std::string>>& locations,
                    const std::map<std::string, std::vector<std::string>>& standards,
-                   const std::vector<PortBit>& ports) {
+                   const std::vector<PortBit>& ports,
+                   const std::map<std::string, std::string>& bitsWithoutPin) {
     std::string html;
     if (!ReadText(htmFile, html)) {
         c.Add("htm: cannot read " + htmFile);
@@ -274,7 +281,12 @@ void CheckHtmlRows(Checker& c, const std::string& htmFile,
     }
     for (const PortBit& port : ports) {
         const auto row = rowDirection.find(port.name);
-        if (row == rowDirection.end()) {
+        const bool withoutPin = bitsWithoutPin.count(port.name) != 0;
+        if (withoutPin && row != rowDirection.end()) {
+            c.Add("htm: a row for " + port.name + ", which has no pin");
+        } else if (withoutPin) {
+            continue;
+        } else if (row == rowDirection.end()) {
             c.Add("htm: no row for port " + port.name);
         } else if (row->second != port.direction) {
             c.Add("htm: " + port.name + " is \"" + row->second + "\", the top level says " +
@@ -446,43 +458,46 @@ void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) 
         }
         for (const auto& [location, reason] : options.sharedLocations) {
             out << "SHARED " << location << "\n";
+            for (const auto& [bit, reason] : options.busBitsWithoutPin) {
+                out << "NOPIN " << bit << "\n";
+            }
         }
-    }
-    const std::string script = std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
-    const std::string tclOutput =
-        c.Tool("tclsh", {script, f.qsf, f.sdc, portsFile, f.name, allowancesFile});
-    std::map<std::string, std::vector<std::string>> locations;
-    std::map<std::string, std::vector<std::string>> standards;
-    for (const std::string& line : Lines(tclOutput)) {
-        std::vector<std::string> fields;
-        std::stringstream s(line);
-        for (std::string field; std::getline(s, field, '\t');) {
-            fields.push_back(field);
+        const std::string script =
+            std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
+        const std::string tclOutput =
+            c.Tool("tclsh", {script, f.qsf, f.sdc, portsFile, f.name, allowancesFile});
+        std::map<std::string, std::vector<std::string>> locations;
+        std::map<std::string, std::vector<std::string>> standards;
+        for (const std::string& line : Lines(tclOutput)) {
+            std::vector<std::string> fields;
+            std::stringstream s(line);
+            for (std::string field; std::getline(s, field, '\t');) {
+                fields.push_back(field);
+            }
+            if (fields.size() == 2 && fields[0] == "PROBLEM") {
+                c.Add("tclsh: " + fields[1]);
+            } else if (fields.size() == 3 && fields[0] == "LOCATION") {
+                locations[fields[1]].push_back(fields[2]);
+            } else if (fields.size() == 3 && fields[0] == "IO_STANDARD") {
+                standards[fields[1]].push_back(fields[2]);
+            } else if (!line.empty()) {
+                c.Add("tclsh: " + line);
+            }
         }
-        if (fields.size() == 2 && fields[0] == "PROBLEM") {
-            c.Add("tclsh: " + fields[1]);
-        } else if (fields.size() == 3 && fields[0] == "LOCATION") {
-            locations[fields[1]].push_back(fields[2]);
-        } else if (fields.size() == 3 && fields[0] == "IO_STANDARD") {
-            standards[fields[1]].push_back(fields[2]);
-        } else if (!line.empty()) {
-            c.Add("tclsh: " + line);
-        }
-    }
 
-    // An ampersand followed by a blank (a group named "Flash & SSRAM") is
-    // plain text in HTML; xmllint's parser wants every one written as an
-    // entity, so it reads a copy with those written so.
-    std::string html;
-    std::string htmForLint = f.htm;
-    if (ReadText(f.htm, html) && html.find("& ") != std::string::npos) {
-        htmForLint = (scratch.Path() / "report.htm").string();
-        std::ofstream(htmForLint, std::ios::binary)
-            << std::regex_replace(html, std::regex("& "), "&amp; ");
+        // An ampersand followed by a blank (a group named "Flash & SSRAM") is
+        // plain text in HTML; xmllint's parser wants every one written as an
+        // entity, so it reads a copy with those written so.
+        std::string html;
+        std::string htmForLint = f.htm;
+        if (ReadText(f.htm, html) && html.find("& ") != std::string::npos) {
+            htmForLint = (scratch.Path() / "report.htm").string();
+            std::ofstream(htmForLint, std::ios::binary)
+                << std::regex_replace(html, std::regex("& "), "&amp; ");
+        }
+        c.Tool("xmllint", {"--html", "--noout", htmForLint}, "", true);
+        CheckHtmlRows(c, f.htm, locations, standards, ports, options.busBitsWithoutPin);
     }
-    c.Tool("xmllint", {"--html", "--noout", htmForLint}, "", true);
-    CheckHtmlRows(c, f.htm, locations, standards, ports);
-}
 
 } // namespace
 
