@@ -171,42 +171,6 @@ std::string RunName(const BoardDef& def, const RecordVariant* variant,
     return name + (prefixed ? "_p" : "_e");
 }
 
-// Board fields beyond the cards whose every value the matrix runs: one u8
-// record byte each, the runs multiplied over them ("<tag><value>" in the
-// run name).
-struct FieldVariants {
-    BoardId board;
-    std::size_t offset;
-    const char* tag;
-    std::vector<std::uint8_t> values;
-};
-const FieldVariants kFieldVariants[] = {
-    {MAINBOARD_YELDEN, 160, "m", {0, 1, 2, 3}}, // BBB header mode
-    {MAINBOARD_YELDEN, 156, "r", {0, 1, 2}},    // board revision (i32, low byte)
-};
-
-// Every combination of the board's field values, each with its name part.
-std::vector<std::pair<std::string, std::vector<std::pair<std::size_t, std::uint8_t>>>>
-Variants(const BoardDef& def) {
-    std::vector<std::pair<std::string, std::vector<std::pair<std::size_t, std::uint8_t>>>> all = {
-        {"", {}}};
-    for (const FieldVariants& field : kFieldVariants) {
-        if (field.board != def.id) {
-            continue;
-        }
-        decltype(all) next;
-        for (const auto& [name, sets] : all) {
-            for (const std::uint8_t value : field.values) {
-                auto more = sets;
-                more.emplace_back(field.offset, value);
-                next.emplace_back(name + "_" + field.tag + std::to_string(value), std::move(more));
-            }
-        }
-        all = std::move(next);
-    }
-    return all;
-}
-
 std::string ReadText(const std::string& file) {
     std::string text;
     platform::ReadWholeFile(file, text);

@@ -458,46 +458,46 @@ void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) 
         }
         for (const auto& [location, reason] : options.sharedLocations) {
             out << "SHARED " << location << "\n";
-            for (const auto& [bit, reason] : options.busBitsWithoutPin) {
-                out << "NOPIN " << bit << "\n";
-            }
         }
-        const std::string script =
-            std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
-        const std::string tclOutput =
-            c.Tool("tclsh", {script, f.qsf, f.sdc, portsFile, f.name, allowancesFile});
-        std::map<std::string, std::vector<std::string>> locations;
-        std::map<std::string, std::vector<std::string>> standards;
-        for (const std::string& line : Lines(tclOutput)) {
-            std::vector<std::string> fields;
-            std::stringstream s(line);
-            for (std::string field; std::getline(s, field, '\t');) {
-                fields.push_back(field);
-            }
-            if (fields.size() == 2 && fields[0] == "PROBLEM") {
-                c.Add("tclsh: " + fields[1]);
-            } else if (fields.size() == 3 && fields[0] == "LOCATION") {
-                locations[fields[1]].push_back(fields[2]);
-            } else if (fields.size() == 3 && fields[0] == "IO_STANDARD") {
-                standards[fields[1]].push_back(fields[2]);
-            } else if (!line.empty()) {
-                c.Add("tclsh: " + line);
-            }
+        for (const auto& [bit, reason] : options.busBitsWithoutPin) {
+            out << "NOPIN " << bit << "\n";
         }
-
-        // An ampersand followed by a blank (a group named "Flash & SSRAM") is
-        // plain text in HTML; xmllint's parser wants every one written as an
-        // entity, so it reads a copy with those written so.
-        std::string html;
-        std::string htmForLint = f.htm;
-        if (ReadText(f.htm, html) && html.find("& ") != std::string::npos) {
-            htmForLint = (scratch.Path() / "report.htm").string();
-            std::ofstream(htmForLint, std::ios::binary)
-                << std::regex_replace(html, std::regex("& "), "&amp; ");
-        }
-        c.Tool("xmllint", {"--html", "--noout", htmForLint}, "", true);
-        CheckHtmlRows(c, f.htm, locations, standards, ports, options.busBitsWithoutPin);
     }
+    const std::string script = std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
+    const std::string tclOutput =
+        c.Tool("tclsh", {script, f.qsf, f.sdc, portsFile, f.name, allowancesFile});
+    std::map<std::string, std::vector<std::string>> locations;
+    std::map<std::string, std::vector<std::string>> standards;
+    for (const std::string& line : Lines(tclOutput)) {
+        std::vector<std::string> fields;
+        std::stringstream s(line);
+        for (std::string field; std::getline(s, field, '\t');) {
+            fields.push_back(field);
+        }
+        if (fields.size() == 2 && fields[0] == "PROBLEM") {
+            c.Add("tclsh: " + fields[1]);
+        } else if (fields.size() == 3 && fields[0] == "LOCATION") {
+            locations[fields[1]].push_back(fields[2]);
+        } else if (fields.size() == 3 && fields[0] == "IO_STANDARD") {
+            standards[fields[1]].push_back(fields[2]);
+        } else if (!line.empty()) {
+            c.Add("tclsh: " + line);
+        }
+    }
+
+    // An ampersand followed by a blank (a group named "Flash & SSRAM") is
+    // plain text in HTML; xmllint's parser wants every one written as an
+    // entity, so it reads a copy with those written so.
+    std::string html;
+    std::string htmForLint = f.htm;
+    if (ReadText(f.htm, html) && html.find("& ") != std::string::npos) {
+        htmForLint = (scratch.Path() / "report.htm").string();
+        std::ofstream(htmForLint, std::ios::binary)
+            << std::regex_replace(html, std::regex("& "), "&amp; ");
+    }
+    c.Tool("xmllint", {"--html", "--noout", htmForLint}, "", true);
+    CheckHtmlRows(c, f.htm, locations, standards, ports, options.busBitsWithoutPin);
+}
 
 } // namespace
 
