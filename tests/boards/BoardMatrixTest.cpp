@@ -53,6 +53,11 @@ std::set<std::string> DuplicateSignals() {
         names.insert(RunName(board, 67, 61, 'e'));
         names.insert(RunName(board, 74, 61, 'e'));
     }
+    // On Gristel the FMC card 84 names its LEDs LED[..] like the board's LED
+    // group, whatever module sits in the socket.
+    for (const int socket : {0, 77, 78, 79, 80}) {
+        names.insert(RunName("Gristel", socket, 84, 'e'));
+    }
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
