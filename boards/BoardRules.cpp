@@ -299,8 +299,10 @@ void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan r
             continue;
         }
         // Memory modules take board-specific fill arguments: a board with
-        // module sockets attaches them in its own filler.
-        PINSMITH_ASSERT(port.family != PortFamily::Ddr4Socket);
+        // module sockets attaches them in its attachExtra.
+        if (port.family == PortFamily::Ddr4Socket) {
+            continue;
+        }
         AttachFamilyCard(board, port.family, port.connector, card, port.ioStandard,
                          CardBusName(port.busName), prefixOf(port));
     }

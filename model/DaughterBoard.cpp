@@ -24,7 +24,11 @@ CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard) {
         s.singleEnded = IOSTD_2V5;
         break;
     case MAINBOARD_GRISTEL:
-    case MAINBOARD_HARVIK: // the same standards as board 35
+        // The FMC bank runs at the voltage the user set (JP2): the caller's
+        // standard.
+        s.transceiver = IOSTD_HSSI_DIFF;
+        break;
+    case MAINBOARD_HARVIK:
         s.singleEnded = IOSTD_1V8;
         s.transceiver = IOSTD_HSSI_DIFF;
         break;

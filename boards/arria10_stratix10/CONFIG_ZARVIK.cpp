@@ -49,33 +49,7 @@ constexpr PinRow kFan[] = {
     {"FAN_I2C_SCL", "AJ33", IO, IOSTD_1V5},
     {"FAN_I2C_SDA", "AK33", IO, IOSTD_1V5},
 };
-constexpr PinRow kFlash[] = {
-    {"FLASH_A[1]", "H26", OUT, IOSTD_1V8},
-    {"FLASH_A[2]", "J18", OUT, IOSTD_1V8},
-    {"FLASH_A[3]", "N17", OUT, IOSTD_1V8},
-    {"FLASH_A[4]", "P15", OUT, IOSTD_1V8},
-    {"FLASH_A[5]", "B18", OUT, IOSTD_1V8},
-    {"FLASH_A[6]", "E18", OUT, IOSTD_1V8},
-    {"FLASH_A[7]", "D18", OUT, IOSTD_1V8},
-    {"FLASH_A[8]", "J10", OUT, IOSTD_1V8},
-    {"FLASH_A[9]", "B17", OUT, IOSTD_1V8},
-    {"FLASH_A[10]", "J11", OUT, IOSTD_1V8},
-    {"FLASH_A[11]", "H8", OUT, IOSTD_1V8},
-    {"FLASH_A[12]", "A17", OUT, IOSTD_1V8},
-    {"FLASH_A[13]", "G8", OUT, IOSTD_1V8},
-    {"FLASH_A[14]", "G9", OUT, IOSTD_1V8},
-    {"FLASH_A[15]", "A16", OUT, IOSTD_1V8},
-    {"FLASH_A[16]", "K11", OUT, IOSTD_1V8},
-    {"FLASH_A[17]", "B15", OUT, IOSTD_1V8},
-    {"FLASH_A[18]", "G7", OUT, IOSTD_1V8},
-    {"FLASH_A[19]", "F6", OUT, IOSTD_1V8},
-    {"FLASH_A[20]", "A15", OUT, IOSTD_1V8},
-    {"FLASH_A[21]", "A14", OUT, IOSTD_1V8},
-    {"FLASH_A[22]", "H6", OUT, IOSTD_1V8},
-    {"FLASH_A[23]", "T12", OUT, IOSTD_1V8},
-    {"FLASH_A[24]", "U12", OUT, IOSTD_1V8},
-    {"FLASH_A[25]", "F7", OUT, IOSTD_1V8},
-    {"FLASH_A[26]", "B14", OUT, IOSTD_1V8},
+constexpr PinRow kFlashAfter[] = {
     {"FLASH_ADV_n", "H7", OUT, IOSTD_1V8},
     {"FLASH_CE_n[]", "H10 N16", OUT, IOSTD_1V8},
     {"FLASH_CLK", "T9", OUT, IOSTD_1V8},
@@ -297,7 +271,7 @@ static_assert(CountTablePins(kQdrA) == 70 && CountTablePins(kQdrB) == 70 &&
               CountTablePins(kQdrC) == 70 && CountTablePins(kQdrD) == 70);
 static_assert(CountTablePins(kQsfpA) == 16 && CountTablePins(kQsfpB) == 16 &&
               CountTablePins(kQsfpC) == 16 && CountTablePins(kQsfpD) == 16);
-static_assert(CountTablePins(kFlash) == 67);
+static_assert(CountTablePins(kFlashAfter) + CountTablePins(zarvikgroups::kFlashAddress) + 0 == 67);
 
 constexpr std::span<const PinRow> kQdr[] = {kQdrA, kQdrB, kQdrC, kQdrD};
 constexpr std::span<const PinRow> kQsfp[] = {kQsfpA, kQsfpB, kQsfpC, kQsfpD};
@@ -377,7 +351,9 @@ void CONFIG_ZARVIK(TMainBoard* pBoard, TConfigZarvik* pSettings) {
         AddGroup(board, "FAN", kFan);
     }
     if (Config.Flash) {
-        AddGroup(board, "FLASH", kFlash);
+        zarvikgroups::Group flash("FLASH");
+        flash.Add(zarvikgroups::kFlashAddress).Add(kFlashAfter);
+        flash.AddTo(board);
     }
     if (pSettings->HasObPcieClock()) {
         AddGroup(board, "PCIe On-Board Ref Clock", kObPcie);

@@ -54,34 +54,10 @@ constexpr PinRow kFan[] = {
     {"FAN_I2C_SDA", "AL32", IO, IOSTD_1V2},
     {"FAN_ALERT_n", "AL31", IN, IOSTD_1V2},
 };
-constexpr PinRow kFlash[] = {
+constexpr PinRow kFlashBefore[] = {
     {"FLASH_CLK", "T9", OUT, IOSTD_1V8},
-    {"FLASH_A[1]", "H26", OUT, IOSTD_1V8},
-    {"FLASH_A[2]", "J18", OUT, IOSTD_1V8},
-    {"FLASH_A[3]", "N17", OUT, IOSTD_1V8},
-    {"FLASH_A[4]", "P15", OUT, IOSTD_1V8},
-    {"FLASH_A[5]", "B18", OUT, IOSTD_1V8},
-    {"FLASH_A[6]", "E18", OUT, IOSTD_1V8},
-    {"FLASH_A[7]", "D18", OUT, IOSTD_1V8},
-    {"FLASH_A[8]", "J10", OUT, IOSTD_1V8},
-    {"FLASH_A[9]", "B17", OUT, IOSTD_1V8},
-    {"FLASH_A[10]", "J11", OUT, IOSTD_1V8},
-    {"FLASH_A[11]", "H8", OUT, IOSTD_1V8},
-    {"FLASH_A[12]", "A17", OUT, IOSTD_1V8},
-    {"FLASH_A[13]", "G8", OUT, IOSTD_1V8},
-    {"FLASH_A[14]", "G9", OUT, IOSTD_1V8},
-    {"FLASH_A[15]", "A16", OUT, IOSTD_1V8},
-    {"FLASH_A[16]", "K11", OUT, IOSTD_1V8},
-    {"FLASH_A[17]", "B15", OUT, IOSTD_1V8},
-    {"FLASH_A[18]", "G7", OUT, IOSTD_1V8},
-    {"FLASH_A[19]", "F6", OUT, IOSTD_1V8},
-    {"FLASH_A[20]", "A15", OUT, IOSTD_1V8},
-    {"FLASH_A[21]", "A14", OUT, IOSTD_1V8},
-    {"FLASH_A[22]", "H6", OUT, IOSTD_1V8},
-    {"FLASH_A[23]", "T12", OUT, IOSTD_1V8},
-    {"FLASH_A[24]", "U12", OUT, IOSTD_1V8},
-    {"FLASH_A[25]", "F7", OUT, IOSTD_1V8},
-    {"FLASH_A[26]", "B14", OUT, IOSTD_1V8},
+};
+constexpr PinRow kFlashAfter[] = {
     {"FLASH_D[]", "B35 A35 C35 C33 C32 A32 C26 B24 C36 B34 A34 B33 B32 A31 E24 C25 K33 J39 AA32 J35 H36 AB32 J34 AA31 J36 J38 K34 H38 H37 Y31 H35 J33", IO, IOSTD_1V8},
     {"FLASH_CE_n[]", "H10 N16", OUT, IOSTD_1V8},
     {"FLASH_WE_n", "U10", OUT, IOSTD_1V8},
@@ -313,7 +289,9 @@ static_assert(CountTablePins(kQdrA) == 70 && CountTablePins(kQdrB) == 70 &&
               CountTablePins(kQdrC) == 70 && CountTablePins(kQdrD) == 70);
 static_assert(CountTablePins(kQsfpA) == 16 && CountTablePins(kQsfpB) == 16 &&
               CountTablePins(kQsfpC) == 16 && CountTablePins(kQsfpD) == 16);
-static_assert(CountTablePins(kFlash) == 67);
+static_assert(CountTablePins(kFlashAfter) + CountTablePins(zarvikgroups::kFlashAddress) +
+                  CountTablePins(kFlashBefore) ==
+              67);
 
 constexpr std::span<const PinRow> kQdr[] = {kQdrA, kQdrB, kQdrC, kQdrD};
 constexpr std::span<const PinRow> kQsfp[] = {kQsfpA, kQsfpB, kQsfpC, kQsfpD};
@@ -381,7 +359,9 @@ void CONFIG_ZARVIK_DDR4(TMainBoard* pBoard, TConfigZarvik_DDR4* pSettings) {
         AddGroup(board, "FAN", kFan);
     }
     if (Config.Flash) {
-        AddGroup(board, "FLASH", kFlash);
+        zarvikgroups::Group flash("FLASH");
+        flash.Add(kFlashBefore).Add(zarvikgroups::kFlashAddress).Add(kFlashAfter);
+        flash.AddTo(board);
     }
     const double ddrMHz = TConfigZarvik_DDR4::GetSi5340BDdrFrequency(Low(Config.Si5340BDdrIndex));
     const std::uint8_t sockets[] = {Config.Ddr4A, Config.Ddr4B};

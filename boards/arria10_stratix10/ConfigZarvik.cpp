@@ -59,10 +59,6 @@ double Lookup(std::span<const double> table, std::uint8_t index) {
     return index < table.size() ? table[index] : 0.0;
 }
 
-std::uint8_t Low(std::int32_t index) {
-    return static_cast<std::uint8_t>(index & 0xFF);
-}
-
 } // namespace
 
 bool TConfigZarvik::LoadFromFile(const std::string& fileName) {
@@ -81,26 +77,16 @@ bool TConfigZarvik::IsSi5340AUsed() const {
 }
 
 bool TConfigZarvik::IsSi5340BUsed() const {
-    return Config.Si5340BDdrIndex != 0 || Config.Si5340BQdrIndex != 0 ||
-           Config.Si5340BPcieIndex != 0;
+    return zarvikfamily::Si5340BUsed(Config);
 }
 
 bool TConfigZarvik::HasObPcieClock() const {
-    return Config.PcieObClock != 0 && Config.Si5340BPcieIndex != 0;
+    return zarvikfamily::ObPcieClock(Config);
 }
 
 std::string TConfigZarvik::GetTerminationAssignments() const {
-    zarvikfamily::TerminationChoices choices{};
-    choices.memory = "DDR3";
-    choices.memorySocket[0] = Config.Ddr3A != 0;
-    choices.memorySocket[1] = Config.Ddr3B != 0;
-    for (int i = 0; i < 4; ++i) {
-        choices.qdr[i] = Config.Qdr[i] != 0;
-        choices.qsfp[i] = Config.Qsfp[i] != 0;
-    }
-    choices.pcie = Config.Pcie != 0;
-    choices.obPcieClock = HasObPcieClock();
-    return zarvikfamily::TerminationBlock(choices);
+    return zarvikfamily::TerminationBlock(
+        zarvikfamily::Choices(Config, "DDR3", Config.Ddr3A != 0, Config.Ddr3B != 0));
 }
 
 std::string TConfigZarvik::GetSi5340FileAssignments() const {
@@ -147,16 +133,7 @@ std::string TConfigZarvik::GetSi5340BVerilog(std::uint8_t ddrIndex, std::uint8_t
 }
 
 std::string TConfigZarvik::GetVerilogCode() {
-    std::string text;
-    if (IsSi5340AUsed()) {
-        text += GetSi5340AVerilog(Low(Config.Si5340AIndex[0]), Low(Config.Si5340AIndex[1]),
-                                  Low(Config.Si5340AIndex[2]), Low(Config.Si5340AIndex[3]));
-    }
-    if (IsSi5340BUsed()) {
-        text += GetSi5340BVerilog(Low(Config.Si5340BDdrIndex), Low(Config.Si5340BQdrIndex),
-                                  Low(Config.Si5340BPcieIndex));
-    }
-    return text;
+    return zarvikfamily::VerilogCode(*this);
 }
 
 bool TConfigZarvik::ExportIpFiles(const std::string& projectFolder) {

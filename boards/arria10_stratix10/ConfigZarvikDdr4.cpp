@@ -12,10 +12,6 @@ namespace {
 
 constexpr double kDdrMHz[] = {0, 150, 200, 233.333, 266.667, 300};
 
-std::uint8_t Low(std::int32_t index) {
-    return static_cast<std::uint8_t>(index & 0xFF);
-}
-
 } // namespace
 
 bool TConfigZarvik_DDR4::LoadFromFile(const std::string& fileName) {
@@ -35,26 +31,16 @@ bool TConfigZarvik_DDR4::IsSi5340AUsed() const {
 }
 
 bool TConfigZarvik_DDR4::IsSi5340BUsed() const {
-    return Config.Si5340BDdrIndex != 0 || Config.Si5340BQdrIndex != 0 ||
-           Config.Si5340BPcieIndex != 0;
+    return zarvikfamily::Si5340BUsed(Config);
 }
 
 bool TConfigZarvik_DDR4::HasObPcieClock() const {
-    return Config.PcieObClock != 0 && Config.Si5340BPcieIndex != 0;
+    return zarvikfamily::ObPcieClock(Config);
 }
 
 std::string TConfigZarvik_DDR4::GetTerminationAssignments() const {
-    zarvikfamily::TerminationChoices choices{};
-    choices.memory = "DDR4";
-    choices.memorySocket[0] = Config.Ddr4A != 0;
-    choices.memorySocket[1] = Config.Ddr4B != 0;
-    for (int i = 0; i < 4; ++i) {
-        choices.qdr[i] = Config.Qdr[i] != 0;
-        choices.qsfp[i] = Config.Qsfp[i] != 0;
-    }
-    choices.pcie = Config.Pcie != 0;
-    choices.obPcieClock = HasObPcieClock();
-    return zarvikfamily::TerminationBlock(choices);
+    return zarvikfamily::TerminationBlock(
+        zarvikfamily::Choices(Config, "DDR4", Config.Ddr4A != 0, Config.Ddr4B != 0));
 }
 
 std::string TConfigZarvik_DDR4::GetSi5340FileAssignments() const {
@@ -105,16 +91,7 @@ std::string TConfigZarvik_DDR4::GetSi5340BVerilog(std::uint8_t ddrIndex, std::ui
 }
 
 std::string TConfigZarvik_DDR4::GetVerilogCode() {
-    std::string text;
-    if (IsSi5340AUsed()) {
-        text += GetSi5340AVerilog(Low(Config.Si5340AIndex[0]), Low(Config.Si5340AIndex[1]),
-                                  Low(Config.Si5340AIndex[2]), Low(Config.Si5340AIndex[3]));
-    }
-    if (IsSi5340BUsed()) {
-        text += GetSi5340BVerilog(Low(Config.Si5340BDdrIndex), Low(Config.Si5340BQdrIndex),
-                                  Low(Config.Si5340BPcieIndex));
-    }
-    return text;
+    return zarvikfamily::VerilogCode(*this);
 }
 
 bool TConfigZarvik_DDR4::ExportIpFiles(const std::string& projectFolder) {

@@ -71,6 +71,11 @@ std::set<std::string> DuplicateSignals() {
     // Kirrel loopback card (20) name their DVI I2C pins alike.
     names.insert(RunName("JORVATH", 6, 20, 'e'));
     names.insert(RunName("JORVATH", 20, 6, 'e'));
+    // On Gristel the FMC card 84 names its LEDs LED[..] like the board's LED
+    // group, whatever module sits in the socket.
+    for (const int socket : {0, 77, 78, 79, 80}) {
+        names.insert(RunName("Gristel", socket, 84, 'e'));
+    }
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
