@@ -76,6 +76,15 @@ struct BoardCardPort {
     // Set by adjustPort: for this record the port takes no part (no card is
     // attached and no prefix rule runs), although the record keeps its card.
     bool idle = false;
+    // The port number the card's map is filled for (an HSMC Default card
+    // names its clock pairs after it on some boards).
+    int fillPort = 0;
+    // The port takes no part in its family's prefix rule.
+    bool prefixRuleExempt = false;
+    // The prefix a card takes at the attach when the port's effective
+    // prefix is empty; the checks see the record's. nullptr, or "" for a
+    // card: none.
+    const char* (*attachDefaultPrefix)(CardId card) = nullptr;
 };
 
 // Two 40-pin headers that one 80-pin card occupies together. The card is

@@ -7,10 +7,15 @@ extern const BoardPicture kBressaPicture;
 extern const BoardPicture kCorvinPicture;
 extern const BoardPicture kDunmarPicture;
 extern const BoardPicture kIstrelPicture;
+extern const BoardPicture kGaldreX2Picture;
+extern const BoardPicture kFennikPicture;
+extern const BoardPicture kHollinPicture;
+extern const BoardPicture kKelvanePicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
-    &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
+    &kAlvekPicture,    &kBressaPicture, &kCorvinPicture, &kDunmarPicture,  &kIstrelPicture,
+    &kGaldreX2Picture, &kFennikPicture, &kHollinPicture, &kKelvanePicture,
 };
 } // namespace
 

@@ -42,7 +42,7 @@ bool CheckFamilyPrefixes(const BoardDef& def, PortFamily family,
     std::vector<CardId> cards;
     std::vector<std::string> prefixes;
     for (const BoardCardPort& port : ports) {
-        if (port.family == family && !port.idle) {
+        if (port.family == family && !port.idle && !port.prefixRuleExempt) {
             cards.push_back(ActiveCardAt(record, port));
             prefixes.push_back(EffectivePrefix(def, record, port));
         }
@@ -213,7 +213,13 @@ bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& messa
 void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan record) {
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     const auto prefixOf = [&](const BoardCardPort& port) {
-        return CardPrefix(EffectivePrefix(def, record, port));
+        std::string prefix = EffectivePrefix(def, record, port);
+        if (prefix.empty() && port.attachDefaultPrefix) {
+            if (const char* fallback = port.attachDefaultPrefix(CardAt(record, port))) {
+                prefix = fallback;
+            }
+        }
+        return CardPrefix(prefix);
     };
     int skip0 = -1;
     int skip1 = -1;
@@ -247,7 +253,7 @@ void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan r
         // module sockets attaches them in its own filler.
         PINSMITH_ASSERT(port.family != PortFamily::Ddr4Socket);
         AttachFamilyCard(board, port.family, port.connector, card, port.ioStandard,
-                         CardBusName(port.busName), prefixOf(port));
+                         CardBusName(port.busName), prefixOf(port), port.fillPort);
     }
 }
 

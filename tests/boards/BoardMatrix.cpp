@@ -2,6 +2,7 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/stratix4/GaldreX2Board.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
@@ -15,6 +16,32 @@ namespace matrix {
 namespace {
 
 constexpr long long kCombinationLimit = 5000;
+
+// Records a board's form hands over besides those with every box ticked:
+// the modes the ticked boxes leave out, the second FPGA node. Each variant
+// runs the reduced set of card choices (each card alone on each port, and
+// every port filled), its word in the run names.
+struct ByteSetting {
+    std::size_t offset;
+    std::uint8_t value;
+};
+struct Variant {
+    BoardId board;
+    const char* word;
+    std::vector<ByteSetting> bytes;
+    bool secondNode = false; // the cards sit on the second FPGA node
+};
+const std::vector<Variant>& Variants() {
+    // Fennik: bGPIO at 146, bDDR2 at 147 (both ticked in the base runs).
+    // Kelvane: bVariant at 136, which only a loaded file sets.
+    static const std::vector<Variant> variants = {
+        {MAINBOARD_FENNIK, "gpio", {{146, 1}, {147, 0}}},
+        {MAINBOARD_FENNIK, "ddr2", {{146, 0}, {147, 1}}},
+        {MAINBOARD_GALDRE_X2, "node2", {}, true},
+        {MAINBOARD_KELVANE, "variant", {{136, 1}}},
+    };
+    return variants;
+}
 
 std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     std::vector<std::uint8_t> record(def.record.size);
@@ -34,10 +61,11 @@ std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def) {
 }
 
 // The card choices (one card id per port) the matrix runs.
-std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
+// A variant runs the reduced set.
+std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def, bool reduced) {
     const std::vector<std::vector<std::uint8_t>> lists = Lists(def);
     std::vector<std::vector<std::uint8_t>> choices;
-    if (Combinations(def) <= kCombinationLimit) {
+    if (!reduced && Combinations(def) <= kCombinationLimit) {
         std::vector<std::size_t> index(lists.size(), 0);
         for (;;) {
             std::vector<std::uint8_t> cards;
@@ -75,8 +103,12 @@ std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
     return choices;
 }
 
-std::string RunName(const BoardDef& def, const std::vector<std::uint8_t>& record, bool prefixed) {
+std::string RunName(const BoardDef& def, const Variant* variant,
+                    const std::vector<std::uint8_t>& record, bool prefixed) {
     std::string name = def.folderWord;
+    if (variant) {
+        name += std::string("_") + variant->word;
+    }
     for (const BoardCardPort& port : def.ports) {
         name += "_" + std::to_string(record[port.cardOffset]);
     }
@@ -112,26 +144,47 @@ long long Combinations(const BoardDef& def) {
 std::vector<Run> Runs(const BoardDef& def) {
     std::vector<Run> runs;
     std::set<std::string> seen;
-    for (const bool prefixed : {false, true}) {
-        for (const std::vector<std::uint8_t>& cards : Choices(def)) {
-            std::vector<std::uint8_t> record = BaseRecord(def);
-            for (std::size_t p = 0; p < def.ports.size(); ++p) {
-                record[def.ports[p].cardOffset] = cards[p];
-                SetRecordFieldText(record, def.ports[p].prefixOffset,
-                                   prefixed ? "P" + std::to_string(p) + "_" : "");
+    std::vector<const Variant*> variants = {nullptr};
+    for (const Variant& variant : Variants()) {
+        if (variant.board == def.id) {
+            variants.push_back(&variant);
+        }
+    }
+    for (const Variant* variant : variants) {
+        for (const bool prefixed : {false, true}) {
+            for (const std::vector<std::uint8_t>& cards : Choices(def, variant != nullptr)) {
+                std::vector<std::uint8_t> record = BaseRecord(def);
+                for (const ByteSetting& byte :
+                     variant ? variant->bytes : std::vector<ByteSetting>{}) {
+                    record[byte.offset] = byte.value;
+                }
+                for (std::size_t p = 0; p < def.ports.size(); ++p) {
+                    record[def.ports[p].cardOffset] = cards[p];
+                    SetRecordFieldText(record, def.ports[p].prefixOffset,
+                                       prefixed ? "P" + std::to_string(p) + "_" : "");
+                }
+                // The second node: the form's record holds the cards there and
+                // generates the node's view of it.
+                const bool secondNode = variant && variant->secondNode;
+                if (secondNode) {
+                    record = galdre_x2::NodeView(record, 1);
+                }
+                MendRecord(def, record);
+                if (secondNode) {
+                    record = galdre_x2::NodeView(record, 1);
+                }
+                // Records that differ only in the prefix of a port without a
+                // card (mending emptied it) are one run.
+                Run run;
+                run.name = RunName(def, variant, record, prefixed);
+                if (!seen.insert(run.name).second) {
+                    continue;
+                }
+                run.prefixed = prefixed;
+                SetRecordFieldText(record, def.record.projectNameOffset, run.name);
+                run.record = std::move(record);
+                runs.push_back(std::move(run));
             }
-            MendRecord(def, record);
-            // Records that differ only in the prefix of a port without a
-            // card (mending emptied it) are one run.
-            Run run;
-            run.name = RunName(def, record, prefixed);
-            if (!seen.insert(run.name).second) {
-                continue;
-            }
-            run.prefixed = prefixed;
-            SetRecordFieldText(record, def.record.projectNameOffset, run.name);
-            run.record = std::move(record);
-            runs.push_back(std::move(run));
         }
     }
     return runs;
