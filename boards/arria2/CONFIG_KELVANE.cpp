@@ -203,14 +203,9 @@ void CONFIG_KELVANE(TMainBoard* pBoard, const KELVANE_CONFIG& Config) {
         if (Config.nHsmcDaughterId[n] == 0) {
             continue;
         }
-        const char letter = static_cast<char>('A' + n);
-        const CardId card = MakeCardId(Config.nHsmcDaughterId[n]);
-        auto port = MakeExpansionConnector(
-            platform::Format("HSMC-%c", letter),
-            platform::Format("HSMC-%c connect to %s", letter, BoardName(card).c_str()),
-            CONNECTOR_HSMC, ConnectorIdAt(CONNECTOR_ID_HSMC_A, n));
-        const int nNum = AddHeaderPositions(*port, kHsmcMaps[n]);
-        PINSMITH_ASSERT(nNum == kHsmcPositions);
+        auto port = MakeLetteredPortConnector("HSMC-%c", n, MakeCardId(Config.nHsmcDaughterId[n]),
+                                              CONNECTOR_HSMC, ConnectorIdAt(CONNECTOR_ID_HSMC_A, n),
+                                              kHsmcMaps[n], kHsmcPositions);
         pBoard->AddConnector(std::move(port));
     }
 }

@@ -312,14 +312,8 @@ void CONFIG_FENNIK(TMainBoard* pBoard, const FENNIK_CONFIG& Config) {
             (n == KIRREL_B && Config.bDDR2)) {
             continue;
         }
-        const char letter = static_cast<char>('A' + n);
-        const CardId card = MakeCardId(Config.nKirrelDaughterId[n]);
-        auto port = MakeExpansionConnector(
-            platform::Format("KIRREL-%c", letter),
-            platform::Format("KIRREL-%c connect to %s", letter, BoardName(card).c_str()),
-            CONNECTOR_KIRREL, ConnectorIdAt(CONNECTOR_ID_KIRREL_A, n));
-        const int nNum = AddHeaderPositions(*port, kKirrelMaps[n]);
-        PINSMITH_ASSERT(nNum == kKirrelPositions);
-        pBoard->AddConnector(std::move(port));
+        pBoard->AddConnector(MakeLetteredPortConnector(
+            "KIRREL-%c", n, MakeCardId(Config.nKirrelDaughterId[n]), CONNECTOR_KIRREL,
+            ConnectorIdAt(CONNECTOR_ID_KIRREL_A, n), kKirrelMaps[n], kKirrelPositions));
     }
 }

@@ -449,14 +449,9 @@ void CONFIG_GALDRE_X2(TMainBoard* pBoard, const GALDRE_X2_CONFIG& Config, int no
             continue;
         }
         anyHsmc = true;
-        const char letter = static_cast<char>('A' + n);
-        const CardId card = MakeCardId(F.nHsmcDaughterId[n]);
-        auto port = MakeExpansionConnector(
-            platform::Format("HSMC-%c", letter),
-            platform::Format("HSMC-%c connect to %s", letter, BoardName(card).c_str()),
-            CONNECTOR_HSMC, ConnectorIdAt(CONNECTOR_ID_HSMC_A, n));
-        const int nNum = AddHeaderPositions(*port, kHsmcMaps[n]);
-        PINSMITH_ASSERT(nNum == kHsmcPositions);
+        auto port = MakeLetteredPortConnector("HSMC-%c", n, MakeCardId(F.nHsmcDaughterId[n]),
+                                              CONNECTOR_HSMC, ConnectorIdAt(CONNECTOR_ID_HSMC_A, n),
+                                              kHsmcMaps[n], kHsmcPositions);
         pBoard->AddConnector(std::move(port));
     }
     if (anyHsmc) {

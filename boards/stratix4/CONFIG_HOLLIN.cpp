@@ -362,14 +362,9 @@ void CONFIG_HOLLIN(TMainBoard* pBoard, const HOLLIN_CONFIG& Config) {
         if (Config.nHsmcDaughterId[n] == 0) {
             continue;
         }
-        const char letter = static_cast<char>('A' + n);
-        const CardId card = MakeCardId(Config.nHsmcDaughterId[n]);
-        auto port = MakeExpansionConnector(
-            platform::Format("HSMC-%c", letter),
-            platform::Format("HSMC-%c connect to %s", letter, BoardName(card).c_str()),
-            CONNECTOR_HSMC, ConnectorIdAt(CONNECTOR_ID_HSMC_A, n));
-        const int nNum = AddHeaderPositions(*port, kHsmcMaps[n]);
-        PINSMITH_ASSERT(nNum == kHsmcPositions);
+        auto port = MakeLetteredPortConnector("HSMC-%c", n, MakeCardId(Config.nHsmcDaughterId[n]),
+                                              CONNECTOR_HSMC, ConnectorIdAt(CONNECTOR_ID_HSMC_A, n),
+                                              kHsmcMaps[n], kHsmcPositions);
         for (const FixedStandard& fixed : kHsmcFixed) {
             TPin* pin = port->GetPin(fixed.position - 1);
             PINSMITH_ASSERT(pin != nullptr);
@@ -383,15 +378,9 @@ void CONFIG_HOLLIN(TMainBoard* pBoard, const HOLLIN_CONFIG& Config) {
             continue;
         }
         anyFmc = true;
-        const char letter = static_cast<char>('A' + n);
-        const CardId card = MakeCardId(Config.nFmcDaughterId[n]);
-        auto port = MakeExpansionConnector(
-            platform::Format("FMC-%c", letter),
-            platform::Format("FMC-%c connect to %s", letter, BoardName(card).c_str()),
-            CONNECTOR_FMC_HPC, ConnectorIdAt(CONNECTOR_ID_FMC_A, n));
-        const int nNum = AddHeaderPositions(*port, kFmcMaps[n]);
-        PINSMITH_ASSERT(nNum == FMC_HPC_PIN_NUM);
-        pBoard->AddConnector(std::move(port));
+        pBoard->AddConnector(MakeLetteredPortConnector(
+            "FMC-%c", n, MakeCardId(Config.nFmcDaughterId[n]), CONNECTOR_FMC_HPC,
+            ConnectorIdAt(CONNECTOR_ID_FMC_A, n), kFmcMaps[n], FMC_HPC_PIN_NUM));
     }
     if (anyFmc) {
         // One bus per pair of ports: A/B and C/D.
