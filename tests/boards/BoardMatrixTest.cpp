@@ -174,22 +174,31 @@ bool IsDataClashProblem(const std::string& board, const std::string& problem) {
 
 // Cards with pins on connector positions where a board has no FPGA pin:
 // the writer declares those bus bits without a pin (documented with the
-// cards). The Kirrel loopback card (20) keeps the Teslin card's positions,
-// so on a Kirrel connector its pins on positions without a signal are lost;
-// the Glent FMC card (76) puts ERGAN_D[3] on D35, where Hollin's FMC ports
-// have no pin.
+// cards and boards). The Kirrel loopback card (20) keeps the Teslin card's
+// positions, so on a Kirrel connector its pins on positions without a
+// signal are lost; the Glent FMC card (76) puts ERGAN_D[3] on D35, where
+// Hollin's FMC ports have no pin; Kelvane's HSMC maps have no pin at
+// positions 151-154 and 159 of HSMC-B and 159 of HSMC-A, where several
+// cards have theirs.
 struct PositionGap {
-    CardId card;
+    BoardId board; // MAINBOARD_NONE: any board
+    CardId card;   // CARD_NONE: any card
     PortFamily family;
 };
-constexpr PositionGap kPositionGaps[] = {{CARD_KIRREL_LOOPBACK, PortFamily::Kirrel},
-                                         {CARD_GLENT_FMC, PortFamily::Fmc}};
+constexpr PositionGap kPositionGaps[] = {
+    {MAINBOARD_NONE, CARD_KIRREL_LOOPBACK, PortFamily::Kirrel},
+    {MAINBOARD_HOLLIN, CARD_GLENT_FMC, PortFamily::Fmc},
+    {MAINBOARD_KELVANE, CARD_NONE, PortFamily::Hsmc},
+};
 
-bool HasPositionGap(const BoardCardPort& port, std::uint8_t card) {
-    return std::any_of(
-        std::begin(kPositionGaps), std::end(kPositionGaps), [&](const PositionGap& g) {
-            return !port.idle && port.family == g.family && card == CardNumber(g.card);
-        });
+bool HasPositionGap(BoardId board, const BoardCardPort& port, std::uint8_t card) {
+    return card != 0 && !port.idle &&
+           std::any_of(std::begin(kPositionGaps), std::end(kPositionGaps),
+                       [&](const PositionGap& g) {
+                           return (g.board == MAINBOARD_NONE || g.board == board) &&
+                                  port.family == g.family &&
+                                  (g.card == CARD_NONE || card == CardNumber(g.card));
+                       });
 }
 
 // The lost bits of a run: the names of such a card, with the port's prefix,
@@ -198,7 +207,7 @@ std::set<std::string> LostCardBits(const BoardDef& def, const matrix::Run& run) 
     std::set<std::string> lost;
     const std::vector<BoardCardPort> ports = EffectivePorts(def, run.record);
     if (std::none_of(ports.begin(), ports.end(), [&](const BoardCardPort& port) {
-            return HasPositionGap(port, run.record[port.cardOffset]);
+            return HasPositionGap(def.id, port, run.record[port.cardOffset]);
         })) {
         return lost;
     }
@@ -214,7 +223,7 @@ std::set<std::string> LostCardBits(const BoardDef& def, const matrix::Run& run) 
     }
     for (const BoardCardPort& port : ports) {
         const std::uint8_t id = run.record[port.cardOffset];
-        if (!HasPositionGap(port, id)) {
+        if (!HasPositionGap(def.id, port, id)) {
             continue;
         }
         TDaughterBoard card;
