@@ -83,6 +83,15 @@ struct BoardCardPort {
     // attached and no prefix rule runs), although the record keeps its card.
     bool idle = false;
     CardField cardField = CardField::U8;
+    // The port number the card's map is filled for (an HSMC Default card
+    // names its clock pairs after it on some boards).
+    int fillPort = 0;
+    // The port takes no part in its family's prefix rule.
+    bool prefixRuleExempt = false;
+    // The prefix a card takes at the attach when the port's effective
+    // prefix is empty; the checks see the record's. nullptr, or "" for a
+    // card: none.
+    const char* (*attachDefaultPrefix)(CardId card) = nullptr;
 };
 
 // The port with its card id stored as an i32: the row reads as the other
@@ -161,10 +170,6 @@ struct BoardDef {
     // generation and the settings checks only: the form and the saved record
     // keep the empty prefix. nullptr, or "" for a card: none.
     const char* (*defaultPrefix)(CardId card) = nullptr;
-    // The prefix a card takes on a port whose prefix is empty, for the
-    // attach step alone: the settings checks see the empty prefix. nullptr,
-    // or "" for a port and card: none.
-    const char* (*attachPrefix)(const BoardCardPort& port, CardId card) = nullptr;
     // The pin filler: FPGA data, peripheral groups, empty expansion
     // connectors for the ports that carry a card.
     void (*fill)(TMainBoard* board, ConstRecordSpan record) = nullptr;

@@ -17,12 +17,17 @@ extern const BoardPicture kLumbrelPicture;
 extern const BoardPicture kYeldenPicture;
 extern const BoardPicture kBrovanPicture;
 extern const BoardPicture kDravelPicture;
+extern const BoardPicture kGaldreX2Picture;
+extern const BoardPicture kFennikPicture;
+extern const BoardPicture kHollinPicture;
+extern const BoardPicture kKelvanePicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
-    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
-    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,  &kMarwenPicture,
-    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture, &kDravelPicture,
+    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,  &kIstrelPicture,
+    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,   &kMarwenPicture,
+    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,  &kDravelPicture,
+    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,
 };
 } // namespace
 

@@ -41,7 +41,7 @@ bool CheckFamilyPrefixes(const BoardDef& def, PortFamily family,
     std::vector<CardId> cards;
     std::vector<std::string> prefixes;
     for (const BoardCardPort& port : ports) {
-        if (port.family == family && !port.idle) {
+        if (port.family == family && !port.idle && !port.prefixRuleExempt) {
             cards.push_back(ActiveCardAt(record, port));
             prefixes.push_back(EffectivePrefix(def, record, port));
         }
@@ -263,8 +263,8 @@ void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan r
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     const auto prefixOf = [&](const BoardCardPort& port) {
         std::string prefix = EffectivePrefix(def, record, port);
-        if (prefix.empty() && def.attachPrefix) {
-            if (const char* fallback = def.attachPrefix(port, CardAt(record, port))) {
+        if (prefix.empty() && port.attachDefaultPrefix) {
+            if (const char* fallback = port.attachDefaultPrefix(CardAt(record, port))) {
                 prefix = fallback;
             }
         }
@@ -304,7 +304,7 @@ void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan r
             continue;
         }
         AttachFamilyCard(board, port.family, port.connector, card, port.ioStandard,
-                         CardBusName(port.busName), prefixOf(port));
+                         CardBusName(port.busName), prefixOf(port), port.fillPort);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "boards/PinTable.h"
 
+#include "model/CardCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
@@ -104,4 +105,17 @@ std::unique_ptr<TConnector> MakeExpansionConnector(const std::string& name,
     connector->SetIsExpansion(true);
     connector->SetConnectorId(id);
     return connector;
+}
+
+std::unique_ptr<TConnector> MakeLetteredPortConnector(const char* nameFormat, int index,
+                                                      CardId card, ConnectorType type,
+                                                      ConnectorId id, std::string_view locations,
+                                                      int positions) {
+    const std::string name = platform::Format(nameFormat, static_cast<char>('A' + index));
+    auto port = MakeExpansionConnector(
+        name, platform::Format("%s connect to %s", name.c_str(), BoardName(card).c_str()), type,
+        id);
+    const int nNum = AddHeaderPositions(*port, locations);
+    PINSMITH_ASSERT(nNum == positions);
+    return port;
 }

@@ -15,6 +15,7 @@
 // "-" is a position without a signal, and a location followed by ":in" a
 // position whose direction is input whatever the card gives.
 
+#include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "model/Pin.h"
 
@@ -105,6 +106,14 @@ int AddHeaderPositions(TConnector& connector, std::string_view locations);
 // The same with the standard of every position fixed: the card's standard
 // does not reach these pins.
 int AddHeaderPositions(TConnector& connector, std::string_view locations, IoStd fixedStandard);
+
+// The expansion connector of a lettered card port: named by the format
+// ("HSMC-%c") with 'A' + index, described "<name> connect to <card's name>",
+// one position per word of the header table, which must hold that many.
+std::unique_ptr<TConnector> MakeLetteredPortConnector(const char* nameFormat, int index,
+                                                      CardId card, ConnectorType type,
+                                                      ConnectorId id, std::string_view locations,
+                                                      int positions);
 
 // An empty expansion connector of the given type and id, without a card.
 std::unique_ptr<TConnector> MakeExpansionConnector(const std::string& name,

@@ -1,5 +1,6 @@
 #include "boards/UI_BoardForms.h"
 
+#include "boards/arria2/UI_Kelvane.h"
 #include "boards/cyclone2/UI_Bressa.h"
 #include "boards/cyclone2/UI_Corvin.h"
 #include "boards/cyclone2/UI_Dunmar.h"
@@ -21,7 +22,10 @@
 #include "boards/max10/UI_Brovan.h"
 #include "boards/max10/UI_Dravel.h"
 #include "boards/max10/UI_Yelden.h"
+#include "boards/stratix3/UI_Fennik.h"
 #include "boards/stratix4/UI_GaldreX1.h"
+#include "boards/stratix4/UI_GaldreX2.h"
+#include "boards/stratix4/UI_Hollin.h"
 #include "boards/stratix4/UI_Lumbrel.h"
 #include "boards/stratix5/UI_Ombrel2.h"
 
@@ -44,7 +48,9 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_GALDRE_X1, Make<TFormGaldre_X1>}, {MAINBOARD_LUMBREL, Make<TFormLumbrel>},
     {MAINBOARD_JORVATH, Make<TFormJorvath>},     {MAINBOARD_OMBREL2, Make<TFormOmbrel2>},
     {MAINBOARD_YELDEN, Make<TFormYelden>},       {MAINBOARD_DRAVEL, Make<TFormDravel>},
-    {MAINBOARD_BROVAN, Make<TFormBrovan>},
+    {MAINBOARD_BROVAN, Make<TFormBrovan>},       {MAINBOARD_GALDRE_X2, Make<TFormGaldre_X2>},
+    {MAINBOARD_FENNIK, Make<TFormFennik>},       {MAINBOARD_HOLLIN, Make<TFormHollin>},
+    {MAINBOARD_KELVANE, Make<TFormKelvane>},
 };
 
 } // namespace

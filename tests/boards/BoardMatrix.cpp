@@ -4,6 +4,7 @@
 #include "boards/Boards.h"
 #include "boards/cyclone5/ConfigFalmor.h"
 #include "boards/cyclone5/QuindleConfig.h"
+#include "boards/stratix4/GaldreX2Board.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
@@ -19,6 +20,32 @@ namespace matrix {
 namespace {
 
 constexpr long long kCombinationLimit = 1000;
+
+// Records a board's form hands over besides those with every box ticked:
+// the modes the ticked boxes leave out, the second FPGA node. Each variant
+// runs the reduced set of card choices (each card alone on each port, and
+// every port filled), its word in the run names.
+struct ByteSetting {
+    std::size_t offset;
+    std::uint8_t value;
+};
+struct Variant {
+    BoardId board;
+    const char* word;
+    std::vector<ByteSetting> bytes;
+    bool secondNode = false; // the cards sit on the second FPGA node
+};
+const std::vector<Variant>& Variants() {
+    // Fennik: bGPIO at 146, bDDR2 at 147 (both ticked in the base runs).
+    // Kelvane: bVariant at 136, which only a loaded file sets.
+    static const std::vector<Variant> variants = {
+        {MAINBOARD_FENNIK, "gpio", {{146, 1}, {147, 0}}},
+        {MAINBOARD_FENNIK, "ddr2", {{146, 0}, {147, 1}}},
+        {MAINBOARD_GALDRE_X2, "node2", {}, true},
+        {MAINBOARD_KELVANE, "variant", {{136, 1}}},
+    };
+    return variants;
+}
 
 std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     std::vector<std::uint8_t> record(def.record.size);
@@ -54,6 +81,12 @@ std::vector<RecordVariant> MakeVariants() {
         {MAINBOARD_ELVORY, "_hsmc3v3", {{296, 0, 4}}},
         {MAINBOARD_ELVORY, "_hsmc1v8", {{296, 2, 4}}},
         {MAINBOARD_ELVORY, "_hsmc1v5", {{296, 3, 4}}},
+        // Fennik: bGPIO at 146, bDDR2 at 147 (both ticked in the base runs).
+        {MAINBOARD_FENNIK, "_gpio", {{146, 1, 1}, {147, 0, 1}}, true},
+        {MAINBOARD_FENNIK, "_ddr2", {{146, 0, 1}, {147, 1, 1}}, true},
+        {MAINBOARD_GALDRE_X2, "_node2", {}, true, true},
+        // Kelvane: bVariant at 136, which only a loaded file sets.
+        {MAINBOARD_KELVANE, "_variant", {{136, 1, 1}}, true},
         // Quindle and Falmor: each HSMC voltage besides the default 2.5 V.
         {MAINBOARD_QUINDLE, "_v0", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 0, 4}}},
         {MAINBOARD_QUINDLE, "_v2", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 2, 4}}},
@@ -212,7 +245,16 @@ std::vector<Run> Runs(const BoardDef& def) {
                     SetRecordFieldText(record, def.ports[p].prefixOffset,
                                        prefixed ? "P" + std::to_string(p) + "_" : "");
                 }
+                // The second node: the form's record holds the cards there and
+                // generates the node's view of it.
+                const bool secondNode = variant && variant->secondNode;
+                if (secondNode) {
+                    record = galdre_x2::NodeView(record, 1);
+                }
                 MendRecord(def, record);
+                if (secondNode) {
+                    record = galdre_x2::NodeView(record, 1);
+                }
                 // Records that differ only in the prefix of a port without a
                 // card (mending emptied it) are one run.
                 Run run;
