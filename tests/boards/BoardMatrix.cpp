@@ -21,32 +21,6 @@ namespace {
 
 constexpr long long kCombinationLimit = 1000;
 
-// Records a board's form hands over besides those with every box ticked:
-// the modes the ticked boxes leave out, the second FPGA node. Each variant
-// runs the reduced set of card choices (each card alone on each port, and
-// every port filled), its word in the run names.
-struct ByteSetting {
-    std::size_t offset;
-    std::uint8_t value;
-};
-struct Variant {
-    BoardId board;
-    const char* word;
-    std::vector<ByteSetting> bytes;
-    bool secondNode = false; // the cards sit on the second FPGA node
-};
-const std::vector<Variant>& Variants() {
-    // Fennik: bGPIO at 146, bDDR2 at 147 (both ticked in the base runs).
-    // Kelvane: bVariant at 136, which only a loaded file sets.
-    static const std::vector<Variant> variants = {
-        {MAINBOARD_FENNIK, "gpio", {{146, 1}, {147, 0}}},
-        {MAINBOARD_FENNIK, "ddr2", {{146, 0}, {147, 1}}},
-        {MAINBOARD_GALDRE_X2, "node2", {}, true},
-        {MAINBOARD_KELVANE, "variant", {{136, 1}}},
-    };
-    return variants;
-}
-
 std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     std::vector<std::uint8_t> record(def.record.size);
     SetDefaultRecord(def, record);
@@ -69,7 +43,8 @@ struct RecordVariant {
     BoardId board;
     const char* word;
     std::vector<FieldSetting> fields;
-    bool reduced = false; // runs the reduced set of card choices
+    bool reduced = false;    // runs the reduced set of card choices
+    bool secondNode = false; // the cards sit on the second FPGA node
 };
 std::vector<RecordVariant> MakeVariants() {
     std::vector<RecordVariant> variants = {

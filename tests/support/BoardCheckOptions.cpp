@@ -38,6 +38,8 @@ struct UnplacedPin {
     const char* reason;
 };
 
+constexpr const char* kGaldreX2Open = "the board's data gives the pin no settled location";
+constexpr const char* kGaldreX2NoPin = "the board's data gives the signal no FPGA pin";
 // On-board pins a board's table leaves without a location.
 const UnplacedPin kUnplaced[] = {
     {MAINBOARD_LORSK, "VGA_R[0]", "the colour buses' two lowest bits are not wired"},
@@ -105,45 +107,6 @@ const char* const kYeldenMode7Gaps[] = {
     "gpio1[27]", "gpio2[18]", "gpio2[19]", "gpio2[20]", "gpio2[21]", "gpio3[18]", "gpio3[20]",
 };
 
-struct UnlocatedPin {
-    BoardId board;
-    const char* pin; // a bit, or a bus by its base name
-    const char* reason;
-};
-
-// Board pins outside an HPS group that the board's data leaves without a
-// location.
-constexpr const char* kGaldreX2Open = "the board's data gives the pin no settled location";
-constexpr const char* kGaldreX2NoPin = "the board's data gives the signal no FPGA pin";
-const UnlocatedPin kUnlocated[] = {
-    {MAINBOARD_GALDRE_X2, "LCD_PWR_ON", kGaldreX2Open},
-    {MAINBOARD_GALDRE_X2, "LCD_BL_ON", kGaldreX2Open},
-    {MAINBOARD_GALDRE_X2, "I2C_SDA", kGaldreX2Open},
-    {MAINBOARD_GALDRE_X2, "I2C_SCL", kGaldreX2Open},
-    {MAINBOARD_GALDRE_X2, "USB_RESET_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "ETH_RST_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "PCIE_RESET_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "PCIE_PREST_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "PCIE_PWRON", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "PCIE_WAKE_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "FLASH_OE_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "FLASH_WE_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "SSRAM_BWA_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "SSRAM_BWB_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "SSRAM_WE_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "SSRAM_CKE_n", kGaldreX2NoPin},
-    {MAINBOARD_GALDRE_X2, "SSRAM_CE_n", kGaldreX2NoPin},
-};
-
-const UnlocatedPin* FindUnlocated(BoardId board, const std::string& pin) {
-    for (const UnlocatedPin& entry : kUnlocated) {
-        if (entry.board == board && pin == entry.pin) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 CheckOptions BoardCheckOptions(const BoardDef& def, ConstRecordSpan record) {
@@ -193,10 +156,6 @@ CheckOptions BoardCheckOptions(BoardId id) {
             }
             if (IsListedUnlocated(id, pin->GetName())) {
                 options.portsWithoutLocation[pin->GetName()] = "placed by the fitter";
-                continue;
-            }
-            if (const UnlocatedPin* listed = FindUnlocated(id, pin->GetName())) {
-                options.portsWithoutLocation[pin->GetName()] = listed->reason;
                 continue;
             }
             EXPECT_EQ(group.GetName(), "HPS")
