@@ -50,6 +50,23 @@ const UnplacedPin kUnplaced[] = {
     {MAINBOARD_LORSK, "VGA_B[1]", "the colour buses' two lowest bits are not wired"},
     {MAINBOARD_LORSK, "HEX0_DP", "its ball is FL_DQ[7]'s (AF12)"},
     {MAINBOARD_LORSK, "HEX2_DP", "its ball is GPIO header position 13's (AC19)"},
+    {MAINBOARD_GALDRE_X2, "LCD_PWR_ON", kGaldreX2Open},
+    {MAINBOARD_GALDRE_X2, "LCD_BL_ON", kGaldreX2Open},
+    {MAINBOARD_GALDRE_X2, "I2C_SDA", kGaldreX2Open},
+    {MAINBOARD_GALDRE_X2, "I2C_SCL", kGaldreX2Open},
+    {MAINBOARD_GALDRE_X2, "USB_RESET_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "ETH_RST_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "PCIE_RESET_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "PCIE_PREST_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "PCIE_PWRON", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "PCIE_WAKE_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "FLASH_OE_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "FLASH_WE_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "SSRAM_BWA_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "SSRAM_BWB_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "SSRAM_WE_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "SSRAM_CKE_n", kGaldreX2NoPin},
+    {MAINBOARD_GALDRE_X2, "SSRAM_CE_n", kGaldreX2NoPin},
 };
 
 const char* UnplacedReason(BoardId board, const std::string& port) {
