@@ -39,16 +39,14 @@ TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
                 EXPECT_EQ(FindPicturePart(*picture, part.outline), &part);
             }
         }
-        // An outline for every card port: two GPIO headers, or a GPIO
-        // header and an HSMC connector.
-        const std::span<const BoardCardPort> ports = FindBoard(picture->board)->ports;
-        int gpioPorts = 0;
-        for (const BoardCardPort& port : ports) {
-            gpioPorts += port.family == PortFamily::Gpio ? 1 : 0;
-        }
-        if (ports.size() == 2 && ports[1].family == PortFamily::Hsmc) {
+        // The two-header boards outline both headers, the boards with a
+        // GPIO header and an HSMC connector both of them.
+        const BoardDef& def = *FindBoard(picture->board);
+        const bool gpioAndHsmc = def.ports.size() == 2 && def.ports[0].family == PortFamily::Gpio &&
+                                 def.ports[1].family == PortFamily::Hsmc;
+        if (gpioAndHsmc) {
             EXPECT_TRUE(outlines.count("ShapeGpio") && outlines.count("ShapeHSMC"));
-        } else if (gpioPorts == 2) {
+        } else if (def.pair.IsSet() && def.ports.size() == 2) {
             EXPECT_TRUE(outlines.count("ShapeGpio0") && outlines.count("ShapeGpio1"));
         }
 
