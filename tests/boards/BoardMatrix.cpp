@@ -2,6 +2,7 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/arria10_stratix10/ConfigGristel.h"
 #include "boards/cyclone5/ConfigFalmor.h"
 #include "boards/cyclone5/QuindleConfig.h"
 #include "boards/stratix4/GaldreX2Board.h"
@@ -69,6 +70,9 @@ std::vector<RecordVariant> MakeVariants() {
         {MAINBOARD_FALMOR, "_v0", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 0, 4}}},
         {MAINBOARD_FALMOR, "_v2", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 2, 4}}},
         {MAINBOARD_FALMOR, "_v3", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 3, 4}}},
+        // Gristel: the FMC voltages 1.5 V and 1.2 V besides the default 1.8 V.
+        {MAINBOARD_GRISTEL, "_v3", {{offsetof(GRISTEL_CONFIG, FmcVoltage), gristel::kFmc1V5, 4}}},
+        {MAINBOARD_GRISTEL, "_v4", {{offsetof(GRISTEL_CONFIG, FmcVoltage), gristel::kFmc1V2, 4}}},
     };
     // Yelden: its four header modes (u8 at 160) against its three board
     // revisions (i32 at 156).

@@ -74,9 +74,11 @@ std::set<std::string> DuplicateSignals() {
     names.insert(RunName("JORVATH", 6, 20, 'e'));
     names.insert(RunName("JORVATH", 20, 6, 'e'));
     // On Gristel the FMC card 84 names its LEDs LED[..] like the board's LED
-    // group, whatever module sits in the socket.
-    for (const int socket : {0, 77, 78, 79, 80}) {
-        names.insert(RunName("Gristel", socket, 84, 'e'));
+    // group, whatever module sits in the socket, at every FMC voltage.
+    for (const char* board : {"Gristel", "Gristel_v3", "Gristel_v4"}) {
+        for (const int socket : {0, 77, 78, 79, 80}) {
+            names.insert(RunName(board, socket, 84, 'e'));
+        }
     }
     // Kelvane's list holds cards of one pin naming (HSMC Default with and
     // without transceivers, the ADC/DAC and SMA cards, the two LCD/camera
