@@ -142,7 +142,7 @@ extern const BoardDef kGristelBoard{
     .id = MAINBOARD_GRISTEL,
     .title = "Gristel",
     .selectorLine = "Gristel Board",
-    .selectorPicture = "GRISTEL_BITMAP",
+    .selectorPicture = "GRISTEL_400_BITMAP",
     .folderWord = gristel::kWord,
     .defaultProjectName = gristel::kWord,
     .text = &kGristelText,
