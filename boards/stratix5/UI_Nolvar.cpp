@@ -1,13 +1,10 @@
 #include "boards/stratix5/UI_Nolvar.h"
 
 #include "app/Shape.h"
-#include "boards/Boards.h"
 #include "boards/stratix5/StratixVText.h"
 #include "platform/Ui.h"
 
 #include "ui_UI_Nolvar.h"
-
-#include <QColor>
 
 #include <cstddef>
 #include <map>
@@ -32,18 +29,8 @@ std::vector<std::string> CdcmItems() {
 
 TFormNolvar::TFormNolvar(QWidget* owner)
     : TStratixVForm<NOLVAR_CONFIG>(owner), ui_(std::make_unique<Ui::TFormNolvar>()) {
-    ui_->setupUi(this);
-    setFixedSize(834, 452);
-    SetFormColour(QColor(235, 233, 237)); // 0xEDE9EB
-    const std::map<std::string, TShape*> outlines =
-        ShowFormPicture(MAINBOARD_NOLVAR, ui_->ImageBoard, ui_->ImageQuelmar, ui_->ImageStratix);
+    const std::map<std::string, TShape*> outlines = SetUpForm(*ui_, MAINBOARD_NOLVAR, 834, 452);
     const auto outline = [&](const char* name) { return outlines.at(name); };
-
-    SetBoard(*FindBoard(MAINBOARD_NOLVAR));
-    SetProjectNameEdit(ui_->EditProjectName);
-    // Change Main Board has no handler on this board.
-    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit, nullptr,
-                ui_->ButtonDefaultSetting});
 
 #define BOX(box, field, shape)                                                                     \
     AddPeripheral(ui_->box, offsetof(NOLVAR_CONFIG, field), {outline(shape)})

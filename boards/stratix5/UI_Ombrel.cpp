@@ -1,14 +1,11 @@
 #include "boards/stratix5/UI_Ombrel.h"
 
 #include "app/Shape.h"
-#include "boards/Boards.h"
 #include "boards/stratix5/StratixVText.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
 #include "ui_UI_Ombrel.h"
-
-#include <QColor>
 
 #include <cstddef>
 #include <map>
@@ -34,18 +31,8 @@ std::vector<std::string> CdcmItems() {
 
 TFormOmbrel::TFormOmbrel(QWidget* owner)
     : TStratixVForm<OMBREL_CONFIG>(owner), ui_(std::make_unique<Ui::TFormOmbrel>()) {
-    ui_->setupUi(this);
-    setFixedSize(832, 499);
-    SetFormColour(QColor(235, 233, 237)); // 0xEDE9EB
-    const std::map<std::string, TShape*> outlines =
-        ShowFormPicture(MAINBOARD_OMBREL, ui_->ImageBoard, ui_->ImageQuelmar, ui_->ImageStratix);
+    const std::map<std::string, TShape*> outlines = SetUpForm(*ui_, MAINBOARD_OMBREL, 832, 499);
     const auto outline = [&](const char* name) { return outlines.at(name); };
-
-    SetBoard(*FindBoard(MAINBOARD_OMBREL));
-    SetProjectNameEdit(ui_->EditProjectName);
-    // Change Main Board has no handler on this board.
-    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit, nullptr,
-                ui_->ButtonDefaultSetting});
 
 #define BOX(box, field, ...) AddPeripheral(ui_->box, offsetof(OMBREL_CONFIG, field), {__VA_ARGS__})
     BOX(CheckBoxOSC, Clock, outline("ShapeOSC"));

@@ -10,8 +10,11 @@
 
 #include "app/BoardForm.h"
 #include "app/RememberedCombo.h"
+#include "boards/Boards.h"
 #include "boards/UI_LoadSetting.h"
 #include "settings/ConfigBase.h"
+
+#include <QColor>
 
 #include <cstddef>
 #include <cstdint>
@@ -120,6 +123,24 @@ public:
     stratix5::TOscillatorCombos Oscillators;
 
 protected:
+    // The set-up both forms share, on their laid-out controls (the same
+    // names in both layouts): size, colour, picture and logos, definition,
+    // project name and buttons; Change Main Board gets no handler. Returns
+    // the outlines by name.
+    template <class UiForm>
+    std::map<std::string, TShape*> SetUpForm(UiForm& ui, BoardId board, int width, int height) {
+        ui.setupUi(this);
+        this->setFixedSize(width, height);
+        this->SetFormColour(QColor(235, 233, 237)); // 0xEDE9EB
+        std::map<std::string, TShape*> outlines =
+            stratix5::ShowFormPicture(board, ui.ImageBoard, ui.ImageQuelmar, ui.ImageStratix);
+        this->SetBoard(*FindBoard(board));
+        this->SetProjectNameEdit(ui.EditProjectName);
+        this->SetButtons({ui.ButtonSave, ui.ButtonLoad, ui.ButtonGen, ui.ButtonExit, nullptr,
+                          ui.ButtonDefaultSetting});
+        return outlines;
+    }
+
     void ConfigToBoardControls(const Record& record) override {
         Oscillators.ShowRecord(Base::ConstBytes(record));
     }
