@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 
 TFormMain* FormMain = nullptr;
 
@@ -66,10 +67,23 @@ void TFormMain::CreateBoardForm(std::uint8_t boardId) {
     form->setParent(this);
     form->move(0, 0);
     form->show();
-    setFixedSize(form->width(), form->height());
+    if (form->property(kSizeableBorderProperty).toBool()) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(form->size());
+    } else {
+        setFixedSize(form->width(), form->height());
+    }
     const QSize screen = platform::qt::ScreenSize();
     move(platform::qt::CentredOffset(screen.width(), form->width()),
          platform::qt::CentredOffset(screen.height(), form->height()));
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (boardForm_ && boardForm_->property(kSizeableBorderProperty).toBool()) {
+        boardForm_->resize(size());
+    }
 }
 
 void TFormMain::FreeBoardForm() {

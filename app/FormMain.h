@@ -24,6 +24,11 @@ class FormMain;
 // "Change main board", posted by a board form with both parameters 0.
 inline constexpr int WM_CHANGE_MAIN_BOARD = 1025;
 
+// A board form with this property set to true has a sizeable border: the
+// main window can be resized while it hosts the form, and the form fills
+// it. Other forms keep the window at their fixed size.
+inline constexpr const char* kSizeableBorderProperty = "sizeableBorder";
+
 class TFormMain : public QWidget {
     Q_OBJECT
 
@@ -55,6 +60,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // The window procedure, extended by WM_CHANGE_MAIN_BOARD. Returns what
     // the inherited handling returned.
     virtual bool WndProc(platform::qt::TMessageEvent& message);

@@ -22,14 +22,16 @@ extern const BoardPicture kFennikPicture;
 extern const BoardPicture kHollinPicture;
 extern const BoardPicture kKelvanePicture;
 extern const BoardPicture kGristelPicture;
+extern const BoardPicture kOmbrelPicture;
+extern const BoardPicture kNolvarPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,  &kIstrelPicture,
     &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,   &kMarwenPicture,
     &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,  &kDravelPicture,
-    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,
-    &kGristelPicture,
+    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture, &kGristelPicture,
+    &kOmbrelPicture,   &kNolvarPicture,
 };
 } // namespace
 

@@ -28,6 +28,8 @@
 #include "boards/stratix4/UI_GaldreX2.h"
 #include "boards/stratix4/UI_Hollin.h"
 #include "boards/stratix4/UI_Lumbrel.h"
+#include "boards/stratix5/UI_Nolvar.h"
+#include "boards/stratix5/UI_Ombrel.h"
 #include "boards/stratix5/UI_Ombrel2.h"
 
 namespace {
@@ -52,6 +54,8 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_BROVAN, Make<TFormBrovan>},       {MAINBOARD_GALDRE_X2, Make<TFormGaldre_X2>},
     {MAINBOARD_FENNIK, Make<TFormFennik>},       {MAINBOARD_HOLLIN, Make<TFormHollin>},
     {MAINBOARD_KELVANE, Make<TFormKelvane>},     {MAINBOARD_GRISTEL, Make<TFormGristel>},
+    {MAINBOARD_KELVANE, Make<TFormKelvane>},     {MAINBOARD_OMBREL, Make<TFormOmbrel>},
+    {MAINBOARD_NOLVAR, Make<TFormNolvar>},
 };
 
 } // namespace

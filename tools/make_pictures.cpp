@@ -930,6 +930,20 @@ int main(int argc, char* argv[]) {
         std::printf("%s %s\n", picture.c_str(), qPrintable(rel));
     }
 
+    // Form pictures drawn from a table under a name of their own (the
+    // selector shows another board's picture for their board).
+    for (const BoardPicture* table : BoardPictures()) {
+        if (done.count(table->resource)) {
+            continue;
+        }
+        const QString rel = QString("pictures/boards/%1.png").arg(table->resource);
+        if (!TablePicture(*table).save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", table->resource, qPrintable(rel));
+    }
+
     // Boards drawn from their tables of parts, and the forms' logos.
     for (const DrawnBoard& b : kDrawnBoards) {
         const QString rel = QString("pictures/boards/%1.png").arg(b.picture);

@@ -1,5 +1,7 @@
 #include "boards/stratix5/UI_Ombrel2.h"
 
+#include "app/FormMain.h"
+
 #include <QFont>
 
 TFormOmbrel2::TFormOmbrel2(QWidget* owner) : QWidget(owner) {
@@ -9,4 +11,6 @@ TFormOmbrel2::TFormOmbrel2(QWidget* owner) : QWidget(owner) {
     font.setPointSize(8);
     setFont(font);
     resize(870, 640);
+    // A sizeable border: the main window hosting it can be resized.
+    setProperty(kSizeableBorderProperty, true);
 }

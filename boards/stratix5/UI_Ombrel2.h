@@ -1,6 +1,7 @@
 #pragma once
 // The form of board id 17 (Ombrel II): an empty form without controls,
-// settings or generation. The user leaves it through the main window.
+// settings or generation, with a sizeable border. The user leaves it
+// through the main window.
 
 #include <QWidget>
 

@@ -4,6 +4,7 @@
 #include "GuiSupport.h"
 
 #include "app/BoardFormFactory.h"
+#include "app/FormMain.h"
 #include "boards/Boards.h"
 #include "boards/stratix5/UI_Ombrel2.h"
 
@@ -29,6 +30,27 @@ TEST_F(Ombrel2FormTest, AnEmptyFormFromTheProgramTable) {
     EXPECT_FALSE(def->HasRecord());
     EXPECT_FALSE(def->writesProjects);
     EXPECT_EQ(std::string(def->selectorLine), "Ombrel II FPGA Board");
+}
+
+// Its border is sizeable: the main window hosting it can be resized, and
+// the form fills it; a fixed form after it fixes the window again.
+TEST_F(Ombrel2FormTest, ASizeableFormInTheMainWindow) {
+    SetBoardOfferForTests([](int id) { return id == 17 || id == 16 || id == StartBoardId(); });
+    SetBoardFormsForTests({});
+    {
+        TFormMain window;
+        window.CreateBoardForm(17);
+        window.show();
+        EXPECT_EQ(window.size(), QSize(870, 640));
+        EXPECT_NE(window.minimumSize(), window.maximumSize());
+        window.resize(900, 700);
+        EXPECT_EQ(window.CurrentBoardForm()->size(), QSize(900, 700));
+
+        window.CreateBoardForm(16);
+        EXPECT_EQ(window.minimumSize(), QSize(832, 499));
+        EXPECT_EQ(window.maximumSize(), QSize(832, 499));
+    }
+    SetBoardOfferForTests({});
 }
 
 } // namespace

@@ -1,0 +1,92 @@
+#include "boards/stratix5/UI_Nolvar.h"
+
+#include "app/Shape.h"
+#include "boards/stratix5/StratixVText.h"
+#include "platform/Ui.h"
+
+#include "ui_UI_Nolvar.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace stratix5;
+
+namespace {
+
+// "Disable", then the frequencies of indexes 1..11.
+std::vector<std::string> CdcmItems() {
+    std::vector<std::string> items;
+    for (std::uint8_t j = 0; j <= kLastCdcm61004; ++j) {
+        const double mhz = CdcmIndexToMHz(j);
+        items.push_back(mhz > 0 ? platform::Format("%.2f", mhz) : std::string("Disable"));
+    }
+    return items;
+}
+
+} // namespace
+
+TFormNolvar::TFormNolvar(QWidget* owner)
+    : TStratixVForm<NOLVAR_CONFIG>(owner), ui_(std::make_unique<Ui::TFormNolvar>()) {
+    const std::map<std::string, TShape*> outlines = SetUpForm(*ui_, MAINBOARD_NOLVAR, 834, 452);
+    const auto outline = [&](const char* name) { return outlines.at(name); };
+
+#define BOX(box, field, shape)                                                                     \
+    AddPeripheral(ui_->box, offsetof(NOLVAR_CONFIG, field), {outline(shape)})
+    BOX(CheckBoxOSC, Clock, "ShapeOSC");
+    BOX(CheckBoxLED, Led, "ShapeLED");
+    BOX(CheckBoxButton, Button, "ShapeButton");
+    BOX(CheckBoxSwitch, Switch, "ShapeSwitch");
+    BOX(CheckBoxTemp, Temperature, "ShapeTemp");
+    BOX(CheckBoxDDR3_0, Ddr3A, "ShapeDDR3_0");
+    BOX(CheckBoxDDR3_1, Ddr3B, "ShapeDDR3_1");
+    BOX(CheckBoxQdrA, Qdr[0], "ShapeQDRII_A");
+    BOX(CheckBoxQdrB, Qdr[1], "ShapeQDRII_B");
+    BOX(CheckBoxQdrC, Qdr[2], "ShapeQDRII_C");
+    BOX(CheckBoxQdrD, Qdr[3], "ShapeQDRII_D");
+    BOX(CheckBoxSfpA, SfpA, "ShapeSfp_A");
+    BOX(CheckBoxSfpB, SfpB, "ShapeSfp_B");
+    BOX(CheckBoxSata, Sata, "ShapeSata");
+    BOX(CheckBoxPCIe, Pcie, "ShapePCIe");
+    BOX(CheckBoxFan, Fan, "ShapeFan");
+    BOX(CheckBoxFlash, Flash, "ShapeFlash");
+    BOX(CheckBoxRs422, Rs422, "ShapeRs422");
+#undef BOX
+
+    FillOscillatorCombo(ui_->ComboBoxSi570, Si570Items("Disable"), 8);
+    FillOscillatorCombo(ui_->ComboBoxCdcm61004, CdcmItems(), 12);
+    // A pick shows its outline at once.
+    const auto sfp = [this] { return IsSfpUsed(); };
+    const auto outlinesNow = [this] { UpdateShapes(); };
+    Oscillators.Add({ui_->ComboBoxSi570, 0, kNolvarSi570, outline("ShapeSi570"), sfp}, outlinesNow);
+    Oscillators.Add({ui_->ComboBoxCdcm61004, 0, kNolvarCdcm61004, outline("ShapeCdcm61004"), sfp},
+                    outlinesNow);
+
+    InitForm();
+}
+
+TFormNolvar::~TFormNolvar() = default;
+
+bool TFormNolvar::IsSfpUsed() const {
+    return ui_->CheckBoxSfpA->isChecked() || ui_->CheckBoxSfpB->isChecked();
+}
+
+bool TFormNolvar::ConfirmOscillators() {
+    return !IsSfpUsed() || Oscillators.IsOn(kSi570) || Oscillators.IsOn(kCdcm61004) ||
+           AskToContinue("QSP interface is enabled, but the associated programmable oscillator "
+                         "SI570 or CDCM61004 is not enalbed.\r\nDo you want to continued?");
+}
+
+void TFormNolvar::BeforeSuccessBox() {
+    const std::string notes =
+        GenerationNotes(ui_->CheckBoxDDR3_0->isChecked() || ui_->CheckBoxDDR3_1->isChecked(),
+                        ui_->CheckBoxQdrA->isChecked() || ui_->CheckBoxQdrB->isChecked() ||
+                            ui_->CheckBoxQdrC->isChecked() || ui_->CheckBoxQdrD->isChecked(),
+                        {{ui_->CheckBoxPCIe->isChecked(), "PCIe"},
+                         {IsSfpUsed(), "SFP+"},
+                         {ui_->CheckBoxSata->isChecked(), "SATA"}});
+    if (!notes.empty()) {
+        platform::InformationBox(notes);
+    }
+}

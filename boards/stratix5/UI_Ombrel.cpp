@@ -1,0 +1,116 @@
+#include "boards/stratix5/UI_Ombrel.h"
+
+#include "app/Shape.h"
+#include "boards/stratix5/StratixVText.h"
+#include "platform/Assert.h"
+#include "platform/Ui.h"
+
+#include "ui_UI_Ombrel.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace stratix5;
+
+namespace {
+
+// "Unchanged", "Not Use", then the frequencies of the combo indexes 2..12.
+std::vector<std::string> CdcmItems() {
+    std::vector<std::string> items = {"Unchanged", "Not Use"};
+    for (std::uint8_t j = 2; j <= kOmbrelLastCdcm; ++j) {
+        const double mhz = CdcmComboIndexToMHz(j);
+        PINSMITH_ASSERT(mhz > 0.0); // fFreq > 0.0L
+        items.push_back(platform::Format("%.2f", mhz));
+    }
+    return items;
+}
+
+} // namespace
+
+TFormOmbrel::TFormOmbrel(QWidget* owner)
+    : TStratixVForm<OMBREL_CONFIG>(owner), ui_(std::make_unique<Ui::TFormOmbrel>()) {
+    const std::map<std::string, TShape*> outlines = SetUpForm(*ui_, MAINBOARD_OMBREL, 832, 499);
+    const auto outline = [&](const char* name) { return outlines.at(name); };
+
+#define BOX(box, field, ...) AddPeripheral(ui_->box, offsetof(OMBREL_CONFIG, field), {__VA_ARGS__})
+    BOX(CheckBoxOSC, Clock, outline("ShapeOSC"));
+    BOX(CheckBoxLED, Led, outline("ShapeLED"), outline("ShapeRJ45LED"), outline("ShapeBracketLED"));
+    BOX(CheckBoxSeg7, Seg7, outline("ShapeSeg7"));
+    BOX(CheckBoxButton, Button, outline("ShapeButton"));
+    BOX(CheckBoxSwitch, Switch, outline("ShapeSwitch"));
+    BOX(CheckBoxSata_0, SataHost0, outline("ShapeSata_0"));
+    BOX(CheckBoxSata_1, SataHost1, outline("ShapeSata_1"));
+    BOX(CheckBoxSata_2, SataDevice0, outline("ShapeSata_2"));
+    BOX(CheckBoxSata_3, SataDevice1, outline("ShapeSata_3"));
+    BOX(CheckBoxSma, Sma, outline("ShapeSma"));
+    BOX(CheckBoxTemp, Temperature, outline("ShapeTemp"));
+    BOX(CheckBoxDDR3_0, Ddr3A, outline("ShapeDDR3_0"));
+    BOX(CheckBoxDDR3_1, Ddr3B, outline("ShapeDDR3_1"));
+    BOX(CheckBoxQdrA, Qdr[0], outline("ShapeQDRII_A"));
+    BOX(CheckBoxQdrB, Qdr[1], outline("ShapeQDRII_B"));
+    BOX(CheckBoxQdrC, Qdr[2], outline("ShapeQDRII_C"));
+    BOX(CheckBoxQdrD, Qdr[3], outline("ShapeQDRII_D"));
+    BOX(CheckBoxSfpA, Sfp[0], outline("ShapeSfp_A"));
+    BOX(CheckBoxSfpB, Sfp[1], outline("ShapeSfp_B"));
+    BOX(CheckBoxSfpC, Sfp[2], outline("ShapeSfp_C"));
+    BOX(CheckBoxSfpD, Sfp[3], outline("ShapeSfp_D"));
+    BOX(CheckBoxPCIe, Pcie, outline("ShapePCIe"));
+    BOX(CheckBoxFan, Fan, outline("ShapeFan"));
+    BOX(CheckBoxFlash, Flash, outline("ShapeFlash"));
+    BOX(CheckBoxRs422, Rs422, outline("ShapeRs422"));
+#undef BOX
+
+    FillOscillatorCombo(ui_->ComboBoxSi570, Si570Items("Not Use"), 8);
+    FillOscillatorCombo(ui_->ComboBoxCdcm61001, CdcmItems(), 12);
+    FillOscillatorCombo(ui_->ComboBoxCdcm61004, CdcmItems(), 12);
+    // The combos' own changes only remember the pick: the outlines catch up
+    // at the next check-box click.
+    const auto sfp = [this] { return IsSfpUsed(); };
+    Oscillators.Add({ui_->ComboBoxSi570, 0, kOmbrelSi570, outline("ShapeSi570"), sfp});
+    Oscillators.Add(
+        {ui_->ComboBoxCdcm61001, kOmbrelCdcmOff, kOmbrelCdcm61001, outline("ShapeCdcm61001"), sfp});
+    Oscillators.Add({ui_->ComboBoxCdcm61004, kOmbrelCdcmOff, kOmbrelCdcm61004,
+                     outline("ShapeCdcm61004"), [this] { return IsSataUsed(); }});
+
+    InitForm();
+}
+
+TFormOmbrel::~TFormOmbrel() = default;
+
+bool TFormOmbrel::IsSfpUsed() const {
+    return ui_->CheckBoxSfpA->isChecked() || ui_->CheckBoxSfpB->isChecked() ||
+           ui_->CheckBoxSfpC->isChecked() || ui_->CheckBoxSfpD->isChecked();
+}
+
+bool TFormOmbrel::IsSataUsed() const {
+    return ui_->CheckBoxSata_0->isChecked() || ui_->CheckBoxSata_1->isChecked() ||
+           ui_->CheckBoxSata_2->isChecked() || ui_->CheckBoxSata_3->isChecked();
+}
+
+// A CDCM at "Unchanged" counts as in use: the chip keeps its setting.
+bool TFormOmbrel::ConfirmOscillators() {
+    if (IsSfpUsed() && !Oscillators.IsOn(kSi570) && !Oscillators.IsOn(kCdcm61001) &&
+        !AskToContinue("QSP interface is enabled, but the associated programmable oscillator "
+                       "SI570 or CDCM61001 is not enalbed.\r\nDo you want to continued?")) {
+        return false;
+    }
+    if (IsSataUsed() && !Oscillators.IsOn(kCdcm61004) &&
+        !AskToContinue("SATA interface is enabled, but the associated programmable oscillator "
+                       "CDCM61004 is not enabled.\r\nDo you want to continued?")) {
+        return false;
+    }
+    return true;
+}
+
+void TFormOmbrel::BeforeSuccessBox() {
+    const std::string notes = GenerationNotes(
+        ui_->CheckBoxDDR3_0->isChecked() || ui_->CheckBoxDDR3_1->isChecked(),
+        ui_->CheckBoxQdrA->isChecked() || ui_->CheckBoxQdrB->isChecked() ||
+            ui_->CheckBoxQdrC->isChecked() || ui_->CheckBoxQdrD->isChecked(),
+        {{IsSataUsed(), "SATA"}, {ui_->CheckBoxPCIe->isChecked(), "PCIe"}, {IsSfpUsed(), "SFP+"}});
+    if (!notes.empty()) {
+        platform::InformationBox(notes);
+    }
+}
