@@ -21,6 +21,9 @@ extern const BoardPicture kGaldreX2Picture;
 extern const BoardPicture kFennikPicture;
 extern const BoardPicture kHollinPicture;
 extern const BoardPicture kKelvanePicture;
+extern const BoardPicture kZarvikPicture;
+extern const BoardPicture kZarvikDdr4Picture;
+extern const BoardPicture kEspernPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
@@ -28,6 +31,7 @@ const BoardPicture* const kPictures[] = {
     &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,   &kMarwenPicture,
     &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,  &kDravelPicture,
     &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,
+    &kZarvikPicture,   &kZarvikDdr4Picture, &kEspernPicture,
 };
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "boards/UI_BoardForms.h"
 
+#include "boards/arria10_stratix10/UI_Espern.h"
+#include "boards/arria10_stratix10/UI_Zarvik.h"
 #include "boards/arria2/UI_Kelvane.h"
 #include "boards/cyclone2/UI_Bressa.h"
 #include "boards/cyclone2/UI_Corvin.h"
@@ -51,6 +53,8 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_BROVAN, Make<TFormBrovan>},       {MAINBOARD_GALDRE_X2, Make<TFormGaldre_X2>},
     {MAINBOARD_FENNIK, Make<TFormFennik>},       {MAINBOARD_HOLLIN, Make<TFormHollin>},
     {MAINBOARD_KELVANE, Make<TFormKelvane>},
+    {MAINBOARD_ZARVIK, Make<TFormZarvik>},       {MAINBOARD_ZARVIK_DDR4, Make<TFormZarvik_DDR4>},
+    {MAINBOARD_ESPERN, Make<TFormEspern>},
 };
 
 } // namespace
