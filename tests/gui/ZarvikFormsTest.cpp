@@ -16,10 +16,13 @@
 #include "boards/arria10_stratix10/ConfigZarvik.h"
 #include "boards/arria10_stratix10/ConfigZarvikDdr4.h"
 #include "platform/Files.h"
+#include "platform/qt/Desktop.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -30,6 +33,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -311,6 +315,40 @@ TEST_P(ZarvikForms, CancelledAndForeignLoads) {
     EXPECT_NE(Messages()[1], "Failed to load setting");
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(),
               FindBoard(b.id)->defaultProjectName);
+}
+
+// Change Main Board posts the main window's message 1025 on each of the
+// three forms; Enter in the project name clicks Exit, which keeps the
+// controls in default.cfg and closes the program.
+TEST_P(ZarvikForms, ChangeMainBoardAndEnter) {
+    const ClockBoard& b = GetParam();
+    ASSERT_NE(form_, nullptr);
+    struct Catcher : QObject {
+        std::vector<std::pair<int, long long>> messages;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() != platform::qt::TMessageEvent::EventType()) {
+                return false;
+            }
+            const auto& message = static_cast<platform::qt::TMessageEvent&>(*event);
+            messages.emplace_back(message.Message, message.WParam + message.LParam);
+            return true; // the selector is not opened here
+        }
+    } catcher;
+    main_->installEventFilter(&catcher);
+    Click("ButtonMainBoardSelect");
+    QCoreApplication::sendPostedEvents(main_.get());
+    main_->removeEventFilter(&catcher);
+    EXPECT_EQ(catcher.messages, (std::vector<std::pair<int, long long>>{{1025, 0}}));
+
+    auto* name = Get<QLineEdit>("EditProjectName");
+    name->setText("ByEnter");
+    name->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(name, &enter);
+    EXPECT_FALSE(main_->isVisible());
+    const Bytes stored = ReadFile(dir.File("default.cfg"));
+    ASSERT_EQ(stored.size(), FindBoard(b.id)->record.size);
+    EXPECT_STREQ(reinterpret_cast<const char*>(stored.data() + 8), "ByEnter");
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, ZarvikForms, ::testing::ValuesIn(kBoards),
