@@ -127,6 +127,24 @@ void BindZarvikFamily(Form& form, UiForm& ui, const ZarvikMemory& memory) {
         {{"PCIe", {ui.CheckBoxPCIe}}, {"QSFP+", {qsfp[0], qsfp[1], qsfp[2], qsfp[3]}}});
 }
 
+// Select All on either edition: every box ticked, the cages at 644.53125
+// MHz and the on-board PCIe clock at 100 MHz; the memory clocks are the
+// edition's.
+namespace {
+
+template <class Record>
+void SelectEverything(Record& record, std::uint8_t& socketA, std::uint8_t& socketB) {
+    socketA = socketB = 1;
+    for (int i = 0; i < 4; ++i) {
+        record.Qdr[i] = record.Qsfp[i] = 1;
+        record.Si5340AIndex[i] = 7;
+    }
+    record.Pcie = record.PcieObClock = record.Sma = record.Rs422 = 1;
+    record.Si5340BPcieIndex = 1;
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------
 // Zarvik
 
@@ -162,15 +180,9 @@ void TFormZarvik::BoardControlsToConfig(ZARVIK_CONFIG& record) {
 }
 
 void TFormZarvik::SelectAll(ZARVIK_CONFIG& record) {
-    record.Ddr3A = record.Ddr3B = 1;
-    for (int i = 0; i < 4; ++i) {
-        record.Qdr[i] = record.Qsfp[i] = 1;
-        record.Si5340AIndex[i] = 7; // 644.53125 MHz
-    }
-    record.Pcie = record.PcieObClock = record.Sma = record.Rs422 = 1;
-    record.Si5340BDdrIndex = 3;  // 266.667 MHz
-    record.Si5340BQdrIndex = 3;  // 250 MHz
-    record.Si5340BPcieIndex = 1; // 100 MHz
+    SelectEverything(record, record.Ddr3A, record.Ddr3B);
+    record.Si5340BDdrIndex = 3; // 266.667 MHz
+    record.Si5340BQdrIndex = 3; // 250 MHz
 }
 
 // ---------------------------------------------------------------------------
@@ -197,13 +209,7 @@ TFormZarvik_DDR4::TFormZarvik_DDR4(QWidget* owner)
 TFormZarvik_DDR4::~TFormZarvik_DDR4() = default;
 
 void TFormZarvik_DDR4::SelectAll(ZARVIK_DDR4_CONFIG& record) {
-    record.Ddr4A = record.Ddr4B = 1;
-    for (int i = 0; i < 4; ++i) {
-        record.Qdr[i] = record.Qsfp[i] = 1;
-        record.Si5340AIndex[i] = 7; // 644.53125 MHz
-    }
-    record.Pcie = record.PcieObClock = record.Sma = record.Rs422 = 1;
-    record.Si5340BDdrIndex = 5;  // 300 MHz
-    record.Si5340BQdrIndex = 4;  // 275 MHz
-    record.Si5340BPcieIndex = 1; // 100 MHz
+    SelectEverything(record, record.Ddr4A, record.Ddr4B);
+    record.Si5340BDdrIndex = 5; // 300 MHz
+    record.Si5340BQdrIndex = 4; // 275 MHz
 }
