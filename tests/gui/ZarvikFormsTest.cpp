@@ -340,6 +340,12 @@ TEST_P(ZarvikForms, ChangeMainBoardAndEnter) {
     main_->removeEventFilter(&catcher);
     EXPECT_EQ(catcher.messages, (std::vector<std::pair<int, long long>>{{1025, 0}}));
 
+    // Zarvik's device variant goes into the record with the rest.
+    auto* variant = form_->findChild<QComboBox*>("ComboBoxBoard");
+    EXPECT_EQ(variant != nullptr, b.id == MAINBOARD_ZARVIK);
+    if (variant) {
+        variant->setCurrentIndex(3);
+    }
     auto* name = Get<QLineEdit>("EditProjectName");
     name->setText("ByEnter");
     name->setFocus();
@@ -349,6 +355,9 @@ TEST_P(ZarvikForms, ChangeMainBoardAndEnter) {
     const Bytes stored = ReadFile(dir.File("default.cfg"));
     ASSERT_EQ(stored.size(), FindBoard(b.id)->record.size);
     EXPECT_STREQ(reinterpret_cast<const char*>(stored.data() + 8), "ByEnter");
+    if (variant) {
+        EXPECT_EQ(stored[offsetof(ZARVIK_CONFIG, DeviceVariant)], 3);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, ZarvikForms, ::testing::ValuesIn(kBoards),
