@@ -24,14 +24,18 @@ extern const BoardPicture kKelvanePicture;
 extern const BoardPicture kGristelPicture;
 extern const BoardPicture kOmbrelPicture;
 extern const BoardPicture kNolvarPicture;
+extern const BoardPicture kZarvikPicture;
+extern const BoardPicture kZarvikDdr4Picture;
+extern const BoardPicture kEspernPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
-    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,  &kIstrelPicture,
-    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,   &kMarwenPicture,
-    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,  &kDravelPicture,
-    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture, &kGristelPicture,
-    &kOmbrelPicture,   &kNolvarPicture,
+    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture,     &kDunmarPicture,  &kIstrelPicture,
+    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture,     &kLorskPicture,   &kMarwenPicture,
+    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture,     &kBrovanPicture,  &kDravelPicture,
+    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture,     &kKelvanePicture, &kGristelPicture,
+    &kOmbrelPicture,   &kNolvarPicture,  &kGaldreX2Picture,   &kFennikPicture,  &kHollinPicture,
+    &kKelvanePicture,  &kZarvikPicture,  &kZarvikDdr4Picture, &kEspernPicture,
 };
 } // namespace
 

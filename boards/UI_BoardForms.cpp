@@ -1,6 +1,8 @@
 #include "boards/UI_BoardForms.h"
 
+#include "boards/arria10_stratix10/UI_Espern.h"
 #include "boards/arria10_stratix10/UI_Gristel.h"
+#include "boards/arria10_stratix10/UI_Zarvik.h"
 #include "boards/arria2/UI_Kelvane.h"
 #include "boards/cyclone2/UI_Bressa.h"
 #include "boards/cyclone2/UI_Corvin.h"
@@ -55,7 +57,9 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_FENNIK, Make<TFormFennik>},       {MAINBOARD_HOLLIN, Make<TFormHollin>},
     {MAINBOARD_KELVANE, Make<TFormKelvane>},     {MAINBOARD_GRISTEL, Make<TFormGristel>},
     {MAINBOARD_KELVANE, Make<TFormKelvane>},     {MAINBOARD_OMBREL, Make<TFormOmbrel>},
-    {MAINBOARD_NOLVAR, Make<TFormNolvar>},
+    {MAINBOARD_NOLVAR, Make<TFormNolvar>},       {MAINBOARD_KELVANE, Make<TFormKelvane>},
+    {MAINBOARD_ZARVIK, Make<TFormZarvik>},       {MAINBOARD_ZARVIK_DDR4, Make<TFormZarvik_DDR4>},
+    {MAINBOARD_ESPERN, Make<TFormEspern>},
 };
 
 } // namespace
