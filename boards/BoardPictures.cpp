@@ -30,12 +30,20 @@ extern const BoardPicture kEspernPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
-    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture,     &kDunmarPicture,  &kIstrelPicture,
-    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture,     &kLorskPicture,   &kMarwenPicture,
-    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture,     &kBrovanPicture,  &kDravelPicture,
-    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture,     &kKelvanePicture, &kGristelPicture,
-    &kOmbrelPicture,   &kNolvarPicture,  &kGaldreX2Picture,   &kFennikPicture,  &kHollinPicture,
-    &kKelvanePicture,  &kZarvikPicture,  &kZarvikDdr4Picture, &kEspernPicture,
+    &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
+    &kJorkelPicture, &kJorvathPicture, &kElvoryPicture, &kLorskPicture, &kMarwenPicture,
+    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture, &kDravelPicture,
+    &kGaldreX2Picture, &kFennikPicture, &kHollinPicture, &kKelvanePicture, &kGristelPicture,
+    &kOmbrelPicture, &kNolvarPicture, &kGaldreX2Picture, &kFennikPicture, &kHollinPicture,
+    &kKelvanePicture, &kZarvikPicture, &kZarvikDdr4Picture, &kEspernPicture,
+    extern const BoardPicture kCalvetPicture;
+
+namespace {
+const BoardPicture* const kPictures[] = {
+    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,  &kIstrelPicture,
+    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,   &kMarwenPicture,
+    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,  &kDravelPicture,
+    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture, &kCalvetPicture,
 };
 } // namespace
 

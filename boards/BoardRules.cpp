@@ -243,6 +243,11 @@ bool CheckCommonRules(const BoardDef& def, ConstRecordSpan record, std::string& 
 
 } // namespace
 
+bool CheckCommonRecord(const BoardDef& def, ConstRecordSpan record, std::string& message) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    return CheckCommonRules(def, record, message);
+}
+
 bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message) {
     PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
     const bool common = CheckCommonRules(def, record, message);

@@ -62,6 +62,9 @@ bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record);
 // skipped when both headers are default), then the board's own rule. False with the message of the
 // first failure.
 bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);
+// The same checks without the board's own rule, for a form that asks its
+// own questions between the two.
+bool CheckCommonRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);
 
 // Attaches the card of every port that holds one to a board filled from the
 // same record: an 80-pin card on a pair once on the pair's connector, the

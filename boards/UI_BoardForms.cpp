@@ -30,6 +30,7 @@
 #include "boards/stratix4/UI_GaldreX2.h"
 #include "boards/stratix4/UI_Hollin.h"
 #include "boards/stratix4/UI_Lumbrel.h"
+#include "boards/stratix5/UI_Calvet.h"
 #include "boards/stratix5/UI_Nolvar.h"
 #include "boards/stratix5/UI_Ombrel.h"
 #include "boards/stratix5/UI_Ombrel2.h"
@@ -59,7 +60,8 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_KELVANE, Make<TFormKelvane>},     {MAINBOARD_OMBREL, Make<TFormOmbrel>},
     {MAINBOARD_NOLVAR, Make<TFormNolvar>},       {MAINBOARD_KELVANE, Make<TFormKelvane>},
     {MAINBOARD_ZARVIK, Make<TFormZarvik>},       {MAINBOARD_ZARVIK_DDR4, Make<TFormZarvik_DDR4>},
-    {MAINBOARD_ESPERN, Make<TFormEspern>},
+    {MAINBOARD_ESPERN, Make<TFormEspern>},       {MAINBOARD_KELVANE, Make<TFormKelvane>},
+    {MAINBOARD_CALVET, Make<TFormCalvet>},
 };
 
 } // namespace

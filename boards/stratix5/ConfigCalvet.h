@@ -90,6 +90,14 @@ static_assert(offsetof(CALVET_CONFIG, FmcCardId) == 294);
 static_assert(offsetof(CALVET_CONFIG, FmcPrefixName) == 298);
 static_assert(offsetof(CALVET_CONFIG, Align2) == 810);
 
+namespace calvet {
+// DDR3 is ticked while its reference clock, the CDCM6208's DDR3 output, is
+// not programmed (the chip unused or the output at "Disable").
+inline bool Ddr3ClockMissing(const CALVET_CONFIG& record) {
+    return record.Ddr3 != 0 && (record.Cdcm6208Pll == 0 || record.CdcmOutputIndex[5] == 0);
+}
+} // namespace calvet
+
 class TConfigCalvet : public TConfigBoard {
 public:
     using CALVET_CONFIG = ::CALVET_CONFIG;
