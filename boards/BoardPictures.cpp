@@ -27,23 +27,16 @@ extern const BoardPicture kNolvarPicture;
 extern const BoardPicture kZarvikPicture;
 extern const BoardPicture kZarvikDdr4Picture;
 extern const BoardPicture kEspernPicture;
+extern const BoardPicture kCalvetPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
-    &kAlvekPicture, &kBressaPicture, &kCorvinPicture, &kDunmarPicture, &kIstrelPicture,
-    &kJorkelPicture, &kJorvathPicture, &kElvoryPicture, &kLorskPicture, &kMarwenPicture,
-    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture, &kDravelPicture,
-    &kGaldreX2Picture, &kFennikPicture, &kHollinPicture, &kKelvanePicture, &kGristelPicture,
-    &kOmbrelPicture, &kNolvarPicture, &kGaldreX2Picture, &kFennikPicture, &kHollinPicture,
-    &kKelvanePicture, &kZarvikPicture, &kZarvikDdr4Picture, &kEspernPicture,
-    extern const BoardPicture kCalvetPicture;
-
-namespace {
-const BoardPicture* const kPictures[] = {
-    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,  &kIstrelPicture,
-    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,   &kMarwenPicture,
-    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,  &kDravelPicture,
-    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture, &kCalvetPicture,
+    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,     &kIstrelPicture,
+    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,      &kMarwenPicture,
+    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,     &kDravelPicture,
+    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,    &kGristelPicture,
+    &kOmbrelPicture,   &kNolvarPicture,  &kZarvikPicture, &kZarvikDdr4Picture, &kEspernPicture,
+    &kCalvetPicture,
 };
 } // namespace
 

@@ -57,11 +57,9 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_BROVAN, Make<TFormBrovan>},       {MAINBOARD_GALDRE_X2, Make<TFormGaldre_X2>},
     {MAINBOARD_FENNIK, Make<TFormFennik>},       {MAINBOARD_HOLLIN, Make<TFormHollin>},
     {MAINBOARD_KELVANE, Make<TFormKelvane>},     {MAINBOARD_GRISTEL, Make<TFormGristel>},
-    {MAINBOARD_KELVANE, Make<TFormKelvane>},     {MAINBOARD_OMBREL, Make<TFormOmbrel>},
-    {MAINBOARD_NOLVAR, Make<TFormNolvar>},       {MAINBOARD_KELVANE, Make<TFormKelvane>},
+    {MAINBOARD_OMBREL, Make<TFormOmbrel>},       {MAINBOARD_NOLVAR, Make<TFormNolvar>},
     {MAINBOARD_ZARVIK, Make<TFormZarvik>},       {MAINBOARD_ZARVIK_DDR4, Make<TFormZarvik_DDR4>},
-    {MAINBOARD_ESPERN, Make<TFormEspern>},       {MAINBOARD_KELVANE, Make<TFormKelvane>},
-    {MAINBOARD_CALVET, Make<TFormCalvet>},
+    {MAINBOARD_ESPERN, Make<TFormEspern>},       {MAINBOARD_CALVET, Make<TFormCalvet>},
 };
 
 } // namespace

@@ -38,5 +38,5 @@ constexpr PicturePart kParts[] = {
 } // namespace
 
 extern const BoardPicture kCalvetPicture{
-    MAINBOARD_CALVET, "CALVET_400_BITMAP", "Stratix V", "CALVET_BADGE", 400, 240, kParts,
+    MAINBOARD_CALVET, "CALVET_400_BITMAP", "Stratix V", "STRATIX_V_BADGE", 400, 240, kParts,
 };

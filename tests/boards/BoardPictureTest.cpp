@@ -21,8 +21,10 @@ std::uint32_t BigEndian32(const unsigned char* d) {
 
 TEST(BoardPictures, RectanglesInsideAPictureOfTheTablesSize) {
     ASSERT_FALSE(BoardPictures().empty());
+    std::set<BoardId> boards;
     for (const BoardPicture* picture : BoardPictures()) {
         SCOPED_TRACE(picture->resource);
+        EXPECT_TRUE(boards.insert(picture->board).second) << "listed twice";
         EXPECT_EQ(FindBoardPicture(picture->board), picture);
         // The selector shows the table's picture, unless it shows another
         // board's picture for this board; then the form has its own.

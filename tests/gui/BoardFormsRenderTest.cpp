@@ -20,6 +20,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <string>
 
 namespace {
@@ -49,7 +50,9 @@ TEST_F(BoardFormsRender, EveryFormWithItsOutlinesOnItsPicture) {
     }
     TFormMain window;
     window.show();
+    std::set<BoardId> listed;
     for (const BoardFormRow& row : ProgramBoardForms()) {
+        EXPECT_TRUE(listed.insert(row.id).second) << "form of board " << row.id << " listed twice";
         const BoardDef& def = *FindBoard(row.id);
         if (!def.writesProjects) {
             continue; // an empty form: no picture, no outlines
