@@ -468,6 +468,7 @@ void TBoardForm::ButtonGenClick() {
         return;
     }
     if (BuildProject(projectFile)) {
+        BeforeSuccessBox();
         if (successBox_) {
             platform::InformationBox(
                 platform::Format("Generate Quartus Project successfully.\r\nThe project is located "

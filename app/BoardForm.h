@@ -216,6 +216,8 @@ protected:
     virtual void AfterShowRecord() {}
     virtual void UpdateBoardShapes() {}
     virtual void AfterGenerateSuccess() {}
+    // Runs after a successful generation, right before the success box.
+    virtual void BeforeSuccessBox() {}
 
     // --- record plumbing, provided by TBoardFormOf ------------------------
     virtual std::span<std::uint8_t> RecordBytes() = 0;
