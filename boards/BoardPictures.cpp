@@ -9,11 +9,12 @@ extern const BoardPicture kDunmarPicture;
 extern const BoardPicture kIstrelPicture;
 extern const BoardPicture kGaldreX1Picture;
 extern const BoardPicture kLumbrelPicture;
+extern const BoardPicture kKelmisPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture,  &kBressaPicture,   &kCorvinPicture,  &kDunmarPicture,
-    &kIstrelPicture, &kGaldreX1Picture, &kLumbrelPicture,
+    &kIstrelPicture, &kGaldreX1Picture, &kLumbrelPicture, &kKelmisPicture,
 };
 } // namespace
 

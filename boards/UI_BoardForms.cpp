@@ -11,6 +11,7 @@
 #include "boards/cyclone5/UI_UlvaneVessor.h"
 #include "boards/cyclone5/UI_Wendal.h"
 #include "boards/stratix4/UI_GaldreX1.h"
+#include "boards/stratix4/UI_Kelmis.h"
 #include "boards/stratix4/UI_Lumbrel.h"
 
 namespace {
@@ -26,7 +27,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_TAVRIN, Make<TFormTavrin>},   {MAINBOARD_ULVANE, Make<TFormUlvane>},
     {MAINBOARD_VESSOR, Make<TFormVessor>},   {MAINBOARD_WENDAL, Make<TFormWendal>},
     {MAINBOARD_ILMARCH, Make<TFormIlmarch>}, {MAINBOARD_GALDRE_X1, Make<TFormGaldre_X1>},
-    {MAINBOARD_LUMBREL, Make<TFormLumbrel>},
+    {MAINBOARD_LUMBREL, Make<TFormLumbrel>}, {MAINBOARD_KELMIS, Make<TFormKelmis>},
 };
 
 } // namespace
