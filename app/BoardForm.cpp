@@ -232,9 +232,8 @@ void TBoardForm::ShowRecordBytes(std::span<const std::uint8_t> record) {
         p.box->setChecked(record[p.offset] != 0);
     }
     for (TCardPort& port : ports_) {
-        PINSMITH_ASSERT(port.Def.cardOffset < record.size());
         port.Prefix->clear();
-        const int index = port.List.IndexOf(MakeCardId(record[port.Def.cardOffset]));
+        const int index = port.List.IndexOf(RecordPortCard(record, port.Def));
         if (index >= 0) {
             port.Combo->setCurrentIndex(index);
             if (index > 0 || !prefixEmptyWithoutCard_) {
@@ -264,7 +263,7 @@ void TBoardForm::ReadControlsInto(std::span<std::uint8_t> record) {
     }
     for (int i = 0; i < PortCount(); ++i) {
         const TCardPort& port = ports_[static_cast<std::size_t>(i)];
-        record[port.Def.cardOffset] = static_cast<std::uint8_t>(PortCard(i));
+        SetRecordPortCard(record, port.Def, PortCard(i));
         SetRecordFieldText(record, port.Def.prefixOffset, PortPrefix(i));
     }
     BoardControlsToRecord(record);
@@ -296,7 +295,7 @@ void TBoardForm::FillCardCombos() {
             port.Combo->addItem(Latin1(BoardName(port.List.At(i))));
         }
         const int index =
-            listsDependOnRecord_ ? port.List.IndexOf(MakeCardId(record[port.Def.cardOffset])) : 0;
+            listsDependOnRecord_ ? port.List.IndexOf(RecordPortCard(record, port.Def)) : 0;
         port.Combo->setCurrentIndex(index > 0 ? index : 0);
         port.Combo->setMaxVisibleItems(std::max(1, port.List.Count()));
     }
@@ -455,6 +454,9 @@ void TBoardForm::ButtonGenClick() {
         GenerateAllCards();
         return;
     }
+    if (ctrlBeep_ && platform::qt::IsLeftCtrlDown()) {
+        platform::Beep();
+    }
     const std::string projectFile =
         config::AskProjectFile(SaveDialog, FolderWord(), ProjectNameText());
     if (projectFile.empty()) {
@@ -523,7 +525,9 @@ void TBoardForm::ShowBatchStep(const BatchStep& step) {
 }
 
 void TBoardForm::GenerateAllCards() {
-    platform::Beep();
+    if (batchBeep_) {
+        platform::Beep();
+    }
     const std::vector<BatchStep> steps = BatchSteps(Definition(), ControlsRecord());
     const std::string chosen = config::AskProjectFile(SaveDialog, FolderWord(), ProjectNameText());
     if (chosen.empty()) {

@@ -14,7 +14,7 @@
 //   ConfigToBoardControls, BoardControlsToConfig   (extra controls <-> record)
 //   BeforeShowRecord, AfterShowRecord, FillCardCombos         (showing)
 //   UpdateBoardShapes                                         (outlines)
-//   AfterGenerateSuccess                                      (reminders)
+//   BeforeSuccessBox, AfterGenerateSuccess                    (reminders)
 // Handlers are virtual as well, for boards with a batch mode or extra steps.
 //
 // The rules themselves (defaults, mending a loaded record, the settings
@@ -197,6 +197,11 @@ protected:
     // Whether a successful generation ends with the success box (default:
     // yes). The reminders after it run either way.
     void SetSuccessBox(bool shown) { successBox_ = shown; }
+    // A board without a batch: Generate with Ctrl held beeps, then generates
+    // as usual (default: no beep).
+    void SetCtrlBeep(bool beeps) { ctrlBeep_ = beeps; }
+    // Whether the batch starts with a beep (default: yes).
+    void SetBatchBeep(bool beeps) { batchBeep_ = beeps; }
     // default.cfg is saved before the form's teardown (SaveBeforeTeardown)
     // instead of when the form closes (FormClose).
     void SetSavesBeforeTeardown(bool saves) { savesBeforeTeardown_ = saves; }
@@ -216,7 +221,8 @@ protected:
     virtual void AfterShowRecord() {}
     virtual void UpdateBoardShapes() {}
     virtual void AfterGenerateSuccess() {}
-    // Runs after a successful generation, right before the success box.
+    // A reminder shown after a successful generation, before the success
+    // box.
     virtual void BeforeSuccessBox() {}
 
     // --- record plumbing, provided by TBoardFormOf ------------------------
@@ -275,6 +281,8 @@ private:
     bool savesBeforeTeardown_ = false;
     bool tornDown_ = false;
     bool prefixEmptyWithoutCard_ = false;
+    bool ctrlBeep_ = false;
+    bool batchBeep_ = true;
 };
 
 // The typed half: the settings holder and the board's record.

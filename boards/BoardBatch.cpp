@@ -43,7 +43,9 @@ std::vector<BatchStep> BatchSteps(const BoardDef& def, ConstRecordSpan record) {
                 step.choices.push_back(
                     {def.pair.port1, card, std::string(eighty ? "" : pass.pairPrefix1)});
             } else {
-                step.choices.push_back({pass.port, card, std::nullopt});
+                step.choices.push_back(
+                    {pass.port, card,
+                     pass.portPrefix ? std::optional<std::string>(pass.portPrefix) : std::nullopt});
             }
             steps.push_back(std::move(step));
         }
@@ -61,7 +63,7 @@ void ApplyBatchStep(const BoardDef& def, const BatchStep& step, RecordSpan recor
     for (const BatchChoice& choice : step.choices) {
         PINSMITH_ASSERT(choice.port >= 0 && choice.port < static_cast<int>(def.ports.size()));
         const BoardCardPort& port = def.ports[static_cast<std::size_t>(choice.port)];
-        record[port.cardOffset] = static_cast<std::uint8_t>(choice.card);
+        SetRecordPortCard(record, port, choice.card);
         if (choice.prefix) {
             SetRecordFieldText(record, port.prefixOffset, *choice.prefix);
         }

@@ -56,6 +56,12 @@ struct RecordLayout {
     std::size_t projectNameOffset = 8;
 };
 
+// How a port's card id is stored in the settings record.
+enum class CardField : std::uint8_t {
+    U8,  // one byte
+    I32, // a little-endian 32-bit integer, read and written at full width
+};
+
 // One card port of a board (a connector the user picks a card for).
 struct BoardCardPort {
     const char* name; // as the messages name it: "GPIO-0", "HSMC-A", "FMC-B"
@@ -65,7 +71,7 @@ struct BoardCardPort {
     ConnectorType listType;
     bool allowTransceiver;
     Voltage listVoltage;
-    std::size_t cardOffset;   // record offset of the card id (u8)
+    std::size_t cardOffset;   // record offset of the card id (see cardField)
     std::size_t prefixOffset; // record offset of the prefix (char[kRecordTextSize])
     ConnectorId connector;    // the expansion connector the filler makes for it
     IoStd ioStandard;         // handed to the card's pin map
@@ -76,7 +82,24 @@ struct BoardCardPort {
     // Set by adjustPort: for this record the port takes no part (no card is
     // attached and no prefix rule runs), although the record keeps its card.
     bool idle = false;
+    CardField cardField = CardField::U8;
+    // The port number the card's map is filled for (an HSMC Default card
+    // names its clock pairs after it on some boards).
+    int fillPort = 0;
+    // The port takes no part in its family's prefix rule.
+    bool prefixRuleExempt = false;
+    // The prefix a card takes at the attach when the port's effective
+    // prefix is empty; the checks see the record's. nullptr, or "" for a
+    // card: none.
+    const char* (*attachDefaultPrefix)(CardId card) = nullptr;
 };
+
+// The port with its card id stored as an i32: the row reads as the other
+// ports' rows, wrapped in this.
+constexpr BoardCardPort WithI32CardField(BoardCardPort port) {
+    port.cardField = CardField::I32;
+    return port;
+}
 
 // Two 40-pin headers that one 80-pin card occupies together. The card is
 // then attached once, to the pair's connector, with the first header's
@@ -100,6 +123,8 @@ struct BatchPass {
     // the card and every prefix stays as the user typed it.
     const char* pairPrefix0 = nullptr;
     const char* pairPrefix1 = nullptr;
+    // Set (without a pair): the port takes this prefix in every project.
+    const char* portPrefix = nullptr;
 };
 
 struct BoardDef {
@@ -138,14 +163,13 @@ struct BoardDef {
     // The board's own settings rule, after the common ones; false with the
     // message.
     bool (*checkRecord)(ConstRecordSpan record, std::string& message) = nullptr;
+    // The board's rule runs even when a common one failed, and its message
+    // then replaces the common one.
+    bool checkRecordAlways = false;
     // The prefix a card takes on a port whose prefix is empty, for the
     // generation and the settings checks only: the form and the saved record
     // keep the empty prefix. nullptr, or "" for a card: none.
     const char* (*defaultPrefix)(CardId card) = nullptr;
-    // The prefix a card takes on a port whose prefix is empty, for the
-    // attach step alone: the settings checks see the empty prefix. nullptr,
-    // or "" for a port and card: none.
-    const char* (*attachPrefix)(const BoardCardPort& port, CardId card) = nullptr;
     // The pin filler: FPGA data, peripheral groups, empty expansion
     // connectors for the ports that carry a card.
     void (*fill)(TMainBoard* board, ConstRecordSpan record) = nullptr;

@@ -7,14 +7,28 @@ extern const BoardPicture kBressaPicture;
 extern const BoardPicture kCorvinPicture;
 extern const BoardPicture kDunmarPicture;
 extern const BoardPicture kIstrelPicture;
+extern const BoardPicture kJorkelPicture;
+extern const BoardPicture kJorvathPicture;
+extern const BoardPicture kElvoryPicture;
+extern const BoardPicture kLorskPicture;
+extern const BoardPicture kMarwenPicture;
 extern const BoardPicture kGaldreX1Picture;
 extern const BoardPicture kLumbrelPicture;
+extern const BoardPicture kYeldenPicture;
+extern const BoardPicture kBrovanPicture;
+extern const BoardPicture kDravelPicture;
+extern const BoardPicture kGaldreX2Picture;
+extern const BoardPicture kFennikPicture;
+extern const BoardPicture kHollinPicture;
+extern const BoardPicture kKelvanePicture;
 extern const BoardPicture kKelmisPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
-    &kAlvekPicture,  &kBressaPicture,   &kCorvinPicture,  &kDunmarPicture,
-    &kIstrelPicture, &kGaldreX1Picture, &kLumbrelPicture, &kKelmisPicture,
+    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,  &kIstrelPicture,
+    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,   &kMarwenPicture,
+    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,  &kDravelPicture,
+    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture, &kKelmisPicture,
 };
 } // namespace
 

@@ -21,8 +21,7 @@ bool IsEightyPinCard(CardId card) {
 }
 
 CardId CardAt(ConstRecordSpan record, const BoardCardPort& port) {
-    PINSMITH_ASSERT(port.cardOffset < record.size());
-    return MakeCardId(record[port.cardOffset]);
+    return RecordPortCard(record, port);
 }
 
 // The card a port carries for generation and the checks: none while idle.
@@ -42,7 +41,7 @@ bool CheckFamilyPrefixes(const BoardDef& def, PortFamily family,
     std::vector<CardId> cards;
     std::vector<std::string> prefixes;
     for (const BoardCardPort& port : ports) {
-        if (port.family == family && !port.idle) {
+        if (port.family == family && !port.idle && !port.prefixRuleExempt) {
             cards.push_back(ActiveCardAt(record, port));
             prefixes.push_back(EffectivePrefix(def, record, port));
         }
@@ -88,6 +87,36 @@ std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan r
         }
     }
     return ports;
+}
+
+CardId RecordPortCard(ConstRecordSpan record, const BoardCardPort& port) {
+    switch (port.cardField) {
+    case CardField::U8:
+        PINSMITH_ASSERT(port.cardOffset < record.size());
+        return MakeCardId(record[port.cardOffset]);
+    case CardField::I32: {
+        PINSMITH_ASSERT(port.cardOffset + 4 <= record.size());
+        std::uint32_t bits = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            bits |= static_cast<std::uint32_t>(record[port.cardOffset + i]) << (8 * i);
+        }
+        return bits <= 255 ? MakeCardId(static_cast<int>(bits)) : kUnlistedCard;
+    }
+    }
+    PINSMITH_FAIL("unknown card field width");
+}
+
+void SetRecordPortCard(RecordSpan record, const BoardCardPort& port, CardId card) {
+    switch (port.cardField) {
+    case CardField::U8:
+        PINSMITH_ASSERT(port.cardOffset < record.size());
+        record[port.cardOffset] = static_cast<std::uint8_t>(card);
+        return;
+    case CardField::I32:
+        PutLe32(record, port.cardOffset, static_cast<std::uint32_t>(CardNumber(card)));
+        return;
+    }
+    PINSMITH_FAIL("unknown card field width");
 }
 
 std::vector<std::uint8_t> PortCardList(const BoardCardPort& port) {
@@ -147,7 +176,7 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
     for (const BoardCardPort& port : ports) {
         const CardId card = CardAt(record, port);
         if (card != CARD_NONE && !Offers(port, card)) {
-            record[port.cardOffset] = 0;
+            SetRecordPortCard(record, port, CARD_NONE);
             SetRecordFieldText(record, port.prefixOffset, "");
         } else {
             SetRecordFieldText(record, port.prefixOffset,
@@ -159,11 +188,11 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
         const BoardCardPort& first = ports[static_cast<std::size_t>(def.pair.port0)];
         const BoardCardPort& second = ports[static_cast<std::size_t>(def.pair.port1)];
         if (IsEightyPinCard(CardAt(record, first))) {
-            record[second.cardOffset] = record[first.cardOffset];
+            SetRecordPortCard(record, second, CardAt(record, first));
             SetRecordFieldText(record, second.prefixOffset,
                                RecordFieldText(record, first.prefixOffset));
         } else if (IsEightyPinCard(CardAt(record, second))) {
-            record[second.cardOffset] = 0;
+            SetRecordPortCard(record, second, CARD_NONE);
             SetRecordFieldText(record, second.prefixOffset, "");
         }
     }
@@ -183,8 +212,10 @@ bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record) {
            RecordFieldText(record, second.prefixOffset).empty();
 }
 
-bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message) {
-    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+namespace {
+
+// The project name, each prefix and the families' prefix rules.
+bool CheckCommonRules(const BoardDef& def, ConstRecordSpan record, std::string& message) {
     if (!config::CheckProjectName(RecordFieldText(record, def.record.projectNameOffset), message)) {
         return false;
     }
@@ -207,15 +238,33 @@ bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& messa
             return false;
         }
     }
-    return !def.checkRecord || def.checkRecord(record, message);
+    return true;
+}
+
+} // namespace
+
+bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    const bool common = CheckCommonRules(def, record, message);
+    if (!common && !def.checkRecordAlways) {
+        return false;
+    }
+    // A board whose own rule runs after a failed common one: its message
+    // replaces the earlier one.
+    std::string own;
+    if (def.checkRecord && !def.checkRecord(record, own)) {
+        message = own;
+        return false;
+    }
+    return common;
 }
 
 void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan record) {
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     const auto prefixOf = [&](const BoardCardPort& port) {
         std::string prefix = EffectivePrefix(def, record, port);
-        if (prefix.empty() && def.attachPrefix) {
-            if (const char* fallback = def.attachPrefix(port, CardAt(record, port))) {
+        if (prefix.empty() && port.attachDefaultPrefix) {
+            if (const char* fallback = port.attachDefaultPrefix(CardAt(record, port))) {
                 prefix = fallback;
             }
         }
@@ -250,10 +299,12 @@ void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan r
             continue;
         }
         // Memory modules take board-specific fill arguments: a board with
-        // module sockets attaches them in its own filler.
-        PINSMITH_ASSERT(port.family != PortFamily::Ddr4Socket);
+        // module sockets attaches them in its attachExtra.
+        if (port.family == PortFamily::Ddr4Socket) {
+            continue;
+        }
         AttachFamilyCard(board, port.family, port.connector, card, port.ioStandard,
-                         CardBusName(port.busName), prefixOf(port));
+                         CardBusName(port.busName), prefixOf(port), port.fillPort);
     }
 }
 

@@ -19,6 +19,14 @@ std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan r
 // The card list a port offers: card 0 first, then the cards of its rule.
 std::vector<std::uint8_t> PortCardList(const BoardCardPort& port);
 
+// The card id a port's field of the record holds. An i32 field whose value
+// is no card id (outside 0..255) reads as kUnlistedCard, which no list
+// offers, so mending turns it into None.
+CardId RecordPortCard(ConstRecordSpan record, const BoardCardPort& port);
+// Stores a card id in a port's field at the field's full width.
+void SetRecordPortCard(RecordSpan record, const BoardCardPort& port, CardId card);
+inline constexpr CardId kUnlistedCard = MakeCardId(255);
+
 // The text of a record's char[kRecordTextSize] field at an offset.
 std::string RecordFieldText(ConstRecordSpan record, std::size_t offset);
 void SetRecordFieldText(RecordSpan record, std::size_t offset, std::string_view text);

@@ -1,5 +1,6 @@
 #include "boards/PinTable.h"
 
+#include "model/CardCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
@@ -75,6 +76,10 @@ void AddPinRows(TConnector& connector, const PinTable& table) {
 }
 
 int AddHeaderPositions(TConnector& connector, std::string_view locations) {
+    return AddHeaderPositions(connector, locations, IOSTD_FROM_CARD);
+}
+
+int AddHeaderPositions(TConnector& connector, std::string_view locations, IoStd fixedStandard) {
     int count = 0;
     for (const std::string& location : Words(locations)) {
         ++count;
@@ -84,10 +89,10 @@ int AddHeaderPositions(TConnector& connector, std::string_view locations) {
         } else if (location.ends_with(kInput)) {
             connector.AddPin(
                 std::make_unique<TPin>("", location.substr(0, location.size() - kInput.size()),
-                                       PIN_DIR_INPUT, IOSTD_FROM_CARD, 0.0f));
+                                       PIN_DIR_INPUT, fixedStandard, 0.0f));
         } else {
             connector.AddPin(
-                std::make_unique<TPin>("", location, PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0.0f));
+                std::make_unique<TPin>("", location, PIN_DIR_FROM_CARD, fixedStandard, 0.0f));
         }
     }
     return count;
@@ -100,4 +105,17 @@ std::unique_ptr<TConnector> MakeExpansionConnector(const std::string& name,
     connector->SetIsExpansion(true);
     connector->SetConnectorId(id);
     return connector;
+}
+
+std::unique_ptr<TConnector> MakeLetteredPortConnector(const char* nameFormat, int index,
+                                                      CardId card, ConnectorType type,
+                                                      ConnectorId id, std::string_view locations,
+                                                      int positions) {
+    const std::string name = platform::Format(nameFormat, static_cast<char>('A' + index));
+    auto port = MakeExpansionConnector(
+        name, platform::Format("%s connect to %s", name.c_str(), BoardName(card).c_str()), type,
+        id);
+    const int nNum = AddHeaderPositions(*port, locations);
+    PINSMITH_ASSERT(nNum == positions);
+    return port;
 }

@@ -15,9 +15,11 @@
 // "-" is a position without a signal, and a location followed by ":in" a
 // position whose direction is input whatever the card gives.
 
+#include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "model/Pin.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -48,6 +50,23 @@ constexpr int CountLocations(std::string_view list) {
             inWord = true;
             ++count;
         }
+    }
+    return count;
+}
+// The positions of a header table that carry a pin (every word but "-").
+constexpr int CountHeaderPins(std::string_view list) {
+    int count = 0;
+    std::size_t i = 0;
+    while (i < list.size()) {
+        if (list[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const std::size_t end = list.find(' ', i);
+        const std::string_view word =
+            list.substr(i, end == std::string_view::npos ? list.size() - i : end - i);
+        count += word == "-" ? 0 : 1;
+        i += word.size();
     }
     return count;
 }
@@ -84,6 +103,17 @@ void AddPinRows(TConnector& connector, const PinTable& table);
 // "<location>:in"); "-" appends an empty entry. Returns the number of
 // positions.
 int AddHeaderPositions(TConnector& connector, std::string_view locations);
+// The same with the standard of every position fixed: the card's standard
+// does not reach these pins.
+int AddHeaderPositions(TConnector& connector, std::string_view locations, IoStd fixedStandard);
+
+// The expansion connector of a lettered card port: named by the format
+// ("HSMC-%c") with 'A' + index, described "<name> connect to <card's name>",
+// one position per word of the header table, which must hold that many.
+std::unique_ptr<TConnector> MakeLetteredPortConnector(const char* nameFormat, int index,
+                                                      CardId card, ConnectorType type,
+                                                      ConnectorId id, std::string_view locations,
+                                                      int positions);
 
 // An empty expansion connector of the given type and id, without a card.
 std::unique_ptr<TConnector> MakeExpansionConnector(const std::string& name,

@@ -678,15 +678,15 @@ bool TPinsmith::WriteSdc(const TMainBoard& board, const std::string& fileName) {
 namespace {
 
 // One anchor per connector: its name, and for a name an earlier connector
-// already carries (two sockets of one kind) the name with its count, so
-// every link finds its own table.
+// already carries (two sockets of one kind) the name with its ordinal
+// ("DDR3 SODIMM_2"), so every link finds its own table.
 std::vector<std::string> ConnectorAnchors(const TMainBoard& board) {
     std::vector<std::string> anchors;
     std::map<std::string, int> seen;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
         const std::string& name = board.GetConnector(c)->GetName();
         const int count = ++seen[name];
-        anchors.push_back(count == 1 ? name : name + " (" + std::to_string(count) + ")");
+        anchors.push_back(count == 1 ? name : name + "_" + std::to_string(count));
     }
     return anchors;
 }

@@ -162,7 +162,8 @@ void AttachFilledCard(TMainBoard& board, ConnectorId connector, const CardPrefix
 }
 
 void AttachFamilyCard(TMainBoard& board, PortFamily family, ConnectorId connector, CardId card,
-                      IoStd ioStandard, const CardBusName& busName, const CardPrefix& prefix) {
+                      IoStd ioStandard, const CardBusName& busName, const CardPrefix& prefix,
+                      int port) {
     if (!CardFitsFamily(family, card)) {
         PINSMITH_FAIL(platform::Format("AttachCard: card %d does not fit connector %d",
                                        CardNumber(card), static_cast<int>(connector))
@@ -170,7 +171,7 @@ void AttachFamilyCard(TMainBoard& board, PortFamily family, ConnectorId connecto
     }
     const BoardId boardId = board.GetBoardIdByte();
     AttachFilledCard(board, connector, prefix, [&](TDaughterBoard& daughter) {
-        daughter.FillCard(card, boardId, 0, ioStandard, busName.text);
+        daughter.FillCard(card, boardId, port, ioStandard, busName.text);
     });
 }
 

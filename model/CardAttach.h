@@ -46,9 +46,10 @@ void AttachFilledCard(TMainBoard& board, ConnectorId connector, const CardPrefix
                       const std::function<void(TDaughterBoard&)>& fill);
 
 // One operation per family: the card's type must fit the family (an
-// internal error otherwise), then FillCard and merge.
+// internal error otherwise), then FillCard for the port number and merge.
 void AttachFamilyCard(TMainBoard& board, PortFamily family, ConnectorId connector, CardId card,
-                      IoStd ioStandard, const CardBusName& busName, const CardPrefix& prefix);
+                      IoStd ioStandard, const CardBusName& busName, const CardPrefix& prefix,
+                      int port = 0);
 
 // The settings holders' attach operations: the port's standard reaches the
 // card's map.

@@ -4,12 +4,20 @@
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
-CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard) {
+CardStandards DeriveCardStandards(BoardId board, CardId card, IoStd callerStandard) {
     CardStandards s{callerStandard, IOSTD_1V5_PCML, IOSTD_2V5, true, false};
     switch (board) {
     case MAINBOARD_GALDRE_X2:
-    case MAINBOARD_KELMIS:
         s.singleEnded = IOSTD_3V0_PCIX;
+        s.transceiver = IOSTD_1V4_PCML;
+        break;
+    case MAINBOARD_KELMIS:
+        // The banks an HSMC port shares with board pins run at the port's
+        // standard (2.5 V by the form), so an HSMC card's single-ended pins
+        // take it too; a GPIO card on port C keeps 3.0-V PCI-X, the voltage
+        // its VCCIO jumper is set to.
+        s.singleEnded =
+            BoardConnectorType(card) == CONNECTOR_HSMC ? callerStandard : IOSTD_3V0_PCIX;
         s.transceiver = IOSTD_1V4_PCML;
         break;
     case MAINBOARD_GALDRE_X1:
@@ -24,7 +32,11 @@ CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard) {
         s.singleEnded = IOSTD_2V5;
         break;
     case MAINBOARD_GRISTEL:
-    case MAINBOARD_HARVIK: // the same standards as board 35
+        // The FMC bank runs at the voltage the user set (JP2): the caller's
+        // standard.
+        s.transceiver = IOSTD_HSSI_DIFF;
+        break;
+    case MAINBOARD_HARVIK:
         s.singleEnded = IOSTD_1V8;
         s.transceiver = IOSTD_HSSI_DIFF;
         break;
@@ -72,15 +84,8 @@ void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd i
             platform::Format("FillCard: card %d has no pin map", CardNumber(card)).c_str());
     }
     ClearPins();
-    CardStandards standards = DeriveCardStandards(board, ioStandard);
-    if (board == MAINBOARD_KELMIS && BoardConnectorType(card) == CONNECTOR_HSMC) {
-        // The Kelmis banks an HSMC port shares with board pins run at the
-        // port's standard (2.5 V by the form), so an HSMC card's
-        // single-ended pins take it too; a GPIO card on port C keeps 3.0-V
-        // PCI-X, the voltage its VCCIO jumper is set to.
-        standards.singleEnded = ioStandard;
-    }
-    const CardFillContext context{card, board, portIndex, ioStandard, busName, standards};
+    const CardFillContext context{
+        card, board, portIndex, ioStandard, busName, DeriveCardStandards(board, card, ioStandard)};
     entry->fill(*this, context);
 
     SetName(BoardName(card));

@@ -41,7 +41,8 @@ public:
     void FillQdr4Module(); // card 80
 };
 
-// Standards and flags a board derives before a card map is called.
+// Standards and flags a board derives before a card map is called; one
+// board's derivation depends on the card's connector type.
 struct CardStandards {
     IoStd singleEnded;
     IoStd transceiver;
@@ -49,7 +50,7 @@ struct CardStandards {
     bool numberedGpioDefault;
     bool upperCaseHsmcDefault;
 };
-CardStandards DeriveCardStandards(BoardId board, IoStd callerStandard);
+CardStandards DeriveCardStandards(BoardId board, CardId card, IoStd callerStandard);
 
 // Kirrel connector position (1..180) -> HSMC card position, or -1.
 int KirrelToHsmcPin(int kirrelPosition);

@@ -15,3 +15,6 @@ void AttachDdr2Sodimm(TMainBoard* board, ConnectorId connectorId, const CardPref
 // DDR3 SODIMM with the lower-case names on the socket with this connector id.
 void AttachDdr3Sodimm(TMainBoard* board, ConnectorId connectorId, const CardPrefix& prefix,
                       DqsMode diffDqs, IoStd ctlStd, IoStd saStd);
+// DDR3 SODIMM with the upper-case names, differential DQS and 1.5 V for the
+// control and SA lines, on the socket with this connector id.
+void AttachDdr3SodimmNamed(TMainBoard* board, ConnectorId connectorId, const CardPrefix& prefix);

@@ -111,3 +111,8 @@ void AttachDdr3Sodimm(TMainBoard* board, ConnectorId connectorId, const CardPref
         module.FillDdr3SodimmLowerCase(diffDqs, ctlStd, saStd);
     });
 }
+
+void AttachDdr3SodimmNamed(TMainBoard* board, ConnectorId connectorId, const CardPrefix& prefix) {
+    PINSMITH_ASSERT(board != nullptr);
+    board->AttachDdr3Sodimm(connectorId, prefix, DqsMode::Differential, IOSTD_1V5, IOSTD_1V5);
+}

@@ -16,6 +16,7 @@
 #include "app/FormMain.h"
 #include "boards/BoardPicture.h"
 #include "boards/cyclone5/GpioBoardPictures.h"
+#include "boards/cyclone5/HsmcBoardPictures.h"
 #include "boards/cyclone5/SocPictures.h"
 #include "boards/stratix4/KelmisVccio.h"
 #include "model/CardCatalogue.h"
@@ -867,6 +868,24 @@ std::vector<std::pair<const char*, QImage>> KelmisVccioPictures() {
     return {{"KELMIS_VOL", base}, {"KELMIS_VOL_JUMPER", jumper}, {"KELMIS_VOL_LED_ON", led}};
 }
 
+// Rasmer's seven-segment digits in use: a display of four or two digits.
+QImage HexPicture(const hsmcpicture::HexPicture& hex) {
+    QImage image(hsmcpicture::kHexWidth, hsmcpicture::kHexHeight, QImage::Format_RGB32);
+    image.fill(QColor(235, 233, 237));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const gpiopicture::Part digits{nullptr,
+                                   hex.digits == 4 ? "HEX0 - HEX3" : "HEX0 - HEX1",
+                                   gpiopicture::Look::Display,
+                                   0,
+                                   0,
+                                   hsmcpicture::kHexWidth * hex.digits / 4,
+                                   hsmcpicture::kHexHeight,
+                                   hex.digits};
+    DrawGpioBoardPart(p, digits);
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -1010,6 +1029,23 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
             return 1;
         }
+    }
+    // The HSMC boards Quindle, Rasmer and Falmor, drawn the same way, and
+    // Rasmer's seven-segment pictures.
+    for (const gpiopicture::Board& board : hsmcpicture::kBoards) {
+        const QString rel = QString("pictures/boards/%1.png").arg(board.picture);
+        if (!GpioBoardPicture(board).save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+    }
+    for (const hsmcpicture::HexPicture& hex : hsmcpicture::kRasmerHex) {
+        const QString rel = QString("pictures/boards/%1.png").arg(hex.picture);
+        if (!HexPicture(hex).save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", hex.picture, qPrintable(rel));
     }
     return 0;
 }

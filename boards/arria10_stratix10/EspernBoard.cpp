@@ -1,15 +1,82 @@
-// The Espern board (board id 33). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Espern board (board id 33): an Arria 10 board with four QSFP+ cages,
+// six QDRII+ SRAMs, PCIe, a 2x4 GPIO header and two Si5340 clock chips. It
+// takes no daughter cards.
 
 #include "boards/BoardDef.h"
+#include "boards/arria10_stratix10/CONFIG_ESPERN.h"
+#include "boards/arria10_stratix10/ConfigEspern.h"
+#include "boards/arria10_stratix10/ConfigZarvik.h"
+
+#include <cstddef>
 
 extern const BoardText kEspernText;
+
+namespace espern {
+namespace {
+
+#define ESPERN_FIELD(f) offsetof(ESPERN_CONFIG, f)
+
+// Ltm4677 has no check box: it keeps the default or the loaded value.
+constexpr std::size_t kPeripherals[] = {
+    ESPERN_FIELD(Clock),    ESPERN_FIELD(Led),         ESPERN_FIELD(Button),
+    ESPERN_FIELD(Switch),   ESPERN_FIELD(Temperature), ESPERN_FIELD(PowerMonitor),
+    ESPERN_FIELD(Qdr) + 0,  ESPERN_FIELD(Qdr) + 1,     ESPERN_FIELD(Qdr) + 2,
+    ESPERN_FIELD(Qdr) + 3,  ESPERN_FIELD(Qdr) + 4,     ESPERN_FIELD(Qdr) + 5,
+    ESPERN_FIELD(Qsfp) + 0, ESPERN_FIELD(Qsfp) + 1,    ESPERN_FIELD(Qsfp) + 2,
+    ESPERN_FIELD(Qsfp) + 3, ESPERN_FIELD(Pcie),        ESPERN_FIELD(Fan),
+    ESPERN_FIELD(Flash),    ESPERN_FIELD(Rs422),       ESPERN_FIELD(GpioHeader),
+};
+
+#undef ESPERN_FIELD
+
+// The memories, transceivers, PCIe, RS422 and the GPIO header off; every
+// clock at "Not Use".
+void SetDefaults(RecordSpan bytes) {
+    ESPERN_CONFIG record = RecordAs<ESPERN_CONFIG>(bytes);
+    for (std::uint8_t& qdr : record.Qdr) {
+        qdr = 0;
+    }
+    for (std::uint8_t& qsfp : record.Qsfp) {
+        qsfp = 0;
+    }
+    record.Pcie = 0;
+    record.Rs422 = 0;
+    record.GpioHeader = 0;
+    StoreRecord(bytes, record);
+}
+
+// A choice the form has no item for becomes item 0.
+void Mend(RecordSpan bytes) {
+    ESPERN_CONFIG record = RecordAs<ESPERN_CONFIG>(bytes);
+    for (std::int32_t& index : record.Si5340AIndex) {
+        if (index < 0 || index >= zarvik::kSi5340AItems) {
+            index = 0;
+        }
+    }
+    if (record.Si5340BQdrIndex < 0 || record.Si5340BQdrIndex >= kQdrItems) {
+        record.Si5340BQdrIndex = 0;
+    }
+    StoreRecord(bytes, record);
+}
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_ESPERN(board, RecordAs<ESPERN_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace espern
 
 extern const BoardDef kEspernBoard{
     .id = MAINBOARD_ESPERN,
     .title = "Espern",
     .selectorLine = "Espern FPGA Board",
     .selectorPicture = "ESPERN_BITMAP",
+    .folderWord = espern::kWord,
+    .defaultProjectName = espern::kWord,
     .text = &kEspernText,
+    .record = {.size = sizeof(ESPERN_CONFIG)},
+    .peripherals = espern::kPeripherals,
+    .setDefaults = espern::SetDefaults,
+    .mendRecord = espern::Mend,
+    .fill = espern::Fill,
 };

@@ -1,15 +1,49 @@
-// The Jorkel board (board id 50). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Jorkel board (board id 50): a Cyclone III board with five peripheral
+// groups and one HSMC connector. Every bank the connector reaches is a
+// 2.5-V bank, so the card list is the one for 2.5 V and the cards' pins
+// that follow the caller take 2.5 V. No default prefix: an empty prefix
+// leaves the card's names as the card gives them.
 
 #include "boards/BoardDef.h"
+#include "boards/cyclone3/CONFIG_JORKEL.h"
+#include "boards/cyclone3/JorkelConfig.h"
+
+#include <cstddef>
 
 extern const BoardText kJorkelText;
+
+namespace jorkel {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {
+    offsetof(JORKEL_CONFIG, bOSC),        offsetof(JORKEL_CONFIG, bLED),
+    offsetof(JORKEL_CONFIG, bButton),     offsetof(JORKEL_CONFIG, bSDRAM),
+    offsetof(JORKEL_CONFIG, bFlashSSRAM),
+};
+
+constexpr BoardCardPort kPorts[] = {
+    {"HSMC", PortFamily::Hsmc, config::CardListRule::Holder, CONNECTOR_HSMC, false, VOLTAGE_2V5,
+     offsetof(JORKEL_CONFIG, nHsmcDaughterId), offsetof(JORKEL_CONFIG, szHSMCPrefixName),
+     CONNECTOR_ID_HSMC_A, IOSTD_2V5},
+};
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_JORKEL(board, RecordAs<JORKEL_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace jorkel
 
 extern const BoardDef kJorkelBoard{
     .id = MAINBOARD_JORKEL,
     .title = "Jorkel",
     .selectorLine = "Jorkel",
     .selectorPicture = "JORKEL_400_BITMAP",
+    .folderWord = jorkel::kFolderWord,
+    .defaultProjectName = jorkel::kDefaultProjectName,
     .text = &kJorkelText,
+    .record = {.size = sizeof(JORKEL_CONFIG)},
+    .peripherals = jorkel::kPeripherals,
+    .ports = jorkel::kPorts,
+    .fill = jorkel::Fill,
 };

@@ -56,7 +56,7 @@ bool CheckRecord(ConstRecordSpan bytes, std::string& message) {
     std::string prefixes[2];
     for (int header = GPIO_0; header <= GPIO_1; ++header) {
         const BoardCardPort& port = kPorts[header];
-        const CardId card = MakeCardId(bytes[port.cardOffset]);
+        const CardId card = RecordPortCard(bytes, port);
         cards[header] = IsGpioDefault(card) ? CARD_GPIO_DEFAULT : card;
         prefixes[header] = EffectivePrefix(kIstrelBoard, bytes, port);
     }

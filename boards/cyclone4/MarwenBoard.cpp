@@ -1,15 +1,70 @@
-// The Marwen board (board id 14). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Marwen board (board id 14): a Cyclone IV GX board with twenty
+// peripheral boxes (PCI Express as hard or soft IP among them), a 40-pin
+// GPIO header whose cards take 3.3-V LVTTL and an HSMC connector whose cards
+// take 2.5 V. The HSMC Default card takes the prefix "HSMC_" when its own is
+// empty. The filler hands the record to the board's project text.
 
 #include "boards/BoardDef.h"
+#include "boards/cyclone4/CONFIG_MARWEN.h"
+#include "boards/cyclone4/MarwenConfig.h"
+#include "boards/cyclone5/HsmcDefaultPrefix.h"
+
+#include <cstddef>
 
 extern const BoardText kMarwenText;
+
+namespace marwen {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {
+    offsetof(MARWEN_CONFIG, bOSC),           offsetof(MARWEN_CONFIG, bLED),
+    offsetof(MARWEN_CONFIG, bSeg7),          offsetof(MARWEN_CONFIG, bButton),
+    offsetof(MARWEN_CONFIG, bSwitch),        offsetof(MARWEN_CONFIG, bEEPROM),
+    offsetof(MARWEN_CONFIG, bSDCARD),        offsetof(MARWEN_CONFIG, bVGA),
+    offsetof(MARWEN_CONFIG, bLCD),           offsetof(MARWEN_CONFIG, bSDRAM),
+    offsetof(MARWEN_CONFIG, bFlash),         offsetof(MARWEN_CONFIG, bRS232),
+    offsetof(MARWEN_CONFIG, bAccelerometer), offsetof(MARWEN_CONFIG, bSSRAM),
+    offsetof(MARWEN_CONFIG, bSma),           offsetof(MARWEN_CONFIG, bIR),
+    offsetof(MARWEN_CONFIG, bEthernet),      offsetof(MARWEN_CONFIG, bTvDecode),
+    offsetof(MARWEN_CONFIG, bPCIeHardIP),    offsetof(MARWEN_CONFIG, bPCIeSoftIP),
+};
+
+constexpr BoardCardPort kPorts[] = {
+    {"GPIO", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO40, false, VOLTAGE_2V5,
+     offsetof(MARWEN_CONFIG, nGpioDaughterId), offsetof(MARWEN_CONFIG, szGpioPrefixName),
+     CONNECTOR_ID_GPIO_0, IOSTD_3V3_LVTTL},
+    {"HSMC", PortFamily::Hsmc, config::CardListRule::Holder, CONNECTOR_HSMC, false, VOLTAGE_2V5,
+     offsetof(MARWEN_CONFIG, nHsmcDaughterId), offsetof(MARWEN_CONFIG, szHSMCPrefixName),
+     CONNECTOR_ID_HSMC_A, IOSTD_2V5},
+};
+
+// Both PCI Express boxes start cleared.
+void SetDefaults(RecordSpan bytes) {
+    MARWEN_CONFIG record = RecordAs<MARWEN_CONFIG>(bytes);
+    record.bPCIeHardIP = 0;
+    record.bPCIeSoftIP = 0;
+    StoreRecord(bytes, record);
+}
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_MARWEN(board, RecordAs<MARWEN_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace marwen
 
 extern const BoardDef kMarwenBoard{
     .id = MAINBOARD_MARWEN,
     .title = "Marwen Board",
     .selectorLine = "Marwen FPGA Board",
     .selectorPicture = "MARWEN_BITMAP",
+    .folderWord = marwen::kFolderWord,
+    .defaultProjectName = marwen::kDefaultProjectName,
     .text = &kMarwenText,
+    .record = {.size = sizeof(MARWEN_CONFIG)},
+    .peripherals = marwen::kPeripherals,
+    .ports = marwen::kPorts,
+    .setDefaults = marwen::SetDefaults,
+    .defaultPrefix = hsmcprefix::DefaultPrefix,
+    .fill = marwen::Fill,
 };

@@ -58,9 +58,12 @@ void ShowPicture(QWidget* form, const char* label, const char* picture);
 
 } // namespace gpioform
 
-template <class Record> class TGpioBoardForm : public TBoardFormOf<TConfigBase<Record>> {
+// Holder: the settings holder of the record (a board with a settings class
+// of its own names it).
+template <class Record, class Holder = TConfigBase<Record>>
+class TGpioBoardForm : public TBoardFormOf<Holder> {
 public:
-    explicit TGpioBoardForm(QWidget* owner) : TBoardFormOf<TConfigBase<Record>>(owner) {}
+    explicit TGpioBoardForm(QWidget* owner) : TBoardFormOf<Holder>(owner) {}
 
 protected:
     // Binds the controls the layout made and shows the record (the form's
@@ -82,13 +85,17 @@ protected:
             this->BindCardPort(static_cast<int>(i),
                                {Get<QComboBox>(c.combo), Get<QLineEdit>(c.prefix),
                                 Get<QLabel>(c.image), Shapes(this, c.shape).front(),
-                                this->Settings});
+                                PortList(static_cast<int>(i))});
         }
         if (table.hpsCheckBox) {
             this->SetHpsCheckBox(Get<QCheckBox>(table.hpsCheckBox));
         }
         this->InitForm();
     }
+
+    // The card list a port's combo shows: the holder's, unless the board
+    // keeps another list for that port.
+    virtual TCardListRef PortList(int /*index*/) { return this->Settings; }
 
 private:
     template <class W> W* Get(const char* name) {

@@ -1,15 +1,80 @@
-// The Yelden board (board id 26). Not part of this build yet: its form, settings
-// record and pin filler arrive with the board; the definition holds what the
-// program already knows of it.
+// The Yelden board (board id 26): a MAX 10 board with eighteen peripheral
+// groups (a nineteenth option, the SMA ADC, has no pins), three board
+// revisions and a BeagleBone Black header pair whose use is one of four
+// header modes. It has no card port: the header is a pin group of the
+// board.
 
 #include "boards/BoardDef.h"
+#include "boards/BoardRules.h"
+#include "boards/max10/CONFIG_YELDEN.h"
+#include "boards/max10/YeldenConfig.h"
+
+#include <cstddef>
 
 extern const BoardText kYeldenText;
+
+namespace yelden {
+namespace {
+
+constexpr std::size_t kPeripherals[] = {
+    offsetof(YELDEN_CONFIG, bOSC),          offsetof(YELDEN_CONFIG, bLED),
+    offsetof(YELDEN_CONFIG, bButton),       offsetof(YELDEN_CONFIG, bCapButton),
+    offsetof(YELDEN_CONFIG, bSwitch),       offsetof(YELDEN_CONFIG, bHdmiTx),
+    offsetof(YELDEN_CONFIG, bTempSensor),   offsetof(YELDEN_CONFIG, bGSensor),
+    offsetof(YELDEN_CONFIG, bUsb),          offsetof(YELDEN_CONFIG, bMIPI),
+    offsetof(YELDEN_CONFIG, bEthernet),     offsetof(YELDEN_CONFIG, bSdCard),
+    offsetof(YELDEN_CONFIG, bDDR3),         offsetof(YELDEN_CONFIG, bFlash),
+    offsetof(YELDEN_CONFIG, bAudio),        offsetof(YELDEN_CONFIG, bSmaADC),
+    offsetof(YELDEN_CONFIG, bLightSensor),  offsetof(YELDEN_CONFIG, bHumiditySensor),
+    offsetof(YELDEN_CONFIG, bPowerMonitor),
+};
+
+// Every group but MIPI and the DDR3 memory, no SMA ADC, revision C, no
+// header mode.
+void SetDefaults(RecordSpan bytes) {
+    YELDEN_CONFIG record = RecordAs<YELDEN_CONFIG>(bytes);
+    record.bMIPI = 0;
+    record.bDDR3 = 0;
+    record.bSmaADC = 0;
+    record.nBoardRevIndex = kRevisionC;
+    record.nBbbModeIndex = kModeNone;
+    StoreRecord(bytes, record);
+}
+
+// A revision the combo does not list is revision C; a header mode it does
+// not list is None with an empty prefix.
+void Mend(RecordSpan bytes) {
+    YELDEN_CONFIG record = RecordAs<YELDEN_CONFIG>(bytes);
+    if (record.nBoardRevIndex < kRevisionA || record.nBoardRevIndex > kRevisionC) {
+        record.nBoardRevIndex = kRevisionC;
+    }
+    if (record.nBbbModeIndex > kModeMode7) {
+        record.nBbbModeIndex = kModeNone;
+        record.szBBBPrefixName[0] = '\0';
+    }
+    StoreRecord(bytes, record);
+    const std::size_t prefix = offsetof(YELDEN_CONFIG, szBBBPrefixName);
+    SetRecordFieldText(bytes, prefix, RecordFieldText(bytes, prefix));
+}
+
+void Fill(TMainBoard* board, ConstRecordSpan bytes) {
+    CONFIG_YELDEN(board, RecordAs<YELDEN_CONFIG>(bytes));
+}
+
+} // namespace
+} // namespace yelden
 
 extern const BoardDef kYeldenBoard{
     .id = MAINBOARD_YELDEN,
     .title = "Yelden MAX10 Board",
     .selectorLine = "Yelden",
     .selectorPicture = "YELDEN_BITMAP",
+    .folderWord = yelden::kFolderWord,
+    .defaultProjectName = yelden::kDefaultProjectName,
     .text = &kYeldenText,
+    .record = {.size = sizeof(YELDEN_CONFIG)},
+    .peripherals = yelden::kPeripherals,
+    .setDefaults = yelden::SetDefaults,
+    .mendRecord = yelden::Mend,
+    .fill = yelden::Fill,
 };

@@ -8,6 +8,7 @@
 #include "boards/BoardRules.h"
 #include "boards/stratix4/CONFIG_GALDRE_X1.h"
 #include "boards/stratix4/GaldreX1Config.h"
+#include "boards/stratix4/HsmcPortPrefix.h"
 #include "boards/stratix4/StratixIvGx.h"
 #include "model/HolderModuleAttach.h"
 
@@ -56,18 +57,22 @@ constexpr std::size_t kPeripherals[] = {
 
 // Both HSMC ports show the transceiver list at 2.5 V and hand their cards
 // 2.5 V; the GPIO headers offer the 2.5-V GPIO Default card at 3.3-V LVTTL.
+// An HSMC Default card on a port without a prefix takes the port's own
+// at the attach; the prefix checks compare the typed ones.
 constexpr BoardCardPort HsmcPort(const char* name, int n) {
-    return BoardCardPort{name,
-                         PortFamily::Hsmc,
-                         config::CardListRule::Holder,
-                         CONNECTOR_HSMC,
-                         true,
-                         VOLTAGE_2V5,
-                         GALDRE_FIELD(nHsmcDaughterId) + static_cast<std::size_t>(n),
-                         GALDRE_FIELD(szHSMCPrefixName) +
-                             kRecordTextSize * static_cast<std::size_t>(n),
-                         ConnectorIdAt(CONNECTOR_ID_HSMC_A, n),
-                         IOSTD_2V5};
+    BoardCardPort port{name,
+                       PortFamily::Hsmc,
+                       config::CardListRule::Holder,
+                       CONNECTOR_HSMC,
+                       true,
+                       VOLTAGE_2V5,
+                       GALDRE_FIELD(nHsmcDaughterId) + static_cast<std::size_t>(n),
+                       GALDRE_FIELD(szHSMCPrefixName) +
+                           kRecordTextSize * static_cast<std::size_t>(n),
+                       ConnectorIdAt(CONNECTOR_ID_HSMC_A, n),
+                       IOSTD_2V5};
+    port.attachDefaultPrefix = n == HSMC_A ? stratix4::HsmaPrefix : stratix4::HsmbPrefix;
+    return port;
 }
 
 constexpr BoardCardPort GpioPort(const char* name, int h) {
@@ -111,21 +116,6 @@ void Mend(RecordSpan bytes) {
     bytes[GALDRE_FIELD(bMax2)] = 0;
 }
 
-// The HSMC Default cards take the port's own prefix when none is typed; the
-// prefix checks compare the typed ones.
-const char* AttachPrefix(const BoardCardPort& port, CardId card) {
-    if (card != CARD_HSMC_DEFAULT && card != CARD_HSMC_DEFAULT_XCVR) {
-        return nullptr;
-    }
-    if (port.connector == CONNECTOR_ID_HSMC_A) {
-        return "HSMA_";
-    }
-    if (port.connector == ConnectorIdAt(CONNECTOR_ID_HSMC_A, HSMC_B)) {
-        return "HSMB_";
-    }
-    return nullptr;
-}
-
 void Fill(TMainBoard* board, ConstRecordSpan bytes) {
     CONFIG_GALDRE_X1(board, RecordAs<GALDRE_X1_CONFIG>(bytes));
 }
@@ -162,7 +152,6 @@ extern const BoardDef kGaldreX1Board{
     .pair = {galdrex1::GPIO_0_PORT, galdrex1::GPIO_1_PORT, CONNECTOR_ID_GPIO_PAIR},
     .setDefaults = galdrex1::SetDefaults,
     .mendRecord = galdrex1::Mend,
-    .attachPrefix = galdrex1::AttachPrefix,
     .fill = galdrex1::Fill,
     .attachExtra = galdrex1::AttachExtra,
 };

@@ -39,8 +39,17 @@ double CdcmIndexToMHz(std::uint8_t index);
 double CdcmComboIndexToMHz(std::uint8_t index);
 
 // Oscillator Verilog placed after the structural-coding banner of the top
-// level. The boards' own code is not part of this build yet: these are
-// internal errors until it arrives.
+// level of boards 16, 15 and 18: the blocks of the oscillators in use, read
+// from the record copy the board's filler left in the pin model. Another
+// board id is an internal error.
 std::string ExtraVerilogNolvar(const TMainBoard& board);
 std::string ExtraVerilogOmbrel(const TMainBoard& board);
 std::string ExtraVerilogPellix(const TMainBoard& board);
+
+// The blocks. The Si570 controller for a choice 1..7 with the reset net
+// named; the CDCM61004 configuration for a choice 1..11 (another is an
+// internal error); the external-PLL controller of board 16 for the codes of
+// its devices 1, 2, 3 (0 unchanged, 1 disabled, 2..12 a frequency).
+std::string Si570ControllerVerilog(std::uint8_t choice, const std::string& resetNet);
+std::string Cdcm61004ConfigVerilog(std::uint8_t choice);
+std::string ExtPllCtrlVerilogOmbrel(std::uint8_t c1, std::uint8_t c2, std::uint8_t c3);

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr PinDirection kIn = PIN_DIR_INPUT;
 constexpr PinDirection kOut = PIN_DIR_OUTPUT;
 constexpr PinDirection kInout = PIN_DIR_INOUT;
 constexpr RowStd kSstl18 = RowStdFixed(IOSTD_SSTL18_I);

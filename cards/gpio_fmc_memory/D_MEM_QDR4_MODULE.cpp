@@ -6,7 +6,6 @@ namespace {
 
 constexpr PinDirection kIn = PIN_DIR_INPUT;
 constexpr PinDirection kOut = PIN_DIR_OUTPUT;
-constexpr PinDirection kInout = PIN_DIR_INOUT;
 constexpr RowStd kHstl12 = RowStdFixed(IOSTD_1V2_HSTL_I);
 constexpr RowStd kDiffHstl12 = RowStdFixed(IOSTD_DIFF_1V2_HSTL_I);
 

@@ -2,14 +2,19 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/ConfigFalmor.h"
+#include "boards/cyclone5/QuindleConfig.h"
+#include "boards/stratix4/GaldreX2Board.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <map>
 #include <set>
 #include <sstream>
+#include <utility>
 
 namespace matrix {
 namespace {
@@ -25,19 +30,109 @@ std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     return record;
 }
 
-std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def) {
+// A record the matrix runs besides the one with every box ticked: a choice
+// that changes a board's lists or its generation (a voltage, a mode the
+// ticked boxes leave out, the second FPGA node), the variant's word in the
+// run names.
+struct FieldSetting {
+    std::size_t offset;
+    std::int32_t value;
+    std::size_t width; // 1 or 4 bytes, little-endian
+};
+struct RecordVariant {
+    BoardId board;
+    const char* word;
+    std::vector<FieldSetting> fields;
+    bool reduced = false;    // runs the reduced set of card choices
+    bool secondNode = false; // the cards sit on the second FPGA node
+};
+std::vector<RecordVariant> MakeVariants() {
+    std::vector<RecordVariant> variants = {
+        // Elvory: each GPIO voltage at the default HSMC voltage, each HSMC
+        // voltage at the default GPIO voltage.
+        {MAINBOARD_ELVORY, "_gpio2v5", {{160, 1, 4}}},
+        {MAINBOARD_ELVORY, "_gpio1v8", {{160, 2, 4}}},
+        {MAINBOARD_ELVORY, "_gpio1v5", {{160, 3, 4}}},
+        {MAINBOARD_ELVORY, "_hsmc3v3", {{296, 0, 4}}},
+        {MAINBOARD_ELVORY, "_hsmc1v8", {{296, 2, 4}}},
+        {MAINBOARD_ELVORY, "_hsmc1v5", {{296, 3, 4}}},
+        // Fennik: bGPIO at 146, bDDR2 at 147 (both ticked in the base runs).
+        {MAINBOARD_FENNIK, "_gpio", {{146, 1, 1}, {147, 0, 1}}, true},
+        {MAINBOARD_FENNIK, "_ddr2", {{146, 0, 1}, {147, 1, 1}}, true},
+        {MAINBOARD_GALDRE_X2, "_node2", {}, true, true},
+        // Kelvane: bVariant at 136, which only a loaded file sets.
+        {MAINBOARD_KELVANE, "_variant", {{136, 1, 1}}, true},
+        // Quindle and Falmor: each HSMC voltage besides the default 2.5 V.
+        {MAINBOARD_QUINDLE, "_v0", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 0, 4}}},
+        {MAINBOARD_QUINDLE, "_v2", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 2, 4}}},
+        {MAINBOARD_QUINDLE, "_v3", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 3, 4}}},
+        {MAINBOARD_FALMOR, "_v0", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 0, 4}}},
+        {MAINBOARD_FALMOR, "_v2", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 2, 4}}},
+        {MAINBOARD_FALMOR, "_v3", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 3, 4}}},
+    };
+    // Yelden: its four header modes (u8 at 160) against its three board
+    // revisions (i32 at 156).
+    static const char* const kYeldenWords[4][3] = {{"_m0_r0", "_m0_r1", "_m0_r2"},
+                                                   {"_m1_r0", "_m1_r1", "_m1_r2"},
+                                                   {"_m2_r0", "_m2_r1", "_m2_r2"},
+                                                   {"_m3_r0", "_m3_r1", "_m3_r2"}};
+    for (int mode = 0; mode < 4; ++mode) {
+        for (int revision = 0; revision < 3; ++revision) {
+            variants.push_back({MAINBOARD_YELDEN,
+                                kYeldenWords[mode][revision],
+                                {{160, mode, 1}, {156, revision, 4}}});
+        }
+    }
+    return variants;
+}
+const std::vector<RecordVariant>& AllVariants() {
+    static const std::vector<RecordVariant> variants = MakeVariants();
+    return variants;
+}
+
+std::vector<const RecordVariant*> Variants(const BoardDef& def) {
+    std::vector<const RecordVariant*> variants = {nullptr}; // the defaults
+    for (const RecordVariant& variant : AllVariants()) {
+        if (variant.board == def.id) {
+            variants.push_back(&variant);
+        }
+    }
+    return variants;
+}
+
+std::vector<std::uint8_t> VariantRecord(const BoardDef& def, const RecordVariant* variant) {
+    std::vector<std::uint8_t> record = BaseRecord(def);
+    if (variant) {
+        for (const FieldSetting& field : variant->fields) {
+            PINSMITH_ASSERT(field.offset + field.width <= record.size());
+            for (std::size_t i = 0; i < field.width; ++i) {
+                record[field.offset + i] =
+                    static_cast<std::uint8_t>(static_cast<std::uint32_t>(field.value) >> (8 * i));
+            }
+        }
+    }
+    return record;
+}
+
+std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def,
+                                             const RecordVariant* variant = nullptr) {
     std::vector<std::vector<std::uint8_t>> lists;
-    for (const BoardCardPort& port : EffectivePorts(def, BaseRecord(def))) {
+    for (const BoardCardPort& port : EffectivePorts(def, VariantRecord(def, variant))) {
         lists.push_back(PortCardList(port));
     }
     return lists;
 }
 
 // The card choices (one card id per port) the matrix runs.
-std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
-    const std::vector<std::vector<std::uint8_t>> lists = Lists(def);
+std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def, const RecordVariant* variant) {
+    const std::vector<std::vector<std::uint8_t>> lists = Lists(def, variant);
     std::vector<std::vector<std::uint8_t>> choices;
-    if (Combinations(def) <= kCombinationLimit) {
+    long long combinations = 1;
+    for (const std::vector<std::uint8_t>& list : lists) {
+        combinations =
+            std::min(combinations * static_cast<long long>(list.size()), kCombinationLimit + 1);
+    }
+    if (!(variant && variant->reduced) && combinations <= kCombinationLimit) {
         std::vector<std::size_t> index(lists.size(), 0);
         for (;;) {
             std::vector<std::uint8_t> cards;
@@ -75,10 +170,11 @@ std::vector<std::vector<std::uint8_t>> Choices(const BoardDef& def) {
     return choices;
 }
 
-std::string RunName(const BoardDef& def, const std::vector<std::uint8_t>& record, bool prefixed) {
-    std::string name = def.folderWord;
+std::string RunName(const BoardDef& def, const RecordVariant* variant,
+                    const std::vector<std::uint8_t>& record, bool prefixed) {
+    std::string name = std::string(def.folderWord) + (variant ? variant->word : "");
     for (const BoardCardPort& port : def.ports) {
-        name += "_" + std::to_string(record[port.cardOffset]);
+        name += "_" + std::to_string(CardNumber(RecordPortCard(record, port)));
     }
     return name + (prefixed ? "_p" : "_e");
 }
@@ -112,26 +208,40 @@ long long Combinations(const BoardDef& def) {
 std::vector<Run> Runs(const BoardDef& def) {
     std::vector<Run> runs;
     std::set<std::string> seen;
-    for (const bool prefixed : {false, true}) {
-        for (const std::vector<std::uint8_t>& cards : Choices(def)) {
-            std::vector<std::uint8_t> record = BaseRecord(def);
-            for (std::size_t p = 0; p < def.ports.size(); ++p) {
-                record[def.ports[p].cardOffset] = cards[p];
-                SetRecordFieldText(record, def.ports[p].prefixOffset,
-                                   prefixed ? "P" + std::to_string(p) + "_" : "");
+    for (const RecordVariant* variant : Variants(def)) {
+        for (const bool prefixed : {false, true}) {
+            if (prefixed && def.ports.empty()) {
+                continue; // no prefix to set
             }
-            MendRecord(def, record);
-            // Records that differ only in the prefix of a port without a
-            // card (mending emptied it) are one run.
-            Run run;
-            run.name = RunName(def, record, prefixed);
-            if (!seen.insert(run.name).second) {
-                continue;
+            for (const std::vector<std::uint8_t>& cards : Choices(def, variant)) {
+                std::vector<std::uint8_t> record = VariantRecord(def, variant);
+                for (std::size_t p = 0; p < def.ports.size(); ++p) {
+                    SetRecordPortCard(record, def.ports[p], MakeCardId(cards[p]));
+                    SetRecordFieldText(record, def.ports[p].prefixOffset,
+                                       prefixed ? "P" + std::to_string(p) + "_" : "");
+                }
+                // The second node: the form's record holds the cards there and
+                // generates the node's view of it.
+                const bool secondNode = variant && variant->secondNode;
+                if (secondNode) {
+                    record = galdre_x2::NodeView(record, 1);
+                }
+                MendRecord(def, record);
+                if (secondNode) {
+                    record = galdre_x2::NodeView(record, 1);
+                }
+                // Records that differ only in the prefix of a port without a
+                // card (mending emptied it) are one run.
+                Run run;
+                run.name = RunName(def, variant, record, prefixed);
+                if (!seen.insert(run.name).second) {
+                    continue;
+                }
+                run.prefixed = prefixed;
+                SetRecordFieldText(record, def.record.projectNameOffset, run.name);
+                run.record = std::move(record);
+                runs.push_back(std::move(run));
             }
-            run.prefixed = prefixed;
-            SetRecordFieldText(record, def.record.projectNameOffset, run.name);
-            run.record = std::move(record);
-            runs.push_back(std::move(run));
         }
     }
     return runs;

@@ -7,7 +7,9 @@
 //     on each port with the other ports empty, and runs with every port
 //     filled (run i takes the i-th card of each list, wrapping);
 //   - each once with empty prefixes and once with a prefix per port
-//     ("P0_", "P1_", ...);
+//     ("P0_", "P1_", ...); a board without ports once;
+//   - multiplied by the values of board fields listed in the matrix (the
+//     Yelden header modes and revisions);
 //   - mended as the form shows them (an 80-pin card takes both headers),
 //     each distinct choice of cards once.
 // Later boards join it by their registry rows alone.

@@ -57,9 +57,12 @@ TEST(BoardRegistry, RecordsHoldTheirPortsAndPeripherals) {
         }
         for (const BoardCardPort& port : def->ports) {
             SCOPED_TRACE(port.name);
-            EXPECT_LT(port.cardOffset, r.size);
+            const std::size_t width = port.cardField == CardField::I32 ? 4 : 1;
+            EXPECT_LE(port.cardOffset + width, r.size);
             EXPECT_LE(port.prefixOffset + kRecordTextSize, r.size);
-            EXPECT_TRUE(used.insert(port.cardOffset).second);
+            for (std::size_t i = 0; i < width; ++i) {
+                EXPECT_TRUE(used.insert(port.cardOffset + i).second);
+            }
         }
         if (def->pair.IsSet()) {
             EXPECT_LT(def->pair.port1, static_cast<int>(def->ports.size()));

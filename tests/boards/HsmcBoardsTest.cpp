@@ -162,13 +162,21 @@ TEST(HsmcBoards, QuindleVoltagePicksListStandardAndClockInput) {
 }
 
 TEST(HsmcBoards, VoltageOutsideTheComboIsTakenAsTwoPointFive) {
-    for (const std::int32_t index : {-1, 4, 7, 0x7fffffff}) {
-        std::vector<std::uint8_t> record = Defaults(MAINBOARD_QUINDLE);
-        SetI32(record, kQuindleVoltage, index);
-        record[kQuindleCard] = 2; // in the 2.5 V list only
-        MendRecord(*FindBoard(MAINBOARD_QUINDLE), record);
-        EXPECT_EQ(GetI32(record, kQuindleVoltage), 1) << index;
-        EXPECT_EQ(record[kQuindleCard], 2) << index;
+    struct Board {
+        BoardId id;
+        std::size_t voltage, card;
+    };
+    for (const Board& b : {Board{MAINBOARD_QUINDLE, kQuindleVoltage, kQuindleCard},
+                           Board{MAINBOARD_FALMOR, offsetof(FALMOR_CONFIG, HsmcVoltage),
+                                 offsetof(FALMOR_CONFIG, HsmcDaughterId)}}) {
+        for (const std::int32_t index : {-1, 4, 7, 0x7fffffff}) {
+            std::vector<std::uint8_t> record = Defaults(b.id);
+            SetI32(record, b.voltage, index);
+            record[b.card] = 2; // in the 2.5 V list only
+            MendRecord(*FindBoard(b.id), record);
+            EXPECT_EQ(GetI32(record, b.voltage), 1) << index;
+            EXPECT_EQ(record[b.card], 2) << index;
+        }
     }
     // A card its voltage's list lacks becomes None with an empty prefix.
     std::vector<std::uint8_t> record = Defaults(MAINBOARD_QUINDLE);

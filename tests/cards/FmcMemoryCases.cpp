@@ -9,10 +9,12 @@
 namespace cards_test {
 namespace {
 
-// Fills through the dispatcher as a board does: the caller's standard is 8,
-// the board derives the rest.
-template <CardId card, BoardId board = MAINBOARD_ILMARCH> void Dispatch(TDaughterBoard& c) {
-    c.FillCard(card, board, 0, IOSTD_3V3_LVTTL, "");
+// Fills through the dispatcher as a board does: the caller's standard is 8
+// unless given (board 35 attaches at its FMC bank's voltage), the board
+// derives the rest.
+template <CardId card, BoardId board = MAINBOARD_ILMARCH, IoStd standard = IOSTD_3V3_LVTTL>
+void Dispatch(TDaughterBoard& c) {
+    c.FillCard(card, board, 0, standard, "");
 }
 
 // Codes handed to the module fills: none of them is a code the module maps
@@ -80,14 +82,14 @@ const MapCase kCases[] = {
     {"fmc_40_board35",
      CARD_FMC_HPC_VITA,
      MapKind::FmcHpc,
-     Dispatch<CARD_FMC_HPC_VITA, MAINBOARD_GRISTEL>,
+     Dispatch<CARD_FMC_HPC_VITA, MAINBOARD_GRISTEL, IOSTD_1V8>,
      215,
      {},
      {}},
     {"fmc_41",
      CARD_FMC_LPC_VITA,
      MapKind::FmcLpc,
-     Dispatch<CARD_FMC_LPC_VITA, MAINBOARD_GRISTEL>,
+     Dispatch<CARD_FMC_LPC_VITA, MAINBOARD_GRISTEL, IOSTD_1V8>,
      81,
      {},
      {}},

@@ -52,9 +52,13 @@ TEST(FmcMemoryDispatch, ChoosesTheMapAndCodesByBoard) {
          [](TDaughterBoard& c) {
              D_FMC_HPC_VITA(c, FmcLanes::With, IOSTD_2V5, FmcRowK::Keep, IOSTD_1V5_PCML);
          }},
-        {"card 40 on board 35", CARD_FMC_HPC_VITA, MAINBOARD_GRISTEL, IOSTD_3V3_LVTTL,
+        {"card 40 on board 35 at 1.8 V", CARD_FMC_HPC_VITA, MAINBOARD_GRISTEL, IOSTD_1V8,
          [](TDaughterBoard& c) {
              D_FMC_HPC_VITA_ARRAY(c, FmcLanes::With, IOSTD_1V8, FmcRowK::Keep, IOSTD_HSSI_DIFF);
+         }},
+        {"card 40 on board 35 at 1.5 V", CARD_FMC_HPC_VITA, MAINBOARD_GRISTEL, IOSTD_1V5,
+         [](TDaughterBoard& c) {
+             D_FMC_HPC_VITA_ARRAY(c, FmcLanes::With, IOSTD_1V5, FmcRowK::Keep, IOSTD_HSSI_DIFF);
          }},
         {"card 40 on board 37 keeps the caller's code", CARD_FMC_HPC_VITA, MAINBOARD_ILMARCH,
          IOSTD_2V5,

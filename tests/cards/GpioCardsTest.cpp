@@ -202,7 +202,7 @@ TEST(GpioCardDispatch, ChoosesTheMapAndStandards) {
          [](TDaughterBoard& c) { D_GPIO_FYRN(c, IOSTD_3V0_PCIX); }},
         {"card 12 on board 31", CARD_FYRN, MAINBOARD_CALVET, IOSTD_3V3_LVTTL, "",
          [](TDaughterBoard& c) { D_GPIO_FYRN(c, IOSTD_2V5); }},
-        {"card 12 on board 35", CARD_FYRN, MAINBOARD_GRISTEL, IOSTD_3V3_LVTTL, "",
+        {"card 12 on board 35 at 1.8 V", CARD_FYRN, MAINBOARD_GRISTEL, IOSTD_1V8, "",
          [](TDaughterBoard& c) { D_GPIO_FYRN(c, IOSTD_1V8); }},
     };
     for (const Case& c : cases) {

@@ -517,7 +517,8 @@ const DispatchCase kDispatch[] = {
          D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No, MAINBOARD_KELMIS, IOSTD_3V3_LVTTL);
      }},
 
-    // Boards 35 and 36: transceiver 52, single-ended 1.8 V.
+    // Boards 35 and 36: transceiver 52; single-ended 1.8 V on board 36, the
+    // caller's standard on board 35 (its FMC bank runs at the voltage set).
     {"card 3 on board 35", CARD_HSMC_DEFAULT_XCVR, MAINBOARD_GRISTEL, 0,
      [](TDaughterBoard& c) {
          D_HSMC_DEFAULT(c, MAINBOARD_GRISTEL, 0, UpperCase::No, WithXcvr::Yes, IOSTD_2V5,
@@ -529,7 +530,7 @@ const DispatchCase kDispatch[] = {
                              LvdsStd{IOSTD_LVDS});
      }},
     {"card 17 on board 35", CARD_NIMBAL_HSMC, MAINBOARD_GRISTEL, 0,
-     [](TDaughterBoard& c) { D_HSMC_NIMBAL(c, IOSTD_1V8, MAINBOARD_GRISTEL); }},
+     [](TDaughterBoard& c) { D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, MAINBOARD_GRISTEL); }},
     {"card 23 on board 35", CARD_SATA, MAINBOARD_GRISTEL, 0,
      [](TDaughterBoard& c) { D_HSMC_SATA(c, XcvrStd{IOSTD_HSSI_DIFF}, I2cStd{IOSTD_2V5}); }},
     {"card 21 on board 36", CARD_WEXAL, MAINBOARD_HARVIK, 0,

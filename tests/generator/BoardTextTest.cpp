@@ -328,12 +328,6 @@ TEST(BoardVerilog, MarwenFanAndOtherBoards) {
 
 TEST(BoardVerilogDeathTest, BoardsOutsideThisBuild) {
     TMainBoard board;
-    board.m_BoardId = MAINBOARD_OMBREL;
-    EXPECT_DEATH(GetVerilogBoardCode(board), "ExtraVerilogOmbrel");
-    board.m_BoardId = MAINBOARD_NOLVAR;
-    EXPECT_DEATH(GetVerilogBoardCode(board), "ExtraVerilogNolvar");
-    board.m_BoardId = MAINBOARD_PELLIX;
-    EXPECT_DEATH(GetVerilogBoardCode(board), "ExtraVerilogPellix");
     board.m_BoardId = MAINBOARD_OMBREL2;
     EXPECT_DEATH(GetVerilogBoardCode(board), "Assertion failed: board 17 writes no project");
 }

@@ -225,3 +225,35 @@ TEST_F(ProjectChecker, MissingToolIsAProblem) {
 }
 
 } // namespace
+
+// A bus with a gap declares the missing bit; named as a bit without a pin it
+// passes, named while it carries a pin it does not.
+TEST(ProjectCheckerGaps, BusBitsWithoutPinMustStayUnassigned) {
+    TempDir dir;
+    TMainBoard board;
+    sample::SetCycloneV(board, MAINBOARD_ILMARCH);
+    sample::ModelBuilder b(board);
+    TConnector* group = b.Group("GPIO");
+    b.Pin(group, "CLOCK_50", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 50.0f);
+    b.Pin(group, "gpio[1]", PIN_DIR_INOUT);
+    b.Pin(group, "gpio[4]", PIN_DIR_INOUT);
+    platform::ScriptedUi ui;
+    TPinsmith writer;
+    ASSERT_TRUE(writer.Generate(&board, dir.File("g.qpf"), false));
+
+    const std::vector<std::string> plain = checker::CheckProject(dir.Path(), "g");
+    EXPECT_EQ(plain.size(), 6u) << Joined(plain); // gpio[2], gpio[3]: location, standard, row
+
+    checker::CheckOptions options;
+    options.busBitsWithoutPin = {{"gpio[2]", "gap"}, {"gpio[3]", "gap"}};
+    EXPECT_TRUE(checker::CheckProject(dir.Path(), "g", options).empty())
+        << Joined(checker::CheckProject(dir.Path(), "g", options));
+
+    options.busBitsWithoutPin["gpio[4]"] = "carries a pin";
+    const std::vector<std::string> wrong = checker::CheckProject(dir.Path(), "g", options);
+    EXPECT_EQ(wrong,
+              (std::vector<std::string>{"tclsh: qsf: port gpio[4] has no pin but 1 locations",
+                                        "tclsh: qsf: port gpio[4] has no pin but 1 I/O standards",
+                                        "htm: a row for gpio[4], which has no pin"}))
+        << Joined(wrong);
+}

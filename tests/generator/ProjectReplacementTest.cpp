@@ -1,6 +1,7 @@
 // Every writer replaces its file the one safe way, and a generation is all
 // or nothing: an earlier project survives any failure byte for byte.
 
+#include "boards/cyclone5/ConfigFalmor.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "platform/Files.h"
@@ -128,6 +129,14 @@ std::vector<Writer> Writers() {
     writers.push_back({"x.cfg", "Failed to create file.", settingsFile, true, settings("x.cfg")});
     writers.push_back(
         {"default.cfg", "Failed to create file.", settingsFile, true, settings("default.cfg")});
+    // A board's own settings class writes its record the same way.
+    writers.push_back(
+        {"falmor.cfg", "Failed to create file.", settingsFile, true, [](const std::string& folder) {
+             TConfigFalmor holder;
+             holder.Config.BoardId = 34;
+             holder.Config.Size = 416;
+             return holder.SaveToFile(folder + "falmor.cfg");
+         }});
     return writers;
 }
 
@@ -189,7 +198,7 @@ TEST_F(Replacement, EveryWriterReplacesItsFileTheSafeWay) {
         platform::testing::UnlockAllFolders();
         EXPECT_EQ(written, w.settings);
         if (w.settings) {
-            EXPECT_EQ(Read(target).size(), 136u);
+            EXPECT_EQ(Read(target).size(), w.name == "falmor.cfg" ? 416u : 136u);
         } else {
             EXPECT_EQ(Read(target), "earlier");
             EXPECT_FALSE(ui.Boxes().empty());

@@ -27,11 +27,17 @@ struct CheckOptions {
     // Ports (a bit, or a bus by its base name) that have no location: pins
     // the fitter places, such as a hard processor system's.
     std::map<std::string, std::string> portsWithoutLocation;
-    // get_ports patterns of the .sdc that may match no port.
+    // get_ports patterns of the .sdc, and instance-assignment targets of the
+    // .qsf, that may match no port.
     std::map<std::string, std::string> unmatchedTargets;
     // Locations (PIN_AF25) that a board's own assignments and a port may
     // both name.
     std::map<std::string, std::string> sharedLocations;
+    // Bus bits the top level declares although no pin carries them (a bus
+    // whose indexes have gaps spans its whole range), each by its full name
+    // ("gpio0[6]"): such a bit must have neither a location nor an I/O
+    // standard, and the report has no row for it.
+    std::map<std::string, std::string> busBitsWithoutPin;
 };
 
 // Problems found in the project <folder>/<projectName>.*; empty when every

@@ -6,8 +6,9 @@
 # The ports file holds one top-level port bit per line (LED[0], CLOCK_50).
 # The allowances file, when given, holds lines "NOLOCATION <port or bus>"
 # (a port the fitter places: it needs no location) and "UNMATCHED
-# <pattern>" (a get_ports pattern that may match no port) and "SHARED
-# <location>" (a location that two targets may both be given).
+# <pattern>" (a get_ports pattern that may match no port), "SHARED
+# <location>" (a location that two targets may both be given) and "NOPIN
+# <bit>" (a declared bus bit that no pin carries: it must have no assignment).
 # Each file is evaluated command by command in a safe interpreter in which
 # every Tcl command is hidden and only the Quartus commands a generated
 # project may use are defined; they record their arguments, anything else is
@@ -40,12 +41,14 @@ close $f
 set noLocation [dict create]
 set unmatchedAllowed [dict create]
 set sharedLocation [dict create]
+set noPin [dict create]
 if {$allowancesFile ne ""} {
     set f [open $allowancesFile r]
     foreach line [split [read $f] \n] {
         if {[regexp {^NOLOCATION\s+(\S+)$} $line -> name]} { dict set noLocation $name 1 }
         if {[regexp {^UNMATCHED\s+(\S+)$} $line -> name]} { dict set unmatchedAllowed $name 1 }
         if {[regexp {^SHARED\s+(\S+)$} $line -> name]} { dict set sharedLocation $name 1 }
+        if {[regexp {^NOPIN\s+(\S+)$} $line -> name]} { dict set noPin $name 1 }
     }
     close $f
 }
@@ -146,7 +149,10 @@ proc q_set_instance_assignment {args} {
     needPositional set_instance_assignment $positional 1
     set name [needOption set_instance_assignment $options -name]
     set target [needOption set_instance_assignment $options -to]
-    if {![isTarget $target]} { error "set_instance_assignment $name: $target is not a port" }
+    global unmatchedAllowed
+    if {![isTarget $target] && ![dict exists $unmatchedAllowed $target]} {
+        error "set_instance_assignment $name: $target is not a port"
+    }
     lappend instance [list $name $target [lindex $positional 0]]
     return ""
 }
@@ -321,6 +327,10 @@ foreach entry $instance {
 foreach port [dict keys $ports] {
     foreach {what counts} [list location $locationCount "I/O standard" $standardCount] {
         set n [expr {[dict exists $counts $port] ? [dict get $counts $port] : 0}]
+        if {[dict exists $noPin $port]} {
+            if {$n != 0} { problem "qsf: port $port has no pin but $n ${what}s" }
+            continue
+        }
         if {$n == 0 && $what eq "location" && [mayLackLocation $port]} continue
         if {$n != 1} { problem "qsf: port $port has $n ${what}s" }
     }

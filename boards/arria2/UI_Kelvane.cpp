@@ -1,0 +1,56 @@
+#include "boards/arria2/UI_Kelvane.h"
+
+#include "boards/Boards.h"
+#include "boards/UI_BoardPicture.h"
+#include "boards/UI_LoadSetting.h"
+#include "platform/Assert.h"
+#include "platform/qt/Pictures.h"
+
+#include "ui_UI_Kelvane.h"
+
+#include <cstddef>
+
+using namespace kelvane;
+
+TFormKelvane::TFormKelvane(QWidget* owner)
+    : TBoardFormOf<TConfigBase<KELVANE_CONFIG>>(owner), ui_(std::make_unique<Ui::TFormKelvane>()) {
+    ui_->setupUi(this);
+    setFixedSize(806, 474);
+    ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
+    const BoardPicture* picture = FindBoardPicture(MAINBOARD_KELVANE);
+    PINSMITH_ASSERT(picture != nullptr);
+    ShowBoardPicture(ui_->ImageBoard, *picture);
+
+    SetBoard(*FindBoard(MAINBOARD_KELVANE));
+    SetProjectNameEdit(ui_->EditProjectName);
+    SetButtons(
+        {ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit, ui_->Button1, nullptr});
+
+    AddPeripheral(ui_->CheckBoxLCD, offsetof(KELVANE_CONFIG, bLCD));
+    AddPeripheral(ui_->CheckBoxOSC, offsetof(KELVANE_CONFIG, bOSC));
+    AddPeripheral(ui_->CheckBoxLED, offsetof(KELVANE_CONFIG, bLED));
+    AddPeripheral(ui_->CheckBoxButton, offsetof(KELVANE_CONFIG, bButton));
+    AddPeripheral(ui_->CheckBoxDIP, offsetof(KELVANE_CONFIG, bDIP));
+    AddPeripheral(ui_->CheckBoxDDR2, offsetof(KELVANE_CONFIG, bDDR2));
+    AddPeripheral(ui_->CheckBoxDDR3, offsetof(KELVANE_CONFIG, bDDR3));
+    AddPeripheral(ui_->CheckBoxEthernet, offsetof(KELVANE_CONFIG, bEthernet));
+    AddPeripheral(ui_->CheckBoxPciBus, offsetof(KELVANE_CONFIG, bPciBus));
+    // CheckBox2, CheckBoxProgSoc and CheckBox6 drive nothing.
+
+    BindCardPort(HSMC_A,
+                 {ui_->ComboBoxPortA, ui_->EditPrefixPortA, ui_->ImagePortA, nullptr, Settings});
+    BindCardPort(HSMC_B,
+                 {ui_->ComboBoxPortB, ui_->EditPrefixPortB, ui_->ImagePortB, nullptr, Settings});
+
+    SetSuccessBox(false);
+    SetPrefixEmptyWithoutCard(true);
+    InitForm();
+}
+
+TFormKelvane::~TFormKelvane() = default;
+
+void TFormKelvane::ButtonLoadClick() {
+    if (LoadSettingReportingCancel(Settings, OpenDialog)) {
+        ShowRecord();
+    }
+}

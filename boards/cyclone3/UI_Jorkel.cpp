@@ -1,0 +1,49 @@
+#include "boards/cyclone3/UI_Jorkel.h"
+
+#include "app/Shape.h"
+#include "boards/Boards.h"
+#include "boards/UI_BoardPicture.h"
+#include "platform/Assert.h"
+#include "platform/qt/Pictures.h"
+
+#include "ui_UI_Jorkel.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+using namespace jorkel;
+
+TFormJorkel::TFormJorkel(QWidget* owner)
+    : TBoardFormOf<TConfigBase<JORKEL_CONFIG>>(owner), ui_(std::make_unique<Ui::TFormJorkel>()) {
+    ui_->setupUi(this);
+    setFixedSize(803, 468);
+    const BoardPicture* picture = FindBoardPicture(MAINBOARD_JORKEL);
+    PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
+    ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
+    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
+    const auto outline = [&](const char* name) { return outlines.at(name); };
+
+    SetBoard(*FindBoard(MAINBOARD_JORKEL));
+    SetProjectNameEdit(ui_->EditProjectName);
+    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
+                ui_->ButtonMainBoardSelect, nullptr});
+
+    AddPeripheral(ui_->CheckBoxOSC, offsetof(JORKEL_CONFIG, bOSC), {outline("ShapeOSC")});
+    AddPeripheral(ui_->CheckBoxLED, offsetof(JORKEL_CONFIG, bLED), {outline("ShapeLED")});
+    AddPeripheral(ui_->CheckBoxButton, offsetof(JORKEL_CONFIG, bButton), {outline("ShapeButton")});
+    AddPeripheral(ui_->CheckBoxSDRAM, offsetof(JORKEL_CONFIG, bSDRAM), {outline("ShapeDDR")});
+    AddPeripheral(ui_->CheckBoxFlashSSRAM, offsetof(JORKEL_CONFIG, bFlashSSRAM),
+                  {outline("ShapeFlash"), outline("ShapeSSRAM")});
+
+    BindCardPort(HSMC, {ui_->ComboBoxHSMC, ui_->EditPrefixHSMC, ui_->ImageHSMC,
+                        outline("ShapeHSMC"), Settings});
+
+    SetSuccessBox(false);
+    SetSavesBeforeTeardown(true);
+    SetPrefixEmptyWithoutCard(true);
+    InitForm();
+}
+
+TFormJorkel::~TFormJorkel() = default;

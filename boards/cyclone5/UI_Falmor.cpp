@@ -1,0 +1,79 @@
+#include "boards/cyclone5/UI_Falmor.h"
+
+#include "app/Shape.h"
+
+#include "ui_UI_Falmor.h"
+
+#include <cstddef>
+
+namespace {
+
+using gpioform::PeripheralControls;
+using gpioform::PortControls;
+
+constexpr PeripheralControls kPeripherals[] = {
+    {offsetof(FALMOR_CONFIG, OSC), "CheckBoxOSC", "ShapeOSC"},
+    {offsetof(FALMOR_CONFIG, LED), "CheckBoxLED", "ShapeLED"},
+    {offsetof(FALMOR_CONFIG, Button), "CheckBoxButton", "ShapeButton"},
+    {offsetof(FALMOR_CONFIG, Switch), "CheckBoxSwitch", "ShapeSwitch"},
+    {offsetof(FALMOR_CONFIG, VGA), "CheckBoxVGA", "ShapeVGA"},
+    {offsetof(FALMOR_CONFIG, SDRAM), "CheckBoxSDRAM", "ShapeSDRAM"},
+    {offsetof(FALMOR_CONFIG, Audio), "CheckBoxAudio", "ShapeAudio"},
+    {offsetof(FALMOR_CONFIG, VideoIn), "CheckBoxVideoIn", "ShapeVideoIn"},
+    {offsetof(FALMOR_CONFIG, ADC), "CheckBoxADC", "ShapeADC"},
+    {offsetof(FALMOR_CONFIG, Seg7), "CheckBoxSeg7", "ShapeSeg7"},
+    {offsetof(FALMOR_CONFIG, IR), "CheckBoxIR", "ShapeIR"},
+    {offsetof(FALMOR_CONFIG, PS2), "CheckBoxPS2", "ShapePS2"},
+    {offsetof(FALMOR_CONFIG, HPS), "CheckBoxHPS", "ShapeHPS"},
+};
+
+constexpr PortControls kPorts[] = {
+    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio"},
+    {"ComboBoxHsmc", "EditPrefixHsmc", "ImageHSMC", "ShapeHSMC"},
+};
+
+} // namespace
+
+TFormFalmor::TFormFalmor(QWidget* owner)
+    : TGpioBoardForm<FALMOR_CONFIG, TConfigFalmor>(owner),
+      ui_(std::make_unique<Ui::TFormFalmor>()) {
+    ui_->setupUi(this);
+    ui_->ComboBoxFileType->addItems({"Verilog", "VHDL"});
+    voltage_ = std::make_unique<THsmcVoltageChoice>(
+        *this, *FindBoard(MAINBOARD_FALMOR), falmor::HSMC,
+        THsmcVoltageChoice::Controls{
+            ui_->ComboBoxHsmcVol,
+            {ui_->ShapeHsmc3V3, ui_->ShapeHsmc2V5, ui_->ShapeHsmc1V8, ui_->ShapeHsmc1V5}},
+        "jumper position on JP3");
+    SetListsDependOnRecord(true);
+    SetPrefixEmptyWithoutCard(true);
+    BindControls({MAINBOARD_FALMOR, "FALMOR_BITMAP", kPeripherals, kPorts, "CheckBoxHPS"});
+}
+
+TFormFalmor::~TFormFalmor() = default;
+
+bool TFormFalmor::BuildProject(const std::string& projectFile) {
+    ReadControlsInto(RecordBytes());
+    return TGpioBoardForm<FALMOR_CONFIG, TConfigFalmor>::BuildProject(projectFile);
+}
+
+void TFormFalmor::BeforeShowRecord() {
+    voltage_->Show(Settings.Config.HsmcVoltage);
+}
+
+void TFormFalmor::ConfigToBoardControls(const FALMOR_CONFIG& record) {
+    ui_->ComboBoxFileType->setCurrentIndex(record.VHDL != 0 ? 1 : 0);
+}
+
+void TFormFalmor::BoardControlsToConfig(FALMOR_CONFIG& record) {
+    record.VHDL = ui_->ComboBoxFileType->currentIndex() == 1 ? 1 : 0;
+    record.HsmcVoltage = voltage_->Index();
+}
+
+void TFormFalmor::UpdateBoardShapes() {
+    voltage_->UpdateJumperShapes();
+}
+
+void TFormFalmor::AfterGenerateSuccess() {
+    voltage_->ShowJumperWarning();
+}

@@ -1,0 +1,64 @@
+#include "boards/cyclone5/UI_Quindle.h"
+
+#include "ui_UI_Quindle.h"
+
+#include <cstddef>
+
+namespace {
+
+using gpioform::PeripheralControls;
+using gpioform::PortControls;
+
+constexpr PeripheralControls kPeripherals[] = {
+    {offsetof(QUINDLE_CONFIG, OSC), "CheckBoxOSC", "ShapeOSC"},
+    {offsetof(QUINDLE_CONFIG, LED), "CheckBoxLED", "ShapeLED"},
+    {offsetof(QUINDLE_CONFIG, Button), "CheckBoxButton", "ShapeButton"},
+    {offsetof(QUINDLE_CONFIG, Switch), "CheckBoxSwitch", "ShapeSwitch"},
+    {offsetof(QUINDLE_CONFIG, VGA), "CheckBoxVGA", "ShapeVGA"},
+    {offsetof(QUINDLE_CONFIG, DDR3), "CheckBoxDDR3", "ShapeDDR3"},
+    {offsetof(QUINDLE_CONFIG, Audio), "CheckBoxAudio", "ShapeAudio"},
+    {offsetof(QUINDLE_CONFIG, IR), "CheckBoxIR", "ShapeIR"},
+    {offsetof(QUINDLE_CONFIG, Si5338), "CheckBoxSi5338", "ShapeSi5338"},
+    {offsetof(QUINDLE_CONFIG, Temperature), "CheckBoxTemperature", "ShapeTemperature"},
+};
+
+constexpr PortControls kPorts[] = {
+    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC"},
+};
+
+} // namespace
+
+TFormQuindle::TFormQuindle(QWidget* owner)
+    : TGpioBoardForm<QUINDLE_CONFIG>(owner), ui_(std::make_unique<Ui::TFormQuindle>()) {
+    ui_->setupUi(this);
+    gpioform::ShowPicture(this, "ImageQuelmar", "QUELMAR_LOGO");
+    voltage_ = std::make_unique<THsmcVoltageChoice>(
+        *this, *FindBoard(MAINBOARD_QUINDLE), quindle::HSMC,
+        THsmcVoltageChoice::Controls{
+            ui_->ComboBoxHsmcVol,
+            {ui_->ShapeHsmc3V3, ui_->ShapeHsmc2V5, ui_->ShapeHsmc1V8, ui_->ShapeHsmc1V5}},
+        "shunt position on JP7");
+    // The card combo lists the cards of the record's voltage; the three
+    // decorative outlines are always shown.
+    SetListsDependOnRecord(true);
+    SetPrefixEmptyWithoutCard(true);
+    BindControls({MAINBOARD_QUINDLE, "QUINDLE_BITMAP", kPeripherals, kPorts});
+}
+
+TFormQuindle::~TFormQuindle() = default;
+
+void TFormQuindle::BeforeShowRecord() {
+    voltage_->Show(Settings.Config.HsmcVoltage);
+}
+
+void TFormQuindle::BoardControlsToConfig(QUINDLE_CONFIG& record) {
+    record.HsmcVoltage = voltage_->Index();
+}
+
+void TFormQuindle::UpdateBoardShapes() {
+    voltage_->UpdateJumperShapes();
+}
+
+void TFormQuindle::AfterGenerateSuccess() {
+    voltage_->ShowJumperWarning();
+}

@@ -1,0 +1,87 @@
+#include "boards/cyclone5/UI_Rasmer.h"
+
+#include "app/Shape.h"
+#include "platform/Ui.h"
+#include "platform/qt/Pictures.h"
+
+#include "ui_UI_Rasmer.h"
+
+#include <cstddef>
+
+namespace {
+
+using gpioform::PeripheralControls;
+using gpioform::PortControls;
+
+// The seven-segment outlines follow the GPIO combo as well (UpdateBoardShapes).
+constexpr PeripheralControls kPeripherals[] = {
+    {offsetof(RASMER_CONFIG, OSC), "CheckBoxOSC", "ShapeOSC"},
+    {offsetof(RASMER_CONFIG, LED), "CheckBoxLED", "ShapeLED"},
+    {offsetof(RASMER_CONFIG, Button), "CheckBoxButton", "ShapeButton"},
+    {offsetof(RASMER_CONFIG, Switch), "CheckBoxSwitch", "ShapeSwitch"},
+    {offsetof(RASMER_CONFIG, Seg7), "CheckBoxSeg7", ""},
+    {offsetof(RASMER_CONFIG, HDMI_TX), "CheckBoxHDMI_TX", "ShapeHDMI_TX"},
+    {offsetof(RASMER_CONFIG, LPDDR2), "CheckBoxLPDDR2", "ShapeLPDDR2"},
+    {offsetof(RASMER_CONFIG, SRAM), "CheckBoxSRAM", "ShapeSRAM"},
+    {offsetof(RASMER_CONFIG, Audio), "CheckBoxAudio", "ShapeAudio"},
+    {offsetof(RASMER_CONFIG, Uart2USB), "CheckBoxUart2USB", "ShapeUart2USB"},
+    {offsetof(RASMER_CONFIG, SDCARD), "CheckBoxSDCARD", "ShapeSDCARD"},
+    {offsetof(RASMER_CONFIG, XcvrSma), "CheckBoxXcvrSma", "ShapeXcvrSma ShapeXcvrSma2"},
+    {offsetof(RASMER_CONFIG, Si5338_I2C), "CheckBoxSi5338_I2C", "ShapeSi5338_I2C"},
+    {offsetof(RASMER_CONFIG, ADC), "CheckBoxADC", "ShapeADC"},
+};
+
+constexpr PortControls kPorts[] = {
+    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio"},
+    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC"},
+};
+
+} // namespace
+
+TFormRasmer::TFormRasmer(QWidget* owner)
+    : TGpioBoardForm<RASMER_CONFIG>(owner), ui_(std::make_unique<Ui::TFormRasmer>()) {
+    ui_->setupUi(this);
+    connect(ui_->ButtonDefaultSetting, &QPushButton::clicked, this,
+            [this] { ButtonDefaultSettingClick(); });
+    SetPrefixEmptyWithoutCard(true);
+    BindControls({MAINBOARD_RASMER, "RASMER_BITMAP", kPeripherals, kPorts});
+}
+
+TFormRasmer::~TFormRasmer() = default;
+
+bool TFormRasmer::UsesFourDigits() {
+    return Port(rasmer::GPIO).Combo->currentIndex() == 0;
+}
+
+void TFormRasmer::UpdateCardPictures() {
+    TGpioBoardForm<RASMER_CONFIG>::UpdateCardPictures();
+    ui_->ImageHex->setPixmap(platform::qt::LoadPicture(UsesFourDigits() ? "RASMER_HEX_x4_BITMAP"
+                                                                        : "RASMER_HEX_x2_BITMAP"));
+}
+
+void TFormRasmer::UpdateBoardShapes() {
+    const bool four = UsesFourDigits();
+    ui_->CheckBoxSeg7->setText(QString("7-Segment x %1").arg(four ? 4 : 2));
+    ui_->ShapeSeg7->setVisible(four && ui_->CheckBoxSeg7->isChecked());
+    ui_->ShapeSeg7_x2->setVisible(!four && ui_->CheckBoxSeg7->isChecked());
+}
+
+TCardListRef TFormRasmer::PortList(int index) {
+    if (index == rasmer::HSMC) {
+        return hsmcList_;
+    }
+    return Settings;
+}
+
+void TFormRasmer::AfterGenerateSuccess() {
+    if (PortCard(rasmer::GPIO) == CARD_NONE) {
+        return;
+    }
+    platform::InformationBox("Please note that the 2x20 GPIO header share FPGA pins with "
+                             "HEX2/HEX3.\r\n"
+                             "Before you use the GPIO header, be sure to follow the procedures "
+                             "listed\r\n"
+                             "below to avoid any hardware damage.\r\n"
+                             "1. Erase the default code.\r\n"
+                             "2. Switch the S1/S2 dip switch to the OFF position.\r\n");
+}

@@ -1,0 +1,165 @@
+#include "boards/stratix3/UI_Fennik.h"
+
+#include "app/FormMain.h"
+#include "app/Shape.h"
+#include "boards/Boards.h"
+#include "boards/UI_BoardPicture.h"
+#include "platform/Assert.h"
+#include "platform/qt/Pictures.h"
+
+#include "ui_UI_Fennik.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <initializer_list>
+
+using namespace fennik;
+
+namespace {
+// Ports of the definition: the two GPIO headers, then KIRREL-A..D.
+constexpr int kGpio0Port = 0;
+constexpr int kGpio1Port = 1;
+constexpr int kKirrelPort = 2;
+} // namespace
+
+TFormFennik::TFormFennik(QWidget* owner)
+    : TBoardFormOf<TConfigBase<FENNIK_CONFIG>>(owner), ui_(std::make_unique<Ui::TFormFennik>()) {
+    ui_->setupUi(this);
+    setFixedSize(791, 727);
+    ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
+    const BoardPicture* picture = FindBoardPicture(MAINBOARD_FENNIK);
+    PINSMITH_ASSERT(picture != nullptr);
+    outlines_ = ShowBoardPicture(ui_->ImageBoard, *picture);
+    const auto outline = [&](const char* name) { return outlines_.at(name); };
+    // The GPIO-1 controls lie exactly over KIRREL-A's.
+    ui_->ComboBoxGPIO_1->setGeometry(ui_->ComboBoxKIRREL_A->geometry());
+    ui_->EditGPIO_1->setGeometry(ui_->EditKIRREL_A->geometry());
+    for (const char* board :
+         {"FENNIK 150", "FENNIK 260", "FENNIK 340C2", "FENNIK 340C3", "FENNIK 150ES"}) {
+        ui_->ComboBoxBoard->addItem(board);
+    }
+
+    SetBoard(*FindBoard(MAINBOARD_FENNIK));
+    SetProjectNameEdit(ui_->EditProjectName);
+    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
+                ui_->ButtonMainBoardSelect, nullptr});
+
+    AddPeripheral(ui_->CheckBoxOSC, offsetof(FENNIK_CONFIG, bOSC), {outline("ShapeOSC")});
+    AddPeripheral(ui_->CheckBoxLED, offsetof(FENNIK_CONFIG, bLED), {outline("ShapeLED")});
+    AddPeripheral(ui_->CheckBoxSeg7, offsetof(FENNIK_CONFIG, bSeg7), {outline("ShapeSeg7")});
+    AddPeripheral(ui_->CheckBoxButton, offsetof(FENNIK_CONFIG, bButton), {outline("ShapeButton")});
+    AddPeripheral(ui_->CheckBoxSwitch, offsetof(FENNIK_CONFIG, bSwitch), {outline("ShapeSwitch")});
+    AddPeripheral(ui_->CheckBoxDIP, offsetof(FENNIK_CONFIG, bDIP), {outline("ShapeDIP")});
+    AddPeripheral(ui_->CheckBoxSDCARD, offsetof(FENNIK_CONFIG, bSDCARD), {outline("ShapeSDCARD")});
+    AddPeripheral(ui_->CheckBoxSma, offsetof(FENNIK_CONFIG, bSma), {outline("ShapeSma")});
+    AddPeripheral(ui_->CheckBoxUSB, offsetof(FENNIK_CONFIG, bUSB), {outline("ShapeUSB")});
+    AddPeripheral(ui_->CheckBoxTemp, offsetof(FENNIK_CONFIG, bTemp), {outline("ShapeTemp")});
+    AddPeripheral(ui_->CheckBoxGPIO, offsetof(FENNIK_CONFIG, bGPIO));
+    AddPeripheral(ui_->CheckBoxDDR2, offsetof(FENNIK_CONFIG, bDDR2), {outline("ShapeDDR2")});
+
+    // Pictures and port outlines follow the modes (UpdateCardPictures,
+    // UpdateBoardShapes).
+    BindCardPort(kGpio0Port, {ui_->ComboBoxGPIO_0, ui_->EditGPIO_0, nullptr, nullptr, gpioList_});
+    BindCardPort(kGpio1Port, {ui_->ComboBoxGPIO_1, ui_->EditGPIO_1, nullptr, nullptr, gpioList_});
+    BindCardPort(kKirrelPort + KIRREL_A,
+                 {ui_->ComboBoxKIRREL_A, ui_->EditKIRREL_A, nullptr, nullptr, Settings});
+    BindCardPort(kKirrelPort + KIRREL_B,
+                 {ui_->ComboBoxKIRREL_B, ui_->EditKIRREL_B, nullptr, nullptr, Settings});
+    BindCardPort(kKirrelPort + KIRREL_C,
+                 {ui_->ComboBoxKIRREL_C, ui_->EditKIRREL_C, nullptr, nullptr, Settings});
+    BindCardPort(kKirrelPort + KIRREL_D,
+                 {ui_->ComboBoxKIRREL_D, ui_->EditKIRREL_D, nullptr, nullptr, Settings});
+
+    SetSuccessBox(false);
+    SetSavesBeforeTeardown(true);
+    SetPrefixEmptyWithoutCard(true);
+    InitForm();
+}
+
+TFormFennik::~TFormFennik() = default;
+
+bool TFormFennik::GpioMode() const {
+    return ui_->CheckBoxGPIO->isChecked();
+}
+
+bool TFormFennik::Ddr2Mode() const {
+    return ui_->CheckBoxDDR2->isChecked();
+}
+
+void TFormFennik::ShowModes() {
+    const bool gpio = GpioMode();
+    ui_->LabelKIRREL_A->setText(gpio ? "GPIO-1" : "KIRREL-A");
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui_->LabelGPIO, ui_->ComboBoxGPIO_0, ui_->LabelPreGPIO_0,
+                                         ui_->EditGPIO_0, ui_->ComboBoxGPIO_1, ui_->EditGPIO_1}) {
+        w->setVisible(gpio);
+    }
+    ui_->ComboBoxKIRREL_A->setVisible(!gpio);
+    ui_->EditKIRREL_A->setVisible(!gpio);
+    if (Ddr2Mode()) {
+        ui_->ComboBoxKIRREL_B->setCurrentIndex(0);
+        ui_->EditKIRREL_B->clear();
+    }
+    ui_->ComboBoxKIRREL_B->setEnabled(!Ddr2Mode());
+}
+
+void TFormFennik::CheckBoxClick() {
+    ShowModes();
+    UpdateCardPictures();
+    UpdateShapes();
+}
+
+void TFormFennik::AfterShowRecord() {
+    ShowModes();
+    UpdateCardPictures();
+    UpdateShapes();
+}
+
+void TFormFennik::UpdateCardPictures() {
+    if (GpioMode()) {
+        TFormMain::ShowCardPicture(ui_->ImageGPIO, PortCard(kGpio0Port));
+        TFormMain::ShowCardPicture(ui_->ImageKIRREL_A, PortCard(kGpio1Port));
+    } else {
+        ui_->ImageGPIO->setVisible(false);
+        TFormMain::ShowCardPicture(ui_->ImageKIRREL_A, PortCard(kKirrelPort + KIRREL_A));
+    }
+    // The memory module has no picture: KIRREL-B's stays hidden.
+    TFormMain::ShowCardPicture(ui_->ImageKIRREL_B,
+                               Ddr2Mode() ? CARD_NONE : PortCard(kKirrelPort + KIRREL_B));
+    TFormMain::ShowCardPicture(ui_->ImageKIRREL_C, PortCard(kKirrelPort + KIRREL_C));
+    TFormMain::ShowCardPicture(ui_->ImageKIRREL_D, PortCard(kKirrelPort + KIRREL_D));
+}
+
+void TFormFennik::UpdateBoardShapes() {
+    const bool gpio = GpioMode();
+    const auto used = [&](int port) { return PortCard(port) != CARD_NONE; };
+    outlines_.at("ShapeGPIO_0")->setVisible(gpio && used(kGpio0Port));
+    outlines_.at("ShapeGPIO_1")->setVisible(gpio && used(kGpio1Port));
+    outlines_.at("ShapeKIRREL_A")->setVisible(!gpio && used(kKirrelPort + KIRREL_A));
+    outlines_.at("ShapeKIRREL_B")->setVisible(!Ddr2Mode() && used(kKirrelPort + KIRREL_B));
+    outlines_.at("ShapeKIRREL_C")->setVisible(used(kKirrelPort + KIRREL_C));
+    outlines_.at("ShapeKIRREL_D")->setVisible(used(kKirrelPort + KIRREL_D));
+}
+
+void TFormFennik::ConfigToBoardControls(const FENNIK_CONFIG& record) {
+    ui_->ComboBoxBoard->setCurrentIndex(record.nBoardIndex);
+}
+
+// The ports a mode takes away keep no card and no prefix.
+void TFormFennik::BoardControlsToConfig(FENNIK_CONFIG& record) {
+    record.nBoardIndex = static_cast<std::uint8_t>(std::max(0, ui_->ComboBoxBoard->currentIndex()));
+    const auto clear = [](std::uint8_t& card, char* prefix) {
+        card = 0;
+        std::fill(prefix, prefix + kRecordTextSize, '\0');
+    };
+    if (record.bGPIO) {
+        clear(record.nKirrelDaughterId[KIRREL_A], record.szKirrelPrefixName[KIRREL_A]);
+    } else {
+        for (int h = 0; h < kGpioCount; ++h) {
+            clear(record.nGpioDaughterId[h], record.szGpioPrefixName[h]);
+        }
+    }
+    if (record.bDDR2) {
+        clear(record.nKirrelDaughterId[KIRREL_B], record.szKirrelPrefixName[KIRREL_B]);
+    }
+}

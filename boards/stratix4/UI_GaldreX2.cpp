@@ -1,0 +1,150 @@
+#include "boards/stratix4/UI_GaldreX2.h"
+
+#include "app/Shape.h"
+#include "boards/Boards.h"
+#include "boards/UI_BoardPicture.h"
+#include "boards/UI_LoadSetting.h"
+#include "boards/stratix4/GaldreX2Board.h"
+#include "platform/Assert.h"
+#include "platform/qt/Pictures.h"
+
+#include "ui_UI_GaldreX2.h"
+
+#include <QComboBox>
+
+#include <cstddef>
+#include <cstring>
+#include <map>
+#include <string>
+
+using namespace galdre_x2;
+
+namespace {
+constexpr std::size_t Node(std::size_t fieldOffset) {
+    return offsetof(GALDRE_X2_CONFIG, F) + fieldOffset;
+}
+#define NODE(f) Node(offsetof(GALDRE_X2_NODE, f))
+} // namespace
+
+TFormGaldre_X2::TFormGaldre_X2(QWidget* owner)
+    : TBoardFormOf<TConfigBase<GALDRE_X2_CONFIG>>(owner),
+      ui_(std::make_unique<Ui::TFormGaldre_X2>()), view_(sizeof(GALDRE_X2_CONFIG), 0) {
+    ui_->setupUi(this);
+    setFixedSize(789, 723);
+    ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
+    const BoardPicture* picture = FindBoardPicture(MAINBOARD_GALDRE_X2);
+    PINSMITH_ASSERT(picture != nullptr);
+    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
+    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ui_->ComboBoxBoard->addItem("Galdre 230x2");
+    ui_->ComboBoxFPGA->addItem("FPAG 1");
+    ui_->ComboBoxFPGA->addItem("FPAG 2");
+
+    SetBoard(*FindBoard(MAINBOARD_GALDRE_X2));
+    SetProjectNameEdit(ui_->EditProjectName);
+    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
+                ui_->ButtonMainBoardSelect, nullptr});
+
+    struct Box {
+        QCheckBox* box;
+        std::size_t offset;
+        const char* shape;
+    };
+    const Box boxes[] = {
+        {ui_->CheckBoxOSC, NODE(bOSC), "ShapeOSC"},
+        {ui_->CheckBoxSma, NODE(bSma), "ShapeSma"},
+        {ui_->CheckBoxLED, NODE(bLED), "ShapeLED"},
+        {ui_->CheckBoxLCD, NODE(bLCD), "ShapeLCD"},
+        {ui_->CheckBoxButton, NODE(bButton), "ShapeButton"},
+        {ui_->CheckBoxSwitch, NODE(bSwitch), "ShapeSwitch"},
+        {ui_->CheckBoxSDCARD, NODE(bSDCARD), "ShapeSDCARD"},
+        {ui_->CheckBoxUSB, NODE(bUSB), "ShapeUSB"},
+        {ui_->CheckBoxFan, NODE(bFan), "ShapeFan"},
+        {ui_->CheckBoxTemp, NODE(bTemp), "ShapeTemp"},
+        {ui_->CheckBoxPCIe, NODE(bPCIe), "ShapePCIe"},
+        {ui_->CheckBoxFPGABridge, NODE(bFPGABridge), "ShapeFPGABridge"},
+        {ui_->CheckBoxDDR2, NODE(bDDR2), "ShapeDDR2"},
+        {ui_->CheckBoxEthernet, NODE(bEthernet), "ShapeEthernet"},
+        {ui_->CheckBoxDDR3, NODE(bDDR3), "ShapeDDR3"},
+        {ui_->CheckBoxEEPROM, NODE(bEEPROM), "ShapeEEPROM"},
+        {ui_->CheckBoxFlash, NODE(bFlash), "ShapeFlash"},
+        {ui_->CheckBoxSSRAM, NODE(bSSRAM), "ShapeSSRAM"},
+    };
+    for (const Box& b : boxes) {
+        AddPeripheral(b.box, b.offset, {outline(b.shape)});
+    }
+    BindCardPort(HSMC_A, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
+                          outline("ShapeHSMC_A"), Settings});
+    BindCardPort(HSMC_B, {ui_->ComboBoxHSMC_B, ui_->EditHSMC_B, ui_->ImageHSMC_B,
+                          outline("ShapeHSMC_B"), Settings});
+    BindCardPort(HSMC_C, {ui_->ComboBoxHSMC_C, ui_->EditHSMC_C, ui_->ImageHSMC_C,
+                          outline("ShapeHSMC_C"), Settings});
+    BindCardPort(HSMC_D, {ui_->ComboBoxHSMC_D, ui_->EditHSMC_D, ui_->ImageHSMC_D,
+                          outline("ShapeHSMC_D"), Settings});
+
+    SetSuccessBox(false);
+    SetSavesBeforeTeardown(true);
+    SetPrefixEmptyWithoutCard(true);
+    InitForm();
+    SyncHolder();
+    connect(ui_->ComboBoxFPGA, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ShowNode(index); });
+}
+
+TFormGaldre_X2::~TFormGaldre_X2() = default;
+
+std::vector<std::uint8_t> TFormGaldre_X2::HeldRecord() const {
+    return NodeView(view_, currentNode_);
+}
+
+void TFormGaldre_X2::ViewHolderRecord() {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&Settings.Config);
+    view_ = NodeView({bytes, sizeof(GALDRE_X2_CONFIG)}, currentNode_);
+}
+
+void TFormGaldre_X2::SyncHolder() {
+    const std::vector<std::uint8_t> held = HeldRecord();
+    std::memcpy(&Settings.Config, held.data(), held.size());
+}
+
+void TFormGaldre_X2::ShowNode(int node) {
+    if (node < 0 || node >= kNodeCount || node == currentNode_) {
+        return;
+    }
+    ReadControlsInto(view_);
+    SyncHolder();
+    currentNode_ = node;
+    ViewHolderRecord();
+    ShowRecord();
+}
+
+void TFormGaldre_X2::BoardControlsToConfig(GALDRE_X2_CONFIG& record) {
+    record.nBoardTypeIndex = 0; // the board-type combo holds one entry
+}
+
+bool TFormGaldre_X2::HolderLoadDefault() {
+    if (!Settings.LoadDefault()) {
+        return false;
+    }
+    ViewHolderRecord();
+    return true;
+}
+
+bool TFormGaldre_X2::HolderSaveDefault() {
+    SyncHolder();
+    return Settings.SaveDefault();
+}
+
+bool TFormGaldre_X2::HolderSaveWithDialog(platform::FileDialog& dialog) {
+    SyncHolder();
+    return Settings.SaveWithDialog(dialog);
+}
+
+void TFormGaldre_X2::ButtonLoadClick() {
+    if (LoadSettingReportingCancel(Settings, OpenDialog)) {
+        ViewHolderRecord();
+        ShowRecord();
+    }
+}
+
+#undef NODE
