@@ -847,7 +847,8 @@ std::vector<std::pair<const char*, QImage>> KelmisVccioPictures() {
                                volts[r]);
                 }
             }
-            p.drawText(QRect(j.x, j.y - 10, kJumperWidth, 10), Qt::AlignCenter,
+            // The port's letter in the gap right of its jumper, at 2.5 V.
+            p.drawText(QRect(j.x + kJumperWidth, j.y + kRowPitch * 2 - 2, 8, 10), Qt::AlignCenter,
                        QString(QChar(ports[i])));
             p.setBrush(QColor(200, 200, 200));
             p.drawEllipse(kLed1X[i], kLedY, kLedSize - 1, kLedSize - 1);

@@ -3,7 +3,6 @@
 #include "app/FormGPIO.h"
 #include "app/FormMain.h"
 #include "app/Shape.h"
-#include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardPicture.h"
 #include "boards/stratix4/ExtPll.h"
@@ -22,12 +21,10 @@
 #include <QPen>
 #include <QPixmap>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <map>
 #include <string>
-#include <vector>
 
 using namespace kelmis;
 using namespace kelmis::vccio;
@@ -39,9 +36,11 @@ namespace {
 // The framework's ports: the six HSMC ports, then the two GPIO headers.
 constexpr int kGpioPort0 = kHsmcCount;
 
+constexpr int kRow1V5 = 0;
 constexpr int kRow1V8 = 1;
 constexpr int kRow2V5 = 2;
 constexpr int kRow3V0 = 3;
+constexpr int kRow3V3 = 4;
 
 // Two lines that lead from the board picture to the VCCIO drawing.
 class TPaintBoxHint : public QWidget {
@@ -159,45 +158,30 @@ TFormKelmis::TFormKelmis(QWidget* owner)
 
 TFormKelmis::~TFormKelmis() = default;
 
-// The lists of the HSMC ports end with the HSMC Default voltage variants,
-// which lie beyond the catalogue's scan.
-void TFormKelmis::FillCardCombos() {
-    TBoardForm::FillCardCombos();
-    for (const int port : {HSMC_A, HSMC_B}) {
-        const std::vector<std::uint8_t> ids = PortCardList(Port(port).Def);
-        TConfigBase<KELMIS_CONFIG>& holder = UsesTransceiverList(port) ? XcvrList : Settings;
-        PINSMITH_ASSERT(ids.size() <= std::size(holder.CardIds));
-        std::copy(ids.begin(), ids.end(), holder.CardIds);
-        holder.CardCount = static_cast<std::int32_t>(ids.size());
-    }
-    for (int i = 0; i < kHsmcCount; ++i) {
-        TCardPort& port = Port(i);
-        port.Combo->clear();
-        for (int k = 0; k < port.List.Count(); ++k) {
-            port.Combo->addItem(Latin1(BoardName(port.List.At(k))));
-        }
-        port.Combo->setCurrentIndex(0);
-        port.Combo->setMaxVisibleItems(port.List.Count());
-    }
-}
-
 bool TFormKelmis::IsHsmcCGpioMode() const {
     return ui_->ComboBoxHsmcGpio->currentIndex() == 1;
 }
 
-int TFormKelmis::VccioRow(CardId card) {
+int TFormKelmis::VccioRow(int port) {
+    if (port == HSMC_C && IsHsmcCGpioMode()) {
+        const TCardListRef list(GpioList);
+        const bool card =
+            list.At(gpio_->Gpio0Index()) != CARD_NONE || list.At(gpio_->Gpio1Index()) != CARD_NONE;
+        return card ? kRow3V0 : kRow2V5;
+    }
+    const CardId card = PortCard(port);
     if (card == CARD_NONE) {
         return kRow2V5;
     }
     switch (BoardVoltageIoStandard(card)) {
     case IOSTD_1V5:
-        return 0;
+        return kRow1V5;
     case IOSTD_1V8:
         return kRow1V8;
     case IOSTD_3V0_PCIX:
         return kRow3V0;
     case IOSTD_3V3_LVTTL:
-        return 4;
+        return kRow3V3;
     default:
         return kRow2V5;
     }
@@ -326,23 +310,13 @@ void TFormKelmis::UpdateGpioLabel() {
 
 void TFormKelmis::PaintVccioPicture() {
     QImage picture = platform::qt::LoadPictureImage("KELMIS_VOL");
-    if (picture.isNull()) {
-        picture = QImage(kWidth, kHeight, QImage::Format_ARGB32);
-        picture.fill(Qt::white);
-    }
+    PINSMITH_ASSERT(!picture.isNull());
     picture = picture.convertToFormat(QImage::Format_ARGB32);
     const QImage led = platform::qt::LoadPictureImage("KELMIS_VOL_LED_ON");
     const QImage jumper = platform::qt::LoadPictureImage("KELMIS_VOL_JUMPER");
-    const bool gpio = IsHsmcCGpioMode();
     QPainter painter(&picture);
     for (int i = 0; i < kHsmcCount; ++i) {
-        int row = kRow2V5;
-        if (i == HSMC_C && gpio) {
-            const bool card = gpio_->Gpio0Index() != 0 || gpio_->Gpio1Index() != 0;
-            row = card ? kRow3V0 : kRow2V5;
-        } else if (Port(i).Combo->currentIndex() > 0) {
-            row = VccioRow(PortCard(i));
-        }
+        const int row = VccioRow(i);
         const std::size_t n = static_cast<std::size_t>(i);
         painter.drawImage(kJumper[n].x, kJumper[n].y + kRowPitch * row, jumper);
         if (row == kRow1V8 || row == kRow3V0) {

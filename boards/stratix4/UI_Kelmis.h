@@ -35,7 +35,6 @@ public:
     void CheckBoxClick() override;
     void CardComboChange(int port) override;
     void UpdateCardPictures() override;
-    void FillCardCombos() override;
     void ComboBoxHsmcGpioChange();
     // Shows the GPIO dialog; OK takes its choice, Cancel drops it.
     void ButtonGpioClick();
@@ -46,9 +45,10 @@ public:
     // The VCCIO drawing as last painted.
     const QImage& VccioPicture() const { return vccio_; }
 
-    // The row of a port's VCCIO jumper for its card: 0 = 1.5 V, 1 = 1.8 V,
-    // 2 = 2.5 V (also without a card), 3 = 3.0 V, 4 = 3.3 V.
-    static int VccioRow(CardId card);
+    // The row of an HSMC port's VCCIO jumper as the controls stand: 0 =
+    // 1.5 V, 1 = 1.8 V, 2 = 2.5 V (also without a card), 3 = 3.0 V, 4 =
+    // 3.3 V. Port C in GPIO mode: 3.0 V while a header has a card.
+    int VccioRow(int port);
 
     // The card lists of ports A and E (with transceiver cards) and of the
     // two GPIO headers; the first holder keeps the list of B, C, D and F.

@@ -12,9 +12,11 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/stratix4/KelmisConfig.h"
+#include "boards/stratix4/KelmisVccio.h"
 #include "boards/stratix4/UI_Kelmis.h"
 #include "model/CardCatalogue.h"
 #include "platform/Files.h"
+#include "platform/qt/Pictures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,7 +34,9 @@ namespace {
 class KelmisForm : public GuiTest {
 protected:
     void SetUp() override {
-        SetBoardOfferForTests([](int id) { return id == 12 || id == 8; });
+        // The start-up board and Kelmis: the main window opens the form
+        // without the selector, and Change Main Board is shown.
+        SetBoardOfferForTests([](int id) { return id == StartBoardId() || id == 12; });
         SetBoardFormsForTests([](int, QWidget* owner) -> QWidget* {
             for (const BoardFormRow& row : ProgramBoardForms()) {
                 if (row.id == MAINBOARD_KELMIS) {
@@ -96,6 +100,7 @@ protected:
         });
         Click("ButtonGpio");
     }
+    std::string ProjectFile() { return dir.Path() + "CodeGenerated/KELMIS/KELMIS/KELMIS.qpf"; }
     static std::string GpioLabel(CardId header0, CardId header1) {
         return "GPIO 0:" + std::string(BoardName(header0)) +
                "\r\nGPIO 1:" + std::string(BoardName(header1));
@@ -221,15 +226,89 @@ TEST_F(KelmisForm, GpioDialog) {
     EXPECT_EQ(static_cast<std::uint8_t>(saved[offsetof(KELMIS_CONFIG, nGpioDaughterId) + 1]), 81);
 }
 
-TEST(KelmisVccio, JumperRowOfEachCardVoltage) {
+// The same card on both headers with one prefix stops Generate before the
+// project dialog; in HSMC mode the headers take no part.
+TEST_F(KelmisForm, GpioPrefixClash) {
+    Pick(Get<QComboBox>("ComboBoxHsmcGpio"), 1);
+    EditGpio(
+        [](TFormGPIO& d) {
+            Pick(d.ComboBoxGpio0(), 1);
+            Pick(d.ComboBoxGpio1(), 1);
+            d.EditPrefixGpio0()->setText("G_");
+            d.EditPrefixGpio1()->setText("G_");
+        },
+        true);
+    EXPECT_EQ(Get<QLabel>("LabelGPIO")->text().toStdString(),
+              GpioLabel(MakeCardId(81), MakeCardId(81)));
+    EXPECT_TRUE(Get<TShape>("ShapeGpio0")->isVisible());
+    Click("ButtonGen");
+    ASSERT_EQ(ui.Boxes().size(), 1u) << testing::PrintToString(Messages());
+    EXPECT_EQ(ui.Boxes()[0].text, "GPIO-0 and GPIO-1 cannot have the same prefix name when both "
+                                  "connect to the same type of daughter boards.");
+    EXPECT_FALSE(platform::FileExists(ProjectFile()));
+
+    Pick(Get<QComboBox>("ComboBoxHsmcGpio"), 0);
+    dialogs.QueuePath(ProjectFile());
+    Click("ButtonGen");
+    ASSERT_EQ(ui.Boxes().size(), 2u) << testing::PrintToString(Messages());
+    EXPECT_EQ(ui.Boxes()[1].text.rfind("Generate Quartus Project successfully.", 0), 0u);
+}
+
+// Two HSMC Default cards with empty prefixes both take "HSM_": the prefix
+// rule lets them through, the writer refuses the clash.
+TEST_F(KelmisForm, SameSignalFromTwoPortsRefusedAtGenerate) {
+    PickCard(kelmis::HSMC_B, 2);
+    PickCard(kelmis::HSMC_D, 87);
+    dialogs.QueuePath(ProjectFile());
+    Click("ButtonGen");
+    ASSERT_EQ(ui.Boxes().size(), 2u) << testing::PrintToString(Messages());
+    EXPECT_EQ(ui.Boxes()[0].text.rfind("Signal HSM_", 0), 0u) << ui.Boxes()[0].text;
+    EXPECT_NE(ui.Boxes()[0].text.find("is used by both HSMC-B and HSMC-D"), std::string::npos);
+    EXPECT_EQ(ui.Boxes()[1].text, "Failed to generate Quartus project: KELMIS.qpf.");
+    EXPECT_FALSE(platform::FileExists(ProjectFile()));
+}
+
+// Each port's jumper row and LEDs follow its card's voltage; port C in
+// GPIO mode shows 3.0 V while a header has a card.
+TEST_F(KelmisForm, VccioJumperAndLeds) {
+    using namespace kelmis::vccio;
+    const QImage base =
+        platform::qt::LoadPictureImage("KELMIS_VOL").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(base.isNull());
+    // Whether the picture differs from the base at a point.
+    const auto drawn = [&](int x, int y) {
+        return form_->VccioPicture().pixel(x, y) != base.pixel(x, y);
+    };
+    const auto centre = [](int x) { return x + kLedSize / 2; };
+    const auto check = [&](int port, int row, const std::string& what) {
+        const std::size_t n = static_cast<std::size_t>(port);
+        EXPECT_EQ(form_->VccioRow(port), row) << what;
+        for (int r = 0; r < kRowCount; ++r) {
+            EXPECT_EQ(drawn(kJumper[n].x + kJumperWidth / 2,
+                            kJumper[n].y + kRowPitch * r + kJumperHeight / 2),
+                      r == row)
+                << what << " row " << r;
+        }
+        EXPECT_EQ(drawn(centre(kLed1X[n]), kLedY + kLedSize / 2), row == 1 || row == 3) << what;
+        EXPECT_EQ(drawn(centre(kLed2X[n]), kLedY + kLedSize / 2), row == 2 || row == 3) << what;
+    };
     const struct {
         int card;
         int row;
-    } cases[] = {{88, 0}, {92, 0}, {87, 1}, {91, 1}, {0, 2}, {2, 2},
-                 {21, 2}, {94, 3}, {90, 3}, {86, 4}, {89, 4}};
+    } cases[] = {{0, 2}, {2, 2}, {87, 1}, {88, 0}, {94, 3}, {6, 2}};
     for (const auto& c : cases) {
-        EXPECT_EQ(TFormKelmis::VccioRow(MakeCardId(c.card)), c.row) << c.card;
+        PickCard(kelmis::HSMC_B, c.card);
+        check(kelmis::HSMC_B, c.row, "card " + std::to_string(c.card));
     }
+    check(kelmis::HSMC_A, 2, "port A without a card");
+
+    // GPIO mode: the hidden HSMC-C card does not count, the headers do.
+    PickCard(kelmis::HSMC_C, 88);
+    check(kelmis::HSMC_C, 0, "HSMC mode, card 88");
+    Pick(Get<QComboBox>("ComboBoxHsmcGpio"), 1);
+    check(kelmis::HSMC_C, 2, "GPIO mode without a card");
+    EditGpio([](TFormGPIO& d) { Pick(d.ComboBoxGpio1(), 1); }, true);
+    check(kelmis::HSMC_C, 3, "GPIO mode, card 81 on header 1");
 }
 
 // One box with every reminder, then the success box.
@@ -239,7 +318,7 @@ TEST_F(KelmisForm, RemindersBeforeTheSuccessBox) {
     Get<QCheckBox>("CheckBoxPCIe1")->click();
     PickCard(kelmis::HSMC_E, 21);
     ASSERT_TRUE(IsTransceiverBoard(MakeCardId(21)));
-    const std::string project = dir.Path() + "CodeGenerated/KELMIS/KELMIS/KELMIS.qpf";
+    const std::string project = ProjectFile();
     dialogs.QueuePath(project);
     Click("ButtonGen");
     ASSERT_EQ(ui.Boxes().size(), 2u) << testing::PrintToString(Messages());
@@ -258,7 +337,7 @@ TEST_F(KelmisForm, RemindersBeforeTheSuccessBox) {
 }
 
 TEST_F(KelmisForm, NoReminderOnlyTheSuccessBox) {
-    dialogs.QueuePath(dir.Path() + "CodeGenerated/KELMIS/KELMIS/KELMIS.qpf");
+    dialogs.QueuePath(ProjectFile());
     Click("ButtonGen");
     ASSERT_EQ(ui.Boxes().size(), 1u) << testing::PrintToString(Messages());
     EXPECT_EQ(ui.Boxes()[0].text.rfind("Generate Quartus Project successfully.", 0), 0u);
