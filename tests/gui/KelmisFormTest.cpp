@@ -123,6 +123,17 @@ TEST_F(KelmisForm, FreshStart) {
         EXPECT_EQ(form_->Port(port).Combo->count(), counts[port]) << port;
     }
     EXPECT_EQ(form_->Port(kGpioPort0).List.At(1), MakeCardId(81));
+    // Both HSMC lists end with the HSMC Default voltage variants, which the
+    // catalogue's scan does not reach.
+    const auto tail = [this](int port, int from) {
+        std::vector<int> ids;
+        for (int i = from; i < form_->Port(port).List.Count(); ++i) {
+            ids.push_back(CardNumber(form_->Port(port).List.At(i)));
+        }
+        return ids;
+    };
+    EXPECT_EQ(tail(kelmis::HSMC_B, 19), (std::vector<int>{88, 87, 94}));
+    EXPECT_EQ(tail(kelmis::HSMC_E, 25), (std::vector<int>{92, 91, 90, 88, 87, 94}));
     EXPECT_EQ(Get<QComboBox>("ComboBoxHsmcGpio")->currentText().toStdString(), "HSMC");
     EXPECT_TRUE(Get<QComboBox>("ComboBoxHSMC_C")->isVisible());
     EXPECT_FALSE(Get<QLabel>("LabelGPIO")->isVisible());
