@@ -2,6 +2,7 @@
 
 #include "app/Shape.h"
 #include "boards/Boards.h"
+#include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
@@ -78,10 +79,5 @@ void TFormMarwen::BeforeSuccessBox() {
     if (!ui_->CheckBoxPCIeHardIP->isChecked() && !ui_->CheckBoxPCIeSoftIP->isChecked()) {
         return;
     }
-    platform::InformationBox(
-        platform::Format("===== %s  Transceiver Pinsmith warning =====\r\n", "PCIe") +
-        "To prevent any errors while compiling your Quartus project, either comment out the\r\n"
-        "transceiver signals in the top level entity if they are not in use or add the Altera "
-        "\r\n"
-        "Transceiver IP to your design.\r\n");
+    platform::InformationBox(reminders::TransceiverSignals("PCIe", "Transceiver"));
 }
