@@ -6,7 +6,6 @@
 #include "boards/Boards.h"
 #include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/stratix4/ExtPll.h"
 #include "boards/stratix4/KelmisBoard.h"
 #include "boards/stratix4/KelmisVccio.h"
 #include "model/CardCatalogue.h"
@@ -129,15 +128,8 @@ TFormKelmis::TFormKelmis(QWidget* owner)
 
     ui_->ComboBoxBoard->addItems({"Kelmis_230", "Kelmis_530"});
     ui_->ComboBoxHsmcGpio->addItems({"HSMC", "GPIO"});
-    pll_[0] = ui_->ComboBoxPLL_HSMA;
-    pll_[1] = ui_->ComboBoxPLL_HSME;
-    pll_[2] = ui_->ComboBoxPLL_GXB;
-    for (QComboBox* combo : pll_) {
-        for (std::uint8_t code = 0; code <= kLastPllIndex; ++code) {
-            combo->addItem(QString::fromLatin1(extpll::PllChoiceName(code)));
-        }
-        combo->setMaxVisibleItems(kLastPllIndex + 1);
-    }
+    pll_ = std::make_unique<TPllCombos>(std::array<QComboBox*, kExtPllCount>{
+        ui_->ComboBoxPLL_HSMA, ui_->ComboBoxPLL_HSME, ui_->ComboBoxPLL_GXB});
     // The GPIO label takes the place of the HSMC-C combo, twice as high.
     const QRect comboC = ui_->ComboBoxHSMC_C->geometry();
     ui_->LabelGPIO->setGeometry(comboC.x(), comboC.y(), ui_->LabelGPIO->width(),
@@ -191,18 +183,13 @@ int TFormKelmis::VccioRow(int port) {
 void TFormKelmis::ConfigToBoardControls(const KELMIS_CONFIG& record) {
     ui_->ComboBoxBoard->setCurrentIndex(record.nBoardTypeIndex);
     ui_->ComboBoxHsmcGpio->setCurrentIndex(record.bHsmcGpio != 0 ? 1 : 0);
-    UpdatePllCombos(record, record.bExtPLL != 0);
+    pll_->Show(record.nPllIndex, record.bExtPLL != 0);
 }
 
 void TFormKelmis::BoardControlsToConfig(KELMIS_CONFIG& record) {
     record.nBoardTypeIndex = static_cast<std::uint8_t>(ui_->ComboBoxBoard->currentIndex());
     record.bHsmcGpio = IsHsmcCGpioMode() ? 1 : 0;
-    // The PLL choices only while they are shown.
-    if (ui_->CheckBoxExtPLL->isChecked()) {
-        for (int i = 0; i < kExtPllCount; ++i) {
-            record.nPllIndex[i] = static_cast<std::uint8_t>(pll_[i]->currentIndex());
-        }
-    }
+    pll_->Read(record.nPllIndex, ui_->CheckBoxExtPLL->isChecked());
 }
 
 void TFormKelmis::AfterShowRecord() {
@@ -224,22 +211,9 @@ void TFormKelmis::ShowGpioChoice() {
     gpio_->EditPrefixGpio1()->setText(Latin1(gpio_->Gpio1Prefix()));
 }
 
-void TFormKelmis::UpdatePllCombos(const KELMIS_CONFIG& record, bool ticked) {
-    pllTicked_ = ticked;
-    for (int i = 0; i < kExtPllCount; ++i) {
-        pll_[i]->setCurrentIndex(ticked ? record.nPllIndex[i] : 0);
-        pll_[i]->setEnabled(ticked);
-    }
-}
-
-// Only ticking Programmable PLL brings back the record's choices; other
-// clicks keep what the user picked.
 void TFormKelmis::CheckBoxClick() {
     TBoardForm::CheckBoxClick();
-    const bool ticked = ui_->CheckBoxExtPLL->isChecked();
-    if (ticked != pllTicked_) {
-        UpdatePllCombos(Settings.Config, ticked);
-    }
+    pll_->Follow(Settings.Config.nPllIndex, ui_->CheckBoxExtPLL->isChecked());
 }
 
 void TFormKelmis::CardComboChange(int port) {

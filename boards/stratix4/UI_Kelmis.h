@@ -13,6 +13,7 @@
 
 #include "app/BoardForm.h"
 #include "boards/stratix4/KelmisConfig.h"
+#include "boards/stratix4/UI_PllCombos.h"
 #include "settings/ConfigBase.h"
 
 #include <QImage>
@@ -63,8 +64,6 @@ protected:
     void BeforeSuccessBox() override;
 
 private:
-    // The PLL combos from the held record while the box is ticked.
-    void UpdatePllCombos(const KELMIS_CONFIG& record, bool ticked);
     void UpdateGpioLabel();
     void PaintVccioPicture();
     // The dialog's stored choice into its combos and edits, which the
@@ -73,7 +72,6 @@ private:
 
     std::unique_ptr<Ui::TFormKelmis> ui_;
     TFormGPIO* gpio_ = nullptr;
-    QComboBox* pll_[kelmis::kExtPllCount] = {};
-    bool pllTicked_ = false;
+    std::unique_ptr<TPllCombos> pll_;
     QImage vccio_;
 };
