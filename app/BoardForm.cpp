@@ -59,6 +59,14 @@ void TCardListRef::Build(ConnectorType type, bool allowTransceiver, Voltage volt
     build_(type, allowTransceiver, voltage);
 }
 
+void TCardListRef::Append(std::span<const std::uint8_t> cards) const {
+    PINSMITH_ASSERT(count_ != nullptr);
+    const std::size_t count = static_cast<std::size_t>(*count_);
+    PINSMITH_ASSERT(count + cards.size() <= capacity_);
+    std::copy(cards.begin(), cards.end(), ids_ + count);
+    *count_ = static_cast<std::int32_t>(count + cards.size());
+}
+
 // ---------------------------------------------------------------------------
 // Set-up
 
@@ -286,6 +294,7 @@ void TBoardForm::FillCardCombos() {
         });
         if (!done) {
             port.List.Build(port.Def.listType, port.Def.allowTransceiver, port.Def.listVoltage);
+            port.List.Append(port.Def.appendedCards);
             built.push_back(&port.List);
         }
     }

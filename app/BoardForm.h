@@ -43,6 +43,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <span>
 #include <string>
@@ -68,7 +69,7 @@ public:
     template <class Holder>
     requires(!std::is_same_v<std::remove_cv_t<Holder>, TCardListRef>)
         TCardListRef(Holder& holder) // NOLINT: a holder converts to its list
-        : count_(&holder.CardCount), ids_(holder.CardIds),
+        : count_(&holder.CardCount), ids_(holder.CardIds), capacity_(std::size(holder.CardIds)),
           build_([&holder](ConnectorType type, bool allowTransceiver, Voltage voltage) {
               holder.BuildCardList(type, allowTransceiver, voltage);
           }) {}
@@ -80,11 +81,14 @@ public:
     // The first index holding the card, or -1.
     int IndexOf(CardId card) const;
     void Build(ConnectorType type, bool allowTransceiver, Voltage voltage) const;
+    // Cards added after those the list holds (a port's appended cards).
+    void Append(std::span<const std::uint8_t> cards) const;
     bool SameListAs(const TCardListRef& other) const { return ids_ == other.ids_; }
 
 private:
     std::int32_t* count_ = nullptr;
     std::uint8_t* ids_ = nullptr;
+    std::size_t capacity_ = 0;
     std::function<void(ConnectorType, bool, Voltage)> build_;
 };
 

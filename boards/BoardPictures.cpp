@@ -29,6 +29,7 @@ extern const BoardPicture kZarvikDdr4Picture;
 extern const BoardPicture kEspernPicture;
 extern const BoardPicture kCalvetPicture;
 
+extern const BoardPicture kKelmisPicture;
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,     &kIstrelPicture,
@@ -36,7 +37,7 @@ const BoardPicture* const kPictures[] = {
     &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,     &kDravelPicture,
     &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,    &kGristelPicture,
     &kOmbrelPicture,   &kNolvarPicture,  &kZarvikPicture, &kZarvikDdr4Picture, &kEspernPicture,
-    &kCalvetPicture,
+    &kCalvetPicture,   &kKelmisPicture,
 };
 } // namespace
 

@@ -29,6 +29,7 @@
 #include "boards/stratix4/UI_GaldreX1.h"
 #include "boards/stratix4/UI_GaldreX2.h"
 #include "boards/stratix4/UI_Hollin.h"
+#include "boards/stratix4/UI_Kelmis.h"
 #include "boards/stratix4/UI_Lumbrel.h"
 #include "boards/stratix5/UI_Calvet.h"
 #include "boards/stratix5/UI_Nolvar.h"
@@ -60,6 +61,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_OMBREL, Make<TFormOmbrel>},       {MAINBOARD_NOLVAR, Make<TFormNolvar>},
     {MAINBOARD_ZARVIK, Make<TFormZarvik>},       {MAINBOARD_ZARVIK_DDR4, Make<TFormZarvik_DDR4>},
     {MAINBOARD_ESPERN, Make<TFormEspern>},       {MAINBOARD_CALVET, Make<TFormCalvet>},
+    {MAINBOARD_KELMIS, Make<TFormKelmis>},
 };
 
 } // namespace

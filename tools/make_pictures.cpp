@@ -18,6 +18,7 @@
 #include "boards/cyclone5/GpioBoardPictures.h"
 #include "boards/cyclone5/HsmcBoardPictures.h"
 #include "boards/cyclone5/SocPictures.h"
+#include "boards/stratix4/KelmisVccio.h"
 #include "model/CardCatalogue.h"
 
 #include <QDir>
@@ -35,6 +36,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <jpeglib.h>
@@ -822,6 +824,51 @@ QImage GpioBoardPicture(const gpiopicture::Board& board) {
     return image;
 }
 
+// The Kelmis form's VCCIO drawing: the base with every jumper's five rows
+// and the unlit LEDs, the jumper, and the lit LED.
+std::vector<std::pair<const char*, QImage>> KelmisVccioPictures() {
+    using namespace kelmis::vccio;
+    QImage base(kWidth, kHeight, QImage::Format_RGB32);
+    base.fill(QColor(235, 233, 237));
+    {
+        QPainter p(&base);
+        p.setFont(PixelFont(7, false));
+        p.setPen(QColor(60, 60, 60));
+        p.drawRect(0, 0, kWidth - 1, kHeight - 1);
+        static const char* const volts[kRowCount] = {"1.5", "1.8", "2.5", "3.0", "3.3"};
+        static const char* const ports = "ABCDEF";
+        for (int i = 0; i < kPortCount; ++i) {
+            const Point j = kJumper[i];
+            for (int r = 0; r < kRowCount; ++r) {
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(j.x, j.y + kRowPitch * r, kJumperWidth - 1, kJumperHeight - 1);
+                if (j.x == kJumper[2].x) {
+                    p.drawText(QRect(2, j.y + kRowPitch * r - 1, 30, kRowPitch), Qt::AlignLeft,
+                               volts[r]);
+                }
+            }
+            // The port's letter in the gap right of its jumper, at 2.5 V.
+            p.drawText(QRect(j.x + kJumperWidth, j.y + kRowPitch * 2 - 2, 8, 10), Qt::AlignCenter,
+                       QString(QChar(ports[i])));
+            p.setBrush(QColor(200, 200, 200));
+            p.drawEllipse(kLed1X[i], kLedY, kLedSize - 1, kLedSize - 1);
+            p.drawEllipse(kLed2X[i], kLedY, kLedSize - 1, kLedSize - 1);
+        }
+    }
+    QImage jumper(kJumperWidth, kJumperHeight, QImage::Format_RGB32);
+    jumper.fill(QColor(30, 30, 30));
+    QImage led(kLedSize, kLedSize, QImage::Format_ARGB32);
+    led.fill(Qt::transparent);
+    {
+        QPainter p(&led);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 220, 40));
+        p.drawEllipse(QRectF(0, 0, kLedSize, kLedSize));
+    }
+    return {{"KELMIS_VOL", base}, {"KELMIS_VOL_JUMPER", jumper}, {"KELMIS_VOL_LED_ON", led}};
+}
+
 // Rasmer's seven-segment digits in use: a display of four or two digits.
 QImage HexPicture(const hsmcpicture::HexPicture& hex) {
     QImage image(hsmcpicture::kHexWidth, hsmcpicture::kHexHeight, QImage::Format_RGB32);
@@ -965,6 +1012,14 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         std::printf("%s %s\n", logo.picture, qPrintable(rel));
+    }
+    for (const auto& [name, image] : KelmisVccioPictures()) {
+        const QString rel = QString("pictures/boards/%1.png").arg(name);
+        if (!image.save(resources + "/" + rel, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+            return 1;
+        }
+        std::printf("%s %s\n", name, qPrintable(rel));
     }
     // The wordmark and the badges of the forms with a picture table.
     QDir().mkpath(resources + "/pictures/logos");

@@ -2,8 +2,8 @@
 
 #include "app/Shape.h"
 #include "boards/Boards.h"
+#include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/UI_Reminders.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
@@ -79,5 +79,5 @@ void TFormMarwen::BeforeSuccessBox() {
     if (!ui_->CheckBoxPCIeHardIP->isChecked() && !ui_->CheckBoxPCIeSoftIP->isChecked()) {
         return;
     }
-    platform::InformationBox(TransceiverReminder("PCIe"));
+    platform::InformationBox(reminders::TransceiverSignals("PCIe", "Transceiver"));
 }

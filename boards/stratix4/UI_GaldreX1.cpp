@@ -2,9 +2,8 @@
 
 #include "app/Shape.h"
 #include "boards/Boards.h"
+#include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/UI_Reminders.h"
-#include "boards/stratix4/ExtPll.h"
 #include "boards/stratix4/GaldreX1Board.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
@@ -78,15 +77,8 @@ TFormGaldre_X1::TFormGaldre_X1(QWidget* owner)
                                outline("ShapeGpio1"), GpioList});
 
     ui_->ComboBoxBoard->addItems({"Galdre_230", "Galdre_530"});
-    pll_[0] = ui_->ComboBoxPLL_HSMA;
-    pll_[1] = ui_->ComboBoxPLL_HSMB;
-    pll_[2] = ui_->ComboBoxPLL_SATA;
-    for (QComboBox* combo : pll_) {
-        for (std::uint8_t code = 0; code <= kLastPllIndex; ++code) {
-            combo->addItem(QString::fromLatin1(extpll::PllChoiceName(code)));
-        }
-        combo->setMaxVisibleItems(kLastPllIndex + 1);
-    }
+    pll_ = std::make_unique<TPllCombos>(std::array<QComboBox*, kExtPllCount>{
+        ui_->ComboBoxPLL_HSMA, ui_->ComboBoxPLL_HSMB, ui_->ComboBoxPLL_SATA});
     // A new variant: the controls into the held record, then the record
     // shown again.
     connect(ui_->ComboBoxBoard, &QComboBox::activated, this, [this](int) {
@@ -103,35 +95,17 @@ TFormGaldre_X1::~TFormGaldre_X1() = default;
 
 void TFormGaldre_X1::ConfigToBoardControls(const GALDRE_X1_CONFIG& record) {
     ui_->ComboBoxBoard->setCurrentIndex(record.nBoardTypeIndex);
-    UpdatePllCombos(record, record.bExtPLL != 0);
+    pll_->Show(record.nExtPllIndex, record.bExtPLL != 0);
 }
 
 void TFormGaldre_X1::BoardControlsToConfig(GALDRE_X1_CONFIG& record) {
     record.nBoardTypeIndex = static_cast<std::uint8_t>(ui_->ComboBoxBoard->currentIndex());
-    // The PLL choices only while they are shown.
-    if (ui_->CheckBoxExtPLL->isChecked()) {
-        for (int i = 0; i < kExtPllCount; ++i) {
-            record.nExtPllIndex[i] = static_cast<std::uint8_t>(pll_[i]->currentIndex());
-        }
-    }
+    pll_->Read(record.nExtPllIndex, ui_->CheckBoxExtPLL->isChecked());
 }
 
-void TFormGaldre_X1::UpdatePllCombos(const GALDRE_X1_CONFIG& record, bool ticked) {
-    pllTicked_ = ticked;
-    for (int i = 0; i < kExtPllCount; ++i) {
-        pll_[i]->setCurrentIndex(ticked ? record.nExtPllIndex[i] : 0);
-        pll_[i]->setEnabled(ticked);
-    }
-}
-
-// Only ticking Programmable PLL brings back the record's choices; other
-// clicks keep what the user picked.
 void TFormGaldre_X1::CheckBoxClick() {
     TBoardForm::CheckBoxClick();
-    const bool ticked = ui_->CheckBoxExtPLL->isChecked();
-    if (ticked != pllTicked_) {
-        UpdatePllCombos(Settings.Config, ticked);
-    }
+    pll_->Follow(Settings.Config.nExtPllIndex, ui_->CheckBoxExtPLL->isChecked());
 }
 
 void TFormGaldre_X1::ButtonGenClick() {
@@ -148,7 +122,7 @@ void TFormGaldre_X1::ButtonGenClick() {
 void TFormGaldre_X1::AfterGenerateSuccess() {
     std::string note;
     if (ui_->CheckBoxDDR2_0->isChecked() || ui_->CheckBoxDDR2_1->isChecked()) {
-        note += MemoryIpReminder("DDR2");
+        note += reminders::MemoryController("DDR2");
     }
     const bool sata = ui_->CheckBoxSata_0->isChecked() || ui_->CheckBoxSata_1->isChecked() ||
                       ui_->CheckBoxSata_2->isChecked() || ui_->CheckBoxSata_3->isChecked();
@@ -162,7 +136,7 @@ void TFormGaldre_X1::AfterGenerateSuccess() {
                 interfaces += (interfaces.empty() ? "" : "//") + std::string(name);
             }
         }
-        note += TransceiverReminder(interfaces);
+        note += reminders::TransceiverSignals(interfaces, "Transceiver");
     }
     if (!note.empty()) {
         platform::InformationBox(note);

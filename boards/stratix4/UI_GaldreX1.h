@@ -12,6 +12,7 @@
 
 #include "app/BoardForm.h"
 #include "boards/stratix4/GaldreX1Config.h"
+#include "boards/stratix4/UI_PllCombos.h"
 #include "settings/ConfigBase.h"
 
 #include <memory>
@@ -40,10 +41,6 @@ protected:
     void AfterGenerateSuccess() override;
 
 private:
-    // The PLL combos from the held record while the box is ticked.
-    void UpdatePllCombos(const GALDRE_X1_CONFIG& record, bool ticked);
-
     std::unique_ptr<Ui::TFormGaldre_X1> ui_;
-    QComboBox* pll_[galdrex1::kExtPllCount] = {};
-    bool pllTicked_ = false;
+    std::unique_ptr<TPllCombos> pll_;
 };

@@ -2,9 +2,9 @@
 
 #include "app/Shape.h"
 #include "boards/Boards.h"
+#include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
 #include "boards/UI_LoadSetting.h"
-#include "boards/UI_Reminders.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
@@ -75,5 +75,5 @@ void TFormHollin::AfterGenerateSuccess() {
     if (!ui_->CheckBoxDDR3->isChecked()) {
         return;
     }
-    platform::InformationBox(MemoryIpReminder("DDR3"));
+    platform::InformationBox(reminders::MemoryController("DDR3"));
 }

@@ -3,8 +3,8 @@
 #include "app/Shape.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/UI_Reminders.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
@@ -231,7 +231,7 @@ bool TFormCalvet::BuildProject(const std::string& projectFile) {
 void TFormCalvet::BeforeSuccessBox() {
     std::string notes;
     if (ui_->CheckBoxDDR3->isChecked()) {
-        notes += MemoryIpReminder("DDR3");
+        notes += reminders::MemoryController("DDR3");
     }
     std::string interfaces;
     for (const auto& [box, name] :
@@ -242,7 +242,7 @@ void TFormCalvet::BeforeSuccessBox() {
         }
     }
     if (!interfaces.empty()) {
-        notes += TransceiverReminder(interfaces) + "\r\n";
+        notes += reminders::TransceiverSignals(interfaces, "Transceiver") + "\r\n";
     }
     if (!notes.empty()) {
         platform::InformationBox(notes);

@@ -52,7 +52,7 @@ TEST_F(BoardFormsRender, EveryFormWithItsOutlinesOnItsPicture) {
     window.show();
     std::set<BoardId> listed;
     for (const BoardFormRow& row : ProgramBoardForms()) {
-        EXPECT_TRUE(listed.insert(row.id).second) << "form of board " << row.id << " listed twice";
+        EXPECT_TRUE(listed.insert(row.id).second) << "form of board " << static_cast<int>(row.id) << " listed twice";
         const BoardDef& def = *FindBoard(row.id);
         if (!def.writesProjects) {
             continue; // an empty form: no picture, no outlines
