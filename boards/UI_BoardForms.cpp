@@ -28,6 +28,7 @@
 #include "boards/stratix4/UI_Hollin.h"
 #include "boards/stratix4/UI_Lumbrel.h"
 #include "boards/stratix5/UI_Ombrel2.h"
+#include "boards/stratix5/UI_Pellix.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_BROVAN, Make<TFormBrovan>},       {MAINBOARD_GALDRE_X2, Make<TFormGaldre_X2>},
     {MAINBOARD_FENNIK, Make<TFormFennik>},       {MAINBOARD_HOLLIN, Make<TFormHollin>},
     {MAINBOARD_KELVANE, Make<TFormKelvane>},
+    {MAINBOARD_PELLIX, Make<TFormPellix>},
 };
 
 } // namespace
