@@ -6,6 +6,7 @@
 
 #include "app/BoardForm.h"
 #include "app/BoardFormFactory.h"
+#include "app/FormBoardSelector.h"
 #include "app/FormMain.h"
 #include "app/Shape.h"
 #include "boards/Boards.h"
@@ -15,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -440,6 +442,33 @@ TEST_F(PellixForm, ForeignFileOfTheRecordsSizeIsRefused) {
     dialogs.QueueCancel();
     Click("ButtonLoad");
     EXPECT_EQ(Texts(), std::vector<std::string>{"Failed to load setting"});
+}
+
+// Change Main Board has no handler on this board; Exit keeps the controls
+// in default.cfg.
+TEST_F(PellixForm, ChangeMainBoardDoesNothingAndExitKeepsDefaultCfg) {
+    int selectors = 0;
+    WhenModalShows([&](QWidget* modal) {
+        ++selectors;
+        static_cast<TFormBoardSelector*>(modal)->CancelButton()->click();
+    });
+    Click("ButtonMainBoardSelect");
+    QCoreApplication::sendPostedEvents(main_.get());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(selectors, 0);
+    EXPECT_EQ(main_->CurrentBoardForm(), board_);
+
+    Get<QLineEdit>("EditProjectName")->setText("Kept");
+    Click("CheckBoxSata_0");
+    Choose("ComboBoxCdcm61004", 6);
+    Click("ButtonExit");
+    std::string bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(dir.File("default.cfg"), bytes));
+    ASSERT_EQ(bytes.size(), sizeof(PELLIX_CONFIG));
+    EXPECT_EQ(bytes[0], static_cast<char>(MAINBOARD_PELLIX));
+    EXPECT_EQ(std::string(bytes.c_str() + offsetof(PELLIX_CONFIG, ProjectName)), "Kept");
+    EXPECT_EQ(I32(bytes, kCdcm), 6);
+    EXPECT_TRUE(ui.Boxes().empty());
 }
 
 } // namespace
