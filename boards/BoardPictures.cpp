@@ -30,6 +30,7 @@ extern const BoardPicture kEspernPicture;
 extern const BoardPicture kCalvetPicture;
 
 extern const BoardPicture kKelmisPicture;
+extern const BoardPicture kPellixPicture;
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,     &kIstrelPicture,
@@ -37,7 +38,7 @@ const BoardPicture* const kPictures[] = {
     &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,     &kDravelPicture,
     &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,    &kGristelPicture,
     &kOmbrelPicture,   &kNolvarPicture,  &kZarvikPicture, &kZarvikDdr4Picture, &kEspernPicture,
-    &kCalvetPicture,   &kKelmisPicture,
+    &kCalvetPicture,   &kKelmisPicture,  &kPellixPicture,
 };
 } // namespace
 

@@ -35,6 +35,7 @@
 #include "boards/stratix5/UI_Nolvar.h"
 #include "boards/stratix5/UI_Ombrel.h"
 #include "boards/stratix5/UI_Ombrel2.h"
+#include "boards/stratix5/UI_Pellix.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_OMBREL, Make<TFormOmbrel>},       {MAINBOARD_NOLVAR, Make<TFormNolvar>},
     {MAINBOARD_ZARVIK, Make<TFormZarvik>},       {MAINBOARD_ZARVIK_DDR4, Make<TFormZarvik_DDR4>},
     {MAINBOARD_ESPERN, Make<TFormEspern>},       {MAINBOARD_CALVET, Make<TFormCalvet>},
-    {MAINBOARD_KELMIS, Make<TFormKelmis>},
+    {MAINBOARD_KELMIS, Make<TFormKelmis>},       {MAINBOARD_PELLIX, Make<TFormPellix>},
 };
 
 } // namespace
