@@ -1,5 +1,6 @@
 #include "boards/UI_BoardForms.h"
 
+#include "boards/arria10_stratix10/UI_Harvik.h"
 #include "boards/arria2/UI_Kelvane.h"
 #include "boards/cyclone2/UI_Bressa.h"
 #include "boards/cyclone2/UI_Corvin.h"
@@ -50,7 +51,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_YELDEN, Make<TFormYelden>},       {MAINBOARD_DRAVEL, Make<TFormDravel>},
     {MAINBOARD_BROVAN, Make<TFormBrovan>},       {MAINBOARD_GALDRE_X2, Make<TFormGaldre_X2>},
     {MAINBOARD_FENNIK, Make<TFormFennik>},       {MAINBOARD_HOLLIN, Make<TFormHollin>},
-    {MAINBOARD_KELVANE, Make<TFormKelvane>},
+    {MAINBOARD_KELVANE, Make<TFormKelvane>},     {MAINBOARD_HARVIK, Make<TFormHarvik>},
 };
 
 } // namespace
