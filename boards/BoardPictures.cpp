@@ -21,6 +21,7 @@ extern const BoardPicture kGaldreX2Picture;
 extern const BoardPicture kFennikPicture;
 extern const BoardPicture kHollinPicture;
 extern const BoardPicture kKelvanePicture;
+extern const BoardPicture kHarvikPicture;
 
 namespace {
 const BoardPicture* const kPictures[] = {
@@ -28,6 +29,7 @@ const BoardPicture* const kPictures[] = {
     &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,   &kMarwenPicture,
     &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,  &kDravelPicture,
     &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,
+    &kHarvikPicture,
 };
 } // namespace
 

@@ -1,7 +1,10 @@
 #include "boards/arria10_stratix10/UI_Harvik.h"
 
+#include "app/Shape.h"
 #include "boards/Boards.h"
+#include "boards/UI_BoardPicture.h"
 #include "boards/arria10_stratix10/HarvikBoard.h"
+#include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
@@ -11,6 +14,7 @@
 #include <QDir>
 
 #include <cstddef>
+#include <map>
 
 namespace {
 
@@ -31,8 +35,10 @@ TFormHarvik::TFormHarvik(QWidget* owner)
     setFixedSize(840, 737);
     setWindowTitle("Harvik Pinsmith V1.0.0");
     SetFormColour(QColor(235, 233, 237));
-    ui_->ImageBoard->setPixmap(platform::qt::LoadPicture("HARVIK_BITMAP"));
-    ui_->ImageBoard->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    const BoardPicture* picture = FindBoardPicture(MAINBOARD_HARVIK);
+    PINSMITH_ASSERT(picture != nullptr);
+    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
+    const auto outline = [&](const char* name) { return outlines.at(name); };
 
     SetBoard(*FindBoard(MAINBOARD_HARVIK));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -40,31 +46,33 @@ TFormHarvik::TFormHarvik(QWidget* owner)
                 ui_->ButtonMainBoardSelect, nullptr});
 
 #define HARVIK_FIELD(f) offsetof(HARVIK_CONFIG, f)
-    AddPeripheral(ui_->CheckBoxOSC, HARVIK_FIELD(Clock));
-    AddPeripheral(ui_->CheckBoxLED, HARVIK_FIELD(Led));
-    AddPeripheral(ui_->CheckBoxButton, HARVIK_FIELD(Button));
-    AddPeripheral(ui_->CheckBoxSwitch, HARVIK_FIELD(Switch));
-    AddPeripheral(ui_->CheckBoxFan, HARVIK_FIELD(Fan));
-    AddPeripheral(ui_->CheckBoxTemperature, HARVIK_FIELD(Temperature));
-    AddPeripheral(ui_->CheckBoxPower, HARVIK_FIELD(PowerMonitor));
-    AddPeripheral(ui_->CheckBoxFlash, HARVIK_FIELD(Flash));
-    AddPeripheral(ui_->CheckBoxMMCX, HARVIK_FIELD(Mmcx));
-    AddPeripheral(ui_->CheckBoxPCIe, HARVIK_FIELD(Pcie));
-    AddPeripheral(ui_->CheckBoxGPIO2x5, HARVIK_FIELD(Gpio2x5));
-    AddPeripheral(ui_->CheckBoxQSFP28_A, HARVIK_FIELD(Qsfp28) + 0);
-    AddPeripheral(ui_->CheckBoxQSFP28_B, HARVIK_FIELD(Qsfp28) + 1);
-    AddPeripheral(ui_->CheckBoxQSFP28_C, HARVIK_FIELD(Qsfp28) + 2);
-    AddPeripheral(ui_->CheckBoxQSFP28_D, HARVIK_FIELD(Qsfp28) + 3);
+    AddPeripheral(ui_->CheckBoxOSC, HARVIK_FIELD(Clock), {outline("ShapeOSC")});
+    AddPeripheral(ui_->CheckBoxLED, HARVIK_FIELD(Led), {outline("ShapeLED")});
+    AddPeripheral(ui_->CheckBoxButton, HARVIK_FIELD(Button), {outline("ShapeButton")});
+    AddPeripheral(ui_->CheckBoxSwitch, HARVIK_FIELD(Switch), {outline("ShapeSwitch")});
+    AddPeripheral(ui_->CheckBoxFan, HARVIK_FIELD(Fan), {outline("ShapeFan")});
+    AddPeripheral(ui_->CheckBoxTemperature, HARVIK_FIELD(Temperature),
+                  {outline("ShapeTemperature")});
+    AddPeripheral(ui_->CheckBoxPower, HARVIK_FIELD(PowerMonitor),
+                  {outline("ShapePower12V"), outline("ShapePowerCore")});
+    AddPeripheral(ui_->CheckBoxFlash, HARVIK_FIELD(Flash), {outline("ShapeFlash")});
+    AddPeripheral(ui_->CheckBoxMMCX, HARVIK_FIELD(Mmcx), {outline("ShapeMMCX")});
+    AddPeripheral(ui_->CheckBoxPCIe, HARVIK_FIELD(Pcie), {outline("ShapePCIe")});
+    AddPeripheral(ui_->CheckBoxGPIO2x5, HARVIK_FIELD(Gpio2x5), {outline("ShapeGPIO2x5")});
+    AddPeripheral(ui_->CheckBoxQSFP28_A, HARVIK_FIELD(Qsfp28) + 0, {outline("ShapeQSFP28_A")});
+    AddPeripheral(ui_->CheckBoxQSFP28_B, HARVIK_FIELD(Qsfp28) + 1, {outline("ShapeQSFP28_B")});
+    AddPeripheral(ui_->CheckBoxQSFP28_C, HARVIK_FIELD(Qsfp28) + 2, {outline("ShapeQSFP28_C")});
+    AddPeripheral(ui_->CheckBoxQSFP28_D, HARVIK_FIELD(Qsfp28) + 3, {outline("ShapeQSFP28_D")});
 #undef HARVIK_FIELD
 
     BindCardPort(0, {ui_->ComboBoxDDR4Socket_A, ui_->EditPrefixDDR4Socket_A, ui_->ImageDDR4Socket_A,
-                     nullptr, Settings});
+                     outline("ShapeDDR4Socket_A"), Settings});
     BindCardPort(1, {ui_->ComboBoxDDR4Socket_B, ui_->EditPrefixDDR4Socket_B, ui_->ImageDDR4Socket_B,
-                     nullptr, Settings});
+                     outline("ShapeDDR4Socket_B"), Settings});
     BindCardPort(2, {ui_->ComboBoxDDR4Socket_C, ui_->EditPrefixDDR4Socket_C, ui_->ImageDDR4Socket_C,
-                     nullptr, Settings});
+                     outline("ShapeDDR4Socket_C"), Settings});
     BindCardPort(3, {ui_->ComboBoxDDR4Socket_D, ui_->EditPrefixDDR4Socket_D, ui_->ImageDDR4Socket_D,
-                     nullptr, Settings});
+                     outline("ShapeDDR4Socket_D"), Settings});
 
     ui_->ComboBoxFileType->addItem("Verilog");
     ui_->ComboBoxFileType->addItem("VHDL");

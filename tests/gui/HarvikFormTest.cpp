@@ -7,6 +7,7 @@
 #include "app/BoardForm.h"
 #include "app/BoardFormFactory.h"
 #include "app/FormMain.h"
+#include "app/Shape.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
@@ -117,6 +118,25 @@ TEST_F(HarvikForm, StartsWithTheDefaultsAndFixedChoices) {
     // Another card keeps the prefix text.
     Pick(2, 80);
     EXPECT_EQ(Get<QLineEdit>("EditPrefixDDR4Socket_C")->text().toStdString(), "DDR4C_");
+
+    // The outlines follow the boxes and the sockets' cards.
+    const auto shown = [&](const char* name) {
+        const TShape* shape = form_->findChild<TShape*>(name);
+        EXPECT_NE(shape, nullptr) << name;
+        return shape && shape->isVisible();
+    };
+    for (const char* name : {"ShapeOSC", "ShapePower12V", "ShapePowerCore", "ShapeQSFP28_D",
+                             "ShapeDDR4Socket_A", "ShapeGPIO2x5"}) {
+        EXPECT_TRUE(shown(name)) << name;
+    }
+    Tick("CheckBoxPower", false);
+    Tick("CheckBoxQSFP28_D", false);
+    Pick(0, 0);
+    for (const char* name :
+         {"ShapePower12V", "ShapePowerCore", "ShapeQSFP28_D", "ShapeDDR4Socket_A"}) {
+        EXPECT_FALSE(shown(name)) << name;
+    }
+    EXPECT_TRUE(shown("ShapeDDR4Socket_B"));
 }
 
 // Save runs the settings checks; a refused setting writes no file.
