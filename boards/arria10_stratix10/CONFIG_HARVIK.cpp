@@ -306,20 +306,7 @@ constexpr int kSocketPositions = 260;
 constexpr int kSocketPlaceholders = 156;
 // The positions that carry an FPGA pin: every word but "-" and "Y47".
 constexpr int CountSocketPins(std::string_view list) {
-    int count = 0;
-    std::size_t i = 0;
-    while (i < list.size()) {
-        if (list[i] == ' ') {
-            ++i;
-            continue;
-        }
-        const std::size_t end = list.find(' ', i);
-        const std::string_view word =
-            list.substr(i, end == std::string_view::npos ? list.size() - i : end - i);
-        count += word == "-" || word == "Y47" ? 0 : 1;
-        i += word.size();
-    }
-    return count;
+    return CountHeaderPins(list) - CountWords(list, "Y47");
 }
 static_assert(CountLocations(kSocketA) == kSocketPositions);
 static_assert(CountLocations(kSocketB) == kSocketPositions);

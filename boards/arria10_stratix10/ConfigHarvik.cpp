@@ -64,9 +64,23 @@ std::string Padded(const char* title) {
     return platform::Format("%-61s", title);
 }
 
-const Binding& BindingOf(int chip) {
+// The macro and the port or socket letter of a chip's four inputs:
+// iXCVR0, iXCVR1, iMEM0, iMEM1.
+struct ChipInputs {
+    const char* macro[4];
+    char letter[4];
+};
+ChipInputs InputsOf(const HARVIK_CONFIG& config, int chip) {
     PINSMITH_ASSERT(chip == 0 || chip == 1);
-    return kBindings[chip];
+    const Binding& b = kBindings[chip];
+    const auto xcvr = [&](int port) {
+        return kXcvrMacros[Item(config.XcvrRefIndex[port], harvik::kXcvrRefItems)];
+    };
+    const auto mem = [&](int socket) {
+        return kMemMacros[Item(config.MemRefIndex[socket], harvik::kMemRefItems)];
+    };
+    return {{xcvr(b.xcvr0), xcvr(b.xcvr1), mem(b.mem0), mem(b.mem1)},
+            {Letter(b.xcvr0), Letter(b.xcvr1), Letter(b.mem0), Letter(b.mem1)}};
 }
 
 } // namespace
@@ -209,13 +223,7 @@ std::string TConfigHarvik::GetQsfAssignments() {
 }
 
 std::string TConfigHarvik::GetSi5340AVerilog(int chip) const {
-    const Binding& b = BindingOf(chip);
-    const auto xcvr = [&](int port) {
-        return kXcvrMacros[Item(Config.XcvrRefIndex[port], harvik::kXcvrRefItems)];
-    };
-    const auto mem = [&](int socket) {
-        return kMemMacros[Item(Config.MemRefIndex[socket], harvik::kMemRefItems)];
-    };
+    const ChipInputs in = InputsOf(Config, chip);
     return Join({
         "",
         platform::Format("//  Configure SI5340A%d ", chip),
@@ -223,10 +231,10 @@ std::string TConfigHarvik::GetSi5340AVerilog(int chip) const {
         "    .iCLK(CLK_50_B2C),",
         "    .iRST_n(CPU_RESET_n),",
         "    .iStart(si5340a_controller_start),",
-        platform::Format("    .iXCVR0_REFCLK(`%s),//QSFP28-%c", xcvr(b.xcvr0), Letter(b.xcvr0)),
-        platform::Format("    .iXCVR1_REFCLK(`%s),//QSFP28-%c", xcvr(b.xcvr1), Letter(b.xcvr1)),
-        platform::Format("    .iMEM0_REFCLK(`%s),//DDR4-Socket-%c", mem(b.mem0), Letter(b.mem0)),
-        platform::Format("    .iMEM1_REFCLK(`%s),//DDR4-Socket-%c", mem(b.mem1), Letter(b.mem1)),
+        platform::Format("    .iXCVR0_REFCLK(`%s),//QSFP28-%c", in.macro[0], in.letter[0]),
+        platform::Format("    .iXCVR1_REFCLK(`%s),//QSFP28-%c", in.macro[1], in.letter[1]),
+        platform::Format("    .iMEM0_REFCLK(`%s),//DDR4-Socket-%c", in.macro[2], in.letter[2]),
+        platform::Format("    .iMEM1_REFCLK(`%s),//DDR4-Socket-%c", in.macro[3], in.letter[3]),
         platform::Format("    .I2C_CLK(SI5340A%d_I2C_SCL),", chip),
         platform::Format("    .I2C_DATA(SI5340A%d_I2C_SDA),", chip),
         platform::Format("    .oPLL_REG_CONFIG_DONE(si5340a%d_config_done)", chip),
@@ -287,13 +295,7 @@ std::string TConfigHarvik::GetVerilogCode() {
 }
 
 std::string TConfigHarvik::GetSi5340AVhdl(int chip) const {
-    const Binding& b = BindingOf(chip);
-    const auto xcvr = [&](int port) {
-        return kXcvrMacros[Item(Config.XcvrRefIndex[port], harvik::kXcvrRefItems)];
-    };
-    const auto mem = [&](int socket) {
-        return kMemMacros[Item(Config.MemRefIndex[socket], harvik::kMemRefItems)];
-    };
+    const ChipInputs in = InputsOf(Config, chip);
     return Join({
         "",
         platform::Format("\t----- Configure SI5340A%d -----", chip),
@@ -306,10 +308,10 @@ std::string TConfigHarvik::GetSi5340AVhdl(int chip) const {
         "\t\tiRST_n => CPU_RESET_n,",
         "\t\tiStart => si5340a_controller_start,",
         "",
-        platform::Format("\t\tiXCVR0_REFCLK => %s, --QSFP28-%c", xcvr(b.xcvr0), Letter(b.xcvr0)),
-        platform::Format("\t\tiXCVR1_REFCLK => %s, --QSFP28-%c", xcvr(b.xcvr1), Letter(b.xcvr1)),
-        platform::Format("\t\tiMEM0_REFCLK => %s, --DDR4-Socket-%c", mem(b.mem0), Letter(b.mem0)),
-        platform::Format("\t\tiMEM1_REFCLK => %s, --DDR4-Socket-%c", mem(b.mem1), Letter(b.mem1)),
+        platform::Format("\t\tiXCVR0_REFCLK => %s, --QSFP28-%c", in.macro[0], in.letter[0]),
+        platform::Format("\t\tiXCVR1_REFCLK => %s, --QSFP28-%c", in.macro[1], in.letter[1]),
+        platform::Format("\t\tiMEM0_REFCLK => %s, --DDR4-Socket-%c", in.macro[2], in.letter[2]),
+        platform::Format("\t\tiMEM1_REFCLK => %s, --DDR4-Socket-%c", in.macro[3], in.letter[3]),
         "",
         platform::Format("\t\tI2C_CLK => SI5340A%d_I2C_SCL,", chip),
         platform::Format("\t\tI2C_DATA => SI5340A%d_I2C_SDA,", chip),
