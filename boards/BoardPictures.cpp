@@ -31,6 +31,7 @@ extern const BoardPicture kCalvetPicture;
 
 extern const BoardPicture kKelmisPicture;
 extern const BoardPicture kPellixPicture;
+extern const BoardPicture kHarvikPicture;
 namespace {
 const BoardPicture* const kPictures[] = {
     &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,     &kIstrelPicture,
@@ -38,7 +39,7 @@ const BoardPicture* const kPictures[] = {
     &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,     &kDravelPicture,
     &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,    &kGristelPicture,
     &kOmbrelPicture,   &kNolvarPicture,  &kZarvikPicture, &kZarvikDdr4Picture, &kEspernPicture,
-    &kCalvetPicture,   &kKelmisPicture,  &kPellixPicture,
+    &kCalvetPicture,   &kKelmisPicture,  &kPellixPicture, &kHarvikPicture,
 };
 } // namespace
 

@@ -53,8 +53,8 @@ constexpr int CountLocations(std::string_view list) {
     }
     return count;
 }
-// The positions of a header table that carry a pin (every word but "-").
-constexpr int CountHeaderPins(std::string_view list) {
+// The words of a list that equal word.
+constexpr int CountWords(std::string_view list, std::string_view word) {
     int count = 0;
     std::size_t i = 0;
     while (i < list.size()) {
@@ -63,12 +63,16 @@ constexpr int CountHeaderPins(std::string_view list) {
             continue;
         }
         const std::size_t end = list.find(' ', i);
-        const std::string_view word =
+        const std::string_view found =
             list.substr(i, end == std::string_view::npos ? list.size() - i : end - i);
-        count += word == "-" ? 0 : 1;
-        i += word.size();
+        count += found == word ? 1 : 0;
+        i += found.size();
     }
     return count;
+}
+// The positions of a header table that carry a pin (every word but "-").
+constexpr int CountHeaderPins(std::string_view list) {
+    return CountLocations(list) - CountWords(list, "-");
 }
 // The locations of the row named so (a bus as "NAME[]"); -1 without one.
 constexpr int CountRowLocations(std::span<const PinRow> rows, std::string_view name) {

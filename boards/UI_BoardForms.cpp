@@ -2,6 +2,7 @@
 
 #include "boards/arria10_stratix10/UI_Espern.h"
 #include "boards/arria10_stratix10/UI_Gristel.h"
+#include "boards/arria10_stratix10/UI_Harvik.h"
 #include "boards/arria10_stratix10/UI_Zarvik.h"
 #include "boards/arria2/UI_Kelvane.h"
 #include "boards/cyclone2/UI_Bressa.h"
@@ -63,6 +64,7 @@ const BoardFormRow kForms[] = {
     {MAINBOARD_ZARVIK, Make<TFormZarvik>},       {MAINBOARD_ZARVIK_DDR4, Make<TFormZarvik_DDR4>},
     {MAINBOARD_ESPERN, Make<TFormEspern>},       {MAINBOARD_CALVET, Make<TFormCalvet>},
     {MAINBOARD_KELMIS, Make<TFormKelmis>},       {MAINBOARD_PELLIX, Make<TFormPellix>},
+    {MAINBOARD_HARVIK, Make<TFormHarvik>},
 };
 
 } // namespace

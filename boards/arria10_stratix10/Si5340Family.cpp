@@ -73,12 +73,9 @@ void AddObPcieTermination(std::vector<std::string>& lines) {
 }
 
 std::string IncludeBlock(bool si5340a, bool si5340b) {
-    std::vector<std::string> lines;
-    const auto add = [&](std::span<const char* const> files) {
-        for (const char* file : files) {
-            lines.push_back(platform::Format("set_global_assignment -name VERILOG_FILE %s/%s",
-                                             kControllerFolder, file));
-        }
+    std::vector<const char*> files;
+    const auto add = [&](std::span<const char* const> list) {
+        files.insert(files.end(), list.begin(), list.end());
     };
     if (si5340a || si5340b) {
         add(kCommonFiles);
@@ -89,6 +86,15 @@ std::string IncludeBlock(bool si5340a, bool si5340b) {
     if (si5340b) {
         add(kSi5340BFiles);
     }
+    return IncludeBlockOf(files);
+}
+
+std::string IncludeBlockOf(std::span<const char* const> files) {
+    std::vector<std::string> lines;
+    for (const char* file : files) {
+        lines.push_back(platform::Format("set_global_assignment -name VERILOG_FILE %s/%s",
+                                         kControllerFolder, file));
+    }
     return QsfBlock("# Includes SI5340 Controller Files", lines);
 }
 
@@ -97,20 +103,24 @@ bool ExportControllers(TConfigBoard& settings, const std::string& projectFolder,
     if (!si5340a && !si5340b) {
         return true;
     }
+    return ExportControllerFiles(settings, projectFolder, kCommonFiles, naming.commonPrefix) &&
+           (!si5340a ||
+            ExportControllerFiles(settings, projectFolder, kSi5340AFiles, naming.chipPrefix)) &&
+           (!si5340b ||
+            ExportControllerFiles(settings, projectFolder, kSi5340BFiles, naming.chipPrefix));
+}
+
+bool ExportControllerFiles(TConfigBoard& settings, const std::string& projectFolder,
+                           std::span<const char* const> files, const char* resourcePrefix) {
     // The folder is made with the first file (TConfigBoard::ExportResourceFile
     // creates a missing folder level).
     const std::string folder = projectFolder + kControllerFolder + platform::kPathSep;
-    const auto write = [&](std::span<const char* const> files, const char* prefix) {
-        for (const char* file : files) {
-            if (!settings.ExportResourceFile(folder + file, ResourceName(prefix, file))) {
-                return false;
-            }
+    for (const char* file : files) {
+        if (!settings.ExportResourceFile(folder + file, ResourceName(resourcePrefix, file))) {
+            return false;
         }
-        return true;
-    };
-    return write(kCommonFiles, naming.commonPrefix) &&
-           (!si5340a || write(kSi5340AFiles, naming.chipPrefix)) &&
-           (!si5340b || write(kSi5340BFiles, naming.chipPrefix));
+    }
+    return true;
 }
 
 double Si5340AFrequency(std::uint8_t index) {

@@ -33,6 +33,8 @@ void AddObPcieTermination(std::vector<std::string>& lines);
 // "# Includes SI5340 Controller Files": the common files when a chip is
 // used, then the files of each chip in use.
 std::string IncludeBlock(bool si5340a, bool si5340b);
+// The same block over one list of controller files; empty without files.
+std::string IncludeBlockOf(std::span<const char* const> files);
 
 // The resource names of a board's controller files: the file name with its
 // extension replaced by "_verilog", after the prefix of its group.
@@ -47,6 +49,11 @@ struct ResourceNaming {
 // write: true.
 bool ExportControllers(TConfigBoard& settings, const std::string& projectFolder, bool si5340a,
                        bool si5340b, const ResourceNaming& naming);
+// Writes the files into the controller folder, each from the resource
+// named by the prefix and the file name; false at the first that cannot be
+// written.
+bool ExportControllerFiles(TConfigBoard& settings, const std::string& projectFolder,
+                           std::span<const char* const> files, const char* resourcePrefix);
 
 // Si5340A frequency choices (QSFP reference clocks) in MHz: index 1..7;
 // any other index (its byte read as signed) 0.

@@ -96,6 +96,34 @@ std::set<std::string> DuplicateSignals() {
     for (const char* run : {"84_0_0_0_e", "0_84_0_0_e", "0_0_84_0_e", "0_0_0_84_e"}) {
         names.insert(std::string("HOLLIN_0_0_") + run);
     }
+    // Harvik without prefixes: two sockets with modules both name their
+    // RZQ and REFCLK_p pins so (and modules 77 and 78 their ports alike).
+    // The same module twice, or two kinds on one pair, the settings rules
+    // refuse before.
+    const int modules[] = {0, 77, 78, 79, 80};
+    const auto kind = [](int card) { return card == 78 ? 77 : card; };
+    for (const int a : modules) {
+        for (const int b : modules) {
+            for (const int c : modules) {
+                for (const int d : modules) {
+                    const int cards[] = {a, b, c, d};
+                    int used = 0;
+                    bool ruleRefusal =
+                        (a && b && kind(a) != kind(b)) || (c && d && kind(c) != kind(d));
+                    for (int i = 0; i < 4; ++i) {
+                        used += cards[i] != 0 ? 1 : 0;
+                        for (int j = i + 1; j < 4; ++j) {
+                            ruleRefusal = ruleRefusal || (cards[i] != 0 && cards[i] == cards[j]);
+                        }
+                    }
+                    if (used >= 2 && !ruleRefusal) {
+                        names.insert("Harvik_" + std::to_string(a) + "_" + std::to_string(b) + "_" +
+                                     std::to_string(c) + "_" + std::to_string(d) + "_e");
+                    }
+                }
+            }
+        }
+    }
     return names;
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
@@ -286,6 +314,12 @@ bool IsAboutBit(const std::string& problem, const std::set<std::string>& bits) {
     return false;
 }
 
+// Harvik's sockets A and B, and C and D, hold one kind of module; the rule
+// refuses a mixed pair whatever the prefixes.
+bool IsMemoryKindRefusal(const std::string& message) {
+    return message.find("shoud be the same memory type.") != std::string::npos;
+}
+
 bool Expected(const std::string& name) {
     return kDuplicateSignals.count(name) != 0 || kGroupingFailures.count(name) != 0;
 }
@@ -308,6 +342,10 @@ TEST(BoardMatrix, EveryRunGeneratesOrMeetsItsListedRefusal) {
             SCOPED_TRACE(run.name);
             std::string message;
             if (!CheckRecord(*def, run.record, message)) {
+                if (IsMemoryKindRefusal(message)) {
+                    ++ruleRefusals;
+                    continue;
+                }
                 EXPECT_FALSE(run.prefixed) << message;
                 EXPECT_TRUE(IsPrefixRuleRefusal(message)) << message;
                 ++ruleRefusals;

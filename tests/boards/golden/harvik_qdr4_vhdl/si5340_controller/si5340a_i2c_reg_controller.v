@@ -1,0 +1,234 @@
+// Si5340 register walker. On iSTART it reads the identity (PN_BASE,
+// registers 0x0002 and 0x0003, must read 0x40 0x53: "5340"), writes the
+// preamble (0x0B24 = 0xC0, 0x0B25 = 0x00, 0x0540 = 0x01), waits
+// PREAMBLE_WAIT_CYCLES, writes every valid entry of the plan (oINDEX from 0
+// until iLAST), then the postamble (0x0514 = 0x01, 0x001C = 0x01 soft
+// reset, 0x0540 = 0x00, 0x0B24 = 0xC3, 0x0B25 = 0x02) and raises oDONE.
+// Register addresses are 16 bits: the high byte goes to the page register
+// 0x01 when it changes. A NACK or a wrong identity in the identity read
+// raises oID_ERROR and ends the run; a later NACK ends it without oDONE.
+// It drives the two-wire engine (i2c_bus_controller) one command at a time.
+module si5340a_i2c_reg_controller #(
+    parameter [6:0] SI5340_ADDR = 7'h74,
+    parameter       PREAMBLE_WAIT_CYCLES = 15000000 // 300 ms
+) (
+    input             iCLK,
+    input             iRST_n,
+    input             iSTART,
+    // plan entries
+    output reg [6:0]  oINDEX = 7'd0,
+    input             iVALID,
+    input      [15:0] iADDR,
+    input      [7:0]  iDATA,
+    input             iLAST,
+    // engine side
+    output reg        oENG_GO = 1'b0,
+    output reg [1:0]  oENG_CMD = 2'd0,
+    output reg [7:0]  oENG_TX = 8'd0,
+    output reg        oENG_RX_ACK = 1'b0,
+    input      [7:0]  iENG_RX,
+    input             iENG_NACK,
+    input             iENG_BUSY,
+    // status
+    output reg        oID_ERROR = 1'b0,
+    output reg        oDONE = 1'b0,
+    output            oBUSY
+);
+
+localparam CMD_START = 2'd0, CMD_WRITE = 2'd1, CMD_READ = 2'd2, CMD_STOP = 2'd3;
+
+// Phases of a run.
+localparam P_IDLE = 3'd0, P_ID = 3'd1, P_PRE = 3'd2, P_WAIT = 3'd3, P_PLAN = 3'd4,
+           P_POST = 3'd5, P_FIN = 3'd6, P_END = 3'd7;
+
+reg [2:0]  phase = P_IDLE;
+reg [2:0]  item = 3'd0;        // entry within the preamble or postamble
+reg [7:0]  page = 8'd0;
+reg        page_known = 1'b0;
+reg [31:0] wait_count = 32'd0;
+reg [7:0]  id_low = 8'd0;
+
+// Transfer in progress: a register write (page or register) or the
+// identity read, as engine steps.
+reg        xfer = 1'b0;        // a transfer runs
+reg        xfer_read = 1'b0;
+reg [7:0]  xfer_reg = 8'd0;
+reg [7:0]  xfer_data = 8'd0;
+reg [3:0]  step = 4'd0;
+reg        issued = 1'b0;
+reg        nacked = 1'b0;
+
+assign oBUSY = (phase != P_IDLE) && (phase != P_END);
+
+// Fixed entries: preamble 0..2, postamble 0..4.
+function [23:0] pre_entry;
+    input [2:0] i;
+    case (i)
+    3'd0: pre_entry = {16'h0B24, 8'hC0};
+    3'd1: pre_entry = {16'h0B25, 8'h00};
+    default: pre_entry = {16'h0540, 8'h01};
+    endcase
+endfunction
+
+function [23:0] post_entry;
+    input [2:0] i;
+    case (i)
+    3'd0: post_entry = {16'h0514, 8'h01};
+    3'd1: post_entry = {16'h001C, 8'h01};
+    3'd2: post_entry = {16'h0540, 8'h00};
+    3'd3: post_entry = {16'h0B24, 8'hC3};
+    default: post_entry = {16'h0B25, 8'h02};
+    endcase
+endfunction
+
+// The register write the current phase asks for, valid flag first.
+wire [23:0] pre = pre_entry(item);
+wire [23:0] post = post_entry(item);
+wire        want_valid = (phase == P_PRE) || (phase == P_POST) || (phase == P_PLAN && iVALID);
+wire [15:0] want_addr = (phase == P_PRE) ? pre[23:8] : (phase == P_POST) ? post[23:8] : iADDR;
+wire [7:0]  want_data = (phase == P_PRE) ? pre[7:0] : (phase == P_POST) ? post[7:0] : iDATA;
+
+// Engine steps of a write: 0 START, 1 address+W, 2 register, 3 data,
+// 4 STOP. Of the identity read: 0 START, 1 address+W, 2 register 0x02,
+// 3 repeated START, 4 address+R, 5 and 6 data in, 7 STOP.
+wire [3:0] stop_step = xfer_read ? 4'd7 : 4'd4;
+
+always @(posedge iCLK or negedge iRST_n) begin
+    if (!iRST_n) begin
+        phase <= P_IDLE;
+        item <= 3'd0;
+        page <= 8'd0;
+        page_known <= 1'b0;
+        wait_count <= 32'd0;
+        id_low <= 8'd0;
+        xfer <= 1'b0;
+        xfer_read <= 1'b0;
+        xfer_reg <= 8'd0;
+        xfer_data <= 8'd0;
+        step <= 4'd0;
+        issued <= 1'b0;
+        nacked <= 1'b0;
+        oINDEX <= 7'd0;
+        oENG_GO <= 1'b0;
+        oENG_CMD <= CMD_START;
+        oENG_TX <= 8'd0;
+        oENG_RX_ACK <= 1'b0;
+        oID_ERROR <= 1'b0;
+        oDONE <= 1'b0;
+    end else begin
+        oENG_GO <= 1'b0;
+        if (xfer) begin
+            // Run the engine steps of the transfer.
+            if (!issued) begin
+                oENG_GO <= 1'b1;
+                issued <= 1'b1;
+                oENG_RX_ACK <= 1'b0;
+                if (step == 4'd0 || (xfer_read && step == 4'd3))
+                    oENG_CMD <= CMD_START;
+                else if (step == stop_step)
+                    oENG_CMD <= CMD_STOP;
+                else if (xfer_read && step >= 4'd5) begin
+                    oENG_CMD <= CMD_READ;
+                    oENG_RX_ACK <= (step == 4'd5);
+                end else begin
+                    oENG_CMD <= CMD_WRITE;
+                    case (step)
+                    4'd1: oENG_TX <= {SI5340_ADDR, 1'b0};
+                    4'd2: oENG_TX <= xfer_read ? 8'h02 : xfer_reg;
+                    4'd3: oENG_TX <= xfer_data;
+                    default: oENG_TX <= {SI5340_ADDR, 1'b1};
+                    endcase
+                end
+            end else if (!oENG_GO && !iENG_BUSY) begin
+                issued <= 1'b0;
+                if (step == stop_step) begin
+                    xfer <= 1'b0;
+                end else if (oENG_CMD == CMD_WRITE && iENG_NACK) begin
+                    nacked <= 1'b1;
+                    step <= stop_step;
+                end else begin
+                    if (oENG_CMD == CMD_READ && step == 4'd5)
+                        id_low <= iENG_RX;
+                    step <= step + 4'd1;
+                end
+            end
+        end else if (nacked) begin
+            // A transfer ended without acknowledge: the run ends here.
+            nacked <= 1'b0;
+            page_known <= 1'b0;
+            if (phase == P_ID)
+                oID_ERROR <= 1'b1;
+            phase <= P_END;
+        end else begin
+            case (phase)
+            P_IDLE, P_END:
+                if (iSTART) begin
+                    oDONE <= 1'b0;
+                    oID_ERROR <= 1'b0;
+                    page_known <= 1'b0;
+                    item <= 3'd0;
+                    phase <= P_ID;
+                end
+            P_ID:
+                if (item == 3'd0) begin
+                    // page 0 first
+                    xfer <= 1'b1; xfer_read <= 1'b0;
+                    xfer_reg <= 8'h01; xfer_data <= 8'h00; step <= 4'd0;
+                    page <= 8'h00; page_known <= 1'b1;
+                    item <= 3'd1;
+                end else if (item == 3'd1) begin
+                    xfer <= 1'b1; xfer_read <= 1'b1; step <= 4'd0;
+                    item <= 3'd2;
+                end else if (id_low == 8'h40 && iENG_RX == 8'h53) begin
+                    item <= 3'd0;
+                    phase <= P_PRE;
+                end else begin
+                    oID_ERROR <= 1'b1;
+                    phase <= P_END;
+                end
+            P_FIN: begin // the last postamble write went through
+                oDONE <= 1'b1;
+                phase <= P_END;
+            end
+            P_WAIT:
+                if (wait_count >= PREAMBLE_WAIT_CYCLES) begin
+                    oINDEX <= 7'd0;
+                    phase <= P_PLAN;
+                end else
+                    wait_count <= wait_count + 32'd1;
+            default: // P_PRE, P_PLAN, P_POST: one register write at a time
+                if (want_valid && (!page_known || want_addr[15:8] != page)) begin
+                    xfer <= 1'b1; xfer_read <= 1'b0;
+                    xfer_reg <= 8'h01; xfer_data <= want_addr[15:8]; step <= 4'd0;
+                    page <= want_addr[15:8]; page_known <= 1'b1;
+                end else begin
+                    if (want_valid) begin
+                        xfer <= 1'b1; xfer_read <= 1'b0;
+                        xfer_reg <= want_addr[7:0]; xfer_data <= want_data; step <= 4'd0;
+                    end
+                    case (phase)
+                    P_PRE:
+                        if (item == 3'd2) begin
+                            wait_count <= 32'd0;
+                            phase <= P_WAIT;
+                        end else
+                            item <= item + 3'd1;
+                    P_PLAN:
+                        if (iLAST) begin
+                            item <= 3'd0;
+                            phase <= P_POST;
+                        end else
+                            oINDEX <= oINDEX + 7'd1;
+                    default:
+                        if (item == 3'd4)
+                            phase <= P_FIN;
+                        else
+                            item <= item + 3'd1;
+                    endcase
+                end
+            endcase
+        end
+    end
+end
+
+endmodule
