@@ -5,6 +5,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Ui.h"
+#include "settings/ConfigBoard.h"
 #include "settings/ConfigCommon.h"
 
 #include <string>
@@ -22,4 +23,17 @@ bool LoadSettingReportingCancel(Holder& holder, platform::FileDialog& dialog) {
         return false;
     }
     return true;
+}
+
+// The same for a holder on TConfigBoard, which shows the refusal itself.
+inline bool LoadBoardSettingReportingCancel(TConfigBoard& holder, platform::FileDialog& dialog) {
+    // The dialog leaves the name alone when it is cancelled.
+    dialog.FileName.clear();
+    if (holder.LoadWithDialog(dialog)) {
+        return true;
+    }
+    if (dialog.FileName.empty()) {
+        platform::ErrorBox("Failed to load setting");
+    }
+    return false;
 }

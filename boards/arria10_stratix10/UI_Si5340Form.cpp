@@ -152,15 +152,3 @@ QComboBox* TSi5340Clocks::Combo(int index) const {
     PINSMITH_ASSERT(index >= 0 && index < static_cast<int>(clocks_.size()));
     return clocks_[static_cast<std::size_t>(index)]->row.combo;
 }
-
-bool LoadBoardSettingReportingCancel(TConfigBoard& holder, platform::FileDialog& dialog) {
-    // The dialog leaves the name alone when it is cancelled.
-    dialog.FileName.clear();
-    if (holder.LoadWithDialog(dialog)) {
-        return true;
-    }
-    if (dialog.FileName.empty()) {
-        platform::ErrorBox("Failed to load setting");
-    }
-    return false;
-}

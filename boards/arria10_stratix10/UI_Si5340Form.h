@@ -16,6 +16,7 @@
 
 #include "app/BoardForm.h"
 #include "app/RememberedCombo.h"
+#include "boards/UI_LoadSetting.h"
 #include "platform/Ui.h"
 
 #include <QPushButton>
@@ -98,10 +99,6 @@ private:
     std::vector<Si5340ReminderRow> memories_;
     std::vector<Si5340ReminderRow> transceivers_;
 };
-
-// Cancel in the settings dialog reports "Failed to load setting"; a refused
-// file has shown its reason already. True when the record was loaded.
-bool LoadBoardSettingReportingCancel(TConfigBoard& holder, platform::FileDialog& dialog);
 
 template <class Holder> class TSi5340Form : public TBoardFormOf<Holder> {
 public:

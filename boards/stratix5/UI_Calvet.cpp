@@ -5,6 +5,7 @@
 #include "boards/Boards.h"
 #include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
+#include "boards/UI_LoadSetting.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
@@ -206,13 +207,9 @@ void TFormCalvet::ButtonSaveClick() {
     Settings.SaveWithDialog(SaveDialog);
 }
 
-// A cancelled dialog or a refused file (after its own box) ends with
-// "Failed to load setting".
 void TFormCalvet::ButtonLoadClick() {
-    if (Settings.LoadWithDialog(OpenDialog)) {
+    if (LoadBoardSettingReportingCancel(Settings, OpenDialog)) {
         ShowRecord();
-    } else {
-        platform::ErrorBox("Failed to load setting");
     }
 }
 

@@ -401,9 +401,8 @@ TEST_F(CalvetForm, SaveLoadRoundTripAndForeignFile) {
     const std::map<std::string, std::string> defaults = Controls();
     dialogs.QueuePath(dir.File("foreign.cfg"));
     Click("ButtonLoad");
-    ASSERT_EQ(Messages().size(), 2u);
+    ASSERT_EQ(Messages().size(), 1u); // the refusal's own box, naming the file
     EXPECT_NE(Messages()[0].find("foreign.cfg"), std::string::npos) << Messages()[0];
-    EXPECT_EQ(Messages()[1], "Failed to load setting");
     EXPECT_EQ(Controls(), defaults);
     ui.Clear();
     Click("ButtonLoad"); // cancelled
