@@ -41,11 +41,6 @@ protected:
         ASSERT_TRUE(
             platform::WriteWholeFile(dir.File("default.cfg"), bytes).Complete(bytes.size()));
     }
-    std::string ReadFile(const std::string& path) {
-        std::string bytes;
-        platform::ReadWholeFile(path, bytes);
-        return bytes;
-    }
     TTestBoardForm form_{nullptr};
 
     std::string Check(TTestBoardForm& form) {

@@ -2,6 +2,7 @@
 // program folder, scripted boxes and dialogs, clicks and picks as the user
 // makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -43,33 +44,12 @@ const char* const kLmkCombos[] = {"ComboBoxPLL_FMCA_PLUS", "ComboBoxPLL_FMCB_PLU
 
 class CalvetForm : public GuiTest {
 public: // the cases of a table act through it
-    CalvetForm() {
-        SetBoardOfferForTests([](int) { return true; });
-        SetBoardFormsForTests([](int, QWidget* owner) -> QWidget* {
-            for (const BoardFormRow& row : ProgramBoardForms()) {
-                if (row.id == MAINBOARD_CALVET) {
-                    return row.create(owner);
-                }
-            }
-            return nullptr;
-        });
-    }
-    ~CalvetForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
     void Open() {
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        main_ = FormHost::ShowMain();
         form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
     }
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
     void Tick(const char* box) { Get<QCheckBox>(box)->click(); }
     // The user picks an item of a combo.
@@ -91,13 +71,6 @@ public: // the cases of a table act through it
         for (int i = 0; i < count; ++i) {
             QComboBox* combo = Get<QComboBox>(combos[i]);
             texts.push_back((combo->isEnabled() ? "" : "-") + combo->currentText().toStdString());
-        }
-        return texts;
-    }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
         }
         return texts;
     }
@@ -123,6 +96,7 @@ public: // the cases of a table act through it
     }
     std::string ProjectPath() { return dir.Path() + "CodeGenerated/CALVET/CALVET/CALVET.qpf"; }
 
+    FormHost host_{MAINBOARD_CALVET}; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TBoardForm* form_ = nullptr;
 };

@@ -5,6 +5,7 @@
 // Setting. The main window, a temporary program folder, scripted boxes and
 // dialogs, clicks and picks as the user makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -39,31 +40,12 @@ protected:
     void Open(BoardId id, const char* folder) {
         id_ = id;
         folder_ = folder;
-        SetBoardOfferForTests([](int) { return true; });
-        SetBoardFormsForTests([id](int, QWidget* owner) -> QWidget* {
-            for (const BoardFormRow& row : ProgramBoardForms()) {
-                if (row.id == id) {
-                    return row.create(owner);
-                }
-            }
-            return nullptr;
-        });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        host_.emplace(id);
+        main_ = FormHost::ShowMain();
         form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
     }
-    ~Cyclone4HsmcForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     // The user picks a card or a voltage (a pick from code runs no card
     // handler; the voltage combos follow index changes).
     void Pick(int port, int card) {
@@ -88,26 +70,10 @@ protected:
     std::string ProjectFile(const std::string& name) {
         return dir.Path() + "CodeGenerated/" + folder_ + "/" + name + "/" + name + ".qpf";
     }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     std::string Success(const std::string& name) {
         return "Generate Quartus Project successfully.\r\nThe project is located in the "
                "folder:\r\n" +
                platform::ExtractFilePath(ProjectFile(name));
-    }
-    std::string ReadFile(const std::string& path) {
-        std::string bytes;
-        platform::ReadWholeFile(path, bytes);
-        return bytes;
-    }
-    void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        ASSERT_TRUE(platform::WriteWholeFile(path, std::string(bytes.begin(), bytes.end()))
-                        .Complete(bytes.size()));
     }
     std::vector<std::uint8_t> Defaults() {
         std::vector<std::uint8_t> record(FindBoard(id_)->record.size);
@@ -117,6 +83,7 @@ protected:
 
     BoardId id_ = MAINBOARD_NONE;
     std::string folder_;
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TBoardForm* form_ = nullptr;
 };

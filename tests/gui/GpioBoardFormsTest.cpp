@@ -2,6 +2,7 @@
 // first start, the outlines, the HPS reminder, pairing and the paired
 // prefix, and the batches of Tavrin and Wendal (Ctrl held at Generate).
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardFormFactory.h"
@@ -33,34 +34,8 @@ const char* const kHpsReminder = "===== HPS System warning =====\r\n"
                                  "To prevent any errors while compiling your Quartus project, \r\n"
                                  "please add the Altera HPS IP to your design.\r\n";
 
-class GpioBoardFormsTest : public GuiTest {
+class GpioBoardFormsTest : public ProgramFormsTest {
 protected:
-    GpioBoardFormsTest() {
-        SetBoardOfferForTests([](int) { return true; });
-        platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    }
-    ~GpioBoardFormsTest() override {
-        main_.reset();
-        SetProjectWriterForTests({});
-        SetBoardOfferForTests({});
-        platform::qt::SetCtrlDownForTests(std::nullopt);
-        platform::SetFixedClock(std::nullopt);
-    }
-
-    void Open(BoardId id) {
-        if (!main_) {
-            main_ = std::make_unique<TFormMain>();
-            main_->show();
-        }
-        main_->CreateBoardForm(static_cast<std::uint8_t>(id));
-        form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
-        ASSERT_NE(form_, nullptr);
-    }
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     bool Shown(const char* name) { return Get<QWidget>(name)->isVisible(); }
     void Pick(QComboBox* combo, int index) {
         combo->setCurrentIndex(index);
@@ -71,31 +46,6 @@ protected:
     std::string Folder(const char* word, const std::string& name) {
         return dir.Path() + "CodeGenerated/" + word + "/" + name + "/";
     }
-    std::string ReadFile(const std::string& path) {
-        std::string bytes;
-        platform::ReadWholeFile(path, bytes);
-        return bytes;
-    }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
-    std::vector<std::string> Subfolders(const std::string& folder) {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            if (entry.is_directory()) {
-                names.push_back(entry.path().filename().string());
-            }
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    std::unique_ptr<TFormMain> main_;
-    TBoardForm* form_ = nullptr;
 };
 
 // The program carries the three forms: a build that offers the boards
@@ -224,13 +174,13 @@ TEST_F(GpioBoardFormsTest, HpsReminderAfterSuccessOnly) {
         ui.Clear();
         dialogs.QueuePath(folder + word + ".qpf");
         Click("ButtonGen");
-        EXPECT_EQ(Texts(), std::vector<std::string>{success + folder});
+        EXPECT_EQ(Messages(), std::vector<std::string>{success + folder});
 
         Get<QCheckBox>("CheckBoxHPS")->click();
         ui.Clear();
         dialogs.QueuePath(folder + word + ".qpf");
         Click("ButtonGen");
-        EXPECT_EQ(Texts(), (std::vector<std::string>{success + folder, kHpsReminder}));
+        EXPECT_EQ(Messages(), (std::vector<std::string>{success + folder, kHpsReminder}));
         // The HPS pins are ports without location lines.
         const std::string qsf = ReadFile(folder + word + ".qsf");
         EXPECT_NE(qsf.find("-to HPS_DDR3_ADDR[0]"), std::string::npos);
@@ -240,8 +190,8 @@ TEST_F(GpioBoardFormsTest, HpsReminderAfterSuccessOnly) {
         ui.Clear();
         dialogs.QueuePath(folder + word + ".qpf");
         Click("ButtonGen");
-        EXPECT_EQ(Texts(), std::vector<std::string>{"Failed to generate Quartus project: " +
-                                                    std::string(word) + ".qpf."});
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Failed to generate Quartus project: " +
+                                                       std::string(word) + ".qpf."});
         SetProjectWriterForTests({});
     }
 }
@@ -373,8 +323,8 @@ TEST_F(GpioBoardFormsTest, BatchStopsAtCancelAndAtTheFirstFailure) {
     Click("ButtonGen");
     EXPECT_EQ(writes, 3);
     EXPECT_EQ(files.back(), folder + "TAVRIN_GPIO_Tambry/TAVRIN_GPIO_Tambry.qpf");
-    EXPECT_EQ(Texts(), std::vector<std::string>{
-                           "Failed to generate Quartus project: TAVRIN_GPIO_Tambry.qpf."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Failed to generate Quartus project: TAVRIN_GPIO_Tambry.qpf."});
     EXPECT_EQ(Get<QComboBox>("ComboBoxGpio")->currentIndex(), 0);
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "TAVRIN");
 
@@ -387,8 +337,8 @@ TEST_F(GpioBoardFormsTest, BatchStopsAtCancelAndAtTheFirstFailure) {
     dialogs.QueuePath(elsewhere + "TAVRIN.qpf");
     Click("ButtonGen");
     EXPECT_EQ(writes, 0);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Cannot create the project folder " + elsewhere +
-                                                "TAVRIN_GPIO_GPIO_Default/: Not a directory"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot create the project folder " + elsewhere +
+                                                   "TAVRIN_GPIO_GPIO_Default/: Not a directory"});
 }
 
 // Without a batch in its definition, Ctrl changes nothing.

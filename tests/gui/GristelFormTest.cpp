@@ -68,11 +68,7 @@ protected:
         form_ = dynamic_cast<TFormGristel*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
     }
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     bool Shown(const char* name) { return Get<QWidget>(name)->isVisible(); }
     std::string Text(const char* edit) { return Get<QLineEdit>(edit)->text().toStdString(); }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
@@ -101,13 +97,6 @@ protected:
             EXPECT_EQ(Shown(kJumpers[i]), i == row) << kJumpers[i];
         }
     }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     // Generates into the default folder of the shown project name.
     std::string Generate() {
         const std::string name = form_->ProjectNameText();
@@ -115,11 +104,6 @@ protected:
         dialogs.QueuePath(folder + name + ".qpf");
         Click("ButtonGen");
         return folder;
-    }
-    std::string ReadFile(const std::string& path) {
-        std::string bytes;
-        platform::ReadWholeFile(path, bytes);
-        return bytes;
     }
     // A settings file: the default record with the changes made by edit.
     template <class Edit> std::string WriteRecord(const char* name, Edit edit) {
@@ -311,7 +295,7 @@ TEST_F(GristelFormTest, BoxesAfterGenerateInOrder) {
         if (c.hps) {
             expected.push_back(kHpsReminder);
         }
-        EXPECT_EQ(Texts(), expected);
+        EXPECT_EQ(Messages(), expected);
         if (c.row != 0) {
             EXPECT_EQ(ui.Boxes()[1].kind, MsgKind::Warning);
         }
@@ -320,7 +304,7 @@ TEST_F(GristelFormTest, BoxesAfterGenerateInOrder) {
     PickVoltage(1);
     ui.Clear();
     Generate();
-    EXPECT_EQ(Texts(),
+    EXPECT_EQ(Messages(),
               std::vector<std::string>{"Failed to generate Quartus project: Gristel.qpf."});
 }
 
@@ -351,23 +335,8 @@ TEST_F(GristelFormTest, DefaultPrefixesInTheProject) {
 }
 
 TEST_F(GristelFormTest, ChangeMainBoardPostsTheMessage) {
-    struct Catcher : QObject {
-        std::vector<std::pair<int, long long>> messages;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() != platform::qt::TMessageEvent::EventType()) {
-                return false;
-            }
-            const auto& message = static_cast<platform::qt::TMessageEvent&>(*event);
-            messages.emplace_back(message.Message, message.WParam + message.LParam);
-            return true; // the selector is not opened here
-        }
-    };
-    Catcher catcher;
-    main_->installEventFilter(&catcher);
-    Click("ButtonMainBoardSelect");
-    QCoreApplication::sendPostedEvents(main_.get());
-    main_->removeEventFilter(&catcher);
-    EXPECT_EQ(catcher.messages, (std::vector<std::pair<int, long long>>{{1025, 0}}));
+    EXPECT_EQ(MessagesPostedTo(main_.get(), [&] { Click("ButtonMainBoardSelect"); }),
+              (std::vector<std::pair<int, long long>>{{1025, 0}}));
 }
 
 } // namespace

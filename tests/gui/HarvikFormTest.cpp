@@ -2,6 +2,7 @@
 // program folder, scripted boxes and dialogs, clicks and picks as the user
 // makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -34,33 +35,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 class HarvikForm : public GuiTest {
 protected:
-    HarvikForm() {
-        SetBoardOfferForTests([](int) { return true; });
-        SetBoardFormsForTests([](int, QWidget* owner) -> QWidget* {
-            for (const BoardFormRow& row : ProgramBoardForms()) {
-                if (row.id == MAINBOARD_HARVIK) {
-                    return row.create(owner);
-                }
-            }
-            return nullptr;
-        });
-    }
-    ~HarvikForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
     void Open() {
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        main_ = FormHost::ShowMain();
         form_ = dynamic_cast<TFormHarvik*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
     }
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     void Pick(int socket, int card) {
         const int index = form_->Port(socket).List.IndexOf(MakeCardId(card));
         ASSERT_GE(index, 0) << card;
@@ -76,15 +56,9 @@ protected:
         }
     }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     std::string ProjectPath() { return dir.Path() + "CodeGenerated/Harvik/Harvik/Harvik.qpf"; }
 
+    FormHost host_{MAINBOARD_HARVIK}; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TFormHarvik* form_ = nullptr;
 };

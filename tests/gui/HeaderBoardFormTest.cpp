@@ -3,6 +3,7 @@
 // The main window, a temporary program folder, scripted boxes and dialogs,
 // clicks and picks as the user makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -54,40 +55,18 @@ const FormCase kAlvekFamily[] = {
 };
 const FormCase kIstrel = {"ISTREL", MAINBOARD_ISTREL, QSize(793, 469), 10, "Istrel FPGA Board"};
 
-QWidget* NewProgramForm(BoardId id, QWidget* owner) {
-    for (const BoardFormRow& row : ProgramBoardForms()) {
-        if (row.id == id) {
-            return row.create(owner);
-        }
-    }
-    return nullptr;
-}
-
 // The main window opening the board of the case (through the test seams:
 // whatever board the window asks for, it gets this board's program form).
 class HeaderFormFixture : public GuiTest {
 protected:
     void Open(const FormCase& c) {
         case_ = c;
-        SetBoardOfferForTests([](int) { return true; });
-        SetBoardFormsForTests(
-            [id = c.id](int, QWidget* owner) { return NewProgramForm(id, owner); });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        host_.emplace(c.id);
+        main_ = FormHost::ShowMain();
         form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
     }
-    ~HeaderFormFixture() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     QComboBox* Combo(int header) {
         return Get<QComboBox>(header == 0 ? "ComboBoxGpio0" : "ComboBoxGpio1");
     }
@@ -103,15 +82,6 @@ protected:
         emit Combo(header)->activated(index);
     }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
-    std::string ReadFile(const std::string& path) {
-        std::string bytes;
-        platform::ReadWholeFile(path, bytes);
-        return bytes;
-    }
-    void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        ASSERT_TRUE(platform::WriteWholeFile(path, std::string(bytes.begin(), bytes.end()))
-                        .Complete(bytes.size()));
-    }
     std::vector<std::uint8_t> Defaults() {
         const BoardDef& def = *FindBoard(case_.id);
         std::vector<std::uint8_t> record(def.record.size);
@@ -121,19 +91,13 @@ protected:
     std::string ProjectFile(const std::string& name) {
         return dir.Path() + "CodeGenerated/" + case_.name + "/" + name + "/" + name + ".qpf";
     }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     std::vector<QCheckBox*> Boxes() {
         const QList<QCheckBox*> boxes = form_->findChildren<QCheckBox*>();
         return std::vector<QCheckBox*>(boxes.begin(), boxes.end());
     }
 
     FormCase case_{};
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TBoardForm* form_ = nullptr;
 };

@@ -4,6 +4,7 @@
 // seven-segment caption and picture, its GPIO notice, Default Setting and
 // batch, Falmor's file type, and Change Main Board.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardFormFactory.h"
@@ -66,34 +67,8 @@ const VoltageBoard kVoltageBoards[] = {
 };
 const char* const kJumpers[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
 
-class HsmcBoardFormsTest : public GuiTest {
+class HsmcBoardFormsTest : public ProgramFormsTest {
 protected:
-    HsmcBoardFormsTest() {
-        SetBoardOfferForTests([](int) { return true; });
-        platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    }
-    ~HsmcBoardFormsTest() override {
-        main_.reset();
-        SetProjectWriterForTests({});
-        SetBoardOfferForTests({});
-        platform::qt::SetCtrlDownForTests(std::nullopt);
-        platform::SetFixedClock(std::nullopt);
-    }
-
-    void Open(BoardId id) {
-        if (!main_) {
-            main_ = std::make_unique<TFormMain>();
-            main_->show();
-        }
-        main_->CreateBoardForm(static_cast<std::uint8_t>(id));
-        form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
-        ASSERT_NE(form_, nullptr);
-    }
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     bool Shown(const char* name) { return Get<QWidget>(name)->isVisible(); }
     // A card picked as the user picks it.
     void Pick(const char* combo, int card) {
@@ -140,36 +115,11 @@ protected:
         Click("ButtonGen");
         return folder;
     }
-    std::string ReadFile(const std::string& path) {
-        std::string bytes;
-        platform::ReadWholeFile(path, bytes);
-        return bytes;
-    }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
-    std::vector<std::string> Subfolders(const std::string& folder) {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            if (entry.is_directory()) {
-                names.push_back(entry.path().filename().string());
-            }
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     bool SamePicture(const char* label, const char* resource) {
         return Get<QLabel>(label)->pixmap().toImage() ==
                platform::qt::LoadPictureImage(resource).convertToFormat(
                    Get<QLabel>(label)->pixmap().toImage().format());
     }
-
-    std::unique_ptr<TFormMain> main_;
-    TBoardForm* form_ = nullptr;
 };
 
 TEST_F(HsmcBoardFormsTest, FirstStart) {
@@ -353,13 +303,13 @@ TEST_F(HsmcBoardFormsTest, BoxesAfterGenerate) {
         Open(b.id);
         ui.Clear();
         std::string folder = Generate();
-        EXPECT_EQ(Texts(), std::vector<std::string>{kSuccess + folder});
+        EXPECT_EQ(Messages(), std::vector<std::string>{kSuccess + folder});
 
         for (const int voltage : {0, 3}) {
             PickVoltage(voltage);
             ui.Clear();
             folder = Generate();
-            EXPECT_EQ(Texts(),
+            EXPECT_EQ(Messages(),
                       (std::vector<std::string>{kSuccess + folder, JumperWarning(b.jumper)}));
             ASSERT_EQ(ui.Boxes().size(), 2u);
             EXPECT_EQ(ui.Boxes()[1].kind, MsgKind::Warning);
@@ -368,14 +318,14 @@ TEST_F(HsmcBoardFormsTest, BoxesAfterGenerate) {
             Get<QCheckBox>("CheckBoxHPS")->click();
             ui.Clear();
             folder = Generate();
-            EXPECT_EQ(Texts(), (std::vector<std::string>{kSuccess + folder, JumperWarning(b.jumper),
-                                                         kHpsReminder}));
+            EXPECT_EQ(Messages(), (std::vector<std::string>{
+                                      kSuccess + folder, JumperWarning(b.jumper), kHpsReminder}));
         }
         SetProjectWriterForTests([](TMainBoard*, const std::string&, bool) { return false; });
         ui.Clear();
         Generate();
-        EXPECT_EQ(Texts(), std::vector<std::string>{"Failed to generate Quartus project: " +
-                                                    form_->ProjectNameText() + ".qpf."});
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Failed to generate Quartus project: " +
+                                                       form_->ProjectNameText() + ".qpf."});
         SetProjectWriterForTests({});
     }
 }
@@ -429,7 +379,7 @@ TEST_F(HsmcBoardFormsTest, RasmerSevenSegmentFollowsTheGpioCombo) {
     // A project with the card leaves HEX2 and HEX3 to the header; the
     // notice follows the success box.
     const std::string folder = Generate();
-    EXPECT_EQ(Texts(), (std::vector<std::string>{kSuccess + folder, kGpioNotice}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{kSuccess + folder, kGpioNotice}));
     const std::string top = ReadFile(folder + "RASMER.v");
     EXPECT_EQ(top.find("HEX2"), std::string::npos);
     EXPECT_NE(top.find("HEX1"), std::string::npos);
@@ -441,7 +391,7 @@ TEST_F(HsmcBoardFormsTest, RasmerSevenSegmentFollowsTheGpioCombo) {
     EXPECT_FALSE(Shown("ShapeSeg7"));
     ui.Clear();
     const std::string again = Generate();
-    EXPECT_EQ(Texts(), std::vector<std::string>{kSuccess + again});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kSuccess + again});
 }
 
 // Default Setting shows the defaults and writes nothing.
@@ -532,7 +482,7 @@ TEST_F(HsmcBoardFormsTest, RasmerBatchStopsAtCancelAndAtTheFirstFailure) {
     EXPECT_EQ(files[0], folder + "RASMER_HSMC_None/RASMER_HSMC_None.qpf");
     const std::string failed = std::filesystem::path(files[2]).filename().string();
     EXPECT_EQ(failed.rfind("RASMER_HSMC_", 0), 0u);
-    EXPECT_EQ(Texts(),
+    EXPECT_EQ(Messages(),
               std::vector<std::string>{"Failed to generate Quartus project: " + failed + "."});
     EXPECT_EQ(form_->PortCard(rasmer::HSMC), CARD_NONE);
     EXPECT_EQ(Text("EditProjectName"), "RASMER");
@@ -562,26 +512,11 @@ TEST_F(HsmcBoardFormsTest, FalmorFileTypeAndTheHeldRecord) {
 // Change Main Board posts the main window's message 1025 (both parameters
 // 0) on every form.
 TEST_F(HsmcBoardFormsTest, ChangeMainBoardPostsTheMessage) {
-    struct Catcher : QObject {
-        std::vector<std::pair<int, long long>> messages;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() != platform::qt::TMessageEvent::EventType()) {
-                return false;
-            }
-            const auto& message = static_cast<platform::qt::TMessageEvent&>(*event);
-            messages.emplace_back(message.Message, message.WParam + message.LParam);
-            return true; // the selector is not opened here
-        }
-    };
     for (const BoardId id : {MAINBOARD_QUINDLE, MAINBOARD_RASMER, MAINBOARD_FALMOR}) {
         SCOPED_TRACE(FindBoard(id)->folderWord);
         Open(id);
-        Catcher catcher;
-        main_->installEventFilter(&catcher);
-        Click("ButtonMainBoardSelect");
-        QCoreApplication::sendPostedEvents(main_.get());
-        main_->removeEventFilter(&catcher);
-        EXPECT_EQ(catcher.messages, (std::vector<std::pair<int, long long>>{{1025, 0}}));
+        EXPECT_EQ(MessagesPostedTo(main_.get(), [&] { Click("ButtonMainBoardSelect"); }),
+                  (std::vector<std::pair<int, long long>>{{1025, 0}}));
     }
 }
 

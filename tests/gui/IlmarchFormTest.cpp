@@ -72,11 +72,7 @@ protected:
         ASSERT_NE(form_, nullptr);
     }
 
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     QComboBox* Combo(int header) {
         return Get<QComboBox>(header == 0 ? "ComboBoxGpio_0" : "ComboBoxGpio_1");
     }
@@ -94,11 +90,6 @@ protected:
 
     void WriteFile(const std::string& name, const std::string& bytes) {
         ASSERT_TRUE(platform::WriteWholeFile(dir.File(name), bytes).Complete(bytes.size()));
-    }
-    std::string ReadFile(const std::string& path) {
-        std::string bytes;
-        platform::ReadWholeFile(path, bytes);
-        return bytes;
     }
     std::vector<std::string> Items(QComboBox* combo) {
         std::vector<std::string> items;

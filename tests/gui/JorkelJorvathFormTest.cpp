@@ -2,6 +2,7 @@
 // program hosts them: the main window, a temporary program folder, scripted
 // boxes and dialogs, clicks and picks as the user makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -28,37 +29,16 @@
 
 namespace {
 
-QWidget* NewProgramForm(BoardId id, QWidget* owner) {
-    for (const BoardFormRow& row : ProgramBoardForms()) {
-        if (row.id == id) {
-            return row.create(owner);
-        }
-    }
-    return nullptr;
-}
-
 class CycloneThreeForm : public GuiTest {
 protected:
     void Open(BoardId id) {
         id_ = id;
-        SetBoardOfferForTests([](int) { return true; });
-        SetBoardFormsForTests([id](int, QWidget* owner) { return NewProgramForm(id, owner); });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        host_.emplace(id);
+        main_ = FormHost::ShowMain();
         form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
     }
-    ~CycloneThreeForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     bool Shown(const char* name) { return Get<QWidget>(name)->isVisible(); }
     // The user picks a card in a port's combo (a pick from code would run
     // no handler).
@@ -69,15 +49,6 @@ protected:
         emit form_->Port(port).Combo->activated(index);
     }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
-    std::string ReadFile(const std::string& path) {
-        std::string bytes;
-        platform::ReadWholeFile(path, bytes);
-        return bytes;
-    }
-    void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        ASSERT_TRUE(platform::WriteWholeFile(path, std::string(bytes.begin(), bytes.end()))
-                        .Complete(bytes.size()));
-    }
     // The record as the form saves it: the defaults with the header written.
     std::vector<std::uint8_t> Saved() {
         const BoardDef& def = *FindBoard(id_);
@@ -92,15 +63,9 @@ protected:
         return dir.Path() + "CodeGenerated/" + FindBoard(id_)->folderWord + "/" + name + "/" +
                name + ".qpf";
     }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
 
     BoardId id_ = MAINBOARD_NONE;
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TBoardForm* form_ = nullptr;
 };

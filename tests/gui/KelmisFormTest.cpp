@@ -2,6 +2,7 @@
 // program folder, scripted boxes and dialogs, clicks and picks as the user
 // makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -36,31 +37,12 @@ protected:
     void SetUp() override {
         // The start-up board and Kelmis: the main window opens the form
         // without the selector, and Change Main Board is shown.
-        SetBoardOfferForTests([](int id) { return id == StartBoardId() || id == 12; });
-        SetBoardFormsForTests([](int, QWidget* owner) -> QWidget* {
-            for (const BoardFormRow& row : ProgramBoardForms()) {
-                if (row.id == MAINBOARD_KELMIS) {
-                    return row.create(owner);
-                }
-            }
-            return nullptr;
-        });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        host_.emplace(MAINBOARD_KELMIS, [](int id) { return id == StartBoardId() || id == 12; });
+        main_ = FormHost::ShowMain();
         form_ = dynamic_cast<TFormKelmis*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
     }
-    ~KelmisForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
     static void Pick(QComboBox* combo, int index) {
         combo->setCurrentIndex(index);
@@ -84,13 +66,6 @@ protected:
         EXPECT_EQ(bytes.size(), 1188u);
         return bytes;
     }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     // Opens the GPIO dialog, lets pick choose, then OK or Cancel.
     void EditGpio(std::function<void(TFormGPIO&)> pick, bool ok) {
         TFormGPIO& dialog = *form_->GpioDialog();
@@ -106,6 +81,7 @@ protected:
                "\r\nGPIO 1:" + std::string(BoardName(header1));
     }
 
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TFormKelmis* form_ = nullptr;
 };

@@ -3,6 +3,7 @@
 // construction forcing revision C; Ctrl at Generate on Yelden and Brovan;
 // Brovan's Default Setting; Dravel's batch.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardFormFactory.h"
@@ -31,23 +32,11 @@
 
 namespace {
 
-class Max10FormsTest : public GuiTest {
+class Max10FormsTest : public ProgramFormsTest {
 protected:
-    Max10FormsTest() {
-        SetBoardOfferForTests([](int) { return true; });
-        platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    }
-    ~Max10FormsTest() override {
-        main_.reset();
-        SetProjectWriterForTests({});
-        SetBoardOfferForTests({});
-        platform::qt::SetCtrlDownForTests(std::nullopt);
-        platform::SetFixedClock(std::nullopt);
-    }
-
+    // Every board in a new main window.
     void Open(BoardId id) {
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        main_ = FormHost::ShowMain();
         main_->CreateBoardForm(static_cast<std::uint8_t>(id));
         form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
@@ -62,26 +51,11 @@ protected:
         SetDefaultRecord(*FindBoard(id), record);
         return record;
     }
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     bool Shown(const char* name) { return Get<QWidget>(name)->isVisible(); }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
     std::string Folder(const char* word, const std::string& name) {
         return dir.Path() + "CodeGenerated/" + word + "/" + name + "/";
     }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
-
-    std::unique_ptr<TFormMain> main_;
-    TBoardForm* form_ = nullptr;
 };
 
 // Whatever default.cfg held, the form starts at revision C with the SMA ADC
@@ -164,8 +138,8 @@ TEST_F(Max10FormsTest, CtrlBeepsThenGeneratesOnce) {
         Click("ButtonGen");
         EXPECT_EQ(ui.BeepCount(), 1);
         EXPECT_EQ(writes, 1);
-        ASSERT_EQ(Texts().size(), 1u);
-        EXPECT_EQ(Texts()[0].rfind("Generate Quartus Project successfully.", 0), 0u);
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Messages()[0].rfind("Generate Quartus Project successfully.", 0), 0u);
         SetProjectWriterForTests({});
     }
 }
@@ -212,7 +186,7 @@ TEST_F(Max10FormsTest, DravelBatchWritesEveryCardWithoutBeep) {
     Click("ButtonGen");
 
     EXPECT_EQ(ui.BeepCount(), 0);
-    EXPECT_TRUE(ui.Boxes().empty()) << (Texts().empty() ? "" : Texts()[0]);
+    EXPECT_TRUE(ui.Boxes().empty()) << (Messages().empty() ? "" : Messages()[0]);
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         names.push_back(entry.path().filename().string());
@@ -270,8 +244,8 @@ TEST_F(Max10FormsTest, DravelBatchStopsAtCancelAndAtTheFirstFailure) {
     Click("ButtonGen");
     EXPECT_EQ(writes, 3);
     EXPECT_EQ(files.back(), folder + "DRAVEL_GPIO_Tambry/DRAVEL_GPIO_Tambry.qpf");
-    EXPECT_EQ(Texts(), std::vector<std::string>{
-                           "Failed to generate Quartus project: DRAVEL_GPIO_Tambry.qpf."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Failed to generate Quartus project: DRAVEL_GPIO_Tambry.qpf."});
     EXPECT_EQ(Get<QComboBox>("ComboBoxGpio")->currentIndex(), 0);
 }
 

@@ -2,6 +2,7 @@
 // program folder, scripted boxes and dialogs, clicks and picks as the user
 // makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -34,15 +35,6 @@ namespace {
 using platform::MsgKind;
 using platform::MsgResult;
 
-QWidget* NewPellixForm(QWidget* owner) {
-    for (const BoardFormRow& row : ProgramBoardForms()) {
-        if (row.id == MAINBOARD_PELLIX) {
-            return row.create(owner);
-        }
-    }
-    return nullptr;
-}
-
 const char* const kQspWarning =
     "QSP interface is enabled, but the associated programmable oscillator SI570 or CDCM61004 is "
     "not enalbed.\r\nDo you want to continued?";
@@ -57,24 +49,12 @@ protected:
         ASSERT_TRUE(platform::WriteWholeFile(dir.File("default.cfg"), std::string(176, '\x10'))
                         .Complete(176));
         // The start board opens, as this form.
-        SetBoardOfferForTests([](int id) { return id == StartBoardId(); });
-        SetBoardFormsForTests([](int, QWidget* owner) { return NewPellixForm(owner); });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        host_.emplace(MAINBOARD_PELLIX, [](int id) { return id == StartBoardId(); });
+        main_ = FormHost::ShowMain();
         board_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
         ASSERT_NE(board_, nullptr);
     }
-    ~PellixForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-
-    template <class W> W* Get(const char* name) {
-        W* widget = board_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(board_, name); }
     void Click(const char* name) { Get<QAbstractButton>(name)->click(); }
     // A user's pick: the index, then the signal a pick sends.
     void Choose(const char* combo, int index) {
@@ -105,13 +85,6 @@ protected:
         std::memcpy(&value, record.data() + offset, sizeof value);
         return value;
     }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     static std::vector<std::string> Items(QComboBox* combo) {
         std::vector<std::string> items;
         for (int i = 0; i < combo->count(); ++i) {
@@ -120,6 +93,7 @@ protected:
         return items;
     }
 
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TBoardForm* board_ = nullptr;
 };
@@ -304,7 +278,7 @@ TEST_F(PellixForm, OscillatorWarningChain) {
             dialogs.QueuePath(ProjectFile());
         }
         Click("ButtonGen");
-        ASSERT_GE(ui.Boxes().size(), c.shown.size()) << testing::PrintToString(Texts());
+        ASSERT_GE(ui.Boxes().size(), c.shown.size()) << testing::PrintToString(Messages());
         for (std::size_t i = 0; i < c.shown.size(); ++i) {
             EXPECT_EQ(ui.Boxes()[i].kind, MsgKind::Warning);
             EXPECT_EQ(ui.Boxes()[i].buttons, platform::MsgButtons::YesNo);
@@ -362,7 +336,7 @@ TEST_F(PellixForm, ReminderBeforeTheSuccessBox) {
                 "Transceiver IP to your design.\r\n");
         }
         expected.push_back(success);
-        EXPECT_EQ(Texts(), expected);
+        EXPECT_EQ(Messages(), expected);
         for (const platform::RecordedBox& box : ui.Boxes()) {
             EXPECT_EQ(box.kind, MsgKind::Information);
         }
@@ -417,7 +391,7 @@ TEST_F(PellixForm, SameSignalTwiceRefusedAtGenerate) {
     Get<QLineEdit>("EditHSMC_A")->setText("CLOCK_");
     dialogs.QueuePath(ProjectFile());
     Click("ButtonGen");
-    ASSERT_EQ(ui.Boxes().size(), 2u) << testing::PrintToString(Texts());
+    ASSERT_EQ(ui.Boxes().size(), 2u) << testing::PrintToString(Messages());
     EXPECT_NE(ui.Boxes()[0].text.find("is used by both"), std::string::npos);
     EXPECT_NE(ui.Boxes()[0].text.find("HSMC-A"), std::string::npos);
     EXPECT_EQ(ui.Boxes()[1].text, "Failed to generate Quartus project: Pellix.qpf.");
@@ -433,15 +407,15 @@ TEST_F(PellixForm, ForeignFileOfTheRecordsSizeIsRefused) {
     Get<QLineEdit>("EditProjectName")->setText("Kept");
     dialogs.QueuePath(dir.File("other.cfg"));
     Click("ButtonLoad");
-    EXPECT_EQ(Texts(), std::vector<std::string>{dir.File("other.cfg") +
-                                                " is not a settings file of this board (it "
-                                                "belongs to board 16)."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{dir.File("other.cfg") +
+                                                   " is not a settings file of this board (it "
+                                                   "belongs to board 16)."});
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "Kept");
 
     ui.Clear();
     dialogs.QueueCancel();
     Click("ButtonLoad");
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Failed to load setting"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Failed to load setting"});
 }
 
 // Change Main Board has no handler on this board; Exit keeps the controls

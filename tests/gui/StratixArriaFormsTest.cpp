@@ -2,6 +2,7 @@
 // them: the main window, a temporary program folder, scripted boxes and
 // dialogs, clicks and picks as the user makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -30,23 +31,12 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-QWidget* NewProgramForm(BoardId id, QWidget* owner) {
-    for (const BoardFormRow& row : ProgramBoardForms()) {
-        if (row.id == id) {
-            return row.create(owner);
-        }
-    }
-    return nullptr;
-}
-
 class StratixArriaForm : public GuiTest {
 protected:
     void Open(BoardId id) {
         id_ = id;
-        SetBoardOfferForTests([](int) { return true; });
-        SetBoardFormsForTests([id](int, QWidget* owner) { return NewProgramForm(id, owner); });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        host_.emplace(id);
+        main_ = FormHost::ShowMain();
         form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
         ASSERT_NE(form_, nullptr);
     }
@@ -56,16 +46,7 @@ protected:
         main_.reset();
         form_ = nullptr;
     }
-    ~StratixArriaForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     // The user picks a card on a port of the definition.
     void Pick(int port, int card) {
         const int index = form_->Port(port).List.IndexOf(MakeCardId(card));
@@ -80,26 +61,16 @@ protected:
         platform::ReadWholeFile(path, bytes);
         return Bytes(bytes.begin(), bytes.end());
     }
-    void WriteFile(const std::string& path, const Bytes& bytes) {
-        ASSERT_TRUE(platform::WriteWholeFile(path, std::string(bytes.begin(), bytes.end()))
-                        .Complete(bytes.size()));
-    }
     Bytes Defaults(BoardId id) {
         const BoardDef& def = *FindBoard(id);
         Bytes record(def.record.size);
         SetDefaultRecord(def, record);
         return record;
     }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     std::string Name() { return Get<QLineEdit>("EditProjectName")->text().toStdString(); }
 
     BoardId id_ = MAINBOARD_NONE;
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TBoardForm* form_ = nullptr;
 };

@@ -2,6 +2,7 @@
 // window, a temporary program folder, scripted boxes and dialogs, clicks
 // and picks as the user makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -30,44 +31,16 @@
 
 namespace {
 
-QWidget* NewProgramForm(BoardId id, QWidget* owner) {
-    for (const BoardFormRow& row : ProgramBoardForms()) {
-        if (row.id == id) {
-            return row.create(owner);
-        }
-    }
-    return nullptr;
-}
-
 class StratixIvForm : public GuiTest {
 protected:
     void Open(BoardId id) {
-        SetBoardOfferForTests([](int id) { return id == 8 || id == 37 || id == 101; });
-        SetBoardFormsForTests([id](int, QWidget* owner) { return NewProgramForm(id, owner); });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        host_.emplace(id, [](int id) { return id == 8 || id == 37 || id == 101; });
+        main_ = FormHost::ShowMain();
         form_ = main_->CurrentBoardForm();
         ASSERT_NE(form_, nullptr);
     }
-    ~StratixIvForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     std::vector<std::string> FilesInProgramFolder() {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path())) {
@@ -76,6 +49,7 @@ protected:
         return names;
     }
 
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     QWidget* form_ = nullptr;
 };

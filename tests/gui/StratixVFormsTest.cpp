@@ -2,6 +2,7 @@
 // temporary program folder, scripted boxes and dialogs, clicks and picks as
 // the user makes them.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardFormFactory.h"
@@ -33,25 +34,14 @@ namespace {
 using platform::MsgKind;
 using platform::MsgResult;
 
-QWidget* NewProgramForm(BoardId id, QWidget* owner) {
-    for (const BoardFormRow& row : ProgramBoardForms()) {
-        if (row.id == id) {
-            return row.create(owner);
-        }
-    }
-    return nullptr;
-}
-
 class StratixVForm : public GuiTest {
 protected:
     void Open(BoardId id) {
         // The window opens the start board; the factory gives it this form.
-        SetBoardOfferForTests([id](int offered) {
+        host_.emplace(id, [id](int offered) {
             return offered == static_cast<int>(id) || offered == StartBoardId();
         });
-        SetBoardFormsForTests([id](int, QWidget* owner) { return NewProgramForm(id, owner); });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        main_ = FormHost::ShowMain();
         form_ = main_->CurrentBoardForm();
         ASSERT_NE(form_, nullptr);
         folder_ = id == MAINBOARD_OMBREL ? "S5" : "Nolvar";
@@ -61,17 +51,7 @@ protected:
         main_.reset();
         std::filesystem::remove(dir.File("default.cfg"));
     }
-    ~StratixVForm() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-
-    template <class W> W* Get(const std::string& name) {
-        W* widget = form_->findChild<W*>(QString::fromStdString(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const std::string& name) { return Child<W>(form_, name.c_str()); }
     void Tick(const std::string& box) { Get<QCheckBox>(box)->click(); }
     void Pick(const std::string& combo, int index) {
         QComboBox* c = Get<QComboBox>(combo);
@@ -102,14 +82,8 @@ protected:
         std::memcpy(&value, bytes.data() + offset, 4);
         return value;
     }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
 
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     QWidget* form_ = nullptr;
     std::string folder_;
@@ -277,7 +251,7 @@ TEST_F(StratixVForm, SavedFileHoldsWhatTheCombosShow) {
     EXPECT_EQ(Shows("ComboBoxSi570"), std::make_pair(0, false));
     dialogs.QueuePath(dir.File("saved.cfg"));
     Get<QPushButton>("ButtonLoad")->click();
-    EXPECT_TRUE(ui.Boxes().empty()) << testing::PrintToString(Texts());
+    EXPECT_TRUE(ui.Boxes().empty()) << testing::PrintToString(Messages());
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "Saved");
     EXPECT_TRUE(Get<QCheckBox>("CheckBoxSfpB")->isChecked());
     EXPECT_EQ(Shows("ComboBoxSi570"), std::make_pair(5, true));
@@ -412,7 +386,7 @@ TEST_F(StratixVForm, WarningChain) {
         ui.Clear();
         const std::size_t before = dialogs.Shown().size();
         Get<QPushButton>("ButtonGen")->click(); // the file dialog is cancelled
-        ASSERT_EQ(ui.Boxes().size(), c.warnings.size()) << testing::PrintToString(Texts());
+        ASSERT_EQ(ui.Boxes().size(), c.warnings.size()) << testing::PrintToString(Messages());
         for (std::size_t i = 0; i < c.warnings.size(); ++i) {
             EXPECT_EQ(ui.Boxes()[i].kind, MsgKind::Warning);
             EXPECT_EQ(ui.Boxes()[i].buttons, platform::MsgButtons::YesNo);
@@ -498,7 +472,7 @@ TEST_F(StratixVForm, RemindersBeforeTheSuccessBox) {
         while (!boxes.empty() && boxes.front().kind == MsgKind::Warning) {
             boxes.erase(boxes.begin());
         }
-        ASSERT_EQ(boxes.size(), c.notes.empty() ? 1u : 2u) << testing::PrintToString(Texts());
+        ASSERT_EQ(boxes.size(), c.notes.empty() ? 1u : 2u) << testing::PrintToString(Messages());
         if (!c.notes.empty()) {
             EXPECT_EQ(boxes[0].kind, MsgKind::Information);
             EXPECT_EQ(boxes[0].text, c.notes);
@@ -525,7 +499,7 @@ TEST_F(StratixVForm, LoadRefusesAForeignFileAndReportsCancel) {
     Get<QPushButton>("ButtonLoad")->click();
     dialogs.QueueCancel();
     Get<QPushButton>("ButtonLoad")->click();
-    ASSERT_EQ(ui.Boxes().size(), 2u) << testing::PrintToString(Texts());
+    ASSERT_EQ(ui.Boxes().size(), 2u) << testing::PrintToString(Messages());
     EXPECT_EQ(ui.Boxes()[0].text, dir.File("other.cfg") +
                                       " is not a settings file of this board (it belongs to "
                                       "board 18).");

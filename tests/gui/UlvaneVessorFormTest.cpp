@@ -119,11 +119,7 @@ protected:
         ASSERT_EQ(form_->GetBoardId(), board.id);
     }
 
-    template <class W> W* Get(const std::string& name) {
-        W* widget = form_->findChild<W*>(QString::fromStdString(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const std::string& name) { return Child<W>(form_, name.c_str()); }
     QComboBox* Combo(int header) { return Get<QComboBox>("ComboBoxGpio" + std::to_string(header)); }
     QLineEdit* Prefix(int header) {
         return Get<QLineEdit>("EditPrefixGpio" + std::to_string(header));

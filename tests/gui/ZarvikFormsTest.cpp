@@ -3,6 +3,7 @@
 // program folder, scripted boxes and dialogs, clicks and picks as the user
 // makes them. One table of the three boards where they behave alike.
 
+#include "FormHost.h"
 #include "GuiSupport.h"
 
 #include "app/BoardForm.h"
@@ -111,35 +112,15 @@ void PrintTo(const ClockBoard& board, std::ostream* os) {
     *os << board.name;
 }
 
-QWidget* NewProgramForm(BoardId id, QWidget* owner) {
-    for (const BoardFormRow& row : ProgramBoardForms()) {
-        if (row.id == id) {
-            return row.create(owner);
-        }
-    }
-    return nullptr;
-}
-
 class ZarvikForms : public GuiTest, public ::testing::WithParamInterface<ClockBoard> {
 protected:
     ZarvikForms() {
-        SetBoardOfferForTests([](int) { return true; });
         const BoardId id = GetParam().id;
-        SetBoardFormsForTests([id](int, QWidget* owner) { return NewProgramForm(id, owner); });
-        main_ = std::make_unique<TFormMain>();
-        main_->show();
+        host_.emplace(id);
+        main_ = FormHost::ShowMain();
         form_ = dynamic_cast<TBoardForm*>(main_->CurrentBoardForm());
     }
-    ~ZarvikForms() override {
-        main_.reset();
-        SetBoardFormsForTests({});
-        SetBoardOfferForTests({});
-    }
-    template <class W> W* Get(const char* name) {
-        W* widget = form_->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class W> W* Get(const char* name) { return Child<W>(form_, name); }
     void Click(const char* name) { Get<QAbstractButton>(name)->click(); }
     // The user picks an item.
     void Pick(const char* combo, int index) {
@@ -155,10 +136,6 @@ protected:
         platform::ReadWholeFile(path, bytes);
         return Bytes(bytes.begin(), bytes.end());
     }
-    void WriteFile(const std::string& path, const Bytes& bytes) {
-        ASSERT_TRUE(platform::WriteWholeFile(path, std::string(bytes.begin(), bytes.end()))
-                        .Complete(bytes.size()));
-    }
     static std::int32_t Index(const Bytes& record, std::size_t offset) {
         std::int32_t value = 0;
         std::memcpy(&value, record.data() + offset, sizeof value);
@@ -170,15 +147,9 @@ protected:
         SetDefaultRecord(def, record);
         return record;
     }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const platform::RecordedBox& box : ui.Boxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
     bool ProjectFolderExists() { return platform::DirectoryExists(dir.File("CodeGenerated")); }
 
+    std::optional<FormHost> host_; // outlives the window
     std::unique_ptr<TFormMain> main_;
     TBoardForm* form_ = nullptr;
 };
@@ -323,22 +294,8 @@ TEST_P(ZarvikForms, CancelledAndForeignLoads) {
 TEST_P(ZarvikForms, ChangeMainBoardAndEnter) {
     const ClockBoard& b = GetParam();
     ASSERT_NE(form_, nullptr);
-    struct Catcher : QObject {
-        std::vector<std::pair<int, long long>> messages;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() != platform::qt::TMessageEvent::EventType()) {
-                return false;
-            }
-            const auto& message = static_cast<platform::qt::TMessageEvent&>(*event);
-            messages.emplace_back(message.Message, message.WParam + message.LParam);
-            return true; // the selector is not opened here
-        }
-    } catcher;
-    main_->installEventFilter(&catcher);
-    Click("ButtonMainBoardSelect");
-    QCoreApplication::sendPostedEvents(main_.get());
-    main_->removeEventFilter(&catcher);
-    EXPECT_EQ(catcher.messages, (std::vector<std::pair<int, long long>>{{1025, 0}}));
+    EXPECT_EQ(MessagesPostedTo(main_.get(), [&] { Click("ButtonMainBoardSelect"); }),
+              (std::vector<std::pair<int, long long>>{{1025, 0}}));
 
     // Zarvik's device variant goes into the record with the rest.
     auto* variant = form_->findChild<QComboBox*>("ComboBoxBoard");
