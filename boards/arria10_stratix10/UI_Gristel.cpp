@@ -57,6 +57,7 @@ TFormGristel::TFormGristel(QWidget* owner)
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_GRISTEL);
     PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageArria->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
     const auto outline = [&](const char* name) { return outlines.at(name); };
     jumpers_ = {outline("ShapeFmc1V8"), outline("ShapeFmc1V5"), outline("ShapeFmc1V2")};
