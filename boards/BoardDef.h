@@ -11,6 +11,7 @@
 #include "model/CardAttach.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
+#include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "model/Pin.h"
 #include "platform/Assert.h"
@@ -178,6 +179,8 @@ struct BoardDef {
     void (*attachExtra)(TMainBoard& board, ConstRecordSpan record) = nullptr;
     // Whether the record asks for a VHDL top level.
     bool (*usesVhdl)(ConstRecordSpan record) = nullptr;
+    // How the cards on this board's ports derive their standards.
+    CardStandardsRule cardStandards{};
 
     bool HasRecord() const { return record.size != 0; }
 };

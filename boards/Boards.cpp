@@ -119,6 +119,12 @@ const BoardDef* FindBoard(int id) {
     return FindBoard(static_cast<BoardId>(id));
 }
 
+const CardStandardsRule& BoardCardStandards(BoardId board) {
+    static const CardStandardsRule kDefault{};
+    const BoardDef* def = FindBoard(board);
+    return def ? def->cardStandards : kDefault;
+}
+
 std::span<const BoardDef* const> AllBoards() {
     return kBoards;
 }

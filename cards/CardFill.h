@@ -12,7 +12,7 @@ struct CardFillContext {
     int portIndex;
     IoStd callerStandard;
     std::string_view busName;
-    CardStandards standards; // DeriveCardStandards(board, card, callerStandard)
+    CardStandards standards; // the board's rule (BoardDef::cardStandards) for this card
 };
 
 // Appends the card's entries to an empty daughter board.

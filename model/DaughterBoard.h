@@ -7,6 +7,7 @@
 #include "model/MainBoard.h"
 #include "model/ModuleOptions.h"
 
+#include <cstdint>
 #include <string>
 
 class TDaughterBoard : public TConnector {
@@ -41,8 +42,7 @@ public:
     void FillQdr4Module(); // card 80
 };
 
-// Standards and flags a board derives before a card map is called; one
-// board's derivation depends on the card's connector type.
+// Standards and flags a board derives before a card map is called.
 struct CardStandards {
     IoStd singleEnded;
     IoStd transceiver;
@@ -50,7 +50,30 @@ struct CardStandards {
     bool numberedGpioDefault;
     bool upperCaseHsmcDefault;
 };
-CardStandards DeriveCardStandards(BoardId board, CardId card, IoStd callerStandard);
+
+// Where a card's single-ended standard comes from.
+enum class SingleEndedRule : std::uint8_t {
+    Caller,                 // the standard the caller attaches the card with
+    Fixed,                  // the board's own (CardStandardsRule::singleEnded)
+    CallerForHsmcElseFixed, // HSMC cards the caller's, other cards the board's
+};
+
+// How a board derives the standards of the cards it carries: data of the
+// board's definition (BoardDef::cardStandards).
+struct CardStandardsRule {
+    SingleEndedRule singleEndedRule = SingleEndedRule::Caller;
+    IoStd singleEnded = IOSTD_3V3_LVTTL; // with a rule other than Caller
+    IoStd transceiver = IOSTD_1V5_PCML;
+    IoStd second = IOSTD_2V5;
+    bool numberedGpioDefault = true;
+    bool upperCaseHsmcDefault = false;
+};
+
+CardStandards DeriveCardStandards(const CardStandardsRule& rule, CardId card, IoStd callerStandard);
+
+// The rule of a board in the board registry, the default rule for an id
+// without a definition. Defined by the registry (boards/Boards.cpp).
+const CardStandardsRule& BoardCardStandards(BoardId board);
 
 // Kirrel connector position (1..180) -> HSMC card position, or -1.
 int KirrelToHsmcPin(int kirrelPosition);

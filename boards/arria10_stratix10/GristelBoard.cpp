@@ -156,4 +156,7 @@ extern const BoardDef kGristelBoard{
     .fill = gristel::Fill,
     .attachExtra = gristel::AttachExtra,
     .usesVhdl = gristel::UsesVhdl,
+    // The FMC bank runs at the voltage the user set (JP2): the caller's
+    // standard.
+    .cardStandards = {.transceiver = IOSTD_HSSI_DIFF},
 };

@@ -238,4 +238,7 @@ extern const BoardDef kHarvikBoard{
     .fill = harvik::Fill,
     .attachExtra = harvik::AttachExtra,
     .usesVhdl = harvik::UsesVhdl,
+    .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed,
+                      .singleEnded = IOSTD_1V8,
+                      .transceiver = IOSTD_HSSI_DIFF},
 };

@@ -145,4 +145,5 @@ extern const BoardDef kElvoryBoard{
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = elvory::Fill,
     .attachExtra = elvory::AttachVoltageGpioCard,
+    .cardStandards = {.upperCaseHsmcDefault = true},
 };

@@ -62,4 +62,5 @@ extern const BoardDef kLorskBoard{
     .setDefaults = lorsk::SetDefaults,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = lorsk::Fill,
+    .cardStandards = {.upperCaseHsmcDefault = true},
 };

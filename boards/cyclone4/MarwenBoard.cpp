@@ -67,4 +67,5 @@ extern const BoardDef kMarwenBoard{
     .setDefaults = marwen::SetDefaults,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = marwen::Fill,
+    .cardStandards = {.upperCaseHsmcDefault = true},
 };

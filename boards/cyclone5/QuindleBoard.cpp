@@ -73,4 +73,5 @@ extern const BoardDef kQuindleBoard{
     .adjustPort = quindle::AdjustPort,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = quindle::Fill,
+    .cardStandards = {.upperCaseHsmcDefault = true},
 };

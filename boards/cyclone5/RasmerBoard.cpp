@@ -67,4 +67,5 @@ extern const BoardDef kRasmerBoard{
     .setDefaults = rasmer::SetDefaults,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = rasmer::Fill,
+    .cardStandards = {.upperCaseHsmcDefault = true},
 };

@@ -151,4 +151,5 @@ extern const BoardDef kFennikBoard{
     .checkRecord = fennik::CheckKirrelPrefixes,
     .fill = fennik::Fill,
     .attachExtra = fennik::AttachExtra,
+    .cardStandards = {.numberedGpioDefault = false},
 };

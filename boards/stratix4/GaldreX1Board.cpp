@@ -154,4 +154,8 @@ extern const BoardDef kGaldreX1Board{
     .mendRecord = galdrex1::Mend,
     .fill = galdrex1::Fill,
     .attachExtra = galdrex1::AttachExtra,
+    .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed,
+                      .singleEnded = IOSTD_3V0_PCIX,
+                      .transceiver = IOSTD_1V4_PCML,
+                      .second = IOSTD_1V8},
 };

@@ -97,4 +97,5 @@ extern const BoardDef kHollinBoard{
     .setDefaults = hollin::SetDefaults,
     .fill = hollin::Fill,
     .attachExtra = hollin::AttachExtra,
+    .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed, .singleEnded = IOSTD_3V0_PCIX},
 };

@@ -186,4 +186,11 @@ extern const BoardDef kKelmisBoard{
     .defaultPrefix = kelmis::DefaultPrefix,
     .fill = kelmis::Fill,
     .attachExtra = kelmis::AttachExtra,
+    // The banks an HSMC port shares with board pins run at the port's
+    // standard (2.5 V by the form), so an HSMC card's single-ended pins take
+    // it too; a GPIO card on port C keeps 3.0-V PCI-X, the voltage its VCCIO
+    // jumper is set to.
+    .cardStandards = {.singleEndedRule = SingleEndedRule::CallerForHsmcElseFixed,
+                      .singleEnded = IOSTD_3V0_PCIX,
+                      .transceiver = IOSTD_1V4_PCML},
 };

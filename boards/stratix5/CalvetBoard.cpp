@@ -129,4 +129,5 @@ extern const BoardDef kCalvetBoard{
     .checkRecord = calvet::Check,
     .fill = calvet::Fill,
     .attachExtra = calvet::AttachExtra,
+    .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed, .singleEnded = IOSTD_2V5},
 };
