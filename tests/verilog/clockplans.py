@@ -117,6 +117,13 @@ def lmk04906_words(select):
 CDCM_POWERUP = [0x01B9, 0x0000, 0x0013, 0x00F0, 0x30BF, 0x019B, 0x0013, 0x0000,
                 0x0013, 0x0053, 0x0130, 0x0000, 0x0053, 0x0130, 0x0000, 0x0003,
                 0x0130, 0x0000, 0x0000, 0x0130, 0x0000]
+# A second set-up whose fields outside the plan differ from the first almost
+# everywhere (a published 40 MHz CDCM6208 initialisation table), so that a
+# controller that writes fixed values there instead of the read ones fails.
+CDCM_OTHER_SETUP = [0x01B1, 0x0000, 0x003B, 0x10F0, 0x306C, 0x01B8, 0x000E, 0x0000,
+                    0x0014, 0x2000, 0x0000, 0x0000, 0x2052, 0x0000, 0x0000, 0x0000,
+                    0x0000, 0x0000, 0x0000, 0x0000, 0x0000]
+CDCM_SETUPS = [CDCM_POWERUP, CDCM_OTHER_SETUP]
 # Bits of each register the plan sets (the rest keeps its read value).
 # Enables: bit 0 (and bit 1 in R5/R7) are board-unconfirmed positions.
 CDCM_PLAN_MASK = {1: 0xFFFF, 2: 0xFFFF, 3: 0x004F, 5: 0x0003, 6: 0x00FF, 7: 0x0003,
@@ -151,9 +158,9 @@ def cdcm6208_plan(ref=F(25) * MHZ, vco=F(3000) * MHZ):
     return plans
 
 
-def cdcm6208_registers(mode, off):
-    """Register values after the run of `mode` with disable mask `off`:
-    the power-up value outside the plan's fields."""
+def cdcm6208_registers(mode, off, setup=0):
+    """Register values after the run of `mode` with disable mask `off`
+    from power-up set-up `setup`: its value outside the plan's fields."""
     (_, psa, fb0, d01, d23, psb, d4, d5) = cdcm6208_plan()[mode]
     plan = {1: 0x0000, 2: fb0 - 1, 3: (psa - 4) | ((psb - 4) << 2) | (1 << 6)}
     en = lambda i: 0 if (off >> i) & 1 else 1
@@ -169,7 +176,7 @@ def cdcm6208_registers(mode, off):
         plan[base + 2] = frac & 0xFFFF
     plan[15] = 0
     plan[18] = 0
-    regs = list(CDCM_POWERUP)
+    regs = list(CDCM_SETUPS[setup])
     for reg, mask in CDCM_PLAN_MASK.items():
         regs[reg] = (regs[reg] & ~mask) | (plan[reg] & mask)
     return regs
@@ -267,13 +274,14 @@ def write_cdcm6208(out):
     names = ["psa", "fb0", "div01", "div23"]
     for k, name in enumerate(names):
         lines.append(sv_table("int", "cdcm6208_" + name, [str(p[1 + k]) for p in plans]))
-    lines += ["// Register r (0-20) after mode m with disable mask d: index",
-              "// 21 * (64 * m + d) + r.",
+    lines += ["// Register r (0-20) after mode m with disable mask d from set-up s:",
+              "// index 21 * (64 * (3 * s + m) + d) + r.",
               sv_table("logic [15:0]", "cdcm6208_reg",
-                       ["16'h%04X" % v for m in range(3) for d in range(64)
-                        for v in cdcm6208_registers(m, d)]),
-              sv_table("logic [15:0]", "cdcm6208_powerup",
-                       ["16'h%04X" % v for v in CDCM_POWERUP])]
+                       ["16'h%04X" % v for s in range(len(CDCM_SETUPS)) for m in range(3)
+                        for d in range(64) for v in cdcm6208_registers(m, d, s)])]
+    for s, setup in enumerate(CDCM_SETUPS):
+        lines.append("localparam [16*21-1:0] CDCM6208_SETUP_%d = {%s};"
+                     % (s, ", ".join("16'h%04X" % v for v in reversed(setup))))
     (out / "cdcm6208_expected.svh").write_text("\n".join(lines) + "\n")
 
 

@@ -9,6 +9,7 @@
 module tb_cdcm6208;
 
 parameter SHORT = 1;
+parameter SETUP = 0; // the chip's power-up set-up: 0 or 1 of the plan script
 
 `include "cdcm6208_expected.svh"
 
@@ -49,7 +50,9 @@ I2C_CDCM6208_Config_inst(
 	.I2C_DONE(cdcm6208_i2c_done)
 );
 
-cdcm6208_model #(.READY_NS(STARTUP * 20.0 * 0.8)) chip (.scl(CLOCK_SCL), .sda(CLOCK_SDA));
+cdcm6208_model #(.READY_NS(STARTUP * 20.0 * 0.8),
+                 .POWERUP(SETUP ? CDCM6208_SETUP_1 : CDCM6208_SETUP_0))
+chip (.scl(CLOCK_SCL), .sda(CLOCK_SDA));
 i2c_bus_checker #(.MIN_PERIOD_NS(QUARTER * 80.0), .STRICT(!SHORT)) bus (
     .scl(CLOCK_SCL), .sda(CLOCK_SDA));
 
@@ -90,9 +93,9 @@ task automatic check_mode(input int m, input [5:0] mask, input int runs0);
           chip.regs[2][7:0] + 1 == cdcm6208_fb0(m) && chip.regs[6][7:0] + 1 == cdcm6208_div01(m)
           && chip.regs[8][7:0] + 1 == cdcm6208_div23(m), $sformatf("mode %0d: dividers", m));
     for (int r = 0; r <= 20; r++)
-        check(chip.regs[r] == cdcm6208_reg(21 * (64 * m + mask) + r),
+        check(chip.regs[r] == cdcm6208_reg(21 * (64 * (3 * SETUP + m) + mask) + r),
               $sformatf("mode %0d mask %b R%0d: %h, want %h", m, mask, r, chip.regs[r],
-                        cdcm6208_reg(21 * (64 * m + mask) + r)));
+                        cdcm6208_reg(21 * (64 * (3 * SETUP + m) + mask) + r)));
 endtask
 
 task automatic reset_with(input int m, input [5:0] mask);
