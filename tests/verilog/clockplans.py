@@ -59,9 +59,26 @@ def cdcm61004_plan(xtal=F(25) * MHZ):
     return plan
 
 
-def lmk04906_plan(ref=F(15625, 100) * MHZ, r=4, n=66):
+# LMK04906 words of the working configuration the plan starts from: the
+# IOxOS ADC3210 table "adc3210_lmk_intref_250M" (icshwi/tsc,
+# include/lmk04616.h; PLL2 alone from OSCin, internal VCO), with the
+# register address in bits 4:0. R0 to R5 (dividers) and R28 to R30 (PLL2
+# dividers) are the plan's own.
+LMK_WORKING = {6: 0x01100000, 7: 0x01100000, 8: 0x01010000, 9: 0x55555540,
+               10: 0x11404200, 11: 0x3402B000, 12: 0x03000000, 13: 0x3B7002C8,
+               14: 0, 15: 0, 16: 0x01550400, 24: 0, 25: 0, 26: 0x8FA00000, 27: 0,
+               28: 0x00200000, 29: 0x01800320, 30: 0x02000320, 31: 0}
+LMK_ORDER = list(range(17)) + list(range(24, 32))
+# Board assumption: OSCin 156.25 MHz; PLL2 R 4, P 2, N 33.
+LMK_REF = F(15625, 100) * MHZ
+LMK_PLL2 = (4, 2, 33)
+LMK_OSCIN_FREQ = 2  # OSCin range code 127-255 MHz
+
+
+def lmk04906_plan(ref=LMK_REF, pll2=LMK_PLL2):
     """VCO from the reference assumption; per select value: (Hz, divider)."""
-    vco = ref / r * n
+    r, p, n = pll2
+    vco = ref / r * p * n
     assert F(2370) * MHZ <= vco <= F(2630) * MHZ
     plan = []
     for target in (F(322265625, 1000000) * MHZ, F(64453125, 100000) * MHZ):
@@ -71,31 +88,98 @@ def lmk04906_plan(ref=F(15625, 100) * MHZ, r=4, n=66):
     return vco, plan
 
 
+def lmk04906_words(select):
+    """The 25 words after the RESET word, in programming order, for a 4-bit
+    select (FMCA bit 3, FMCB bit 1, FMCC bit 0, FMCD bit 2 on pairs 0-3)."""
+    _, plan = lmk04906_plan()
+    r, p, n = LMK_PLL2
+    bit_of_pair = {0: 3, 1: 1, 2: 0, 3: 2}
+    words = []
+    for reg in LMK_ORDER:
+        if reg <= 5:
+            fast = reg in bit_of_pair and (select >> bit_of_pair[reg]) & 1
+            word = plan[1 if fast else 0][1] << 5
+        else:
+            word = LMK_WORKING[reg] & ~0x1F
+            if reg == 28:
+                word = (word & ~(0xFFF << 20)) | (r << 20)
+            elif reg == 29:
+                word = (word & ~(0x7 << 24) & ~(0x3FFFF << 5)) | (LMK_OSCIN_FREQ << 24) | (n << 5)
+            elif reg == 30:
+                word = (word & ~(0x7 << 24) & ~(0x3FFFF << 5)) | (p << 24) | (n << 5)
+        words.append(word | reg)
+    return words
+
+
+# CDCM6208. Working register set-up the chip model holds at power-up: the
+# CDCM6208 table of enjoy-digital/litex_m2sdr
+# (software/user/libm2sdr m2sdr_cdcm6208_spi.h, cdcm6208_regs_vcxo_38p4).
+CDCM_POWERUP = [0x01B9, 0x0000, 0x0013, 0x00F0, 0x30BF, 0x019B, 0x0013, 0x0000,
+                0x0013, 0x0053, 0x0130, 0x0000, 0x0053, 0x0130, 0x0000, 0x0003,
+                0x0130, 0x0000, 0x0000, 0x0130, 0x0000]
+# A second set-up whose fields outside the plan differ from the first almost
+# everywhere (a published 40 MHz CDCM6208 initialisation table), so that a
+# controller that writes fixed values there instead of the read ones fails.
+CDCM_OTHER_SETUP = [0x01B1, 0x0000, 0x003B, 0x10F0, 0x306C, 0x01B8, 0x000E, 0x0000,
+                    0x0014, 0x2000, 0x0000, 0x0000, 0x2052, 0x0000, 0x0000, 0x0000,
+                    0x0000, 0x0000, 0x0000, 0x0000, 0x0000]
+CDCM_SETUPS = [CDCM_POWERUP, CDCM_OTHER_SETUP]
+# Bits of each register the plan sets (the rest keeps its read value).
+# Enables: bit 0 (and bit 1 in R5/R7) are board-unconfirmed positions.
+CDCM_PLAN_MASK = {1: 0xFFFF, 2: 0xFFFF, 3: 0x004F, 5: 0x0003, 6: 0x00FF, 7: 0x0003,
+                  8: 0x00FF, 9: 0x1E01, 10: 0x0FFF, 11: 0xFFFF, 12: 0x1E01, 13: 0x0FFF,
+                  14: 0xFFFF, 15: 0x0001, 18: 0x0001}
+
+
 def cdcm6208_plan(ref=F(25) * MHZ, vco=F(3000) * MHZ):
     """Per mode: board outputs (FMCA, FMCD, SATA host, SATA device, PCIe,
     DDR3) in Hz with the dividers that give them: PS_A, FB0, Y0/Y1 divider,
-    Y2/Y3 divider, PS_B, Y4 divider, Y5 divider (Y4, Y5 with 20-bit
-    fractions)."""
+    Y2/Y3 divider, PS_B, Y4 divider, Y5 divider. PS_A feeds Y0/Y1, Y4, Y5
+    and the feedback; PS_B feeds Y2/Y3, Y6, Y7. Y4 and Y5 are fractional:
+    divider = 2 * (integer + fraction / 2^20) after their /2 pre-divider."""
     assert F(2940) * MHZ <= vco <= F(3130) * MHZ
     plans = []
+    sata, pcie, ddr3 = F(150) * MHZ, F(100) * MHZ, F(400, 3) * MHZ
+    psb = 5
+    d23 = vco / psb / sata
+    assert d23.denominator == 1
     for fmc in (F(100), F(125), F(150)):
         fmc *= MHZ
-        sata, pcie, ddr3 = F(150) * MHZ, F(100) * MHZ, F(400, 3) * MHZ
         best = None
-        for psa in (4, 5, 6):  # the lowest prescaler that divides both
-            d01, d23 = vco / psa / fmc, vco / psa / sata
-            fb = vco / ref / psa
-            if d01.denominator == 1 and d23.denominator == 1 and fb.denominator == 1 \
-                    and fb <= 256 and d01 <= 256 and d23 <= 256:
+        for psa in (5, 4, 6):  # the first prescaler that divides FMC and PCIe
+            d01, fb = vco / psa / fmc, vco / ref / psa
+            d4, d5 = vco / psa / pcie, vco / psa / ddr3
+            if d01.denominator == 1 and fb.denominator == 1 and fb <= 256 and d01 <= 256 \
+                    and all((d / 2 * 2 ** 20).denominator == 1 and d / 2 > 2 for d in (d4, d5)):
                 best = (psa, int(fb), int(d01), int(d23))
                 break
         assert best, fmc
-        psb = 5
-        d4, d5 = vco / psb / pcie, vco / psb / ddr3
-        for d in (d4, d5):
-            assert (d * 2 ** 20).denominator == 1
         plans.append(((fmc, fmc, sata, sata, pcie, ddr3),) + best + (psb, d4, d5))
     return plans
+
+
+def cdcm6208_registers(mode, off, setup=0):
+    """Register values after the run of `mode` with disable mask `off`
+    from power-up set-up `setup`: its value outside the plan's fields."""
+    (_, psa, fb0, d01, d23, psb, d4, d5) = cdcm6208_plan()[mode]
+    plan = {1: 0x0000, 2: fb0 - 1, 3: (psa - 4) | ((psb - 4) << 2) | (1 << 6)}
+    en = lambda i: 0 if (off >> i) & 1 else 1
+    plan[5] = en(0) | (en(1) << 1)
+    plan[6] = d01 - 1
+    plan[7] = en(2) | (en(3) << 1)
+    plan[8] = d23 - 1
+    for base, d, out in ((9, d4, 4), (12, d5, 5)):
+        fixed = int(d / 2 * 2 ** 20)
+        whole, frac = fixed >> 20, fixed & 0xFFFFF
+        plan[base] = en(out) | (1 << 9)  # fractional mode, pre-divider /2 (code 0)
+        plan[base + 1] = ((whole - 1) << 4) | (frac >> 16)
+        plan[base + 2] = frac & 0xFFFF
+    plan[15] = 0
+    plan[18] = 0
+    regs = list(CDCM_SETUPS[setup])
+    for reg, mask in CDCM_PLAN_MASK.items():
+        regs[reg] = (regs[reg] & ~mask) | (plan[reg] & mask)
+    return regs
 
 
 SI5340_VCO = F(14000) * MHZ
@@ -172,7 +256,12 @@ def write_lmk04906(out):
     lines = ["// Generated by clockplans.py from the LMK04906 fact sheet.",
              "localparam real LMK_VCO_HZ = %s;" % sv_real(vco),
              sv_table("real", "lmk_target_hz", [sv_real(p[0]) for p in plan]),
-             sv_table("int", "lmk_divider", [str(p[1]) for p in plan])]
+             sv_table("int", "lmk_divider", [str(p[1]) for p in plan]),
+             "localparam real LMK_REF_HZ = %s;" % sv_real(LMK_REF),
+             "// Word k (0-24, programming order after the RESET word) for select s:",
+             "// index 25 * s + k.",
+             sv_table("logic [31:0]", "lmk_word",
+                      ["32'h%08X" % w for s in range(16) for w in lmk04906_words(s)])]
     (out / "lmk04906_expected.svh").write_text("\n".join(lines) + "\n")
 
 
@@ -185,6 +274,14 @@ def write_cdcm6208(out):
     names = ["psa", "fb0", "div01", "div23"]
     for k, name in enumerate(names):
         lines.append(sv_table("int", "cdcm6208_" + name, [str(p[1 + k]) for p in plans]))
+    lines += ["// Register r (0-20) after mode m with disable mask d from set-up s:",
+              "// index 21 * (64 * (3 * s + m) + d) + r.",
+              sv_table("logic [15:0]", "cdcm6208_reg",
+                       ["16'h%04X" % v for s in range(len(CDCM_SETUPS)) for m in range(3)
+                        for d in range(64) for v in cdcm6208_registers(m, d, s)])]
+    for s, setup in enumerate(CDCM_SETUPS):
+        lines.append("localparam [16*21-1:0] CDCM6208_SETUP_%d = {%s};"
+                     % (s, ", ".join("16'h%04X" % v for v in reversed(setup))))
     (out / "cdcm6208_expected.svh").write_text("\n".join(lines) + "\n")
 
 

@@ -5,10 +5,15 @@
 // pulse on LMK04906_LE latches each word. Order: R0 with RESET set, then
 // R0 to R16 and R24 to R31. SPI_DONE rises after the last word.
 //
+// The chip cannot be read back on this board, so every word is complete:
+// output pairs 0 to 5 powered up with their dividers, LVDS output types,
+// PLL2 alone from OSCin (R = PLL2_R, N = PLL2_P * PLL2_N) with the
+// charge pump, loop and pin set-up of a published working LMK04906
+// configuration (see the clock-chip fact sheet).
+//
 // Outputs: an iFREQ_SELECT bit set gives 644.53125 MHz (VCO / DIV_644),
 // a clear one 322.265625 MHz (VCO / DIV_322), on the output pair of the
-// board clock: FMCA bit 3, FMCB bit 1, FMCC bit 0, FMCD bit 2. The chip
-// has no read-back port on this board.
+// board clock: FMCA bit 3, FMCB bit 1, FMCC bit 0, FMCD bit 2.
 module SPI_LMK04906_Config #(
     parameter        STARTUP_CYCLES = 50000, // 1 ms after reset or power-up
     parameter        HALF_PERIOD = 16,       // 50 MHz / 32 = 1.5625 MHz
@@ -20,35 +25,46 @@ module SPI_LMK04906_Config #(
     // Dividers from the 2578.125 MHz VCO.
     parameter [10:0] DIV_644 = 11'd4,
     parameter [10:0] DIV_322 = 11'd8,
-    // Field positions: RESET in R0, CLKoutX_Y_DIV in R0 to R5.
+    // PLL2 from a 156.25 MHz OSCin (board assumption): 156.25 / 4 * 2 * 33.
+    parameter [11:0] PLL2_R = 12'd4,
+    parameter [2:0]  PLL2_P = 3'd2,
+    parameter [17:0] PLL2_N = 18'd33,
+    parameter [2:0]  OSCIN_FREQ = 3'd2,      // OSCin range code: 127 to 255 MHz
+    // Field positions: RESET in R0, CLKoutX_DIV in R0 to R5, PLL2_R in R28,
+    // OSCin_FREQ and PLL2_N_CAL in R29, PLL2_P and PLL2_N in R30.
     parameter        RESET_BIT = 17,
     parameter        DIV_LSB = 5,
-    // Plan words; bits 4:0 hold the register address.
-    parameter [31:0] LMK_R0 = 32'h0000_0000,
+    parameter        PLL2_R_LSB = 20,
+    parameter        PLL2_P_LSB = 24,
+    parameter        OSCIN_FREQ_LSB = 24,
+    parameter        PLL2_N_LSB = 5,
+    // Plan words: bits 4:0 hold the register address; the fields above are
+    // inserted into R0 to R5 and R28 to R30.
+    parameter [31:0] LMK_R0 = 32'h0000_0000,  // CLKout0 powered, no delay
     parameter [31:0] LMK_R1 = 32'h0000_0001,
     parameter [31:0] LMK_R2 = 32'h0000_0002,
     parameter [31:0] LMK_R3 = 32'h0000_0003,
     parameter [31:0] LMK_R4 = 32'h0000_0004,
     parameter [31:0] LMK_R5 = 32'h0000_0005,
-    parameter [31:0] LMK_R6 = 32'h0000_0006,
-    parameter [31:0] LMK_R7 = 32'h0000_0007,
-    parameter [31:0] LMK_R8 = 32'h0000_0008,
-    parameter [31:0] LMK_R9 = 32'h5555_5549,
-    parameter [31:0] LMK_R10 = 32'h0000_000A,
-    parameter [31:0] LMK_R11 = 32'h0000_000B,
-    parameter [31:0] LMK_R12 = 32'h0000_000C,
-    parameter [31:0] LMK_R13 = 32'h0000_000D,
+    parameter [31:0] LMK_R6 = 32'h0110_0006,  // CLKout0, CLKout1 LVDS
+    parameter [31:0] LMK_R7 = 32'h0110_0007,  // CLKout2, CLKout3 LVDS
+    parameter [31:0] LMK_R8 = 32'h0101_0008,  // CLKout4, CLKout5 LVDS
+    parameter [31:0] LMK_R9 = 32'h5555_5549,  // fixed value the chip requires
+    parameter [31:0] LMK_R10 = 32'h1140_420A, // OSCout0 LVDS, powered down
+    parameter [31:0] LMK_R11 = 32'h3402_B00B, // MODE 6: PLL2, internal VCO
+    parameter [31:0] LMK_R12 = 32'h0300_000C, // LD pin
+    parameter [31:0] LMK_R13 = 32'h3B70_02CD, // HOLDOVER pin, CLKin set-up
     parameter [31:0] LMK_R14 = 32'h0000_000E,
     parameter [31:0] LMK_R15 = 32'h0000_000F,
-    parameter [31:0] LMK_R16 = 32'h0000_0010,
-    parameter [31:0] LMK_R24 = 32'h0000_0018,
+    parameter [31:0] LMK_R16 = 32'h0155_0410, // OSCin level
+    parameter [31:0] LMK_R24 = 32'h0000_0018, // PLL1 unused
     parameter [31:0] LMK_R25 = 32'h0000_0019,
-    parameter [31:0] LMK_R26 = 32'h0000_001A,
+    parameter [31:0] LMK_R26 = 32'h8FA0_001A, // PLL2 charge pump 3200 uA, loop
     parameter [31:0] LMK_R27 = 32'h0000_001B,
     parameter [31:0] LMK_R28 = 32'h0000_001C,
-    parameter [31:0] LMK_R29 = 32'h0000_001D,
+    parameter [31:0] LMK_R29 = 32'h0080_001D,
     parameter [31:0] LMK_R30 = 32'h0000_001E,
-    parameter [31:0] LMK_R31 = 32'h0000_001F
+    parameter [31:0] LMK_R31 = 32'h0000_001F  // registers left unlocked
 ) (
     input       clk50,
     input       rst_n,
@@ -118,9 +134,11 @@ function [31:0] word_of;
     5'd19: word_of = LMK_R25;
     5'd20: word_of = LMK_R26;
     5'd21: word_of = LMK_R27;
-    5'd22: word_of = LMK_R28;
-    5'd23: word_of = LMK_R29;
-    5'd24: word_of = LMK_R30;
+    5'd22: word_of = (LMK_R28 & ~(32'hFFF << PLL2_R_LSB)) | ({20'd0, PLL2_R} << PLL2_R_LSB);
+    5'd23: word_of = (LMK_R29 & ~(32'h7 << OSCIN_FREQ_LSB) & ~(32'h3FFFF << PLL2_N_LSB)) |
+                     ({29'd0, OSCIN_FREQ} << OSCIN_FREQ_LSB) | ({14'd0, PLL2_N} << PLL2_N_LSB);
+    5'd24: word_of = (LMK_R30 & ~(32'h7 << PLL2_P_LSB) & ~(32'h3FFFF << PLL2_N_LSB)) |
+                     ({29'd0, PLL2_P} << PLL2_P_LSB) | ({14'd0, PLL2_N} << PLL2_N_LSB);
     default: word_of = LMK_R31;
     endcase
 endfunction

@@ -1,11 +1,15 @@
 // CDCM6208 configuration as the generated block instantiates it, against
 // the register model: power-up without a reset edge, each mode after a
-// reset with disable masks that switch every output on and off, mode 3,
-// an absent chip, and the controller's read-back.
+// reset with disable masks that switch every output on and off (every
+// register compared with the plan script's), mode 3, an absent chip, and
+// the controller's read-back. A second model is fed the writes the
+// earlier module made (every field outside its plan written 0) and must
+// reject them.
 `timescale 1ns/1ps
 module tb_cdcm6208;
 
 parameter SHORT = 1;
+parameter SETUP = 0; // the chip's power-up set-up: 0 or 1 of the plan script
 
 `include "cdcm6208_expected.svh"
 
@@ -46,7 +50,9 @@ I2C_CDCM6208_Config_inst(
 	.I2C_DONE(cdcm6208_i2c_done)
 );
 
-cdcm6208_model #(.READY_NS(STARTUP * 20.0 * 0.8)) chip (.scl(CLOCK_SCL), .sda(CLOCK_SDA));
+cdcm6208_model #(.READY_NS(STARTUP * 20.0 * 0.8),
+                 .POWERUP(SETUP ? CDCM6208_SETUP_1 : CDCM6208_SETUP_0))
+chip (.scl(CLOCK_SCL), .sda(CLOCK_SDA));
 i2c_bus_checker #(.MIN_PERIOD_NS(QUARTER * 80.0), .STRICT(!SHORT)) bus (
     .scl(CLOCK_SCL), .sda(CLOCK_SDA));
 
@@ -86,6 +92,10 @@ task automatic check_mode(input int m, input [5:0] mask, input int runs0);
     check(chip.regs[3][1:0] == (cdcm6208_psa(m) == 4 ? 0 : cdcm6208_psa(m) == 5 ? 1 : 2) &&
           chip.regs[2][7:0] + 1 == cdcm6208_fb0(m) && chip.regs[6][7:0] + 1 == cdcm6208_div01(m)
           && chip.regs[8][7:0] + 1 == cdcm6208_div23(m), $sformatf("mode %0d: dividers", m));
+    for (int r = 0; r <= 20; r++)
+        check(chip.regs[r] == cdcm6208_reg(21 * (64 * (3 * SETUP + m) + mask) + r),
+              $sformatf("mode %0d mask %b R%0d: %h, want %h", m, mask, r, chip.regs[r],
+                        cdcm6208_reg(21 * (64 * (3 * SETUP + m) + mask) + r)));
 endtask
 
 task automatic reset_with(input int m, input [5:0] mask);
@@ -109,6 +119,39 @@ I2C_CDCM6208_Controller #(.QUARTER_CYCLES(4)) reader (
     .I2C_SCLK(rb_scl), .I2C_SDAT(rb_sda));
 cdcm6208_model #(.READY_NS(0.0)) rb_chip (.scl(rb_scl), .sda(rb_sda));
 i2c_bus_checker #(.MIN_PERIOD_NS(320.0)) rb_bus (.scl(rb_scl), .sda(rb_sda));
+
+// The earlier module's writes for mode 1 with the PCIe output off, made by
+// a controller of their own to a model at another address.
+reg         old_go = 0;
+reg  [15:0] old_addr = 0, old_data = 0;
+wire [15:0] old_rdata;
+wire        old_busy, old_nack;
+I2C_CDCM6208_Controller #(.CDCM6208_ADDR(7'h55), .QUARTER_CYCLES(4)) old_writer (
+    .iCLK(OSC_50_B3B), .iRST_N(1'b1), .iGO(old_go), .iREAD(1'b0), .iREG_ADDR(old_addr),
+    .iREG_DATA(old_data), .oRDATA(old_rdata), .oBUSY(old_busy), .oNACK(old_nack),
+    .I2C_SCLK(rb_scl), .I2C_SDAT(rb_sda));
+cdcm6208_model #(.ADDR(7'h55), .READY_NS(0.0)) old_chip (.scl(rb_scl), .sda(rb_sda));
+
+task automatic old_write(input [4:0] r, input [15:0] d);
+    @(posedge OSC_50_B3B);
+    old_go = 1; old_addr = {11'd0, r}; old_data = d;
+    @(posedge OSC_50_B3B);
+    old_go = 0;
+    @(posedge OSC_50_B3B);
+    while (old_busy) @(posedge OSC_50_B3B);
+endtask
+
+task automatic old_writes_rejected;
+    reg [16*21-1:0] old_values; // register 20 first
+    old_values = {16'h0000, 16'h0000, 16'h0000, 16'h0000, 16'h0000, 16'h0000, 16'h0000,
+                  16'h0038, 16'h0001, 16'h0000, 16'h0050, 16'h0000, 16'h0004, 16'h0003,
+                  16'h0005, 16'h0003, 16'h0000, 16'h0004, 16'h001D, 16'h0000, 16'h0000};
+    old_write(3, 16'h0004);
+    for (int r = 0; r <= 20; r++) old_write(r, old_values[16 * r +: 16]);
+    old_write(3, 16'h0044);
+    check(old_chip.runs == 1, "old writes: one run");
+    check(old_chip.errors > 0, $sformatf("old writes rejected (%0d errors)", old_chip.errors));
+endtask
 
 task automatic transfer(input bit read, input [15:0] a, input [15:0] d);
     @(posedge OSC_50_B3B);
@@ -143,6 +186,8 @@ initial begin
         check(cdcm6208_i2c_done === 1'b0, "absent chip: not done");
         check(CLOCK_SCL === 1'b1 && CLOCK_SDA === 1'b1, "absent chip: bus released");
         // Read-back.
+        old_writes_rejected();
+        transfer(0, 16'd3, 16'h00B0); // held, so that the chip takes the write
         transfer(0, 16'd9, 16'hA55A);
         transfer(1, 16'd9, 16'h0000);
         check(rb_rdata == 16'hA55A && !rb_nack, "read-back of a written register");

@@ -1,6 +1,9 @@
 // LMK04906 programming as the generated block instantiates it, against the
 // register model: power-up without a reset edge, then select patterns that
-// put both frequencies on every output, each after a reset.
+// put both frequencies on every output, each after a reset; every word is
+// compared with the plan script's. A second model is fed the words the
+// earlier module wrote (outputs without type, PLL2 dividers 0) and must
+// reject them.
 `timescale 1ns/1ps
 module tb_lmk04906;
 
@@ -34,9 +37,10 @@ SPI_LMK04906_Config_inst(
 	.SPI_DONE(lmk04906_spi_done)
 );
 
-lmk04906_model chip (.CLK(LMK04906_CLK), .DATA(LMK04906_DATAIN), .LE(LMK04906_LE));
-
 `include "lmk04906_expected.svh"
+
+lmk04906_model #(.REF_HZ(LMK_REF_HZ)) chip (.CLK(LMK04906_CLK), .DATA(LMK04906_DATAIN),
+                                          .LE(LMK04906_LE));
 
 task automatic check(input bit ok, input string what);
     if (!ok) begin
@@ -58,10 +62,42 @@ task automatic check_outputs(input [3:0] sel, input int programs0);
         check(chip.pair_hz(k) > want * (1 - 1e-6) && chip.pair_hz(k) < want * (1 + 1e-6),
               $sformatf("select %h output %0d: %f MHz", sel, k, chip.pair_hz(k) / 1e6));
     end
+    for (int k = 0; k < 25; k++) begin
+        int r;
+        r = k < 17 ? k : k + 7;
+        check(chip.regs[r] == lmk_word(25 * sel + k),
+              $sformatf("select %h R%0d: %h, want %h", sel, r, chip.regs[r], lmk_word(25 * sel + k)));
+    end
+endtask
+
+// The earlier module's words for select 4'h8 (everything outside the
+// dividers and R9 left 0), shifted by the bench into a model of its own.
+reg  old_clk = 0, old_data = 0, old_le = 0;
+lmk04906_model #(.REF_HZ(LMK_REF_HZ)) old_chip (.CLK(old_clk), .DATA(old_data), .LE(old_le));
+
+task automatic shift_word(input [31:0] w);
+    for (int b = 31; b >= 0; b--) begin
+        old_data = w[b];
+        #50 old_clk = 1;
+        #50 old_clk = 0;
+    end
+    #50 old_le = 1;
+    #50 old_le = 0;
+endtask
+
+task automatic old_words_rejected;
+    shift_word(32'h0002_0000);
+    shift_word(32'h0000_0080);
+    for (int r = 1; r <= 5; r++) shift_word(32'h100 | r);
+    for (int r = 6; r <= 16; r++) shift_word(r == 9 ? 32'h5555_5549 : r);
+    for (int r = 24; r <= 31; r++) shift_word(r);
+    check(old_chip.programs == 1, "old words: one programming");
+    check(old_chip.errors > 0, $sformatf("old words rejected (%0d errors)", old_chip.errors));
 endtask
 
 initial begin
     check(lmk04906_spi_done === 1'b0, "not done at power-up");
+    old_words_rejected();
     check_outputs(4'h8, 0);
     if (SHORT) begin
         reg [15:0] patterns;

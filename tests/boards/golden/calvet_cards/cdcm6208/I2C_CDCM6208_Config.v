@@ -1,47 +1,32 @@
 // CDCM6208 configuration. After the start-up wait (from reset release or
-// power-up) it writes the plan of iFREQ_SELECT through
-// I2C_CDCM6208_Controller: register 3 with the chip held in soft reset,
-// registers 0 to 20, then register 3 again with the reset released.
-// I2C_DONE rises when the chip runs with the new plan. Mode 3 leaves the
-// chip as it is; a NACK ends the run with I2C_DONE low.
+// power-up) it sets the plan of iFREQ_SELECT through
+// I2C_CDCM6208_Controller, each register read, changed in the plan's
+// fields only and written back, so the loop filter, charge pump, input
+// selection, output formats and every other field keep the chip's own
+// set-up: register 3 first with the chip held in soft reset, then the
+// PLL and output registers, then register 3 again with the reset
+// released. I2C_DONE rises when the chip runs with the new plan. Mode 3
+// leaves the chip as it is; a NACK ends the run with I2C_DONE low.
 //
 // Plan (25 MHz reference, VCO 3000 MHz, board assumptions): Y0 FMCA and Y1
 // FMCD on one divider, Y2/Y3 SATA host/device 150 MHz, Y4 PCIe 100 MHz, Y5
 // DDR3 400/3 MHz; modes 0, 1, 2 give FMCA/FMCD 100, 125, 150 MHz. Bit i of
 // iFREQ_DISABLE switches board output i (FMCA, FMCD, SATA host, SATA
-// device, PCIe, DDR3) off; Y6 and Y7 stay off.
+// device, PCIe, DDR3) off; Y6 and Y7 are switched off.
 module I2C_CDCM6208_Config #(
     parameter [6:0]  CDCM6208_ADDR = 7'h54,
     parameter        STARTUP_CYCLES = 250000, // 5 ms after reset or power-up
     parameter        QUARTER_CYCLES = 125,    // 100 kHz SCL
     // Field positions.
     parameter        RESETN_BIT = 6,          // R3: 0 holds the chip in soft reset
-    parameter        PSA_LSB = 0,             // R3: prescaler A code
-    parameter        PSB_LSB = 2,             // R3: prescaler B code
+    parameter        PSA_LSB = 0,             // R3: prescaler A code (divider - 4)
+    parameter        PSB_LSB = 2,             // R3: prescaler B code (divider - 4)
     parameter [1:0]  PS_DIV4 = 2'd0,
     parameter [1:0]  PS_DIV5 = 2'd1,
     parameter        EN_BIT_A = 0,            // enable of the first output of a register
     parameter        EN_BIT_B = 1,            // enable of the second output of a register
-    // Plan words with the fields above left 0.
-    parameter [15:0] CDCM_R0 = 16'h0000,
-    parameter [15:0] CDCM_R1 = 16'h0000,
-    parameter [15:0] CDCM_R2 = 16'h0000,
-    parameter [15:0] CDCM_R3 = 16'h0000,
-    parameter [15:0] CDCM_R4 = 16'h0000,
-    parameter [15:0] CDCM_R5 = 16'h0000,
-    parameter [15:0] CDCM_R6 = 16'h0000,
-    parameter [15:0] CDCM_R7 = 16'h0000,
-    parameter [15:0] CDCM_R8 = 16'h0000,
-    parameter [15:0] CDCM_R9 = 16'h0000,
-    parameter [15:0] CDCM_R10 = 16'h0000,
-    parameter [15:0] CDCM_R12 = 16'h0000,
-    parameter [15:0] CDCM_R13 = 16'h0000,
-    parameter [15:0] CDCM_R15 = 16'h0000,
-    parameter [15:0] CDCM_R16 = 16'h0000,
-    parameter [15:0] CDCM_R17 = 16'h0000,
-    parameter [15:0] CDCM_R18 = 16'h0000,
-    parameter [15:0] CDCM_R19 = 16'h0000,
-    parameter [15:0] CDCM_R20 = 16'h0000
+    parameter        FRAC_EN_BIT = 9,         // R9/R12: fractional divider mode
+    parameter        FRAC_PRE_LSB = 10        // R9/R12: pre-divider code (divider - 2), 3 bits
 ) (
     input       iCLK,
     input       iRST_N,
@@ -52,28 +37,33 @@ module I2C_CDCM6208_Config #(
     output      I2C_DONE
 );
 
-// Steps: 0 register 3 in reset, 1..3 registers 0..2, 4..20 registers 4..20,
-// 21 register 3 released.
+// Steps, each a read and a write of one register: 0 register 3 held in
+// reset, 1 and 2 the PLL dividers, 3 to 12 registers 5 to 14 (Y0 to Y5),
+// 13 register 15 and 14 register 18 (Y6, Y7 off), 15 register 3 released.
+localparam LAST_STEP = 5'd15;
+
 reg [31:0] wait_count = 32'd0;
 reg [2:0]  state = 3'd0;  // 0 start-up wait, 1 issue, 2 transfer, 3 done, 4 stopped
 reg [4:0]  step = 5'd0;
+reg        writing = 1'b0; // the read of the step is done
 reg [1:0]  mode = 2'd0;
 reg [5:0]  off = 6'd0;
+reg [15:0] held = 16'd0;   // value read in the step
 reg        go = 1'b0;
 reg        done = 1'b0;
 wire       busy, nack;
-/* verilator lint_off UNUSEDSIGNAL */
-wire [15:0] rdata; // this plan reads nothing back
-/* verilator lint_on UNUSEDSIGNAL */
+wire [15:0] rdata;
 
 function [4:0] reg_of;
     input [4:0] s;
-    if (s == 5'd0 || s == 5'd21)
-        reg_of = 5'd3;
-    else if (s <= 5'd3)
-        reg_of = s - 5'd1;
-    else
-        reg_of = s;
+    case (s)
+    5'd0, 5'd15: reg_of = 5'd3;
+    5'd1:        reg_of = 5'd1;
+    5'd2:        reg_of = 5'd2;
+    5'd13:       reg_of = 5'd15;
+    5'd14:       reg_of = 5'd18;
+    default:     reg_of = s + 5'd2;
+    endcase
 endfunction
 
 function [15:0] en;
@@ -82,45 +72,60 @@ function [15:0] en;
     en = on ? (16'd1 << position) : 16'd0;
 endfunction
 
-// Register value of step s for mode m with the outputs of mask d off.
-function [15:0] value_of;
+// Bits of register r that the plan sets.
+function [15:0] mask_of;
+    input [4:0] r;
+    case (r)
+    5'd1, 5'd2, 5'd11, 5'd14: mask_of = 16'hFFFF;
+    5'd3:  mask_of = (16'd3 << PSA_LSB) | (16'd3 << PSB_LSB) | (16'd1 << RESETN_BIT);
+    5'd5, 5'd7: mask_of = en(1'b1, EN_BIT_A) | en(1'b1, EN_BIT_B);
+    5'd6, 5'd8: mask_of = 16'h00FF;
+    5'd9, 5'd12: mask_of = en(1'b1, EN_BIT_A) | en(1'b1, FRAC_EN_BIT) | (16'd7 << FRAC_PRE_LSB);
+    5'd10, 5'd13: mask_of = 16'h0FFF;
+    default: mask_of = en(1'b1, EN_BIT_A);        // registers 15 and 18
+    endcase
+endfunction
+
+// The plan's fields of step s for mode m with the outputs of mask d off.
+// Y4 and Y5 run their fractional dividers behind the /2 pre-divider (code
+// 0): integer - 1 in [11:4], fraction [19:16] in [3:0] and [15:0] below.
+function [15:0] plan_of;
     input [4:0] s;
     input [1:0] m;
     input [5:0] d;
     case (reg_of(s))
-    5'd0:  value_of = CDCM_R0;
-    5'd1:  value_of = CDCM_R1;                                      // R 1, FB1 1
-    5'd2:  value_of = CDCM_R2 | ((m == 2'd0) ? 16'd23 : 16'd29);    // FB0 24 or 30
-    5'd3:  value_of = CDCM_R3 | ({14'd0, (m == 2'd0) ? PS_DIV5 : PS_DIV4} << PSA_LSB) |
-                      ({14'd0, PS_DIV5} << PSB_LSB) |
-                      ((s == 5'd21) ? (16'd1 << RESETN_BIT) : 16'd0);
-    5'd4:  value_of = CDCM_R4;
-    5'd5:  value_of = CDCM_R5 | en(~d[0], EN_BIT_A) | en(~d[1], EN_BIT_B);
-    5'd6:  value_of = CDCM_R6 | ((m == 2'd2) ? 16'd4 : 16'd5);      // Y0/Y1 / 5 or 6
-    5'd7:  value_of = CDCM_R7 | en(~d[2], EN_BIT_A) | en(~d[3], EN_BIT_B);
-    5'd8:  value_of = CDCM_R8 | ((m == 2'd0) ? 16'd3 : 16'd4);      // Y2/Y3 / 4 or 5
-    5'd9:  value_of = CDCM_R9 | en(~d[4], EN_BIT_A);
-    5'd10: value_of = CDCM_R10 | (16'd5 << 4);                      // Y4 / 6
-    5'd11: value_of = 16'h0000;
-    5'd12: value_of = CDCM_R12 | en(~d[5], EN_BIT_A);
-    5'd13: value_of = CDCM_R13 | (16'd3 << 4) | 16'h0008;           // Y5 / 4.5: 0.5 * 2^20
-    5'd14: value_of = 16'h0000;                                     // fraction, low 16 bits
-    5'd15: value_of = CDCM_R15;
-    5'd16: value_of = CDCM_R16;
-    5'd17: value_of = CDCM_R17;
-    5'd18: value_of = CDCM_R18;
-    5'd19: value_of = CDCM_R19;
-    default: value_of = CDCM_R20;
+    5'd1:  plan_of = 16'h0000;                                       // R 1, FB1 1
+    5'd2:  plan_of = (m == 2'd1) ? 16'd29 : 16'd23;                  // FB0 30 or 24
+    5'd3:  plan_of = ({14'd0, (m == 2'd1) ? PS_DIV4 : PS_DIV5} << PSA_LSB) |
+                     ({14'd0, PS_DIV5} << PSB_LSB) |
+                     ((s == LAST_STEP) ? (16'd1 << RESETN_BIT) : 16'd0);
+    5'd5:  plan_of = en(~d[0], EN_BIT_A) | en(~d[1], EN_BIT_B);
+    5'd6:  plan_of = (m == 2'd2) ? 16'd3 : 16'd5;                    // Y0/Y1 / 4 or 6
+    5'd7:  plan_of = en(~d[2], EN_BIT_A) | en(~d[3], EN_BIT_B);
+    5'd8:  plan_of = 16'd3;                                          // Y2/Y3 / 4 from PS_B 5
+    5'd9:  plan_of = en(~d[4], EN_BIT_A) | en(1'b1, FRAC_EN_BIT);
+    5'd10: plan_of = (m == 2'd1) ? 16'h002C : 16'h0020;              // 2 * 3.75 or 2 * 3
+    5'd11: plan_of = 16'h0000;
+    5'd12: plan_of = en(~d[5], EN_BIT_A) | en(1'b1, FRAC_EN_BIT);
+    5'd13: plan_of = (m == 2'd1) ? 16'h001D : 16'h0014;              // 2 * 2.8125 or 2 * 2.25
+    5'd14: plan_of = 16'h0000;
+    default: plan_of = 16'h0000;                                     // Y6, Y7 off
     endcase
 endfunction
+
+wire [4:0]  cur_reg = reg_of(step);
+wire [15:0] cur_mask = mask_of(cur_reg);
+wire [15:0] new_value = (held & ~cur_mask) | (plan_of(step, mode, off) & cur_mask);
 
 always @(posedge iCLK or negedge iRST_N) begin
     if (!iRST_N) begin
         wait_count <= 32'd0;
         state <= 3'd0;
         step <= 5'd0;
+        writing <= 1'b0;
         mode <= 2'd0;
         off <= 6'd0;
+        held <= 16'd0;
         go <= 1'b0;
         done <= 1'b0;
     end else begin
@@ -131,6 +136,7 @@ always @(posedge iCLK or negedge iRST_N) begin
                 mode <= iFREQ_SELECT;
                 off <= iFREQ_DISABLE;
                 step <= 5'd0;
+                writing <= 1'b0;
                 if (iFREQ_SELECT == 2'd3) begin
                     done <= 1'b1; // no plan: the chip stays as it is
                     state <= 3'd3;
@@ -146,10 +152,15 @@ always @(posedge iCLK or negedge iRST_N) begin
             if (!go && !busy) begin
                 if (nack)
                     state <= 3'd4;
-                else if (step == 5'd21) begin
+                else if (!writing) begin
+                    held <= rdata;
+                    writing <= 1'b1;
+                    state <= 3'd1;
+                end else if (step == LAST_STEP) begin
                     done <= 1'b1;
                     state <= 3'd3;
                 end else begin
+                    writing <= 1'b0;
                     step <= step + 5'd1;
                     state <= 3'd1;
                 end
@@ -166,9 +177,9 @@ I2C_CDCM6208_Controller #(
     .iCLK(iCLK),
     .iRST_N(iRST_N),
     .iGO(go),
-    .iREAD(1'b0),
-    .iREG_ADDR({11'd0, reg_of(step)}),
-    .iREG_DATA(value_of(step, mode, off)),
+    .iREAD(!writing),
+    .iREG_ADDR({11'd0, cur_reg}),
+    .iREG_DATA(new_value),
     .oRDATA(rdata),
     .oBUSY(busy),
     .oNACK(nack),
