@@ -23,7 +23,6 @@ module si5340b_freq_prameter_selector #(
     parameter [15:0] N_PIBYP_ADDR = 16'h0A04,     // bit k: Nk is an integer divider
     parameter [15:0] N_PDNB_ADDR = 16'h0A05,      // bit k: Nk powered
     parameter [15:0] N_CLK_DIS_ADDR = 16'h0B4A    // bit k: Nk input clock off
-
 ) (
     input      [4:0]  iSEL,
     input      [6:0]  iINDEX,
