@@ -1,9 +1,10 @@
 // Si570 configuration sequence. On iSTART (after the start-up wait) it
 // sets RECALL (register 135 bit 0) and reads 135 until the bit clears, so
 // the chip holds its start-up HS_DIV, N1 and RFREQ again; reads the bank;
-// works out the new RFREQ; freezes the DCO (137 bit 4), writes the bank,
-// unfreezes it, sets NewFreq (135 bit 6), waits NEWFREQ_CYCLES and raises
-// oREADY. Mode 7 leaves the chip as it is. A NACK, a RECALL that does not
+// works out the new RFREQ; reads register 137 and freezes the DCO (bit 4
+// set, the other bits as read), writes the bank, unfreezes it (bit 4
+// clear, the other bits as read), sets NewFreq (135 bit 6), waits
+// NEWFREQ_CYCLES and raises oREADY. Mode 7 leaves the chip as it is. A NACK, a RECALL that does not
 // clear or an unusable start-up value ends the run with oREADY low.
 //
 // Crystal: fxtal = SI570_STARTUP_HZ * HS0 * N1_0 / RFREQ0, so the new
@@ -32,7 +33,10 @@ module i2c_reg_controller #(
 
 localparam S_IDLE = 4'd0, S_RECALL = 4'd1, S_POLL = 4'd2, S_READ = 4'd3, S_DECODE = 4'd4,
            S_MUL = 4'd5, S_DIV = 4'd6, S_FREEZE = 4'd7, S_WRITE = 4'd8, S_UNFREEZE = 4'd9,
-           S_NEWFREQ = 4'd10, S_SETTLE = 4'd11, S_PREP = 4'd12, S_XFER = 4'd13;
+           S_NEWFREQ = 4'd10, S_SETTLE = 4'd11, S_PREP = 4'd12, S_XFER = 4'd13,
+           S_FREEZE_W = 4'd14;
+
+localparam [7:0] FREEZE_DCO = 8'h10; // register 137 bit 4
 
 // Dividers and DCO frequency of each mode (fact sheet table).
 function [2:0] hs_code_of;
@@ -100,6 +104,7 @@ reg [42:0] rem = 43'd0;
 reg [72:0] quo = 73'd0;
 reg [6:0]  count = 7'd0;
 reg [31:0] wait_count = 32'd0;
+reg [7:0]  reg137 = 8'd0;      // register 137 as read before the freeze
 
 wire [43:0] rem_shift = {rem, num[72]};
 wire [43:0] den = {1'b0, dco0, 1'b0}; // 2 * dco0
@@ -139,6 +144,7 @@ always @(posedge iCLK or negedge iRST_n) begin
         quo <= 73'd0;
         count <= 7'd0;
         wait_count <= 32'd0;
+        reg137 <= 8'd0;
         oXFER_GO <= 1'b0;
         oXFER_READ <= 1'b0;
         oXFER_REG <= 8'd0;
@@ -220,11 +226,15 @@ always @(posedge iCLK or negedge iRST_n) begin
             end else begin
                 state <= S_FREEZE;
             end
-        S_FREEZE: xfer(1'b0, 8'd137, 3'd1, {8'h10, 40'd0}, S_WRITE);
+        S_FREEZE: xfer(1'b1, 8'd137, 3'd1, 48'd0, S_FREEZE_W);
+        S_FREEZE_W: begin
+            reg137 <= iXFER_RDATA[7:0];
+            xfer(1'b0, 8'd137, 3'd1, {iXFER_RDATA[7:0] | FREEZE_DCO, 40'd0}, S_WRITE);
+        end
         S_WRITE:
             xfer(1'b0, SI570_FIRST_REG, 3'd6,
                  {hs_code_of(mode), n1_code_of(mode), quo[37:0]}, S_UNFREEZE);
-        S_UNFREEZE: xfer(1'b0, 8'd137, 3'd1, {8'h00, 40'd0}, S_NEWFREQ);
+        S_UNFREEZE: xfer(1'b0, 8'd137, 3'd1, {reg137 & ~FREEZE_DCO, 40'd0}, S_NEWFREQ);
         S_NEWFREQ: begin
             wait_count <= 32'd0;
             xfer(1'b0, 8'd135, 3'd1, {8'h40, 40'd0}, S_SETTLE);

@@ -7,6 +7,7 @@
 module tb_si5340a;
 
 parameter SHORT = 1;
+parameter REV = 3;   // DEVICE_REV of the model: 1 Rev B, 3 Rev D
 
 `include "si5340_expected.svh"
 
@@ -49,7 +50,7 @@ si5340a_controller(
 assign SI5340A_OE_n = 1'b0;
 assign SI5340A_RST_n = CPU_RESET_n;
 
-si5340_model #(.READY_NS(STARTUP * 20.0 * 0.8), .PREAMBLE_WAIT_NS(PREWAIT * 20.0 * 0.99)) chip (
+si5340_model #(.REVISION(REV), .READY_NS(STARTUP * 20.0 * 0.8), .PREAMBLE_WAIT_NS(PREWAIT * 20.0 * 0.99)) chip (
     .scl(SI5340A_I2C_SCL), .sda(SI5340A_I2C_SDA), .rst_n(SI5340A_RST_n));
 i2c_bus_checker #(.MIN_PERIOD_NS(QUARTER * 80.0), .STRICT(!SHORT)) bus (
     .scl(SI5340A_I2C_SCL), .sda(SI5340A_I2C_SDA));

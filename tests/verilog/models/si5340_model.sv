@@ -1,16 +1,32 @@
-// Si5340 as the fact sheet describes it: registers behind a page register
-// (0x01 in every page) and an 8-bit register address, identity PN_BASE at
-// 0x0002/0x0003. It does not answer while its reset pin is low nor for
-// READY_NS after it rises. Divider and output registers may only be written
-// between the preamble (0x0B24 = 0xC0, 0x0B25 = 0x00, 0x0540 = 0x01) and the
-// postamble, and not before PREAMBLE_WAIT_NS after it. Nk_UPDATE takes the
-// N divider; the soft reset 0x001C = 0x01 puts the outputs to work:
-// fout = VCO_HZ / (Nk_NUM / Nk_DEN) / (2 * (Rk_REG + 1)), 0 when the output
-// is powered down or not enabled. An output never configured reads -1 (its
-// start-up plan). A completed postamble counts one configuration.
+// Si5340 as the Linux driver clk-si5341.c, its binding and a ClockBuilder
+// export of a Si5340 revision D (docs/clock-chips.md) describe it:
+// registers behind a page register (0x01 in every page) and an 8-bit
+// register address; PN_BASE 0x0002/0x0003 (0x40 0x53), grade 0x0004,
+// DEVICE_REV 0x0005. It does not answer while its reset pin is low nor for
+// READY_NS after it rises.
+// Order: configuration registers may only be written after the whole
+// preamble (0x0B24 = 0xC0, 0xD8 before revision 2; 0x0B25 = 0x00; 0x0502
+// = 0x01; 0x0505 = 0x03; 0x0957 = 0x17, 0x1F before revision 2; 0x0B4E =
+// 0x1A, in this order) and
+// PREAMBLE_WAIT_NS after it; the postamble follows the plan in order
+// (0x001C = 0x01 soft reset; 0x0B24 = 0xC3, 0xDB before revision 2; 0x0B25
+// = 0x02). A write to a register this model does not know is an error (a
+// missing page change lands there).
+// At the soft reset every output is worked out: on when OUTALL (0x0102
+// bit 0) is set and OUTk_CONFIG has OE 1, PDN 0; its divider Nx is the one
+// OUTk_MUX_SEL names, fout = VCO_HZ / (Nx_NUM / Nx_DEN) / R with R = 2 when
+// OUTk_RDIV_FORCE2 is set, 2 * (Rk_REG + 1) otherwise. An enabled output
+// whose R divider is off (Rk_REG 0 without FORCE2), whose N divider is
+// zero or outside 10..4095, fractional with PIBYP set, powered down or cut off
+// (PDNB, CLK_TO_OUTX_EN, CLK_DIS) is an error. Bits outside the fields the
+// plan sets must keep their start-up value (start_value below: the board's
+// start-up plan, with marker bits outside the plan's fields).
+// An output that is off reads 0; an output whose OUTk_CONFIG, OUTk_MUX_SEL
+// and Rk_REG were never written keeps its start-up plan and reads -1.
 module si5340_model #(
     parameter [6:0]  ADDR = 7'h74,
     parameter [15:0] PN_BASE = 16'h5340,   // start value of pn_base
+    parameter [7:0]  REVISION = 8'd3,      // DEVICE_REV (Rev D)
     parameter real   VCO_HZ = 14.0e9,
     parameter real   READY_NS = 1000.0,
     parameter real   PREAMBLE_WAIT_NS = 1000.0
@@ -29,9 +45,63 @@ endfunction
 function automatic int CFG_ADDR(input int k);
     return k == 0 ? 16'h0112 : k == 1 ? 16'h0117 : k == 2 ? 16'h0126 : 16'h012B;
 endfunction
+localparam int OUTALL = 16'h0102, TO_OUT_EN = 16'h0A03, PIBYP = 16'h0A04, PDNB = 16'h0A05,
+               CLK_DIS = 16'h0B4A, SOFT_RST = 16'h001C;
+
+// Preamble and postamble of this revision.
+function automatic int pre_addr(input int i);
+    case (i)
+    0: return 16'h0B24; 1: return 16'h0B25; 2: return 16'h0502;
+    3: return 16'h0505; 4: return 16'h0957; default: return 16'h0B4E;
+    endcase
+endfunction
+function automatic [7:0] pre_data(input int i);
+    case (i)
+    0: return REVISION < 2 ? 8'hD8 : 8'hC0; 1: return 8'h00; 2: return 8'h01;
+    3: return 8'h03; 4: return REVISION < 2 ? 8'h1F : 8'h17; default: return 8'h1A;
+    endcase
+endfunction
+function automatic int post_addr(input int i);
+    return i == 0 ? SOFT_RST : i == 1 ? 16'h0B24 : 16'h0B25;
+endfunction
+function automatic [7:0] post_data(input int i);
+    return i == 0 ? 8'h01 : i == 1 ? (REVISION < 2 ? 8'hDB : 8'hC3) : 8'h02;
+endfunction
+
+// Field mask of a configuration register (0 when it is not one).
+function automatic [7:0] field_mask(input int a);
+    for (int k = 0; k < 4; k++) begin
+        if (a >= N_BASE(k) && a <= N_BASE(k) + 4) return 8'hFF;
+        if (a == N_BASE(k) + 5) return 8'h0F;              // N_NUM [43:40]
+        if (a >= N_BASE(k) + 6 && a <= N_BASE(k) + 9) return 8'hFF;
+        if (a == N_BASE(k) + 10) return 8'h01;             // Nk_UPDATE
+        if (a >= R_ADDR(k) && a <= R_ADDR(k) + 2) return 8'hFF;
+        if (a == CFG_ADDR(k)) return 8'h07;                // PDN, OE, RDIV_FORCE2
+        if (a == CFG_ADDR(k) + 3) return 8'h07;            // MUX_SEL
+    end
+    if (a == TO_OUT_EN || a == PIBYP || a == PDNB || a == CLK_DIS) return 8'h0F;
+    if (a == OUTALL) return 8'h01;
+    return 8'h00;
+endfunction
+
+// Start-up plan of the test board: every output on its own N divider
+// crossed (OUTk on N(3-k)), R dividers off, N0/N1 powered and integer,
+// N2/N3 powered down, marker bits outside the fields.
+function automatic [7:0] start_value(input int a);
+    for (int k = 0; k < 4; k++) begin
+        if (a == CFG_ADDR(k)) return 8'h01 | 8'h40;        // PDN, marker
+        if (a == CFG_ADDR(k) + 3) return (3 - k) | 8'h10;  // MUX_SEL, marker
+        if (a >= N_BASE(k) && a <= N_BASE(k) + 10) return 8'h00;
+    end
+    if (a == TO_OUT_EN) return 8'h03 | 8'h30;
+    if (a == PIBYP) return 8'h0F | 8'h50;
+    if (a == PDNB) return 8'h03 | 8'h20;
+    if (a == CLK_DIS) return 8'h0C | 8'h80;
+    if (a == OUTALL) return 8'h00 | 8'h10;
+    return 8'h00;
+endfunction
 
 reg [7:0]  regs[0:65535];
-reg        written[0:65535];
 reg [7:0]  page = 0;
 integer    ptr = 0;
 integer    errors = 0;
@@ -41,9 +111,9 @@ reg        absent = 0;
 reg [15:0] pn_base = PN_BASE;
 reg        ready = 0;
 real       fout_hz[4];
-real       n_active[4];
+reg        touched[4];       // OUTk_CONFIG, OUTk_MUX_SEL or Rk_REG written
+integer    pre_step = 0;     // preamble entries seen in order
 integer    post_step = -1;   // position in the postamble, -1 outside
-integer    pre_step = 0;     // preamble bytes seen in order
 realtime   pre_done = 0;
 reg        unlocked = 0;     // between preamble and postamble
 
@@ -58,17 +128,22 @@ i2c_target #(.ADDR(ADDR)) target (
     .wstrobe(wstrobe), .wbyte(wbyte), .windex(windex), .rstrobe(rstrobe),
     .start_ev(start_ev), .stop_ev(stop_ev));
 
-function automatic [7:0] peek(input int a);
-    return written[a] ? regs[a] : 8'h00;
-endfunction
-
-initial begin
-    for (int a = 0; a < 65536; a++) written[a] = 0;
+// Power-up state (also used by the benches that feed the model directly).
+task automatic restart;
+    for (int a = 0; a < 65536; a++) regs[a] = start_value(a);
     for (int k = 0; k < 4; k++) begin
         fout_hz[k] = -1.0;
-        n_active[k] = 0.0;
+        touched[k] = 0;
     end
-end
+    errors = 0;
+    configs = 0;
+    pre_step = 0;
+    post_step = -1;
+    unlocked = 0;
+    page = 0;
+endtask
+
+initial restart();
 
 always @(rst_n) begin
     ready = 0;
@@ -82,101 +157,116 @@ initial if (rst_n === 1'b1) begin
     #(READY_NS) ready = 1;
 end
 
-always @* rdata = ({page, ptr[7:0]} == 16'h0002) ? pn_base[7:0] :
-                  ({page, ptr[7:0]} == 16'h0003) ? pn_base[15:8] :
-                  (ptr[7:0] == 8'h01) ? page : peek({page, ptr[7:0]});
+function automatic [7:0] read_reg(input int a);
+    case (a)
+    16'h0002: return pn_base[7:0];
+    16'h0003: return pn_base[15:8];
+    16'h0005: return REVISION;
+    default: return regs[a];
+    endcase
+endfunction
+
+always @* rdata = (ptr[7:0] == 8'h01) ? page : read_reg({page, ptr[7:0]});
 
 always @(posedge rstrobe) begin
     if ({page, ptr[7:0]} == 16'h0003) id_reads++;
     ptr = ptr + 1;
 end
 
-function automatic bit guarded(input int a);
-    for (int k = 0; k < 4; k++) begin
-        if (a >= N_BASE(k) && a <= N_BASE(k) + 10) return 1;
-        if (a >= R_ADDR(k) && a <= R_ADDR(k) + 2) return 1;
-        if (a == CFG_ADDR(k)) return 1;
-    end
-    return 0;
-endfunction
-
 task automatic fail(input string what);
     errors++;
     $display("%t si5340 model: %s", $realtime, what);
 endtask
 
+function automatic longint bytes_le(input int a, input int n);
+    longint v;
+    v = 0;
+    for (int b = n - 1; b >= 0; b--) v = (v << 8) | regs[a + b];
+    return v;
+endfunction
+
 task automatic soft_reset;
+    // Fields outside the plan keep their start-up value.
+    for (int a = 16'h0100; a < 16'h0C00; a++)
+        if (field_mask(a) != 0 && ((regs[a] ^ start_value(a)) & ~field_mask(a)) != 0)
+            fail($sformatf("register %h: bits outside its fields changed (%h)", a, regs[a]));
     for (int k = 0; k < 4; k++) begin
-        if (written[CFG_ADDR(k)]) begin
-            reg [7:0] cfg;
-            cfg = regs[CFG_ADDR(k)];
-            if (cfg[0] || !cfg[1])
-                fout_hz[k] = 0.0;
-            else begin
-                int r;
-                r = {peek(R_ADDR(k) + 2), peek(R_ADDR(k) + 1), peek(R_ADDR(k))};
-                if (n_active[k] < 10.0) begin
-                    fail($sformatf("OUT%0d enabled with N %f", k, n_active[k]));
-                    fout_hz[k] = 0.0;
-                end else
-                    fout_hz[k] = VCO_HZ / n_active[k] / (2.0 * (r + 1));
-            end
-        end
+        reg [7:0] cfg;
+        int x;
+        longint num, den, r;
+        real was_hz;
+        was_hz = fout_hz[k];
+        cfg = regs[CFG_ADDR(k)];
+        x = regs[CFG_ADDR(k) + 3] & 7;
+        fout_hz[k] = 0.0;
+        num = bytes_le(N_BASE(x & 3), 6) & 64'hFFFFFFFFFFF;
+        den = bytes_le(N_BASE(x & 3) + 6, 4);
+        r = bytes_le(R_ADDR(k), 3);
+        if (!touched[k])
+            fout_hz[k] = was_hz; // left as it is: its start-up plan runs on
+        else if (!cfg[1] || cfg[0] || !regs[OUTALL][0])
+            ; // off
+        else if (x > 3)
+            fail($sformatf("OUT%0d on missing N%0d", k, x));
+        else if (!regs[PDNB][x] || !regs[TO_OUT_EN][x] || regs[CLK_DIS][x])
+            fail($sformatf("OUT%0d enabled on N%0d that is powered down", k, x));
+        else if (num == 0 || den == 0 || 1.0 * num / den < 10.0 || 1.0 * num / den > 4095.0)
+            fail($sformatf("OUT%0d enabled with N%0d = %0d/%0d", k, x, num, den));
+        else if (regs[PIBYP][x] && num % den != 0)
+            fail($sformatf("N%0d fractional with PIBYP set", x));
+        else if (!cfg[2] && r == 0)
+            fail($sformatf("OUT%0d enabled with its R divider off (R%0d_REG 0)", k, k));
+        else
+            fout_hz[k] = VCO_HZ * den / num / (cfg[2] ? 2.0 : 2.0 * (r + 1));
     end
 endtask
 
+// One register write, in the order rules above.
 task automatic write_reg(input int a, input [7:0] d);
-    // Preamble and postamble order.
-    if (a == 16'h0B24 && d == 8'hC0) pre_step = 1;
-    else if (a == 16'h0B25 && d == 8'h00 && pre_step == 1) pre_step = 2;
-    else if (a == 16'h0540 && d == 8'h01) begin
-        if (pre_step != 2) fail("preamble out of order");
-        pre_step = 0;
-        unlocked = 1;
-        pre_done = $realtime;
-        post_step = 0;
-    end else if (guarded(a)) begin
-        if (!unlocked) fail($sformatf("register %h written outside the preamble", a));
-        if ($realtime - pre_done < PREAMBLE_WAIT_NS) fail("no wait after the preamble");
-    end
-    if (unlocked) begin
-        case (post_step)
-        0: if (a == 16'h0514 && d == 8'h01) post_step = 1;
-        1: if (a == 16'h001C && d == 8'h01) begin post_step = 2; soft_reset(); end
-           else fail($sformatf("postamble: %h after 0x0514", a));
-        2: if (a == 16'h0540 && d == 8'h00) post_step = 3; else fail("postamble: 0x0540");
-        3: if (a == 16'h0B24 && d == 8'hC3) post_step = 4; else fail("postamble: 0x0B24");
-        4: if (a == 16'h0B25 && d == 8'h02) begin
-               post_step = -1;
-               unlocked = 0;
-               configs++;
-           end else fail("postamble: 0x0B25");
-        default: ;
-        endcase
-    end
-    regs[a] = d;
-    written[a] = 1;
-    for (int k = 0; k < 4; k++)
-        if (a == N_BASE(k) + 10 && d[0]) begin
-            longint num, den;
-            num = 0;
-            den = 0;
-            for (int b = 5; b >= 0; b--) num = (num << 8) | peek(N_BASE(k) + b);
-            for (int b = 3; b >= 0; b--) den = (den << 8) | peek(N_BASE(k) + 6 + b);
-            n_active[k] = den ? 1.0 * num / den : 0.0;
+    if (post_step >= 0) begin
+        if (a != post_addr(post_step) || d != post_data(post_step))
+            fail($sformatf("postamble: %h = %h at step %0d", a, d, post_step));
+        else if (post_step == 2) begin
+            post_step = -1;
+            unlocked = 0;
+            configs++;
+        end else
+            post_step++;
+    end else if (a == pre_addr(pre_step) && d == pre_data(pre_step) && !unlocked) begin
+        pre_step++;
+        if (pre_step == 6) begin
+            pre_step = 0;
+            unlocked = 1;
+            pre_done = $realtime;
         end
+    end else if (a == SOFT_RST && d == 8'h01) begin
+        if (!unlocked) fail("soft reset outside preamble and postamble");
+        soft_reset();
+        post_step = 1;
+    end else if (field_mask(a) != 0) begin
+        if (!unlocked) fail($sformatf("register %h written without the whole preamble", a));
+        else if ($realtime - pre_done < PREAMBLE_WAIT_NS) fail("no wait after the preamble");
+    end else
+        fail($sformatf("write to unknown register %h = %h", a, d));
+    regs[a] = d;
+    for (int k = 0; k < 4; k++)
+        if (a == CFG_ADDR(k) || a == CFG_ADDR(k) + 3 || (a >= R_ADDR(k) && a <= R_ADDR(k) + 2))
+            touched[k] = 1;
 endtask
 
-always @(posedge wstrobe) begin
-    if (windex == 0) begin
-        ptr = wbyte;
+// One byte of a write transfer: index 0 is the register address.
+task automatic on_byte(input int index, input [7:0] b);
+    if (index == 0) begin
+        ptr = b;
     end else begin
         if (ptr[7:0] == 8'h01)
-            page = wbyte;
+            page = b;
         else
-            write_reg({page, ptr[7:0]}, wbyte);
+            write_reg({page, ptr[7:0]}, b);
         ptr = ptr + 1;
     end
-end
+endtask
+
+always @(posedge wstrobe) on_byte(windex, wbyte);
 
 endmodule

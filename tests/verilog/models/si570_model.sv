@@ -1,17 +1,21 @@
-// Si570 as the fact sheet describes it: a register file with the divider
-// bank at FIRST_REG..FIRST_REG+5, register 135 (RECALL bit 0, NewFreq
-// bit 6) and 137 (Freeze DCO bit 4). It does not answer before
+// Si570 as the Linux driver clk-si570.c describes it: a register file with
+// the divider bank at FIRST_REG..FIRST_REG+5, register 135 (RECALL bit 0,
+// NewFreq bit 6) and 137 (Freeze DCO bit 4). It does not answer before
 // READY_NS (power-up), RECALL copies the start-up values back and reads 1
 // for RECALL_NS, and NewFreq applies the bank: fout = fxtal * RFREQ /
-// (HS_DIV * N1). Bank writes while the DCO is not frozen, a DCO outside
-// 4.85-5.67 GHz and unused divider codes count as errors.
+// (HS_DIV * N1). Errors: bank writes while the DCO is not frozen, NewFreq
+// while it is frozen, a DCO outside 4.85-5.67 GHz, unused divider codes,
+// and a write to 137 that changes a bit other than Freeze DCO (the driver
+// cites AN334: 137 is read-modify-write; REG137_START holds marker bits
+// there that must survive).
 module si570_model #(
     parameter [6:0] ADDR = 7'h55,
     parameter       FIRST_REG = 7,
     parameter real  XTAL_HZ = 114.285e6,
     parameter real  STARTUP_HZ = 100.0e6,
     parameter real  READY_NS = 1000.0,
-    parameter real  RECALL_NS = 30000.0
+    parameter real  RECALL_NS = 30000.0,
+    parameter [7:0] REG137_START = 8'h08
 ) (
     input scl,
     inout sda
@@ -20,7 +24,7 @@ module si570_model #(
 reg [7:0] bank[0:5];
 reg [7:0] nvm[0:5];
 reg [7:0] reg135 = 0;
-reg [7:0] reg137 = 0;
+reg [7:0] reg137 = REG137_START;
 integer   ptr = 0;
 integer   errors = 0;
 integer   newfreqs = 0;
@@ -82,11 +86,19 @@ initial begin : startup
     nvm[3] = rf[23:16];
     nvm[4] = rf[15:8];
     nvm[5] = rf[7:0];
-    for (int i = 0; i < 6; i++)
-        bank[i] = nvm[i];
-    fout_hz = bank_fout(0);
+    restart();
     #(READY_NS) present = 1;
 end
+
+// Power-up state (also used by the benches that feed the model directly).
+task automatic restart;
+    for (int i = 0; i < 6; i++)
+        bank[i] = nvm[i];
+    reg135 = 0;
+    reg137 = REG137_START;
+    errors = 0;
+    fout_hz = bank_fout(0);
+endtask
 
 always @* begin
     if (ptr >= FIRST_REG && ptr < FIRST_REG + 6)
@@ -101,28 +113,34 @@ end
 
 always @(posedge rstrobe) ptr = ptr + 1;
 
-always @(posedge wstrobe) begin
-    if (windex == 0) begin
-        ptr = wbyte;
+// One byte of a write transfer: index 0 is the register address.
+task automatic on_byte(input int index, input [7:0] b);
+    if (index == 0) begin
+        ptr = b;
     end else begin
         if (ptr >= FIRST_REG && ptr < FIRST_REG + 6) begin
             if (!reg137[4]) begin
                 errors = errors + 1;
                 $display("%t si570 model: bank written with the DCO running", $realtime);
             end
-            bank[ptr - FIRST_REG] = wbyte;
+            bank[ptr - FIRST_REG] = b;
             bank_writes = bank_writes + 1;
         end else if (ptr == 137) begin
-            reg137 = wbyte;
+            if ((b ^ reg137) & ~8'h10) begin
+                errors = errors + 1;
+                $display("%t si570 model: 137 = %h changes bits other than Freeze DCO",
+                         $realtime, b);
+            end
+            reg137 = b;
         end else if (ptr == 135) begin
-            if (wbyte[0]) begin
+            if (b[0]) begin
                 for (int i = 0; i < 6; i++)
                     bank[i] = nvm[i];
                 reg135[0] = 1;
                 recalls = recalls + 1;
                 fork begin #(RECALL_NS) reg135[0] = 0; end join_none
             end
-            if (wbyte[6]) begin
+            if (b[6]) begin
                 if (reg137[4]) begin
                     errors = errors + 1;
                     $display("%t si570 model: NewFreq with the DCO frozen", $realtime);
@@ -136,6 +154,8 @@ always @(posedge wstrobe) begin
         end
         ptr = ptr + 1;
     end
-end
+endtask
+
+always @(posedge wstrobe) on_byte(windex, wbyte);
 
 endmodule

@@ -2,26 +2,27 @@
 // clocks 644.53125, 322.265625, 250, 125, 100 MHz, codes 5 to 8 the memory
 // clocks 300, 275, 800/3, 700/3 MHz (memory code + 5); codes 9 to 15 leave
 // the output as it is. OUT0 to OUT3 take iSEL0 to iSEL3.
-// Plan entries for the register walker: for each of the four outputs the
-// N divider (numerator, denominator, update), the R divider and the output
-// enable, or only the power-down of an output that is off, or nothing for
-// an output left as it is. Entry iINDEX is oADDR = oDATA when oVALID.
+// Plan entries for the register walker (see below). Entry iINDEX writes
+// oDATA under oMASK to oADDR when oVALID.
 module si5340a_freq_prameter_selector #(
-    // Register addresses (fact sheet; named so a board can correct them).
-    parameter [15:0] N_BASE_0 = 16'h0302,  // N0_NUM, N0_DEN, N0_UPDATE
+    // Register addresses of the Si5340 (named so a board can correct them).
+    parameter [15:0] N_BASE_0 = 16'h0302,  // N0_NUM (6 bytes), N0_DEN (4), N0_UPDATE
     parameter [15:0] N_BASE_1 = 16'h030D,
     parameter [15:0] N_BASE_2 = 16'h0318,
     parameter [15:0] N_BASE_3 = 16'h0323,
-    parameter [15:0] R_ADDR_0 = 16'h0250,  // R divider of OUT0
+    parameter [15:0] R_ADDR_0 = 16'h0250,  // R0_REG (3 bytes) of OUT0
     parameter [15:0] R_ADDR_1 = 16'h0253,
     parameter [15:0] R_ADDR_2 = 16'h025C,
     parameter [15:0] R_ADDR_3 = 16'h025F,
-    parameter [15:0] OUT_CFG_0 = 16'h0112, // OUT0 PDN (bit 0), OE (bit 1)
+    parameter [15:0] OUT_CFG_0 = 16'h0112, // OUT0_CONFIG; OUT0_MUX_SEL at + 3
     parameter [15:0] OUT_CFG_1 = 16'h0117,
     parameter [15:0] OUT_CFG_2 = 16'h0126,
     parameter [15:0] OUT_CFG_3 = 16'h012B,
-    parameter [7:0]  OUT_ON = 8'h02,
-    parameter [7:0]  OUT_OFF = 8'h01
+    parameter [15:0] OUTALL_ADDR = 16'h0102,      // bit 0: outputs enabled
+    parameter [15:0] N_TO_OUT_EN_ADDR = 16'h0A03, // bit k: Nk drives the outputs
+    parameter [15:0] N_PIBYP_ADDR = 16'h0A04,     // bit k: Nk is an integer divider
+    parameter [15:0] N_PDNB_ADDR = 16'h0A05,      // bit k: Nk powered
+    parameter [15:0] N_CLK_DIS_ADDR = 16'h0B4A    // bit k: Nk input clock off
 ) (
     input      [3:0]  iSEL0,
     input      [3:0]  iSEL1,
@@ -31,6 +32,7 @@ module si5340a_freq_prameter_selector #(
     output            oVALID,
     output     [15:0] oADDR,
     output     [7:0]  oDATA,
+    output     [7:0]  oMASK,
     output            oLAST
 );
 
@@ -92,12 +94,19 @@ function [31:0] n_den;
     endcase
 endfunction
 
-// Slots of output k (15 each, index = 15 * k + slot): 0-5 Nk_NUM bytes,
-// 6-9 Nk_DEN bytes (least significant byte first), 10 Nk_UPDATE, 11-13
-// Rk_REG bytes (0: divide by 2), 14 OUTk configuration (on or powered down).
-wire [1:0]  out_k = (iINDEX < 7'd15) ? 2'd0 : (iINDEX < 7'd30) ? 2'd1 :
-                    (iINDEX < 7'd45) ? 2'd2 : 2'd3;
-wire [3:0]  slot = iINDEX[3:0] + {2'd0, out_k}; // iINDEX - 15 * k, modulo 16
+// Entries of output k (20 each, index = 20 * k + slot), written in this
+// order: 0-5 Nk_NUM bytes, 6-9 Nk_DEN bytes (least significant byte
+// first), 10 Nk_PIBYP (set for an integer divider), 11 Nk_UPDATE, 12-14
+// Rk_REG = 1 (with OUTk_RDIV_FORCE2 the R divider is 2; a zero Rk_REG
+// would turn the divider off), 15 OUTk_CONFIG (PDN 0, OE 1, RDIV_FORCE2 1),
+// 16 OUTk_MUX_SEL = k, 17 Nk powered, 18 Nk to the outputs, 19 Nk input
+// clock on. An output that is off gets only OUTk_CONFIG (OE 0, PDN 1); an
+// output left as it is gets nothing. Entry 80 enables the outputs as a
+// whole when one is on. Masked entries (oMASK other than 0xFF) are
+// read-modify-writes: the chip keeps its start-up value in every other bit.
+wire [1:0]  out_k = (iINDEX < 7'd20) ? 2'd0 : (iINDEX < 7'd40) ? 2'd1 :
+                    (iINDEX < 7'd60) ? 2'd2 : 2'd3;
+wire [4:0]  slot = iINDEX[4:0] - 5'd20 * {3'd0, out_k}; // iINDEX - 20 * k, modulo 32
 wire [3:0]  id = (out_k == 2'd0) ? id0 : (out_k == 2'd1) ? id1 : (out_k == 2'd2) ? id2 : id3;
 wire [43:0] num = n_num(id);
 wire [31:0] den = n_den(id);
@@ -108,15 +117,64 @@ wire [15:0] r_addr = (out_k == 2'd0) ? R_ADDR_0 : (out_k == 2'd1) ? R_ADDR_1 :
 wire [15:0] cfg_addr = (out_k == 2'd0) ? OUT_CFG_0 : (out_k == 2'd1) ? OUT_CFG_1 :
                        (out_k == 2'd2) ? OUT_CFG_2 : OUT_CFG_3;
 wire [47:0] num_bytes = {4'd0, num};
+wire [7:0]  k_bit = 8'd1 << out_k;
+wire        any_on = (id0 != 4'd0 && id0 != 4'd15) || (id1 != 4'd0 && id1 != 4'd15) ||
+                     (id2 != 4'd0 && id2 != 4'd15) || (id3 != 4'd0 && id3 != 4'd15);
+wire        outall_entry = (iINDEX == 7'd80);
 
-assign oLAST = (iINDEX == 7'd59);
-assign oVALID = (id != 4'd15) && (slot == 4'd14 || id != 4'd0);
-assign oADDR = (slot < 4'd11) ? n_base + {12'd0, slot} :
-               (slot < 4'd14) ? r_addr + {12'd0, slot - 4'd11} : cfg_addr;
-assign oDATA = (slot < 4'd6) ? num_bytes[8 * slot +: 8] :
-               (slot < 4'd10) ? den[8 * (slot - 4'd6) +: 8] :
-               (slot == 4'd10) ? 8'h01 :
-               (slot < 4'd14) ? 8'h00 :
-               (id == 4'd0) ? OUT_OFF : OUT_ON;
+reg [15:0] addr;
+reg [7:0]  data;
+reg [7:0]  mask;
+always @* begin
+    mask = 8'hFF;
+    data = 8'h00;
+    if (slot < 5'd6) begin
+        addr = n_base + {11'd0, slot};
+        data = num_bytes[8 * slot +: 8];
+    end else if (slot < 5'd10) begin
+        addr = n_base + {11'd0, slot};
+        data = den[8 * (slot - 5'd6) +: 8];
+    end else if (slot == 5'd10) begin
+        addr = N_PIBYP_ADDR;
+        mask = k_bit;
+        data = (den == 32'd1) ? k_bit : 8'h00;
+    end else if (slot == 5'd11) begin
+        addr = n_base + 16'd10;
+        data = 8'h01;
+    end else if (slot < 5'd15) begin
+        addr = r_addr + {11'd0, slot - 5'd12};
+        data = (slot == 5'd12) ? 8'h01 : 8'h00;
+    end else if (slot == 5'd15) begin
+        addr = cfg_addr;
+        mask = (id == 4'd0) ? 8'h03 : 8'h07;
+        data = (id == 4'd0) ? 8'h01 : 8'h06;
+    end else if (slot == 5'd16) begin
+        addr = cfg_addr + 16'd3;
+        mask = 8'h07;
+        data = {6'd0, out_k};
+    end else if (slot == 5'd17) begin
+        addr = N_PDNB_ADDR;
+        mask = k_bit;
+        data = k_bit;
+    end else if (slot == 5'd18) begin
+        addr = N_TO_OUT_EN_ADDR;
+        mask = k_bit;
+        data = k_bit;
+    end else begin
+        addr = N_CLK_DIS_ADDR;
+        mask = k_bit;
+    end
+    if (outall_entry) begin
+        addr = OUTALL_ADDR;
+        mask = 8'h01;
+        data = 8'h01;
+    end
+end
+
+assign oLAST = outall_entry;
+assign oVALID = outall_entry ? any_on : (id != 4'd15) && (slot == 5'd15 || id != 4'd0);
+assign oADDR = addr;
+assign oDATA = data;
+assign oMASK = mask;
 
 endmodule

@@ -33,7 +33,7 @@ wire        start = (power_start | button_rise) & ~busy;
 wire [6:0]  index;
 wire        valid, last;
 wire [15:0] addr;
-wire [7:0]  data;
+wire [7:0]  data, mask;
 wire        eng_go, eng_rx_ack, eng_nack, eng_busy;
 wire [1:0]  eng_cmd;
 wire [7:0]  eng_tx, eng_rx;
@@ -57,14 +57,14 @@ si5340a_clk_frq_sel_gen #(.SEL_BITS(3)) u_clk_frq_sel_gen (
 
 si5340a_freq_prameter_selector u_freq_prameter_selector (
     .iSEL0(sel0), .iSEL1(sel1), .iSEL2(sel2), .iSEL3(sel3),
-    .iINDEX(index), .oVALID(valid), .oADDR(addr), .oDATA(data), .oLAST(last));
+    .iINDEX(index), .oVALID(valid), .oADDR(addr), .oDATA(data), .oMASK(mask), .oLAST(last));
 
 si5340a_i2c_reg_controller #(
     .SI5340_ADDR(SI5340_ADDR),
     .PREAMBLE_WAIT_CYCLES(PREAMBLE_WAIT_CYCLES)
 ) u_i2c_reg_controller (
     .iCLK(iCLK), .iRST_n(iRST_n), .iSTART(start),
-    .oINDEX(index), .iVALID(valid), .iADDR(addr), .iDATA(data), .iLAST(last),
+    .oINDEX(index), .iVALID(valid), .iADDR(addr), .iDATA(data), .iMASK(mask), .iLAST(last),
     .oENG_GO(eng_go), .oENG_CMD(eng_cmd), .oENG_TX(eng_tx), .oENG_RX_ACK(eng_rx_ack),
     .iENG_RX(eng_rx), .iENG_NACK(eng_nack), .iENG_BUSY(eng_busy),
     .oID_ERROR(oPLL_I2C_ID_READ_ERROR), .oDONE(oPLL_REG_CONFIG_DONE), .oBUSY(busy));
