@@ -382,8 +382,12 @@ bool TBoardForm::WriteProject(TMainBoard* board, const std::string& projectFile,
 }
 
 bool TBoardForm::BuildProject(const std::string& projectFile) {
-    // A local record: the holder's record stays as it is.
-    const std::vector<std::uint8_t> record = ControlsRecord();
+    // What is generated becomes the held record, as Save Setting keeps it:
+    // choices the form brings back from the record (a combo of a box ticked
+    // again) are the generated ones.
+    ReadControlsInto(RecordBytes());
+    const std::span<const std::uint8_t> held = RecordBytes();
+    const std::vector<std::uint8_t> record(held.begin(), held.end());
     const std::unique_ptr<TMainBoard> board = BuildBoardModel(Definition(), record);
     return WriteProject(board.get(), projectFile, UsesVhdl(Definition(), record));
 }

@@ -149,6 +149,7 @@ public:
     virtual void UpdateCardPictures();
     void UpdateShapes();
     bool CheckSettings(); // error box on failure
+    // The controls into the held record, then the project of that record.
     virtual bool BuildProject(const std::string& projectFile);
     void SyncDualHeader(QComboBox* sender);
     // Copies a paired header's enabled prefix edit into the disabled one.

@@ -88,6 +88,12 @@ void TFormBoardSelector::ShowBoardPicture() {
                 platform::qt::CentredOffset(panel->height(), picture.height()));
 }
 
+void TFormBoardSelector::CentreOnScreen() {
+    const QSize screen = platform::qt::ScreenSize();
+    move(platform::qt::CentredOffset(screen.width(), width()),
+         platform::qt::CentredOffset(screen.height(), height()));
+}
+
 void TFormBoardSelector::SelectBoard(std::uint8_t boardId) {
     for (int i = 0; i < Count(); ++i) {
         if (BoardIds[static_cast<std::size_t>(i)] == boardId) {

@@ -28,6 +28,8 @@ public:
     void FillBoardList();
     // Shows the picture of the selected line centred in the picture panel.
     void ShowBoardPicture();
+    // Centres the dialog on the screen (it opens centred on its owner).
+    void CentreOnScreen();
     // Selects the first line of the board and shows its picture; nothing
     // changes when the board is not listed.
     void SelectBoard(std::uint8_t boardId);

@@ -110,6 +110,11 @@ void TFormMain::ChooseMainBoard(bool disableCancel) {
     std::uint8_t selected = 0;
     {
         TFormBoardSelector selector(this);
+        // Without a board form this window is not placed yet: centred on
+        // it, the selector would open partly off the screen.
+        if (!boardForm_) {
+            selector.CentreOnScreen();
+        }
         if (BoardId == 0) {
             BoardId = static_cast<std::uint8_t>(MAINBOARD_CALVET);
         }

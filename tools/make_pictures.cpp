@@ -486,9 +486,77 @@ void Caption(QPainter& p, const QRectF& r, const QString& text, const QColor& co
     p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
+// The height below which a lying header, a row of keys or of LEDs is too
+// slim for its usual drawing inside the outline's margin (two rows of pins,
+// keys above their caption, round LEDs); 0 for the other looks.
+int SlimBelow(PartLook look) {
+    switch (look) {
+    case PartLook::Header:
+        return 12;
+    case PartLook::Keys:
+        return 14;
+    case PartLook::Leds:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+// A part only a few pixels high, as on a board's crowded edge: its shape
+// fills the part's rectangle with a thinner margin and carries no caption,
+// so that it covers neither its neighbours nor a caption of its own.
+bool DrawSlimPart(QPainter& p, const PicturePart& part) {
+    const QRectF box(part.x, part.y, part.width, part.height);
+    if (box.height() >= SlimBelow(part.look) || box.width() < box.height()) {
+        return false;
+    }
+    const QRectF r = box.adjusted(2, 2, -2, -2);
+    switch (part.look) {
+    case PartLook::Header: {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 30, 30));
+        p.drawRect(r);
+        p.setBrush(QColor(212, 175, 55));
+        const qreal pin = std::min<qreal>(2, r.height() / 2);
+        for (qreal o = 1; o + pin < r.width(); o += 4) {
+            p.drawRect(QRectF(r.left() + o, r.center().y() - pin / 2, pin, pin));
+        }
+        return true;
+    }
+    case PartLook::Keys: {
+        const int count = std::max(1, static_cast<int>(r.width() / 10));
+        const qreal w = r.width() / count;
+        for (int i = 0; i < count; ++i) {
+            const QRectF key(r.left() + w * i + 1, r.top(), w - 2, r.height());
+            p.setPen(QPen(QColor(40, 40, 40), 1));
+            p.setBrush(QColor(200, 200, 200));
+            p.drawRect(key);
+            p.setBrush(QColor(60, 60, 60));
+            const qreal dot = std::min<qreal>(2, key.height() / 3);
+            p.drawEllipse(key.center(), dot, dot);
+        }
+        return true;
+    }
+    default: { // Leds
+        const int count = std::max(1, static_cast<int>(r.width() / 6));
+        const qreal radius = std::max<qreal>(1, std::min<qreal>(2, r.height() / 2));
+        for (int i = 0; i < count; ++i) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(i % 5 == 4 ? QColor(40, 170, 60) : QColor(230, 40, 40));
+            const qreal cx = r.left() + (r.width() / count) * (i + 0.5);
+            p.drawEllipse(QPointF(cx, r.center().y()), radius, radius);
+        }
+        return true;
+    }
+    }
+}
+
 // One part, drawn inside its rectangle with a margin, so that the form's
 // outline (4 pixels, drawn inside the same rectangle) frames it.
 void DrawPart(QPainter& p, const PicturePart& part, const QString& family) {
+    if (DrawSlimPart(p, part)) {
+        return;
+    }
     const QRectF box(part.x, part.y, part.width, part.height);
     const QRectF r = box.adjusted(3, 3, -3, -3);
     const QString label = QString::fromUtf8(part.label);
@@ -646,7 +714,12 @@ QImage Badge(const QString& family) {
     p.setBrush(QColor(235, 235, 235));
     p.drawRoundedRect(QRectF(2, 2, 116, 36), 6, 6);
     p.setPen(QColor(40, 40, 40));
-    p.setFont(PixelFont(15, true));
+    // A long family name takes a smaller font, inside the frame.
+    int size = 15;
+    while (size > 9 && QFontMetrics(PixelFont(size, true)).horizontalAdvance(family) > 108) {
+        --size;
+    }
+    p.setFont(PixelFont(size, true));
     p.drawText(image.rect(), Qt::AlignCenter, family);
     return image;
 }

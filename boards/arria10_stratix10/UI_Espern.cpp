@@ -26,6 +26,7 @@ TFormEspern::TFormEspern(QWidget* owner)
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_ESPERN);
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
+    ui_->ImageArria->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
     // This board's outlines are 2 pixels wide, dotted ones included.
     for (const auto& [name, shape] : outlines) {

@@ -156,11 +156,6 @@ void TFormGristel::ComboBoxFmcVolChange(int index) {
     UpdateCardPictures();
 }
 
-bool TFormGristel::BuildProject(const std::string& projectFile) {
-    ReadControlsInto(RecordBytes());
-    return TBoardFormOf<TConfigGristel>::BuildProject(projectFile);
-}
-
 // The mended record's voltage is shown before the card combos are filled,
 // so that the FMC combo offers that voltage's list.
 void TFormGristel::BeforeShowRecord() {

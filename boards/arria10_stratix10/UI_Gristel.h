@@ -24,10 +24,6 @@ public:
     explicit TFormGristel(QWidget* owner);
     ~TFormGristel() override;
 
-    // The controls go into the held record first, so that the record kept
-    // in default.cfg is the one generated.
-    bool BuildProject(const std::string& projectFile) override;
-
     // The FMC voltage code the voltage combo shows (2, 3 or 4).
     std::int32_t GetFmcVoltageCode() const;
 

@@ -19,6 +19,7 @@ TFormKelvane::TFormKelvane(QWidget* owner)
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_KELVANE);
     PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageArria->setPixmap(platform::qt::LoadPicture(picture->badge));
     ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_KELVANE));

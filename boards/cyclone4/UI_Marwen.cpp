@@ -26,6 +26,7 @@ TFormMarwen::TFormMarwen(QWidget* owner)
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_MARWEN);
     PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
     const auto outline = [&](const char* name) { return outlines.at(name); };
 

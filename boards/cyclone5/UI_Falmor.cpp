@@ -52,11 +52,6 @@ TFormFalmor::TFormFalmor(QWidget* owner)
 
 TFormFalmor::~TFormFalmor() = default;
 
-bool TFormFalmor::BuildProject(const std::string& projectFile) {
-    ReadControlsInto(RecordBytes());
-    return TGpioBoardForm<FALMOR_CONFIG, TConfigFalmor>::BuildProject(projectFile);
-}
-
 void TFormFalmor::BeforeShowRecord() {
     voltage_->Show(Settings.Config.HsmcVoltage);
 }

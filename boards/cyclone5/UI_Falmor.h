@@ -22,11 +22,6 @@ public:
     explicit TFormFalmor(QWidget* owner);
     ~TFormFalmor() override;
 
-    // The controls go into the holder's record first (the pin filler reads
-    // the record the settings object holds); the "HSMC_" default prefix is
-    // the generation's alone.
-    bool BuildProject(const std::string& projectFile) override;
-
 protected:
     void ConfigToBoardControls(const FALMOR_CONFIG& record) override;
     void BoardControlsToConfig(FALMOR_CONFIG& record) override;

@@ -22,6 +22,7 @@ TFormBrovan::TFormBrovan(QWidget* owner)
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_BROVAN);
     PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageMax->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
     const auto outline = [&](const char* name) { return outlines.at(name); };
 

@@ -36,6 +36,7 @@ TFormYelden::TFormYelden(QWidget* owner)
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_YELDEN);
     PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageMax->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
     const auto outline = [&](const char* name) { return outlines.at(name); };
     shapeP8_ = outline("ShapeBBB_P8");

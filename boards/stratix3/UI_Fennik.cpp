@@ -29,6 +29,7 @@ TFormFennik::TFormFennik(QWidget* owner)
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_FENNIK);
     PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
     outlines_ = ShowBoardPicture(ui_->ImageBoard, *picture);
     const auto outline = [&](const char* name) { return outlines_.at(name); };
     // The GPIO-1 controls lie exactly over KIRREL-A's.

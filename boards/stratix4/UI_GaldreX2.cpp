@@ -10,7 +10,11 @@
 
 #include "ui_UI_GaldreX2.h"
 
+#include <QColor>
 #include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
 
 #include <cstddef>
 #include <cstring>
@@ -31,9 +35,22 @@ TFormGaldre_X2::TFormGaldre_X2(QWidget* owner)
       ui_(std::make_unique<Ui::TFormGaldre_X2>()), view_(sizeof(GALDRE_X2_CONFIG), 0) {
     ui_->setupUi(this);
     setFixedSize(789, 723);
+    // The board's side: a silver panel under a white title.
+    QPalette panel = ui_->PanelBoard->palette();
+    panel.setColor(QPalette::Window, QColor(192, 192, 192));
+    ui_->PanelBoard->setPalette(panel);
+    ui_->PanelBoard->setAutoFillBackground(true);
+    QPalette title = ui_->LabelBoardName->palette();
+    title.setColor(QPalette::WindowText, Qt::white);
+    ui_->LabelBoardName->setPalette(title);
+    QFont titleFont = ui_->LabelBoardName->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(23);
+    ui_->LabelBoardName->setFont(titleFont);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_GALDRE_X2);
     PINSMITH_ASSERT(picture != nullptr);
+    ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
     const auto outline = [&](const char* name) { return outlines.at(name); };
     ui_->ComboBoxBoard->addItem("Galdre 230x2");

@@ -220,11 +220,6 @@ void TFormCalvet::ButtonGenClick() {
     TBoardForm::ButtonGenClick();
 }
 
-bool TFormCalvet::BuildProject(const std::string& projectFile) {
-    ReadControlsInto(RecordBytes());
-    return TBoardForm::BuildProject(projectFile);
-}
-
 void TFormCalvet::BeforeSuccessBox() {
     std::string notes;
     if (ui_->CheckBoxDDR3->isChecked()) {

@@ -40,8 +40,6 @@ public:
     void ButtonLoadClick() override;
     void ButtonGenClick() override;
     void CheckBoxClick() override;
-    // The controls go into the held record first, then the project.
-    bool BuildProject(const std::string& projectFile) override;
 
     // The checks of Save and Generate with their boxes; false stops them.
     bool ValidateSettings();

@@ -65,14 +65,16 @@ TFormOmbrel::TFormOmbrel(QWidget* owner)
     FillOscillatorCombo(ui_->ComboBoxSi570, Si570Items("Not Use"), 8);
     FillOscillatorCombo(ui_->ComboBoxCdcm61001, CdcmItems(), 12);
     FillOscillatorCombo(ui_->ComboBoxCdcm61004, CdcmItems(), 12);
-    // The combos' own changes only remember the pick: the outlines catch up
-    // at the next check-box click.
+    // A pick shows or hides its outline at once.
     const auto sfp = [this] { return IsSfpUsed(); };
-    Oscillators.Add({ui_->ComboBoxSi570, 0, kOmbrelSi570, outline("ShapeSi570"), sfp});
+    const auto outlinesNow = [this] { UpdateShapes(); };
+    Oscillators.Add({ui_->ComboBoxSi570, 0, kOmbrelSi570, outline("ShapeSi570"), sfp}, outlinesNow);
     Oscillators.Add(
-        {ui_->ComboBoxCdcm61001, kOmbrelCdcmOff, kOmbrelCdcm61001, outline("ShapeCdcm61001"), sfp});
+        {ui_->ComboBoxCdcm61001, kOmbrelCdcmOff, kOmbrelCdcm61001, outline("ShapeCdcm61001"), sfp},
+        outlinesNow);
     Oscillators.Add({ui_->ComboBoxCdcm61004, kOmbrelCdcmOff, kOmbrelCdcm61004,
-                     outline("ShapeCdcm61004"), [this] { return IsSataUsed(); }});
+                     outline("ShapeCdcm61004"), [this] { return IsSataUsed(); }},
+                    outlinesNow);
 
     InitForm();
 }

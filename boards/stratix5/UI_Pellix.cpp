@@ -166,12 +166,6 @@ void TFormPellix::ButtonGenClick() {
     TBoardForm::ButtonGenClick();
 }
 
-// The held record becomes the generated one, as default.cfg keeps it.
-bool TFormPellix::BuildProject(const std::string& projectFile) {
-    ReadControlsInto(RecordBytes());
-    return TBoardForm::BuildProject(projectFile);
-}
-
 std::string TFormPellix::TransceiverNote() const {
     const bool sata = IsSataUsed();
     const bool pcie = ui_->CheckBoxPCIe->isChecked();

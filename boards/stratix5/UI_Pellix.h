@@ -34,7 +34,6 @@ public:
     void ButtonLoadClick() override;
     void CheckBoxClick() override;
     void CardComboChange(int port) override;
-    bool BuildProject(const std::string& projectFile) override;
 
     // The second holder: only its card list (HSMC-A's) serves.
     TConfigBase<PELLIX_CONFIG> TransceiverList;

@@ -114,11 +114,6 @@ public:
             this->ShowRecord();
         }
     }
-    // The held record becomes the generated one.
-    bool BuildProject(const std::string& projectFile) override {
-        this->ReadControlsInto(this->RecordBytes());
-        return Base::BuildProject(projectFile);
-    }
 
     stratix5::TOscillatorCombos Oscillators;
 

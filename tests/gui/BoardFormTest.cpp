@@ -369,9 +369,11 @@ TEST_F(BoardFormTest, GenerateAttachesTheCardsWithTheirPrefixes) {
         }
         return true;
     });
-    const std::string held = RecordBytes(form_.Settings.Config);
+    const std::string before = RecordBytes(form_.Settings.Config);
     form_.EditPrefix[0]->setText("CAM_");
     form_.Pick(0, 11);
+    TEST_BOARD_CONFIG generated = form_.Settings.Config;
+    form_.ControlsToConfig(generated);
     const std::string folder = dir.Path() + "CodeGenerated/TESTBOARD/TESTBOARD/";
     dialogs.QueuePath(folder + "TESTBOARD.qpf");
     form_.ButtonGen->click();
@@ -384,8 +386,9 @@ TEST_F(BoardFormTest, GenerateAttachesTheCardsWithTheirPrefixes) {
                                   "located in the folder:\r\n" +
                                       folder);
     EXPECT_EQ(form_.SuccessHooks, 1);
-    // The holder's record is left alone.
-    EXPECT_EQ(RecordBytes(form_.Settings.Config), held);
+    // The holder's record becomes the generated one, as a save keeps it.
+    EXPECT_NE(RecordBytes(form_.Settings.Config), before);
+    EXPECT_EQ(RecordBytes(form_.Settings.Config), RecordBytes(generated));
 
     // Two 40-pin cards: one connector each, each with its own prefix.
     connectors.clear();

@@ -90,9 +90,13 @@ TEST_F(FormMainTest, WithoutAnOfferedStartBoardTheSelectorCannotBeCancelled) {
     bool cancelEnabled = true;
     bool stillOpenAfterEscape = false;
     int preselected = -1;
+    QPoint placed;
+    QSize size;
     WhenModalShows([&](QWidget* modal) {
         auto* selector = qobject_cast<TFormBoardSelector*>(modal);
         ASSERT_NE(selector, nullptr);
+        placed = selector->pos();
+        size = selector->size();
         cancelEnabled = selector->CancelButton()->isEnabled();
         preselected = selector->GetSelectedBoardId();
         selector->reject();
@@ -104,6 +108,10 @@ TEST_F(FormMainTest, WithoutAnOfferedStartBoardTheSelectorCannotBeCancelled) {
         TFormMain main;
         EXPECT_FALSE(cancelEnabled);
         EXPECT_TRUE(stillOpenAfterEscape);
+        // No board form yet: the 770 x 342 selector is centred on the
+        // 1920 x 1080 screen, not on the unplaced main window.
+        EXPECT_EQ(size, QSize(770, 342));
+        EXPECT_EQ(placed, QPoint(575, 369));
         EXPECT_EQ(preselected, 21); // 31 is not listed: line 0 stays
         EXPECT_EQ(main.BoardId, 25);
         EXPECT_EQ(lastId, 25);
@@ -115,14 +123,20 @@ TEST_F(FormMainTest, ChangeMainBoardIsHandledAfterTheClickReturns) {
     TFormMain main;
     auto* form = static_cast<TTestBoardForm*>(main.CurrentBoardForm());
     int shown = 0;
+    QPoint placed;
     WhenModalShows([&](QWidget* modal) {
         ++shown;
+        placed = modal->pos();
         static_cast<TFormBoardSelector*>(modal)->CancelButton()->click();
     });
     form->ButtonMainBoardSelect->click();
     EXPECT_EQ(shown, 0); // posted, not sent
     QCoreApplication::sendPostedEvents(&main);
     EXPECT_EQ(shown, 1);
+    // Over a board form the selector is centred on the main window.
+    const QRect frame = main.frameGeometry();
+    EXPECT_EQ(placed, QPoint(frame.x() + (frame.width() - 770) / 2,
+                             frame.y() + (frame.height() - 342) / 2));
     EXPECT_EQ(main.CurrentBoardForm(), form); // cancelled: same form
 
     // OK on the current board gives a fresh form with its settings loaded
