@@ -566,6 +566,8 @@ std::string Fingerprint(const ProjectToCheck& project) {
         all += unnamed(relative) + "\n" + std::to_string(text.size()) + "\n" + unnamed(text);
     }
     all += "\noptions\n";
+    static_assert(sizeof(CheckOptions) == 4 * sizeof(std::map<std::string, std::string>),
+                  "every check option belongs in the fingerprint");
     for (const auto* names :
          {&project.options.portsWithoutLocation, &project.options.unmatchedTargets,
           &project.options.sharedLocations, &project.options.busBitsWithoutPin}) {
