@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test clean fuzz
+.PHONY: deps configure build run test time-tests clean fuzz
 
 deps:
 	bash tools/install-deps.sh
@@ -31,6 +31,10 @@ run: build
 test: build
 	$(MAKE) fuzz
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The suite label by label: the ten slowest tests and the CPU time per label.
+time-tests: build
+	bash tools/time-tests.sh $(BUILD_DIR) $(JOBS)
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -4,6 +4,7 @@
 #include "support/ProjectChecker.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -135,6 +136,54 @@ TEST(ProjectCheckerBatch, ProblemsNameTheirProject) {
     EXPECT_FALSE(all[1].empty());
     EXPECT_TRUE(all[2].empty()) << Joined(all[2]);
     EXPECT_TRUE(all[3].empty()) << Joined(all[3]);
+    // A report xmllint refuses and a .qsf the Tcl reader faults are c's
+    // alone, though one run of each tool reads every project.
+    Replace(root.Path() + "c/c.htm", "<h2 align=\"left\">", "<h2 align=\"left\"<<");
+    Replace(root.Path() + "c/c.qsf", "PIN_A2 -to CLOCK_50_B4A", "PIN_A1 -to CLOCK_50_B4A");
+    all = checker::CheckProjects(projects);
+    EXPECT_TRUE(all[0].empty()) << Joined(all[0]);
+    const std::string c = Joined(all[2]);
+    EXPECT_NE(c.find("xmllint"), std::string::npos) << c;
+    EXPECT_NE(c.find("location PIN_A1 is given to"), std::string::npos) << c;
+    EXPECT_TRUE(all[3].empty()) << Joined(all[3]);
+}
+
+// Projects equal but for their name are checked once; each one's problems
+// name that project.
+TEST(ProjectCheckerBatch, RepeatsTellTheirOwnName) {
+    TempDir root;
+    // One date in every file.
+    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
+    struct RealClock {
+        ~RealClock() { platform::SetFixedClock(std::nullopt); }
+    } realClock;
+    std::vector<checker::ProjectToCheck> projects;
+    for (const char* name : {"first", "second", "third"}) {
+        const std::string folder = root.Path() + name + "/";
+        ASSERT_TRUE(platform::ForceDirectories(folder));
+        TMainBoard board;
+        sample::BuildGroups(board);
+        platform::ScriptedUi ui;
+        ASSERT_TRUE(TPinsmith().Generate(&board, folder + name + ".qpf", false));
+        Replace(folder + name + ".qsf", std::string("TOP_LEVEL_ENTITY \"") + name + "\"",
+                "TOP_LEVEL_ENTITY \"other\"");
+        projects.push_back({folder, name, {}});
+    }
+    // The third differs in one more place.
+    Replace(root.Path() + "third/third.qsf", "PIN_A2 -to CLOCK_50_B4A", "PIN_A1 -to CLOCK_50_B4A");
+    const auto all = checker::CheckProjects(projects);
+    ASSERT_EQ(all.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string text = Joined(all[i]);
+        EXPECT_NE(text.find("the project is \"" + projects[i].name + "\""), std::string::npos)
+            << text;
+        for (const checker::ProjectToCheck& other : projects) {
+            if (other.name != projects[i].name) {
+                EXPECT_EQ(text.find(other.name), std::string::npos) << text;
+            }
+        }
+        EXPECT_EQ(text.find("is given to") != std::string::npos, i == 2) << text;
+    }
 }
 
 TEST_F(ProjectChecker, PortWithTwoStandards) {

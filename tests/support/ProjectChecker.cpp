@@ -1,14 +1,19 @@
 #include "support/ProjectChecker.h"
 
+#include "support/TempDir.h"
+
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <regex>
 #include <sstream>
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,42 +72,45 @@ std::string FindTool(const std::string& name) {
     return std::string();
 }
 
+// Runs a program with posix_spawn: unlike fork, it does not copy the test
+// process's page tables only to throw them away, which costs more than the
+// tool itself when it runs a thousand times.
 RunResult Run(const std::vector<std::string>& argv, const std::string& cwd) {
     RunResult result;
     int fds[2];
-    if (::pipe(fds) != 0) {
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
         result.output = "pipe failed";
         return result;
     }
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        ::dup2(fds[1], 1);
-        ::dup2(fds[1], 2);
-        ::close(fds[1]);
-        const int devnull = ::open("/dev/null", O_RDONLY);
-        if (devnull >= 0) {
-            ::dup2(devnull, 0);
-        }
-        if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) {
-            ::_exit(126);
-        }
-        std::vector<char*> args;
-        for (const std::string& a : argv) {
-            args.push_back(const_cast<char*>(a.c_str()));
-        }
-        args.push_back(nullptr);
-        ::execv(args[0], args.data());
-        ::_exit(127);
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+    ::posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+    ::posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    if (!cwd.empty()) {
+        ::posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
     }
+    std::vector<char*> args;
+    for (const std::string& a : argv) {
+        args.push_back(const_cast<char*>(a.c_str()));
+    }
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    const int error = ::posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+    ::posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
+    if (error != 0) {
+        ::close(fds[0]);
+        result.output = "cannot run " + argv[0] + ": " + std::strerror(error);
+        return result;
+    }
     char buf[4096];
     for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) {
         result.output.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fds[0]);
     int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+    if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         result.status = WEXITSTATUS(status);
     }
     return result;
@@ -135,7 +143,7 @@ public:
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "pinsmith-check-XXXXXX").string();
+        std::string pattern = (TempDir::Root() / "pinsmith-check-XXXXXX").string();
         if (::mkdtemp(pattern.data())) {
             path_ = pattern;
         }
@@ -433,21 +441,36 @@ void CheckHdl(Checker& c, const ProjectFiles& f) {
     }
 }
 
-// Everything but the HDL tools: .qpf, .qsf and .sdc through Tcl, .htm.
-void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) {
-    CheckQpf(c, f.qpf, f.name);
+// A project's inputs to the text tools, written before the tools run so that
+// one run can take many projects.
+struct TextInputs {
     std::vector<PortBit> ports;
+    std::vector<std::string> tclArgs; // quartus_check.tcl's arguments
+    std::string htmForLint;           // the .htm, or a copy xmllint can read
+};
+
+std::string TclScript() {
+    return std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
+}
+
+// Everything but the HDL tools: .qpf, .qsf and .sdc through Tcl, .htm. The
+// first half checks the .qpf, reads the ports and writes the Tcl reader's
+// files into scratch.
+TextInputs PrepareTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options,
+                        const fs::path& scratch) {
+    TextInputs t;
+    CheckQpf(c, f.qpf, f.name);
+    std::vector<PortBit>& ports = t.ports;
     ReadTopLevelPorts(f.top, ports, c.problems);
 
-    TempFolder scratch;
-    const std::string portsFile = (scratch.Path() / "ports.txt").string();
+    const std::string portsFile = (scratch / "ports.txt").string();
     {
         std::ofstream out(portsFile);
         for (const PortBit& p : ports) {
             out << p.name << "\n";
         }
     }
-    const std::string allowancesFile = (scratch.Path() / "allowances.txt").string();
+    const std::string allowancesFile = (scratch / "allowances.txt").string();
     {
         std::ofstream out(allowancesFile);
         for (const auto& [port, reason] : options.portsWithoutLocation) {
@@ -463,9 +486,30 @@ void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) 
             out << "NOPIN " << bit << "\n";
         }
     }
-    const std::string script = std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check.tcl";
-    const std::string tclOutput =
-        c.Tool("tclsh", {script, f.qsf, f.sdc, portsFile, f.name, allowancesFile});
+    t.tclArgs = {f.qsf, f.sdc, portsFile, f.name, allowancesFile};
+
+    // An ampersand followed by a blank (a group named "Flash & SSRAM") is
+    // plain text in HTML; xmllint's parser wants every one written as an
+    // entity, so it reads a copy with those written so.
+    std::string html;
+    t.htmForLint = f.htm;
+    if (ReadText(f.htm, html) && html.find("& ") != std::string::npos) {
+        t.htmForLint = (scratch / "report.htm").string();
+        std::ofstream(t.htmForLint, std::ios::binary)
+            << std::regex_replace(html, std::regex("& "), "&amp; ");
+    }
+    return t;
+}
+
+// The second half: the Tcl reader's answer and xmllint, each run here unless
+// a batch run already has the answer (tclOutput) or found no problem
+// (lintClean); then the .htm rows.
+void FinishTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options,
+                 const TextInputs& t, const std::optional<std::string>& batchTclOutput = {},
+                 bool lintClean = false) {
+    std::vector<std::string> tclArgs = t.tclArgs;
+    tclArgs.insert(tclArgs.begin(), TclScript());
+    const std::string tclOutput = batchTclOutput ? *batchTclOutput : c.Tool("tclsh", tclArgs);
     std::map<std::string, std::vector<std::string>> locations;
     std::map<std::string, std::vector<std::string>> standards;
     for (const std::string& line : Lines(tclOutput)) {
@@ -485,18 +529,172 @@ void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) 
         }
     }
 
-    // An ampersand followed by a blank (a group named "Flash & SSRAM") is
-    // plain text in HTML; xmllint's parser wants every one written as an
-    // entity, so it reads a copy with those written so.
-    std::string html;
-    std::string htmForLint = f.htm;
-    if (ReadText(f.htm, html) && html.find("& ") != std::string::npos) {
-        htmForLint = (scratch.Path() / "report.htm").string();
-        std::ofstream(htmForLint, std::ios::binary)
-            << std::regex_replace(html, std::regex("& "), "&amp; ");
+    if (!lintClean) {
+        c.Tool("xmllint", {"--html", "--noout", t.htmForLint}, "", true);
     }
-    c.Tool("xmllint", {"--html", "--noout", htmForLint}, "", true);
-    CheckHtmlRows(c, f.htm, locations, standards, ports, options.busBitsWithoutPin);
+    CheckHtmlRows(c, f.htm, locations, standards, t.ports, options.busBitsWithoutPin);
+}
+
+void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) {
+    TempFolder scratch;
+    const TextInputs t = PrepareTexts(c, f, options, scratch.Path());
+    FinishTexts(c, f, options, t);
+}
+
+// The files below a project's folder as one text, each under its path, with
+// the project's name replaced by a mark, followed by its options: projects
+// with equal texts get the same answer from every check but for the name.
+std::string Fingerprint(const ProjectToCheck& project) {
+    const auto unnamed = [&](std::string text) {
+        for (std::size_t at = 0; (at = text.find(project.name, at)) != std::string::npos;) {
+            text.replace(at, project.name.size(), "\x01");
+        }
+        return text;
+    };
+    std::vector<std::string> paths;
+    for (const auto& entry : fs::recursive_directory_iterator(project.folder)) {
+        if (entry.is_regular_file()) {
+            paths.push_back(entry.path().string());
+        }
+    }
+    std::sort(paths.begin(), paths.end());
+    std::string all;
+    for (const std::string& path : paths) {
+        std::string text;
+        ReadText(path, text);
+        const std::string relative = fs::relative(path, project.folder).string();
+        all += unnamed(relative) + "\n" + std::to_string(text.size()) + "\n" + unnamed(text);
+    }
+    all += "\noptions\n";
+    static_assert(sizeof(CheckOptions) == 4 * sizeof(std::map<std::string, std::string>),
+                  "every check option belongs in the fingerprint");
+    for (const auto* names :
+         {&project.options.portsWithoutLocation, &project.options.unmatchedTargets,
+          &project.options.sharedLocations, &project.options.busBitsWithoutPin}) {
+        for (const auto& [name, reason] : *names) {
+            all += name + "\n";
+        }
+        all += "\n";
+    }
+    return all;
+}
+
+// For each project the first one equal to it but for the name (itself when
+// none is); only projects whose files were found take part.
+std::vector<std::size_t> FindRepeats(const std::vector<ProjectToCheck>& projects,
+                                     const std::vector<bool>& found) {
+    std::vector<std::size_t> sameAs(projects.size());
+    std::map<std::size_t, std::vector<std::size_t>> byHash; // hash -> first projects
+    for (std::size_t i = 0; i < projects.size(); ++i) {
+        sameAs[i] = i;
+        if (!found[i] || projects[i].name.empty()) {
+            continue;
+        }
+        const std::string text = Fingerprint(projects[i]);
+        std::vector<std::size_t>& candidates = byHash[std::hash<std::string>()(text)];
+        for (const std::size_t j : candidates) {
+            if (Fingerprint(projects[j]) == text) {
+                sameAs[i] = j;
+                break;
+            }
+        }
+        if (sameAs[i] == i) {
+            candidates.push_back(i);
+        }
+    }
+    return sameAs;
+}
+
+// Another project's problems told of this one: its folder and name in place
+// of the other's.
+std::vector<std::string> Renamed(const std::vector<std::string>& problems,
+                                 const ProjectToCheck& from, const ProjectToCheck& to) {
+    std::vector<std::string> renamed;
+    for (const std::string& problem : problems) {
+        std::string text;
+        for (std::size_t at = 0; at < problem.size();) {
+            if (!from.folder.empty() && problem.compare(at, from.folder.size(), from.folder) == 0) {
+                text += to.folder;
+                at += from.folder.size();
+            } else if (problem.compare(at, from.name.size(), from.name) == 0) {
+                text += to.name;
+                at += from.name.size();
+            } else {
+                text += problem[at++];
+            }
+        }
+        renamed.push_back(text);
+    }
+    return renamed;
+}
+
+// The text checks of many projects with one Tcl reader and one xmllint run
+// over all of them. A reader that fails, or an xmllint with anything to say,
+// runs again project by project, so that each problem names its project.
+void CheckTextsTogether(std::vector<Checker>& checkers, const std::vector<ProjectFiles>& files,
+                        const std::vector<ProjectToCheck>& projects,
+                        const std::vector<std::size_t>& group) {
+    if (group.empty()) {
+        return;
+    }
+    TempFolder scratch;
+    std::vector<TextInputs> inputs;
+    std::string jobs;
+    std::vector<std::string> lint = {"--html", "--noout"};
+    for (std::size_t k = 0; k < group.size(); ++k) {
+        const std::size_t i = group[k];
+        const fs::path folder = scratch.Path() / std::to_string(k);
+        fs::create_directory(folder);
+        inputs.push_back(PrepareTexts(checkers[i], files[i], projects[i].options, folder));
+        for (const std::string& arg : inputs.back().tclArgs) {
+            jobs += arg + "\n";
+        }
+        lint.push_back(inputs.back().htmForLint);
+    }
+    const std::string jobsFile = (scratch.Path() / "jobs.txt").string();
+    std::ofstream(jobsFile, std::ios::binary) << jobs;
+
+    // The reader's answer, cut at its "PROJECT<tab>n" lines.
+    Checker tclRun;
+    const std::string tclOutput = tclRun.Tool(
+        "tclsh",
+        {std::string(PINSMITH_TEST_DATA_DIR) + "/support/quartus_check_batch.tcl", jobsFile});
+    std::vector<std::string> answers;
+    bool tclDone = tclRun.problems.empty();
+    for (const std::string& line : Lines(tclOutput)) {
+        if (line == "PROJECT\t" + std::to_string(answers.size())) {
+            answers.emplace_back();
+        } else if (answers.empty()) {
+            tclDone = false;
+        } else {
+            answers.back() += line + "\n";
+        }
+    }
+    tclDone = tclDone && answers.size() == group.size();
+
+    Checker lintRun;
+    lintRun.Tool("xmllint", lint, "", true);
+    const bool lintClean = lintRun.problems.empty();
+
+    for (std::size_t k = 0; k < group.size(); ++k) {
+        const std::size_t i = group[k];
+        FinishTexts(checkers[i], files[i], projects[i].options, inputs[k],
+                    tclDone ? std::optional<std::string>(answers[k]) : std::nullopt, lintClean);
+    }
+}
+
+// The HDL tools' batches: Verilator's time grows faster than the number of
+// top modules it is given (a hundred cost over twice fifty), so a board's
+// hundreds of projects go in batches of fifty.
+std::vector<std::vector<std::size_t>> Batches(const std::vector<std::size_t>& projects) {
+    constexpr std::size_t kBatch = 50;
+    std::vector<std::vector<std::size_t>> batches;
+    for (std::size_t from = 0; from < projects.size(); from += kBatch) {
+        batches.emplace_back(projects.begin() + static_cast<std::ptrdiff_t>(from),
+                             projects.begin() + static_cast<std::ptrdiff_t>(
+                                                    std::min(from + kBatch, projects.size())));
+    }
+    return batches;
 }
 
 } // namespace
@@ -520,25 +718,32 @@ std::vector<std::vector<std::string>> CheckProjects(const std::vector<ProjectToC
     for (std::size_t i = 0; i < projects.size(); ++i) {
         found[i] = FindFiles(checkers[i], projects[i].folder, projects[i].name, files[i]);
     }
-
-    // One run per tool over the Verilog projects: their tops, and each IP
-    // file once (projects of one board export the same modules).
-    std::vector<std::size_t> verilog, vhdl;
+    // Projects that equal one before them but for their name take its
+    // answers; the others are checked.
+    const std::vector<std::size_t> sameAs = FindRepeats(projects, found);
+    std::vector<std::size_t> checked;
     for (std::size_t i = 0; i < projects.size(); ++i) {
-        if (found[i]) {
-            (files[i].verilog ? verilog : vhdl).push_back(i);
+        if (found[i] && sameAs[i] == i) {
+            checked.push_back(i);
         }
+    }
+
+    // One run per tool over each batch of Verilog projects: their tops, and
+    // each IP file once (projects of one board export the same modules).
+    std::vector<std::size_t> verilog, vhdl;
+    for (const std::size_t i : checked) {
+        (files[i].verilog ? verilog : vhdl).push_back(i);
     }
     const auto runAlone = [&](const std::vector<std::size_t>& group) {
         for (const std::size_t i : group) {
             CheckHdl(checkers[i], files[i]);
         }
     };
-    if (!verilog.empty()) {
+    for (const std::vector<std::size_t>& group : Batches(verilog)) {
         std::vector<std::string> tops, all;
         std::map<std::string, std::string> ipByName; // file name -> first copy
         bool clash = false;
-        for (const std::size_t i : verilog) {
+        for (const std::size_t i : group) {
             tops.push_back(files[i].name);
             all.push_back(files[i].top);
             for (const std::string& ip : VerilogFilesBelow(files[i].folder, files[i].top)) {
@@ -558,13 +763,13 @@ std::vector<std::vector<std::string>> CheckProjects(const std::vector<ProjectToC
             RunVerilogTools(batch, tops, all);
         }
         if (clash || !batch.problems.empty()) {
-            runAlone(verilog);
+            runAlone(group);
         }
     }
-    if (!vhdl.empty()) {
+    for (const std::vector<std::size_t>& group : Batches(vhdl)) {
         std::vector<std::string> tops;
         bool withIp = false;
-        for (const std::size_t i : vhdl) {
+        for (const std::size_t i : group) {
             tops.push_back(files[i].top);
             withIp = withIp || !VerilogFilesBelow(files[i].folder, files[i].top).empty();
         }
@@ -573,16 +778,19 @@ std::vector<std::vector<std::string>> CheckProjects(const std::vector<ProjectToC
             RunVhdlTools(batch, tops);
         }
         if (withIp || !batch.problems.empty()) {
-            runAlone(vhdl);
+            runAlone(group);
         }
     }
 
+    CheckTextsTogether(checkers, files, projects, checked);
+
     std::vector<std::vector<std::string>> problems(projects.size());
     for (std::size_t i = 0; i < projects.size(); ++i) {
-        if (found[i]) {
-            CheckTexts(checkers[i], files[i], projects[i].options);
+        if (found[i] && sameAs[i] != i) {
+            problems[i] = Renamed(checkers[sameAs[i]].problems, projects[sameAs[i]], projects[i]);
+        } else {
+            problems[i] = checkers[i].problems;
         }
-        problems[i] = std::move(checkers[i].problems);
     }
     return problems;
 }

@@ -47,9 +47,13 @@ std::vector<std::string> CheckProject(const std::string& folder, const std::stri
 
 // Many projects at once, each in a folder of its own: the HDL tools run
 // once over every Verilog project and once over every VHDL project (one
-// tool start costs about a second); only when such a run fails does each of
-// its projects run alone, so that the problems name their project. The
-// projects' names must differ. Returns the problems per project, in order.
+// tool start costs about a second), the Tcl reader once over every project
+// in one tclsh, xmllint once over every report; only when such a run fails
+// does each of its projects run alone, so that the problems name their
+// project. A project whose files and options equal an earlier one's but for
+// its name (in file names and texts) is not checked again: it takes the
+// earlier one's problems, told with its own folder and name. The projects'
+// names must differ. Returns the problems per project, in order.
 struct ProjectToCheck {
     std::string folder;
     std::string name;
