@@ -41,11 +41,13 @@ fuzz: deps
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPINSMITH_FUZZ=ON \
 	  -DPINSMITH_BUILD_GUI=OFF -DPINSMITH_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target settings_fuzz
-	rm -rf $(FUZZ_DIR)/corpus/settings && mkdir -p $(FUZZ_DIR)/corpus
+	rm -rf $(FUZZ_DIR)/corpus/settings $(FUZZ_DIR)/corpus/names && mkdir -p $(FUZZ_DIR)/corpus
 	cp -r fuzz/corpus/settings $(FUZZ_DIR)/corpus/settings
+	cp -r fuzz/corpus/names $(FUZZ_DIR)/corpus/names
 	@echo "Fuzzing the settings files for $(FUZZ_SECONDS) s (log: $(FUZZ_DIR)/fuzz.log)"
 	@$(FUZZ_DIR)/fuzz/settings_fuzz -max_total_time=$(FUZZ_SECONDS) \
-	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/settings > $(FUZZ_DIR)/fuzz.log 2>&1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/settings $(FUZZ_DIR)/corpus/names \
+	  > $(FUZZ_DIR)/fuzz.log 2>&1 \
 	  || { tail -n 60 $(FUZZ_DIR)/fuzz.log; exit 1; }
 	@tail -n 1 $(FUZZ_DIR)/fuzz.log
 

@@ -24,6 +24,7 @@
 #include <span>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 using RecordSpan = std::span<std::uint8_t>;
 using ConstRecordSpan = std::span<const std::uint8_t>;
@@ -47,6 +48,9 @@ struct BoardText {
     // one could not be written.
     bool (*exportIp)(const TMainBoard& board, const std::string& projectFolder,
                      platform::FileReplacement& files) = nullptr;
+    // Every file exportIp may write, whatever the settings: the names the
+    // project's own name must not take.
+    std::vector<config::ExportedFile> (*exportSet)() = nullptr;
 };
 
 // Where the settings record keeps its header fields, and its size.

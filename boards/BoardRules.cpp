@@ -1,9 +1,11 @@
 #include "boards/BoardRules.h"
 
+#include "boards/ExportSet.h"
 #include "boards/GpioHeaders.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
+#include "platform/Ui.h"
 
 #include <algorithm>
 
@@ -238,10 +240,38 @@ bool CheckCommonRules(const BoardDef& def, ConstRecordSpan record, std::string& 
             return false;
         }
     }
-    return true;
+    return CheckGeneratedNames(def, record, message);
 }
 
 } // namespace
+
+bool CheckGeneratedNames(const BoardDef& def, ConstRecordSpan record, std::string& message) {
+    const std::string project = RecordFieldText(record, def.record.projectNameOffset);
+    if (!CheckExportedNames(def, project, message)) {
+        return false;
+    }
+    if (!UsesVhdl(def, record)) {
+        return true;
+    }
+    if (!config::IsVhdlIdentifier(project)) {
+        message = "Project Name must not hold two underscores in a row nor end with an "
+                  "underscore in a VHDL project.";
+        return false;
+    }
+    // A prefix starts every name of its card: two underscores in it make
+    // every one of them illegal. (Whether an underscore at its end meets one
+    // at the start of a card's name is the writer's check.)
+    for (const BoardCardPort& port : EffectivePorts(def, record)) {
+        if (ActiveCardAt(record, port) != CARD_NONE &&
+            EffectivePrefix(def, record, port).find("__") != std::string::npos) {
+            message = platform::Format(
+                "Prefix Name of %s must not hold two underscores in a row in a VHDL project.",
+                port.name);
+            return false;
+        }
+    }
+    return true;
+}
 
 bool CheckCommonRecord(const BoardDef& def, ConstRecordSpan record, std::string& message) {
     PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);

@@ -62,6 +62,13 @@ bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record);
 // skipped when both headers are default), then the board's own rule. False with the message of the
 // first failure.
 bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);
+// The names the generated files take, after the input checks: the project
+// name is none of the board's exported file or module names, and in a VHDL
+// project the project name is a VHDL identifier (no two underscores in a
+// row, no underscore at the end) and no prefix of a port with a card holds
+// two underscores in a row.
+// Part of the common checks.
+bool CheckGeneratedNames(const BoardDef& def, ConstRecordSpan record, std::string& message);
 // The same checks without the board's own rule, for a form that asks its
 // own questions between the two.
 bool CheckCommonRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);

@@ -1,6 +1,7 @@
 #include "generator/BoardText.h"
 
 #include "boards/Boards.h"
+#include "boards/ExportSet.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
@@ -70,6 +71,12 @@ std::string GetSdcInputDelays(const TMainBoard& board) {
 
 std::string GetSdcOutputDelays(const TMainBoard& board) {
     return RunSlot(Writer::Any, board, &BoardText::sdcOutputDelays);
+}
+
+bool CheckExportedNameClash(const TMainBoard& board, const std::string& projectName,
+                            std::string& message) {
+    const BoardDef* def = FindBoard(board.GetBoardIdByte());
+    return !def || CheckExportedNames(*def, projectName, message);
 }
 
 bool ExportBoardIpFiles(const TMainBoard& board, const std::string& projectFolder,

@@ -30,6 +30,11 @@ std::string GetSdcJtagConstraints(const TMainBoard& board);
 std::string GetSdcInputDelays(const TMainBoard& board);
 std::string GetSdcOutputDelays(const TMainBoard& board);
 
+// False, with the message, when the project name is the name of a file or a
+// module the board exports (boards/ExportSet.h).
+bool CheckExportedNameClash(const TMainBoard& board, const std::string& projectName,
+                            std::string& message);
+
 // Stages the board's embedded Verilog modules for the project folder in the
 // project's file set; true when there are none. No message of its own.
 bool ExportBoardIpFiles(const TMainBoard& board, const std::string& projectFolder,

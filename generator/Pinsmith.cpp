@@ -51,8 +51,14 @@ std::string ProjectNameOf(const std::string& fileName) {
     return platform::ChangeFileExt(platform::ExtractFileName(fileName), "");
 }
 
-// A file the file layer could not write: the file and the system's reason.
+// A file the file layer could not write: the file and the system's reason;
+// or the folder that could not be made for it and why.
 void ReportFileFailure(const platform::FileFailure& failure) {
+    if (failure.makingFolder) {
+        platform::ErrorBox(platform::Format("Cannot create the folder %s: %s.",
+                                            failure.path.c_str(), failure.reason.c_str()));
+        return;
+    }
     platform::ErrorBox(
         platform::Format("Cannot write file %s: %s", failure.path.c_str(), failure.reason.c_str()));
 }
@@ -272,6 +278,51 @@ bool TPinsmith::CheckSignals(const TMainBoard& board) {
     return true;
 }
 
+bool TPinsmith::CheckTopLevelNames(const TMainBoard& board, const std::string& projectName,
+                                   bool vhdl) {
+    std::string message;
+    if (!CheckExportedNameClash(board, projectName, message)) {
+        platform::ErrorBox(message);
+        return false;
+    }
+    if (vhdl && !config::IsVhdlIdentifier(projectName)) {
+        platform::ErrorBox("Project Name must not hold two underscores in a row nor end with an "
+                           "underscore in a VHDL project.");
+        return false;
+    }
+    std::string base;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            if (!IsWritten(pin)) {
+                continue;
+            }
+            std::int32_t index = -1;
+            const TPinParsing::NameKind kind =
+                TPinParsing::SplitBusName(pin->GetName(), base, index);
+            if (kind == TPinParsing::NameKind::BadIndex) {
+                continue; // the port grouping reports it
+            }
+            const std::string& port = kind == TPinParsing::NameKind::Bus ? base : pin->GetName();
+            if (config::IsHdlKeyword(port)) {
+                platform::ErrorBox(platform::Format("Signal %s of %s is a Verilog or VHDL keyword. "
+                                                    "Please use a different prefix name.",
+                                                    port.c_str(), connector.GetName().c_str()));
+                return false;
+            }
+            if (vhdl && !config::IsVhdlIdentifier(port)) {
+                platform::ErrorBox(platform::Format(
+                    "Signal %s of %s is no legal VHDL name (two underscores in a row or an "
+                    "underscore at the end). Please use a different prefix name.",
+                    port.c_str(), connector.GetName().c_str()));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 bool TPinsmith::Generate(TMainBoard* board, const std::string& projectPath, bool vhdl) {
     // Everything that can refuse the board comes before any file is touched.
     if (!CheckPinNames(*board)) {
@@ -283,6 +334,9 @@ bool TPinsmith::Generate(TMainBoard* board, const std::string& projectPath, bool
         return false;
     }
     if (!CheckPinSyntax(*board) || !CheckSignals(*board)) {
+        return false;
+    }
+    if (!CheckTopLevelNames(*board, ProjectNameOf(projectPath), vhdl)) {
         return false;
     }
     board->SortPins();
@@ -583,6 +637,9 @@ bool TPinsmith::ExportResource(const std::string& fileName, const std::string& r
 
 bool TPinsmith::StageVerilogIp(const TMainBoard& board, const std::string& projectFolder,
                                platform::FileReplacement& files) {
+    // The modules' sub-folders are real folders of the project: a link in
+    // their place is never written through.
+    files.SetRoot(projectFolder);
     const bool result = ExportBoardIpFiles(board, projectFolder, files);
     // A file that could not be written fails the export even when the
     // board's own export went on past it.

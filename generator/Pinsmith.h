@@ -15,12 +15,12 @@ public:
     // extension does not matter). Before any file is touched it refuses an
     // unpaired bracket in a pin name, a project name that is not a plain
     // name or is a Verilog or VHDL keyword, a pin name holding syntax of Tcl
-    // or Verilog, one signal from two places, and a project folder it cannot
-    // write. Then it sorts the pins, assembles every file in memory and
-    // writes them all or none: an earlier project in the folder stays as it
-    // was unless every file of the new one was written. Each failure shows
-    // its reason and its writer's message; false tells the caller to report
-    // that the project could not be generated.
+    // or Verilog, one signal from two places, a name the top level cannot
+    // take (CheckTopLevelNames), and a project folder it cannot write. Then it sorts the pins,
+    // assembles every file in memory and writes them all or none: an earlier project in the folder
+    // stays as it was unless every file of the new one was written. Each failure shows its reason
+    // and its writer's message; false tells the caller to report that the project could not be
+    // generated.
     bool Generate(TMainBoard* board, const std::string& projectPath, bool vhdl);
 
     // False when a non-empty pin name holds a "[" without a "]" or the other
@@ -33,6 +33,13 @@ public:
     // when one port name (ASCII case ignored) comes from two connectors or
     // one bus bit is given twice, also inside one connector.
     static bool CheckSignals(const TMainBoard& board);
+    // False, after a box naming the clash, when the project name is the name
+    // of a file or module the board exports, when a port of the top level
+    // (a bus or a single signal) is a Verilog or VHDL keyword, or, in a VHDL
+    // project, when the project name or a port is no VHDL identifier (two
+    // underscores in a row, an underscore at the end).
+    static bool CheckTopLevelNames(const TMainBoard& board, const std::string& projectName,
+                                   bool vhdl);
 
     // The writers, in the order Generate runs them. Each takes its own file
     // name (the project name is that name without folder and extension).

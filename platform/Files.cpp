@@ -330,8 +330,66 @@ FileReplacement::~FileReplacement() {
     Discard();
 }
 
+void FileReplacement::SetRoot(const std::string& folder) {
+    root_ = FolderKey(folder);
+}
+
+namespace {
+
+const char* const kLinkInTheWay = "a link of that name is in the way";
+const char* const kFileInTheWay = "a file of that name is in the way";
+
+// What stands at a folder's name, looked at without following a link:
+// nothing (it can be made), a real folder, or something in the way.
+bool CheckFolderLevel(const std::string& level, FileFailure* failure) {
+    struct stat st {};
+    if (::lstat(level.c_str(), &st) != 0) {
+        return errno == ENOENT || Fail(failure, IncludeTrailingSeparator(level), Reason(errno));
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return true;
+    }
+    Fail(failure, IncludeTrailingSeparator(level),
+         S_ISLNK(st.st_mode) ? kLinkInTheWay : kFileInTheWay);
+    if (failure) {
+        failure->makingFolder = true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool FileReplacement::CheckFoldersBelowRoot(const std::string& folder) {
+    const std::string key = FolderKey(folder);
+    const bool below = !root_.empty() && key.size() > root_.size() &&
+                       key.compare(0, root_.size(), root_) == 0 &&
+                       IsPathSeparator(key[root_.size()]);
+    if (!root_.empty() && key == root_) {
+        return true;
+    }
+    if (!below) {
+        return CheckFolderLevel(key, &failure_);
+    }
+    // Each level from the root down, as far as it exists.
+    for (std::size_t i = root_.size() + 1; i <= key.size(); ++i) {
+        if (i == key.size() || (IsPathSeparator(key[i]) && !IsPathSeparator(key[i - 1]))) {
+            const std::string level = key.substr(0, i);
+            if (!CheckFolderLevel(level, &failure_)) {
+                return false;
+            }
+            if (!DirectoryExists(level)) {
+                return true; // missing: nothing below it exists either
+            }
+        }
+    }
+    return true;
+}
+
 bool FileReplacement::Stage(const std::string& path, std::string_view bytes) {
     std::string temp;
+    if (!root_.empty() && !CheckFoldersBelowRoot(ExtractFilePath(path))) {
+        return false;
+    }
     if (!WriteTemporary(path, bytes, temp, &failure_)) {
         return false;
     }
@@ -341,14 +399,17 @@ bool FileReplacement::Stage(const std::string& path, std::string_view bytes) {
 
 bool FileReplacement::CreateFolder(const std::string& folder) {
     const std::string key = FolderKey(folder);
+    if (!CheckFoldersBelowRoot(folder)) {
+        return false;
+    }
     if (DirectoryExists(key)) {
         return true;
     }
-    if (IsLockedForTests(FolderOf(key))) {
-        return Fail(&failure_, folder, Reason(EACCES));
-    }
-    if (::mkdir(key.c_str(), 0777) != 0) {
-        return Fail(&failure_, folder, Reason(errno));
+    if (IsLockedForTests(FolderOf(key)) || ::mkdir(key.c_str(), 0777) != 0) {
+        Fail(&failure_, IncludeTrailingSeparator(key),
+             Reason(IsLockedForTests(FolderOf(key)) ? EACCES : errno));
+        failure_.makingFolder = true;
+        return false;
     }
     folders_.push_back(key);
     return true;
@@ -396,7 +457,13 @@ WriteResult WriteWholeFile(const std::string& path, std::string_view bytes) {
     return result;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, FileFailure* failure) {
+namespace {
+
+std::set<std::string> gUnreadableFiles;
+
+// Reads a regular file up to limit bytes; more than that is a failure.
+bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes,
+                     FileFailure* failure) {
     // Looked at before it is opened, and opened without waiting: a pipe or a
     // device in a file's place must not stop the program.
     struct stat st {};
@@ -405,6 +472,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileFailure* fai
     }
     if (!S_ISREG(st.st_mode)) {
         return Fail(failure, path, kNotRegular);
+    }
+    if (gUnreadableFiles.count(path) != 0) {
+        return Fail(failure, path, Reason(EACCES));
     }
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -417,7 +487,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileFailure* fai
     bytes.clear();
     char buf[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+        const std::size_t room = limit - std::min(limit, bytes.size());
+        const ssize_t n = ::read(fd, buf, std::min(sizeof buf, room + 1));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -429,10 +500,26 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileFailure* fai
         if (n == 0) {
             break;
         }
+        if (static_cast<std::size_t>(n) > room) {
+            ::close(fd);
+            bytes.clear();
+            return Fail(failure, path, Reason(EFBIG));
+        }
         bytes.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
     return true;
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, FileFailure* failure) {
+    return ReadRegularFile(path, std::string().max_size() - 1, bytes, failure);
+}
+
+bool ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                   FileFailure* failure) {
+    return ReadRegularFile(path, maxBytes, bytes, failure);
 }
 
 std::int64_t FileSize(const std::string& path) {
@@ -465,6 +552,15 @@ void SetFolderLocked(const std::string& folder, bool locked) {
 
 void UnlockAllFolders() {
     gLockedFolders.clear();
+    gUnreadableFiles.clear();
+}
+
+void SetFileUnreadable(const std::string& path, bool unreadable) {
+    if (unreadable) {
+        gUnreadableFiles.insert(path);
+    } else {
+        gUnreadableFiles.erase(path);
+    }
 }
 
 } // namespace testing

@@ -29,6 +29,7 @@ struct FileFailure {
     std::string path;
     std::string reason;
     bool whileWriting = false; // the file was created, its bytes did not all reach it
+    bool makingFolder = false; // path is a folder that could not be made
 };
 
 // The whole folder chain; on failure the folder that could not be made and
@@ -71,6 +72,12 @@ public:
     // Creates one missing folder level for later files; removed again when
     // the set is discarded and the folder is still empty.
     bool CreateFolder(const std::string& folder);
+    // The folder the set writes into (the project folder). It may itself be
+    // a link; every folder below it must be a real folder: a link or a file
+    // in a folder's place is refused ("a link of that name is in the way"),
+    // never followed. Without a root the same holds for each folder that
+    // CreateFolder is given.
+    void SetRoot(const std::string& folder);
     // Renames every staged file onto its target in staging order. A rename
     // that fails stops there: the files before it are replaced, it and the
     // later ones keep their earlier state, and no temporary file stays.
@@ -86,8 +93,11 @@ private:
         std::string target;
         std::string temp;
     };
+    bool CheckFoldersBelowRoot(const std::string& folder);
+
     std::vector<Staged> staged_;
     std::vector<std::string> folders_;
+    std::string root_;
     FileFailure failure_;
 };
 
@@ -104,6 +114,10 @@ WriteResult WriteWholeFile(const std::string& path, std::string_view bytes);
 // Reads a whole regular file; false when it is missing, not a regular file
 // (nothing else is opened in a way that could block) or cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes, FileFailure* failure = nullptr);
+// The same for a file that must be small: false, after reading no more than
+// maxBytes + 1 bytes, when it is longer ("File too large").
+bool ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                   FileFailure* failure = nullptr);
 
 // Size of a regular file in bytes, or -1.
 std::int64_t FileSize(const std::string& path);
@@ -126,6 +140,9 @@ void SetRenameFault(std::optional<int> failingRename);
 // The folder counts as not writable (EACCES), whoever runs the test.
 void SetFolderLocked(const std::string& folder, bool locked);
 void UnlockAllFolders();
+// Reading the file fails (EACCES), whoever runs the test: a write-only file
+// as a user other than root sees it. Cleared by UnlockAllFolders too.
+void SetFileUnreadable(const std::string& path, bool unreadable);
 } // namespace testing
 
 // File-name helpers. A path's folder part ends with the separator; an

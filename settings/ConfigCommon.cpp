@@ -210,6 +210,11 @@ std::string AskProjectFile(platform::FileDialog& dialog, const std::string& fold
     return dialog.FileName;
 }
 
+std::string ExportedFile::PathIn(const std::string& projectFolder) const {
+    return folder.empty() ? projectFolder + file
+                          : projectFolder + folder + platform::kPathSep + file;
+}
+
 bool ExportResourceFile(const std::string& fileName, const std::string& resourceName,
                         platform::FileReplacement* into) {
     const auto data = platform::FindResource(resourceName);
@@ -253,7 +258,17 @@ bool IsPlainName(std::string_view text) {
                        [&](char c) { return letter(c) || digit(c) || c == '_'; });
 }
 
-bool IsHdlKeyword(std::string_view text) {
+namespace {
+
+template <std::size_t N> bool IsOneOf(const std::string_view (&words)[N], std::string_view text) {
+    return std::any_of(std::begin(words), std::end(words), [text](std::string_view word) {
+        return platform::SameIgnoringAsciiCase(word, text);
+    });
+}
+
+} // namespace
+
+bool IsVerilogKeyword(std::string_view text) {
     // Verilog-2001 (IEEE 1364-2001).
     static constexpr std::string_view kVerilog[] = {
         "always",
@@ -380,6 +395,10 @@ bool IsHdlKeyword(std::string_view text) {
         "xnor",
         "xor",
     };
+    return IsOneOf(kVerilog, text);
+}
+
+bool IsVhdlKeyword(std::string_view text) {
     // VHDL-93 (IEEE 1076-1993).
     static constexpr std::string_view kVhdl[] = {
         "abs",          "access",     "after",      "alias",     "all",       "and",
@@ -400,12 +419,15 @@ bool IsHdlKeyword(std::string_view text) {
         "variable",     "wait",       "when",       "while",     "with",      "xnor",
         "xor",
     };
-    const auto in = [text](const auto& words) {
-        return std::any_of(std::begin(words), std::end(words), [text](std::string_view word) {
-            return platform::SameIgnoringAsciiCase(word, text);
-        });
-    };
-    return in(kVerilog) || in(kVhdl);
+    return IsOneOf(kVhdl, text);
+}
+
+bool IsHdlKeyword(std::string_view text) {
+    return IsVerilogKeyword(text) || IsVhdlKeyword(text);
+}
+
+bool IsVhdlIdentifier(std::string_view text) {
+    return IsPlainName(text) && text.find("__") == std::string_view::npos && text.back() != '_';
 }
 
 bool CheckProjectName(const std::string& name, std::string& message) {
@@ -426,13 +448,21 @@ bool CheckProjectName(const std::string& name, std::string& message) {
 }
 
 bool CheckPrefixName(const std::string& portName, const std::string& prefix, std::string& message) {
-    if (prefix.empty() || IsPlainName(prefix)) {
+    if (prefix.empty()) {
         return true;
     }
-    message = platform::Format("Prefix Name of %s must begin with a letter (A-Z or a-z) and hold "
-                               "only letters, digits and underscores.",
-                               portName.c_str());
-    return false;
+    if (!IsPlainName(prefix)) {
+        message = platform::Format("Prefix Name of %s must begin with a letter (A-Z or a-z) and "
+                                   "hold only letters, digits and underscores.",
+                                   portName.c_str());
+        return false;
+    }
+    if (IsHdlKeyword(prefix)) {
+        message = platform::Format("Prefix Name of %s must not be a Verilog or VHDL keyword.",
+                                   portName.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool CheckProjectFileName(const std::string& projectFile, std::string& message) {

@@ -80,6 +80,17 @@ std::string RunSettingsDialog(platform::FileDialog& dialog, std::string& lastDir
 std::string AskProjectFile(platform::FileDialog& dialog, const std::string& folderWord,
                            const std::string& projectName);
 
+// One embedded Verilog file a board's export may write: its folder below the
+// project folder (empty: the project folder itself), its name, and the
+// resource it is copied from.
+struct ExportedFile {
+    std::string folder;
+    std::string file;
+    std::string resource;
+    // Its full name in a project folder (which ends in a separator).
+    std::string PathIn(const std::string& projectFolder) const;
+};
+
 // Copies one embedded file into fileName (a missing folder is created, one
 // level only). True when every byte was written; an earlier file of that
 // name is kept whole when the copy fails. With a file set the copy joins it
@@ -105,11 +116,18 @@ bool IsPlainName(std::string_view text);
 
 // A reserved word of Verilog-2001 or VHDL-93, ASCII case ignored.
 bool IsHdlKeyword(std::string_view text);
+// The same for one language.
+bool IsVerilogKeyword(std::string_view text);
+bool IsVhdlKeyword(std::string_view text);
+// A plain name that is also a VHDL basic identifier: no two underscores in
+// a row and no underscore at the end. (Keywords are checked on their own.)
+bool IsVhdlIdentifier(std::string_view text);
 
 // The input checks every board form runs before its own: the project name
 // must not be empty, must be a plain name and no Verilog or VHDL keyword; a
-// prefix, when given, must be a plain name. False with the message set on
-// the first failure.
+// prefix, when given, must be a plain name and no keyword either (a card may
+// take it as a whole port name). False with the message set on the first
+// failure.
 bool CheckProjectName(const std::string& name, std::string& message);
 bool CheckPrefixName(const std::string& portName, const std::string& prefix, std::string& message);
 // The project file chosen in the project-file dialog names the project (its

@@ -99,9 +99,17 @@ std::string TConfigEspern::GetVerilogCode() {
     return text;
 }
 
+namespace {
+constexpr si5340::ResourceNaming kResourceNaming{"espern_", "espern_"};
+} // namespace
+
 bool TConfigEspern::ExportIpFiles(const std::string& projectFolder) {
     return si5340::ExportControllers(*this, projectFolder, IsSi5340AUsed(), IsSi5340BUsed(),
-                                     {"espern_", "espern_"});
+                                     kResourceNaming);
+}
+
+std::vector<config::ExportedFile> TConfigEspern::ExportSet() {
+    return si5340::ControllersExportSet(kResourceNaming);
 }
 
 double TConfigEspern::GetSi5340AFrequency(std::uint8_t index) {

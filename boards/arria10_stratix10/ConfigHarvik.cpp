@@ -411,3 +411,7 @@ bool TConfigHarvik::ExportIpFiles(const std::string& projectFolder) {
     }
     return si5340::ExportControllerFiles(*this, projectFolder, kControllerFiles, "harvik_");
 }
+
+std::vector<config::ExportedFile> TConfigHarvik::ExportSet() {
+    return si5340::ControllerFiles(kControllerFiles, "harvik_");
+}

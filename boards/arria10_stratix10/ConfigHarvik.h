@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 // 700 bytes, little-endian; .cfg files and default.cfg hold it byte for
 // byte.
@@ -97,6 +98,8 @@ public:
     std::string GetVerilogCode() override;
     std::string GetVhdlArchitecture(const std::string& entityName) override;
     bool ExportIpFiles(const std::string& projectFolder) override;
+    // Every file ExportIpFiles may write, whatever the settings.
+    static std::vector<config::ExportedFile> ExportSet();
 
     // The record's choice of a port (0..3 = QSFP28 A..D) or socket (A..D);
     // an index without a combo item reads as item 0.

@@ -136,9 +136,17 @@ std::string TConfigZarvik::GetVerilogCode() {
     return zarvikfamily::VerilogCode(*this);
 }
 
+namespace {
+constexpr si5340::ResourceNaming kResourceNaming{"zarvik_", ""};
+} // namespace
+
 bool TConfigZarvik::ExportIpFiles(const std::string& projectFolder) {
     return si5340::ExportControllers(*this, projectFolder, IsSi5340AUsed(), IsSi5340BUsed(),
-                                     {"zarvik_", ""});
+                                     kResourceNaming);
+}
+
+std::vector<config::ExportedFile> TConfigZarvik::ExportSet() {
+    return si5340::ControllersExportSet(kResourceNaming);
 }
 
 double TConfigZarvik::GetSi5340AFrequency(std::uint8_t index) {

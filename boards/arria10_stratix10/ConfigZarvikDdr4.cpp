@@ -94,9 +94,17 @@ std::string TConfigZarvik_DDR4::GetVerilogCode() {
     return zarvikfamily::VerilogCode(*this);
 }
 
+namespace {
+constexpr si5340::ResourceNaming kResourceNaming{"ddr4_zarvik_", "ddr4_"};
+} // namespace
+
 bool TConfigZarvik_DDR4::ExportIpFiles(const std::string& projectFolder) {
     return si5340::ExportControllers(*this, projectFolder, IsSi5340AUsed(), IsSi5340BUsed(),
-                                     {"ddr4_zarvik_", "ddr4_"});
+                                     kResourceNaming);
+}
+
+std::vector<config::ExportedFile> TConfigZarvik_DDR4::ExportSet() {
+    return si5340::ControllersExportSet(kResourceNaming);
 }
 
 double TConfigZarvik_DDR4::GetSi5340AFrequency(std::uint8_t index) {

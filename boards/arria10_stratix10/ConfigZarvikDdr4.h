@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 // 188 bytes, little-endian; .cfg files and default.cfg hold it byte for
 // byte.
@@ -87,6 +88,8 @@ public:
     std::string GetVerilogCode() override;
     std::string GetVhdlArchitecture(const std::string&) override { return std::string(); }
     bool ExportIpFiles(const std::string& projectFolder) override;
+    // Every file ExportIpFiles may write, whatever the settings.
+    static std::vector<config::ExportedFile> ExportSet();
 
     bool IsSi5340AUsed() const;
     bool IsSi5340BUsed() const;

@@ -3,9 +3,11 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardText.h"
+#include "boards/arria10_stratix10/ConfigEspern.h"
 
 extern const BoardText kEspernText{
     .qsf = boardtext::ConfigBoardQsf,
     .verilog = boardtext::ConfigBoardVerilog,
     .exportIp = boardtext::ConfigBoardExportIp,
+    .exportSet = TConfigEspern::ExportSet,
 };

@@ -4,6 +4,7 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardText.h"
+#include "boards/arria10_stratix10/ConfigHarvik.h"
 
 extern const BoardText kHarvikText{
     .qsf = boardtext::ConfigBoardQsf,
@@ -11,4 +12,5 @@ extern const BoardText kHarvikText{
     .vhdlArchitecture = boardtext::ConfigBoardVhdl,
     .sdcJtag = boardtext::SdcUsbBlasterJtag,
     .exportIp = boardtext::ConfigBoardExportIp,
+    .exportSet = TConfigHarvik::ExportSet,
 };

@@ -114,13 +114,30 @@ bool ExportControllerFiles(TConfigBoard& settings, const std::string& projectFol
                            std::span<const char* const> files, const char* resourcePrefix) {
     // The folder is made with the first file (TConfigBoard::ExportResourceFile
     // creates a missing folder level).
-    const std::string folder = projectFolder + kControllerFolder + platform::kPathSep;
-    for (const char* file : files) {
-        if (!settings.ExportResourceFile(folder + file, ResourceName(resourcePrefix, file))) {
+    for (const config::ExportedFile& file : ControllerFiles(files, resourcePrefix)) {
+        if (!settings.ExportResourceFile(file.PathIn(projectFolder), file.resource)) {
             return false;
         }
     }
     return true;
+}
+
+std::vector<config::ExportedFile> ControllerFiles(std::span<const char* const> files,
+                                                  const char* resourcePrefix) {
+    std::vector<config::ExportedFile> set;
+    for (const char* file : files) {
+        set.push_back({kControllerFolder, file, ResourceName(resourcePrefix, file)});
+    }
+    return set;
+}
+
+std::vector<config::ExportedFile> ControllersExportSet(const ResourceNaming& naming) {
+    std::vector<config::ExportedFile> set = ControllerFiles(kCommonFiles, naming.commonPrefix);
+    for (const auto& chipFiles : {ControllerFiles(kSi5340AFiles, naming.chipPrefix),
+                                  ControllerFiles(kSi5340BFiles, naming.chipPrefix)}) {
+        set.insert(set.end(), chipFiles.begin(), chipFiles.end());
+    }
+    return set;
 }
 
 double Si5340AFrequency(std::uint8_t index) {

@@ -54,6 +54,11 @@ bool ExportControllers(TConfigBoard& settings, const std::string& projectFolder,
 // written.
 bool ExportControllerFiles(TConfigBoard& settings, const std::string& projectFolder,
                            std::span<const char* const> files, const char* resourcePrefix);
+// The controller-folder files of a list with their resources, and every
+// file ExportControllers may write for a board of that naming.
+std::vector<config::ExportedFile> ControllerFiles(std::span<const char* const> files,
+                                                  const char* resourcePrefix);
+std::vector<config::ExportedFile> ControllersExportSet(const ResourceNaming& naming);
 
 // Si5340A frequency choices (QSFP reference clocks) in MHz: index 1..7;
 // any other index (its byte read as signed) 0.

@@ -3,9 +3,11 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardText.h"
+#include "boards/arria10_stratix10/ConfigZarvikDdr4.h"
 
 extern const BoardText kZarvikDdr4Text{
     .qsf = boardtext::ConfigBoardQsf,
     .verilog = boardtext::ConfigBoardVerilog,
     .exportIp = boardtext::ConfigBoardExportIp,
+    .exportSet = TConfigZarvik_DDR4::ExportSet,
 };

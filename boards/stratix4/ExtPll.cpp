@@ -93,9 +93,17 @@ std::string ExtPllVerilog(const RecordCopy<N>& record, std::size_t firstCode,
 
 } // namespace
 
+config::ExportedFile extpll::ControllerFile() {
+    return {"", "EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG"};
+}
+
+std::vector<config::ExportedFile> extpll::ExportSet() {
+    return {ControllerFile()};
+}
+
 bool extpll::ExportController(const std::string& projectFolder, platform::FileReplacement& files) {
-    return config::ExportResourceFile(projectFolder + "EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG",
-                                      &files);
+    const config::ExportedFile file = ControllerFile();
+    return config::ExportResourceFile(file.PathIn(projectFolder), file.resource, &files);
 }
 
 std::string GetGaldreX1ExtPllVerilog(const TMainBoard& board) {

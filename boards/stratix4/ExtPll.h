@@ -6,10 +6,12 @@
 
 #include "model/MainBoard.h"
 #include "platform/Files.h"
+#include "settings/ConfigCommon.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace extpll {
 // GALDRE_X1_CONFIG (board 8) and KELMIS_CONFIG (board 12): the external-PLL
@@ -23,6 +25,10 @@ const char* PllChoiceName(std::uint8_t code);
 
 // Stages EXT_PLL_CTRL.v for the project folder.
 bool ExportController(const std::string& projectFolder, platform::FileReplacement& files);
+// The controller file the boards with the external PLL export.
+config::ExportedFile ControllerFile();
+// The export set of boards 8 and 12: the controller file.
+std::vector<config::ExportedFile> ExportSet();
 } // namespace extpll
 
 // The block, or nothing while the external PLL is off.

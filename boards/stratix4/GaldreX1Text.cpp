@@ -17,5 +17,7 @@ bool ExportIp(const TMainBoard&, const std::string& projectFolder,
 }
 } // namespace
 
-extern const BoardText kGaldreX1Text{
-    .qsf = Qsf, .verilog = GetGaldreX1ExtPllVerilog, .exportIp = ExportIp};
+extern const BoardText kGaldreX1Text{.qsf = Qsf,
+                                     .verilog = GetGaldreX1ExtPllVerilog,
+                                     .exportIp = ExportIp,
+                                     .exportSet = extpll::ExportSet};

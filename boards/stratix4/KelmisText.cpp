@@ -15,5 +15,7 @@ bool ExportIp(const TMainBoard&, const std::string& projectFolder,
 }
 } // namespace
 
-extern const BoardText kKelmisText{
-    .qsf = Qsf, .verilog = GetKelmisExtPllVerilog, .exportIp = ExportIp};
+extern const BoardText kKelmisText{.qsf = Qsf,
+                                   .verilog = GetKelmisExtPllVerilog,
+                                   .exportIp = ExportIp,
+                                   .exportSet = extpll::ExportSet};

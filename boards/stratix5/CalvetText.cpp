@@ -3,9 +3,11 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardText.h"
+#include "boards/stratix5/ConfigCalvet.h"
 
 extern const BoardText kCalvetText{
     .qsf = boardtext::ConfigBoardQsf,
     .verilog = boardtext::ConfigBoardVerilog,
     .exportIp = boardtext::ConfigBoardExportIp,
+    .exportSet = TConfigCalvet::ExportSet,
 };

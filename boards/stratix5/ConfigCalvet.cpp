@@ -191,18 +191,22 @@ std::string TConfigCalvet::GetVerilogCode() {
     return text;
 }
 
+std::vector<config::ExportedFile> TConfigCalvet::ExportSet() {
+    // The CDCM6208 files, then the LMK04906 file.
+    return {{kCdcmFolder, kCdcmConfigFile, "CALVET_CDCM6208_config_verilog"},
+            {kCdcmFolder, kCdcmControllerFile, "CALVET_CDCM6208_controller_verilog"},
+            {kLmkFolder, kLmkConfigFile, "CALVET_LMK04906_config_verilog"}};
+}
+
 bool TConfigCalvet::ExportIpFiles(const std::string& projectFolder) {
-    const auto file = [&](const char* folder, const char* name) {
-        return projectFolder + folder + platform::kPathSep + name;
+    const std::vector<config::ExportedFile> set = ExportSet();
+    const auto write = [&](const config::ExportedFile& file) {
+        return ExportResourceFile(file.PathIn(projectFolder), file.resource);
     };
-    if (Config.Cdcm6208Pll && (!ExportResourceFile(file(kCdcmFolder, kCdcmConfigFile),
-                                                   "CALVET_CDCM6208_config_verilog") ||
-                               !ExportResourceFile(file(kCdcmFolder, kCdcmControllerFile),
-                                                   "CALVET_CDCM6208_controller_verilog"))) {
+    if (Config.Cdcm6208Pll && (!write(set[0]) || !write(set[1]))) {
         return false;
     }
-    return !Config.Lmk04906Pll ||
-           ExportResourceFile(file(kLmkFolder, kLmkConfigFile), "CALVET_LMK04906_config_verilog");
+    return !Config.Lmk04906Pll || write(set[2]);
 }
 
 float TConfigCalvet::Cdcm6208OutputMHz(const TConfigCalvet& settings, int output) {

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 namespace calvet {
 inline constexpr int kCdcmOutputs = 6; // FMCA_0, FMCD_0, SATA host, SATA device, PCIe, DDR3
@@ -114,6 +115,8 @@ public:
     // The controllers of the chips in use into <folder>cdcm6208/ and
     // <folder>lmk04906/; stops at the first file that fails.
     bool ExportIpFiles(const std::string& projectFolder) override;
+    // Every file ExportIpFiles may write, whatever the settings.
+    static std::vector<config::ExportedFile> ExportSet();
 
     // The frequency of an output in MHz (single precision, as the pins
     // print it); 0 for "Disable". Another output is an internal error.

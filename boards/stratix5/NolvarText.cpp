@@ -13,4 +13,6 @@ bool ExportIp(const TMainBoard& board, const std::string& projectFolder,
 }
 } // namespace
 
-extern const BoardText kNolvarText{.verilog = ExtraVerilogNolvar, .exportIp = ExportIp};
+extern const BoardText kNolvarText{.verilog = ExtraVerilogNolvar,
+                                   .exportIp = ExportIp,
+                                   .exportSet = stratix5::OscillatorExportSet};

@@ -19,4 +19,5 @@ bool ExportIp(const TMainBoard& board, const std::string& projectFolder,
 }
 } // namespace
 
-extern const BoardText kOmbrelText{.verilog = ExtraVerilogOmbrel, .exportIp = ExportIp};
+extern const BoardText kOmbrelText{
+    .verilog = ExtraVerilogOmbrel, .exportIp = ExportIp, .exportSet = stratix5::OmbrelExportSet};

@@ -13,4 +13,6 @@ bool ExportIp(const TMainBoard& board, const std::string& projectFolder,
 }
 } // namespace
 
-extern const BoardText kPellixText{.verilog = ExtraVerilogPellix, .exportIp = ExportIp};
+extern const BoardText kPellixText{.verilog = ExtraVerilogPellix,
+                                   .exportIp = ExportIp,
+                                   .exportSet = stratix5::OscillatorExportSet};

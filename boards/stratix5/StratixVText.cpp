@@ -1,5 +1,6 @@
 #include "boards/stratix5/StratixVText.h"
 
+#include "boards/stratix4/ExtPll.h"
 #include "platform/Assert.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
@@ -24,15 +25,40 @@ double CdcmComboIndexToMHz(std::uint8_t index) {
     return index < std::size(kTable) ? kTable[index] : 0;
 }
 
-bool stratix5::ExportSi570Controller(const std::string& projectFolder,
-                                     platform::FileReplacement& files) {
+std::vector<config::ExportedFile> stratix5::Si570Files() {
     static const char* const kSi570Files[] = {
         "si570_controller.v", "clock_divider.v",      "edge_detector.v",  "i2c_bus_controller.v",
         "i2c_controller.v",   "i2c_reg_controller.v", "initial_config.v",
     };
+    std::vector<config::ExportedFile> files;
     for (const char* file : kSi570Files) {
-        if (!config::ExportResourceFile(projectFolder + file,
-                                        platform::ChangeFileExt(file, "_verilog"), &files)) {
+        files.push_back({"", file, platform::ChangeFileExt(file, "_verilog")});
+    }
+    return files;
+}
+
+config::ExportedFile stratix5::CdcmConfigFile() {
+    return {"", "CDCM6100x_Config.v", "cdcm6100x_config_verilog"};
+}
+
+std::vector<config::ExportedFile> stratix5::OscillatorExportSet() {
+    std::vector<config::ExportedFile> files = Si570Files();
+    files.push_back(CdcmConfigFile());
+    return files;
+}
+
+std::vector<config::ExportedFile> stratix5::OmbrelExportSet() {
+    std::vector<config::ExportedFile> files = extpll::ExportSet();
+    for (const config::ExportedFile& file : Si570Files()) {
+        files.push_back(file);
+    }
+    return files;
+}
+
+bool stratix5::ExportSi570Controller(const std::string& projectFolder,
+                                     platform::FileReplacement& files) {
+    for (const config::ExportedFile& file : Si570Files()) {
+        if (!config::ExportResourceFile(file.PathIn(projectFolder), file.resource, &files)) {
             return false;
         }
     }
@@ -41,8 +67,8 @@ bool stratix5::ExportSi570Controller(const std::string& projectFolder,
 
 bool stratix5::ExportCdcmConfig(const std::string& projectFolder,
                                 platform::FileReplacement& files) {
-    return config::ExportResourceFile(projectFolder + "CDCM6100x_Config.v",
-                                      "cdcm6100x_config_verilog", &files);
+    const config::ExportedFile file = CdcmConfigFile();
+    return config::ExportResourceFile(file.PathIn(projectFolder), file.resource, &files);
 }
 
 bool stratix5::ExportOscillatorControllers(std::int32_t si570Index, std::int32_t cdcm61004Index,

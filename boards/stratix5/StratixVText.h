@@ -7,10 +7,12 @@
 
 #include "model/MainBoard.h"
 #include "platform/Files.h"
+#include "settings/ConfigCommon.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace stratix5 {
 // OMBREL_CONFIG (board 16), PELLIX_CONFIG (18), NOLVAR_CONFIG (15): 32-bit
@@ -30,6 +32,14 @@ bool ExportCdcmConfig(const std::string& projectFolder, platform::FileReplacemen
 bool ExportOscillatorControllers(std::int32_t si570Index, std::int32_t cdcm61004Index,
                                  const std::string& projectFolder,
                                  platform::FileReplacement& files);
+// The files of the Si570 set in export order, and the CDCM61004
+// configuration file.
+std::vector<config::ExportedFile> Si570Files();
+config::ExportedFile CdcmConfigFile();
+// The export sets: boards 15 and 18 (the Si570 set and the CDCM61004
+// configuration), board 16 (the external-PLL controller and the Si570 set).
+std::vector<config::ExportedFile> OscillatorExportSet();
+std::vector<config::ExportedFile> OmbrelExportSet();
 } // namespace stratix5
 
 // Frequencies (MHz) of the choice lists of the programmable oscillators; 0

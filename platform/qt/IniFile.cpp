@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -22,26 +23,51 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string line;
+// One line of the file: its text from begin to end, its line end (CR LF,
+// LF or CR) up to next.
+struct Line {
+    std::size_t begin;
+    std::size_t end;
+    std::size_t next;
+};
+
+std::vector<Line> SplitLines(const std::string& text) {
+    std::vector<Line> lines;
+    std::size_t begin = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            line += c;
+            const std::size_t next =
+                c == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? i + 2 : i + 1;
+            lines.push_back({begin, i, next});
+            begin = next;
+            i = next - 1;
         }
     }
-    if (!line.empty()) {
-        lines.push_back(line);
+    if (begin < text.size()) {
+        lines.push_back({begin, text.size(), text.size()});
     }
     return lines;
 }
+
+std::string_view TextOf(const std::string& text, const Line& line) {
+    return std::string_view(text).substr(line.begin, line.end - line.begin);
+}
+
+// The line end the file uses (its first one); CR LF for a file without one.
+std::string LineEndOf(const std::string& text) {
+    const std::size_t i = text.find_first_of("\r\n");
+    if (i == std::string::npos) {
+        return "\r\n";
+    }
+    if (text[i] == '\r') {
+        return i + 1 < text.size() && text[i + 1] == '\n' ? "\r\n" : "\r";
+    }
+    return "\n";
+}
+
+// The INI is the program's own small file: more than this is not one.
+constexpr std::size_t kMaxIniBytes = 64 * 1024;
 
 // "[name]" -> name; false for any other line.
 bool SectionName(std::string_view line, std::string_view& name) {
@@ -73,11 +99,12 @@ std::string IniFilePath() {
 int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
                    int fallback) {
     std::string text;
-    if (!platform::ReadWholeFile(path, text)) {
+    if (!platform::ReadSmallFile(path, kMaxIniBytes, text)) {
         return fallback;
     }
     bool inSection = false;
-    for (const std::string& line : SplitLines(text)) {
+    for (const Line& span : SplitLines(text)) {
+        const std::string_view line = TextOf(text, span);
         std::string_view name;
         if (SectionName(line, name)) {
             inSection = platform::SameIgnoringAsciiCase(name, section);
@@ -100,27 +127,35 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
 
 bool WriteIniInteger(const std::string& path, const std::string& section, const std::string& key,
                      int value) {
+    // A file that is there but cannot be read (or is no INI of this program's
+    // size) is not ours to rewrite: it stays as it is.
     std::string text;
-    std::vector<std::string> lines;
-    if (platform::ReadWholeFile(path, text)) {
-        lines = SplitLines(text);
+    std::error_code error;
+    if (std::filesystem::exists(path, error) &&
+        !platform::ReadSmallFile(path, kMaxIniBytes, text)) {
+        return false;
     }
+    const std::string eol = LineEndOf(text);
     const std::string entry = key + "=" + std::to_string(value);
 
+    // Only the key's line changes; a missing key goes after the last line
+    // of its section that is not empty, a missing section at the end.
+    std::string out;
     bool inSection = false;
-    bool done = false;
-    std::size_t sectionEnd = lines.size(); // where a missing key goes
     bool sectionFound = false;
-    for (std::size_t i = 0; i < lines.size() && !done; ++i) {
+    std::size_t insertAt = std::string::npos;
+    const std::vector<Line> lines = SplitLines(text);
+    for (const Line& line : lines) {
+        const std::string_view lineText = TextOf(text, line);
         std::string_view name;
-        if (SectionName(lines[i], name)) {
+        if (SectionName(lineText, name)) {
             if (inSection) {
                 break;
             }
             inSection = platform::SameIgnoringAsciiCase(name, section);
             if (inSection) {
                 sectionFound = true;
-                sectionEnd = i + 1;
+                insertAt = line.end;
             }
             continue;
         }
@@ -129,25 +164,30 @@ bool WriteIniInteger(const std::string& path, const std::string& section, const 
         }
         std::string_view k;
         std::string_view v;
-        if (KeyValue(lines[i], k, v) && platform::SameIgnoringAsciiCase(k, key)) {
-            lines[i] = entry;
-            done = true;
-        } else if (!Trim(lines[i]).empty()) {
-            sectionEnd = i + 1;
+        if (KeyValue(lineText, k, v) && platform::SameIgnoringAsciiCase(k, key)) {
+            out = text.substr(0, line.begin) + entry + text.substr(line.end);
+            break;
+        }
+        if (!Trim(lineText).empty()) {
+            insertAt = line.end;
         }
     }
-    if (!done) {
+    if (out.empty()) {
         if (sectionFound) {
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(sectionEnd), entry);
+            out = text.substr(0, insertAt) + eol + entry + text.substr(insertAt);
+            if (insertAt == text.size()) {
+                out += eol;
+            }
         } else {
-            lines.push_back("[" + section + "]");
-            lines.push_back(entry);
+            out = text;
+            if (!out.empty() && out.back() != '\r' && out.back() != '\n') {
+                out += eol;
+            }
+            out += "[" + section + "]" + eol + entry + eol;
         }
     }
-    std::string out;
-    for (const std::string& line : lines) {
-        out += line;
-        out += "\r\n";
+    if (out == text) {
+        return true;
     }
     // Like a settings file, the INI is written in place when only its folder
     // is locked.

@@ -3,12 +3,14 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/arria10_stratix10/ConfigGristel.h"
+#include "boards/arria10_stratix10/ConfigHarvik.h"
 #include "boards/cyclone5/ConfigFalmor.h"
 #include "boards/cyclone5/QuindleConfig.h"
 #include "boards/stratix4/GaldreX2Board.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
+#include "support/TopLevelNames.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -73,6 +75,11 @@ std::vector<RecordVariant> MakeVariants() {
         // Gristel: the FMC voltages 1.5 V and 1.2 V besides the default 1.8 V.
         {MAINBOARD_GRISTEL, "_v3", {{offsetof(GRISTEL_CONFIG, FmcVoltage), gristel::kFmc1V5, 4}}},
         {MAINBOARD_GRISTEL, "_v4", {{offsetof(GRISTEL_CONFIG, FmcVoltage), gristel::kFmc1V2, 4}}},
+        // The boards that offer a VHDL top level, with it: every port name
+        // must be a VHDL identifier too.
+        {MAINBOARD_FALMOR, "_vhdl", {{offsetof(FALMOR_CONFIG, VHDL), 1, 1}}, true},
+        {MAINBOARD_GRISTEL, "_vhdl", {{offsetof(GRISTEL_CONFIG, FileType), 1, 1}}, true},
+        {MAINBOARD_HARVIK, "_vhdl", {{offsetof(HARVIK_CONFIG, TopFileVhdl), 1, 1}}, true},
     };
     // Yelden: its four header modes (u8 at 160) against its three board
     // revisions (i32 at 156).
@@ -258,8 +265,8 @@ Outcome Generate(const BoardDef& def, const Run& run, const std::string& folder)
     platform::ForceDirectories(projectFolder);
     const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, run.record);
     TPinsmith pinsmith;
-    outcome.generated = pinsmith.Generate(board.get(), projectFolder + run.name + ".qpf",
-                                          UsesVhdl(def, run.record));
+    const bool vhdl = UsesVhdl(def, run.record);
+    outcome.generated = pinsmith.Generate(board.get(), projectFolder + run.name + ".qpf", vhdl);
     for (const platform::RecordedBox& box : ui.Boxes()) {
         outcome.boxes.push_back(box.text);
     }
@@ -272,6 +279,16 @@ Outcome Generate(const BoardDef& def, const Run& run, const std::string& folder)
             if (words >> command >> location && command == "set_location_assignment" &&
                 ++uses[location] == 2) {
                 outcome.doubleLocations.push_back(location);
+            }
+        }
+        const TopLevelNames top =
+            ReadTopLevelNames(ReadText(projectFolder + run.name + (vhdl ? ".vhd" : ".v")), vhdl);
+        std::vector<std::string> names = top.ports;
+        names.push_back(top.top);
+        for (const std::string& name : names) {
+            const std::string reason = IllegalIdentifier(name, vhdl);
+            if (!reason.empty()) {
+                outcome.illegalNames.push_back(name + ": " + reason);
             }
         }
     }

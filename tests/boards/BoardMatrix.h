@@ -39,6 +39,9 @@ struct Outcome {
     bool generated = false;
     std::vector<std::string> boxes;           // the texts of the boxes it showed
     std::vector<std::string> doubleLocations; // locations the .qsf assigns twice
+    // Names of the written top level (its own, its ports') that the
+    // language does not take, each with the reason.
+    std::vector<std::string> illegalNames;
 };
 Outcome Generate(const BoardDef& def, const Run& run, const std::string& folder);
 

@@ -82,6 +82,9 @@ std::set<std::string> DuplicateSignals() {
             names.insert(RunName(board, socket, 84, 'e'));
         }
     }
+    // The same with a VHDL top level (its reduced set of card choices).
+    names.insert(RunName("Gristel_vhdl", 0, 84, 'e'));
+    names.insert(RunName("Gristel_vhdl", 78, 84, 'e'));
     // Kelvane's list holds cards of one pin naming (HSMC Default with and
     // without transceivers, the ADC/DAC and SMA cards, the two LCD/camera
     // generations, the loopback cards...): unprefixed on both ports they
@@ -370,6 +373,9 @@ TEST(BoardMatrix, EveryRunGeneratesOrMeetsItsListedRefusal) {
             EXPECT_TRUE(outcome.generated);
             for (const std::string& box : outcome.boxes) {
                 ADD_FAILURE() << "box: " << box;
+            }
+            for (const std::string& name : outcome.illegalNames) {
+                ADD_FAILURE() << "top level: " << name;
             }
             for (const std::string& location : outcome.doubleLocations) {
                 if (shared.count(location)) {

@@ -162,3 +162,52 @@ TEST_F(GenerateChecks, TwoCardsOfOneMapUnderOnePrefixAreRefused) {
     EXPECT_TRUE(TPinsmith().Generate(apart.get(), folder.File("ILMARCH.qpf"), false));
     EXPECT_TRUE(ui.Boxes().empty());
 }
+
+TEST_F(GenerateChecks, PortNamesTheLanguageRefusesAreRefused) {
+    const std::string keyword =
+        " is a Verilog or VHDL keyword. Please use a different prefix name.";
+    const std::string vhdlName =
+        " is no legal VHDL name (two underscores in a row or an underscore "
+        "at the end). Please use a different prefix name.";
+    struct Case {
+        const char* pin;
+        bool vhdl;
+        std::string box; // empty: generated
+    };
+    for (const Case& c : std::vector<Case>{
+             {"wire", false, "Signal wire of EXTRA" + keyword},
+             {"wire[0]", true, "Signal wire of EXTRA" + keyword},
+             {"Signal", false, "Signal Signal of EXTRA" + keyword},
+             {"OUT[3]", true, "Signal OUT of EXTRA" + keyword},
+             {"A__B", false, ""},
+             {"A__B", true, "Signal A__B of EXTRA" + vhdlName},
+             {"AB_[1]", true, "Signal AB_ of EXTRA" + vhdlName},
+             {"AB_", false, ""},
+             {"A_B[2]", true, ""},
+             {"wires", true, ""},
+         }) {
+        TMainBoard board;
+        sample::BuildGroups(board);
+        AddPin(board, c.pin, PIN_DIR_INPUT);
+        TempDir folder;
+        ui.Clear();
+        const bool generated = TPinsmith().Generate(&board, folder.File("abc.qpf"), c.vhdl);
+        EXPECT_EQ(generated, c.box.empty()) << c.pin << " " << c.vhdl;
+        if (!c.box.empty()) {
+            EXPECT_EQ(OnlyBox(), c.box) << c.pin;
+            EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << c.pin;
+        }
+    }
+    // The project name of a VHDL project.
+    for (const char* file : {"A__B.qpf", "AB_.qpf"}) {
+        TMainBoard board;
+        sample::BuildGroups(board);
+        TempDir folder;
+        ui.Clear();
+        EXPECT_FALSE(TPinsmith().Generate(&board, folder.File(file), true)) << file;
+        EXPECT_EQ(OnlyBox(), "Project Name must not hold two underscores in a row nor end with an "
+                             "underscore in a VHDL project.");
+        EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << file;
+        EXPECT_TRUE(TPinsmith().Generate(&board, folder.File(file), false)) << file;
+    }
+}

@@ -2,6 +2,7 @@
 // own clock-chip modules, and neutral test resources for the settings-object
 // boards and the export rules.
 
+#include "boards/Boards.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "platform/Files.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -31,6 +33,13 @@ protected:
         return names;
     }
     bool Export(const TMainBoard& board) { return writer.ExportVerilogIp(board, dir.Path()); }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& box : ui.Boxes()) {
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
 
     TestResources resources;
     TempDir dir;
@@ -162,4 +171,62 @@ TEST_F(IpExport, ExportResourceRules) {
     EXPECT_FALSE(TPinsmith::ExportResource(dir.File("a/b/m.v"), "test_module_verilog"));
     EXPECT_FALSE(platform::DirectoryExists(dir.File("a")));
     EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(IpExport, AModuleFolderIsNeverFollowed) {
+    // The boards that export into a sub-folder, each with the first folder
+    // of its own export set: a link there (to a folder of someone else's) or
+    // a file in its place stops the generation before anything of the
+    // project is written, and the place the link points to stays as it was.
+    struct Case {
+        const char* what;
+        bool link;
+        const char* reason;
+    };
+    const Case cases[] = {{"a link", true, "a link of that name is in the way"},
+                          {"a file", false, "a file of that name is in the way"}};
+    int boards = 0;
+    for (const BoardDef* def : AllBoards()) {
+        if (!def->text || !def->text->exportSet) {
+            continue;
+        }
+        const std::vector<config::ExportedFile> set = def->text->exportSet();
+        const auto sub = std::find_if(set.begin(), set.end(), [](const config::ExportedFile& f) {
+            return !f.folder.empty();
+        });
+        if (sub == set.end()) {
+            continue;
+        }
+        ++boards;
+        for (const Case& c : cases) {
+            TempDir project;
+            TempDir elsewhere;
+            ASSERT_TRUE(platform::WriteWholeFile(elsewhere.File("si5340_test.v"), "theirs").opened);
+            if (c.link) {
+                std::filesystem::create_directory_symlink(elsewhere.Path(),
+                                                          project.File(sub->folder));
+            } else {
+                ASSERT_TRUE(platform::WriteWholeFile(project.File(sub->folder), "mine").opened);
+            }
+            sample::TestConfigBoard config;
+            config.exportFolder = sub->folder;
+            config.exports = {{"si5340_test.v", "SI5340_TEST_VERILOG"}};
+            TMainBoard board;
+            board.m_BoardId = def->id;
+            board.m_pConfigBoard = &config;
+            ui.Clear();
+            EXPECT_FALSE(writer.Generate(&board, project.File("abc.qpf"), false)) << c.what;
+            EXPECT_EQ(Texts(), (std::vector<std::string>{"Cannot create the folder " +
+                                                             project.File(sub->folder) +
+                                                             "/: " + c.reason + ".",
+                                                         "Failed to export verilog IP"}))
+                << BoardNumber(def->id) << " " << c.what;
+            std::string theirs;
+            ASSERT_TRUE(platform::ReadWholeFile(elsewhere.File("si5340_test.v"), theirs));
+            EXPECT_EQ(theirs, "theirs") << BoardNumber(def->id) << " " << c.what;
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(project.Path()), {}), 1)
+                << BoardNumber(def->id) << " " << c.what; // the link or the file alone
+        }
+    }
+    EXPECT_EQ(boards, 5); // 27, 28, 31, 33, 36
 }

@@ -15,6 +15,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -76,6 +79,32 @@ TEST_F(FormMainTest, TheIniValueIsReplacedByTheBuildsBoard) {
         EXPECT_EQ(main.BoardId, 37);
     }
     EXPECT_EQ(Ini(), "[Other]\r\nKey=1\r\n[Pinsmith]\r\nMainBoard=37\r\n");
+}
+
+TEST_F(FormMainTest, AHugeIniOpensAtOnceAndIsLeftAsItWas) {
+    // 100 MB of line breaks: no INI of this program. The window opens at
+    // once and Exit leaves the file untouched.
+    const std::string path = platform::qt::IniFilePath();
+    const std::size_t size = 100u << 20;
+    {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        const std::string chunk(1 << 20, '\n');
+        for (std::size_t done = 0; done < size; done += chunk.size()) {
+            ASSERT_EQ(std::fwrite(chunk.data(), 1, chunk.size(), file), chunk.size());
+        }
+        std::fclose(file);
+    }
+    const auto modified = std::filesystem::last_write_time(path);
+    const auto start = std::chrono::steady_clock::now();
+    {
+        TFormMain main;
+        EXPECT_EQ(main.BoardId, 37);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(std::filesystem::file_size(path), size);
+    EXPECT_EQ(std::filesystem::last_write_time(path), modified);
+    std::filesystem::remove(path);
 }
 
 TEST_F(FormMainTest, CentringTruncatesTowardZero) {

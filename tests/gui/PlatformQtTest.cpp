@@ -41,14 +41,80 @@ TEST_F(IniTest, WritesTheStandardTextForm) {
     EXPECT_EQ(Get(), "[Pinsmith]\r\nMainBoard=-1\r\n");
 }
 
-TEST_F(IniTest, KeepsEverythingElse) {
-    Put("; note\n[a]\nx=1\n\n[PINSMITH]\nother=2\nmainboard=5\n[b]\ny=3\n");
+TEST_F(IniTest, ChangesOnlyItsOwnKey) {
+    // Every other byte stays as it was, line ends included; a line the
+    // program adds takes the file's own line end.
+    struct Case {
+        const char* before;
+        const char* after;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"; note\n[a]\nx=1\n\n[PINSMITH]\nother=2\nmainboard=5\n[b]\ny=3\n",
+              "; note\n[a]\nx=1\n\n[PINSMITH]\nother=2\nMainBoard=37\n[b]\ny=3\n"},
+             {"[Pinsmith]\r\nother=2\r\n\r\n[b]\r\n",
+              "[Pinsmith]\r\nother=2\r\nMainBoard=37\r\n\r\n[b]\r\n"},
+             {"[a]\rx=1\r", "[a]\rx=1\r[Pinsmith]\rMainBoard=37\r"},
+             {"[a]\nx=1", "[a]\nx=1\n[Pinsmith]\nMainBoard=37\n"},
+             {"[Pinsmith]\nMainBoard=5", "[Pinsmith]\nMainBoard=37"},
+             {"[Pinsmith]", "[Pinsmith]\r\nMainBoard=37\r\n"},
+             {"x=1\r\n[Pinsmith]\nMainBoard=5\r\n\n", "x=1\r\n[Pinsmith]\nMainBoard=37\r\n\n"},
+             {"", "[Pinsmith]\r\nMainBoard=37\r\n"},
+         }) {
+        Put(c.before);
+        ASSERT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 37));
+        EXPECT_EQ(Get(), c.after) << c.before;
+    }
+}
+
+TEST_F(IniTest, SizesAndModes) {
+    // A file that is no INI of this program's size holds no board id and is
+    // left as it is; so is one that exists but cannot be read. Only a file
+    // that can be read may be changed, and only a missing one is created.
+    const std::string key = "[Pinsmith]\r\nMainBoard=12\r\n";
+    const std::size_t limit = 64 * 1024;
+    struct Case {
+        const char* what;
+        std::string text;
+        mode_t mode;
+        bool unreadable;
+        int read;     // ReadIniInteger with fallback -9
+        bool changed; // WriteIniInteger replaced the file
+    };
+    const std::vector<Case> cases = {
+        {"small", key, 0644, false, 12, true},
+        {"exactly 64 KiB", key + std::string(limit - key.size(), '\n'), 0644, false, 12, true},
+        {"one byte more", key + std::string(limit - key.size() + 1, '\n'), 0644, false, -9, false},
+        {"line breaks, 1 MB", std::string(1 << 20, '\n') + key, 0644, false, -9, false},
+        {"write-only", key, 0200, true, -9, false},
+        {"no permission at all", key, 0000, true, -9, false},
+        {"read-only", key, 0444, false, 12, false},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(path());
+        Put(c.text);
+        ::chmod(path().c_str(), c.mode);
+        // Root reads whatever the mode says: the seam plays the other users.
+        platform::testing::SetFileUnreadable(path(), c.unreadable);
+        EXPECT_EQ(platform::qt::ReadIniInteger(path(), "Pinsmith", "MainBoard", -9), c.read)
+            << c.what;
+        EXPECT_EQ(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 37), c.changed)
+            << c.what;
+        platform::testing::UnlockAllFolders();
+        ::chmod(path().c_str(), 0644);
+        const std::string after = Get();
+        if (c.changed) {
+            EXPECT_EQ(after.substr(0, 26), "[Pinsmith]\r\nMainBoard=37\r\n") << c.what;
+            EXPECT_EQ(after.size(), c.text.size()) << c.what;
+        } else {
+            EXPECT_EQ(after, c.text) << c.what;
+        }
+    }
+    // A missing file is created; writing the value it holds changes nothing.
+    std::filesystem::remove(path());
     ASSERT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 37));
-    EXPECT_EQ(Get(), "; note\r\n[a]\r\nx=1\r\n\r\n[PINSMITH]\r\nother=2\r\nMainBoard=37\r\n"
-                     "[b]\r\ny=3\r\n");
-    Put("[Pinsmith]\r\nother=2\r\n\r\n[b]\r\n");
-    ASSERT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 4));
-    EXPECT_EQ(Get(), "[Pinsmith]\r\nother=2\r\nMainBoard=4\r\n\r\n[b]\r\n");
+    EXPECT_EQ(Get(), "[Pinsmith]\r\nMainBoard=37\r\n");
+    EXPECT_TRUE(platform::qt::WriteIniInteger(path(), "Pinsmith", "MainBoard", 37));
+    EXPECT_TRUE(ui.Boxes().empty());
 }
 
 TEST_F(IniTest, ReadsWhatIsThereOrTheFallback) {

@@ -212,3 +212,97 @@ TEST(Files, AReplacedExecutableKeepsItsName) {
     EXPECT_EQ(platform::ExecutablePathFromLink("/opt/p/pinsmith (deleted)"), "/opt/p/pinsmith");
     EXPECT_EQ(platform::ExecutablePathFromLink("/opt/p/pinsmith"), "/opt/p/pinsmith");
 }
+
+TEST(FileReplacement, NoFolderBelowTheRootIsFollowed) {
+    // What stands in the place of a folder below the project folder: a link
+    // (to a folder or to nothing) or a file is refused and names itself;
+    // the place it points to is never written.
+    struct Case {
+        const char* what;
+        void (*make)(const std::string& place, const std::string& elsewhere);
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a link to a folder",
+         [](const std::string& place, const std::string& elsewhere) {
+             std::filesystem::create_directory_symlink(elsewhere, place);
+         },
+         "a link of that name is in the way"},
+        {"a dangling link",
+         [](const std::string& place, const std::string& elsewhere) {
+             std::filesystem::create_directory_symlink(elsewhere + "gone", place);
+         },
+         "a link of that name is in the way"},
+        {"a file",
+         [](const std::string& place, const std::string&) {
+             ASSERT_TRUE(platform::WriteWholeFile(place, "mine").opened);
+         },
+         "a file of that name is in the way"},
+    };
+    for (const Case& c : cases) {
+        for (const bool deeper : {false, true}) {
+            TempDir project;
+            TempDir elsewhere;
+            ASSERT_TRUE(platform::WriteWholeFile(elsewhere.File("m.v"), "theirs").opened);
+            c.make(project.File("sub"), elsewhere.Path());
+            const std::string folder = project.File(deeper ? "sub/deep/" : "sub/");
+            platform::FileReplacement set;
+            set.SetRoot(project.Path());
+            EXPECT_FALSE(set.CreateFolder(folder) && set.Stage(folder + "m.v", "ours")) << c.what;
+            EXPECT_EQ(set.Failure().path, project.File("sub/")) << c.what;
+            EXPECT_EQ(set.Failure().reason, c.reason) << c.what;
+            EXPECT_TRUE(set.Failure().makingFolder) << c.what;
+            set.Discard();
+            EXPECT_EQ(Names(elsewhere), std::vector<std::string>{"m.v"}) << c.what;
+            EXPECT_EQ(Read(elsewhere.File("m.v")), "theirs") << c.what;
+        }
+    }
+
+    // Staging alone, without CreateFolder, is held to the same rule.
+    TempDir project;
+    TempDir elsewhere;
+    std::filesystem::create_directory_symlink(elsewhere.Path(), project.File("sub"));
+    platform::FileReplacement set;
+    set.SetRoot(project.Path());
+    EXPECT_FALSE(set.Stage(project.File("sub/m.v"), "ours"));
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere.Path()));
+}
+
+TEST(FileReplacement, TheRootItselfMayBeALink) {
+    TempDir real;
+    TempDir links;
+    const std::string root = links.File("project");
+    std::filesystem::create_directory_symlink(real.Path(), root);
+    platform::FileReplacement set;
+    set.SetRoot(root + "/");
+    ASSERT_TRUE(set.CreateFolder(root + "/"));
+    ASSERT_TRUE(set.Stage(root + "/top.v", "top"));
+    ASSERT_TRUE(set.CreateFolder(root + "/sub/"));
+    ASSERT_TRUE(set.Stage(root + "/sub/m.v", "m"));
+    ASSERT_TRUE(set.Commit());
+    EXPECT_EQ(Read(real.File("top.v")), "top");
+    EXPECT_EQ(Read(real.File("sub/m.v")), "m");
+}
+
+TEST(ReadSmallFile, ReadsUpToItsLimitAndNoFurther) {
+    TempDir dir;
+    const std::size_t limit = 16;
+    for (const std::size_t size : {std::size_t{0}, limit - 1, limit, limit + 1, 10 * limit}) {
+        const std::string bytes(size, '\n');
+        ASSERT_TRUE(platform::WriteWholeFile(dir.File("f"), bytes).opened);
+        std::string read = "x";
+        platform::FileFailure failure;
+        const bool ok = platform::ReadSmallFile(dir.File("f"), limit, read, &failure);
+        EXPECT_EQ(ok, size <= limit) << size;
+        EXPECT_EQ(read, ok ? bytes : std::string()) << size;
+        if (!ok) {
+            EXPECT_EQ(failure.reason, "File too large") << size;
+        }
+    }
+    // The test seam of a file this user may not read.
+    platform::testing::SetFileUnreadable(dir.File("f"), true);
+    std::string read;
+    EXPECT_FALSE(platform::ReadWholeFile(dir.File("f"), read));
+    platform::testing::UnlockAllFolders();
+    EXPECT_TRUE(platform::ReadWholeFile(dir.File("f"), read));
+}

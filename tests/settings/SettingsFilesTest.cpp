@@ -218,3 +218,65 @@ TEST(NameRules, KeywordsAndPlainNames) {
         EXPECT_EQ(message, c.message) << c.name;
     }
 }
+
+TEST(NameRules, KeywordsPerLanguage) {
+    struct Case {
+        const char* word;
+        bool verilog;
+        bool vhdl;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"wire", true, false},
+             {"reg", true, false},
+             {"endmodule", true, false},
+             {"posedge", true, false},
+             {"signal", false, true},
+             {"entity", false, true},
+             {"downto", false, true},
+             {"others", false, true},
+             {"in", false, true},
+             {"BUS", false, true},
+             {"begin", true, true},
+             {"Inout", true, true},
+             {"xnor", true, true},
+             {"logic", false, false},
+             {"wires", false, false},
+             {"std_logic", false, false},
+         }) {
+        EXPECT_EQ(config::IsVerilogKeyword(c.word), c.verilog) << c.word;
+        EXPECT_EQ(config::IsVhdlKeyword(c.word), c.vhdl) << c.word;
+        EXPECT_EQ(config::IsHdlKeyword(c.word), c.verilog || c.vhdl) << c.word;
+    }
+}
+
+TEST(NameRules, VhdlIdentifiers) {
+    for (const char* good : {"A", "AB", "A_B", "A_B_C", "a1_2", "GPIO_0"}) {
+        EXPECT_TRUE(config::IsVhdlIdentifier(good)) << good;
+    }
+    for (const char* bad : {"", "A__B", "AB_", "A_", "_A", "A___B", "9A", "A-B", "A__"}) {
+        EXPECT_FALSE(config::IsVhdlIdentifier(bad)) << bad;
+    }
+}
+
+TEST(NameRules, KeywordPrefixesAreRefused) {
+    const std::string plain = "Prefix Name of GPIO-0 must begin with a letter (A-Z or a-z) and "
+                              "hold only letters, digits and underscores.";
+    const std::string keyword = "Prefix Name of GPIO-0 must not be a Verilog or VHDL keyword.";
+    struct Case {
+        const char* prefix;
+        std::string message; // empty: accepted
+    };
+    for (const Case& c : std::vector<Case>{{"wire", keyword},
+                                           {"MODULE", keyword},
+                                           {"signal", keyword},
+                                           {"In", keyword},
+                                           {"wire_", ""},
+                                           {"CAM_", ""},
+                                           {"", ""},
+                                           {"_x", plain}}) {
+        std::string message;
+        EXPECT_EQ(config::CheckPrefixName("GPIO-0", c.prefix, message), c.message.empty())
+            << c.prefix;
+        EXPECT_EQ(message, c.message) << c.prefix;
+    }
+}
