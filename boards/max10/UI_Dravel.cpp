@@ -48,6 +48,7 @@ TFormDravel::TFormDravel(QWidget* owner)
                      Settings});
 
     SetBatchBeep(false);
+    SetPrefixEmptyWithoutCard(true);
     InitForm();
 }
 

@@ -37,7 +37,6 @@ public:
     ~TFormCalvet() override;
 
     void ButtonSaveClick() override;
-    void ButtonLoadClick() override;
     void ButtonGenClick() override;
     void CheckBoxClick() override;
     // The controls go into the held record first, then the project.
