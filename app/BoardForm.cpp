@@ -12,6 +12,7 @@
 #include "platform/qt/Desktop.h"
 #include "platform/qt/Text8.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -112,7 +113,7 @@ void TBoardForm::AddPeripheral(QCheckBox* box, std::size_t recordOffset,
     const auto& offsets = Definition().peripherals;
     PINSMITH_ASSERT(std::find(offsets.begin(), offsets.end(), recordOffset) != offsets.end());
     peripherals_.push_back({box, recordOffset, std::move(shapes)});
-    connect(box, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    connect(box, &QCheckBox::toggled, this, [this] { CheckBoxClick(); });
 }
 
 void TBoardForm::BindCardPort(int index, TPortWidgets widgets) {
@@ -237,6 +238,8 @@ void TBoardForm::ShowRecordBytes(std::span<const std::uint8_t> record) {
     projectName_->setText(Latin1(RecordFieldText(record, Definition().record.projectNameOffset)));
     for (const Peripheral& p : peripherals_) {
         PINSMITH_ASSERT(p.offset < record.size());
+        // The outlines follow once the whole record is shown.
+        const QSignalBlocker block(p.box);
         p.box->setChecked(record[p.offset] != 0);
     }
     for (TCardPort& port : ports_) {
@@ -420,24 +423,34 @@ void TBoardForm::SaveBeforeTeardown() {
 }
 
 void TBoardForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* button = qobject_cast<QPushButton*>(focusWidget());
-        if (!button || !isAncestorOf(button)) {
-            button = nullptr;
-            for (QPushButton* candidate : findChildren<QPushButton*>()) {
-                if (candidate->isDefault()) {
-                    button = candidate;
-                    break;
-                }
-            }
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The key ends here whatever it does: the main window has no use for it.
+    event->accept();
+    QWidget* focus = focusWidget();
+    if (auto* focused = qobject_cast<QPushButton*>(focus); focused && isAncestorOf(focused)) {
+        if (focused->isVisible() && focused->isEnabled()) {
+            focused->click();
         }
-        if (button && button->isVisible() && button->isEnabled()) {
-            event->accept();
-            button->click();
+        return;
+    }
+    // Typing: a name or a prefix is not confirmed with the default button.
+    for (QWidget* w = focus; w && w != this; w = w->parentWidget()) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QAbstractSpinBox*>(w)) {
             return;
         }
     }
-    QWidget::keyPressEvent(event);
+    for (QPushButton* candidate : findChildren<QPushButton*>()) {
+        if (candidate->isDefault()) {
+            if (candidate->isVisible() && candidate->isEnabled()) {
+                candidate->click();
+            }
+            return;
+        }
+    }
 }
 
 void TBoardForm::ButtonSaveClick() {
@@ -449,8 +462,11 @@ void TBoardForm::ButtonSaveClick() {
 }
 
 void TBoardForm::ButtonLoadClick() {
+    // A refused file has shown its reason already.
     if (HolderLoadWithDialog(OpenDialog)) {
         ShowRecord();
+    } else if (failedLoadBox_) {
+        platform::ErrorBox("Failed to load setting");
     }
 }
 

@@ -23,9 +23,11 @@
 // them and draws.
 //
 // Card combos are connected with `activated`, so setting an index from code
-// runs no handler. Texts of the record are 8-bit (Latin-1) and end at their
-// first NUL or at the field's end; a record is mended before it reaches the
-// controls.
+// runs no handler. Peripheral check boxes run CheckBoxClick once per change
+// of their state (`toggled`), whatever changed it: a click, the keyboard or
+// the accessibility interface; showing a record sets them without it.
+// Texts of the record are 8-bit (Latin-1) and end at their first NUL or at
+// the field's end; a record is mended before it reaches the controls.
 
 #include "boards/BoardDef.h"
 #include "model/CardCatalogue.h"
@@ -139,6 +141,7 @@ public:
     virtual void GenerateAllCards();
     virtual void ButtonExitClick();
     virtual void ButtonMainBoardSelectClick();
+    // A peripheral check box changed its state.
     virtual void CheckBoxClick();
     // The user picked an entry in the combo of a port.
     virtual void CardComboChange(int port);
@@ -158,6 +161,9 @@ public:
     // The validation of CheckSettings without the box: false with the
     // message of the first failed rule.
     bool CheckControls(std::string& message);
+    // The record the controls stand for: the held record with the controls
+    // written into it.
+    std::vector<std::uint8_t> ControlsRecord();
 
     // Shows the holder's record: the construction step, also run after Load
     // Setting and Default Setting.
@@ -213,6 +219,10 @@ protected:
     // Whether a port whose combo shows None shows an empty prefix edit, even
     // when the record holds a prefix for it (default: the record's prefix).
     void SetPrefixEmptyWithoutCard(bool empty) { prefixEmptyWithoutCard_ = empty; }
+    // Whether Load Setting that loads nothing (a cancelled dialog, or a
+    // refused file after the box with its reason) ends with the box "Failed
+    // to load setting" (default: no further box).
+    void SetFailedLoadBox(bool shown) { failedLoadBox_ = shown; }
     // The usual background of the board forms (235, 233, 237).
     void SetFormColour(const QColor& colour);
     // The main window's caption becomes this form's caption.
@@ -243,9 +253,6 @@ protected:
     // The generic parts, on raw record bytes.
     void ShowRecordBytes(std::span<const std::uint8_t> record);
     void ReadControlsInto(std::span<std::uint8_t> record);
-    // The record the controls stand for: the held record with the controls
-    // written into it.
-    std::vector<std::uint8_t> ControlsRecord();
     // The ports' definitions as they are for the held record (a voltage
     // choice can change a port's list and standard).
     void RefreshPortDefinitions();
@@ -253,8 +260,9 @@ protected:
     static bool WriteProject(TMainBoard* board, const std::string& projectFile, bool vhdl);
 
     void closeEvent(QCloseEvent* event) override;
-    // Enter that no control used: the focused button, else the form's
-    // default button, is clicked.
+    // Enter or Return: a focused button is clicked; in an edit box or a
+    // combo (or a spin box) the key does nothing; anywhere else the form's
+    // default button is clicked.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -286,6 +294,7 @@ private:
     bool savesBeforeTeardown_ = false;
     bool tornDown_ = false;
     bool prefixEmptyWithoutCard_ = false;
+    bool failedLoadBox_ = false;
     bool ctrlBeep_ = false;
     bool batchBeep_ = true;
 };

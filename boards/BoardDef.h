@@ -171,6 +171,9 @@ struct BoardDef {
     // The board's rule runs even when a common one failed, and its message
     // then replaces the common one.
     bool checkRecordAlways = false;
+    // The prefix checks run even when the project name is refused, and the
+    // message of a failed one replaces the name's.
+    bool prefixChecksAfterName = false;
     // The prefix a card takes on a port whose prefix is empty, for the
     // generation and the settings checks only: the form and the saved record
     // keep the empty prefix. nullptr, or "" for a card: none.

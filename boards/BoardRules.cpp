@@ -36,36 +36,27 @@ bool Offers(const BoardCardPort& port, CardId card) {
     return std::find(list.begin(), list.end(), static_cast<std::uint8_t>(card)) != list.end();
 }
 
-// The prefix rule of one family, over its ports in port order.
+// The prefix rule of one family, over its ports in port order; a message
+// names the ports by their own names (an idle port in between leaves the
+// others' names as they are).
 bool CheckFamilyPrefixes(const BoardDef& def, PortFamily family,
                          const std::vector<BoardCardPort>& ports, ConstRecordSpan record,
                          std::string& message) {
     std::vector<CardId> cards;
     std::vector<std::string> prefixes;
+    std::vector<const char*> names;
     for (const BoardCardPort& port : ports) {
         if (port.family == family && !port.idle && !port.prefixRuleExempt) {
             cards.push_back(ActiveCardAt(record, port));
             prefixes.push_back(EffectivePrefix(def, record, port));
+            names.push_back(port.name);
         }
     }
     if (cards.size() < 2) {
         return true;
     }
-    const int n = static_cast<int>(cards.size());
-    switch (family) {
-    case PortFamily::Gpio:
-        return CheckGpioPrefixNames(n, cards.data(), prefixes.data(), message);
-    case PortFamily::Hsmc:
-        return CheckHsmcPrefixNames(n, cards.data(), prefixes.data(), message);
-    case PortFamily::Fmc:
-        return CheckFmcPrefixNames(n, cards.data(), prefixes.data(), message);
-    case PortFamily::Ddr4Socket:
-        return CheckDdr4SocketPrefixNames(n, cards.data(), prefixes.data(), message);
-    case PortFamily::Kirrel:
-    case PortFamily::Ergan:
-        return true;
-    }
-    return true;
+    return CheckNamedPrefixNames(family, static_cast<int>(cards.size()), cards.data(),
+                                 prefixes.data(), names.data(), message);
 }
 
 } // namespace
@@ -216,14 +207,18 @@ bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record) {
 
 namespace {
 
-// The project name, each prefix and the families' prefix rules.
+// The project name, the prefix of each port that carries a card and the
+// families' prefix rules.
 bool CheckCommonRules(const BoardDef& def, ConstRecordSpan record, std::string& message) {
-    if (!config::CheckProjectName(RecordFieldText(record, def.record.projectNameOffset), message)) {
+    const bool nameOk =
+        config::CheckProjectName(RecordFieldText(record, def.record.projectNameOffset), message);
+    if (!nameOk && !def.prefixChecksAfterName) {
         return false;
     }
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     for (const BoardCardPort& port : ports) {
-        if (port.idle) {
+        // A port without a card uses no prefix, whatever its edit holds.
+        if (ActiveCardAt(record, port) == CARD_NONE) {
             continue;
         }
         if (!config::CheckPrefixName(port.name, RecordFieldText(record, port.prefixOffset),
@@ -240,7 +235,7 @@ bool CheckCommonRules(const BoardDef& def, ConstRecordSpan record, std::string& 
             return false;
         }
     }
-    return CheckGeneratedNames(def, record, message);
+    return nameOk && CheckGeneratedNames(def, record, message);
 }
 
 } // namespace

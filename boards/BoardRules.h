@@ -57,10 +57,12 @@ void MendRecord(const BoardDef& def, RecordSpan record);
 // both-default set without prefixes.
 bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record);
 
-// The checks before a save or a generation: the project name, each prefix,
-// the prefix rule of each port family over the effective prefixes (GPIO
-// skipped when both headers are default), then the board's own rule. False with the message of the
-// first failure.
+// The checks before a save or a generation: the project name, the prefix of
+// each port that carries a card, the prefix rule of each port family over
+// the effective prefixes (GPIO skipped when both headers are default), then
+// the board's own rule. False with the message of the first failure (a
+// board with prefixChecksAfterName: of the last failed check before its
+// own rule).
 bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);
 // The names the generated files take, after the input checks: the project
 // name is none of the board's exported file or module names, and in a VHDL

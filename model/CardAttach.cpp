@@ -216,9 +216,9 @@ void AttachErganCard(TMainBoard* board, ConnectorId connectorId, CardId card, Io
 namespace {
 
 // The first pair of ports (i < j) that carry the same card under the same
-// prefix; false with the message made from the two port letters.
-bool CheckPrefixNames(int portCount, const CardId* cards, const std::string* prefixes,
-                      std::string& message, const char* format, char firstPort, bool exemptGpio80) {
+// prefix; false when there is none.
+bool FindPrefixClash(int portCount, const CardId* cards, const std::string* prefixes,
+                     bool exemptGpio80, int& first, int& second) {
     for (int i = 0; i < portCount; ++i) {
         if (cards[i] == CARD_NONE) {
             continue;
@@ -230,11 +230,24 @@ bool CheckPrefixNames(int portCount, const CardId* cards, const std::string* pre
             if (exemptGpio80 && BoardConnectorType(cards[i]) == CONNECTOR_GPIO80) {
                 continue; // one 80-pin card occupies both headers
             }
-            message = platform::Format(format, firstPort + i, firstPort + j);
-            return false;
+            first = i;
+            second = j;
+            return true;
         }
     }
-    return true;
+    return false;
+}
+
+// The clash check with the message made from the two port letters.
+bool CheckPrefixNames(int portCount, const CardId* cards, const std::string* prefixes,
+                      std::string& message, const char* format, char firstPort, bool exemptGpio80) {
+    int i = 0;
+    int j = 0;
+    if (!FindPrefixClash(portCount, cards, prefixes, exemptGpio80, i, j)) {
+        return true;
+    }
+    message = platform::Format(format, firstPort + i, firstPort + j);
+    return false;
 }
 
 } // namespace
@@ -269,6 +282,20 @@ bool CheckDdr4SocketPrefixNames(int portCount, const CardId* cards, const std::s
                             "DDR4-Socket-%c and DDR4-Socket-%c cannot have the same prefix name "
                             "when both connect to the same type of daughter boards.",
                             'A', false);
+}
+
+bool CheckNamedPrefixNames(PortFamily family, int portCount, const CardId* cards,
+                           const std::string* prefixes, const char* const* portNames,
+                           std::string& message) {
+    int i = 0;
+    int j = 0;
+    if (!FindPrefixClash(portCount, cards, prefixes, family == PortFamily::Gpio, i, j)) {
+        return true;
+    }
+    message = platform::Format("%s and %s cannot have the same prefix name when both connect to "
+                               "the same type of daughter boards.",
+                               portNames[i], portNames[j]);
+    return false;
 }
 
 bool SaveConnectorPinList(const TConnector& connector, const std::string& fileName) {

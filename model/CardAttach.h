@@ -36,6 +36,15 @@ struct CardBusName {
 // rule and the attach operation.
 enum class PortFamily { Gpio, Hsmc, Kirrel, Fmc, Ergan, Ddr4Socket };
 
+// The prefix rule over ports of one family, each named as the messages name
+// it ("HSMC-A"): two ports that carry the same card need different prefixes
+// (on GPIO headers an 80-pin card, which takes both, excepted). False with
+// "<name> and <name> cannot have the same prefix name when both connect to
+// the same type of daughter boards." for the first clash.
+bool CheckNamedPrefixNames(PortFamily family, int portCount, const CardId* cards,
+                           const std::string* prefixes, const char* const* portNames,
+                           std::string& message);
+
 // Whether a card of this type may sit on a connector of the family.
 bool CardFitsFamily(PortFamily family, CardId card);
 

@@ -10,13 +10,11 @@
 // choice. Generate first warns (Yes/No) about a ticked consumer whose clock
 // is at "Not Use"; No writes nothing. After a success the memory and
 // transceiver reminders come in one box before the success box. Load
-// Setting reports a cancelled dialog with "Failed to load setting"; a
-// refused file shows its reason. "Select All" ticks the board's boxes and
-// picks its clocks over the defaults.
+// Setting that loads nothing ends with "Failed to load setting". "Select
+// All" ticks the board's boxes and picks its clocks over the defaults.
 
 #include "app/BoardForm.h"
 #include "app/RememberedCombo.h"
-#include "boards/UI_LoadSetting.h"
 #include "platform/Ui.h"
 
 #include <QPushButton>
@@ -104,18 +102,15 @@ template <class Holder> class TSi5340Form : public TBoardFormOf<Holder> {
 public:
     using Record = typename TBoardFormOf<Holder>::Record;
 
-    explicit TSi5340Form(QWidget* owner) : TBoardFormOf<Holder>(owner) {}
+    explicit TSi5340Form(QWidget* owner) : TBoardFormOf<Holder>(owner) {
+        this->SetFailedLoadBox(true);
+    }
 
     // "Select All": the defaults, then the board's boxes and clocks.
     void ButtonButtonDefaultAllSettingClick() {
         this->SetDefaultConfig();
         SelectAll(this->Settings.Config);
         this->ShowRecord();
-    }
-    void ButtonLoadClick() override {
-        if (LoadBoardSettingReportingCancel(this->Settings, this->OpenDialog)) {
-            this->ShowRecord();
-        }
     }
     void ButtonGenClick() override {
         if (!this->CheckSettings() || !Clocks.ConfirmClocks()) {

@@ -84,6 +84,7 @@ extern const BoardDef kKelvaneBoard{
     .peripherals = kelvane::kPeripherals,
     .ports = kelvane::kPorts,
     .setDefaults = kelvane::SetDefaults,
+    .prefixChecksAfterName = true,
     .fill = kelvane::Fill,
     .attachExtra = kelvane::AttachExtra,
 };

@@ -2,7 +2,6 @@
 
 #include "boards/Boards.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/UI_LoadSetting.h"
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
@@ -45,13 +44,8 @@ TFormKelvane::TFormKelvane(QWidget* owner)
 
     SetSuccessBox(false);
     SetPrefixEmptyWithoutCard(true);
+    SetFailedLoadBox(true);
     InitForm();
 }
 
 TFormKelvane::~TFormKelvane() = default;
-
-void TFormKelvane::ButtonLoadClick() {
-    if (LoadSettingReportingCancel(Settings, OpenDialog)) {
-        ShowRecord();
-    }
-}

@@ -21,8 +21,6 @@ public:
     explicit TFormKelvane(QWidget* owner);
     ~TFormKelvane() override;
 
-    void ButtonLoadClick() override;
-
 protected:
     bool HolderLoadDefault() override { return false; }
     bool HolderSaveDefault() override { return true; }

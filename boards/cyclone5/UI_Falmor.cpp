@@ -46,7 +46,6 @@ TFormFalmor::TFormFalmor(QWidget* owner)
             {ui_->ShapeHsmc3V3, ui_->ShapeHsmc2V5, ui_->ShapeHsmc1V8, ui_->ShapeHsmc1V5}},
         "jumper position on JP3");
     SetListsDependOnRecord(true);
-    SetPrefixEmptyWithoutCard(true);
     BindControls({MAINBOARD_FALMOR, "FALMOR_BITMAP", kPeripherals, kPorts, "CheckBoxHPS"});
 }
 

@@ -67,7 +67,8 @@ public:
 
 protected:
     // Binds the controls the layout made and shows the record (the form's
-    // caption stays the form's own).
+    // caption stays the form's own). A port without a card shows an empty
+    // prefix.
     void BindControls(const gpioform::FormTable& table) {
         using namespace gpioform;
         this->SetFormColour(QColor(235, 233, 237));
@@ -90,6 +91,7 @@ protected:
         if (table.hpsCheckBox) {
             this->SetHpsCheckBox(Get<QCheckBox>(table.hpsCheckBox));
         }
+        this->SetPrefixEmptyWithoutCard(true);
         this->InitForm();
     }
 

@@ -41,7 +41,6 @@ TFormQuindle::TFormQuindle(QWidget* owner)
     // The card combo lists the cards of the record's voltage; the three
     // decorative outlines are always shown.
     SetListsDependOnRecord(true);
-    SetPrefixEmptyWithoutCard(true);
     BindControls({MAINBOARD_QUINDLE, "QUINDLE_BITMAP", kPeripherals, kPorts});
 }
 

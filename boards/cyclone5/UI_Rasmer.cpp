@@ -43,7 +43,6 @@ TFormRasmer::TFormRasmer(QWidget* owner)
     ui_->setupUi(this);
     connect(ui_->ButtonDefaultSetting, &QPushButton::clicked, this,
             [this] { ButtonDefaultSettingClick(); });
-    SetPrefixEmptyWithoutCard(true);
     BindControls({MAINBOARD_RASMER, "RASMER_BITMAP", kPeripherals, kPorts});
 }
 

@@ -125,6 +125,7 @@ TFormUlvaneVessor<Record>::TFormUlvaneVessor(QWidget* owner)
                                     Control<TShape>(form, outlines[header]), this->Settings});
     }
 
+    this->SetPrefixEmptyWithoutCard(true);
     this->InitForm();
 }
 

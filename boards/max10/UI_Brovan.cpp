@@ -64,6 +64,7 @@ TFormBrovan::TFormBrovan(QWidget* owner)
                      outline("ShapeErgan"), Settings});
 
     SetCtrlBeep(true);
+    SetPrefixEmptyWithoutCard(true);
     InitForm();
 }
 

@@ -49,6 +49,7 @@ TFormDravel::TFormDravel(QWidget* owner)
                      Settings});
 
     SetBatchBeep(false);
+    SetPrefixEmptyWithoutCard(true);
     InitForm();
 }
 

@@ -149,6 +149,7 @@ extern const BoardDef kFennikBoard{
     .mendRecord = fennik::Mend,
     .adjustPort = fennik::AdjustPort,
     .checkRecord = fennik::CheckKirrelPrefixes,
+    .prefixChecksAfterName = true,
     .fill = fennik::Fill,
     .attachExtra = fennik::AttachExtra,
     .cardStandards = {.numberedGpioDefault = false},

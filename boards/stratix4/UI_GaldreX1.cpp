@@ -88,6 +88,8 @@ TFormGaldre_X1::TFormGaldre_X1(QWidget* owner)
 
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);
+    SetPrefixEmptyWithoutCard(true);
+    SetFailedLoadBox(true);
     InitForm();
 }
 

@@ -3,7 +3,6 @@
 #include "app/Shape.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/UI_LoadSetting.h"
 #include "boards/stratix4/GaldreX2Board.h"
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
@@ -102,6 +101,7 @@ TFormGaldre_X2::TFormGaldre_X2(QWidget* owner)
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);
     SetPrefixEmptyWithoutCard(true);
+    SetFailedLoadBox(true);
     InitForm();
     SyncHolder();
     connect(ui_->ComboBoxFPGA, &QComboBox::currentIndexChanged, this,
@@ -157,11 +157,12 @@ bool TFormGaldre_X2::HolderSaveWithDialog(platform::FileDialog& dialog) {
     return Settings.SaveWithDialog(dialog);
 }
 
-void TFormGaldre_X2::ButtonLoadClick() {
-    if (LoadSettingReportingCancel(Settings, OpenDialog)) {
-        ViewHolderRecord();
-        ShowRecord();
+bool TFormGaldre_X2::HolderLoadWithDialog(platform::FileDialog& dialog) {
+    if (!Settings.LoadWithDialog(dialog)) {
+        return false;
     }
+    ViewHolderRecord();
+    return true;
 }
 
 #undef NODE

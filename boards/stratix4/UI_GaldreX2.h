@@ -25,8 +25,6 @@ public:
     explicit TFormGaldre_X2(QWidget* owner);
     ~TFormGaldre_X2() override;
 
-    void ButtonLoadClick() override;
-
     int GetCurrentNode() const { return currentNode_; }
     // Shows the node (0 or 1): the shown node's controls go into the held
     // record first.
@@ -42,6 +40,7 @@ protected:
     bool HolderLoadDefault() override;
     bool HolderSaveDefault() override;
     bool HolderSaveWithDialog(platform::FileDialog& dialog) override;
+    bool HolderLoadWithDialog(platform::FileDialog& dialog) override;
 
 private:
     void ViewHolderRecord();

@@ -4,7 +4,6 @@
 #include "boards/Boards.h"
 #include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/UI_LoadSetting.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
@@ -61,16 +60,11 @@ TFormHollin::TFormHollin(QWidget* owner)
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);
     SetPrefixEmptyWithoutCard(true);
+    SetFailedLoadBox(true);
     InitForm();
 }
 
 TFormHollin::~TFormHollin() = default;
-
-void TFormHollin::ButtonLoadClick() {
-    if (LoadSettingReportingCancel(Settings, OpenDialog)) {
-        ShowRecord();
-    }
-}
 
 void TFormHollin::AfterGenerateSuccess() {
     if (!ui_->CheckBoxDDR3->isChecked()) {

@@ -22,8 +22,6 @@ public:
     explicit TFormHollin(QWidget* owner);
     ~TFormHollin() override;
 
-    void ButtonLoadClick() override;
-
 protected:
     void AfterGenerateSuccess() override;
 

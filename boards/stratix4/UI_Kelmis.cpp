@@ -146,6 +146,7 @@ TFormKelmis::TFormKelmis(QWidget* owner)
     connect(ui_->ButtonGpio, &QPushButton::clicked, this, [this] { ButtonGpioClick(); });
 
     SetPrefixEmptyWithoutCard(true);
+    SetFailedLoadBox(true);
     InitForm();
 }
 

@@ -5,7 +5,6 @@
 #include "boards/Boards.h"
 #include "boards/GenerateReminders.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/UI_LoadSetting.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
@@ -133,6 +132,7 @@ TFormCalvet::TFormCalvet(QWidget* owner)
     lmkChip_ = {ui_->CheckBoxExtLmkPLL, lmk_, kLmkOutputs, false};
 
     SetPrefixEmptyWithoutCard(true);
+    SetFailedLoadBox(true);
     InitForm();
 }
 
@@ -205,12 +205,6 @@ void TFormCalvet::ButtonSaveClick() {
     }
     ReadControlsInto(RecordBytes());
     Settings.SaveWithDialog(SaveDialog);
-}
-
-void TFormCalvet::ButtonLoadClick() {
-    if (LoadBoardSettingReportingCancel(Settings, OpenDialog)) {
-        ShowRecord();
-    }
 }
 
 void TFormCalvet::ButtonGenClick() {

@@ -37,7 +37,6 @@ public:
     ~TFormCalvet() override;
 
     void ButtonSaveClick() override;
-    void ButtonLoadClick() override;
     void ButtonGenClick() override;
     void CheckBoxClick() override;
 

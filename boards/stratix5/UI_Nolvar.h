@@ -5,7 +5,6 @@
 // user's last choice while the form lives; its outline follows a pick at
 // once. Generate warns (Yes/No) when SFP+ is ticked with both oscillators
 // off; the memory and transceiver reminders come before the success box.
-// Change Main Board does nothing on this board.
 
 #include "boards/stratix5/StratixVConfig.h"
 #include "boards/stratix5/UI_StratixVForm.h"

@@ -5,7 +5,7 @@
 // its interfaces and keeps the user's last choice while the form lives.
 // Generate warns (Yes/No) when SFP+ or SATA is ticked without its
 // oscillators; the memory and transceiver reminders come before the success
-// box. Change Main Board does nothing on this board.
+// box.
 
 #include "boards/stratix5/StratixVConfig.h"
 #include "boards/stratix5/UI_StratixVForm.h"

@@ -3,7 +3,6 @@
 #include "app/Shape.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/UI_LoadSetting.h"
 #include "boards/stratix5/StratixVText.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
@@ -53,9 +52,9 @@ TFormPellix::TFormPellix(QWidget* owner)
 
     SetBoard(*FindBoard(MAINBOARD_PELLIX));
     SetProjectNameEdit(ui_->EditProjectName);
-    // Change Main Board stays without a handler.
-    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit, nullptr,
-                ui_->ButtonDefaultSetting});
+    SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
+                ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
+    SetFailedLoadBox(true);
 
 #define BOX(box, field, ...) AddPeripheral(ui_->box, offsetof(PELLIX_CONFIG, field), {__VA_ARGS__})
     BOX(CheckBoxOSC, Clock, outline("ShapeOSC"));
@@ -151,12 +150,6 @@ bool TFormPellix::ConfirmOscillators() {
     return !IsSataUsed() || cdcm61004_.IsOn() ||
            goOn("SATA interface is enabled, but the associated programmable oscillator "
                 "CDCM61004 is not enabled.\r\nDo you want to continued?");
-}
-
-void TFormPellix::ButtonLoadClick() {
-    if (LoadSettingReportingCancel(Settings, OpenDialog)) {
-        ShowRecord();
-    }
 }
 
 void TFormPellix::ButtonGenClick() {

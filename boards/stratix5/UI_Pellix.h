@@ -8,7 +8,7 @@
 // back when it is enabled again. A record takes what the combos show.
 // Generate asks before going on when an SFP+ cage or a SATA port has no
 // oscillator; after a success the transceiver reminder comes before the
-// success box. Change Main Board does nothing on this board.
+// success box.
 
 #include "app/BoardForm.h"
 #include "app/RememberedCombo.h"
@@ -30,8 +30,6 @@ public:
     ~TFormPellix() override;
 
     void ButtonGenClick() override;
-    // A cancelled dialog reports "Failed to load setting".
-    void ButtonLoadClick() override;
     void CheckBoxClick() override;
     void CardComboChange(int port) override;
 

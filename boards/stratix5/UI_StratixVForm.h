@@ -11,7 +11,6 @@
 #include "app/BoardForm.h"
 #include "app/RememberedCombo.h"
 #include "boards/Boards.h"
-#include "boards/UI_LoadSetting.h"
 #include "settings/ConfigBase.h"
 
 #include <QColor>
@@ -108,20 +107,14 @@ public:
         Base::CheckBoxClick(); // the outlines
         Oscillators.Follow();
     }
-    // A cancelled dialog is reported as a failed load.
-    void ButtonLoadClick() override {
-        if (LoadSettingReportingCancel(this->Settings, this->OpenDialog)) {
-            this->ShowRecord();
-        }
-    }
 
     stratix5::TOscillatorCombos Oscillators;
 
 protected:
     // The set-up both forms share, on their laid-out controls (the same
     // names in both layouts): size, colour, picture and logos, definition,
-    // project name and buttons; Change Main Board gets no handler. Returns
-    // the outlines by name.
+    // project name and buttons; Load Setting that loads nothing ends with
+    // "Failed to load setting". Returns the outlines by name.
     template <class UiForm>
     std::map<std::string, TShape*> SetUpForm(UiForm& ui, BoardId board, int width, int height) {
         ui.setupUi(this);
@@ -131,8 +124,9 @@ protected:
             stratix5::ShowFormPicture(board, ui.ImageBoard, ui.ImageQuelmar, ui.ImageStratix);
         this->SetBoard(*FindBoard(board));
         this->SetProjectNameEdit(ui.EditProjectName);
-        this->SetButtons({ui.ButtonSave, ui.ButtonLoad, ui.ButtonGen, ui.ButtonExit, nullptr,
-                          ui.ButtonDefaultSetting});
+        this->SetButtons({ui.ButtonSave, ui.ButtonLoad, ui.ButtonGen, ui.ButtonExit,
+                          ui.ButtonMainBoardSelect, ui.ButtonDefaultSetting});
+        this->SetFailedLoadBox(true);
         return outlines;
     }
 

@@ -256,9 +256,14 @@ TEST_F(Max10Record, BrovanHeaderListAndWideCardId) {
         EXPECT_EQ(RecordFieldText(record, offsetof(BROVAN_CONFIG, szErganPrefixName)),
                   id == 73 ? "BT_" : "");
     }
+    // The prefix of the header is checked while it carries a card.
     Record record = Defaults(Brovan());
     SetRecordFieldText(record, offsetof(BROVAN_CONFIG, szErganPrefixName), "B T");
     std::string message;
+    EXPECT_TRUE(CheckRecord(Brovan(), record, message)) << message;
+    BROVAN_CONFIG config = RecordAs<BROVAN_CONFIG>(record);
+    config.nErganDaughterId = 73;
+    StoreRecord(record, config);
     EXPECT_FALSE(CheckRecord(Brovan(), record, message));
     EXPECT_NE(message.find("Prefix Name of Ergan"), std::string::npos) << message;
 }

@@ -474,6 +474,55 @@ TEST(Fennik, ModesTakePortsAway) {
     EXPECT_NE(message.find("KIRREL-A and KIRREL-C"), std::string::npos) << message;
 }
 
+// An empty project name and a prefix clash: Fennik and Kelvane name the
+// clash of their headers or HSMC ports (the last failed check), Fennik's
+// Kirrel rule runs only after both passed; other boards name the name.
+TEST(StratixArriaRecords, EmptyNameAndAPrefixClash) {
+    const std::string empty = "Project Name cannot be empty.";
+    const auto clash = [](const char* a, const char* b) {
+        return std::string(a) + " and " + b +
+               " cannot have the same prefix name when both connect to the same type of "
+               "daughter boards.";
+    };
+    const auto sameCard = [](BoardId id, int p, int q) {
+        const BoardDef& def = Def(id);
+        Record r = Defaults(id);
+        const std::vector<std::uint8_t> list = PortCardList(def.ports[static_cast<std::size_t>(p)]);
+        r[def.ports[static_cast<std::size_t>(p)].cardOffset] = list.at(1);
+        r[def.ports[static_cast<std::size_t>(q)].cardOffset] = list.at(1);
+        return r;
+    };
+    Record fennikGpio = Defaults(MAINBOARD_FENNIK);
+    fennikGpio[offsetof(FENNIK_CONFIG, bGPIO)] = 1;
+    fennikGpio[offsetof(FENNIK_CONFIG, nGpioDaughterId)] = 81;
+    fennikGpio[offsetof(FENNIK_CONFIG, nGpioDaughterId) + 1] = 81;
+    struct Case {
+        BoardId id;
+        Record record;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {MAINBOARD_FENNIK, fennikGpio, clash("GPIO-0", "GPIO-1")},
+        {MAINBOARD_FENNIK, sameCard(MAINBOARD_FENNIK, 2, 3), empty},
+        {MAINBOARD_KELVANE, sameCard(MAINBOARD_KELVANE, 0, 1), clash("HSMC-A", "HSMC-B")},
+        {MAINBOARD_KELVANE, Defaults(MAINBOARD_KELVANE), empty},
+        {MAINBOARD_GALDRE_X2, sameCard(MAINBOARD_GALDRE_X2, 0, 1), empty},
+        {MAINBOARD_HOLLIN, sameCard(MAINBOARD_HOLLIN, 0, 1), empty},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Def(c.id).title);
+        Record r = c.record;
+        SetRecordFieldText(r, Def(c.id).record.projectNameOffset, "");
+        std::string message;
+        EXPECT_FALSE(CheckRecord(Def(c.id), r, message));
+        EXPECT_EQ(message, c.message);
+        // With a name, the clash alone.
+        SetRecordFieldText(r, Def(c.id).record.projectNameOffset, "Named");
+        EXPECT_EQ(CheckRecord(Def(c.id), r, message),
+                  c.message == empty && c.record == Defaults(c.id));
+    }
+}
+
 // --- Hollin ------------------------------------------------------------
 
 TEST(Hollin, FmcI2cPinsPerPortPair) {

@@ -252,7 +252,8 @@ TEST_F(BoardFormTest, InputChecks) {
          "Prefix Name of HSMC-A must begin with a letter (A-Z or a-z) and hold only letters, "
          "digits and "
          "underscores."},
-        {"Good", 0, 0, 0, "", "_x", "",
+        {"Good", 0, 0, 0, "a b", "_x", "[exec x]", ""}, // no card: no prefix in use
+        {"Good", 0, 12, 0, "", "_x", "",
          "Prefix Name of GPIO-1 must begin with a letter (A-Z or a-z) and hold only letters, "
          "digits and "
          "underscores."},

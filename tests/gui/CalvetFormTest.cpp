@@ -375,8 +375,10 @@ TEST_F(CalvetForm, SaveLoadRoundTripAndForeignFile) {
     const std::map<std::string, std::string> defaults = Controls();
     dialogs.QueuePath(dir.File("foreign.cfg"));
     Click("ButtonLoad");
-    ASSERT_EQ(Messages().size(), 1u); // the refusal's own box, naming the file
+    // The refusal's own box, naming the file, then the failed load.
+    ASSERT_EQ(Messages().size(), 2u);
     EXPECT_NE(Messages()[0].find("foreign.cfg"), std::string::npos) << Messages()[0];
+    EXPECT_EQ(Messages()[1], "Failed to load setting");
     EXPECT_EQ(Controls(), defaults);
     ui.Clear();
     Click("ButtonLoad"); // cancelled

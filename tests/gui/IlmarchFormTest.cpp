@@ -419,9 +419,10 @@ TEST_F(IlmarchFormTest, SaveLoadDefaultSettingAndExit) {
     EXPECT_EQ(ReadFile(dir.File("default.cfg")), Bytes(expected));
 }
 
-// Exit is the form's default button: Enter that no control uses clicks it;
-// Enter on a focused button clicks that button.
-TEST_F(IlmarchFormTest, EnterClicksTheFocusedOrTheDefaultButton) {
+// Exit is the form's default button: Enter on a focused button clicks that
+// button; Enter in the project name confirms nothing, and Exit keeps the
+// name in default.cfg.
+TEST_F(IlmarchFormTest, EnterClicksOnlyTheFocusedButton) {
     Start();
     const auto pressEnter = [](QWidget* target) {
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -438,6 +439,9 @@ TEST_F(IlmarchFormTest, EnterClicksTheFocusedOrTheDefaultButton) {
     name->setText("ByEnter");
     name->setFocus();
     pressEnter(name);
+    EXPECT_TRUE(main_->isVisible());
+    EXPECT_TRUE(Get<QPushButton>("ButtonExit")->isDefault());
+    Get<QPushButton>("ButtonExit")->click();
     EXPECT_FALSE(main_->isVisible());
     ILMARCH_CONFIG stored;
     const std::string bytes = ReadFile(dir.File("default.cfg"));

@@ -341,10 +341,11 @@ TEST_F(KelmisForm, ForeignFileOfTheRecordsSizeIsRefused) {
     Get<QLineEdit>("EditProjectName")->setText("Kept");
     dialogs.QueuePath(dir.File("other.cfg"));
     Click("ButtonLoad");
-    ASSERT_EQ(ui.Boxes().size(), 1u);
+    ASSERT_EQ(ui.Boxes().size(), 2u);
     EXPECT_EQ(ui.Boxes()[0].text,
               dir.File("other.cfg") +
                   " is not a settings file of this board (it belongs to board 8).");
+    EXPECT_EQ(ui.Boxes()[1].text, "Failed to load setting");
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "Kept");
 }
 

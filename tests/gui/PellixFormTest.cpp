@@ -407,9 +407,10 @@ TEST_F(PellixForm, ForeignFileOfTheRecordsSizeIsRefused) {
     Get<QLineEdit>("EditProjectName")->setText("Kept");
     dialogs.QueuePath(dir.File("other.cfg"));
     Click("ButtonLoad");
-    EXPECT_EQ(Messages(), std::vector<std::string>{dir.File("other.cfg") +
-                                                   " is not a settings file of this board (it "
-                                                   "belongs to board 16)."});
+    EXPECT_EQ(Messages(), (std::vector<std::string>{dir.File("other.cfg") +
+                                                        " is not a settings file of this board "
+                                                        "(it belongs to board 16).",
+                                                    "Failed to load setting"}));
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "Kept");
 
     ui.Clear();
@@ -418,9 +419,9 @@ TEST_F(PellixForm, ForeignFileOfTheRecordsSizeIsRefused) {
     EXPECT_EQ(Messages(), std::vector<std::string>{"Failed to load setting"});
 }
 
-// Change Main Board has no handler on this board; Exit keeps the controls
-// in default.cfg.
-TEST_F(PellixForm, ChangeMainBoardDoesNothingAndExitKeepsDefaultCfg) {
+// Change Main Board opens the board selector (cancelled: the form stays);
+// Exit keeps the controls in default.cfg.
+TEST_F(PellixForm, ChangeMainBoardOpensTheSelectorAndExitKeepsDefaultCfg) {
     int selectors = 0;
     WhenModalShows([&](QWidget* modal) {
         ++selectors;
@@ -429,7 +430,7 @@ TEST_F(PellixForm, ChangeMainBoardDoesNothingAndExitKeepsDefaultCfg) {
     Click("ButtonMainBoardSelect");
     QCoreApplication::sendPostedEvents(main_.get());
     QCoreApplication::processEvents();
-    EXPECT_EQ(selectors, 0);
+    EXPECT_EQ(selectors, 1);
     EXPECT_EQ(main_->CurrentBoardForm(), board_);
 
     Get<QLineEdit>("EditProjectName")->setText("Kept");

@@ -268,8 +268,8 @@ TEST_P(ZarvikForms, SelectAllThenRemindersBeforeSuccess) {
 }
 
 // Load Setting: Cancel says "Failed to load setting"; a file of the
-// record's size from another board is refused with its reason and changes
-// nothing.
+// record's size from another board is refused with its reason, then as a
+// failed load, and changes nothing.
 TEST_P(ZarvikForms, CancelledAndForeignLoads) {
     const ClockBoard& b = GetParam();
     ASSERT_NE(form_, nullptr);
@@ -282,15 +282,16 @@ TEST_P(ZarvikForms, CancelledAndForeignLoads) {
     WriteFile(dir.File("foreign.cfg"), foreign);
     dialogs.QueuePath(dir.File("foreign.cfg"));
     Click("ButtonLoad");
-    ASSERT_EQ(Messages().size(), 2u);
+    ASSERT_EQ(Messages().size(), 3u);
     EXPECT_NE(Messages()[1], "Failed to load setting");
+    EXPECT_EQ(Messages()[2], "Failed to load setting");
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(),
               FindBoard(b.id)->defaultProjectName);
 }
 
 // Change Main Board posts the main window's message 1025 on each of the
-// three forms; Enter in the project name clicks Exit, which keeps the
-// controls in default.cfg and closes the program.
+// three forms; Enter in the project name leaves the program running, and
+// Exit keeps the controls in default.cfg and closes it.
 TEST_P(ZarvikForms, ChangeMainBoardAndEnter) {
     const ClockBoard& b = GetParam();
     ASSERT_NE(form_, nullptr);
@@ -308,6 +309,8 @@ TEST_P(ZarvikForms, ChangeMainBoardAndEnter) {
     name->setFocus();
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(name, &enter);
+    EXPECT_TRUE(main_->isVisible());
+    Click("ButtonExit");
     EXPECT_FALSE(main_->isVisible());
     const Bytes stored = ReadFile(dir.File("default.cfg"));
     ASSERT_EQ(stored.size(), FindBoard(b.id)->record.size);
