@@ -85,6 +85,9 @@ bool ComputeCardFitsPortDirections(const BoardDef& def, const BoardCardPort& por
     std::vector<std::uint8_t> record(def.record.size);
     SetDefaultRecord(def, record);
     const bool onPair = OnHeaderPair(def, port, card);
+    if (IsEightyPinCard(card) && !onPair) {
+        return true; // the filler attaches an 80-pin card only across a header pair
+    }
     if (onPair) {
         SetRecordPortCard(record, def.ports[static_cast<std::size_t>(def.pair.port0)], card);
         SetRecordPortCard(record, def.ports[static_cast<std::size_t>(def.pair.port1)], card);
