@@ -257,16 +257,25 @@ std::vector<Run> AloneRuns(const BoardDef& def) {
         const std::vector<std::uint8_t> base = VariantRecord(def, variant);
         const std::vector<BoardCardPort> ports = EffectivePorts(def, base);
         for (std::size_t p = 0; p < ports.size(); ++p) {
+            if (ports[p].idle) {
+                continue; // the record's choices take the port: it offers nothing
+            }
             for (const std::uint8_t card : PortCardList(def, ports[p])) {
                 if (card == 0) {
                     continue;
                 }
+                // An 80-pin card takes both headers of a pair from the first.
+                const std::size_t holder =
+                    def.pair.IsSet() && BoardConnectorType(MakeCardId(card)) == CONNECTOR_GPIO80 &&
+                            p == static_cast<std::size_t>(def.pair.port1)
+                        ? static_cast<std::size_t>(def.pair.port0)
+                        : p;
                 std::vector<std::uint8_t> record = base;
                 for (std::size_t q = 0; q < def.ports.size(); ++q) {
                     SetRecordPortCard(record, def.ports[q],
-                                      MakeCardId(q == p ? card : std::uint8_t{0}));
+                                      MakeCardId(q == holder ? card : std::uint8_t{0}));
                     SetRecordFieldText(record, def.ports[q].prefixOffset,
-                                       q == p ? "A" + std::to_string(q) + "_" : "");
+                                       q == holder ? "A" + std::to_string(q) + "_" : "");
                 }
                 const bool secondNode = variant && variant->secondNode;
                 if (secondNode) {
