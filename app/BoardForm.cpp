@@ -68,6 +68,14 @@ void TCardListRef::Append(std::span<const std::uint8_t> cards) const {
     *count_ = static_cast<std::int32_t>(count + cards.size());
 }
 
+void TCardListRef::RemoveIf(const std::function<bool(CardId)>& refuse) const {
+    PINSMITH_ASSERT(count_ != nullptr);
+    const auto first = ids_ + std::min<std::int32_t>(*count_, 1);
+    const auto end = std::remove_if(first, ids_ + *count_,
+                                    [&](std::uint8_t id) { return refuse(MakeCardId(id)); });
+    *count_ = static_cast<std::int32_t>(end - ids_);
+}
+
 // ---------------------------------------------------------------------------
 // Set-up
 
@@ -300,6 +308,12 @@ void TBoardForm::FillCardCombos() {
             port.List.Append(port.Def.appendedCards);
             built.push_back(&port.List);
         }
+    }
+    // A card that cannot generate on a port is not offered there (on a list
+    // that ports share, on none of them).
+    for (TCardPort& port : ports_) {
+        port.List.RemoveIf(
+            [&](CardId card) { return !CardFitsPortDirections(*def_, port.Def, card); });
     }
     for (TCardPort& port : ports_) {
         port.Combo->clear();

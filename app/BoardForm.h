@@ -85,6 +85,8 @@ public:
     void Build(ConnectorType type, bool allowTransceiver, Voltage voltage) const;
     // Cards added after those the list holds (a port's appended cards).
     void Append(std::span<const std::uint8_t> cards) const;
+    // Leaves out the cards after None that the predicate refuses.
+    void RemoveIf(const std::function<bool(CardId)>& refuse) const;
     bool SameListAs(const TCardListRef& other) const { return ids_ == other.ids_; }
 
 private:

@@ -28,7 +28,7 @@ std::vector<BatchStep> BatchSteps(const BoardDef& def, ConstRecordSpan record) {
         PINSMITH_ASSERT(!pairs || (def.pair.IsSet() && pass.port == def.pair.port0 &&
                                    pass.pairPrefix1 != nullptr));
         const std::vector<std::uint8_t> list =
-            PortCardList(ports[static_cast<std::size_t>(pass.port)]);
+            PortCardList(def, ports[static_cast<std::size_t>(pass.port)]);
         for (std::size_t i = pass.withNone ? 0 : 1; i < list.size(); ++i) {
             const CardId card = MakeCardId(list[i]);
             BatchStep step;

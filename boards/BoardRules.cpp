@@ -2,12 +2,17 @@
 
 #include "boards/ExportSet.h"
 #include "boards/GpioHeaders.h"
+#include "cards/CardRegistry.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
+#include "platform/AsciiText.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
+#include <map>
+#include <mutex>
+#include <tuple>
 
 namespace {
 
@@ -31,9 +36,78 @@ CardId ActiveCardAt(ConstRecordSpan record, const BoardCardPort& port) {
     return port.idle ? CARD_NONE : CardAt(record, port);
 }
 
-bool Offers(const BoardCardPort& port, CardId card) {
+bool Offers(const BoardDef& def, const BoardCardPort& port, CardId card) {
     const std::vector<std::uint8_t> list = PortCardList(port);
-    return std::find(list.begin(), list.end(), static_cast<std::uint8_t>(card)) != list.end();
+    return std::find(list.begin(), list.end(), static_cast<std::uint8_t>(card)) != list.end() &&
+           CardFitsPortDirections(def, port, card);
+}
+
+// Whether every bus of the connector's active pins has one direction (the
+// top level declares a bus with one). Bus names compare ignoring ASCII case,
+// as the port grouping joins them.
+bool BusesKeepOneDirection(const TConnector& connector) {
+    std::map<std::string, PinDirection> directions;
+    for (int i = 0; i < connector.GetPinCount(); ++i) {
+        const TPin* pin = connector.GetPin(i);
+        if (!pin || !pin->IsActive() || pin->GetDirection() == PIN_DIR_FROM_CARD ||
+            !pin->IsBusPin()) {
+            continue;
+        }
+        const auto [it, fresh] = directions.try_emplace(platform::AsciiUpperCase(pin->GetBusName()),
+                                                        pin->GetDirection());
+        if (!fresh && it->second != pin->GetDirection()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The card on the port's connector as the board's filler makes it (the
+// port alone holding the card): whether its buses keep one direction where
+// the board fixes the direction of a position.
+// An 80-pin card on a port of the board's header pair sits on the pair's
+// connector.
+bool OnHeaderPair(const BoardDef& def, const BoardCardPort& port, CardId card) {
+    if (!def.pair.IsSet() || !IsEightyPinCard(card)) {
+        return false;
+    }
+    const auto offsetAt = [&def](int index) {
+        return def.ports[static_cast<std::size_t>(index)].cardOffset;
+    };
+    return port.cardOffset == offsetAt(def.pair.port0) ||
+           port.cardOffset == offsetAt(def.pair.port1);
+}
+
+bool ComputeCardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
+    const CardEntry* entry = FindCardEntry(card);
+    if (!def.HasRecord() || !def.fill || !entry || !entry->fill ||
+        !CardFitsFamily(port.family, card)) {
+        return true; // a memory module or a card this check cannot attach
+    }
+    std::vector<std::uint8_t> record(def.record.size);
+    SetDefaultRecord(def, record);
+    const bool onPair = OnHeaderPair(def, port, card);
+    if (IsEightyPinCard(card) && !onPair) {
+        return true; // the filler attaches an 80-pin card only across a header pair
+    }
+    if (onPair) {
+        SetRecordPortCard(record, def.ports[static_cast<std::size_t>(def.pair.port0)], card);
+        SetRecordPortCard(record, def.ports[static_cast<std::size_t>(def.pair.port1)], card);
+    } else {
+        SetRecordPortCard(record, port, card);
+    }
+    TMainBoard board;
+    def.fill(&board, record);
+    TConnector* connector =
+        board.GetExpansionConnector(onPair ? def.pair.connector : port.connector);
+    if (!connector ||
+        !TDaughterBoard::CanMergeOnto(BoardConnectorType(card), connector->GetType())) {
+        return true;
+    }
+    TDaughterBoard daughter;
+    daughter.FillCard(card, def.id, port.fillPort, port.ioStandard, port.busName);
+    daughter.UpdateMasterConnector(connector, std::string());
+    return BusesKeepOneDirection(*connector);
 }
 
 // The prefix rule of one family, over its ports in port order; a message
@@ -112,6 +186,39 @@ void SetRecordPortCard(RecordSpan record, const BoardCardPort& port, CardId card
     PINSMITH_FAIL("unknown card field width");
 }
 
+bool CardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
+    // The answer depends on the board, the port's connector and map
+    // arguments and the card alone: each is computed once.
+    using Key = std::tuple<int, int, int, int, int, std::string>;
+    static std::mutex mutex;
+    static std::map<Key, bool> known;
+    const ConnectorId connector =
+        OnHeaderPair(def, port, card) ? def.pair.connector : port.connector;
+    const Key key{
+        static_cast<int>(def.id),          static_cast<int>(connector),        port.fillPort,
+        static_cast<int>(port.ioStandard), static_cast<int>(CardNumber(card)), port.busName};
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (const auto it = known.find(key); it != known.end()) {
+            return it->second;
+        }
+    }
+    const bool fits = ComputeCardFitsPortDirections(def, port, card);
+    const std::lock_guard<std::mutex> lock(mutex);
+    known.emplace(key, fits);
+    return fits;
+}
+
+std::vector<std::uint8_t> PortCardList(const BoardDef& def, const BoardCardPort& port) {
+    std::vector<std::uint8_t> list = PortCardList(port);
+    list.erase(std::remove_if(list.begin() + (list.empty() ? 0 : 1), list.end(),
+                              [&](std::uint8_t card) {
+                                  return !CardFitsPortDirections(def, port, MakeCardId(card));
+                              }),
+               list.end());
+    return list;
+}
+
 std::vector<std::uint8_t> PortCardList(const BoardCardPort& port) {
     std::uint8_t ids[config::kCardListCapacity] = {};
     const int count = config::BuildCardList(port.listRule, port.listType, port.allowTransceiver,
@@ -168,7 +275,7 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     for (const BoardCardPort& port : ports) {
         const CardId card = CardAt(record, port);
-        if (card != CARD_NONE && !Offers(port, card)) {
+        if (card != CARD_NONE && !Offers(def, port, card)) {
             SetRecordPortCard(record, port, CARD_NONE);
             SetRecordFieldText(record, port.prefixOffset, "");
         } else {

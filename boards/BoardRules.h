@@ -16,8 +16,19 @@ class TMainBoard;
 
 // The board's ports as they are for this record (board adjustments applied).
 std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan record);
-// The card list a port offers: card 0 first, then the cards of its rule.
+// The cards of a port's rule: card 0 first, then the cards of its rule
+// and its appended cards.
 std::vector<std::uint8_t> PortCardList(const BoardCardPort& port);
+// The card list the port offers on the board: those cards less the ones
+// that cannot generate there (CardFitsPortDirections).
+std::vector<std::uint8_t> PortCardList(const BoardDef& def, const BoardCardPort& port);
+// Whether the card can sit alone on the port: false when the board fixes
+// the direction of a position where the card puts a bit of a bus whose
+// other bits go the other way, so that the top level could not declare the
+// bus ("... has an unmathced pin direction" whatever the prefixes).
+// Computed from the port's connector as the board's filler makes it and the
+// card's map; memory modules always fit.
+bool CardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card);
 
 // The card id a port's field of the record holds. An i32 field whose value
 // is no card id (outside 0..255) reads as kUnlistedCard, which no list
@@ -47,7 +58,8 @@ bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpa
 // Brings a loaded record into the state the form shows and writes back:
 // the board's own fields in range; peripherals 0 or 1; texts ending at their
 // first NUL with at most 127 characters and NULs after them; a card the
-// port's list does not offer becomes None with an empty prefix; an 80-pin
+// port's list (on this board) does not offer becomes None with an empty
+// prefix; an 80-pin
 // card on the first header of a pair takes the second too with the first's
 // prefix, one on the second alone becomes None. Header fields and bytes the
 // board does not interpret stay as they are.

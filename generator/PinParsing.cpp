@@ -70,8 +70,13 @@ PORT_INFO* TPinParsing::FindPort(const std::string& name) {
     return nullptr;
 }
 
-bool TPinParsing::Parse(const TConnector& connector) {
+bool TPinParsing::Parse(const TConnector& connector, Reporting reporting) {
     Clear();
+    const auto Report = [reporting](const std::string& message) {
+        if (reporting == Reporting::Boxes) {
+            ::Report(message);
+        }
+    };
     std::string base;
     for (int i = 0; i < connector.GetPinCount(); ++i) {
         const TPin* pin = connector.GetPin(i);

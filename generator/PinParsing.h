@@ -23,13 +23,14 @@ struct PORT_INFO {
 class TPinParsing {
 public:
     enum class NameKind { Scalar, Bus, BadIndex };
+    enum class Reporting { Boxes, Quiet };
 
     // Rebuilds the port list from the connector's active pins (pins of
     // direction 0, and placeholders of direction 4 that no card filled, are
     // left out). A name clash, a direction mismatch inside one port or a bus
     // index that is not a decimal number beeps, shows the reason in an error
-    // box and returns false; the list is then incomplete.
-    bool Parse(const TConnector& connector);
+    // box (Quiet: neither) and returns false; the list is then incomplete.
+    bool Parse(const TConnector& connector, Reporting reporting = Reporting::Boxes);
     void Clear() { Ports.clear(); }
 
     int GetPortCount() const { return static_cast<int>(Ports.size()); }

@@ -168,6 +168,161 @@ std::string IndexCell(ConnectorType type, int index) {
     return std::to_string(index);
 }
 
+// The names of the modules a Verilog text defines (comments left out).
+std::vector<std::string> VerilogModuleNames(const std::string& text) {
+    std::string code;
+    code.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.compare(i, 2, "//") == 0) {
+            i = text.find('\n', i);
+            i = i == std::string::npos ? text.size() : i;
+        } else if (text.compare(i, 2, "/*") == 0) {
+            const std::size_t end = text.find("*/", i + 2);
+            i = end == std::string::npos ? text.size() : end + 2;
+            code += ' ';
+        } else {
+            code += text[i++];
+        }
+    }
+    const auto identifierChar = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '_' || c == '$';
+    };
+    std::vector<std::string> names;
+    const std::string keyword = "module";
+    for (std::size_t at = code.find(keyword); at != std::string::npos;
+         at = code.find(keyword, at + keyword.size())) {
+        const std::size_t after = at + keyword.size();
+        if ((at > 0 && identifierChar(code[at - 1])) || after >= code.size() ||
+            identifierChar(code[after])) {
+            continue; // part of a longer word (endmodule, module_x)
+        }
+        std::size_t first = code.find_first_not_of(" \t\r\n", after);
+        std::size_t last = first;
+        while (last < code.size() && identifierChar(code[last])) {
+            ++last;
+        }
+        if (first != std::string::npos && last > first) {
+            names.push_back(code.substr(first, last - first));
+        }
+    }
+    return names;
+}
+
+// The .qsf lines that name the exported Verilog files Quartus would not
+// find by name. For a module the design lacks, Quartus opens the file of
+// that name in the project folder (<module>.v), and on a case-sensitive
+// file system only with the module's exact spelling: a file in a folder of
+// its own, or one whose name differs from its module's (EXT_PLL_CTRL.v holds
+// ext_pll_ctrl), is listed. A file the board's own lines list already is
+// left out.
+std::string ExportedFileAssignments(const TMainBoard& board, const std::string& boardLines) {
+    platform::FileReplacement exported{platform::FileReplacement::CollectOnly{}};
+    ExportBoardIpFiles(board, std::string(), exported);
+    std::string out;
+    for (const platform::FileReplacement::CollectedFile& file : exported.Collected()) {
+        if (platform::ExtractFileExt(file.path) != ".v") {
+            continue;
+        }
+        std::string path = file.path;
+        std::replace(path.begin(), path.end(), platform::kPathSep, '/');
+        const std::string line = "set_global_assignment -name VERILOG_FILE " + path + "\r\n";
+        if (boardLines.find(line) != std::string::npos) {
+            continue;
+        }
+        const std::vector<std::string> modules = VerilogModuleNames(file.bytes);
+        const std::string stem = platform::ChangeFileExt(platform::ExtractFileName(path), "");
+        const bool foundByName = path.find('/') == std::string::npos &&
+                                 std::find(modules.begin(), modules.end(), stem) != modules.end();
+        if (!foundByName) {
+            out += line;
+        }
+    }
+    return out;
+}
+
+// Whether Quartus places the signal of an n pin by its p pin: a pin named
+// <base>_n (or _N, a bus bit keeping its index) without a location, whose
+// <base>_p pin on the same connector has one, both with a differential
+// standard.
+bool IsPlacedByItsPPin(const TConnector& connector, const TPin& pin) {
+    if (!IsDifferentialStandard(pin.GetIoStandard())) {
+        return false;
+    }
+    std::string base;
+    std::int32_t index = -1;
+    const bool bus =
+        TPinParsing::SplitBusName(pin.GetName(), base, index) == TPinParsing::NameKind::Bus;
+    if (!bus) {
+        base = pin.GetName();
+    }
+    if (base.size() < 2 || base[base.size() - 2] != '_' ||
+        (base.back() != 'n' && base.back() != 'N')) {
+        return false;
+    }
+    base.back() = base.back() == 'n' ? 'p' : 'P';
+    const std::string partner = bus ? base + "[" + std::to_string(index) + "]" : base;
+    for (int i = 0; i < connector.GetPinCount(); ++i) {
+        const TPin* p = connector.GetPin(i);
+        if (IsWritten(p) && p->GetName() == partner) {
+            return !p->GetLocation().empty() && IsDifferentialStandard(p->GetIoStandard());
+        }
+    }
+    return false;
+}
+
+// The connector's port bits that no pin places, in the order of its ports
+// (a bus from its lowest bit): bus bits no pin carries and pins without a
+// location. Quartus would put each on a pin of its own choosing; the .qsf
+// makes them virtual. The pins of a hard processor system's group, which
+// its IP places, and n pins placed by their p pins are left to the fitter.
+std::vector<std::string> UnplacedPortBits(const TConnector& connector) {
+    std::vector<std::string> bits;
+    if (connector.IsHardProcessorGroup()) {
+        return bits;
+    }
+    TPinParsing parsing;
+    if (!parsing.Parse(connector, TPinParsing::Reporting::Quiet)) {
+        return bits; // the top level refuses the board first
+    }
+    // Per port (ASCII upper case) the indexes (-1: the scalar) of its pins
+    // and whether each is placed.
+    std::map<std::string, std::map<std::int32_t, bool>> pins;
+    std::string base;
+    for (int i = 0; i < connector.GetPinCount(); ++i) {
+        const TPin* pin = connector.GetPin(i);
+        if (!IsWritten(pin)) {
+            continue;
+        }
+        std::int32_t index = -1;
+        if (TPinParsing::SplitBusName(pin->GetName(), base, index) != TPinParsing::NameKind::Bus) {
+            base = pin->GetName();
+        }
+        const bool placed = !pin->GetLocation().empty() || IsPlacedByItsPPin(connector, *pin);
+        pins[platform::AsciiUpperCase(base)][index] = placed;
+    }
+    for (int j = 0; j < parsing.GetPortCount(); ++j) {
+        const PORT_INFO& port = parsing.GetPort(j);
+        const std::map<std::int32_t, bool>& seen = pins[platform::AsciiUpperCase(port.Name)];
+        const auto unplaced = [&seen](std::int32_t index) {
+            const auto it = seen.find(index);
+            return it == seen.end() || !it->second;
+        };
+        if (!port.IsBus) {
+            if (unplaced(-1)) {
+                bits.push_back(port.Name);
+            }
+            continue;
+        }
+        for (std::int32_t index = port.Lsb; index <= port.Msb; ++index) {
+            if (unplaced(index)) {
+                bits.push_back(port.Name + "[" + std::to_string(index) + "]");
+            }
+        }
+    }
+    return bits;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -463,9 +618,11 @@ std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& proje
     } else if (board.GetSpeedGrade() > 0) {
         out += sga + " DEVICE_FILTER_SPEED_GRADE " + std::to_string(board.GetSpeedGrade()) + "\r\n";
     }
-    out += sga + " SDC_FILE " + projectName + ".SDC\r\n";
+    out += sga + " SDC_FILE " + projectName + ".sdc\r\n";
 
-    out += GetQsfBoardAssignments(board);
+    const std::string boardLines = GetQsfBoardAssignments(board);
+    out += ExportedFileAssignments(board, boardLines);
+    out += boardLines;
 
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
         const TConnector& connector = *board.GetConnector(c);
@@ -500,6 +657,11 @@ std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& proje
                 out += pin->GetName();
                 out += "\r\n";
             }
+        }
+        for (const std::string& bit : UnplacedPortBits(connector)) {
+            out += "set_instance_assignment -name VIRTUAL_PIN ON -to ";
+            out += bit;
+            out += "\r\n";
         }
     }
 

@@ -92,17 +92,20 @@ int KirrelToHsmcPin(int kirrelPosition) {
     return szMap[kirrelPosition - 1];
 }
 
+bool TDaughterBoard::CanMergeOnto(ConnectorType cardType, ConnectorType masterType) {
+    return cardType == masterType ||
+           (cardType == CONNECTOR_FMC_LPC && masterType == CONNECTOR_FMC_HPC) ||
+           (cardType == CONNECTOR_DDR4_SODIMM_IF && masterType == CONNECTOR_DDR4_SODIMM_IF_ECC) ||
+           (cardType == CONNECTOR_HSMC && masterType == CONNECTOR_KIRREL);
+}
+
 bool TDaughterBoard::UpdateMasterConnector(TConnector* pMasterConn,
                                            const std::string& pPrefixName) {
     pMasterConn->SetAttachedType(GetType());
     const ConnectorType cardType = GetType();
     const ConnectorType masterType = pMasterConn->GetType();
-
-    if (cardType == masterType ||
-        (cardType == CONNECTOR_FMC_LPC && masterType == CONNECTOR_FMC_HPC) ||
-        (cardType == CONNECTOR_DDR4_SODIMM_IF && masterType == CONNECTOR_DDR4_SODIMM_IF_ECC)) {
-        MergeByPosition(*this, *pMasterConn, pPrefixName);
-        return true;
+    if (!CanMergeOnto(cardType, masterType)) {
+        PINSMITH_FAIL("UpdateMasterConnector: the card's type cannot merge onto this connector");
     }
 
     if (cardType == CONNECTOR_HSMC && masterType == CONNECTOR_KIRREL) {
@@ -124,8 +127,8 @@ bool TDaughterBoard::UpdateMasterConnector(TConnector* pMasterConn,
         }
         return true;
     }
-
-    PINSMITH_FAIL("UpdateMasterConnector: the card's type cannot merge onto this connector");
+    MergeByPosition(*this, *pMasterConn, pPrefixName);
+    return true;
 }
 
 bool CardFitsFamily(PortFamily family, CardId card) {

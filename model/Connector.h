@@ -110,6 +110,10 @@ public:
     ConnectorType GetAttachedType() const { return AttachedType; }
     // Card id given at construction; -1 = none.
     int GetCardId() const { return m_CardId; }
+    // The pin group of a hard processor system ("HPS"): its pins are placed
+    // with the processor's IP, not by the project's location lines.
+    bool IsHardProcessorGroup() const { return Name == kHardProcessorGroupName; }
+    static constexpr const char* kHardProcessorGroupName = "HPS";
 
     // In-place exchange sort by bus name and index (see Connector.cpp).
     void SortPins();

@@ -39,10 +39,20 @@ void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd i
             platform::Format("FillCard: card %d has no pin map", CardNumber(card)).c_str());
     }
     ClearPins();
-    const CardFillContext context{
-        card,       board,   portIndex,
-        ioStandard, busName, DeriveCardStandards(BoardCardStandards(board), card, ioStandard)};
+    const CardStandardsRule& rule = BoardCardStandards(board);
+    const CardFillContext context{card,       board,   portIndex,
+                                  ioStandard, busName, DeriveCardStandards(rule, card, ioStandard)};
     entry->fill(*this, context);
+    if (rule.levelsFollowBank) {
+        for (int i = 0; i < GetPinCount(); ++i) {
+            TPin* pin = GetPin(i);
+            if (pin && IsSingleEndedLevel(pin->GetIoStandard())) {
+                pin->SetIoStandard(context.standards.singleEnded);
+            } else if (pin && IsTransceiverStandard(pin->GetIoStandard())) {
+                pin->SetIoStandard(context.standards.transceiver);
+            }
+        }
+    }
 
     SetName(BoardName(card));
     SetDescription(BoardDescription(card));

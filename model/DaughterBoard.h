@@ -25,6 +25,10 @@ public:
     // every signal name. False (after an internal error) for a pair of
     // connector types that cannot merge.
     bool UpdateMasterConnector(TConnector* pMasterConn, const std::string& pPrefixName);
+    // Whether a card of one type merges onto a connector of the other: the
+    // same type, an FMC LPC card on an HPC connector, a DDR4 SODIMM
+    // interface module on the ECC socket, an HSMC card on a Kirrel one.
+    static bool CanMergeOnto(ConnectorType cardType, ConnectorType masterType);
 
     // The memory-module fills (model/ModuleAttach.cpp), which FillCard does
     // not make: each empties the module, gives it its card's name and
@@ -67,6 +71,12 @@ struct CardStandardsRule {
     IoStd second = IOSTD_2V5;
     bool numberedGpioDefault = true;
     bool upperCaseHsmcDefault = false;
+    // The board sets one bank voltage for every card: after the map is
+    // filled, each single-ended level of a card pin, passed or fixed in the
+    // map, becomes the derived single-ended standard, and each transceiver
+    // standard (PCML, HSSI) the derived transceiver standard. Differential,
+    // SSTL and HSTL codes stay.
+    bool levelsFollowBank = false;
 };
 
 CardStandards DeriveCardStandards(const CardStandardsRule& rule, CardId card, IoStd callerStandard);

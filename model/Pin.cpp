@@ -83,6 +83,64 @@ std::string IoStandardName(IoStd code) {
     return std::string();
 }
 
+bool IsDifferentialStandard(IoStd code) {
+    switch (code) {
+    case IOSTD_DIFF_1V5_HSTL_I:
+    case IOSTD_DIFF_1V5_HSTL_II:
+    case IOSTD_DIFF_1V5_SSTL:
+    case IOSTD_DIFF_1V5_SSTL_I:
+    case IOSTD_DIFF_1V5_SSTL_II:
+    case IOSTD_DIFF_1V8_HSTL_I:
+    case IOSTD_DIFF_1V8_HSTL_II:
+    case IOSTD_DIFF_1V8_SSTL_I:
+    case IOSTD_DIFF_1V8_SSTL_II:
+    case IOSTD_DIFF_2V5_SSTL_I:
+    case IOSTD_DIFF_2V5_SSTL_II:
+    case IOSTD_DIFF_LVPECL:
+    case IOSTD_LVDS:
+    case IOSTD_LVDS_E_1R:
+    case IOSTD_LVDS_E_3R:
+    case IOSTD_MINI_LVDS:
+    case IOSTD_MINI_LVDS_E_1R:
+    case IOSTD_RSDS:
+    case IOSTD_RSDS_E_1R:
+    case IOSTD_1V4_PCML:
+    case IOSTD_1V5_PCML:
+    case IOSTD_HCSL:
+    case IOSTD_DIFF_1V2_HSTL_I:
+    case IOSTD_DIFF_1V2_HSTL_II:
+    case IOSTD_DIFF_1V2_HSUL:
+    case IOSTD_HSSI_DIFF:
+    case IOSTD_DIFF_1V2_POD:
+    case IOSTD_DIFF_1V2_SSTL:
+    case IOSTD_CML:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsSingleEndedLevel(IoStd code) {
+    switch (code) {
+    case IOSTD_1V2:
+    case IOSTD_1V5:
+    case IOSTD_1V8:
+    case IOSTD_2V5:
+    case IOSTD_3V3_LVTTL:
+    case IOSTD_3V3_LVCMOS:
+    case IOSTD_3V0_PCI:
+    case IOSTD_3V0_PCIX:
+    case IOSTD_3V0_LVTTL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsTransceiverStandard(IoStd code) {
+    return code == IOSTD_1V4_PCML || code == IOSTD_1V5_PCML || code == IOSTD_HSSI_DIFF;
+}
+
 TPin::TPin() {
     IoStandard = IOSTD_3V3_LVTTL;
 }

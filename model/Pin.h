@@ -87,6 +87,18 @@ const char* VerilogDirectionKeyword(PinDirection direction);
 // and gives empty text.
 std::string IoStandardName(IoStd code);
 
+// Whether a standard drives a signal over a pin pair (the differential
+// SSTL/HSTL/HSUL/POD codes, LVDS and its kin, LVPECL, HCSL, PCML, HSSI and
+// CML): Quartus places the pair's n pin from its p pin.
+bool IsDifferentialStandard(IoStd code);
+
+// A single-ended level: "1.2 V", "1.5 V", "1.8 V", "2.5 V", "3.3-V LVTTL",
+// "3.3-V LVCMOS", "3.0-V PCI", "3.0-V PCI-X" and "3.0-V LVTTL" (no SSTL,
+// HSTL, HSUL, POD or Schmitt-trigger code).
+bool IsSingleEndedLevel(IoStd code);
+// A transceiver standard: PCML or HSSI.
+bool IsTransceiverStandard(IoStd code);
+
 // Pin data. Names and locations are unlimited texts.
 struct CONFIG {
     std::string Name;     // signal name; "base[index]" makes it one bit of a bus

@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include "platform/Assert.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -386,6 +388,10 @@ bool FileReplacement::CheckFoldersBelowRoot(const std::string& folder) {
 }
 
 bool FileReplacement::Stage(const std::string& path, std::string_view bytes) {
+    if (collectOnly_) {
+        collected_.push_back({path, std::string(bytes)});
+        return true;
+    }
     std::string temp;
     if (!root_.empty() && !CheckFoldersBelowRoot(ExtractFilePath(path))) {
         return false;
@@ -398,6 +404,9 @@ bool FileReplacement::Stage(const std::string& path, std::string_view bytes) {
 }
 
 bool FileReplacement::CreateFolder(const std::string& folder) {
+    if (collectOnly_) {
+        return true;
+    }
     const std::string key = FolderKey(folder);
     if (!CheckFoldersBelowRoot(folder)) {
         return false;
@@ -416,6 +425,7 @@ bool FileReplacement::CreateFolder(const std::string& folder) {
 }
 
 bool FileReplacement::Commit() {
+    PINSMITH_ASSERT(!collectOnly_);
     for (std::size_t i = 0; i < staged_.size(); ++i) {
         if (RenameFile(staged_[i].temp.c_str(), staged_[i].target.c_str()) != 0) {
             Fail(&failure_, staged_[i].target, Reason(errno));
@@ -442,7 +452,9 @@ void FileReplacement::Discard() {
 
 bool FileReplacement::IsStaged(const std::string& path) const {
     return std::any_of(staged_.begin(), staged_.end(),
-                       [&](const Staged& s) { return s.target == path; });
+                       [&](const Staged& s) { return s.target == path; }) ||
+           std::any_of(collected_.begin(), collected_.end(),
+                       [&](const CollectedFile& c) { return c.path == path; });
 }
 
 WriteResult WriteWholeFile(const std::string& path, std::string_view bytes) {

@@ -63,7 +63,17 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, ReplaceMode mo
 // destructor, so a failure before Commit leaves every target as it was.
 class FileReplacement {
 public:
+    // A set that writes nothing: Stage keeps each file's path and bytes
+    // (Collected), CreateFolder only agrees, Commit is an internal error.
+    // It tells which files an export would write before any is written.
+    struct CollectOnly {};
+    struct CollectedFile {
+        std::string path;
+        std::string bytes;
+    };
+
     FileReplacement() = default;
+    explicit FileReplacement(CollectOnly) : collectOnly_(true) {}
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
@@ -87,6 +97,7 @@ public:
 
     const FileFailure& Failure() const { return failure_; }
     bool IsStaged(const std::string& path) const;
+    const std::vector<CollectedFile>& Collected() const { return collected_; }
 
 private:
     struct Staged {
@@ -95,7 +106,9 @@ private:
     };
     bool CheckFoldersBelowRoot(const std::string& folder);
 
+    bool collectOnly_ = false;
     std::vector<Staged> staged_;
+    std::vector<CollectedFile> collected_;
     std::vector<std::string> folders_;
     std::string root_;
     FileFailure failure_;

@@ -156,7 +156,8 @@ extern const BoardDef kGristelBoard{
     .fill = gristel::Fill,
     .attachExtra = gristel::AttachExtra,
     .usesVhdl = gristel::UsesVhdl,
-    // The FMC bank runs at the voltage the user set (JP2): the caller's
-    // standard.
-    .cardStandards = {.transceiver = IOSTD_HSSI_DIFF},
+    // The FMC bank runs at the voltage the user set (JP2): every
+    // single-ended level of a card takes the caller's standard (the
+    // voltage's), every lane HSSI, whatever the card's map fixes.
+    .cardStandards = {.transceiver = IOSTD_HSSI_DIFF, .levelsFollowBank = true},
 };

@@ -238,7 +238,10 @@ extern const BoardDef kHarvikBoard{
     .fill = harvik::Fill,
     .attachExtra = harvik::AttachExtra,
     .usesVhdl = harvik::UsesVhdl,
+    // Its cards derive as on Gristel at 1.8 V: every single-ended level
+    // 1.8 V, every lane HSSI.
     .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed,
                       .singleEnded = IOSTD_1V8,
-                      .transceiver = IOSTD_HSSI_DIFF},
+                      .transceiver = IOSTD_HSSI_DIFF,
+                      .levelsFollowBank = true},
 };

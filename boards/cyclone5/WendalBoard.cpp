@@ -1,6 +1,7 @@
 // The Wendal board (board id 25): a Cyclone V E board with nine peripheral
 // groups and two 40-pin GPIO headers, with a batch that generates every card
-// of the headers' list.
+// of the headers' list. It has no writer text of its own: its VGA group has
+// no clock output (no VGA_CLK), so its timing file declares no VGA clock.
 
 #include "boards/BoardDef.h"
 #include "boards/cyclone5/CONFIG_WENDAL.h"
@@ -8,8 +9,6 @@
 #include "boards/cyclone5/WendalConfig.h"
 
 #include <cstddef>
-
-extern const BoardText kWendalText;
 
 namespace wendal {
 namespace {
@@ -42,7 +41,6 @@ extern const BoardDef kWendalBoard{
     .selectorPicture = "WENDAL_BITMAP",
     .folderWord = kWendalWord,
     .defaultProjectName = kWendalWord,
-    .text = &kWendalText,
     .record = {.size = sizeof(WENDAL_CONFIG)},
     .peripherals = wendal::kPeripherals,
     .ports = wendal::kPorts,

@@ -129,7 +129,7 @@ std::vector<std::vector<std::uint8_t>> Lists(const BoardDef& def,
                                              const RecordVariant* variant = nullptr) {
     std::vector<std::vector<std::uint8_t>> lists;
     for (const BoardCardPort& port : EffectivePorts(def, VariantRecord(def, variant))) {
-        lists.push_back(PortCardList(port));
+        lists.push_back(PortCardList(def, port));
     }
     return lists;
 }
@@ -251,6 +251,55 @@ std::vector<Run> Runs(const BoardDef& def) {
                 run.prefixed = prefixed;
                 SetRecordFieldText(record, def.record.projectNameOffset, run.name);
                 run.record = std::move(record);
+                runs.push_back(std::move(run));
+            }
+        }
+    }
+    return runs;
+}
+
+std::vector<Run> AloneRuns(const BoardDef& def) {
+    std::vector<Run> runs;
+    for (const RecordVariant* variant : Variants(def)) {
+        const std::vector<std::uint8_t> base = VariantRecord(def, variant);
+        const std::vector<BoardCardPort> ports = EffectivePorts(def, base);
+        for (std::size_t p = 0; p < ports.size(); ++p) {
+            if (ports[p].idle) {
+                continue; // the record's choices take the port: it offers nothing
+            }
+            for (const std::uint8_t card : PortCardList(def, ports[p])) {
+                if (card == 0) {
+                    continue;
+                }
+                // An 80-pin card takes both headers of a pair from the first.
+                const std::size_t holder =
+                    def.pair.IsSet() && BoardConnectorType(MakeCardId(card)) == CONNECTOR_GPIO80 &&
+                            p == static_cast<std::size_t>(def.pair.port1)
+                        ? static_cast<std::size_t>(def.pair.port0)
+                        : p;
+                std::vector<std::uint8_t> record = base;
+                for (std::size_t q = 0; q < def.ports.size(); ++q) {
+                    SetRecordPortCard(record, def.ports[q],
+                                      MakeCardId(q == holder ? card : std::uint8_t{0}));
+                    SetRecordFieldText(record, def.ports[q].prefixOffset,
+                                       q == holder ? "A" + std::to_string(q) + "_" : "");
+                }
+                const bool secondNode = variant && variant->secondNode;
+                if (secondNode) {
+                    record = galdre_x2::NodeView(record, 1);
+                }
+                MendRecord(def, record);
+                if (secondNode) {
+                    record = galdre_x2::NodeView(record, 1);
+                }
+                Run run;
+                run.name = std::string(def.folderWord) + (variant ? variant->word : "") +
+                           "_alone_" + std::to_string(p) + "_" + std::to_string(card);
+                run.prefixed = true;
+                SetRecordFieldText(record, def.record.projectNameOffset, run.name);
+                run.record = std::move(record);
+                run.alonePort = static_cast<int>(p);
+                run.aloneCard = card;
                 runs.push_back(std::move(run));
             }
         }

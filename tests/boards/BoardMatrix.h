@@ -26,6 +26,10 @@ struct Run {
     std::string name; // "<folder word>_<card>_<card>..._e" (empty prefixes) or "..._p"
     bool prefixed = false;
     std::vector<std::uint8_t> record;
+    // A run of AloneRuns: the port (index into the definition's ports) and
+    // the card it holds; -1 otherwise.
+    int alonePort = -1;
+    std::uint8_t aloneCard = 0;
 };
 
 // The boards the matrix covers, in registry order.
@@ -33,6 +37,10 @@ std::vector<const BoardDef*> Boards();
 // The ports' list sizes multiplied (saturating above the limit).
 long long Combinations(const BoardDef& def);
 std::vector<Run> Runs(const BoardDef& def);
+// For every record variant, every port and every card its list offers
+// there: a run with that card alone on that port, with the prefix
+// "A<port>_", mended as the form shows it ("<word>_alone_<port>_<card>").
+std::vector<Run> AloneRuns(const BoardDef& def);
 
 // One generation into <folder>/<run name>/<run name>.qpf.
 struct Outcome {

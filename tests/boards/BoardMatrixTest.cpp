@@ -133,29 +133,6 @@ std::set<std::string> DuplicateSignals() {
 }
 const std::set<std::string> kDuplicateSignals = DuplicateSignals();
 
-// Runs whose pins cannot be grouped into ports: on Istrel the fixed inputs
-// at header positions 1 and 3 split card 66's PMW bus by direction ("...
-// has an unmathced pin direction"), on either header, with any prefixes.
-std::set<std::string> GroupingFailures() {
-    std::set<std::string> names = {RunName("ISTREL", 66, 66, 'p')};
-    for (const int other : {0, 1, 12, 13, 55, 62, 63, 67, 74, 81, 82, 83}) {
-        for (const char prefixes : {'e', 'p'}) {
-            names.insert(RunName("ISTREL", 66, other, prefixes));
-            names.insert(RunName("ISTREL", other, 66, prefixes));
-        }
-    }
-    // On Kelmis the board inputs at HSMC-A/E position 156 and HSMC-C 156 and
-    // 158 split the debug card's (18) HSM_D_LED bus the same way.
-    for (const char* run :
-         {"0_0_0_0_18_0_0_0_e", "0_0_0_0_18_0_0_0_p", "0_0_18_0_0_0_0_0_e", "0_0_18_0_0_0_0_0_p",
-          "18_0_0_0_0_0_0_0_e", "18_0_0_0_0_0_0_0_p", "17_18_18_18_17_18_81_81_p",
-          "18_19_19_19_18_19_81_81_p", "87_18_18_18_87_18_81_81_p"}) {
-        names.insert(std::string("KELMIS_") + run);
-    }
-    return names;
-}
-const std::set<std::string> kGroupingFailures = GroupingFailures();
-
 // The prefix rule refuses the same card on both headers with equal
 // prefixes (not the 80-pin card, not the both-default set).
 bool IsPrefixRuleRefusal(const std::string& message) {
@@ -163,46 +140,9 @@ bool IsPrefixRuleRefusal(const std::string& message) {
                         "daughter boards.") != std::string::npos;
 }
 
-// Bus bits a card's own map leaves without a position: the top level
-// declares them, no pin carries them. The Camera Link card (33) has no bit
-// 23 on either receiver bus.
-struct CardGap {
-    CardId card;
-    std::vector<const char*> bits;
-    ConnectorType onlyOn = CONNECTOR_NONE; // NONE: on any port
-};
-// The Kirrel loopback card (20) keeps 51 of its 77 pins on a Kirrel
-// connector; the bits it leaves without a position stay declared.
-const CardGap kCardGaps[] = {
-    {CARD_HESSEL, {"RX_BASE[23]", "RX_MEDIUM[23]"}},
-    {CARD_KIRREL_LOOPBACK,
-     {"DVI_RX_CTL[2]", "DVI_RX_D[1]",  "DVI_RX_D[3]",  "DVI_RX_D[5]",  "DVI_RX_D[7]",
-      "DVI_RX_D[8]",   "DVI_RX_D[10]", "DVI_RX_D[12]", "DVI_RX_D[15]", "DVI_RX_D[16]",
-      "DVI_RX_D[18]",  "DVI_RX_D[20]", "DVI_RX_D[22]", "DVI_TX_D[6]",  "DVI_TX_D[7]",
-      "DVI_TX_D[8]",   "DVI_TX_D[10]", "DVI_TX_D[13]", "DVI_TX_D[15]", "DVI_TX_D[17]",
-      "DVI_TX_D[19]",  "DVI_TX_D[21]"}},
-    {CARD_VANTOR_FMC,
-     {"RX_BD[5]", "RX_RD[4]", "RX_RD[5]", "RX_RD[7]", "RX_RD[8]"},
-     CONNECTOR_FMC_LPC},
-};
-
-// The checker's options for one run: the board's and its record's, and the
-// documented gaps of the cards it holds, under their ports' prefixes.
+// The checker's options for one run: the board's and its record's.
 checker::CheckOptions RunOptions(const BoardDef& def, const matrix::Run& run) {
-    checker::CheckOptions options = checker::BoardCheckOptions(def, run.record);
-    for (const BoardCardPort& port : EffectivePorts(def, run.record)) {
-        for (const CardGap& gap : kCardGaps) {
-            if (RecordPortCard(run.record, port) != gap.card ||
-                (gap.onlyOn != CONNECTOR_NONE && port.listType != gap.onlyOn)) {
-                continue;
-            }
-            const std::string prefix = EffectivePrefix(def, run.record, port);
-            for (const char* bit : gap.bits) {
-                options.busBitsWithoutPin[prefix + bit] = "a gap of the card's own map";
-            }
-        }
-    }
-    return options;
+    return checker::BoardCheckOptions(def, run.record);
 }
 
 // Locations the boards' own data gives two pins, kept as the data has
@@ -242,83 +182,6 @@ bool IsDataClashProblem(const std::string& board, const std::string& problem) {
     return end != std::string::npos && IsDataClash(board, problem.substr(from, end - from));
 }
 
-// Cards with pins on connector positions where a board has no FPGA pin:
-// the writer declares those bus bits without a pin (documented with the
-// cards and boards). The Kirrel loopback card (20) keeps the Teslin card's
-// positions, so on a Kirrel connector its pins on positions without a
-// signal are lost; the Glent FMC card (76) puts ERGAN_D[3] on D35, where
-// Hollin's FMC ports have no pin; Kelvane's HSMC maps have no pin at
-// positions 151-154 and 159 of HSMC-B and 159 of HSMC-A, where several
-// cards have theirs.
-struct PositionGap {
-    BoardId board; // MAINBOARD_NONE: any board
-    CardId card;   // CARD_NONE: any card
-    PortFamily family;
-};
-constexpr PositionGap kPositionGaps[] = {
-    {MAINBOARD_NONE, CARD_KIRREL_LOOPBACK, PortFamily::Kirrel},
-    {MAINBOARD_HOLLIN, CARD_GLENT_FMC, PortFamily::Fmc},
-    {MAINBOARD_KELVANE, CARD_NONE, PortFamily::Hsmc},
-};
-
-bool HasPositionGap(BoardId board, const BoardCardPort& port, std::uint8_t card) {
-    return card != 0 && !port.idle &&
-           std::any_of(std::begin(kPositionGaps), std::end(kPositionGaps),
-                       [&](const PositionGap& g) {
-                           return (g.board == MAINBOARD_NONE || g.board == board) &&
-                                  port.family == g.family &&
-                                  (g.card == CARD_NONE || card == CardNumber(g.card));
-                       });
-}
-
-// The lost bits of a run: the names of such a card, with the port's prefix,
-// that the run's pin model does not hold.
-std::set<std::string> LostCardBits(const BoardDef& def, const matrix::Run& run) {
-    std::set<std::string> lost;
-    const std::vector<BoardCardPort> ports = EffectivePorts(def, run.record);
-    if (std::none_of(ports.begin(), ports.end(), [&](const BoardCardPort& port) {
-            return HasPositionGap(def.id, port, CardNumber(RecordPortCard(run.record, port)));
-        })) {
-        return lost;
-    }
-    std::set<std::string> names;
-    const auto board = BuildBoardModel(def, run.record);
-    for (int c = 0; c < board->GetConnectorCount(); ++c) {
-        const TConnector& connector = *board->GetConnector(c);
-        for (int j = 0; j < connector.GetPinCount(); ++j) {
-            if (const TPin* p = connector.GetPin(j); p && p->IsActive()) {
-                names.insert(p->GetName());
-            }
-        }
-    }
-    for (const BoardCardPort& port : ports) {
-        const auto id = static_cast<std::uint8_t>(CardNumber(RecordPortCard(run.record, port)));
-        if (!HasPositionGap(def.id, port, id)) {
-            continue;
-        }
-        TDaughterBoard card;
-        card.FillCard(MakeCardId(id), def.id, port.fillPort, port.ioStandard, port.busName);
-        const std::string prefix = EffectivePrefix(def, run.record, port);
-        for (int i = 0; i < card.GetPinCount(); ++i) {
-            if (const TPin* p = card.GetPin(i); p && !names.count(prefix + p->GetName())) {
-                lost.insert(prefix + p->GetName());
-            }
-        }
-    }
-    return lost;
-}
-
-bool IsAboutBit(const std::string& problem, const std::set<std::string>& bits) {
-    for (const std::string& bit : bits) {
-        const std::size_t at = problem.find(" " + bit);
-        const std::size_t end = at + 1 + bit.size();
-        if (at != std::string::npos && (end == problem.size() || problem[end] == ' ')) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Harvik's sockets A and B, and C and D, hold one kind of module; the rule
 // refuses a mixed pair whatever the prefixes.
 bool IsMemoryKindRefusal(const std::string& message) {
@@ -326,7 +189,7 @@ bool IsMemoryKindRefusal(const std::string& message) {
 }
 
 bool Expected(const std::string& name) {
-    return kDuplicateSignals.count(name) != 0 || kGroupingFailures.count(name) != 0;
+    return kDuplicateSignals.count(name) != 0;
 }
 
 } // namespace
@@ -363,10 +226,8 @@ TEST(BoardMatrix, EveryRunGeneratesOrMeetsItsListedRefusal) {
                 metRefusals.insert(run.name);
                 EXPECT_FALSE(outcome.generated);
                 ASSERT_FALSE(outcome.boxes.empty());
-                const char* box = kDuplicateSignals.count(run.name)
-                                      ? "is used by both"
-                                      : "has an unmathced pin direction";
-                EXPECT_NE(outcome.boxes[0].find(box), std::string::npos) << outcome.boxes[0];
+                EXPECT_NE(outcome.boxes[0].find("is used by both"), std::string::npos)
+                    << outcome.boxes[0];
                 continue;
             }
             ++generated;
@@ -393,9 +254,7 @@ TEST(BoardMatrix, EveryRunGeneratesOrMeetsItsListedRefusal) {
         }
     }
     // Every listed refusal is still met.
-    std::set<std::string> listed = kDuplicateSignals;
-    listed.insert(kGroupingFailures.begin(), kGroupingFailures.end());
-    EXPECT_EQ(metRefusals, listed);
+    EXPECT_EQ(metRefusals, kDuplicateSignals);
     // Galdre_X1's first DDR2 socket and the fixed termination block share
     // two locations in every run (every peripheral is ticked).
     EXPECT_EQ(metSharedLocations, (std::set<std::string>{"GALDRE PIN_AF25", "GALDRE PIN_AG25"}));
@@ -409,8 +268,35 @@ TEST(BoardMatrix, EveryRunGeneratesOrMeetsItsListedRefusal) {
                         std::chrono::steady_clock::now() - start)
                         .count();
     std::printf("board matrix: %d projects generated, %d refused by the prefix rule, %zu by the "
-                "duplicate-signal check or the port grouping, %lld ms\n",
+                "duplicate-signal check, %lld ms\n",
                 generated, ruleRefusals, metRefusals.size(), static_cast<long long>(ms));
+}
+
+// A list offers only cards that generate: every card of every port's list
+// (as each record variant of the matrix makes the lists) generates alone on
+// that port, with a prefix of its own.
+TEST(BoardMatrix, EveryListedCardGeneratesAloneOnItsPort) {
+    TempDir dir;
+    int generated = 0;
+    for (const BoardDef* def : matrix::Boards()) {
+        for (const matrix::Run& run : matrix::AloneRuns(*def)) {
+            SCOPED_TRACE(run.name);
+            const BoardCardPort& port = def->ports[static_cast<std::size_t>(run.alonePort)];
+            if (run.name.find("_node2_") == std::string::npos) {
+                EXPECT_EQ(RecordPortCard(run.record, port), MakeCardId(run.aloneCard))
+                    << "mending drops a card the list offers";
+            }
+            std::string message;
+            EXPECT_TRUE(CheckRecord(*def, run.record, message)) << message;
+            const matrix::Outcome outcome = matrix::Generate(*def, run, dir.Path());
+            EXPECT_TRUE(outcome.generated);
+            for (const std::string& box : outcome.boxes) {
+                ADD_FAILURE() << "box: " << box;
+            }
+            generated += outcome.generated ? 1 : 0;
+        }
+    }
+    std::printf("every listed card alone: %d projects generated\n", generated);
 }
 
 // The matrix covers every board with a record; a board past the
@@ -444,7 +330,6 @@ TEST_P(BoardMatrixTools, ProjectsPassTheRealTools) {
         ~RealClock() { platform::SetFixedClock(std::nullopt); }
     } realClock;
     std::vector<checker::ProjectToCheck> projects;
-    std::vector<matrix::Run> checked;
     for (matrix::Run& run : matrix::Runs(def)) {
         std::string message;
         if (!CheckRecord(def, run.record, message) || Expected(run.name)) {
@@ -452,15 +337,10 @@ TEST_P(BoardMatrixTools, ProjectsPassTheRealTools) {
         }
         ASSERT_TRUE(matrix::Generate(def, run, dir.Path()).generated) << run.name;
         projects.push_back({dir.Path() + run.name, run.name, RunOptions(def, run)});
-        checked.push_back(std::move(run));
     }
     const std::vector<std::vector<std::string>> problems = checker::CheckProjects(projects);
     for (std::size_t i = 0; i < projects.size(); ++i) {
-        const std::set<std::string> lost = LostCardBits(def, checked[i]);
         for (const std::string& problem : problems[i]) {
-            if (IsAboutBit(problem, lost)) {
-                continue;
-            }
             if (IsDataClashProblem(def.folderWord, problem)) {
                 continue;
             }

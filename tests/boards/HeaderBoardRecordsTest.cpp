@@ -158,10 +158,23 @@ TEST(HeaderBoardCardLists, WhatTheHeadersOffer) {
                 << BoardNumber(id) << " " << port.name;
         }
     }
-    for (const BoardCardPort& port : FindBoard(MAINBOARD_ISTREL)->ports) {
+    // Card 66 puts bits of one bus where the headers' positions 1 and 3 are
+    // fixed inputs: the board's lists leave it out.
+    const BoardDef& istrel = *FindBoard(MAINBOARD_ISTREL);
+    for (const BoardCardPort& port : istrel.ports) {
         EXPECT_EQ(PortCardList(port),
                   (std::vector<std::uint8_t>{0, 1, 12, 13, 55, 62, 63, 66, 67, 74, 81, 82, 83}));
+        EXPECT_EQ(PortCardList(istrel, port),
+                  (std::vector<std::uint8_t>{0, 1, 12, 13, 55, 62, 63, 67, 74, 81, 82, 83}));
     }
+    // A loaded record naming it mends to None.
+    std::vector<std::uint8_t> record(istrel.record.size);
+    SetDefaultRecord(istrel, record);
+    record[istrel.ports[0].cardOffset] = 66;
+    record[istrel.ports[1].cardOffset] = 67;
+    MendRecord(istrel, record);
+    EXPECT_EQ(record[istrel.ports[0].cardOffset], 0);
+    EXPECT_EQ(record[istrel.ports[1].cardOffset], 67);
 }
 
 } // namespace

@@ -120,6 +120,35 @@ TEST(KelmisRecord, CardListsOfThePorts) {
     }
     EXPECT_EQ(PortCardList(ports[6]), (std::vector<std::uint8_t>{0, 81}));
     EXPECT_EQ(PortCardList(ports[7]), (std::vector<std::uint8_t>{0, 81}));
+    // The board's inputs at HSMC-A/E position 156 and HSMC-C 156 and 158
+    // sit where the debug card (18) puts bits of its LED output bus: those
+    // lists leave the card out, the others offer it.
+    for (int n = 0; n < kelmis::kHsmcCount; ++n) {
+        const std::vector<std::uint8_t> offered =
+            PortCardList(Def(), ports[static_cast<std::size_t>(n)]);
+        std::vector<std::uint8_t> expected = kelmis::UsesTransceiverList(n) ? list2 : list1;
+        if (n == kelmis::HSMC_A || n == kelmis::HSMC_C || n == kelmis::HSMC_E) {
+            expected.erase(std::find(expected.begin(), expected.end(), 18));
+        }
+        EXPECT_EQ(offered, expected) << ports[static_cast<std::size_t>(n)].name;
+    }
+}
+
+// A loaded record naming the debug card where it cannot generate mends it
+// to None, as any card the list does not offer; on HSMC-B it stays.
+TEST(KelmisRecord, MendDropsACardThatCannotGenerateThere) {
+    std::vector<std::uint8_t> r = Defaults();
+    const std::vector<BoardCardPort> ports = EffectivePorts(Def(), r);
+    for (const int n : {kelmis::HSMC_A, kelmis::HSMC_B}) {
+        const BoardCardPort& port = ports[static_cast<std::size_t>(n)];
+        r[port.cardOffset] = 18;
+        SetRecordFieldText(r, port.prefixOffset, "D_");
+    }
+    MendRecord(Def(), r);
+    EXPECT_EQ(r[ports[kelmis::HSMC_A].cardOffset], 0);
+    EXPECT_EQ(RecordFieldText(r, ports[kelmis::HSMC_A].prefixOffset), "");
+    EXPECT_EQ(r[ports[kelmis::HSMC_B].cardOffset], 18);
+    EXPECT_EQ(RecordFieldText(r, ports[kelmis::HSMC_B].prefixOffset), "D_");
 }
 
 TEST(KelmisRecord, MendBringsLoadedFieldsIntoRange) {

@@ -21,6 +21,15 @@ constexpr int kDispatchedIds[] = {24, 25, 30, 34, 40, 41, 42, 43, 44, 45, 46, 47
                                   49, 50, 51, 52, 53, 54, 64, 65, 68, 72, 73, 76, 84};
 constexpr int kModuleIds[] = {9, 38, 39, 77, 78, 79, 80};
 
+// A map's pins fixed at one code, moved to the code a board's bank sets.
+void Recode(TDaughterBoard& card, IoStd from, IoStd to) {
+    for (int i = 0; i < card.GetPinCount(); ++i) {
+        if (TPin* pin = card.GetPin(i); pin && pin->GetIoStandard() == from) {
+            pin->SetIoStandard(to);
+        }
+    }
+}
+
 } // namespace
 
 TEST(FmcMemoryDispatch, StampsNameDescriptionAndType) {
@@ -85,9 +94,12 @@ TEST(FmcMemoryDispatch, ChoosesTheMapAndCodesByBoard) {
          [](TDaughterBoard& c) {
              D_FMC_LPC_VITA(c, FmcLanes::With, IOSTD_3V0_PCIX, IOSTD_1V4_PCML);
          }},
-        {"card 42: 2.5 V on board 35 too", CARD_FMC_HPC_ALTERA, MAINBOARD_GRISTEL, IOSTD_3V3_LVTTL,
+        // On board 35 the map's fixed 2.5 V takes the bank's level (JP2).
+        {"card 42 at the bank's 1.8 V on board 35", CARD_FMC_HPC_ALTERA, MAINBOARD_GRISTEL,
+         IOSTD_1V8,
          [](TDaughterBoard& c) {
-             D_FMC_HPC_ALTERA(c, FmcLanes::Without, IOSTD_2V5, FmcRowK::Keep);
+             D_FMC_HPC_ALTERA(c, FmcLanes::Without, IOSTD_1V8, FmcRowK::Keep);
+             Recode(c, IOSTD_2V5, IOSTD_1V8);
          }},
         {"card 45 on board 8", CARD_FMC_HPC_XCVR_ALTERA_QUELMAR, MAINBOARD_GALDRE_X1,
          IOSTD_3V3_LVTTL,
@@ -96,8 +108,13 @@ TEST(FmcMemoryDispatch, ChoosesTheMapAndCodesByBoard) {
          }},
         {"card 47 on board 7", CARD_FMC_LPC_XCVR_ALTERA, MAINBOARD_GALDRE_X2, IOSTD_3V3_LVTTL,
          [](TDaughterBoard& c) { D_FMC_LPC_ALTERA(c, FmcLanes::With, IOSTD_2V5, FmcBuild::Map); }},
-        {"card 52 remapped", CARD_MORLET_FMC_ADC34J45, MAINBOARD_GRISTEL, IOSTD_3V3_LVTTL,
-         [](TDaughterBoard& c) { D_FMC_TI_ADC34J45(c, TiAdc34j45Table::Remapped); }},
+        // Its lanes take code 52 there, its fixed levels the bank's.
+        {"card 52 remapped", CARD_MORLET_FMC_ADC34J45, MAINBOARD_GRISTEL, IOSTD_1V8,
+         [](TDaughterBoard& c) {
+             D_FMC_TI_ADC34J45(c, TiAdc34j45Table::Remapped);
+             Recode(c, IOSTD_1V5_PCML, IOSTD_HSSI_DIFF);
+             Recode(c, IOSTD_2V5, IOSTD_1V8);
+         }},
         {"card 24: 3.3-V LVTTL on board 8", CARD_ORRIN_FIFO, MAINBOARD_GALDRE_X1, IOSTD_2V5,
          [](TDaughterBoard& c) { D_GPIO_ORRIN(c, IOSTD_3V3_LVTTL); }},
         {"card 30 on board 31", CARD_UVREL, MAINBOARD_CALVET, IOSTD_1V8,

@@ -308,6 +308,15 @@ namespace {
 
 using Expected = void (*)(TDaughterBoard&);
 
+// A map's pins fixed at one level, moved to the level a board's bank sets.
+void Relevel(TDaughterBoard& card, IoStd from, IoStd to) {
+    for (int i = 0; i < card.GetPinCount(); ++i) {
+        if (TPin* pin = card.GetPin(i); pin && pin->GetIoStandard() == from) {
+            pin->SetIoStandard(to);
+        }
+    }
+}
+
 struct DispatchCase {
     const char* what;
     CardId card;
@@ -517,24 +526,31 @@ const DispatchCase kDispatch[] = {
          D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No, MAINBOARD_KELMIS, IOSTD_3V3_LVTTL);
      }},
 
-    // Boards 35 and 36: transceiver 52; single-ended 1.8 V on board 36, the
-    // caller's standard on board 35 (its FMC bank runs at the voltage set).
+    // Boards 35 and 36: transceiver 52; every single-ended level of the map,
+    // passed or fixed, becomes the caller's standard on board 35 (its FMC
+    // bank runs at the voltage set) and 1.8 V on board 36.
     {"card 3 on board 35", CARD_HSMC_DEFAULT_XCVR, MAINBOARD_GRISTEL, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_GRISTEL, 0, UpperCase::No, WithXcvr::Yes, IOSTD_2V5,
+         D_HSMC_DEFAULT(c, MAINBOARD_GRISTEL, 0, UpperCase::No, WithXcvr::Yes, IOSTD_3V3_LVTTL,
                         XcvrStd{IOSTD_HSSI_DIFF});
      }},
     {"card 4 on board 35", CARD_HSMC_LVDS_DEFAULT, MAINBOARD_GRISTEL, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_LVDS_DEFAULT(c, LvdsDefaultNaming::Lvds, XcvrStd{IOSTD_HSSI_DIFF}, IOSTD_2V5,
+         D_HSMC_LVDS_DEFAULT(c, LvdsDefaultNaming::Lvds, XcvrStd{IOSTD_HSSI_DIFF}, IOSTD_3V3_LVTTL,
                              LvdsStd{IOSTD_LVDS});
      }},
     {"card 17 on board 35", CARD_NIMBAL_HSMC, MAINBOARD_GRISTEL, 0,
      [](TDaughterBoard& c) { D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, MAINBOARD_GRISTEL); }},
     {"card 23 on board 35", CARD_SATA, MAINBOARD_GRISTEL, 0,
-     [](TDaughterBoard& c) { D_HSMC_SATA(c, XcvrStd{IOSTD_HSSI_DIFF}, I2cStd{IOSTD_2V5}); }},
+     [](TDaughterBoard& c) {
+         D_HSMC_SATA(c, XcvrStd{IOSTD_HSSI_DIFF}, I2cStd{IOSTD_3V3_LVTTL});
+         Relevel(c, IOSTD_2V5, IOSTD_3V3_LVTTL);
+     }},
     {"card 21 on board 36", CARD_WEXAL, MAINBOARD_HARVIK, 0,
-     [](TDaughterBoard& c) { D_HSMC_WEXAL(c, XcvrStd{IOSTD_HSSI_DIFF}); }},
+     [](TDaughterBoard& c) {
+         D_HSMC_WEXAL(c, XcvrStd{IOSTD_HSSI_DIFF});
+         Relevel(c, IOSTD_2V5, IOSTD_1V8);
+     }},
     {"card 58 on board 36", CARD_NIMBAL_FYRN_J3, MAINBOARD_HARVIK, 0,
      [](TDaughterBoard& c) {
          D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::No, FyrnOnJ3::Yes, MAINBOARD_HARVIK, IOSTD_1V8);

@@ -291,3 +291,55 @@ TEST(ProjectText, SameUnderAnyLocale) {
         GTEST_SKIP() << "no German or Turkish locale installed";
     }
 }
+
+// Every declared bit that no pin places becomes a virtual pin, after the
+// connector's location lines and in the order of its ports; the pins of a
+// hard processor system's group and an n pin that its located
+// differential p pin places are left to the fitter.
+TEST(Qsf, UnplacedBitsAreVirtualPins) {
+    TMainBoard board;
+    sample::SetCycloneV(board, MAINBOARD_ILMARCH);
+    sample::ModelBuilder b(board);
+    TConnector* group = b.Group("MIX");
+    b.Pin(group, "gpio[1]", PIN_DIR_INOUT);
+    b.Pin(group, "LED_DP", PIN_DIR_OUTPUT)->SetLocation("");
+    b.Pin(group, "gpio[4]", PIN_DIR_INOUT);
+    b.Pin(group, "DQS_p[0]", PIN_DIR_INOUT, IOSTD_DIFF_1V5_SSTL_I);
+    b.Pin(group, "DQS_n[0]", PIN_DIR_INOUT, IOSTD_DIFF_1V5_SSTL_I)->SetLocation("");
+    b.Pin(group, "CK_P", PIN_DIR_OUTPUT, IOSTD_3V3_LVTTL);
+    b.Pin(group, "CK_N", PIN_DIR_OUTPUT, IOSTD_3V3_LVTTL)->SetLocation(""); // single-ended
+    b.Pin(b.Group("HPS"), "HPS_DDR3_CK_p", PIN_DIR_OUTPUT)->SetLocation("");
+    TConnector* last = b.Group("LAST");
+    b.Pin(last, "KEY[0]", PIN_DIR_INPUT);
+    b.Pin(last, "KEY[2]", PIN_DIR_INPUT);
+
+    const std::string qsf = TPinsmith::QsfText(board, "abc", sample::FixedTime());
+    const std::string v = "set_instance_assignment -name VIRTUAL_PIN ON -to ";
+    EXPECT_TRUE(Has(qsf, "set_location_assignment PIN_A6 -to CK_P\r\n" + v + "gpio[2]\r\n" + v +
+                             "gpio[3]\r\n" + v + "LED_DP\r\n" + v + "CK_N\r\n\r\n#====="))
+        << qsf;
+    EXPECT_TRUE(Has(qsf, "-to KEY[2]\r\n" + v + "KEY[1]\r\n\r\n#====="));
+    for (const char* placed : {"DQS_n[0]", "HPS_DDR3_CK_p", "gpio[1]", "gpio[4]"}) {
+        EXPECT_FALSE(Has(qsf, v + placed + "\r\n")) << placed;
+    }
+    EXPECT_TRUE(Has(qsf, "SDC_FILE abc.sdc\r\n"));
+}
+
+// An exported module whose file Quartus would not find by the module's name
+// is listed after SDC_FILE: the external-PLL controller ext_pll_ctrl comes
+// as EXT_PLL_CTRL.v. The Si570 set is named after its modules.
+TEST(Qsf, ExportedFilesQuartusWouldNotFindAreListed) {
+    const std::string line = "set_global_assignment -name VERILOG_FILE EXT_PLL_CTRL.v\r\n";
+    for (const BoardId id : {MAINBOARD_GALDRE_X1, MAINBOARD_KELMIS}) {
+        TMainBoard board;
+        board.m_BoardId = id;
+        EXPECT_TRUE(Has(TPinsmith::QsfText(board, "abc", sample::FixedTime()),
+                        "SDC_FILE abc.sdc\r\n" + line))
+            << BoardNumber(id);
+    }
+    TMainBoard pellix;
+    pellix.m_BoardId = MAINBOARD_PELLIX;
+    pellix.m_PellixConfig.SetI32(156, 3); // the Si570 set
+    pellix.m_PellixConfig.SetI32(160, 2); // and CDCM6100x_Config.v
+    EXPECT_FALSE(Has(TPinsmith::QsfText(pellix, "abc", sample::FixedTime()), "VERILOG_FILE"));
+}

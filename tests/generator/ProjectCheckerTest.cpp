@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -79,7 +80,7 @@ TEST_F(ProjectChecker, AcceptsAGoodProject) {
 TEST_F(ProjectChecker, PortWithoutLocation) {
     Generate();
     Replace(File(".qsf"), "set_location_assignment PIN_A1 -to CLOCK_50_B3B\r\n", "");
-    ExpectProblem("port CLOCK_50_B3B has 0 locations");
+    ExpectProblem("port CLOCK_50_B3B has no location and is no virtual pin");
 }
 
 TEST_F(ProjectChecker, AllowancesNameWhatMayBeMissing) {
@@ -216,11 +217,34 @@ TEST_F(ProjectChecker, CommandQuartusWouldNotKnow) {
 TEST_F(ProjectChecker, MissingGlobalsAndWrongNames) {
     Generate();
     Replace(File(".qsf"), "set_global_assignment -name DEVICE 5CGXFC9D6F27C7\r\n", "");
-    Replace(File(".qsf"), "SDC_FILE p.SDC", "SDC_FILE q.SDC");
+    Replace(File(".qsf"), "SDC_FILE p.sdc", "SDC_FILE q.SDC");
     Replace(File(".qsf"), "TOP_LEVEL_ENTITY \"p\"", "TOP_LEVEL_ENTITY \"q\"");
     ExpectProblem("DEVICE is missing");
     ExpectProblem("SDC_FILE names \"q.SDC\"");
     ExpectProblem("TOP_LEVEL_ENTITY is \"q\"");
+}
+
+// Names compare with their case: Quartus on a case-sensitive file system
+// would run without the timing file or miss a module.
+TEST_F(ProjectChecker, FilesTheQsfNamesMustExistAsWritten) {
+    Generate();
+    Replace(File(".qsf"), "SDC_FILE p.sdc", "SDC_FILE p.SDC");
+    ExpectProblem("SDC_FILE names \"p.SDC\", the timing file is p.sdc");
+    ExpectProblem("SDC_FILE names \"p.SDC\", which the project folder does not hold");
+
+    // An exported module whose file Quartus cannot find by the module's name.
+    Replace(File(".qsf"), "SDC_FILE p.SDC", "SDC_FILE p.sdc");
+    Write(dir.File("EXT.v"), "module ext(input a);\nendmodule\n");
+    ExpectProblem("the exported EXT.v is neither named by VERILOG_FILE nor found");
+    Replace(File(".qsf"), "SDC_FILE p.sdc\r\n",
+            "SDC_FILE p.sdc\r\nset_global_assignment -name VERILOG_FILE ext.v\r\n");
+    ExpectProblem("VERILOG_FILE names \"ext.v\", which the project folder does not hold");
+    Replace(File(".qsf"), "VERILOG_FILE ext.v", "VERILOG_FILE EXT.v");
+    EXPECT_TRUE(Check().empty()) << Joined(Check());
+    // A file named after its module is found without a line.
+    Replace(File(".qsf"), "set_global_assignment -name VERILOG_FILE EXT.v\r\n", "");
+    std::filesystem::rename(dir.File("EXT.v"), dir.File("ext.v"));
+    EXPECT_TRUE(Check().empty()) << Joined(Check());
 }
 
 TEST_F(ProjectChecker, ClockOnAMissingPortAndUnknownClock) {
@@ -275,9 +299,11 @@ TEST_F(ProjectChecker, MissingToolIsAProblem) {
 
 } // namespace
 
-// A bus with a gap declares the missing bit; named as a bit without a pin it
-// passes, named while it carries a pin it does not.
-TEST(ProjectCheckerGaps, BusBitsWithoutPinMustStayUnassigned) {
+// A bit no pin places must be a virtual pin: a bus with a gap declares the
+// missing bits, a pin of the table may lack a location. The writer marks
+// both; without the mark the checker refuses the bit, and so it does a
+// virtual pin with a location.
+TEST(ProjectCheckerVirtualPins, UnplacedBitsMustBeVirtual) {
     TempDir dir;
     TMainBoard board;
     sample::SetCycloneV(board, MAINBOARD_ILMARCH);
@@ -286,23 +312,25 @@ TEST(ProjectCheckerGaps, BusBitsWithoutPinMustStayUnassigned) {
     b.Pin(group, "CLOCK_50", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 50.0f);
     b.Pin(group, "gpio[1]", PIN_DIR_INOUT);
     b.Pin(group, "gpio[4]", PIN_DIR_INOUT);
+    b.Pin(group, "LED_DP", PIN_DIR_OUTPUT)->SetLocation("");
     platform::ScriptedUi ui;
     TPinsmith writer;
     ASSERT_TRUE(writer.Generate(&board, dir.File("g.qpf"), false));
+    EXPECT_TRUE(checker::CheckProject(dir.Path(), "g").empty())
+        << Joined(checker::CheckProject(dir.Path(), "g"));
 
-    const std::vector<std::string> plain = checker::CheckProject(dir.Path(), "g");
-    EXPECT_EQ(plain.size(), 6u) << Joined(plain); // gpio[2], gpio[3]: location, standard, row
-
-    checker::CheckOptions options;
-    options.busBitsWithoutPin = {{"gpio[2]", "gap"}, {"gpio[3]", "gap"}};
-    EXPECT_TRUE(checker::CheckProject(dir.Path(), "g", options).empty())
-        << Joined(checker::CheckProject(dir.Path(), "g", options));
-
-    options.busBitsWithoutPin["gpio[4]"] = "carries a pin";
-    const std::vector<std::string> wrong = checker::CheckProject(dir.Path(), "g", options);
-    EXPECT_EQ(wrong,
-              (std::vector<std::string>{"tclsh: qsf: port gpio[4] has no pin but 1 locations",
-                                        "tclsh: qsf: port gpio[4] has no pin but 1 I/O standards",
-                                        "htm: a row for gpio[4], which has no pin"}))
-        << Joined(wrong);
+    const std::string qsf = dir.File("g.qsf");
+    Replace(qsf, "set_instance_assignment -name VIRTUAL_PIN ON -to gpio[3]\r\n", "");
+    Replace(qsf, "set_instance_assignment -name VIRTUAL_PIN ON -to LED_DP\r\n", "");
+    Replace(qsf, "set_location_assignment PIN_A3",
+            "set_instance_assignment -name VIRTUAL_PIN ON -to gpio[4]\r\n"
+            "set_location_assignment PIN_A3");
+    const std::vector<std::string> problems = checker::CheckProject(dir.Path(), "g");
+    EXPECT_EQ(problems,
+              (std::vector<std::string>{
+                  "tclsh: qsf: port LED_DP has no location and is no virtual pin",
+                  "tclsh: qsf: virtual pin gpio[4] has 1 locations",
+                  "tclsh: qsf: port gpio[3] has no location and is no virtual pin",
+                  "tclsh: qsf: port gpio[3] has 0 I/O standards", "htm: no row for port gpio[3]"}))
+        << Joined(problems);
 }

@@ -303,8 +303,12 @@ void BuildMarwen(TMainBoard& board) {
     b.Pin(misc, "FAN_CTRL", PIN_DIR_OUTPUT);
     // Its location makes the NCEO reservation line appear.
     b.Pin(misc, "UART_TXD", PIN_DIR_OUTPUT)->SetLocation("AE7");
+    // As on the board, the address bus starts at bit 1: FS_ADDR[0] is no
+    // port, and the board's VIRTUAL_PIN line for it names no placed pin.
     TConnector* flash = b.Group("Flash");
-    b.Bus(flash, "FS_ADDR", 4, PIN_DIR_OUTPUT);
+    for (int bit = 1; bit <= 4; ++bit) {
+        b.Pin(flash, "FS_ADDR[" + std::to_string(bit) + "]", PIN_DIR_OUTPUT);
+    }
     TConnector* hsmc = b.Group("HSMC");
     b.Bus(hsmc, "HSMC_D", 4, PIN_DIR_INOUT);
 }

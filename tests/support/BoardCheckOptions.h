@@ -1,14 +1,12 @@
 #pragma once
 // What the real-tool checks allow in a board's generated projects, keyed by
 // board id, for the goldens and the matrix alike:
-//   - the pins a board builds without a location (a hard processor
-//     system's, which its IP places), each named, found in the board's pin
-//     model with every group ticked; only pins of a group "HPS" may lack one;
-//     and the named pins of other boards (memory strobes the fitter pairs);
+//   - the pins a board builds without a location that the fitter places
+//     (a hard processor system's, which its IP places, found in the board's
+//     pin model with every group ticked, and the named n strobes of other
+//     boards); every other port bit without a location must be virtual;
 //   - timing targets of the board's text without a port, each with its
-//     reason (listed below by board);
-//   - for one project, the bus bits its top level declares without a pin
-//     (a header mode whose buses have gaps).
+//     reason (listed below by board).
 
 #include "boards/BoardDef.h"
 #include "model/MainBoard.h"

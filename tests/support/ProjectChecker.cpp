@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include <fcntl.h>
@@ -236,8 +237,7 @@ std::vector<std::string> VerilogFilesBelow(const std::string& folder, const std:
 void CheckHtmlRows(Checker& c, const std::string& htmFile,
                    const std::map<std::string, std::vector<std::string>>& locations,
                    const std::map<std::string, std::vector<std::string>>& standards,
-                   const std::vector<PortBit>& ports,
-                   const std::map<std::string, std::string>& bitsWithoutPin) {
+                   const std::vector<PortBit>& ports, const std::set<std::string>& bitsWithoutPin) {
     std::string html;
     if (!ReadText(htmFile, html)) {
         c.Add("htm: cannot read " + htmFile);
@@ -365,6 +365,41 @@ struct ProjectFiles {
     bool verilog = false;
 };
 
+// The names of the modules a Verilog file defines.
+std::set<std::string> ModuleNames(const std::string& file) {
+    std::set<std::string> names;
+    std::string text;
+    if (!ReadText(file, text)) {
+        return names;
+    }
+    text = std::regex_replace(text, std::regex(R"(//[^\n]*)"), "");
+    text = std::regex_replace(text, std::regex(R"(/\*[\s\S]*?\*/)"), " ");
+    const std::regex modulePattern(R"((^|[^A-Za-z0-9_$])module\s+([A-Za-z_][A-Za-z0-9_$]*))");
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), modulePattern);
+         m != std::sregex_iterator(); ++m) {
+        names.insert((*m)[2]);
+    }
+    return names;
+}
+
+// Quartus finds a module the design instantiates in a file the .qsf names,
+// or in the project folder's file of the module's name (exact case on this
+// file system).
+void CheckExportedFilesFound(Checker& c, const ProjectFiles& f,
+                             const std::set<std::string>& listedFiles) {
+    for (const std::string& file : VerilogFilesBelow(f.folder, f.top)) {
+        const fs::path relative = fs::path(file).lexically_relative(f.folder);
+        if (listedFiles.count(relative.generic_string())) {
+            continue;
+        }
+        const std::string stem = relative.stem().string();
+        if (relative.has_parent_path() || !ModuleNames(file).count(stem)) {
+            c.Add("qsf: the exported " + relative.generic_string() +
+                  " is neither named by VERILOG_FILE nor found by its module's name");
+        }
+    }
+}
+
 // The files of a project; false with problems when one is missing.
 bool FindFiles(Checker& c, const std::string& folderIn, const std::string& projectName,
                ProjectFiles& f) {
@@ -482,9 +517,6 @@ TextInputs PrepareTexts(Checker& c, const ProjectFiles& f, const CheckOptions& o
         for (const auto& [location, reason] : options.sharedLocations) {
             out << "SHARED " << location << "\n";
         }
-        for (const auto& [bit, reason] : options.busBitsWithoutPin) {
-            out << "NOPIN " << bit << "\n";
-        }
     }
     t.tclArgs = {f.qsf, f.sdc, portsFile, f.name, allowancesFile};
 
@@ -512,6 +544,8 @@ void FinishTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options,
     const std::string tclOutput = batchTclOutput ? *batchTclOutput : c.Tool("tclsh", tclArgs);
     std::map<std::string, std::vector<std::string>> locations;
     std::map<std::string, std::vector<std::string>> standards;
+    std::set<std::string> virtualPins;
+    std::set<std::string> listedFiles;
     for (const std::string& line : Lines(tclOutput)) {
         std::vector<std::string> fields;
         std::stringstream s(line);
@@ -524,6 +558,10 @@ void FinishTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options,
             locations[fields[1]].push_back(fields[2]);
         } else if (fields.size() == 3 && fields[0] == "IO_STANDARD") {
             standards[fields[1]].push_back(fields[2]);
+        } else if (fields.size() == 2 && fields[0] == "VIRTUAL") {
+            virtualPins.insert(fields[1]);
+        } else if (fields.size() == 2 && fields[0] == "VERILOG_FILE") {
+            listedFiles.insert(fields[1]);
         } else if (!line.empty()) {
             c.Add("tclsh: " + line);
         }
@@ -532,7 +570,16 @@ void FinishTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options,
     if (!lintClean) {
         c.Tool("xmllint", {"--html", "--noout", t.htmForLint}, "", true);
     }
-    CheckHtmlRows(c, f.htm, locations, standards, t.ports, options.busBitsWithoutPin);
+    // A virtual pin without an I/O standard is a bit no pin carries: the
+    // report has no row for it.
+    std::set<std::string> bitsWithoutPin;
+    for (const std::string& bit : virtualPins) {
+        if (!standards.count(bit)) {
+            bitsWithoutPin.insert(bit);
+        }
+    }
+    CheckHtmlRows(c, f.htm, locations, standards, t.ports, bitsWithoutPin);
+    CheckExportedFilesFound(c, f, listedFiles);
 }
 
 void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) {
@@ -566,11 +613,11 @@ std::string Fingerprint(const ProjectToCheck& project) {
         all += unnamed(relative) + "\n" + std::to_string(text.size()) + "\n" + unnamed(text);
     }
     all += "\noptions\n";
-    static_assert(sizeof(CheckOptions) == 4 * sizeof(std::map<std::string, std::string>),
+    static_assert(sizeof(CheckOptions) == 3 * sizeof(std::map<std::string, std::string>),
                   "every check option belongs in the fingerprint");
     for (const auto* names :
          {&project.options.portsWithoutLocation, &project.options.unmatchedTargets,
-          &project.options.sharedLocations, &project.options.busBitsWithoutPin}) {
+          &project.options.sharedLocations}) {
         for (const auto& [name, reason] : *names) {
             all += name + "\n";
         }

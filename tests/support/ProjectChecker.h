@@ -6,10 +6,14 @@
 //   - ghdl -s (and ghdl -a) accept the top-level .vhd;
 //   - tclsh evaluates the .qsf and .sdc in safe interpreters that know only
 //     the Quartus commands a project may use (support/quartus_check.tcl):
-//     every top-level port bit has one location and one I/O standard, no
-//     location is given twice, every -to and get_ports target is a port,
-//     SDC_FILE names the timing file, FAMILY and DEVICE are present,
-//     TOP_LEVEL_ENTITY is the project;
+//     every top-level port bit has one location and one I/O standard or is
+//     a virtual pin (no location), no location is given twice, every -to
+//     and get_ports target is a port, SDC_FILE names the timing file and
+//     every file the .qsf names exists as written (with its case), FAMILY
+//     and DEVICE are present, TOP_LEVEL_ENTITY is the project;
+//   - every exported Verilog file is found by Quartus: the .qsf names it,
+//     or it sits in the project folder and defines the module its name
+//     spells, letter for letter;
 //   - xmllint --html --noout accepts the .htm, whose rows agree with the
 //     .qsf (location and I/O standard of every port bit) and the ports;
 //   - the .qpf names the project as its revision.
@@ -24,8 +28,9 @@ namespace checker {
 // What a board's project may do that the checks would otherwise refuse,
 // each with its reason (kept for the reader of the test).
 struct CheckOptions {
-    // Ports (a bit, or a bus by its base name) that have no location: pins
-    // the fitter places, such as a hard processor system's.
+    // Ports (a bit, or a bus by its base name) that have no location and
+    // are no virtual pins: pins the fitter places, such as a hard processor
+    // system's. Every other port bit without a location must be virtual.
     std::map<std::string, std::string> portsWithoutLocation;
     // get_ports patterns of the .sdc, and instance-assignment targets of the
     // .qsf, that may match no port.
@@ -33,11 +38,6 @@ struct CheckOptions {
     // Locations (PIN_AF25) that a board's own assignments and a port may
     // both name.
     std::map<std::string, std::string> sharedLocations;
-    // Bus bits the top level declares although no pin carries them (a bus
-    // whose indexes have gaps spans its whole range), each by its full name
-    // ("gpio0[6]"): such a bit must have neither a location nor an I/O
-    // standard, and the report has no row for it.
-    std::map<std::string, std::string> busBitsWithoutPin;
 };
 
 // Problems found in the project <folder>/<projectName>.*; empty when every

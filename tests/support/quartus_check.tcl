@@ -5,10 +5,11 @@
 #
 # The ports file holds one top-level port bit per line (LED[0], CLOCK_50).
 # The allowances file, when given, holds lines "NOLOCATION <port or bus>"
-# (a port the fitter places: it needs no location) and "UNMATCHED
-# <pattern>" (a get_ports pattern that may match no port), "SHARED
-# <location>" (a location that two targets may both be given) and "NOPIN
-# <bit>" (a declared bus bit that no pin carries: it must have no assignment).
+# (a port the fitter places: it needs no location and must not be virtual),
+# "UNMATCHED <pattern>" (a get_ports pattern that may match no port) and
+# "SHARED <location>" (a location that two targets may both be given).
+# Every other port bit without a location must be a virtual pin
+# (VIRTUAL_PIN ON), and a virtual pin has no location.
 # Each file is evaluated command by command in a safe interpreter in which
 # every Tcl command is hidden and only the Quartus commands a generated
 # project may use are defined; they record their arguments, anything else is
@@ -16,6 +17,8 @@
 #   PROBLEM      <text>
 #   LOCATION     <target> <value>     (every set_location_assignment)
 #   IO_STANDARD  <target> <value>     (every IO_STANDARD instance assignment)
+#   VIRTUAL      <target>             (every VIRTUAL_PIN ON assignment)
+#   VERILOG_FILE <path>               (every VERILOG_FILE global assignment)
 # The exit code is 0 whenever the script itself ran.
 
 lassign $argv qsfFile sdcFile portsFile project allowancesFile
@@ -41,14 +44,12 @@ close $f
 set noLocation [dict create]
 set unmatchedAllowed [dict create]
 set sharedLocation [dict create]
-set noPin [dict create]
 if {$allowancesFile ne ""} {
     set f [open $allowancesFile r]
     foreach line [split [read $f] \n] {
         if {[regexp {^NOLOCATION\s+(\S+)$} $line -> name]} { dict set noLocation $name 1 }
         if {[regexp {^UNMATCHED\s+(\S+)$} $line -> name]} { dict set unmatchedAllowed $name 1 }
         if {[regexp {^SHARED\s+(\S+)$} $line -> name]} { dict set sharedLocation $name 1 }
-        if {[regexp {^NOPIN\s+(\S+)$} $line -> name]} { dict set noPin $name 1 }
     }
     close $f
 }
@@ -300,8 +301,21 @@ if {$top ne "" && $top ne $project} {
     problem "qsf: TOP_LEVEL_ENTITY is \"$top\", the project is \"$project\""
 }
 set sdcName [single SDC_FILE]
-if {$sdcName ne "" && ![string equal -nocase $sdcName [file tail $sdcFile]]} {
+if {$sdcName ne "" && $sdcName ne [file tail $sdcFile]} {
     problem "qsf: SDC_FILE names \"$sdcName\", the timing file is [file tail $sdcFile]"
+}
+# Every file the .qsf names is found as it is written, relative to the
+# project folder (names compare with their case, as Quartus on a
+# case-sensitive file system finds them).
+set projectFolder [file dirname $qsfFile]
+foreach kind {SDC_FILE VERILOG_FILE SYSTEMVERILOG_FILE VHDL_FILE QIP_FILE SIP_FILE} {
+    if {![dict exists $globals $kind]} continue
+    foreach path [dict get $globals $kind] {
+        if {![file isfile [file join $projectFolder $path]]} {
+            problem "qsf: $kind names \"$path\", which the project folder does not hold"
+        }
+        if {$kind eq "VERILOG_FILE"} { puts "VERILOG_FILE\t$path" }
+    }
 }
 
 set locationCount [dict create]
@@ -317,23 +331,41 @@ foreach entry $locations {
     dict set locationOwner $value $target
 }
 set standardCount [dict create]
+set virtual [dict create]
 foreach entry $instance {
     lassign $entry name target value
     if {$name eq "IO_STANDARD"} {
         puts "IO_STANDARD\t$target\t$value"
         dict incr standardCount $target
     }
+    if {$name eq "VIRTUAL_PIN" && $value eq "ON"} {
+        puts "VIRTUAL\t$target"
+        dict set virtual $target 1
+    }
+}
+# A port bit has one location and one I/O standard, or it is a virtual pin:
+# no location, and an I/O standard only when a pin carries it. A bit the
+# fitter places (the allowances) has no location and is not virtual.
+proc countOf {counts port} {
+    return [expr {[dict exists $counts $port] ? [dict get $counts $port] : 0}]
 }
 foreach port [dict keys $ports] {
-    foreach {what counts} [list location $locationCount "I/O standard" $standardCount] {
-        set n [expr {[dict exists $counts $port] ? [dict get $counts $port] : 0}]
-        if {[dict exists $noPin $port]} {
-            if {$n != 0} { problem "qsf: port $port has no pin but $n ${what}s" }
-            continue
+    set locationsOf [countOf $locationCount $port]
+    set standardsOf [countOf $standardCount $port]
+    if {[dict exists $virtual $port]} {
+        if {[mayLackLocation $port]} {
+            problem "qsf: port $port is placed by the fitter but made a virtual pin"
         }
-        if {$n == 0 && $what eq "location" && [mayLackLocation $port]} continue
-        if {$n != 1} { problem "qsf: port $port has $n ${what}s" }
+        if {$locationsOf != 0} { problem "qsf: virtual pin $port has $locationsOf locations" }
+        if {$standardsOf > 1} { problem "qsf: virtual pin $port has $standardsOf I/O standards" }
+        continue
     }
+    if {$locationsOf == 0 && ![mayLackLocation $port]} {
+        problem "qsf: port $port has no location and is no virtual pin"
+    } elseif {$locationsOf > 1} {
+        problem "qsf: port $port has $locationsOf locations"
+    }
+    if {$standardsOf != 1} { problem "qsf: port $port has $standardsOf I/O standards" }
 }
 
 # ---------------------------------------------------------------------------

@@ -8,7 +8,11 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/arria10_stratix10/ConfigGristel.h"
+#include "generator/Pinsmith.h"
+#include "platform/Files.h"
 #include "platform/ScriptedUi.h"
+#include "support/BoardCheckOptions.h"
+#include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -205,6 +209,66 @@ TEST(GristelCards, FmcStandardFollowsTheVoltage) {
             singleEnded += p->GetIoStandard() == c.standard ? 1 : 0;
         }
         EXPECT_GT(singleEnded, 50) << c.code;
+    }
+}
+
+// Every card of the FMC list at each JP2 voltage: each single-ended level
+// of a card pin, passed or fixed in the card's map, is the voltage's
+// standard, each lane HSSI (52); differential and SSTL/HSTL codes stay.
+// The projects pass the real tools in one batch.
+TEST(GristelCards, EveryFmcCardTakesTheBankVoltage) {
+    struct Case {
+        std::int32_t code;
+        IoStd standard;
+    };
+    TempDir dir;
+    std::vector<checker::ProjectToCheck> projects;
+    for (const Case c : {Case{2, IOSTD_1V8}, Case{3, IOSTD_1V5}, Case{4, IOSTD_1V2}}) {
+        Record r = Bare();
+        a10test::SetI32(r, AT(FmcVoltage), c.code);
+        const std::vector<std::uint8_t> list =
+            PortCardList(Def(), EffectivePorts(Def(), r)[gristel::FMC]);
+        ASSERT_GT(list.size(), 10u) << c.code;
+        for (const std::uint8_t card : list) {
+            if (card == 0) {
+                continue;
+            }
+            const std::string name =
+                "gristel_v" + std::to_string(c.code) + "_card" + std::to_string(card);
+            SCOPED_TRACE(name);
+            r[AT(FmcCardId)] = card;
+            SetRecordFieldText(r, AT(ProjectName), name);
+            const auto board = BuildBoardModel(Def(), r);
+            const TConnector* fmc = board->GetExpansionConnector(CONNECTOR_ID_FMC_A);
+            ASSERT_TRUE(fmc);
+            int levels = 0;
+            for (int j = 0; j < 400; ++j) {
+                const TPin* p = fmc->GetPin(j);
+                if (!p || !p->IsActive()) {
+                    continue;
+                }
+                const IoStd standard = p->GetIoStandard();
+                if (IsSingleEndedLevel(standard)) {
+                    EXPECT_EQ(standard, c.standard) << p->GetName();
+                    ++levels;
+                }
+                if (IsTransceiverStandard(standard)) {
+                    EXPECT_EQ(standard, IOSTD_HSSI_DIFF) << p->GetName();
+                }
+            }
+            EXPECT_GT(levels, 0);
+            const std::string folder = dir.Path() + name + "/";
+            ASSERT_TRUE(platform::ForceDirectories(folder));
+            platform::ScriptedUi ui;
+            ASSERT_TRUE(TPinsmith().Generate(board.get(), folder + name + ".qpf", false));
+            projects.push_back({folder, name, checker::BoardCheckOptions(Def(), r)});
+        }
+    }
+    const std::vector<std::vector<std::string>> problems = checker::CheckProjects(projects);
+    for (std::size_t i = 0; i < projects.size(); ++i) {
+        for (const std::string& problem : problems[i]) {
+            ADD_FAILURE() << projects[i].name << ": " << problem;
+        }
     }
 }
 

@@ -11,15 +11,6 @@ create_clock -period "50.0 MHz" [get_ports CLOCK3_50]
 create_clock -period "50.0 MHz" [get_ports CLOCK4_50]
 create_clock -period "50.0 MHz" [get_ports CLOCK_50]
 
-# VGA : 640x480@60Hz
-#create_clock -period "25.18 MHz" -name clk_vga [get_ports VGA_CLK]
-# VGA : 800x600@60Hz
-#create_clock -period "40.0 MHz" -name clk_vga [get_ports VGA_CLK]
-# VGA : 1024x768@60Hz
-#create_clock -period "65.0 MHz" -name clk_vga [get_ports VGA_CLK]
-# VGA : 1280x1024@60Hz
-create_clock -period "108.0 MHz" -name clk_vga [get_ports VGA_CLK]
-
 #**************************************************************
 # Create Generated Clock
 #**************************************************************

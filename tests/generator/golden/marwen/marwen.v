@@ -29,7 +29,7 @@ module marwen(
 	output		          		UART_TXD,
 
 	//////////// Flash //////////
-	output		     [3:0]		FS_ADDR,
+	output		     [4:1]		FS_ADDR,
 
 	//////////// HSMC //////////
 	inout 		     [3:0]		HSMC_D
