@@ -14,8 +14,12 @@ deps:
 # Extra CMake options, e.g. CMAKE_ARGS="-DPINSMITH_OFFERED_BOARDS=all".
 CMAKE_ARGS ?=
 
+# clang with precompiled headers builds this code in about a third of the CPU
+# time g++ takes. COMPILERS= leaves the choice to CMake.
+COMPILERS ?= -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(COMPILERS) $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -52,7 +52,6 @@ struct SMALL_CONFIG {
     std::uint8_t Align1[3];
     std::int32_t Size;
     char ProjectName[128];
-    static constexpr ::BoardId kBoardId = MAINBOARD_ILMARCH;
     static constexpr std::int32_t kSize = 136;
 };
 

@@ -41,8 +41,6 @@ const char* const kPeripheralShapes[] = {
     "ShapeFan",     "ShapeOSC",       "ShapeSDRAM",     "ShapeDDR3",       "ShapeUart2USB",
     "ShapePCIe",    "ShapeArduino_0", "ShapeArduino_1", "ShapeArduinoADC",
 };
-const char* const kVoltageShapes[] = {"ShapeGpio3V3", "ShapeGpio2V5", "ShapeGpio1V8",
-                                      "ShapeGpio1V5"};
 const char* const kClash = "GPIO-0 and GPIO-1 cannot have the same prefix name when both "
                            "connect to the same type of daughter boards.";
 

@@ -536,9 +536,8 @@ TextInputs PrepareTexts(Checker& c, const ProjectFiles& f, const CheckOptions& o
 // The second half: the Tcl reader's answer and xmllint, each run here unless
 // a batch run already has the answer (tclOutput) or found no problem
 // (lintClean); then the .htm rows.
-void FinishTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options,
-                 const TextInputs& t, const std::optional<std::string>& batchTclOutput = {},
-                 bool lintClean = false) {
+void FinishTexts(Checker& c, const ProjectFiles& f, const TextInputs& t,
+                 const std::optional<std::string>& batchTclOutput = {}, bool lintClean = false) {
     std::vector<std::string> tclArgs = t.tclArgs;
     tclArgs.insert(tclArgs.begin(), TclScript());
     const std::string tclOutput = batchTclOutput ? *batchTclOutput : c.Tool("tclsh", tclArgs);
@@ -585,7 +584,7 @@ void FinishTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options,
 void CheckTexts(Checker& c, const ProjectFiles& f, const CheckOptions& options) {
     TempFolder scratch;
     const TextInputs t = PrepareTexts(c, f, options, scratch.Path());
-    FinishTexts(c, f, options, t);
+    FinishTexts(c, f, t);
 }
 
 // The files below a project's folder as one text, each under its path, with
@@ -725,7 +724,7 @@ void CheckTextsTogether(std::vector<Checker>& checkers, const std::vector<Projec
 
     for (std::size_t k = 0; k < group.size(); ++k) {
         const std::size_t i = group[k];
-        FinishTexts(checkers[i], files[i], projects[i].options, inputs[k],
+        FinishTexts(checkers[i], files[i], inputs[k],
                     tclDone ? std::optional<std::string>(answers[k]) : std::nullopt, lintClean);
     }
 }
