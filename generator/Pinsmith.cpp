@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -362,6 +363,35 @@ bool ReachesAFile(const TPin& pin) {
     return IsWritten(&pin) || (pin.IsClockPin() && pin.GetDirection() != PIN_DIR_FROM_CARD);
 }
 
+// Visits every written pin, connector by connector, with the port it makes:
+// a bus's base name and the pin's bit, else the pin's own name and no bit.
+// A name with a bad bus index is skipped (the port grouping reports it).
+// Stops at, and returns false for, the first visit that returns false.
+template <typename Visit> bool ForEachWrittenPort(const TMainBoard& board, Visit visit) {
+    std::string base;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        for (int i = 0; i < connector.GetPinCount(); ++i) {
+            const TPin* pin = connector.GetPin(i);
+            if (!IsWritten(pin)) {
+                continue;
+            }
+            std::int32_t index = -1;
+            const TPinParsing::NameKind kind =
+                TPinParsing::SplitBusName(pin->GetName(), base, index);
+            if (kind == TPinParsing::NameKind::BadIndex) {
+                continue;
+            }
+            const bool bus = kind == TPinParsing::NameKind::Bus;
+            if (!visit(c, *pin, bus ? base : pin->GetName(),
+                       bus ? std::optional<std::int32_t>(index) : std::nullopt)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool TPinsmith::CheckPinSyntax(const TMainBoard& board) {
@@ -401,36 +431,21 @@ bool TPinsmith::CheckSignals(const TMainBoard& board) {
             board.GetConnector(second)->GetName().c_str()));
         return false;
     };
-    std::string base;
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector& connector = *board.GetConnector(c);
-        for (int i = 0; i < connector.GetPinCount(); ++i) {
-            const TPin* pin = connector.GetPin(i);
-            if (!IsWritten(pin)) {
-                continue;
-            }
-            std::int32_t index = -1;
-            const TPinParsing::NameKind kind =
-                TPinParsing::SplitBusName(pin->GetName(), base, index);
-            if (kind == TPinParsing::NameKind::BadIndex) {
-                continue; // the port grouping reports it
-            }
-            const bool bus = kind == TPinParsing::NameKind::Bus;
-            const std::string& port = bus ? base : pin->GetName();
-            const auto [it, fresh] = ports.try_emplace(platform::AsciiUpperCase(port), Use{c, {}});
-            Use& use = it->second;
-            if (bus) {
-                const auto [bit, newBit] = use.bits.try_emplace(index, c);
-                if (!newBit) {
-                    return refuse(pin->GetName(), bit->second, c);
-                }
-            }
-            if (!fresh && use.connector != c) {
-                return refuse(port, use.connector, c);
+    return ForEachWrittenPort(board, [&](int c, const TPin& pin, const std::string& port,
+                                         std::optional<std::int32_t> bit) {
+        const auto [it, fresh] = ports.try_emplace(platform::AsciiUpperCase(port), Use{c, {}});
+        Use& use = it->second;
+        if (bit) {
+            const auto [seen, newBit] = use.bits.try_emplace(*bit, c);
+            if (!newBit) {
+                return refuse(pin.GetName(), seen->second, c);
             }
         }
-    }
-    return true;
+        if (!fresh && use.connector != c) {
+            return refuse(port, use.connector, c);
+        }
+        return true;
+    });
 }
 
 bool TPinsmith::CheckTopLevelNames(const TMainBoard& board, const std::string& projectName,
@@ -445,37 +460,24 @@ bool TPinsmith::CheckTopLevelNames(const TMainBoard& board, const std::string& p
                            "underscore in a VHDL project.");
         return false;
     }
-    std::string base;
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector& connector = *board.GetConnector(c);
-        for (int i = 0; i < connector.GetPinCount(); ++i) {
-            const TPin* pin = connector.GetPin(i);
-            if (!IsWritten(pin)) {
-                continue;
-            }
-            std::int32_t index = -1;
-            const TPinParsing::NameKind kind =
-                TPinParsing::SplitBusName(pin->GetName(), base, index);
-            if (kind == TPinParsing::NameKind::BadIndex) {
-                continue; // the port grouping reports it
-            }
-            const std::string& port = kind == TPinParsing::NameKind::Bus ? base : pin->GetName();
+    return ForEachWrittenPort(
+        board, [&](int c, const TPin&, const std::string& port, std::optional<std::int32_t>) {
+            const std::string& connector = board.GetConnector(c)->GetName();
             if (config::IsHdlKeyword(port)) {
                 platform::ErrorBox(platform::Format("Signal %s of %s is a Verilog or VHDL keyword. "
                                                     "Please use a different prefix name.",
-                                                    port.c_str(), connector.GetName().c_str()));
+                                                    port.c_str(), connector.c_str()));
                 return false;
             }
             if (vhdl && !config::IsVhdlIdentifier(port)) {
                 platform::ErrorBox(platform::Format(
                     "Signal %s of %s is no legal VHDL name (two underscores in a row or an "
                     "underscore at the end). Please use a different prefix name.",
-                    port.c_str(), connector.GetName().c_str()));
+                    port.c_str(), connector.c_str()));
                 return false;
             }
-        }
-    }
-    return true;
+            return true;
+        });
 }
 
 bool TPinsmith::Generate(TMainBoard* board, const std::string& projectPath, bool vhdl) {
