@@ -31,7 +31,7 @@ std::vector<std::string> VerilogModuleNames(std::string_view source) {
         } else if (c == '"') {
             ++i;
             while (i < source.size() && source[i] != '"' && source[i] != '\n') {
-                i += source[i] == '\\' ? 2 : 1;
+                i += source[i] == '\\' ? std::size_t{2} : std::size_t{1};
             }
             ++i;
             afterModule = false;

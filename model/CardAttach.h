@@ -2,7 +2,8 @@
 // Attaching a card to a board connector: fill a daughter board with the
 // card's map, merge it onto the connector by position with a prefix before
 // every signal name. One operation per connector family, over one shared
-// step; the Parts' two sets of attach names are thin entry points over it.
+// step; the two sets of attach names callers know are thin entry points
+// over it.
 //
 // Prefix and bus name are distinct types so that the two texts cannot be
 // passed in each other's place.

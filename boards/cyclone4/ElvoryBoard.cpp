@@ -104,8 +104,8 @@ ELVORY_CONFIG GenerationRecord(ConstRecordSpan bytes) {
     if (GpioVoltageChosen(record)) {
         PINSMITH_ASSERT(record.nGpioVoltageIndex > 0 &&
                         record.nGpioVoltageIndex < hsmcvoltage::kCount);
-        record.nGpioDaughterId =
-            CardNumber(kVoltageGpioCards[static_cast<std::size_t>(record.nGpioVoltageIndex)]);
+        record.nGpioDaughterId = static_cast<std::uint8_t>(
+            CardNumber(kVoltageGpioCards[static_cast<std::size_t>(record.nGpioVoltageIndex)]));
     }
     return record;
 }

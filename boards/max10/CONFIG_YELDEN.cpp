@@ -294,7 +294,8 @@ void ApplyRevision(TMainBoard& board, std::int32_t revision) {
 // board pins.
 void AddBbbGroup(TMainBoard& board, std::uint8_t modeIndex) {
     auto group = std::make_unique<TConnector>("BBB Conector", "", CONNECTOR_NONE, -1);
-    const std::uint8_t lookupMode = modeIndex == kModeWifiBle ? BBB_MODE_WIFI_BLE : BBB_MODE_7;
+    const auto lookupMode =
+        static_cast<std::uint8_t>(modeIndex == kModeWifiBle ? BBB_MODE_WIFI_BLE : BBB_MODE_7);
     const char* const headers[2] = {kP8Locations, kP9Locations};
     for (std::uint8_t header = BBB_HEADER_P8; header <= BBB_HEADER_P9; ++header) {
         const std::vector<std::string> locations = Locations(headers[header]);

@@ -108,7 +108,7 @@ TEST(TPin, DirectionText) {
 TEST(TPinDeathTest, DirectionTextOfInactivePinStops) {
     const TPin placeholder("", "A1", PIN_DIR_FROM_CARD, IOSTD_FROM_CARD, 0.0f);
     EXPECT_DEATH(placeholder.GetDirectionText(),
-                 "Assertion failed: VerilogDirectionKeyword: .*, file .*Pin\\.cpp, line [0-9]+");
+                 "Assertion failed: VerilogDirectionKeyword: .*, file model/Pin\\.cpp, line [0-9]+");
 }
 
 TEST(TPin, FrequencyTextIgnoresTheUserLocale) {

@@ -103,5 +103,5 @@ TEST(ScriptedUi, RecordsBoxesAndAnswers) {
 
 TEST(InternalErrorDeathTest, NamesConditionFileAndLine) {
     EXPECT_DEATH(PINSMITH_ASSERT(1 + 1 == 3),
-                 "Assertion failed: 1 \\+ 1 == 3, file .*PlatformTest\\.cpp, line [0-9]+");
+                 "Assertion failed: 1 \\+ 1 == 3, file tests/platform/PlatformTest\\.cpp, line [0-9]+");
 }
