@@ -19,7 +19,8 @@ CMAKE_ARGS ?=
 COMPILERS ?= -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(COMPILERS) $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINSMITH_WERROR=ON \
+	  $(COMPILERS) $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
