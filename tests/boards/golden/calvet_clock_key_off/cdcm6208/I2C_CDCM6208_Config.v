@@ -144,7 +144,7 @@ function [15:0] plan_of;
     5'd12: plan_of = en(~d[5], EN_BIT_A) | en(1'b1, FRAC_EN_BIT);
     5'd13: plan_of = (m == 2'd1) ? 16'h001D : 16'h0014;              // 2 * 2.8125 or 2 * 2.25
     5'd14: plan_of = 16'h0000;
-    default: plan_of = 16'h0000;                                     // Y6, Y7 off
+    default: plan_of = 16'h0000;                                     // Y6, Y7 enables clear
     endcase
 endfunction
 
