@@ -124,11 +124,12 @@ CDCM_OTHER_SETUP = [0x01B1, 0x0000, 0x003B, 0x10F0, 0x306C, 0x01B8, 0x000E, 0x00
                     0x0014, 0x2000, 0x0000, 0x0000, 0x2052, 0x0000, 0x0000, 0x0000,
                     0x0000, 0x0000, 0x0000, 0x0000, 0x0000]
 CDCM_SETUPS = [CDCM_POWERUP, CDCM_OTHER_SETUP]
-# Bits of each register the plan sets (the rest keeps its read value).
-# Enables: bit 0 (and bit 1 in R5/R7) are board-unconfirmed positions.
-CDCM_PLAN_MASK = {1: 0xFFFF, 2: 0xFFFF, 3: 0x004F, 5: 0x0003, 6: 0x00FF, 7: 0x0003,
-                  8: 0x00FF, 9: 0x1E01, 10: 0x0FFF, 11: 0xFFFF, 12: 0x1E01, 13: 0x0FFF,
-                  14: 0xFFFF, 15: 0x0001, 18: 0x0001}
+# Bits of each register the plan sets (the rest keeps its read value). The
+# output enable fields are unconfirmed: the plan leaves them as the chip
+# holds them.
+CDCM_PLAN_MASK = {1: 0xFFFF, 2: 0xFFFF, 3: 0x004F, 6: 0x00FF, 8: 0x00FF, 9: 0x1E00,
+                  10: 0x0FFF, 11: 0xFFFF, 12: 0x1E00, 13: 0x0FFF, 14: 0xFFFF}
+CDCM_V1_VCO = (F(2390) * MHZ, F(2550) * MHZ)
 
 
 def cdcm6208_plan(ref=F(25) * MHZ, vco=F(3000) * MHZ):
@@ -158,28 +159,43 @@ def cdcm6208_plan(ref=F(25) * MHZ, vco=F(3000) * MHZ):
     return plans
 
 
-def cdcm6208_registers(mode, off, setup=0):
-    """Register values after the run of `mode` with disable mask `off`
-    from power-up set-up `setup`: its value outside the plan's fields."""
+def cdcm6208_registers(mode, setup=0):
+    """Register values after the run of `mode` from power-up set-up `setup`:
+    its value outside the plan's fields."""
     (_, psa, fb0, d01, d23, psb, d4, d5) = cdcm6208_plan()[mode]
     plan = {1: 0x0000, 2: fb0 - 1, 3: (psa - 4) | ((psb - 4) << 2) | (1 << 6)}
-    en = lambda i: 0 if (off >> i) & 1 else 1
-    plan[5] = en(0) | (en(1) << 1)
     plan[6] = d01 - 1
-    plan[7] = en(2) | (en(3) << 1)
     plan[8] = d23 - 1
-    for base, d, out in ((9, d4, 4), (12, d5, 5)):
+    for base, d in ((9, d4), (12, d5)):
         fixed = int(d / 2 * 2 ** 20)
         whole, frac = fixed >> 20, fixed & 0xFFFFF
-        plan[base] = en(out) | (1 << 9)  # fractional mode, pre-divider /2 (code 0)
+        plan[base] = 1 << 9  # fractional mode, pre-divider /2 (code 0)
         plan[base + 1] = ((whole - 1) << 4) | (frac >> 16)
         plan[base + 2] = frac & 0xFFFF
-    plan[15] = 0
-    plan[18] = 0
     regs = list(CDCM_SETUPS[setup])
     for reg, mask in CDCM_PLAN_MASK.items():
         regs[reg] = (regs[reg] & ~mask) | (plan[reg] & mask)
     return regs
+
+
+def cdcm6208_v1_modes(ref=F(25) * MHZ):
+    """Modes whose board frequencies a V1 part (VCO 2390-2550 MHz) gives
+    exactly with integer Y0-Y3 dividers: the VCO must be a whole multiple of
+    the FMC and SATA frequencies times their prescalers and dividers."""
+    modes = []
+    for mode, p in enumerate(cdcm6208_plan()):
+        fmc, sata = p[0][0], p[0][2]
+        ok = False
+        for vco in range(2390, 2551):
+            vco = F(vco) * MHZ
+            if any((vco / a / fmc).denominator == 1 and vco / a / fmc <= 256
+                   and (vco / ref / a).denominator == 1 for a in (4, 5, 6)) \
+                    and any((vco / b / sata).denominator == 1 for b in (4, 5, 6)):
+                ok = True
+                break
+        if ok:
+            modes.append(mode)
+    return modes
 
 
 SI5340_VCO = F(14000) * MHZ
@@ -274,11 +290,13 @@ def write_cdcm6208(out):
     names = ["psa", "fb0", "div01", "div23"]
     for k, name in enumerate(names):
         lines.append(sv_table("int", "cdcm6208_" + name, [str(p[1 + k]) for p in plans]))
-    lines += ["// Register r (0-20) after mode m with disable mask d from set-up s:",
-              "// index 21 * (64 * (3 * s + m) + d) + r.",
+    # A V1 part cannot give mode 1 (FMC 125 MHz with SATA 150 MHz): the
+    # controller programs V2 parts only.
+    assert 1 not in cdcm6208_v1_modes()
+    lines += ["// Register r (0-20) after mode m from set-up s: index 21 * (3 * s + m) + r.",
               sv_table("logic [15:0]", "cdcm6208_reg",
                        ["16'h%04X" % v for s in range(len(CDCM_SETUPS)) for m in range(3)
-                        for d in range(64) for v in cdcm6208_registers(m, d, s)])]
+                        for v in cdcm6208_registers(m, s)])]
     for s, setup in enumerate(CDCM_SETUPS):
         lines.append("localparam [16*21-1:0] CDCM6208_SETUP_%d = {%s};"
                      % (s, ", ".join("16'h%04X" % v for v in reversed(setup))))

@@ -3,9 +3,13 @@
 // 32-bit words out, most significant bit first, data changing while
 // LMK04906_CLK is low and taken by the chip on its rising edge; a high
 // pulse on LMK04906_LE latches each word. Order: R0 with RESET set, then
-// R0 to R16 and R24 to R31. SPI_DONE rises after the last word.
+// R0 to R16 and R24 to R31; RECAL_CYCLES later R30 once more, so that PLL2
+// calibrates again with the OSCin clock running (the board's OSCin source
+// may still be starting while the chip is first programmed). SPI_DONE
+// rises after that word.
 //
-// The chip cannot be read back on this board, so every word is complete:
+// This module does not read the chip back (it has no port for the chip's
+// data output), so every word is complete:
 // output pairs 0 to 5 powered up with their dividers, LVDS output types,
 // PLL2 alone from OSCin (R = PLL2_R, N = PLL2_P * PLL2_N) with the
 // charge pump, loop and pin set-up of a published working LMK04906
@@ -16,6 +20,7 @@
 // board clock: FMCA bit 3, FMCB bit 1, FMCC bit 0, FMCD bit 2.
 module SPI_LMK04906_Config #(
     parameter        STARTUP_CYCLES = 50000, // 1 ms after reset or power-up
+    parameter        RECAL_CYCLES = 50000,   // 1 ms from the last word to R30 again
     parameter        HALF_PERIOD = 16,       // 50 MHz / 32 = 1.5625 MHz
     // Output pair of each board clock (board assumption).
     parameter [2:0]  FMCA_PAIR = 3'd0,
@@ -82,7 +87,9 @@ reg [15:0] half_count = 16'd0;
 reg [4:0]  word = 5'd0;
 reg [5:0]  bit_n = 6'd0;
 reg [30:0] shift = 31'd0;   // bits still to send
-reg [2:0]  state = 3'd0; // 0 wait, 1 load, 2 clock low, 3 clock high, 4 latch, 5 done
+reg [2:0]  state = 3'd0; // 0 wait, 1 load, 2 clock low, 3 clock high, 4 latch, 5 done,
+                         // 6 wait before R30 again
+reg        recal = 1'b0; // R30 sent again
 reg [3:0]  select = 4'd0;
 reg        sclk = 1'b0;
 reg        le = 1'b0;
@@ -153,6 +160,7 @@ always @(posedge clk50 or negedge rst_n) begin
         bit_n <= 6'd0;
         shift <= 31'd0;
         state <= 3'd0;
+        recal <= 1'b0;
         select <= 4'd0;
         sclk <= 1'b0;
         le <= 1'b0;
@@ -164,6 +172,7 @@ always @(posedge clk50 or negedge rst_n) begin
             if (wait_count >= STARTUP_CYCLES - 1) begin
                 select <= iFREQ_SELECT;
                 word <= 5'd0;
+                recal <= 1'b0;
                 state <= 3'd1;
             end else
                 wait_count <= wait_count + 32'd1;
@@ -201,9 +210,12 @@ always @(posedge clk50 or negedge rst_n) begin
                 half_count <= 16'd0;
                 if (le) begin
                     le <= 1'b0;
-                    if (word == WORDS - 1) begin
+                    if (recal) begin
                         done <= 1'b1;
                         state <= 3'd5;
+                    end else if (word == WORDS - 1) begin
+                        wait_count <= 32'd0;
+                        state <= 3'd6;
                     end else begin
                         word <= word + 5'd1;
                         state <= 3'd1;
@@ -212,6 +224,13 @@ always @(posedge clk50 or negedge rst_n) begin
                     le <= 1'b1;
             end else
                 half_count <= half_count + 16'd1;
+        3'd6: // R30 again: word 24 of the sequence
+            if (wait_count >= RECAL_CYCLES - 1) begin
+                recal <= 1'b1;
+                word <= 5'd24;
+                state <= 3'd1;
+            end else
+                wait_count <= wait_count + 32'd1;
         default: ;
         endcase
     end

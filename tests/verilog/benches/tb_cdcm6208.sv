@@ -1,10 +1,13 @@
 // CDCM6208 configuration as the generated block instantiates it, against
 // the register model: power-up without a reset edge, each mode after a
-// reset with disable masks that switch every output on and off (every
-// register compared with the plan script's), mode 3, an absent chip, and
-// the controller's read-back. A second model is fed the writes the
-// earlier module made (every field outside its plan written 0) and must
-// reject them.
+// reset with disable masks that would switch every output on and off
+// (the chip's enables are kept: every register compared with the plan
+// script's), done only once the model reports lock, mode 3, an absent
+// chip, and the controller's read-back. Two more controllers run beside
+// it on buses of their own: one meets a V1 part (no write, never done),
+// one a PLL that never locks (never done, polling ends). A further model
+// is fed the writes the earlier module made (every field outside its plan
+// written 0) and must reject them.
 `timescale 1ns/1ps
 module tb_cdcm6208;
 
@@ -15,6 +18,10 @@ parameter SETUP = 0; // the chip's power-up set-up: 0 or 1 of the plan script
 
 localparam QUARTER = SHORT ? 5 : 125;
 localparam STARTUP = SHORT ? 2000 : 250000;
+localparam POLL = SHORT ? 500 : 50000;
+localparam POLLS = SHORT ? 20 : 100;
+// The main chip locks after the first status read at the earliest.
+localparam real LOCK_NS = POLL * 20.0 * 2.5;
 
 reg  OSC_50_B3B = 0;
 reg  CPU_RESET_n = 1;
@@ -35,7 +42,8 @@ assign cdcm6208_reset_n = CPU_RESET_n;
 assign cdcm6208_freq_select = mode;
 assign cdcm6208_freq_disable = off;
 
-I2C_CDCM6208_Config #(.STARTUP_CYCLES(STARTUP), .QUARTER_CYCLES(QUARTER))
+I2C_CDCM6208_Config #(.STARTUP_CYCLES(STARTUP), .QUARTER_CYCLES(QUARTER),
+                      .LOCK_POLL_CYCLES(POLL), .LOCK_POLLS(POLLS))
 I2C_CDCM6208_Config_inst(
 	.iCLK(OSC_50_B3B), //50MHZ
 	.iRST_N(cdcm6208_reset_n),
@@ -50,7 +58,7 @@ I2C_CDCM6208_Config_inst(
 	.I2C_DONE(cdcm6208_i2c_done)
 );
 
-cdcm6208_model #(.READY_NS(STARTUP * 20.0 * 0.8),
+cdcm6208_model #(.READY_NS(STARTUP * 20.0 * 0.8), .LOCK_NS(LOCK_NS),
                  .POWERUP(SETUP ? CDCM6208_SETUP_1 : CDCM6208_SETUP_0))
 chip (.scl(CLOCK_SCL), .sda(CLOCK_SDA));
 i2c_bus_checker #(.MIN_PERIOD_NS(QUARTER * 80.0), .STRICT(!SHORT)) bus (
@@ -76,26 +84,25 @@ endfunction
 
 task automatic check_mode(input int m, input [5:0] mask, input int runs0);
     realtime limit;
-    limit = $realtime + (SHORT ? 2.0e6 : 60.0e6);
+    limit = $realtime + (SHORT ? 2.0e6 : 80.0e6);
     while (cdcm6208_i2c_done !== 1'b1 && $realtime < limit) @(posedge OSC_50_B3B);
     check(cdcm6208_i2c_done === 1'b1, $sformatf("mode %0d: done", m));
     check(chip.runs == runs0 + 1, $sformatf("mode %0d: one restart", m));
+    check(chip.locked(), $sformatf("mode %0d: done only with the PLL locked", m));
     for (int o = 0; o < 6; o++) begin
         real want;
-        want = mask[o] ? 0.0 : target(m, o);
-        check(want == 0.0 ? chip.y_hz[o] == 0.0 :
-              chip.y_hz[o] > want * (1 - 1e-6) && chip.y_hz[o] < want * (1 + 1e-6),
+        want = target(m, o);
+        check(chip.y_hz[o] > want * (1 - 1e-6) && chip.y_hz[o] < want * (1 + 1e-6),
               $sformatf("mode %0d output %0d: %f MHz, want %f", m, o, chip.y_hz[o] / 1e6,
                         want / 1e6));
     end
-    check(chip.y_hz[6] == 0.0 && chip.y_hz[7] == 0.0, "Y6 and Y7 off");
     check(chip.regs[3][1:0] == (cdcm6208_psa(m) == 4 ? 0 : cdcm6208_psa(m) == 5 ? 1 : 2) &&
           chip.regs[2][7:0] + 1 == cdcm6208_fb0(m) && chip.regs[6][7:0] + 1 == cdcm6208_div01(m)
           && chip.regs[8][7:0] + 1 == cdcm6208_div23(m), $sformatf("mode %0d: dividers", m));
     for (int r = 0; r <= 20; r++)
-        check(chip.regs[r] == cdcm6208_reg(21 * (64 * (3 * SETUP + m) + mask) + r),
+        check(chip.regs[r] == cdcm6208_reg(21 * (3 * SETUP + m) + r),
               $sformatf("mode %0d mask %b R%0d: %h, want %h", m, mask, r, chip.regs[r],
-                        cdcm6208_reg(21 * (64 * (3 * SETUP + m) + mask) + r)));
+                        cdcm6208_reg(21 * (3 * SETUP + m) + r)));
 endtask
 
 task automatic reset_with(input int m, input [5:0] mask);
@@ -119,6 +126,37 @@ I2C_CDCM6208_Controller #(.QUARTER_CYCLES(4)) reader (
     .I2C_SCLK(rb_scl), .I2C_SDAT(rb_sda));
 cdcm6208_model #(.READY_NS(0.0)) rb_chip (.scl(rb_scl), .sda(rb_sda));
 i2c_bus_checker #(.MIN_PERIOD_NS(320.0)) rb_bus (.scl(rb_scl), .sda(rb_sda));
+
+// A V1 part and a PLL that never locks (its reference lost), each with a
+// controller of its own: neither may see I2C_DONE.
+wire v1_scl, v1_sda, nl_scl, nl_sda, v1_done, nl_done;
+pullup (v1_scl);
+pullup (v1_sda);
+pullup (nl_scl);
+pullup (nl_sda);
+I2C_CDCM6208_Config #(.STARTUP_CYCLES(200), .QUARTER_CYCLES(4), .LOCK_POLL_CYCLES(100),
+                      .LOCK_POLLS(8))
+v1_ctrl (.iCLK(OSC_50_B3B), .iRST_N(1'b1), .iFREQ_SELECT(2'd0), .iFREQ_DISABLE(6'd0),
+         .I2C_SCLK(v1_scl), .I2C_SDAT(v1_sda), .I2C_DONE(v1_done));
+cdcm6208_model #(.READY_NS(0.0), .VCO_VERSION(3'b000)) v1_chip (.scl(v1_scl), .sda(v1_sda));
+I2C_CDCM6208_Config #(.STARTUP_CYCLES(200), .QUARTER_CYCLES(4), .LOCK_POLL_CYCLES(100),
+                      .LOCK_POLLS(8))
+nl_ctrl (.iCLK(OSC_50_B3B), .iRST_N(1'b1), .iFREQ_SELECT(2'd2), .iFREQ_DISABLE(6'd0),
+         .I2C_SCLK(nl_scl), .I2C_SDAT(nl_sda), .I2C_DONE(nl_done));
+cdcm6208_model #(.READY_NS(0.0), .REF_PRESENT(0)) nl_chip (.scl(nl_scl), .sda(nl_sda));
+i2c_bus_checker #(.MIN_PERIOD_NS(320.0)) nl_bus (.scl(nl_scl), .sda(nl_sda));
+
+task automatic side_chips_never_done;
+    int n;
+    check(v1_done === 1'b0 && v1_chip.writes == 0 && v1_chip.runs == 0,
+          $sformatf("V1 part: no write (%0d), not done", v1_chip.writes));
+    check(nl_done === 1'b0 && nl_chip.runs == 1 && nl_chip.status_reads == 8,
+          $sformatf("unlocked PLL: not done after %0d status reads", nl_chip.status_reads));
+    n = nl_bus.starts;
+    #(20_000);
+    check(nl_bus.starts == n && nl_done === 1'b0, "unlocked PLL: polling ended");
+    check(v1_chip.errors == 0 && nl_chip.errors == 0 && nl_bus.errors == 0, "side chips");
+endtask
 
 // The earlier module's writes for mode 1 with the PCIe output off, made by
 // a controller of their own to a model at another address.
@@ -196,6 +234,7 @@ initial begin
         check(rb_nack, "read from an absent chip: NACK");
         check(rb_bus.errors == 0 && rb_chip.errors == 0, "read-back bus");
     end
+    side_chips_never_done();
     check(chip.errors == 0, "chip model errors");
     check(bus.errors == 0, "bus checker errors");
     check(bus.starts == bus.stops, "every START has its STOP");

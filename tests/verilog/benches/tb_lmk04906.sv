@@ -1,9 +1,10 @@
 // LMK04906 programming as the generated block instantiates it, against the
-// register model: power-up without a reset edge, then select patterns that
-// put both frequencies on every output, each after a reset; every word is
-// compared with the plan script's. A second model is fed the words the
-// earlier module wrote (outputs without type, PLL2 dividers 0) and must
-// reject them.
+// register model: power-up without a reset edge with OSCin starting only
+// after the first programming (PLL2 must be calibrated again by R30 before
+// done), then select patterns that put both frequencies on every output,
+// each after a reset; every word is compared with the plan script's. A
+// second model is fed the words the earlier module wrote (outputs without
+// type, PLL2 dividers 0) and must reject them.
 `timescale 1ns/1ps
 module tb_lmk04906;
 
@@ -24,7 +25,8 @@ reg  [3:0]      select = 4'h8;
 assign lmk04906_reset_n = CPU_RESET_n;
 assign lmk04906_freq_select = select;
 
-SPI_LMK04906_Config #(.STARTUP_CYCLES(SHORT ? 500 : 50000), .HALF_PERIOD(SHORT ? 2 : 16))
+SPI_LMK04906_Config #(.STARTUP_CYCLES(SHORT ? 500 : 50000), .HALF_PERIOD(SHORT ? 2 : 16),
+                      .RECAL_CYCLES(SHORT ? 200 : 50000))
 SPI_LMK04906_Config_inst(
 	.clk50(OSC_50_B4A), //50MHZ
 	.rst_n(lmk04906_reset_n),
@@ -56,6 +58,7 @@ task automatic check_outputs(input [3:0] sel, input int programs0);
     bitpos = {2'd2, 2'd0, 2'd1, 2'd3};
     wait (lmk04906_spi_done === 1'b1);
     check(chip.programs == programs0 + 1, $sformatf("select %h: one programming", sel));
+    check(chip.pll2_calibrated, $sformatf("select %h: done with PLL2 calibrated", sel));
     for (int k = 0; k < 4; k++) begin
         real want;
         want = lmk_target_hz(sel[bitpos[2 * k +: 2]]);
@@ -94,6 +97,14 @@ task automatic old_words_rejected;
     check(old_chip.programs == 1, "old words: one programming");
     check(old_chip.errors > 0, $sformatf("old words rejected (%0d errors)", old_chip.errors));
 endtask
+
+// The board's OSCin source starts once the chip has taken its first
+// programming.
+initial begin
+    chip.oscin_running = 0;
+    wait (chip.programs == 1);
+    chip.oscin_running = 1;
+end
 
 initial begin
     check(lmk04906_spi_done === 1'b0, "not done at power-up");

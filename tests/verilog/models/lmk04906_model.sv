@@ -14,6 +14,12 @@
 // reference set-up (R10 to R16, R24 to R27, R31 and the bits of R28 to
 // R30 outside the dividers) that differs from the working configuration
 // of the fact sheet (WORKING_*).
+//
+// PLL2 calibrates from OSCin at each R30 write: a write while OSCin does
+// not run (oscin_running, set by the bench) leaves it uncalibrated until
+// R30 is written again with OSCin running. After a done programming the
+// chip takes R30 alone, with the programmed value, as such a
+// recalibration.
 module lmk04906_model #(
     parameter real   REF_HZ = 156.25e6,
     parameter [5:0]  USED_OUTPUTS = 6'b001111,
@@ -52,6 +58,9 @@ integer    expect_next = -1; // -1: the RESET word is due
 realtime   last_rise = 0;
 integer    order[0:24];
 real       vco_hz = 0.0;
+reg        oscin_running = 1;
+reg        pll2_calibrated = 0;
+integer    recals = 0;      // R30 written again after a programming
 
 initial begin
     for (int i = 0; i < 32; i++) regs[i] = 0;
@@ -124,7 +133,12 @@ always @(posedge LE) begin
         fail($sformatf("%0d bits before LE", bits));
     bits = 0;
     words++;
-    if (expect_next == -1) begin
+    if (expect_next == -1 && programs > 0 && shift[4:0] == 5'd30) begin
+        if (shift != regs[30])
+            fail($sformatf("R30 again as %h, programmed %h", shift, regs[30]));
+        pll2_calibrated = oscin_running;
+        recals++;
+    end else if (expect_next == -1) begin
         if (shift[4:0] != 0 || !shift[17])
             fail($sformatf("first word %h is not R0 with RESET", shift));
         expect_next = 0;
@@ -132,6 +146,8 @@ always @(posedge LE) begin
         if (shift[4:0] != order[expect_next])
             fail($sformatf("R%0d where R%0d was due", shift[4:0], order[expect_next]));
         regs[shift[4:0]] = shift;
+        if (shift[4:0] == 5'd30)
+            pll2_calibrated = oscin_running;
         expect_next++;
         if (expect_next == 25) begin
             run_chip();
@@ -144,7 +160,7 @@ end
 function automatic real pair_hz(input int p);
     int div;
     div = regs[p][15:5];
-    return (div && !regs[p][31]) ? vco_hz / div : 0.0;
+    return (div && !regs[p][31] && pll2_calibrated) ? vco_hz / div : 0.0;
 endfunction
 
 endmodule
