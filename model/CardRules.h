@@ -69,6 +69,8 @@ enum class FmcHpcVitaNaming : std::uint8_t { BusStyle, Vita };
 struct Ddr2SodimmRule {
     DqsMode strobes = DqsMode::Differential;
     IoStd presenceDetect = IOSTD_1V8;
+
+    friend bool operator==(const Ddr2SodimmRule&, const Ddr2SodimmRule&) = default;
 };
 
 // The DDR3 SO-DIMM (card 38): the map's form (same positions in each).
@@ -105,4 +107,6 @@ struct CardRules {
     Ddr2SodimmRule ddr2Sodimm{};
     Ddr3SodimmForm ddr3Sodimm = Ddr3SodimmForm::Standard;
     Ddr4SodimmLayout ddr4SodimmInterface = Ddr4SodimmLayout::Full;
+
+    friend bool operator==(const CardRules&, const CardRules&) = default;
 };

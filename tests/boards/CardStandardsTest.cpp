@@ -1,10 +1,14 @@
 // Each board's card rules come from its registry row; an id without a
 // definition takes the default rules.
 
+#include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "model/DaughterBoard.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -104,6 +108,23 @@ TEST(CardStandards, FromTheBoardsRegistryRows) {
         EXPECT_EQ(BoardCardRules(c.board).gpioDefault, c.gpioDefault);
         EXPECT_EQ(BoardCardRules(c.board).hsmcDefaultCase, c.hsmcDefaultCase);
     }
+}
+
+// The cards attached on the way to a project follow the board's own rules:
+// the model the board's definition builds carries them.
+TEST(CardRules, TheBoardModelCarriesTheDefinitionsRules) {
+    int withRules = 0;
+    for (const BoardDef* def : AllBoards()) {
+        if (!def->HasRecord() || !def->fill) {
+            continue;
+        }
+        SCOPED_TRACE(BoardNumber(def->id));
+        std::vector<std::uint8_t> record(def->record.size);
+        SetDefaultRecord(*def, record);
+        EXPECT_TRUE(BuildBoardModel(*def, record)->m_CardRules == def->cardRules);
+        withRules += def->cardRules == CardRules{} ? 0 : 1;
+    }
+    EXPECT_GT(withRules, 0); // the comparison sees rules other than the defaults
 }
 
 } // namespace
