@@ -12,6 +12,7 @@
 //   BM_FillFmcCard       filling card 45 alone: its table expanded and
 //                        judged on every call
 
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
 #include "generator/Pinsmith.h"
 #include "model/DaughterBoard.h"
@@ -152,7 +153,8 @@ BENCHMARK(BM_GenerateFmcProject)->Unit(benchmark::kMicrosecond)->UseRealTime();
 void BM_FillFmcCard(benchmark::State& state) {
     for (auto _ : state) {
         TDaughterBoard card;
-        card.FillCard(CARD_FMC_HPC_XCVR_ALTERA_QUELMAR, MAINBOARD_ILMARCH, 0, IOSTD_3V3_LVTTL, "");
+        card.FillCard(CARD_FMC_HPC_XCVR_ALTERA_QUELMAR, BoardCardRules(MAINBOARD_ILMARCH), 0,
+                      IOSTD_3V3_LVTTL, "");
         benchmark::DoNotOptimize(card.GetPinCount());
     }
 }

@@ -186,11 +186,20 @@ struct BoardDef {
     void (*attachExtra)(TMainBoard& board, ConstRecordSpan record) = nullptr;
     // Whether the record asks for a VHDL top level.
     bool (*usesVhdl)(ConstRecordSpan record) = nullptr;
-    // How the cards on this board's ports derive their standards.
-    CardStandardsRule cardStandards{};
+    // The board's card rules: how the cards on its ports derive their
+    // standards and which variant of a card's map the board takes.
+    CardRules cardRules{};
 
     bool HasRecord() const { return record.size != 0; }
 };
+
+// The board's pin filler on a board model, which first takes the board's
+// card rules, so that the cards attached to it afterwards follow them.
+inline void FillBoard(const BoardDef& def, TMainBoard& board, ConstRecordSpan record) {
+    PINSMITH_ASSERT(def.fill != nullptr);
+    board.m_CardRules = def.cardRules;
+    def.fill(&board, record);
+}
 
 // A typed view of record bytes for the hooks of a board whose record is the
 // plain layout T.

@@ -105,7 +105,7 @@ bool ComputeCardFitsPortDirections(const BoardDef& def, const BoardCardPort& por
         return true;
     }
     TDaughterBoard daughter;
-    daughter.FillCard(card, def.id, port.fillPort, port.ioStandard, port.busName);
+    daughter.FillCard(card, def.cardRules, port.fillPort, port.ioStandard, port.busName);
     daughter.UpdateMasterConnector(connector, std::string());
     return BusesKeepOneDirection(*connector);
 }
@@ -448,7 +448,7 @@ void AttachRecordCards(const BoardDef& def, TMainBoard& board, ConstRecordSpan r
 std::unique_ptr<TMainBoard> BuildBoardModel(const BoardDef& def, ConstRecordSpan record) {
     PINSMITH_ASSERT(def.HasRecord() && def.fill && record.size() == def.record.size);
     auto board = std::make_unique<TMainBoard>();
-    def.fill(board.get(), record);
+    FillBoard(def, *board, record);
     AttachRecordCards(def, *board, record);
     if (def.attachExtra) {
         def.attachExtra(*board, record);

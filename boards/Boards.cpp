@@ -119,10 +119,10 @@ const BoardDef* FindBoard(int id) {
     return FindBoard(static_cast<BoardId>(id));
 }
 
-const CardStandardsRule& BoardCardStandards(BoardId board) {
-    static const CardStandardsRule kDefault{};
+const CardRules& BoardCardRules(BoardId board) {
+    static const CardRules kDefault{};
     const BoardDef* def = FindBoard(board);
-    return def ? def->cardStandards : kDefault;
+    return def ? def->cardRules : kDefault;
 }
 
 std::span<const BoardDef* const> AllBoards() {

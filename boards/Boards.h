@@ -10,6 +10,9 @@
 // The definition of a board id; nullptr for an id without a board.
 const BoardDef* FindBoard(BoardId id);
 const BoardDef* FindBoard(int id);
+// The card rules of a board id; the default rules for an id without a
+// board.
+const CardRules& BoardCardRules(BoardId board);
 // Every definition, in id order.
 std::span<const BoardDef* const> AllBoards();
 

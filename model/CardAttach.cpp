@@ -172,9 +172,8 @@ void AttachFamilyCard(TMainBoard& board, PortFamily family, ConnectorId connecto
                                        CardNumber(card), static_cast<int>(connector))
                           .c_str());
     }
-    const BoardId boardId = board.GetBoardIdByte();
     AttachFilledCard(board, connector, prefix, [&](TDaughterBoard& daughter) {
-        daughter.FillCard(card, boardId, port, ioStandard, busName.text);
+        daughter.FillCard(card, board.m_CardRules, port, ioStandard, busName.text);
     });
 }
 

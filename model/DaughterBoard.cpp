@@ -4,8 +4,7 @@
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
-CardStandards DeriveCardStandards(const CardStandardsRule& rule, CardId card,
-                                  IoStd callerStandard) {
+CardStandards DeriveCardStandards(const CardRules& rule, CardId card, IoStd callerStandard) {
     IoStd singleEnded = callerStandard;
     switch (rule.singleEndedRule) {
     case SingleEndedRule::Caller:
@@ -19,11 +18,10 @@ CardStandards DeriveCardStandards(const CardStandardsRule& rule, CardId card,
         }
         break;
     }
-    return {singleEnded, rule.transceiver, rule.second, rule.numberedGpioDefault,
-            rule.upperCaseHsmcDefault};
+    return {singleEnded, rule.transceiver, rule.second};
 }
 
-void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd ioStandard,
+void TDaughterBoard::FillCard(CardId card, const CardRules& rules, int portIndex, IoStd ioStandard,
                               const std::string& busName) {
     // A card without a pin map cannot be offered by any card list, so
     // reaching one here is an internal error.
@@ -39,11 +37,10 @@ void TDaughterBoard::FillCard(CardId card, BoardId board, int portIndex, IoStd i
             platform::Format("FillCard: card %d has no pin map", CardNumber(card)).c_str());
     }
     ClearPins();
-    const CardStandardsRule& rule = BoardCardStandards(board);
-    const CardFillContext context{card,       board,   portIndex,
-                                  ioStandard, busName, DeriveCardStandards(rule, card, ioStandard)};
+    const CardFillContext context{card,    portIndex, ioStandard,
+                                  busName, rules,     DeriveCardStandards(rules, card, ioStandard)};
     entry->fill(*this, context);
-    if (rule.levelsFollowBank) {
+    if (rules.levels == CardLevels::FollowBank) {
         for (int i = 0; i < GetPinCount(); ++i) {
             TPin* pin = GetPin(i);
             if (pin && IsSingleEndedLevel(pin->GetIoStandard())) {

@@ -3,6 +3,7 @@
 // onto a board connector. Lives only while one card is attached.
 
 #include "model/CardCatalogue.h"
+#include "model/CardRules.h"
 #include "model/Connector.h"
 #include "model/MainBoard.h"
 #include "model/ModuleOptions.h"
@@ -14,11 +15,11 @@ class TDaughterBoard : public TConnector {
 public:
     TDaughterBoard() : TConnector("", "", CONNECTOR_NONE, -1) {}
 
-    // Fills the card's pins with the I/O standards the board derives and
-    // stamps the card's name, description and type. The port index matters
-    // only for the HSMC default map on board 9; a non-empty bus name names
-    // the GPIO default cards' signals.
-    void FillCard(CardId card, BoardId board, int portIndex, IoStd ioStandard,
+    // Fills the card's pins with the I/O standards and the map variant the
+    // board's card rules give, and stamps the card's name, description and
+    // type. The port index matters only for the HSMC Default naming with OUT
+    // clocks; a non-empty bus name names the GPIO Default cards' signals.
+    void FillCard(CardId card, const CardRules& rules, int portIndex, IoStd ioStandard,
                   const std::string& busName);
 
     // Merges this card onto a board connector, putting the prefix before
@@ -40,50 +41,20 @@ public:
     void FillDdr3SodimmSstl15(DqsMode diffDqs, IoStd ctlStd, IoStd saStd);    // card 38
     // Card 39, in the full layout.
     void FillDdr4Sodimm(IoStd i2cStd, IoStd saStd, Ecc ecc);
-    // Card 78 with ECC, 77 without; board 36 selects its own socket layout.
-    void FillDdr4SodimmInterface(IoStd i2cStd, IoStd saStd, Ecc ecc, BoardId boardId);
+    // Card 78 with ECC, 77 without, in the layout of the board's sockets.
+    void FillDdr4SodimmInterface(IoStd i2cStd, IoStd saStd, Ecc ecc, Ddr4SodimmLayout layout);
     void FillQdr2Module(); // card 79
     void FillQdr4Module(); // card 80
 };
 
-// Standards and flags a board derives before a card map is called.
+// Standards a board derives before a card map is called.
 struct CardStandards {
     IoStd singleEnded;
     IoStd transceiver;
     IoStd second;
-    bool numberedGpioDefault;
-    bool upperCaseHsmcDefault;
 };
 
-// Where a card's single-ended standard comes from.
-enum class SingleEndedRule : std::uint8_t {
-    Caller,                 // the standard the caller attaches the card with
-    Fixed,                  // the board's own (CardStandardsRule::singleEnded)
-    CallerForHsmcElseFixed, // HSMC cards the caller's, other cards the board's
-};
-
-// How a board derives the standards of the cards it carries: data of the
-// board's definition (BoardDef::cardStandards).
-struct CardStandardsRule {
-    SingleEndedRule singleEndedRule = SingleEndedRule::Caller;
-    IoStd singleEnded = IOSTD_3V3_LVTTL; // with a rule other than Caller
-    IoStd transceiver = IOSTD_1V5_PCML;
-    IoStd second = IOSTD_2V5;
-    bool numberedGpioDefault = true;
-    bool upperCaseHsmcDefault = false;
-    // The board sets one bank voltage for every card: after the map is
-    // filled, each single-ended level of a card pin, passed or fixed in the
-    // map, becomes the derived single-ended standard, and each transceiver
-    // standard (PCML, HSSI) the derived transceiver standard. Differential,
-    // SSTL and HSTL codes stay.
-    bool levelsFollowBank = false;
-};
-
-CardStandards DeriveCardStandards(const CardStandardsRule& rule, CardId card, IoStd callerStandard);
-
-// The rule of a board in the board registry, the default rule for an id
-// without a definition. Defined by the registry (boards/Boards.cpp).
-const CardStandardsRule& BoardCardStandards(BoardId board);
+CardStandards DeriveCardStandards(const CardRules& rules, CardId card, IoStd callerStandard);
 
 // Kirrel connector position (1..180) -> HSMC card position, or -1.
 int KirrelToHsmcPin(int kirrelPosition);

@@ -5,6 +5,7 @@
 
 #include "model/CardAttach.h"
 #include "model/CardCatalogue.h"
+#include "model/CardRules.h"
 #include "model/Connector.h"
 #include "model/ModuleOptions.h"
 #include "model/RecordCopy.h"
@@ -128,7 +129,7 @@ public:
     void AttachDdr4Sodimm(ConnectorId connector, const CardPrefix& prefix, IoStd i2cStd,
                           IoStd saStd, Ecc ecc);
     void AttachDdr4SodimmInterface(ConnectorId connector, const CardPrefix& prefix, IoStd i2cStd,
-                                   IoStd saStd, Ecc ecc, BoardId boardId);
+                                   IoStd saStd, Ecc ecc, Ddr4SodimmLayout layout);
     void AttachQdr2Module(ConnectorId connector, const CardPrefix& prefix);
     void AttachQdr4Module(ConnectorId connector, const CardPrefix& prefix);
 
@@ -140,6 +141,10 @@ public:
     std::string m_Package;
     std::string m_SpeedGradeText;
     BoardId m_BoardId = MAINBOARD_NONE;
+    // The board's card rules, copied from the board's definition before its
+    // pin filler runs: the cards attached to it take their standards and map
+    // variants from here. A board built without them has the default rules.
+    CardRules m_CardRules{};
     RecordCopy<kGaldreX1ConfigSize> m_Galdre_X1Config;
     RecordCopy<kKelmisConfigSize> m_KelmisConfig;
     TConfigBoard* m_pConfigBoard = nullptr; // not owned

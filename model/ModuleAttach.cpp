@@ -43,12 +43,13 @@ void TDaughterBoard::FillDdr3SodimmSstl15(DqsMode diffDqs, IoStd ctlStd, IoStd s
 
 void TDaughterBoard::FillDdr4Sodimm(IoStd i2cStd, IoStd saStd, Ecc ecc) {
     FillModule(*this, CARD_DDR4_SODIMM,
-               [&] { D_MEM_DDR4_SODIMM(*this, i2cStd, MAINBOARD_NONE, ecc, saStd); });
+               [&] { D_MEM_DDR4_SODIMM(*this, i2cStd, Ddr4SodimmLayout::Full, ecc, saStd); });
 }
 
-void TDaughterBoard::FillDdr4SodimmInterface(IoStd i2cStd, IoStd saStd, Ecc ecc, BoardId boardId) {
+void TDaughterBoard::FillDdr4SodimmInterface(IoStd i2cStd, IoStd saStd, Ecc ecc,
+                                             Ddr4SodimmLayout layout) {
     FillModule(*this, ecc == Ecc::With ? CARD_DDR4_SODIMM_ECC : CARD_DDR4_SODIMM_NO_ECC,
-               [&] { D_MEM_DDR4_SODIMM(*this, i2cStd, boardId, ecc, saStd); });
+               [&] { D_MEM_DDR4_SODIMM(*this, i2cStd, layout, ecc, saStd); });
 }
 
 void TDaughterBoard::FillQdr2Module() {
@@ -80,9 +81,10 @@ void TMainBoard::AttachDdr4Sodimm(ConnectorId connector, const CardPrefix& prefi
 }
 
 void TMainBoard::AttachDdr4SodimmInterface(ConnectorId connector, const CardPrefix& prefix,
-                                           IoStd i2cStd, IoStd saStd, Ecc ecc, BoardId boardId) {
+                                           IoStd i2cStd, IoStd saStd, Ecc ecc,
+                                           Ddr4SodimmLayout layout) {
     AttachFilledCard(*this, connector, prefix, [&](TDaughterBoard& module) {
-        module.FillDdr4SodimmInterface(i2cStd, saStd, ecc, boardId);
+        module.FillDdr4SodimmInterface(i2cStd, saStd, ecc, layout);
     });
 }
 

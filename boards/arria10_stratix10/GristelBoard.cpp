@@ -118,7 +118,7 @@ void AttachExtra(TMainBoard& board, ConstRecordSpan bytes) {
     case 78:
         board.AttachDdr4SodimmInterface(CONNECTOR_ID_DDR4_SOCKET, prefix, IOSTD_1V2, IOSTD_1V2,
                                         CardNumber(card) == 78 ? Ecc::With : Ecc::Without,
-                                        MAINBOARD_NONE);
+                                        board.m_CardRules.ddr4SodimmInterface);
         break;
     case 79:
         board.AttachQdr2Module(CONNECTOR_ID_DDR4_SOCKET, prefix);
@@ -159,5 +159,5 @@ extern const BoardDef kGristelBoard{
     // The FMC bank runs at the voltage the user set (JP2): every
     // single-ended level of a card takes the caller's standard (the
     // voltage's), every lane HSSI, whatever the card's map fixes.
-    .cardStandards = {.transceiver = IOSTD_HSSI_DIFF, .levelsFollowBank = true},
+    .cardRules = {.transceiver = IOSTD_HSSI_DIFF, .levels = CardLevels::FollowBank},
 };

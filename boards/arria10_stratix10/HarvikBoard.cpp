@@ -7,6 +7,7 @@
 #include "boards/arria10_stratix10/HarvikBoard.h"
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/arria10_stratix10/CONFIG_HARVIK.h"
 #include "boards/arria10_stratix10/ConfigHarvik.h"
 #include "boards/cyclone5/ConfigFalmor.h"
@@ -131,7 +132,7 @@ void AttachExtra(TMainBoard& board, ConstRecordSpan bytes) {
         case 78:
             board.AttachDdr4SodimmInterface(connector, prefix, IOSTD_1V2, IOSTD_1V2,
                                             record.SocketCardId[s] == 78 ? Ecc::With : Ecc::Without,
-                                            MAINBOARD_HARVIK);
+                                            board.m_CardRules.ddr4SodimmInterface);
             break;
         case 79:
             board.AttachQdr2Module(connector, prefix);
@@ -213,7 +214,7 @@ bool ExportHarvikHsmcPinLists(const std::string& folder) {
         if (id == CARD_NONE) {
             continue;
         }
-        card.FillCard(id, MAINBOARD_FALMOR, 0, IOSTD_3V3_LVTTL, "");
+        card.FillCard(id, BoardCardRules(MAINBOARD_FALMOR), 0, IOSTD_3V3_LVTTL, "");
         if (!SaveConnectorPinList(card, target + BoardShortName(id) + ".txt")) {
             return false;
         }
@@ -239,9 +240,11 @@ extern const BoardDef kHarvikBoard{
     .attachExtra = harvik::AttachExtra,
     .usesVhdl = harvik::UsesVhdl,
     // Its cards derive as on Gristel at 1.8 V: every single-ended level
-    // 1.8 V, every lane HSSI.
-    .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed,
-                      .singleEnded = IOSTD_1V8,
-                      .transceiver = IOSTD_HSSI_DIFF,
-                      .levelsFollowBank = true},
+    // 1.8 V, every lane HSSI. Its sockets take the module interface cards in
+    // one rank.
+    .cardRules = {.singleEndedRule = SingleEndedRule::Fixed,
+                  .singleEnded = IOSTD_1V8,
+                  .transceiver = IOSTD_HSSI_DIFF,
+                  .levels = CardLevels::FollowBank,
+                  .ddr4SodimmInterface = Ddr4SodimmLayout::OneRank},
 };

@@ -99,4 +99,5 @@ extern const BoardDef kZarvikBoard{
     .mendRecord = zarvik::Mend,
     .fill = zarvik::Fill,
     .attachExtra = zarvik::AttachExtra,
+    .cardRules = {.ddr3Sodimm = Ddr3SodimmForm::Sstl15},
 };

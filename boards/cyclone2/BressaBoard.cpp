@@ -53,5 +53,5 @@ extern const BoardDef kBressaBoard{
     .ports = bressa::kPorts,
     .pair = {bressa::GPIO_0, bressa::GPIO_1, CONNECTOR_ID_GPIO_PAIR},
     .fill = bressa::Fill,
-    .cardStandards = {.numberedGpioDefault = false},
+    .cardRules = {.gpioDefault = GpioDefaultNaming::ClockedDataBus},
 };

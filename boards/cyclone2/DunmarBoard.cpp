@@ -57,5 +57,5 @@ extern const BoardDef kDunmarBoard{
     .ports = dunmar::kPorts,
     .pair = {dunmar::GPIO_0, dunmar::GPIO_1, CONNECTOR_ID_GPIO_PAIR},
     .fill = dunmar::Fill,
-    .cardStandards = {.numberedGpioDefault = false},
+    .cardRules = {.gpioDefault = GpioDefaultNaming::ClockedDataBus},
 };

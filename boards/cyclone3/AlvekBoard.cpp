@@ -52,5 +52,5 @@ extern const BoardDef kAlvekBoard{
     .ports = alvek::kPorts,
     .pair = {alvek::GPIO_0, alvek::GPIO_1, CONNECTOR_ID_GPIO_PAIR},
     .fill = alvek::Fill,
-    .cardStandards = {.numberedGpioDefault = false},
+    .cardRules = {.gpioDefault = GpioDefaultNaming::ClockedDataBus},
 };

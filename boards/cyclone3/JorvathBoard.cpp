@@ -102,4 +102,5 @@ extern const BoardDef kJorvathBoard{
     .checkRecordAlways = true,
     .fill = jorvath::Fill,
     .attachExtra = jorvath::AttachModule,
+    .cardRules = {.ddr2Sodimm = {.strobes = DqsMode::SingleEnded, .presenceDetect = IOSTD_1V8}},
 };

@@ -145,5 +145,6 @@ extern const BoardDef kElvoryBoard{
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = elvory::Fill,
     .attachExtra = elvory::AttachVoltageGpioCard,
-    .cardStandards = {.upperCaseHsmcDefault = true},
+    .cardRules = {.hsmcDefaultCase = HsmcDefaultCase::Upper,
+                  .nimbalClockInputs = NimbalClockInputs::Input},
 };

@@ -84,4 +84,5 @@ extern const BoardDef kIstrelBoard{
     .checkRecord = istrel::CheckRecord,
     .defaultPrefix = istrel::DefaultPrefix,
     .fill = istrel::Fill,
+    .cardRules = {.gpioDefault = GpioDefaultNaming::NameTails},
 };

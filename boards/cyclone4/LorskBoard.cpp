@@ -62,5 +62,5 @@ extern const BoardDef kLorskBoard{
     .setDefaults = lorsk::SetDefaults,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = lorsk::Fill,
-    .cardStandards = {.upperCaseHsmcDefault = true},
+    .cardRules = {.hsmcDefaultCase = HsmcDefaultCase::Upper},
 };

@@ -67,5 +67,6 @@ extern const BoardDef kMarwenBoard{
     .setDefaults = marwen::SetDefaults,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = marwen::Fill,
-    .cardStandards = {.upperCaseHsmcDefault = true},
+    .cardRules = {.hsmcDefault = HsmcDefaultNaming::CommonI2cSdatSclk,
+                  .hsmcDefaultCase = HsmcDefaultCase::Upper},
 };

@@ -91,5 +91,5 @@ extern const BoardDef kFalmorBoard{
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = falmor::Fill,
     .usesVhdl = falmor::UsesVhdl,
-    .cardStandards = {.upperCaseHsmcDefault = true},
+    .cardRules = {.hsmcDefaultCase = HsmcDefaultCase::Upper},
 };

@@ -73,5 +73,6 @@ extern const BoardDef kQuindleBoard{
     .adjustPort = quindle::AdjustPort,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = quindle::Fill,
-    .cardStandards = {.upperCaseHsmcDefault = true},
+    .cardRules = {.hsmcDefault = HsmcDefaultNaming::GxbIndexedUnderscored,
+                  .hsmcDefaultCase = HsmcDefaultCase::Upper},
 };

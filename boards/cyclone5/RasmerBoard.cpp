@@ -67,5 +67,6 @@ extern const BoardDef kRasmerBoard{
     .setDefaults = rasmer::SetDefaults,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = rasmer::Fill,
-    .cardStandards = {.upperCaseHsmcDefault = true},
+    .cardRules = {.hsmcDefault = HsmcDefaultNaming::GxbIndexedClocks,
+                  .hsmcDefaultCase = HsmcDefaultCase::Upper},
 };

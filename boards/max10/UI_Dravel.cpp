@@ -61,6 +61,7 @@ bool TFormDravel::BuildProject(const std::string& projectFile) {
     ControlsToConfig(Settings.Config);
     const std::span<const std::uint8_t> record = ConstBytes(Settings.Config);
     auto board = std::make_unique<TMainBoard>();
+    board->m_CardRules = Definition().cardRules;
     CONFIG_DRAVEL(board.get(), &Settings);
     AttachRecordCards(Definition(), *board, record);
     return WriteProject(board.get(), projectFile, false);

@@ -152,5 +152,7 @@ extern const BoardDef kFennikBoard{
     .prefixChecksAfterName = true,
     .fill = fennik::Fill,
     .attachExtra = fennik::AttachExtra,
-    .cardStandards = {.numberedGpioDefault = false},
+    .cardRules = {.gpioDefault = GpioDefaultNaming::ClockedDataBus,
+                  .ddr2Sodimm = {.strobes = DqsMode::Differential,
+                                 .presenceDetect = IOSTD_3V3_LVTTL}},
 };

@@ -134,7 +134,7 @@ extern const BoardDef kGaldreX2Board{
     .mendRecord = galdre_x2::Mend,
     .fill = galdre_x2::Fill,
     .attachExtra = galdre_x2::AttachExtra,
-    .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed,
-                      .singleEnded = IOSTD_3V0_PCIX,
-                      .transceiver = IOSTD_1V4_PCML},
+    .cardRules = {.singleEndedRule = SingleEndedRule::Fixed,
+                  .singleEnded = IOSTD_3V0_PCIX,
+                  .transceiver = IOSTD_1V4_PCML},
 };

@@ -97,5 +97,9 @@ extern const BoardDef kHollinBoard{
     .setDefaults = hollin::SetDefaults,
     .fill = hollin::Fill,
     .attachExtra = hollin::AttachExtra,
-    .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed, .singleEnded = IOSTD_3V0_PCIX},
+    .cardRules = {.singleEndedRule = SingleEndedRule::Fixed,
+                  .singleEnded = IOSTD_3V0_PCIX,
+                  .hsmcDefault = HsmcDefaultNaming::CommonOutClocks,
+                  .hsmcDebugLine96 = HsmcDebugLine96::Input,
+                  .ddr3Sodimm = Ddr3SodimmForm::LowerCase},
 };

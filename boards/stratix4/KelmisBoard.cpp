@@ -190,7 +190,10 @@ extern const BoardDef kKelmisBoard{
     // standard (2.5 V by the form), so an HSMC card's single-ended pins take
     // it too; a GPIO card on port C keeps 3.0-V PCI-X, the voltage its VCCIO
     // jumper is set to.
-    .cardStandards = {.singleEndedRule = SingleEndedRule::CallerForHsmcElseFixed,
-                      .singleEnded = IOSTD_3V0_PCIX,
-                      .transceiver = IOSTD_1V4_PCML},
+    .cardRules = {.singleEndedRule = SingleEndedRule::CallerForHsmcElseFixed,
+                  .singleEnded = IOSTD_3V0_PCIX,
+                  .transceiver = IOSTD_1V4_PCML,
+                  .hsmcDefault = HsmcDefaultNaming::Gxb,
+                  .hsmcLvdsDefault = LvdsDefaultNaming::Formula,
+                  .ddr3Sodimm = Ddr3SodimmForm::LowerCase},
 };

@@ -129,5 +129,7 @@ extern const BoardDef kCalvetBoard{
     .checkRecord = calvet::Check,
     .fill = calvet::Fill,
     .attachExtra = calvet::AttachExtra,
-    .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed, .singleEnded = IOSTD_2V5},
+    .cardRules = {.singleEndedRule = SingleEndedRule::Fixed,
+                  .singleEnded = IOSTD_2V5,
+                  .fmcHpcVita = FmcHpcVitaNaming::Vita},
 };

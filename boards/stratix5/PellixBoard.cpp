@@ -105,4 +105,5 @@ extern const BoardDef kPellixBoard{
     .mendRecord = pellix::Mend,
     .defaultPrefix = hsmcprefix::DefaultPrefix,
     .fill = pellix::Fill,
+    .cardRules = {.hsmcDefault = HsmcDefaultNaming::Gxb},
 };

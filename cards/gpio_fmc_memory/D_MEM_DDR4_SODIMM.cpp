@@ -93,8 +93,8 @@ constexpr CardMapRow kFullLayoutRows[] = {
     {"256", "SA[0]", kOut, ROW_SASTD, true},
 };
 
-// Board 36's sockets: one rank and the first clock, without an index.
-constexpr CardMapRow kBoard36Rows[] = {
+// The one-rank layout: the first clock, without an index.
+constexpr CardMapRow kOneRankRows[] = {
     {"109", "CKE", kOut, kSstl12},
     {"137, 139", "CK, CK_n", kOut, kDiffSstl12},
     {"149, 155", "CS_n, ODT", kOut, kSstl12},
@@ -102,7 +102,7 @@ constexpr CardMapRow kBoard36Rows[] = {
 
 } // namespace
 
-void D_MEM_DDR4_SODIMM(TDaughterBoard& module, IoStd i2cStd, BoardId boardId, Ecc ecc,
+void D_MEM_DDR4_SODIMM(TDaughterBoard& module, IoStd i2cStd, Ddr4SodimmLayout layout, Ecc ecc,
                        IoStd saStd) {
     CardCodes codes;
     codes.i2cStd = i2cStd;
@@ -113,8 +113,8 @@ void D_MEM_DDR4_SODIMM(TDaughterBoard& module, IoStd i2cStd, BoardId boardId, Ec
         ExpandCardMap(slots, {"D_MEM_DDR4_SODIMM", kEccRows}, codes);
     }
     ExpandCardMap(slots,
-                  {"D_MEM_DDR4_SODIMM", boardId == MAINBOARD_HARVIK
-                                            ? std::span<const CardMapRow>(kBoard36Rows)
+                  {"D_MEM_DDR4_SODIMM", layout == Ddr4SodimmLayout::OneRank
+                                            ? std::span<const CardMapRow>(kOneRankRows)
                                             : std::span<const CardMapRow>(kFullLayoutRows)},
                   codes);
     AppendCardMap(module, slots);

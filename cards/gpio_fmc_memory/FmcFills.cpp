@@ -6,9 +6,10 @@
 namespace fills {
 
 // The VITA maps take the board's single-ended and transceiver codes, build
-// their lanes and keep row K on every board.
+// their lanes and keep row K on every board; the HPC card's names follow the
+// board's rules.
 void FmcHpcVita(TDaughterBoard& card, const CardFillContext& x) {
-    if (x.board == MAINBOARD_CALVET) {
+    if (x.rules.fmcHpcVita == FmcHpcVitaNaming::Vita) {
         D_FMC_HPC_VITA(card, FmcLanes::With, x.standards.singleEnded, FmcRowK::Keep,
                        x.standards.transceiver);
     } else {

@@ -10,10 +10,18 @@ namespace fills {
 void GpioDefault(TDaughterBoard& card, const CardFillContext& x) {
     if (!x.busName.empty()) {
         D_GPIO_DEFAULT_NAMED(card, std::string(x.busName), x.standards.singleEnded);
-    } else if (x.board == MAINBOARD_ISTREL) {
+        return;
+    }
+    switch (x.rules.gpioDefault) {
+    case GpioDefaultNaming::Numbered:
+        D_GPIO_DEFAULT(card, true, x.standards.singleEnded);
+        break;
+    case GpioDefaultNaming::ClockedDataBus:
+        D_GPIO_DEFAULT(card, false, x.standards.singleEnded);
+        break;
+    case GpioDefaultNaming::NameTails:
         D_GPIO_DEFAULT_ISTREL(card);
-    } else {
-        D_GPIO_DEFAULT(card, x.standards.numberedGpioDefault, x.standards.singleEnded);
+        break;
     }
 }
 

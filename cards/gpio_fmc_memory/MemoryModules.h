@@ -5,7 +5,7 @@
 // the DDR4 socket (cards 79 and 80). The module fill operations of
 // TDaughterBoard call them; the card dispatcher does not.
 
-#include "model/MainBoard.h"
+#include "model/CardRules.h"
 #include "model/ModuleOptions.h"
 #include "model/Pin.h"
 
@@ -22,21 +22,22 @@ void D_MEM_DDR3_SODIMM(TDaughterBoard& module, DqsMode diffDqs, IoStd ctlStd, Io
 void D_MEM_DDR3_SODIMM_LOWER(TDaughterBoard& module, DqsMode diffDqs, IoStd ctlStd, IoStd saStd);
 // Data and masks take SSTL-15, differential strobes Differential 1.5-V SSTL.
 void D_MEM_DDR3_SODIMM_SSTL15(TDaughterBoard& module, DqsMode diffDqs, IoStd ctlStd, IoStd saStd);
-// Cards 39, 77 and 78. Board 36 has its own layout (scalar CKE, CK, CK_n,
-// CS_n and ODT, no second rank, no SA[0]); any other id gives the full one.
-void D_MEM_DDR4_SODIMM(TDaughterBoard& module, IoStd i2cStd, BoardId boardId, Ecc ecc, IoStd saStd);
+// Cards 39, 77 and 78, in the full layout or the one-rank layout (scalar CKE,
+// CK, CK_n, CS_n and ODT, no second rank, no SA[0]).
+void D_MEM_DDR4_SODIMM(TDaughterBoard& module, IoStd i2cStd, Ddr4SodimmLayout layout, Ecc ecc,
+                       IoStd saStd);
 void D_MEM_QDR2_MODULE(TDaughterBoard& module); // card 79
 void D_MEM_QDR4_MODULE(TDaughterBoard& module); // card 80
 
-// The card registry's module fills: each module filled with the arguments a
-// board of the id passes by default (the boards without the socket get the
-// most common choice).
+// The card registry's module fills: each module filled with the arguments
+// that the board's card rules give (a board without the socket has the
+// default rules, the most common choice).
 namespace fills {
-void Ddr2Sodimm(TDaughterBoard& module, BoardId board);
-void Ddr3Sodimm(TDaughterBoard& module, BoardId board);
-void Ddr4Sodimm(TDaughterBoard& module, BoardId board);
-void Ddr4SodimmWithoutEcc(TDaughterBoard& module, BoardId board);
-void Ddr4SodimmWithEcc(TDaughterBoard& module, BoardId board);
-void Qdr2Module(TDaughterBoard& module, BoardId board);
-void Qdr4Module(TDaughterBoard& module, BoardId board);
+void Ddr2Sodimm(TDaughterBoard& module, const CardRules& rules);
+void Ddr3Sodimm(TDaughterBoard& module, const CardRules& rules);
+void Ddr4Sodimm(TDaughterBoard& module, const CardRules& rules);
+void Ddr4SodimmWithoutEcc(TDaughterBoard& module, const CardRules& rules);
+void Ddr4SodimmWithEcc(TDaughterBoard& module, const CardRules& rules);
+void Qdr2Module(TDaughterBoard& module, const CardRules& rules);
+void Qdr4Module(TDaughterBoard& module, const CardRules& rules);
 } // namespace fills

@@ -20,14 +20,14 @@ constexpr CardMapRow kDebugRows[] = {
     {"160", "HSM_PSNTn", PIN_DIR_INPUT, RowStdFixed(IOSTD_2V5)},
 };
 constexpr CardMapRow kBit37[] = {{"96", "HSM_D[37]", PIN_DIR_INOUT, RowStdFixed(IOSTD_2V5)}};
-// Boards 8 and 9 take the line at 96 as an input under its own bus name.
+// The line at 96 as an input, under its own bus name.
 constexpr CardMapRow kBit37Input[] = {
     {"96", "HSM_D_IN[37]", PIN_DIR_INPUT, RowStdFixed(IOSTD_2V5)}};
 
 } // namespace
 
-void D_HSMC_DEBUG(TDaughterBoard& card, BoardId board) {
-    const bool inputAt96 = board == MAINBOARD_GALDRE_X1 || board == MAINBOARD_HOLLIN;
+void D_HSMC_DEBUG(TDaughterBoard& card, HsmcDebugLine96 line96) {
+    const bool inputAt96 = line96 == HsmcDebugLine96::Input;
     const std::array<CardMapTable, 2> tables{{
         {"D_HSMC_DEBUG", kDebugRows},
         {"D_HSMC_DEBUG position 96", inputAt96 ? std::span<const CardMapRow>(kBit37Input)

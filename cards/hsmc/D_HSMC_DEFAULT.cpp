@@ -27,7 +27,7 @@ constexpr CardMapRow kI2c[] = {
     {"33", "SDA", PIN_DIR_INOUT, ROW_IOSTD},
     {"34", "SCL", PIN_DIR_OUTPUT, ROW_IOSTD},
 };
-constexpr CardMapRow kMarwenI2c[] = {
+constexpr CardMapRow kI2cSdatSclk[] = {
     {"33", "I2C_SDAT", PIN_DIR_INOUT, ROW_IOSTD},
     {"34", "I2C_SCLK", PIN_DIR_OUTPUT, ROW_IOSTD},
 };
@@ -91,42 +91,43 @@ struct Naming {
 
 constexpr Naming kFormulaNaming{kGxbLanes, kI2c,      kOut0,      kClockIn0, kPairs,
                                 kOut1,     kClockIn1, kClockOut2, kClockIn2, Rows()};
-constexpr Naming kKelmisNaming{kGxbLanes,  kI2c,      kClockOut0, kClockIn0, kPairs,
-                               kClockOut1, kClockIn1, kClockOut2, kClockIn2, kPresent};
+constexpr Naming kGxbNaming{kGxbLanes,  kI2c,      kClockOut0, kClockIn0, kPairs,
+                            kClockOut1, kClockIn1, kClockOut2, kClockIn2, kPresent};
 constexpr Naming kCommonNaming{kLanes,     kI2c,      kClockOut0, kClockIn0, kPairsD,
                                kClockOut1, kClockIn1, kClockOut2, kClockIn2, kPresent};
 
-Naming ChooseNaming(BoardId board, int portIndex, WithXcvr withXcvr) {
-    switch (board) {
-    case MAINBOARD_GALDRE_X1: {
+Naming ChooseNaming(HsmcDefaultNaming naming, int portIndex, WithXcvr withXcvr) {
+    switch (naming) {
+    case HsmcDefaultNaming::Common:
+        break;
+    case HsmcDefaultNaming::Formula: {
         Naming n = kFormulaNaming;
         if (withXcvr == WithXcvr::No) {
             n.lanes = Rows();
         }
         return n;
     }
-    case MAINBOARD_KELMIS:
-    case MAINBOARD_PELLIX:
-        return kKelmisNaming;
-    case MAINBOARD_QUINDLE:
-    case MAINBOARD_RASMER: {
-        Naming n = kKelmisNaming;
+    case HsmcDefaultNaming::Gxb:
+        return kGxbNaming;
+    case HsmcDefaultNaming::GxbIndexedClocks:
+    case HsmcDefaultNaming::GxbIndexedUnderscored: {
+        Naming n = kGxbNaming;
         n.clockOut1 = kClockOut1Indexed;
         n.clockIn1 = kClockIn1Indexed;
         n.clockOut2 = kClockOut2Indexed;
         n.clockIn2 = kClockIn2Indexed;
-        if (board == MAINBOARD_QUINDLE) {
+        if (naming == HsmcDefaultNaming::GxbIndexedUnderscored) {
             n.clockOut0 = kClockOut0Underscore;
             n.clockIn0 = kClockIn0Underscore;
         }
         return n;
     }
-    case MAINBOARD_MARWEN: {
+    case HsmcDefaultNaming::CommonI2cSdatSclk: {
         Naming n = kCommonNaming;
-        n.i2c = kMarwenI2c;
+        n.i2c = kI2cSdatSclk;
         return n;
     }
-    case MAINBOARD_HOLLIN: {
+    case HsmcDefaultNaming::CommonOutClocks: {
         Naming n = kCommonNaming;
         n.clockOut0 = kOut0;
         n.clockOut1 = kOut1;
@@ -135,9 +136,8 @@ Naming ChooseNaming(BoardId board, int portIndex, WithXcvr withXcvr) {
         }
         return n;
     }
-    default:
-        return kCommonNaming;
     }
+    return kCommonNaming;
 }
 
 void FillNaming(TConnector& card, const Naming& n, IoStd ioStd, XcvrStd xcvrStd) {
@@ -166,9 +166,9 @@ void FillHsmcFormulaNaming(TConnector& card, IoStd ioStd, XcvrStd xcvrStd) {
     FillNaming(card, kFormulaNaming, ioStd, xcvrStd);
 }
 
-void D_HSMC_DEFAULT(TDaughterBoard& card, BoardId board, int portIndex, UpperCase upperCase,
-                    WithXcvr withXcvr, IoStd ioStd, XcvrStd xcvrStd) {
-    FillNaming(card, ChooseNaming(board, portIndex, withXcvr), ioStd, xcvrStd);
+void D_HSMC_DEFAULT(TDaughterBoard& card, HsmcDefaultNaming naming, int portIndex,
+                    UpperCase upperCase, WithXcvr withXcvr, IoStd ioStd, XcvrStd xcvrStd) {
+    FillNaming(card, ChooseNaming(naming, portIndex, withXcvr), ioStd, xcvrStd);
     if (upperCase == UpperCase::Yes) {
         for (int i = 0; i < card.GetPinCount(); ++i) {
             if (TPin* pin = card.GetPin(i)) {

@@ -26,9 +26,10 @@ constexpr CardMapRow kNimbalRows[] = {
     {"155-158", "GPIO0_18, GPIO0_2, GPIO0_16, GPIO0_0", PIN_DIR_INOUT, ROW_IOSTD},
 };
 
-// On board 5 the clock-input positions of the connector are inputs. Only
-// the position and the direction are read; the name says which pin sits there.
-constexpr CARD_PIN_ROW NIMBAL_ELVORY_INPUTS[] = {
+// The clock-input positions of the connector, where the board makes them
+// inputs. Only the position and the direction are read; the name says which
+// pin sits there.
+constexpr CARD_PIN_ROW NIMBAL_CLOCK_INPUTS[] = {
     {96, "GPIO1_2", PIN_DIR_INPUT},
     {98, "GPIO1_0", PIN_DIR_INPUT},
     {156, "GPIO0_2", PIN_DIR_INPUT},
@@ -37,10 +38,10 @@ constexpr CARD_PIN_ROW NIMBAL_ELVORY_INPUTS[] = {
 
 } // namespace
 
-void D_HSMC_NIMBAL(TDaughterBoard& card, IoStd ioStd, BoardId board) {
+void D_HSMC_NIMBAL(TDaughterBoard& card, IoStd ioStd, NimbalClockInputs clockInputs) {
     FillCardMap(card, HSMC_PIN_NUM, {"D_HSMC_NIMBAL", kNimbalRows}, ioStd);
-    if (board == MAINBOARD_ELVORY) {
-        for (const CARD_PIN_ROW& row : NIMBAL_ELVORY_INPUTS) {
+    if (clockInputs == NimbalClockInputs::Input) {
+        for (const CARD_PIN_ROW& row : NIMBAL_CLOCK_INPUTS) {
             if (TPin* pin = card.GetPin(row.nPin - 1)) {
                 pin->SetDirection(row.Direction);
             }

@@ -63,10 +63,11 @@ void SwitchOffOthers(TDaughterBoard& card, int first, int last) {
 
 } // namespace
 
-void D_HSMC_NIMBAL_FYRN(TDaughterBoard& card, FyrnOnJ2 onJ2, FyrnOnJ3 onJ3, BoardId board,
-                        IoStd ioStd) {
-    // The bare adaptor first, with board 5's inputs, then the camera steps.
-    D_HSMC_NIMBAL(card, ioStd, board);
+void D_HSMC_NIMBAL_FYRN(TDaughterBoard& card, FyrnOnJ2 onJ2, FyrnOnJ3 onJ3,
+                        NimbalClockInputs clockInputs, IoStd ioStd) {
+    // The bare adaptor first, with the board's clock inputs, then the camera
+    // steps.
+    D_HSMC_NIMBAL(card, ioStd, clockInputs);
     PINSMITH_ASSERT(nNum == std::size(szFYRN_J3));
     if (onJ2 == FyrnOnJ2::Yes && onJ3 == FyrnOnJ3::Yes) {
         ApplyCamera(card, szFYRN_J2, "FYRN_0_");

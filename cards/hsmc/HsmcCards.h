@@ -6,7 +6,7 @@
 // fills below).
 
 #include "cards/hsmc/HsmcPositions.h"
-#include "model/MainBoard.h"
+#include "model/CardRules.h"
 #include "model/Pin.h"
 
 #include <cstdint>
@@ -28,17 +28,14 @@ struct LvdsStd {
 enum class UpperCase : bool { No, Yes };
 enum class WithXcvr : bool { No, Yes };
 
-// The HSMC Default cards (2, 3, 86-92, 94). The naming follows the board:
-// 8, 12 and 18, 19 and 20 have their own, every other board the common one
-// (with other I2C names on board 14 and OUT clock outputs on board 9, clock
-// pair 2 there only on port 1). withXcvr matters on board 8 only; upperCase
-// converts every name.
-void D_HSMC_DEFAULT(TDaughterBoard& card, BoardId board, int portIndex, UpperCase upperCase,
-                    WithXcvr withXcvr, IoStd ioStd, XcvrStd xcvrStd);
+// The HSMC Default cards (2, 3, 86-92, 94) in the board's naming. portIndex
+// matters only in the naming with OUT clocks (clock pair 2 on port 1 only),
+// withXcvr only in the formula naming; upperCase converts every name.
+void D_HSMC_DEFAULT(TDaughterBoard& card, HsmcDefaultNaming naming, int portIndex,
+                    UpperCase upperCase, WithXcvr withXcvr, IoStd ioStd, XcvrStd xcvrStd);
 
-// Card 4: the formula naming (board 8's HSMC Default naming with its lanes)
-// or the LVDS naming (p halves, pairs at lvdsStd).
-enum class LvdsDefaultNaming : std::uint8_t { Formula, Lvds };
+// Card 4: the formula naming (the HSMC Default formula naming with its
+// lanes) or the LVDS naming (p halves, pairs at lvdsStd).
 void D_HSMC_LVDS_DEFAULT(TDaughterBoard& card, LvdsDefaultNaming naming, XcvrStd xcvrStd,
                          IoStd ioStd, LvdsStd lvdsStd);
 
@@ -62,15 +59,15 @@ void D_HSMC_PARNEL(TDaughterBoard& card, I2cStd i2cStd); // 7
 void D_HSMC_PRELL(TDaughterBoard& card, I2cStd i2cStd);  // 27
 void D_HSMC_DELVO(TDaughterBoard& card, I2cStd i2cStd);  // 28
 
-// Card 17: 72 inout pins at ioStd; on board 5 the four clock-input
-// positions are inputs.
-void D_HSMC_NIMBAL(TDaughterBoard& card, IoStd ioStd, BoardId board);
+// Card 17: 72 inout pins at ioStd; the four clock-input positions as the
+// board has them.
+void D_HSMC_NIMBAL(TDaughterBoard& card, IoStd ioStd, NimbalClockInputs clockInputs);
 // Cards 57-59: card 17 with the camera on header J2, J3 or both. Neither
 // header is an internal error.
 enum class FyrnOnJ2 : bool { No, Yes };
 enum class FyrnOnJ3 : bool { No, Yes };
-void D_HSMC_NIMBAL_FYRN(TDaughterBoard& card, FyrnOnJ2 onJ2, FyrnOnJ3 onJ3, BoardId board,
-                        IoStd ioStd);
+void D_HSMC_NIMBAL_FYRN(TDaughterBoard& card, FyrnOnJ2 onJ2, FyrnOnJ3 onJ3,
+                        NimbalClockInputs clockInputs, IoStd ioStd);
 
 // Kirrel cards, 180 entries each, codes fixed by the maps.
 void D_KIRREL_VANTOR(TDaughterBoard& card);   // 15
@@ -89,8 +86,8 @@ void D_HSMC_PEMBLE(TDaughterBoard& card); // 35
 void D_HSMC_HDMI_TX(TDaughterBoard& card, I2cStd i2cStd); // 31
 void D_HSMC_HDMI_RX(TDaughterBoard& card, I2cStd i2cStd); // 32
 void D_HSMC_CAMERA_LINK(TDaughterBoard& card);            // 33
-// Card 18; on boards 8 and 9 position 96 is the input HSM_D_IN[37].
-void D_HSMC_DEBUG(TDaughterBoard& card, BoardId board);
+// Card 18; position 96 is HSM_D[37] inout or the input HSM_D_IN[37].
+void D_HSMC_DEBUG(TDaughterBoard& card, HsmcDebugLine96 line96);
 
 // The card registry's fills of these cards: the dispatcher's choice of map
 // and codes for each.

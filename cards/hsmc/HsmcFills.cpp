@@ -38,16 +38,17 @@ void HsmcDefault(TDaughterBoard& card, const CardFillContext& x) {
     // the code of its voltage class. The cards with lanes are never
     // upper-cased.
     const bool lanes = IsHsmcDefaultWithLanes(x.card);
-    const UpperCase upper =
-        !lanes && x.standards.upperCaseHsmcDefault ? UpperCase::Yes : UpperCase::No;
-    D_HSMC_DEFAULT(card, x.board, x.portIndex, upper, lanes ? WithXcvr::Yes : WithXcvr::No,
-                   BoardVoltageIoStandard(x.card), BoardXcvr(x));
+    const UpperCase upper = !lanes && x.rules.hsmcDefaultCase == HsmcDefaultCase::Upper
+                                ? UpperCase::Yes
+                                : UpperCase::No;
+    D_HSMC_DEFAULT(card, x.rules.hsmcDefault, x.portIndex, upper,
+                   lanes ? WithXcvr::Yes : WithXcvr::No, BoardVoltageIoStandard(x.card),
+                   BoardXcvr(x));
 }
 
 void HsmcLvdsDefault(TDaughterBoard& card, const CardFillContext& x) {
-    const bool formula = x.board == MAINBOARD_GALDRE_X1 || x.board == MAINBOARD_KELMIS;
-    D_HSMC_LVDS_DEFAULT(card, formula ? LvdsDefaultNaming::Formula : LvdsDefaultNaming::Lvds,
-                        BoardXcvr(x), IOSTD_2V5, LvdsStd{IOSTD_LVDS});
+    D_HSMC_LVDS_DEFAULT(card, x.rules.hsmcLvdsDefault, BoardXcvr(x), IOSTD_2V5,
+                        LvdsStd{IOSTD_LVDS});
 }
 
 void HsmcWexal(TDaughterBoard& card, const CardFillContext& x) {
@@ -98,13 +99,13 @@ void HsmcDelvo(TDaughterBoard& card, const CardFillContext&) {
 }
 
 void HsmcNimbal(TDaughterBoard& card, const CardFillContext& x) {
-    D_HSMC_NIMBAL(card, x.standards.singleEnded, x.board);
+    D_HSMC_NIMBAL(card, x.standards.singleEnded, x.rules.nimbalClockInputs);
 }
 void HsmcNimbalFyrn(TDaughterBoard& card, const CardFillContext& x) {
     const bool j2 = x.card == CARD_NIMBAL_FYRN_J2 || x.card == CARD_NIMBAL_FYRN_BOTH;
     const bool j3 = x.card == CARD_NIMBAL_FYRN_J3 || x.card == CARD_NIMBAL_FYRN_BOTH;
     D_HSMC_NIMBAL_FYRN(card, j2 ? FyrnOnJ2::Yes : FyrnOnJ2::No, j3 ? FyrnOnJ3::Yes : FyrnOnJ3::No,
-                       x.board, x.standards.singleEnded);
+                       x.rules.nimbalClockInputs, x.standards.singleEnded);
 }
 
 void KirrelVantor(TDaughterBoard& card, const CardFillContext&) {
@@ -143,7 +144,7 @@ void HsmcCameraLink(TDaughterBoard& card, const CardFillContext&) {
     D_HSMC_CAMERA_LINK(card);
 }
 void HsmcDebug(TDaughterBoard& card, const CardFillContext& x) {
-    D_HSMC_DEBUG(card, x.board);
+    D_HSMC_DEBUG(card, x.rules.hsmcDebugLine96);
 }
 
 } // namespace fills

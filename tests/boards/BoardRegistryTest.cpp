@@ -91,10 +91,10 @@ TEST(BoardRegistry, EveryOfferedCardFills) {
                 const CardEntry& entry = *FindCardEntry(MakeCardId(id));
                 TDaughterBoard card;
                 if (entry.module) {
-                    entry.module(card, def->id);
+                    entry.module(card, def->cardRules);
                 } else {
                     ASSERT_TRUE(entry.fill != nullptr);
-                    card.FillCard(MakeCardId(id), def->id, 0, port.ioStandard, port.busName);
+                    card.FillCard(MakeCardId(id), def->cardRules, 0, port.ioStandard, port.busName);
                 }
                 EXPECT_EQ(card.GetPinCount() > 0, true);
             }

@@ -1,10 +1,14 @@
-// Each board's rule for the standards of its cards comes from its registry
-// row; an id without a definition takes the default rule.
+// Each board's card rules come from its registry row; an id without a
+// definition takes the default rules.
 
+#include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "model/DaughterBoard.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -13,6 +17,8 @@ struct Case {
     int card;
     IoStd caller;
     CardStandards expected;
+    GpioDefaultNaming gpioDefault;
+    HsmcDefaultCase hsmcDefaultCase;
 };
 
 TEST(CardStandards, FromTheBoardsRegistryRows) {
@@ -22,59 +28,103 @@ TEST(CardStandards, FromTheBoardsRegistryRows) {
         {MAINBOARD_ILMARCH,
          kHsmcCard,
          IOSTD_2V5,
-         {IOSTD_2V5, IOSTD_1V5_PCML, IOSTD_2V5, true, false}},
+         {IOSTD_2V5, IOSTD_1V5_PCML, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_KELMIS,
          kHsmcCard,
          IOSTD_2V5,
-         {IOSTD_2V5, IOSTD_1V4_PCML, IOSTD_2V5, true, false}},
+         {IOSTD_2V5, IOSTD_1V4_PCML, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_KELMIS,
          kGpioCard,
          IOSTD_2V5,
-         {IOSTD_3V0_PCIX, IOSTD_1V4_PCML, IOSTD_2V5, true, false}},
+         {IOSTD_3V0_PCIX, IOSTD_1V4_PCML, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_GALDRE_X1,
          kHsmcCard,
          IOSTD_2V5,
-         {IOSTD_3V0_PCIX, IOSTD_1V4_PCML, IOSTD_1V8, true, false}},
+         {IOSTD_3V0_PCIX, IOSTD_1V4_PCML, IOSTD_1V8},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_GALDRE_X2,
          kHsmcCard,
          IOSTD_2V5,
-         {IOSTD_3V0_PCIX, IOSTD_1V4_PCML, IOSTD_2V5, true, false}},
+         {IOSTD_3V0_PCIX, IOSTD_1V4_PCML, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_HOLLIN,
          kHsmcCard,
          IOSTD_2V5,
-         {IOSTD_3V0_PCIX, IOSTD_1V5_PCML, IOSTD_2V5, true, false}},
+         {IOSTD_3V0_PCIX, IOSTD_1V5_PCML, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_CALVET,
          kHsmcCard,
          IOSTD_3V3_LVTTL,
-         {IOSTD_2V5, IOSTD_1V5_PCML, IOSTD_2V5, true, false}},
+         {IOSTD_2V5, IOSTD_1V5_PCML, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_GRISTEL,
          kHsmcCard,
          IOSTD_1V5,
-         {IOSTD_1V5, IOSTD_HSSI_DIFF, IOSTD_2V5, true, false}},
+         {IOSTD_1V5, IOSTD_HSSI_DIFF, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_HARVIK,
          kHsmcCard,
          IOSTD_3V3_LVTTL,
-         {IOSTD_1V8, IOSTD_HSSI_DIFF, IOSTD_2V5, true, false}},
+         {IOSTD_1V8, IOSTD_HSSI_DIFF, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_ALVEK,
          kGpioCard,
          IOSTD_3V3_LVTTL,
-         {IOSTD_3V3_LVTTL, IOSTD_1V5_PCML, IOSTD_2V5, false, false}},
+         {IOSTD_3V3_LVTTL, IOSTD_1V5_PCML, IOSTD_2V5},
+         GpioDefaultNaming::ClockedDataBus,
+         HsmcDefaultCase::AsMapped},
         {MAINBOARD_FALMOR,
          kHsmcCard,
          IOSTD_2V5,
-         {IOSTD_2V5, IOSTD_1V5_PCML, IOSTD_2V5, true, true}},
-        {MAINBOARD_NONE, kHsmcCard, IOSTD_1V8, {IOSTD_1V8, IOSTD_1V5_PCML, IOSTD_2V5, true, false}},
+         {IOSTD_2V5, IOSTD_1V5_PCML, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::Upper},
+        {MAINBOARD_NONE,
+         kHsmcCard,
+         IOSTD_1V8,
+         {IOSTD_1V8, IOSTD_1V5_PCML, IOSTD_2V5},
+         GpioDefaultNaming::Numbered,
+         HsmcDefaultCase::AsMapped},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "board " << BoardNumber(c.board) << ", card " << c.card);
         const CardStandards s =
-            DeriveCardStandards(BoardCardStandards(c.board), MakeCardId(c.card), c.caller);
+            DeriveCardStandards(BoardCardRules(c.board), MakeCardId(c.card), c.caller);
         EXPECT_EQ(s.singleEnded, c.expected.singleEnded);
         EXPECT_EQ(s.transceiver, c.expected.transceiver);
         EXPECT_EQ(s.second, c.expected.second);
-        EXPECT_EQ(s.numberedGpioDefault, c.expected.numberedGpioDefault);
-        EXPECT_EQ(s.upperCaseHsmcDefault, c.expected.upperCaseHsmcDefault);
+        EXPECT_EQ(BoardCardRules(c.board).gpioDefault, c.gpioDefault);
+        EXPECT_EQ(BoardCardRules(c.board).hsmcDefaultCase, c.hsmcDefaultCase);
     }
+}
+
+// The cards attached on the way to a project follow the board's own rules:
+// the model the board's definition builds carries them.
+TEST(CardRules, TheBoardModelCarriesTheDefinitionsRules) {
+    int withRules = 0;
+    for (const BoardDef* def : AllBoards()) {
+        if (!def->HasRecord() || !def->fill) {
+            continue;
+        }
+        SCOPED_TRACE(BoardNumber(def->id));
+        std::vector<std::uint8_t> record(def->record.size);
+        SetDefaultRecord(*def, record);
+        EXPECT_TRUE(BuildBoardModel(*def, record)->m_CardRules == def->cardRules);
+        withRules += def->cardRules == CardRules{} ? 0 : 1;
+    }
+    EXPECT_GT(withRules, 0); // the comparison sees rules other than the defaults
 }
 
 } // namespace

@@ -60,7 +60,7 @@ std::size_t GpioCard(int h) {
 
 std::unique_ptr<TMainBoard> Filled(const Record& record) {
     auto board = std::make_unique<TMainBoard>();
-    Def().fill(board.get(), record);
+    FillBoard(Def(), *board, record);
     return board;
 }
 

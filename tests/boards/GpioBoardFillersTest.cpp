@@ -43,7 +43,7 @@ std::vector<std::string> GroupNames(const TMainBoard& board) {
 
 std::unique_ptr<TMainBoard> Filled(BoardId id, const std::vector<std::uint8_t>& record) {
     auto board = std::make_unique<TMainBoard>();
-    FindBoard(id)->fill(board.get(), record);
+    FillBoard(*FindBoard(id), *board, record);
     return board;
 }
 

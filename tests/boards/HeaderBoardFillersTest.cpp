@@ -68,7 +68,7 @@ protected:
     }
     std::unique_ptr<TMainBoard> Fill(const std::vector<std::uint8_t>& record) const {
         auto board = std::make_unique<TMainBoard>();
-        Def().fill(board.get(), record);
+        FillBoard(Def(), *board, record);
         return board;
     }
 };
@@ -157,7 +157,7 @@ TEST(HeaderBoardClocks, ClockPinsAndPeriods) {
         std::vector<std::uint8_t> record(def.record.size);
         SetDefaultRecord(def, record);
         TMainBoard board;
-        def.fill(&board, record);
+        FillBoard(def, board, record);
         std::map<std::string, int> found;
         for (int c = 0; c < board.GetConnectorCount(); ++c) {
             const TConnector& connector = *board.GetConnector(c);
@@ -195,7 +195,7 @@ std::vector<std::string> GroupsWith(BoardId id, const std::vector<std::size_t>& 
         record[offset] = 1;
     }
     TMainBoard board;
-    def.fill(&board, record);
+    FillBoard(def, board, record);
     if (pins) {
         for (int c = 0; c < board.GetConnectorCount(); ++c) {
             const TConnector& connector = *board.GetConnector(c);
@@ -278,7 +278,7 @@ TEST(IstrelHeaders, PositionsOneAndThreeStayInputsUnderEveryCard) {
         SetRecordFieldText(record, 276, "B_");
         const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
         TDaughterBoard filled;
-        filled.FillCard(card, MAINBOARD_ISTREL, 0, IOSTD_3V3_LVTTL, "");
+        filled.FillCard(card, BoardCardRules(MAINBOARD_ISTREL), 0, IOSTD_3V3_LVTTL, "");
         for (const char* header : {"GPIO_0", "GPIO_1"}) {
             const TConnector& connector = *FindConnector(*board, header);
             for (const int position : {1, 3}) {

@@ -46,7 +46,7 @@ std::int32_t GetI32(const std::vector<std::uint8_t>& record, std::size_t offset)
 
 std::unique_ptr<TMainBoard> Filled(BoardId id, const std::vector<std::uint8_t>& record) {
     auto board = std::make_unique<TMainBoard>();
-    FindBoard(id)->fill(board.get(), record);
+    FillBoard(*FindBoard(id), *board, record);
     return board;
 }
 

@@ -33,7 +33,7 @@ constexpr std::size_t kPrefix = offsetof(JORKEL_CONFIG, szHSMCPrefixName);
 
 std::unique_ptr<TMainBoard> Filled(const std::vector<std::uint8_t>& record) {
     auto board = std::make_unique<TMainBoard>();
-    Def().fill(board.get(), record);
+    FillBoard(Def(), *board, record);
     return board;
 }
 

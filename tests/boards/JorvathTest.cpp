@@ -157,7 +157,7 @@ TEST(Jorvath, FillerMatchesItsFixture) {
     record[kCard23] = 6;
     SetI32(record, kCard1, 15);
     TMainBoard board;
-    Def().fill(&board, record);
+    FillBoard(Def(), board, record);
     const std::vector<std::string> got = gpioboardtest::Dump(board);
     const std::vector<std::string> want = gpioboardtest::ReadFixture("jorvath_all_cards");
     ASSERT_EQ(got.size(), want.size());
@@ -202,7 +202,7 @@ TEST(Jorvath, ConnectorsByChoice) {
         record[kCard23] = c.card23;
         SetI32(record, kCard1, c.card1);
         TMainBoard board;
-        Def().fill(&board, record);
+        FillBoard(Def(), board, record);
         EXPECT_EQ(Names(board), c.connectors);
         EXPECT_EQ(ActivePins(board), c.pins);
         EXPECT_EQ(board.GetPinCount(), -1);

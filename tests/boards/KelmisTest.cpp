@@ -57,7 +57,7 @@ std::size_t HsmcPrefix(int n) {
 
 std::unique_ptr<TMainBoard> Filled(const Record& record) {
     auto board = std::make_unique<TMainBoard>();
-    Def().fill(board.get(), record);
+    FillBoard(Def(), *board, record);
     return board;
 }
 

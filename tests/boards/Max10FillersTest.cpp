@@ -50,7 +50,7 @@ Record NothingTicked(BoardId id) {
 
 std::unique_ptr<TMainBoard> Fill(BoardId id, const Record& record) {
     auto board = std::make_unique<TMainBoard>();
-    FindBoard(id)->fill(board.get(), record);
+    FillBoard(*FindBoard(id), *board, record);
     return board;
 }
 

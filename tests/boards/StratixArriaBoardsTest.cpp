@@ -59,7 +59,7 @@ Record NothingTicked(BoardId id) {
 
 std::unique_ptr<TMainBoard> Filled(BoardId id, const Record& record) {
     auto board = std::make_unique<TMainBoard>();
-    Def(id).fill(board.get(), record);
+    FillBoard(Def(id), *board, record);
     return board;
 }
 

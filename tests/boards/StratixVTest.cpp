@@ -74,7 +74,7 @@ std::int32_t I32(const Record& r, std::size_t offset) {
 
 std::unique_ptr<TMainBoard> Filled(BoardId id, const Record& record) {
     auto board = std::make_unique<TMainBoard>();
-    Def(id).fill(board.get(), record);
+    FillBoard(Def(id), *board, record);
     return board;
 }
 

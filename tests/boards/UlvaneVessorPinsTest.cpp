@@ -113,7 +113,7 @@ std::vector<std::string> ReadFixture(const std::string& name) {
 
 std::unique_ptr<TMainBoard> Fill(const BoardDef& def, const std::vector<std::uint8_t>& record) {
     auto board = std::make_unique<TMainBoard>();
-    def.fill(board.get(), record);
+    FillBoard(def, *board, record);
     return board;
 }
 

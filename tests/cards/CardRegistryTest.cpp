@@ -4,6 +4,7 @@
 // fixture of the cards that have one.
 
 #include "cards/CardRegistry.h"
+#include "boards/Boards.h"
 #include "cards/CardDump.h"
 #include "model/DaughterBoard.h"
 #include "platform/Resources.h"
@@ -53,7 +54,7 @@ TEST_P(MappedCard, FillsOneEntryPerPositionUnderAnyPrefix) {
     const CardId id = MakeCardId(GetParam());
     const CardEntry& entry = *FindCardEntry(id);
     TDaughterBoard card;
-    card.FillCard(id, MAINBOARD_ILMARCH, 0, IOSTD_3V3_LVTTL, "");
+    card.FillCard(id, BoardCardRules(MAINBOARD_ILMARCH), 0, IOSTD_3V3_LVTTL, "");
     ASSERT_EQ(card.GetPinCount(), entry.positions);
     EXPECT_EQ(card.GetName(), BoardName(id));
     EXPECT_EQ(card.GetDescription(), BoardDescription(id));
@@ -87,7 +88,7 @@ TEST(CardRegistry, FixturesThroughTheDispatcher) {
     for (const FixtureCase& c : kFixtures) {
         SCOPED_TRACE(c.fixture);
         TDaughterBoard card;
-        card.FillCard(c.card, MAINBOARD_ILMARCH, 0, IOSTD_1V2, "");
+        card.FillCard(c.card, BoardCardRules(MAINBOARD_ILMARCH), 0, IOSTD_1V2, "");
         EXPECT_EQ(cardtest::Dump(card), cardtest::ReadFixture(c.fixture));
     }
 }
@@ -113,6 +114,7 @@ TEST(CardRegistry, RowsAndPictures) {
 
 TEST(CardRegistryDeathTest, FillCardOfACardWithoutAMapStops) {
     TDaughterBoard card;
-    EXPECT_DEATH(card.FillCard(CARD_KIRREL_DEFAULT, MAINBOARD_ILMARCH, 0, IOSTD_3V3_LVTTL, ""),
+    EXPECT_DEATH(card.FillCard(CARD_KIRREL_DEFAULT, BoardCardRules(MAINBOARD_ILMARCH), 0,
+                               IOSTD_3V3_LVTTL, ""),
                  "FillCard: card 5 has no pin map");
 }

@@ -1,4 +1,5 @@
 #include "cards/FmcMemoryCases.h"
+#include "boards/Boards.h"
 
 #include "cards/gpio_fmc_memory/FmcCards.h"
 
@@ -14,7 +15,7 @@ namespace {
 // derives the rest.
 template <CardId card, BoardId board = MAINBOARD_ILMARCH, IoStd standard = IOSTD_3V3_LVTTL>
 void Dispatch(TDaughterBoard& c) {
-    c.FillCard(card, board, 0, standard, "");
+    c.FillCard(card, BoardCardRules(board), 0, standard, "");
 }
 
 // Codes handed to the module fills: none of them is a code the module maps
@@ -221,7 +222,8 @@ const MapCase kCases[] = {
      CARD_DDR4_SODIMM_NO_ECC,
      MapKind::Ddr4,
      [](TDaughterBoard& c) {
-         c.FillDdr4SodimmInterface(kDdr4BusCode, kAddressCode, Ecc::Without, MAINBOARD_NONE);
+         c.FillDdr4SodimmInterface(kDdr4BusCode, kAddressCode, Ecc::Without,
+                                   BoardCardRules(MAINBOARD_NONE).ddr4SodimmInterface);
      },
      131,
      {"SA[0]", "SA[1]"},
@@ -230,7 +232,8 @@ const MapCase kCases[] = {
      CARD_DDR4_SODIMM_NO_ECC,
      MapKind::Ddr4,
      [](TDaughterBoard& c) {
-         c.FillDdr4SodimmInterface(kDdr4BusCode, kAddressCode, Ecc::Without, MAINBOARD_HARVIK);
+         c.FillDdr4SodimmInterface(kDdr4BusCode, kAddressCode, Ecc::Without,
+                                   BoardCardRules(MAINBOARD_HARVIK).ddr4SodimmInterface);
      },
      127,
      {"SA[1]"},
@@ -239,7 +242,8 @@ const MapCase kCases[] = {
      CARD_DDR4_SODIMM_ECC,
      MapKind::Ddr4,
      [](TDaughterBoard& c) {
-         c.FillDdr4SodimmInterface(kDdr4BusCode, kAddressCode, Ecc::With, MAINBOARD_NONE);
+         c.FillDdr4SodimmInterface(kDdr4BusCode, kAddressCode, Ecc::With,
+                                   BoardCardRules(MAINBOARD_NONE).ddr4SodimmInterface);
      },
      139,
      {"SA[0]", "SA[1]"},
@@ -248,7 +252,8 @@ const MapCase kCases[] = {
      CARD_DDR4_SODIMM_ECC,
      MapKind::Ddr4,
      [](TDaughterBoard& c) {
-         c.FillDdr4SodimmInterface(kDdr4BusCode, kAddressCode, Ecc::With, MAINBOARD_HARVIK);
+         c.FillDdr4SodimmInterface(kDdr4BusCode, kAddressCode, Ecc::With,
+                                   BoardCardRules(MAINBOARD_HARVIK).ddr4SodimmInterface);
      },
      135,
      {"SA[1]"},

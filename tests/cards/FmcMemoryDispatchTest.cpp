@@ -1,6 +1,7 @@
 // The dispatcher rows of the unlisted GPIO, Ergan and FMC cards, the module
 // fills, and the registry's promise that every card with a map fills.
 
+#include "boards/Boards.h"
 #include "cards/CardRegistry.h"
 #include "cards/FmcMemoryCases.h"
 #include "cards/gpio_fmc_memory/ErganCards.h"
@@ -38,7 +39,7 @@ TEST(FmcMemoryDispatch, StampsNameDescriptionAndType) {
         const CardId card = MakeCardId(id);
         TDaughterBoard daughter;
         D_GPIO_QUARN(daughter); // a fill replaces what was there
-        daughter.FillCard(card, MAINBOARD_ILMARCH, 0, IOSTD_3V3_LVTTL, "");
+        daughter.FillCard(card, BoardCardRules(MAINBOARD_ILMARCH), 0, IOSTD_3V3_LVTTL, "");
         EXPECT_EQ(daughter.GetName(), BoardName(card));
         EXPECT_EQ(daughter.GetDescription(), BoardDescription(card));
         EXPECT_EQ(daughter.GetType(), BoardConnectorType(card));
@@ -127,7 +128,7 @@ TEST(FmcMemoryDispatch, ChoosesTheMapAndCodesByBoard) {
         TDaughterBoard expected;
         c.expected(expected);
         TDaughterBoard card;
-        card.FillCard(c.card, c.board, 0, c.standard, "");
+        card.FillCard(c.card, BoardCardRules(c.board), 0, c.standard, "");
         EXPECT_EQ(Dump(card), Dump(expected));
     }
 }
@@ -159,12 +160,14 @@ TEST(ModuleFills, StampTheirCard) {
          CARD_DDR4_SODIMM},
         {"DDR4 interface with ECC",
          [](TDaughterBoard& m) {
-             m.FillDdr4SodimmInterface(IOSTD_1V2, IOSTD_1V2, Ecc::With, MAINBOARD_HARVIK);
+             m.FillDdr4SodimmInterface(IOSTD_1V2, IOSTD_1V2, Ecc::With,
+                                       BoardCardRules(MAINBOARD_HARVIK).ddr4SodimmInterface);
          },
          CARD_DDR4_SODIMM_ECC},
         {"DDR4 interface without ECC",
          [](TDaughterBoard& m) {
-             m.FillDdr4SodimmInterface(IOSTD_1V2, IOSTD_1V2, Ecc::Without, MAINBOARD_NONE);
+             m.FillDdr4SodimmInterface(IOSTD_1V2, IOSTD_1V2, Ecc::Without,
+                                       BoardCardRules(MAINBOARD_NONE).ddr4SodimmInterface);
          },
          CARD_DDR4_SODIMM_NO_ECC},
         {"QDR-II+", [](TDaughterBoard& m) { m.FillQdr2Module(); }, CARD_QDR2_MODULE},
@@ -194,7 +197,8 @@ TEST(FmcMemoryDispatchDeathTest, FillCardWithAModuleIdStops) {
         EXPECT_DEATH(
             {
                 TDaughterBoard daughter;
-                daughter.FillCard(MakeCardId(id), MAINBOARD_ILMARCH, 0, IOSTD_3V3_LVTTL, "");
+                daughter.FillCard(MakeCardId(id), BoardCardRules(MAINBOARD_ILMARCH), 0,
+                                  IOSTD_3V3_LVTTL, "");
             },
             "FillCard: card " + std::to_string(id) + " is a memory module");
     }
@@ -225,9 +229,9 @@ TEST(CardRegistry, EveryCardWithAMapFills) {
             SCOPED_TRACE(std::to_string(id) + " on board " + std::to_string(BoardNumber(board)));
             TDaughterBoard daughter;
             if (entry.module) {
-                entry.module(daughter, board);
+                entry.module(daughter, BoardCardRules(board));
             } else {
-                daughter.FillCard(card, board, 0, IOSTD_3V3_LVTTL, "");
+                daughter.FillCard(card, BoardCardRules(board), 0, IOSTD_3V3_LVTTL, "");
             }
             EXPECT_EQ(daughter.GetPinCount(), entry.positions);
             EXPECT_EQ(daughter.GetType(), BoardConnectorType(card));

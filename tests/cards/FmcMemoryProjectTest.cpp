@@ -4,6 +4,7 @@
 // The projects put many connectors side by side under distinct prefixes, so
 // that the tools run once for a whole family.
 
+#include "boards/Boards.h"
 #include "cards/FmcMemoryCases.h"
 #include "generator/PinParsing.h"
 #include "generator/Pinsmith.h"
@@ -214,7 +215,8 @@ TEST(FmcMemoryProject, FmcCardsOnHpcPassTheTools) {
     }
     sockets.push_back(
         {"C40VITA", CONNECTOR_FMC_HPC, 400, nullptr, 40, FillAndMerge([](TDaughterBoard& c) {
-             c.FillCard(CARD_FMC_HPC_VITA, MAINBOARD_CALVET, 0, IOSTD_3V3_LVTTL, "");
+             c.FillCard(CARD_FMC_HPC_VITA, BoardCardRules(MAINBOARD_CALVET), 0, IOSTD_3V3_LVTTL,
+                        "");
          })});
     // Card 54's control bus lacks bit 7 (see GapBits).
     CheckProjectWith(sockets, {"C54_USBFX3_CTL[7]"});
@@ -255,7 +257,8 @@ TEST(FmcMemoryProject, MemoryModulesPassTheTools) {
     };
     auto ddr4Interface = [](Ecc ecc, BoardId layout) -> A {
         return [ecc, layout](TMainBoard& b, ConnectorId c, const CardPrefix& p) {
-            b.AttachDdr4SodimmInterface(c, p, IOSTD_1V2, IOSTD_1V2, ecc, layout);
+            b.AttachDdr4SodimmInterface(c, p, IOSTD_1V2, IOSTD_1V2, ecc,
+                                        BoardCardRules(layout).ddr4SodimmInterface);
         };
     };
     const A qdr2 = [](TMainBoard& b, ConnectorId c, const CardPrefix& p) {

@@ -3,6 +3,7 @@
 // and the board-dependent choices of these cards' fills.
 
 #include "cards/gpio_fmc_memory/GpioCards.h"
+#include "boards/Boards.h"
 #include "cards/CardDump.h"
 #include "cards/CardMap.h"
 #include "model/DaughterBoard.h"
@@ -212,7 +213,7 @@ TEST(GpioCardDispatch, ChoosesTheMapAndStandards) {
         // Start from another card's pins: the fill replaces them.
         TDaughterBoard card;
         D_GPIO_OSTEL(card, IOSTD_2V5);
-        card.FillCard(c.card, c.board, 0, c.standard, c.busName);
+        card.FillCard(c.card, BoardCardRules(c.board), 0, c.standard, c.busName);
         EXPECT_EQ(Dump(card), Dump(expected));
         EXPECT_EQ(card.GetName(), BoardName(c.card));
         EXPECT_EQ(card.GetDescription(), BoardDescription(c.card));

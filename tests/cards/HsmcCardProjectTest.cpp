@@ -2,6 +2,7 @@
 // into ports without a clash, and a project written with the cards passes
 // the real-tool checks.
 
+#include "boards/Boards.h"
 #include "cards/CardRegistry.h"
 #include "cards/hsmc/HsmcCards.h"
 #include "cards/hsmc/HsmcPositions.h"
@@ -114,7 +115,7 @@ TConnector* AddConnector(TMainBoard& board, ConnectorType type, int port) {
 // Fills the card as the given board would and merges it with the prefix.
 void MergeVariant(TConnector& connector, const Variant& v, const std::string& prefix) {
     TDaughterBoard card;
-    card.FillCard(v.card, v.board, v.port, IOSTD_3V3_LVTTL, "");
+    card.FillCard(v.card, BoardCardRules(v.board), v.port, IOSTD_3V3_LVTTL, "");
     ASSERT_TRUE(card.UpdateMasterConnector(&connector, prefix));
 }
 

@@ -3,6 +3,7 @@
 // the cards' documentation, and the dispatcher rows of these cards.
 
 #include "cards/hsmc/HsmcCards.h"
+#include "boards/Boards.h"
 #include "cards/CardDump.h"
 #include "cards/CardRegistry.h"
 #include "model/DaughterBoard.h"
@@ -124,17 +125,18 @@ std::vector<ShapeCase> ShapeCases() {
     for (const Naming& n : namings) {
         for (const WithXcvr lanes : {WithXcvr::No, WithXcvr::Yes}) {
             for (const UpperCase upper : {UpperCase::No, UpperCase::Yes}) {
-                cases.push_back(
-                    {.what = "D_HSMC_DEFAULT board " + std::to_string(BoardNumber(n.board)) +
-                             " port " + std::to_string(n.port) +
-                             (lanes == WithXcvr::Yes ? " lanes" : "") +
-                             (upper == UpperCase::Yes ? " upper" : ""),
-                     .fill =
-                         [=](Card c) {
-                             D_HSMC_DEFAULT(c, n.board, n.port, upper, lanes, IOSTD_1V8, kXcvr);
-                         },
-                     .pins = lanes == WithXcvr::Yes ? n.pins : n.pinsWithoutLanes,
-                     .singleEnded = IOSTD_1V8});
+                cases.push_back({.what = "D_HSMC_DEFAULT board " +
+                                         std::to_string(BoardNumber(n.board)) + " port " +
+                                         std::to_string(n.port) +
+                                         (lanes == WithXcvr::Yes ? " lanes" : "") +
+                                         (upper == UpperCase::Yes ? " upper" : ""),
+                                 .fill =
+                                     [=](Card c) {
+                                         D_HSMC_DEFAULT(c, BoardCardRules(n.board).hsmcDefault,
+                                                        n.port, upper, lanes, IOSTD_1V8, kXcvr);
+                                     },
+                                 .pins = lanes == WithXcvr::Yes ? n.pins : n.pinsWithoutLanes,
+                                 .singleEnded = IOSTD_1V8});
             }
         }
     }
@@ -142,7 +144,11 @@ std::vector<ShapeCase> ShapeCases() {
     for (const BoardId board : {MAINBOARD_ILMARCH, MAINBOARD_ELVORY}) {
         const std::string on = " board " + std::to_string(BoardNumber(board));
         cases.push_back({.what = "D_HSMC_NIMBAL" + on,
-                         .fill = [=](Card c) { D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, board); },
+                         .fill =
+                             [=](Card c) {
+                                 D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL,
+                                               BoardCardRules(board).nimbalClockInputs);
+                             },
                          .pins = 72});
         // The camera renames 21 pins of its header and switches off the other
         // 15 there; a header without a camera keeps its 36.
@@ -155,20 +161,24 @@ std::vector<ShapeCase> ShapeCases() {
         for (const Camera& cam : {Camera{" J2", FyrnOnJ2::Yes, FyrnOnJ3::No, 57},
                                   Camera{" J3", FyrnOnJ2::No, FyrnOnJ3::Yes, 57},
                                   Camera{" both", FyrnOnJ2::Yes, FyrnOnJ3::Yes, 42}}) {
-            cases.push_back(
-                {.what = "D_HSMC_NIMBAL_FYRN" + std::string(cam.where) + on,
-                 .fill =
-                     [=](Card c) { D_HSMC_NIMBAL_FYRN(c, cam.j2, cam.j3, board, IOSTD_3V3_LVTTL); },
-                 .pins = 72,
-                 .active = cam.active});
+            cases.push_back({.what = "D_HSMC_NIMBAL_FYRN" + std::string(cam.where) + on,
+                             .fill =
+                                 [=](Card c) {
+                                     D_HSMC_NIMBAL_FYRN(c, cam.j2, cam.j3,
+                                                        BoardCardRules(board).nimbalClockInputs,
+                                                        IOSTD_3V3_LVTTL);
+                                 },
+                             .pins = 72,
+                             .active = cam.active});
         }
     }
 
     for (const BoardId board :
          {MAINBOARD_NONE, MAINBOARD_GALDRE_X1, MAINBOARD_HOLLIN, MAINBOARD_ILMARCH}) {
-        cases.push_back({.what = "D_HSMC_DEBUG board " + std::to_string(BoardNumber(board)),
-                         .fill = [=](Card c) { D_HSMC_DEBUG(c, board); },
-                         .pins = 81});
+        cases.push_back(
+            {.what = "D_HSMC_DEBUG board " + std::to_string(BoardNumber(board)),
+             .fill = [=](Card c) { D_HSMC_DEBUG(c, BoardCardRules(board).hsmcDebugLine96); },
+             .pins = 81});
     }
     return cases;
 }
@@ -294,7 +304,7 @@ TEST(HsmcCardMaps, MatchTheirFixtures) {
     for (const FixtureCase& k : kFixtures) {
         SCOPED_TRACE(k.fixture);
         TDaughterBoard card;
-        card.FillCard(k.card, k.board, k.port, IOSTD_3V3_LVTTL, "");
+        card.FillCard(k.card, BoardCardRules(k.board), k.port, IOSTD_3V3_LVTTL, "");
         const std::vector<std::string> got = Dump(card);
         const std::vector<std::string> want = ReadFixture(std::string("hsmc/") + k.fixture);
         ASSERT_EQ(got.size(), want.size());
@@ -332,53 +342,53 @@ const DispatchCase kDispatch[] = {
     // Every card of these maps on the board this build opens.
     {"card 2", CARD_HSMC_DEFAULT, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::No, IOSTD_2V5,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::No, IOSTD_2V5, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 3", CARD_HSMC_DEFAULT_XCVR, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::Yes, IOSTD_2V5,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::Yes, IOSTD_2V5, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 86", CARD_HSMC_DEFAULT_3V3, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::No, IOSTD_3V3_LVTTL,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::No, IOSTD_3V3_LVTTL, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 87", CARD_HSMC_DEFAULT_1V8, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::No, IOSTD_1V8,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::No, IOSTD_1V8, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 88", CARD_HSMC_DEFAULT_1V5, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::No, IOSTD_1V5,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::No, IOSTD_1V5, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 89", CARD_HSMC_DEFAULT_3V3_XCVR, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::Yes, IOSTD_3V3_LVTTL,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::Yes, IOSTD_3V3_LVTTL, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 90", CARD_HSMC_DEFAULT_3V0_XCVR, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::Yes, IOSTD_3V0_PCIX,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::Yes, IOSTD_3V0_PCIX, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 91", CARD_HSMC_DEFAULT_1V8_XCVR, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::Yes, IOSTD_1V8,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::Yes, IOSTD_1V8, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 92", CARD_HSMC_DEFAULT_1V5_XCVR, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::Yes, IOSTD_1V5,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::Yes, IOSTD_1V5, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 94", CARD_HSMC_DEFAULT_3V0, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ILMARCH, 0, UpperCase::No, WithXcvr::No, IOSTD_3V0_PCIX,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::No, IOSTD_3V0_PCIX, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 4", CARD_HSMC_LVDS_DEFAULT, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
@@ -398,9 +408,11 @@ const DispatchCase kDispatch[] = {
     {"card 15", CARD_VANTOR, MAINBOARD_ILMARCH, 0, D_KIRREL_VANTOR},
     {"card 16", CARD_NIMBAL_KIRREL, MAINBOARD_ILMARCH, 0, D_KIRREL_NIMBAL},
     {"card 17", CARD_NIMBAL_HSMC, MAINBOARD_ILMARCH, 0,
-     [](TDaughterBoard& c) { D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, MAINBOARD_ILMARCH); }},
+     [](TDaughterBoard& c) {
+         D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, BoardCardRules(MAINBOARD_ILMARCH).nimbalClockInputs);
+     }},
     {"card 18", CARD_HSMC_DEBUG, MAINBOARD_ILMARCH, 0,
-     [](TDaughterBoard& c) { D_HSMC_DEBUG(c, MAINBOARD_ILMARCH); }},
+     [](TDaughterBoard& c) { D_HSMC_DEBUG(c, BoardCardRules(MAINBOARD_ILMARCH).hsmcDebugLine96); }},
     {"card 19", CARD_HSMC_LOOPBACK, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) { D_HSMC_LOOPBACK(c, WithXcvr::No, XcvrStd{IOSTD_1V5_PCML}); }},
     {"card 20", CARD_KIRREL_LOOPBACK, MAINBOARD_ILMARCH, 0, D_KIRREL_LOOPBACK},
@@ -430,15 +442,18 @@ const DispatchCase kDispatch[] = {
      [](TDaughterBoard& c) { D_HSMC_LVDS_CROSSOVER(c, I2cStd{IOSTD_2V5}); }},
     {"card 57", CARD_NIMBAL_FYRN_J2, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No, MAINBOARD_ILMARCH, IOSTD_3V3_LVTTL);
+         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No,
+                            BoardCardRules(MAINBOARD_ILMARCH).nimbalClockInputs, IOSTD_3V3_LVTTL);
      }},
     {"card 58", CARD_NIMBAL_FYRN_J3, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::No, FyrnOnJ3::Yes, MAINBOARD_ILMARCH, IOSTD_3V3_LVTTL);
+         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::No, FyrnOnJ3::Yes,
+                            BoardCardRules(MAINBOARD_ILMARCH).nimbalClockInputs, IOSTD_3V3_LVTTL);
      }},
     {"card 59", CARD_NIMBAL_FYRN_BOTH, MAINBOARD_ILMARCH, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::Yes, MAINBOARD_ILMARCH, IOSTD_3V3_LVTTL);
+         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::Yes,
+                            BoardCardRules(MAINBOARD_ILMARCH).nimbalClockInputs, IOSTD_3V3_LVTTL);
      }},
     {"card 60", CARD_YARNEL, MAINBOARD_ILMARCH, 0, D_HSMC_YARNEL},
     {"card 61", CARD_YARNEL2, MAINBOARD_ILMARCH, 0,
@@ -447,34 +462,36 @@ const DispatchCase kDispatch[] = {
     // The board's namings and upper-case flag, and the port on board 9.
     {"card 2, board 9 port 1", CARD_HSMC_DEFAULT, MAINBOARD_HOLLIN, 1,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_HOLLIN, 1, UpperCase::No, WithXcvr::No, IOSTD_2V5,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_HOLLIN).hsmcDefault, 1, UpperCase::No,
+                        WithXcvr::No, IOSTD_2V5, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 86 upper-cased on board 5", CARD_HSMC_DEFAULT_3V3, MAINBOARD_ELVORY, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_ELVORY, 0, UpperCase::Yes, WithXcvr::No, IOSTD_3V3_LVTTL,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_ELVORY).hsmcDefault, 0, UpperCase::Yes,
+                        WithXcvr::No, IOSTD_3V3_LVTTL, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 89 never upper-cased", CARD_HSMC_DEFAULT_3V3_XCVR, MAINBOARD_FALMOR, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_FALMOR, 0, UpperCase::No, WithXcvr::Yes, IOSTD_3V3_LVTTL,
-                        XcvrStd{IOSTD_1V5_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_FALMOR).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::Yes, IOSTD_3V3_LVTTL, XcvrStd{IOSTD_1V5_PCML});
      }},
     {"card 17 on board 5", CARD_NIMBAL_HSMC, MAINBOARD_ELVORY, 0,
-     [](TDaughterBoard& c) { D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, MAINBOARD_ELVORY); }},
+     [](TDaughterBoard& c) {
+         D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, BoardCardRules(MAINBOARD_ELVORY).nimbalClockInputs);
+     }},
     {"card 18 on board 9", CARD_HSMC_DEBUG, MAINBOARD_HOLLIN, 0,
-     [](TDaughterBoard& c) { D_HSMC_DEBUG(c, MAINBOARD_HOLLIN); }},
+     [](TDaughterBoard& c) { D_HSMC_DEBUG(c, BoardCardRules(MAINBOARD_HOLLIN).hsmcDebugLine96); }},
 
     // Board 8: transceiver 35, I2C 3, single-ended 39.
     {"card 2 on board 8", CARD_HSMC_DEFAULT, MAINBOARD_GALDRE_X1, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_GALDRE_X1, 0, UpperCase::No, WithXcvr::No, IOSTD_2V5,
-                        XcvrStd{IOSTD_1V4_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_GALDRE_X1).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::No, IOSTD_2V5, XcvrStd{IOSTD_1V4_PCML});
      }},
     {"card 3 on board 8", CARD_HSMC_DEFAULT_XCVR, MAINBOARD_GALDRE_X1, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_GALDRE_X1, 0, UpperCase::No, WithXcvr::Yes, IOSTD_2V5,
-                        XcvrStd{IOSTD_1V4_PCML});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_GALDRE_X1).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::Yes, IOSTD_2V5, XcvrStd{IOSTD_1V4_PCML});
      }},
     {"card 4 on board 8", CARD_HSMC_LVDS_DEFAULT, MAINBOARD_GALDRE_X1, 0,
      [](TDaughterBoard& c) {
@@ -488,7 +505,9 @@ const DispatchCase kDispatch[] = {
     {"card 14 on board 8", CARD_VADREL, MAINBOARD_GALDRE_X1, 0,
      [](TDaughterBoard& c) { D_HSMC_VADREL(c, I2cStd{IOSTD_1V8}); }},
     {"card 17 on board 8", CARD_NIMBAL_HSMC, MAINBOARD_GALDRE_X1, 0,
-     [](TDaughterBoard& c) { D_HSMC_NIMBAL(c, IOSTD_3V0_PCIX, MAINBOARD_GALDRE_X1); }},
+     [](TDaughterBoard& c) {
+         D_HSMC_NIMBAL(c, IOSTD_3V0_PCIX, BoardCardRules(MAINBOARD_GALDRE_X1).nimbalClockInputs);
+     }},
     {"card 19 on board 8", CARD_HSMC_LOOPBACK, MAINBOARD_GALDRE_X1, 0,
      [](TDaughterBoard& c) { D_HSMC_LOOPBACK(c, WithXcvr::No, XcvrStd{IOSTD_1V4_PCML}); }},
     {"card 21 on board 8", CARD_WEXAL, MAINBOARD_GALDRE_X1, 0,
@@ -505,7 +524,8 @@ const DispatchCase kDispatch[] = {
      [](TDaughterBoard& c) { D_HSMC_LVDS_CROSSOVER(c, I2cStd{IOSTD_1V8}); }},
     {"card 59 on board 8", CARD_NIMBAL_FYRN_BOTH, MAINBOARD_GALDRE_X1, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::Yes, MAINBOARD_GALDRE_X1, IOSTD_3V0_PCIX);
+         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::Yes,
+                            BoardCardRules(MAINBOARD_GALDRE_X1).nimbalClockInputs, IOSTD_3V0_PCIX);
      }},
     {"card 37 on board 8", CARD_HSMC_LOOPBACK_XCVR, MAINBOARD_GALDRE_X1, 0,
      [](TDaughterBoard& c) { D_HSMC_LOOPBACK(c, WithXcvr::Yes, XcvrStd{IOSTD_1V4_PCML}); }},
@@ -523,7 +543,8 @@ const DispatchCase kDispatch[] = {
     // Kelmis ports pass 2.5 V): one row stands for all four.
     {"card 57 on board 12", CARD_NIMBAL_FYRN_J2, MAINBOARD_KELMIS, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No, MAINBOARD_KELMIS, IOSTD_3V3_LVTTL);
+         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::Yes, FyrnOnJ3::No,
+                            BoardCardRules(MAINBOARD_KELMIS).nimbalClockInputs, IOSTD_3V3_LVTTL);
      }},
 
     // Boards 35 and 36: transceiver 52; every single-ended level of the map,
@@ -531,8 +552,8 @@ const DispatchCase kDispatch[] = {
     // bank runs at the voltage set) and 1.8 V on board 36.
     {"card 3 on board 35", CARD_HSMC_DEFAULT_XCVR, MAINBOARD_GRISTEL, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_DEFAULT(c, MAINBOARD_GRISTEL, 0, UpperCase::No, WithXcvr::Yes, IOSTD_3V3_LVTTL,
-                        XcvrStd{IOSTD_HSSI_DIFF});
+         D_HSMC_DEFAULT(c, BoardCardRules(MAINBOARD_GRISTEL).hsmcDefault, 0, UpperCase::No,
+                        WithXcvr::Yes, IOSTD_3V3_LVTTL, XcvrStd{IOSTD_HSSI_DIFF});
      }},
     {"card 4 on board 35", CARD_HSMC_LVDS_DEFAULT, MAINBOARD_GRISTEL, 0,
      [](TDaughterBoard& c) {
@@ -540,7 +561,9 @@ const DispatchCase kDispatch[] = {
                              LvdsStd{IOSTD_LVDS});
      }},
     {"card 17 on board 35", CARD_NIMBAL_HSMC, MAINBOARD_GRISTEL, 0,
-     [](TDaughterBoard& c) { D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, MAINBOARD_GRISTEL); }},
+     [](TDaughterBoard& c) {
+         D_HSMC_NIMBAL(c, IOSTD_3V3_LVTTL, BoardCardRules(MAINBOARD_GRISTEL).nimbalClockInputs);
+     }},
     {"card 23 on board 35", CARD_SATA, MAINBOARD_GRISTEL, 0,
      [](TDaughterBoard& c) {
          D_HSMC_SATA(c, XcvrStd{IOSTD_HSSI_DIFF}, I2cStd{IOSTD_3V3_LVTTL});
@@ -553,7 +576,8 @@ const DispatchCase kDispatch[] = {
      }},
     {"card 58 on board 36", CARD_NIMBAL_FYRN_J3, MAINBOARD_HARVIK, 0,
      [](TDaughterBoard& c) {
-         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::No, FyrnOnJ3::Yes, MAINBOARD_HARVIK, IOSTD_1V8);
+         D_HSMC_NIMBAL_FYRN(c, FyrnOnJ2::No, FyrnOnJ3::Yes,
+                            BoardCardRules(MAINBOARD_HARVIK).nimbalClockInputs, IOSTD_1V8);
      }},
 };
 
@@ -567,7 +591,7 @@ TEST(HsmcCardDispatch, ChoosesTheMapAndCodes) {
         // Start from another card's pins: the fill replaces them.
         TDaughterBoard card;
         D_HSMC_DELVO(card, I2cStd{IOSTD_1V8});
-        card.FillCard(c.card, c.board, c.port, IOSTD_3V3_LVTTL, "");
+        card.FillCard(c.card, BoardCardRules(c.board), c.port, IOSTD_3V3_LVTTL, "");
         EXPECT_EQ(Dump(card), Dump(expected));
         EXPECT_EQ(card.GetName(), BoardName(c.card));
         EXPECT_EQ(card.GetDescription(), BoardDescription(c.card));
@@ -584,7 +608,7 @@ TEST(HsmcCardDispatch, RegistryRowsMatchTheMaps) {
         ASSERT_NE(entry, nullptr);
         ASSERT_TRUE(HasPinMap(c.card));
         TDaughterBoard card;
-        card.FillCard(c.card, c.board, c.port, IOSTD_3V3_LVTTL, "");
+        card.FillCard(c.card, BoardCardRules(c.board), c.port, IOSTD_3V3_LVTTL, "");
         EXPECT_EQ(card.GetPinCount(), entry->positions);
         EXPECT_EQ(entry->positions,
                   entry->type == CONNECTOR_KIRREL ? KIRREL_PIN_NUM : HSMC_PIN_NUM);
@@ -617,13 +641,15 @@ TEST(HsmcCardDispatchDeathTest, InternalErrors) {
     EXPECT_DEATH(
         {
             TDaughterBoard card;
-            card.FillCard(CARD_KIRREL_DEFAULT, MAINBOARD_ILMARCH, 0, IOSTD_3V3_LVTTL, "");
+            card.FillCard(CARD_KIRREL_DEFAULT, BoardCardRules(MAINBOARD_ILMARCH), 0,
+                          IOSTD_3V3_LVTTL, "");
         },
         "card 5 has no pin map");
     EXPECT_DEATH(
         {
             TDaughterBoard card;
-            D_HSMC_NIMBAL_FYRN(card, FyrnOnJ2::No, FyrnOnJ3::No, MAINBOARD_ILMARCH,
+            D_HSMC_NIMBAL_FYRN(card, FyrnOnJ2::No, FyrnOnJ3::No,
+                               BoardCardRules(MAINBOARD_ILMARCH).nimbalClockInputs,
                                IOSTD_3V3_LVTTL);
         },
         "neither header J2 nor J3");

@@ -38,7 +38,7 @@ void SetI32(Record& record, std::size_t offset, std::int32_t value) {
 
 std::unique_ptr<TMainBoard> Filled(BoardId id, const Record& record) {
     auto board = std::make_unique<TMainBoard>();
-    FindBoard(id)->fill(board.get(), record);
+    FillBoard(*FindBoard(id), *board, record);
     return board;
 }
 
