@@ -413,8 +413,8 @@ int FileReplacement::OpenBelow(int parent, const std::string& name, const std::s
         return found;
     }
     const int parentFd = folders_[static_cast<std::size_t>(parent)].fd;
-    // What stands at the name, never following a link: a folder is opened,
-    // a link or anything else is in the way, nothing is made when asked.
+    // What stands at the name, looked at without following a link: a link
+    // or anything else but a folder is in the way.
     const auto inTheWay = [&]() {
         struct stat st {};
         if (::fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
