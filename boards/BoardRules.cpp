@@ -1,5 +1,6 @@
 #include "boards/BoardRules.h"
 
+#include "boards/Boards.h"
 #include "boards/ExportSet.h"
 #include "boards/GpioHeaders.h"
 #include "cards/CardRegistry.h"
@@ -8,6 +9,7 @@
 #include "model/Sizes.h"
 #include "platform/AsciiText.h"
 #include "platform/Ui.h"
+#include "settings/ConfigCommon.h"
 
 #include <algorithm>
 #include <map>
@@ -254,11 +256,32 @@ void SetDefaultRecord(const BoardDef& def, RecordSpan record) {
     }
 }
 
-bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record) {
+bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record,
+                     config::LoadRefusal* refusal) {
     PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
     return config::LoadRecordFile(
         fileName, record.data(), record.size(),
-        {def.record.boardIdOffset, static_cast<std::uint8_t>(def.id), def.record.sizeOffset});
+        {def.record.boardIdOffset, static_cast<std::uint8_t>(def.id), def.record.sizeOffset},
+        refusal);
+}
+
+int config::SettingsFileOwner(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (const BoardDef* def : AllBoards()) {
+        const RecordLayout& layout = def->record;
+        if (!def->HasRecord() || layout.size != bytes.size()) {
+            continue;
+        }
+        const std::size_t at = layout.sizeOffset;
+        const std::uint32_t size = static_cast<std::uint32_t>(p[at]) |
+                                   static_cast<std::uint32_t>(p[at + 1]) << 8 |
+                                   static_cast<std::uint32_t>(p[at + 2]) << 16 |
+                                   static_cast<std::uint32_t>(p[at + 3]) << 24;
+        if (p[layout.boardIdOffset] == BoardNumber(def->id) && size == layout.size) {
+            return BoardNumber(def->id);
+        }
+    }
+    return 0;
 }
 
 void MendRecord(const BoardDef& def, RecordSpan record) {

@@ -13,6 +13,9 @@
 #include <vector>
 
 class TMainBoard;
+namespace config {
+struct LoadRefusal;
+}
 
 // The board's ports as they are for this record (board adjustments applied).
 std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan record);
@@ -52,8 +55,10 @@ void SetDefaultRecord(const BoardDef& def, RecordSpan record);
 
 // Reads a settings file of this board into record: only a file of the
 // record's size whose board id and size fields are this board's. False,
-// with the record unchanged, otherwise.
-bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record);
+// with the record unchanged and the refusal filled when asked for,
+// otherwise.
+bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record,
+                     config::LoadRefusal* refusal = nullptr);
 
 // Brings a loaded record into the state the form shows and writes back:
 // the board's own fields in range; peripherals 0 or 1; texts ending at their

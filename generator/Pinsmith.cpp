@@ -533,6 +533,7 @@ bool TPinsmith::Generate(TMainBoard* board, const std::string& projectPath, bool
     };
     std::vector<std::string> textFiles;
     platform::FileReplacement files;
+    files.SetRoot(folder);
     const auto stage = [&](const Output& output) {
         textFiles.push_back(output.file);
         if (files.Stage(output.file, output.text)) {

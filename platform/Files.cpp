@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <system_error>
 
@@ -50,6 +51,7 @@ bool Fail(FileFailure* failure, const std::string& path, const std::string& reas
         failure->path = path;
         failure->reason = reason;
         failure->whileWriting = whileWriting;
+        failure->makingFolder = false;
     }
     return false;
 }
@@ -73,13 +75,21 @@ int gWritesSinceFault = 0;
 std::optional<int> gRenameFault;
 int gRenamesSinceFault = 0;
 
-// rename(2), with the test seam of a rename that fails.
-int RenameFile(const char* from, const char* to) {
+// renameat(2) within one folder, with the test seam of a rename that fails.
+int RenameInFolder(int folder, const char* from, const char* to) {
     if (gRenameFault && ++gRenamesSinceFault == *gRenameFault) {
         errno = EIO;
         return -1;
     }
-    return ::rename(from, to);
+    return ::renameat(folder, from, folder, to);
+}
+
+std::function<void(testing::FileStep, const std::string&)> gFileStepHook;
+
+void FileStepHook(testing::FileStep step, const std::string& path) {
+    if (gFileStepHook) {
+        gFileStepHook(step, path);
+    }
 }
 std::set<std::string> gLockedFolders;
 
@@ -131,9 +141,12 @@ struct Target {
     gid_t gid = 0;
 };
 
-bool CheckTarget(const std::string& path, Target& target, FileFailure* failure) {
+// The target is name in the folder (AT_FDCWD: name is the whole path);
+// failures name path.
+bool CheckTargetAt(int folder, const std::string& name, const std::string& path, Target& target,
+                   FileFailure* failure) {
     struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) {
+    if (::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT) {
             return true;
         }
@@ -148,7 +161,7 @@ bool CheckTarget(const std::string& path, Target& target, FileFailure* failure) 
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
         return Fail(failure, path, Reason(EACCES));
     }
-    if (::access(path.c_str(), W_OK) != 0) {
+    if (::faccessat(folder, name.c_str(), W_OK, 0) != 0) {
         return Fail(failure, path, Reason(errno));
     }
     target.exists = true;
@@ -158,18 +171,17 @@ bool CheckTarget(const std::string& path, Target& target, FileFailure* failure) 
     return true;
 }
 
-// A name for a temporary file beside the target, made with O_EXCL.
-int CreateTemporary(const std::string& path, std::string& temp) {
+// A new temporary file in the folder, made with O_EXCL; its name in temp.
+int CreateTemporary(int folder, std::string& temp) {
     static unsigned counter = 0;
-    const std::string folder = ExtractFilePath(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
         ++counter;
         char name[64];
         std::snprintf(name, sizeof name, ".~pinsmith-%ld-%u-%x.tmp", static_cast<long>(::getpid()),
                       counter, static_cast<unsigned>(std::rand()));
-        temp = folder + name;
+        temp = name;
         const int fd =
-            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -178,19 +190,27 @@ int CreateTemporary(const std::string& path, std::string& temp) {
     return -1;
 }
 
-// Writes bytes to a new temporary file beside path, with the permission
-// bits (and, where allowed, the owner) of the file it replaces.
-bool WriteTemporary(const std::string& path, std::string_view bytes, std::string& temp,
+// Writes bytes to a new temporary file in the folder (whose name is
+// folderKey), with the permission bits (and, where allowed, the owner) of
+// the file name it replaces. Failures name path; on every one the
+// temporary file is removed again.
+bool WriteTemporary(int folder, const std::string& folderKey, const std::string& name,
+                    const std::string& path, std::string_view bytes, std::string& temp,
                     FileFailure* failure) {
     Target target;
-    if (!CheckTarget(path, target, failure)) {
+    if (!CheckTargetAt(folder, name, path, target, failure)) {
         return false;
     }
-    if (!CheckFolderWritable(ExtractFilePath(path), failure)) {
-        return Fail(failure, path, failure ? failure->reason : std::string());
+    if (IsLockedForTests(folderKey)) {
+        return Fail(failure, path, Reason(EACCES));
     }
-    const int fd = CreateTemporary(path, temp);
+    if (::faccessat(folder, ".", W_OK | X_OK, 0) != 0) {
+        return Fail(failure, path, Reason(errno));
+    }
+    FileStepHook(testing::FileStep::WriteFile, path);
+    const int fd = CreateTemporary(folder, temp);
     if (fd < 0) {
+        temp.clear();
         return Fail(failure, path, Reason(errno));
     }
     bool ok = true;
@@ -213,7 +233,7 @@ bool WriteTemporary(const std::string& path, std::string_view bytes, std::string
         error = errno;
     }
     if (!ok) {
-        ::unlink(temp.c_str());
+        ::unlinkat(folder, temp.c_str(), 0);
         temp.clear();
         return Fail(failure, path, Reason(error), true);
     }
@@ -315,7 +335,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, ReplaceMode mo
     if (mode == ReplaceMode::InPlaceWhenFolderLocked &&
         !CheckFolderWritable(ExtractFilePath(path))) {
         Target target;
-        if (!CheckTarget(path, target, failure)) {
+        if (!CheckTargetAt(AT_FDCWD, path, path, target, failure)) {
             return false;
         }
         if (target.exists) {
@@ -340,51 +360,155 @@ namespace {
 
 const char* const kLinkInTheWay = "a link of that name is in the way";
 const char* const kFileInTheWay = "a file of that name is in the way";
+const char* const kFolderMoved = "the folder was moved while its files were written";
 
-// What stands at a folder's name, looked at without following a link:
-// nothing (it can be made), a real folder, or something in the way.
-bool CheckFolderLevel(const std::string& level, FileFailure* failure) {
-    struct stat st {};
-    if (::lstat(level.c_str(), &st) != 0) {
-        return errno == ENOENT || Fail(failure, IncludeTrailingSeparator(level), Reason(errno));
-    }
-    if (S_ISDIR(st.st_mode)) {
-        return true;
-    }
-    Fail(failure, IncludeTrailingSeparator(level),
-         S_ISLNK(st.st_mode) ? kLinkInTheWay : kFileInTheWay);
-    if (failure) {
-        failure->makingFolder = true;
-    }
-    return false;
-}
+#ifdef O_PATH
+// A descriptor that only names the folder: enough to work in it, and open
+// also where the folder may not be listed.
+constexpr int kFolderOpen = O_PATH | O_DIRECTORY | O_CLOEXEC;
+#else
+constexpr int kFolderOpen = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
 
 } // namespace
 
-bool FileReplacement::CheckFoldersBelowRoot(const std::string& folder) {
-    const std::string key = FolderKey(folder);
+int FileReplacement::FindFolder(const std::string& key) const {
+    for (std::size_t i = 0; i < folders_.size(); ++i) {
+        if (folders_[i].key == key) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool FileReplacement::InTheWay(const std::string& level, bool link) {
+    Fail(&failure_, IncludeTrailingSeparator(level), link ? kLinkInTheWay : kFileInTheWay);
+    failure_.makingFolder = true;
+    return false;
+}
+
+int FileReplacement::OpenByName(const std::string& key) {
+    const int found = FindFolder(key);
+    if (found >= 0) {
+        return found;
+    }
+    const int fd = ::open(key.c_str(), kFolderOpen);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0) {
+        Fail(&failure_, IncludeTrailingSeparator(key), Reason(errno));
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return -1;
+    }
+    folders_.push_back({key, fd, -1, std::string(), false, static_cast<std::uint64_t>(st.st_dev),
+                        static_cast<std::uint64_t>(st.st_ino)});
+    return static_cast<int>(folders_.size()) - 1;
+}
+
+int FileReplacement::OpenBelow(int parent, const std::string& name, const std::string& key,
+                               bool create) {
+    const int found = FindFolder(key);
+    if (found >= 0) {
+        return found;
+    }
+    const int parentFd = folders_[static_cast<std::size_t>(parent)].fd;
+    // What stands at the name, looked at without following a link: a link
+    // or anything else but a folder is in the way.
+    const auto inTheWay = [&]() {
+        struct stat st {};
+        if (::fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            return false;
+        }
+        if (!S_ISDIR(st.st_mode)) {
+            InTheWay(key, S_ISLNK(st.st_mode));
+            return true;
+        }
+        return false;
+    };
+    bool made = false;
+    int fd = ::openat(parentFd, name.c_str(), kFolderOpen | O_NOFOLLOW);
+    if (fd < 0) {
+        const int error = errno;
+        if (inTheWay()) {
+            return -1;
+        }
+        if (error != ENOENT || !create) {
+            Fail(&failure_, IncludeTrailingSeparator(key), Reason(error));
+            return -1;
+        }
+        FileStepHook(testing::FileStep::MakeFolder, IncludeTrailingSeparator(key));
+        const std::string& parentKey = folders_[static_cast<std::size_t>(parent)].key;
+        if (IsLockedForTests(parentKey)) {
+            Fail(&failure_, IncludeTrailingSeparator(key), Reason(EACCES));
+            failure_.makingFolder = true;
+            return -1;
+        }
+        if (::mkdirat(parentFd, name.c_str(), 0777) == 0) {
+            made = true;
+        } else if (errno != EEXIST) {
+            Fail(&failure_, IncludeTrailingSeparator(key), Reason(errno));
+            failure_.makingFolder = true;
+            return -1;
+        }
+        fd = ::openat(parentFd, name.c_str(), kFolderOpen | O_NOFOLLOW);
+        if (fd < 0) {
+            const int again = errno;
+            if (!inTheWay()) {
+                Fail(&failure_, IncludeTrailingSeparator(key), Reason(again));
+                failure_.makingFolder = true;
+            }
+            return -1;
+        }
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode)) {
+        const bool link = S_ISLNK(st.st_mode);
+        ::close(fd);
+        InTheWay(key, link);
+        return -1;
+    }
+    folders_.push_back({key, fd, parent, name, made, static_cast<std::uint64_t>(st.st_dev),
+                        static_cast<std::uint64_t>(st.st_ino)});
+    return static_cast<int>(folders_.size()) - 1;
+}
+
+int FileReplacement::OpenFolder(const std::string& key, FolderUse use) {
+    const int found = FindFolder(key);
+    if (found >= 0) {
+        return found;
+    }
+    const bool create = use == FolderUse::Create;
     const bool below = !root_.empty() && key.size() > root_.size() &&
                        key.compare(0, root_.size(), root_) == 0 &&
                        IsPathSeparator(key[root_.size()]);
-    if (!root_.empty() && key == root_) {
-        return true;
-    }
-    if (!below) {
-        return CheckFolderLevel(key, &failure_);
-    }
-    // Each level from the root down, as far as it exists.
-    for (std::size_t i = root_.size() + 1; i <= key.size(); ++i) {
-        if (i == key.size() || (IsPathSeparator(key[i]) && !IsPathSeparator(key[i - 1]))) {
-            const std::string level = key.substr(0, i);
-            if (!CheckFolderLevel(level, &failure_)) {
-                return false;
+    if (below) {
+        // From the opened root down, one level at a time.
+        int folder = OpenByName(root_);
+        std::size_t begin = root_.size() + 1;
+        while (folder >= 0 && begin < key.size()) {
+            std::size_t end = begin;
+            while (end < key.size() && !IsPathSeparator(key[end])) {
+                ++end;
             }
-            if (!DirectoryExists(level)) {
-                return true; // missing: nothing below it exists either
+            if (end > begin) {
+                folder = OpenBelow(folder, key.substr(begin, end - begin), key.substr(0, end),
+                                   create && end == key.size());
             }
+            begin = end + 1;
         }
+        return folder;
     }
-    return true;
+    const std::string name = ExtractFileName(key);
+    if (key == root_ || name.empty() || name == "." || name == ".." ||
+        (root_.empty() && use == FolderUse::Stage)) {
+        // The root, and the folder of a file written on its own, may be links.
+        return OpenByName(key);
+    }
+    // A folder outside the root, or one made without a root: its parent is
+    // taken as it is, the folder itself must be a real one.
+    const int parent = OpenByName(FolderOf(key));
+    return parent < 0 ? -1 : OpenBelow(parent, name, key, create);
 }
 
 bool FileReplacement::Stage(const std::string& path, std::string_view bytes) {
@@ -392,14 +516,21 @@ bool FileReplacement::Stage(const std::string& path, std::string_view bytes) {
         collected_.push_back({path, std::string(bytes)});
         return true;
     }
+    const std::string key = FolderOf(path);
+    const int folder = OpenFolder(key, FolderUse::Stage);
+    if (folder < 0) {
+        if (!failure_.makingFolder) {
+            failure_.path = path; // the file is named, with its folder's reason
+        }
+        return false;
+    }
+    const std::string name = ExtractFileName(path);
     std::string temp;
-    if (!root_.empty() && !CheckFoldersBelowRoot(ExtractFilePath(path))) {
+    if (!WriteTemporary(folders_[static_cast<std::size_t>(folder)].fd, key, name, path, bytes, temp,
+                        &failure_)) {
         return false;
     }
-    if (!WriteTemporary(path, bytes, temp, &failure_)) {
-        return false;
-    }
-    staged_.push_back({path, temp});
+    staged_.push_back({path, folder, name, temp});
     return true;
 }
 
@@ -408,44 +539,91 @@ bool FileReplacement::CreateFolder(const std::string& folder) {
         return true;
     }
     const std::string key = FolderKey(folder);
-    if (!CheckFoldersBelowRoot(folder)) {
+    if (OpenFolder(key, FolderUse::Create) < 0) {
+        if (!failure_.makingFolder) {
+            failure_.path = IncludeTrailingSeparator(key);
+            failure_.makingFolder = true;
+        }
         return false;
     }
-    if (DirectoryExists(key)) {
-        return true;
-    }
-    if (IsLockedForTests(FolderOf(key)) || ::mkdir(key.c_str(), 0777) != 0) {
-        Fail(&failure_, IncludeTrailingSeparator(key),
-             Reason(IsLockedForTests(FolderOf(key)) ? EACCES : errno));
+    return true;
+}
+
+bool FileReplacement::FoldersStillInPlace() {
+    for (const Folder& f : folders_) {
+        if (f.parent < 0) {
+            continue;
+        }
+        struct stat st {};
+        const int parentFd = folders_[static_cast<std::size_t>(f.parent)].fd;
+        if (::fstatat(parentFd, f.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(st.st_mode) && static_cast<std::uint64_t>(st.st_dev) == f.device &&
+            static_cast<std::uint64_t>(st.st_ino) == f.inode) {
+            continue;
+        }
+        if (::fstatat(parentFd, f.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            !S_ISDIR(st.st_mode)) {
+            return InTheWay(f.key, S_ISLNK(st.st_mode));
+        }
+        Fail(&failure_, IncludeTrailingSeparator(f.key), kFolderMoved);
         failure_.makingFolder = true;
         return false;
     }
-    folders_.push_back(key);
     return true;
 }
 
 bool FileReplacement::Commit() {
     PINSMITH_ASSERT(!collectOnly_);
+    // Every name is taken in the folders that were opened; none is taken
+    // when one of them has left its place since.
+    if (!FoldersStillInPlace()) {
+        Discard();
+        return false;
+    }
     for (std::size_t i = 0; i < staged_.size(); ++i) {
-        if (RenameFile(staged_[i].temp.c_str(), staged_[i].target.c_str()) != 0) {
-            Fail(&failure_, staged_[i].target, Reason(errno));
+        const Staged& s = staged_[i];
+        FileStepHook(testing::FileStep::TakeName, s.target);
+        const int folder = folders_[static_cast<std::size_t>(s.folder)].fd;
+        if (RenameInFolder(folder, s.temp.c_str(), s.name.c_str()) != 0) {
+            Fail(&failure_, s.target, Reason(errno));
             staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
             Discard();
             return false;
         }
     }
     staged_.clear();
-    folders_.clear();
+    for (Folder& f : folders_) {
+        f.made = false; // they hold the files now
+    }
+    CloseFolders();
     return true;
 }
 
 void FileReplacement::Discard() {
     for (const Staged& s : staged_) {
-        ::unlink(s.temp.c_str());
+        ::unlinkat(folders_[static_cast<std::size_t>(s.folder)].fd, s.temp.c_str(), 0);
     }
     staged_.clear();
+    // The folders this set made, deepest first, where they still stand and
+    // are empty.
     for (auto it = folders_.rbegin(); it != folders_.rend(); ++it) {
-        ::rmdir(it->c_str()); // only when still empty
+        if (!it->made || it->parent < 0) {
+            continue;
+        }
+        const int parentFd = folders_[static_cast<std::size_t>(it->parent)].fd;
+        struct stat st {};
+        if (::fstatat(parentFd, it->name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(st.st_mode) && static_cast<std::uint64_t>(st.st_ino) == it->inode &&
+            static_cast<std::uint64_t>(st.st_dev) == it->device) {
+            ::unlinkat(parentFd, it->name.c_str(), AT_REMOVEDIR);
+        }
+    }
+    CloseFolders();
+}
+
+void FileReplacement::CloseFolders() {
+    for (const Folder& f : folders_) {
+        ::close(f.fd);
     }
     folders_.clear();
 }
@@ -560,6 +738,10 @@ void SetFolderLocked(const std::string& folder, bool locked) {
     } else {
         gLockedFolders.erase(FolderKey(folder));
     }
+}
+
+void SetFileStepHook(std::function<void(FileStep step, const std::string& path)> hook) {
+    gFileStepHook = std::move(hook);
 }
 
 void UnlockAllFolders() {

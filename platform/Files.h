@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,7 +87,15 @@ public:
     // a link; every folder below it must be a real folder: a link or a file
     // in a folder's place is refused ("a link of that name is in the way"),
     // never followed. Without a root the same holds for each folder that
-    // CreateFolder is given.
+    // CreateFolder is given. Set it before the first file is staged.
+    //
+    // Each folder is opened once, the folders below the root one level at a
+    // time from the opened root, without following a link; files, temporary
+    // files and folders are then made, renamed and removed relative to the
+    // opened folders. A folder swapped for a link after it was looked at is
+    // therefore never written through, and every temporary file is removed
+    // where it was made. Commit refuses, before any name is taken, when a
+    // folder no longer stands at its place.
     void SetRoot(const std::string& folder);
     // Renames every staged file onto its target in staging order. A rename
     // that fails stops there: the files before it are replaced, it and the
@@ -100,16 +109,35 @@ public:
     const std::vector<CollectedFile>& Collected() const { return collected_; }
 
 private:
+    // A folder the set holds open.
+    struct Folder {
+        std::string key;   // its name as FolderKey spells it
+        int fd = -1;       // its descriptor
+        int parent = -1;   // the folder it was opened in (-1: opened by its name)
+        std::string name;  // its name in that folder
+        bool made = false; // made by this set
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+    };
     struct Staged {
         std::string target;
-        std::string temp;
+        int folder = -1; // index in folders_
+        std::string name;
+        std::string temp; // the temporary file's name in that folder
     };
-    bool CheckFoldersBelowRoot(const std::string& folder);
+    enum class FolderUse { Stage, Create };
+    int OpenFolder(const std::string& key, FolderUse use);
+    int OpenByName(const std::string& key);
+    int OpenBelow(int parent, const std::string& name, const std::string& key, bool create);
+    int FindFolder(const std::string& key) const;
+    bool InTheWay(const std::string& level, bool link);
+    bool FoldersStillInPlace();
+    void CloseFolders();
 
     bool collectOnly_ = false;
     std::vector<Staged> staged_;
     std::vector<CollectedFile> collected_;
-    std::vector<std::string> folders_;
+    std::vector<Folder> folders_;
     std::string root_;
     FileFailure failure_;
 };
@@ -153,6 +181,13 @@ void SetRenameFault(std::optional<int> failingRename);
 // The folder counts as not writable (EACCES), whoever runs the test.
 void SetFolderLocked(const std::string& folder, bool locked);
 void UnlockAllFolders();
+// The moments at which a test may change the file system under a file set
+// that is at work: a folder's place was looked at and the folder is about
+// to be made; a file's folder and target were checked and its temporary
+// file is about to be written; a staged file is about to take its name.
+// The hook gets the folder (with its separator) or the file. Empty: none.
+enum class FileStep { MakeFolder, WriteFile, TakeName };
+void SetFileStepHook(std::function<void(FileStep step, const std::string& path)> hook);
 // Reading the file fails (EACCES), whoever runs the test: a write-only file
 // as a user other than root sees it. Cleared by UnlockAllFolders too.
 void SetFileUnreadable(const std::string& path, bool unreadable);

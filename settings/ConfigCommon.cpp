@@ -131,8 +131,14 @@ bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size,
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     PINSMITH_ASSERT(header.boardIdOffset < size && header.sizeOffset + 4 <= size);
     if (p[header.boardIdOffset] != header.boardId) {
-        return notThisBoard(platform::Format("it belongs to board %u",
-                                             static_cast<unsigned>(p[header.boardIdOffset])));
+        // The byte at this board's id offset is only another board's id when
+        // the file is laid out as that board's record: a record whose id
+        // sits elsewhere must not be named by a byte of its size field.
+        const int owner = SettingsFileOwner(bytes);
+        if (owner > 0 && owner != header.boardId) {
+            return notThisBoard(platform::Format("it belongs to board %d", owner));
+        }
+        return notThisBoard("its board id is not this board's");
     }
     if (ReadLe32(p + header.sizeOffset) != static_cast<std::uint32_t>(size)) {
         return notThisBoard(platform::Format("its size field reads %u, not %zu",

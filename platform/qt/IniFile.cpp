@@ -31,10 +31,19 @@ struct Line {
     std::size_t next;
 };
 
+// A UTF-8 byte-order mark some editors put in front of the first line. It
+// is no part of that line: it is skipped when the lines are read and stays
+// in front of them when the file is written again.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::size_t TextStart(const std::string& text) {
+    return std::string_view(text).substr(0, kUtf8Bom.size()) == kUtf8Bom ? kUtf8Bom.size() : 0;
+}
+
 std::vector<Line> SplitLines(const std::string& text) {
     std::vector<Line> lines;
-    std::size_t begin = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    std::size_t begin = TextStart(text);
+    for (std::size_t i = begin; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
             const std::size_t next =
@@ -56,7 +65,7 @@ std::string_view TextOf(const std::string& text, const Line& line) {
 
 // The line end the file uses (its first one); CR LF for a file without one.
 std::string LineEndOf(const std::string& text) {
-    const std::size_t i = text.find_first_of("\r\n");
+    const std::size_t i = text.find_first_of("\r\n", TextStart(text));
     if (i == std::string::npos) {
         return "\r\n";
     }
@@ -180,7 +189,7 @@ bool WriteIniInteger(const std::string& path, const std::string& section, const 
             }
         } else {
             out = text;
-            if (!out.empty() && out.back() != '\r' && out.back() != '\n') {
+            if (out.size() > TextStart(text) && out.back() != '\r' && out.back() != '\n') {
                 out += eol;
             }
             out += "[" + section + "]" + eol + entry + eol;

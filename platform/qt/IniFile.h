@@ -1,7 +1,8 @@
 #pragma once
 // The program's INI file: <program file name>.INI next to the executable.
 // Text form: "[Section]" lines, then "Key=Value" lines, CR LF line ends.
-// Section and key names match without regard to case, as INI files do.
+// Section and key names match without regard to case, as INI files do. A
+// UTF-8 byte-order mark in front of the first line is read past and kept.
 
 #include <string>
 

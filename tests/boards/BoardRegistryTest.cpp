@@ -7,12 +7,17 @@
 #include "cards/CardRegistry.h"
 #include "model/DaughterBoard.h"
 #include "model/Sizes.h"
+#include "platform/Files.h"
 #include "platform/Resources.h"
+#include "settings/ConfigCommon.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 TEST(BoardRegistry, OneDefinitionPerIdInIdOrder) {
     int last = 0;
@@ -108,4 +113,56 @@ TEST(BoardRegistry, BuildOffersOnlyRegisteredBoards) {
             EXPECT_NE(FindBoard(id), nullptr) << id;
         }
     }
+}
+
+TEST(BoardRegistry, ARefusedFileIsNamedOnlyAsTheBoardThatWroteIt) {
+    // Every board's default settings file loaded on every other board: it is
+    // refused, and a reason that names a board names the one that wrote it.
+    // Boards whose records share a size (Dravel and Jorkel keep their id and
+    // size in each other's places) read each other's header fields.
+    TempDir dir;
+    const std::regex namesBoard("board ([0-9]+)");
+    int named = 0;
+    for (const BoardDef* writer : AllBoards()) {
+        if (!writer->HasRecord()) {
+            continue;
+        }
+        // The defaults as the form saves them: with its board id and size
+        // (some boards' defaults hold neither).
+        std::vector<std::uint8_t> bytes(writer->record.size);
+        SetDefaultRecord(*writer, bytes);
+        bytes[writer->record.boardIdOffset] = static_cast<std::uint8_t>(BoardNumber(writer->id));
+        for (std::size_t i = 0; i < 4; ++i) {
+            bytes[writer->record.sizeOffset + i] =
+                static_cast<std::uint8_t>(writer->record.size >> (8 * i));
+        }
+        const std::string file = dir.File("writer.cfg");
+        ASSERT_TRUE(platform::WriteWholeFile(file, std::string(bytes.begin(), bytes.end()))
+                        .Complete(bytes.size()));
+        EXPECT_EQ(config::SettingsFileOwner(std::string(bytes.begin(), bytes.end())),
+                  BoardNumber(writer->id));
+        for (const BoardDef* reader : AllBoards()) {
+            if (!reader->HasRecord()) {
+                continue;
+            }
+            const std::string pair = std::to_string(BoardNumber(writer->id)) + " on " +
+                                     std::to_string(BoardNumber(reader->id));
+            std::vector<std::uint8_t> record(reader->record.size, 0xA5);
+            config::LoadRefusal refusal;
+            const bool loaded = LoadBoardRecord(*reader, file, record, &refusal);
+            EXPECT_EQ(loaded, reader == writer) << pair;
+            if (loaded) {
+                continue;
+            }
+            EXPECT_EQ(refusal.kind, config::LoadRefusal::Kind::NotThisBoard) << pair;
+            EXPECT_EQ(record, std::vector<std::uint8_t>(reader->record.size, 0xA5)) << pair;
+            std::smatch match;
+            if (std::regex_search(refusal.reason, match, namesBoard)) {
+                ++named;
+                EXPECT_EQ(match[1].str(), std::to_string(BoardNumber(writer->id)))
+                    << pair << ": " << refusal.reason;
+            }
+        }
+    }
+    EXPECT_GT(named, 0); // boards of one record size name each other
 }

@@ -230,3 +230,83 @@ TEST_F(IpExport, AModuleFolderIsNeverFollowed) {
     }
     EXPECT_EQ(boards, 5); // 27, 28, 31, 33, 36
 }
+
+TEST_F(IpExport, AModuleFolderSwappedForALinkDuringGenerateIsNeverFollowed) {
+    // While a project is generated, its module folder is moved aside and a
+    // link to someone else's folder takes its place: as it is about to be
+    // made, after its module file was checked, or as the files take their
+    // names. Nothing is written through the link and no temporary file
+    // stays; until the names are taken the generation fails naming the link.
+    using platform::testing::FileStep;
+    struct Moment {
+        FileStep step;
+        bool written;
+    };
+    const Moment moments[] = {
+        {FileStep::MakeFolder, false}, {FileStep::WriteFile, false}, {FileStep::TakeName, true}};
+    int boards = 0;
+    for (const BoardDef* def : AllBoards()) {
+        if (!def->text || !def->text->exportSet) {
+            continue;
+        }
+        const std::vector<config::ExportedFile> set = def->text->exportSet();
+        const auto sub = std::find_if(set.begin(), set.end(), [](const config::ExportedFile& f) {
+            return !f.folder.empty();
+        });
+        if (sub == set.end()) {
+            continue;
+        }
+        ++boards;
+        for (const Moment& m : moments) {
+            const std::string what = std::to_string(BoardNumber(def->id)) + " at step " +
+                                     std::to_string(static_cast<int>(m.step));
+            TempDir project;
+            TempDir elsewhere;
+            ASSERT_TRUE(platform::WriteWholeFile(elsewhere.File("theirs.v"), "theirs").opened);
+            const std::string place = project.File(sub->folder);
+            bool swapped = false;
+            platform::testing::SetFileStepHook([&](FileStep step, const std::string& path) {
+                if (swapped || step != m.step || path.rfind(place + "/", 0) != 0) {
+                    return;
+                }
+                swapped = true;
+                if (std::filesystem::is_directory(std::filesystem::symlink_status(place))) {
+                    std::filesystem::rename(place, project.File("moved"));
+                }
+                std::filesystem::create_directory_symlink(elsewhere.Path(), place);
+            });
+            sample::TestConfigBoard config;
+            config.exportFolder = sub->folder;
+            config.exports = {{"si5340_test.v", "SI5340_TEST_VERILOG"}};
+            TMainBoard board;
+            board.m_BoardId = def->id;
+            board.m_pConfigBoard = &config;
+            ui.Clear();
+            const bool generated = writer.Generate(&board, project.File("abc.qpf"), false);
+            platform::testing::SetFileStepHook({});
+            EXPECT_TRUE(swapped) << what;
+            EXPECT_EQ(generated, m.written) << what;
+            std::vector<std::string> outside;
+            for (const auto& e : std::filesystem::directory_iterator(elsewhere.Path())) {
+                outside.push_back(e.path().filename().string());
+            }
+            EXPECT_EQ(outside, std::vector<std::string>{"theirs.v"}) << what;
+            for (const auto& e : std::filesystem::recursive_directory_iterator(project.Path())) {
+                EXPECT_NE(e.path().filename().string().rfind(".~pinsmith", 0), 0u)
+                    << what << ": " << e.path();
+            }
+            if (m.written) {
+                EXPECT_TRUE(platform::FileExists(project.File("moved/si5340_test.v"))) << what;
+                EXPECT_TRUE(platform::FileExists(project.File("abc.qsf"))) << what;
+            } else {
+                EXPECT_EQ(Texts(),
+                          (std::vector<std::string>{"Cannot create the folder " + place +
+                                                        "/: a link of that name is in the way.",
+                                                    "Failed to export verilog IP"}))
+                    << what;
+                EXPECT_FALSE(platform::FileExists(project.File("abc.qpf"))) << what;
+            }
+        }
+    }
+    EXPECT_EQ(boards, 5); // 27, 28, 31, 33, 36
+}

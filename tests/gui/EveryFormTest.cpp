@@ -253,6 +253,38 @@ TEST_P(EveryForm, LoadSettingThatLoadsNothingAnswersAlike) {
     refused.insert(refused.end(), failed.begin(), failed.end());
     EXPECT_EQ(Messages(), refused);
     EXPECT_EQ(name->text().toStdString(), "Kept");
+
+    // The saved defaults of every other board whose record has this size:
+    // where the reason names a board, it is the board that wrote the file.
+    const RecordLayout& own = form_->Definition().record;
+    for (const BoardDef* writer : AllBoards()) {
+        if (writer->id == form_->Definition().id || writer->record.size != own.size) {
+            continue;
+        }
+        std::vector<std::uint8_t> bytes(writer->record.size);
+        SetDefaultRecord(*writer, bytes);
+        bytes[writer->record.boardIdOffset] = static_cast<std::uint8_t>(BoardNumber(writer->id));
+        for (std::size_t i = 0; i < 4; ++i) {
+            bytes[writer->record.sizeOffset + i] =
+                static_cast<std::uint8_t>(writer->record.size >> (8 * i));
+        }
+        WriteFile(dir.File("other.cfg"), bytes);
+        ui.Clear();
+        dialogs.QueuePath(dir.File("other.cfg"));
+        Click("ButtonLoad");
+        ASSERT_FALSE(Messages().empty()) << BoardNumber(writer->id);
+        const std::string box = Messages().front();
+        EXPECT_EQ(box.rfind(dir.File("other.cfg") + " is not a settings file of this board (", 0),
+                  0u)
+            << box;
+        const std::string names = "(it belongs to board ";
+        const std::size_t at = box.find(names);
+        if (at != std::string::npos) {
+            EXPECT_EQ(box.substr(at + names.size()), std::to_string(BoardNumber(writer->id)) + ").")
+                << box;
+        }
+        EXPECT_EQ(name->text().toStdString(), "Kept");
+    }
 }
 
 // Change Main Board, wherever the layout has it, asks the main window for

@@ -81,6 +81,41 @@ TEST_F(FormMainTest, TheIniValueIsReplacedByTheBuildsBoard) {
     EXPECT_EQ(Ini(), "[Other]\r\nKey=1\r\n[Pinsmith]\r\nMainBoard=37\r\n");
 }
 
+TEST_F(FormMainTest, AStartAndExitLeaveAnUnchangedIniByteEqual) {
+    // With or without a UTF-8 byte-order mark: the INI is read through it,
+    // and a start and Exit with nothing changed leave the file as it was;
+    // where the key changes, the mark stays in front of the first line.
+    const std::string bom = "\xEF\xBB\xBF";
+    struct Case {
+        std::string before;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"[Pinsmith]\r\nMainBoard=37\r\n", "[Pinsmith]\r\nMainBoard=37\r\n"},
+        {bom + "[Pinsmith]\r\nMainBoard=37\r\n", bom + "[Pinsmith]\r\nMainBoard=37\r\n"},
+        {bom + "[Pinsmith]\nMainBoard=37", bom + "[Pinsmith]\nMainBoard=37"},
+        {bom + "[Other]\r\nKey=1\r\n[Pinsmith]\r\nMainBoard=37\r\n",
+         bom + "[Other]\r\nKey=1\r\n[Pinsmith]\r\nMainBoard=37\r\n"},
+        {bom + "[Pinsmith]\r\nMainBoard=5\r\n", bom + "[Pinsmith]\r\nMainBoard=37\r\n"},
+        {bom + "[Other]\r\nKey=1\r\n", bom + "[Other]\r\nKey=1\r\n[Pinsmith]\r\nMainBoard=37\r\n"},
+        {bom, bom + "[Pinsmith]\r\nMainBoard=37\r\n"},
+    };
+    const std::string path = platform::qt::IniFilePath();
+    for (const Case& c : cases) {
+        ASSERT_TRUE(platform::WriteWholeFile(path, c.before).Complete(c.before.size()));
+        const int expected = c.before.find("MainBoard=5") != std::string::npos ? 5
+                             : c.before.find("MainBoard") != std::string::npos ? 37
+                                                                               : -1;
+        EXPECT_EQ(platform::qt::ReadIniInteger(path, "Pinsmith", "MainBoard", -1), expected)
+            << c.before;
+        {
+            TFormMain main;
+            EXPECT_EQ(main.BoardId, 37);
+        }
+        EXPECT_EQ(Ini(), c.after) << c.before;
+    }
+}
+
 TEST_F(FormMainTest, AHugeIniOpensAtOnceAndIsLeftAsItWas) {
     // 100 MB of line breaks: no INI of this program. The window opens at
     // once and Exit leaves the file untouched.

@@ -256,8 +256,8 @@ TEST_F(GristelFormTest, ForeignFileIsRefused) {
     const std::string longer = dir.File("longer.cfg");
     const std::string bytes = ReadFile(foreign) + "x";
     ASSERT_TRUE(platform::WriteWholeFile(longer, bytes).Complete(bytes.size()));
-    const std::pair<std::string, const char*> files[] = {{foreign, "it belongs to board 34"},
-                                                         {longer, "421 bytes long, not 420"}};
+    const std::pair<std::string, const char*> files[] = {
+        {foreign, "its board id is not this board's"}, {longer, "421 bytes long, not 420"}};
     for (const auto& [file, reason] : files) {
         ui.Clear();
         dialogs.QueuePath(file);

@@ -409,7 +409,7 @@ TEST_F(PellixForm, ForeignFileOfTheRecordsSizeIsRefused) {
     Click("ButtonLoad");
     EXPECT_EQ(Messages(), (std::vector<std::string>{dir.File("other.cfg") +
                                                         " is not a settings file of this board "
-                                                        "(it belongs to board 16).",
+                                                        "(its board id is not this board's).",
                                                     "Failed to load setting"}));
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "Kept");
 

@@ -193,7 +193,7 @@ TEST_F(GaldreX1Form, ForeignFileOfTheRecordsSizeIsRefused) {
     ASSERT_EQ(ui.Boxes().size(), 2u);
     EXPECT_EQ(ui.Boxes()[0].text,
               dir.File("other.cfg") +
-                  " is not a settings file of this board (it belongs to board 12).");
+                  " is not a settings file of this board (its board id is not this board's).");
     EXPECT_EQ(ui.Boxes()[1].text, "Failed to load setting");
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "Kept");
 }

@@ -503,7 +503,7 @@ TEST_F(StratixVForm, LoadRefusesAForeignFileAndReportsCancel) {
     Get<QPushButton>("ButtonLoad")->click();
     EXPECT_EQ(Messages(), (std::vector<std::string>{
                               dir.File("other.cfg") + " is not a settings file of this board "
-                                                      "(it belongs to board 18).",
+                                                      "(its board id is not this board's).",
                               "Failed to load setting", "Failed to load setting"}));
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "Kept");
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -266,6 +267,99 @@ TEST(FileReplacement, NoFolderBelowTheRootIsFollowed) {
     set.SetRoot(project.Path());
     EXPECT_FALSE(set.Stage(project.File("sub/m.v"), "ours"));
     EXPECT_TRUE(std::filesystem::is_empty(elsewhere.Path()));
+}
+
+namespace {
+
+// Every temporary file of the file layer below a folder, links not followed.
+std::vector<std::string> Temporaries(const std::string& folder) {
+    std::vector<std::string> found;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+        if (e.path().filename().string().rfind(".~pinsmith", 0) == 0) {
+            found.push_back(e.path().string());
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+TEST(FileReplacement, AFolderSwappedForALinkWhileTheSetWorksIsNeverFollowed) {
+    // At each moment of the set's work a folder below the project folder is
+    // moved aside (within the project) and a link to a folder outside takes
+    // its place. Nothing appears outside and no temporary file stays
+    // anywhere: before any name is taken the set fails naming the link;
+    // once the names are being taken the files go into the folder it opened.
+    using platform::testing::FileStep;
+    struct Case {
+        FileStep step;
+        const char* files;   // the folder the module files go to
+        const char* swapped; // the folder swapped for the link
+        bool written;
+    };
+    const Case cases[] = {
+        {FileStep::MakeFolder, "sub/", "sub", false},
+        {FileStep::WriteFile, "sub/", "sub", false},
+        {FileStep::TakeName, "sub/", "sub", true},
+        {FileStep::MakeFolder, "sub/deep/", "sub", false},
+        {FileStep::MakeFolder, "sub/deep/", "sub/deep", false},
+        {FileStep::WriteFile, "sub/deep/", "sub", false},
+        {FileStep::WriteFile, "sub/deep/", "sub/deep", false},
+        {FileStep::TakeName, "sub/deep/", "sub", true},
+        {FileStep::TakeName, "sub/deep/", "sub/deep", true},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.files) + " swapping " + c.swapped + " at step " +
+                                 std::to_string(static_cast<int>(c.step));
+        TempDir project;
+        TempDir elsewhere;
+        ASSERT_TRUE(platform::WriteWholeFile(elsewhere.File("theirs.v"), "theirs").opened);
+        const std::string place = project.File(c.swapped);
+        bool swapped = false;
+        platform::testing::SetFileStepHook([&](FileStep step, const std::string& path) {
+            if (swapped || step != c.step || path.rfind(place + "/", 0) != 0) {
+                return;
+            }
+            swapped = true;
+            if (std::filesystem::is_directory(std::filesystem::symlink_status(place))) {
+                std::filesystem::rename(place, project.File("moved"));
+            }
+            std::filesystem::create_directory_symlink(elsewhere.Path(), place);
+        });
+        bool ok;
+        std::string failurePath;
+        std::string failureReason;
+        {
+            platform::FileReplacement set;
+            set.SetRoot(project.Path());
+            ok = set.Stage(project.File("top.v"), "top") && set.CreateFolder(project.File("sub/"));
+            if (ok && std::string(c.files) == "sub/deep/") {
+                ok = set.CreateFolder(project.File("sub/deep/"));
+            }
+            ok = ok && set.Stage(project.File(c.files) + "m.v", "m") &&
+                 set.Stage(project.File(c.files) + "n.v", "n") && set.Commit();
+            failurePath = set.Failure().path;
+            failureReason = set.Failure().reason;
+        }
+        platform::testing::SetFileStepHook({});
+        EXPECT_TRUE(swapped) << what;
+        EXPECT_EQ(ok, c.written) << what;
+        EXPECT_EQ(Names(elsewhere), std::vector<std::string>{"theirs.v"}) << what;
+        EXPECT_EQ(Read(elsewhere.File("theirs.v")), "theirs") << what;
+        EXPECT_EQ(Temporaries(project.Path()), std::vector<std::string>()) << what;
+        if (c.written) {
+            // The real folder, moved aside, holds the files.
+            const std::string moved =
+                project.File("moved") + std::string(c.files).substr(std::strlen(c.swapped));
+            EXPECT_EQ(Read(moved + "m.v"), "m") << what;
+            EXPECT_EQ(Read(moved + "n.v"), "n") << what;
+            EXPECT_EQ(Read(project.File("top.v")), "top") << what;
+        } else {
+            EXPECT_EQ(failurePath, place + "/") << what;
+            EXPECT_EQ(failureReason, "a link of that name is in the way") << what;
+            EXPECT_FALSE(std::filesystem::exists(project.File("top.v"))) << what;
+        }
+    }
 }
 
 TEST(FileReplacement, TheRootItselfMayBeALink) {

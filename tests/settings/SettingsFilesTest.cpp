@@ -93,8 +93,11 @@ TEST_F(SettingsFiles, ARefusedLoadSaysWhy) {
         std::string box;
     };
     const std::vector<Case> cases = {
-        {"other.cfg",
-         dir.File("other.cfg") + " is not a settings file of this board (it belongs to board 21)."},
+        // Id 21 in a record of this size is no board's settings file: no
+        // board is named.
+        {"other.cfg", dir.File("other.cfg") +
+                          " is not a settings file of this board (its board id is not this "
+                          "board's)."},
         {"size.cfg", dir.File("size.cfg") + " is not a settings file of this board (its size "
                                             "field reads 999, not 144)."},
         {"short.cfg", dir.File("short.cfg") +
