@@ -30,7 +30,7 @@ struct PicturePart {
     const char* label;   // the text drawn on the part
     int x, y, width, height;
     PartLook look;
-    bool dotted = false; // the outline is a dotted 1-pixel line, not a 4-pixel one
+    bool dotted = false; // the outline is a dotted line, thinner than a solid one
 };
 
 struct BoardPicture {
@@ -40,7 +40,16 @@ struct BoardPicture {
     const char* badge;    // the resource name of the family badge
     int width, height;
     std::span<const PicturePart> parts;
+    // The pen widths of the form's outlines, solid and dotted. The picture
+    // keeps its labels clear of them.
+    int outlineWidth = 4;
+    int dottedWidth = 1;
 };
+
+// The pen width of a part's outline on its form.
+inline int OutlineWidth(const BoardPicture& picture, const PicturePart& part) {
+    return part.dotted ? picture.dottedWidth : picture.outlineWidth;
+}
 
 // The resource name of the maker's wordmark the forms show.
 inline constexpr const char* kMakerLogoPicture = "QUELMAR_LOGO";

@@ -17,7 +17,7 @@ std::map<std::string, TShape*> ShowBoardPicture(QLabel* image, const BoardPictur
         auto* shape =
             new TShape(image->parentWidget(),
                        QRect(origin.x() + part.x, origin.y() + part.y, part.width, part.height),
-                       Qt::yellow, part.dotted ? 1 : 4, part.dotted);
+                       Qt::yellow, OutlineWidth(picture, part), part.dotted);
         shape->setObjectName(part.outline);
         shape->setVisible(false);
         shape->raise();

@@ -17,6 +17,6 @@ class TShape;
 
 // Loads the picture into image and sizes image to it. The outlines are
 // children of the image's parent, at the image's place plus the part's
-// rectangle: yellow, 4 pixels wide, or dotted 1 pixel where the part says
-// so; each named after its outline. Returns them by name.
+// rectangle: yellow, solid or dotted where the part says so, as wide as the
+// picture gives; each named after its outline. Returns them by name.
 std::map<std::string, TShape*> ShowBoardPicture(QLabel* image, const BoardPicture& picture);

@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
 #include <span>
@@ -438,8 +439,9 @@ const DrawnBoard kDrawnBoards[] = {
 
 // The logos of the forms: the maker's wordmark and the device badge.
 QImage Logo(const QString& text, const QColor& ground, const QColor& ink, bool badge) {
-    QImage image(150, 40, QImage::Format_RGB32);
-    image.fill(QColor(235, 233, 237));
+    // A clear ground: the logo stands on forms and panels of any colour.
+    QImage image(150, 40, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     if (badge) {
@@ -484,6 +486,134 @@ void Caption(QPainter& p, const QRectF& r, const QString& text, const QColor& co
         }
     }
     p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+// A caption's font: the largest of 10 down to 6 pixels whose single line
+// fits the box, or 0 when none does.
+int CaptionSize(const QRectF& box, const QString& text) {
+    for (int size = 10; size >= 6; --size) {
+        const QFontMetrics fm(PixelFont(size));
+        if (fm.horizontalAdvance(text) <= box.width() - 2 && fm.height() <= box.height() + 1) {
+            return size;
+        }
+    }
+    return 0;
+}
+
+QRectF PartBox(const PicturePart& part) {
+    return QRectF(part.x, part.y, part.width, part.height);
+}
+
+// The largest band of box, across or upright, that no other part of the
+// picture covers (parts drawn over a larger one, as chips over a socket on
+// the back); across: a band over the whole width, else over the whole height.
+QRectF FreeBand(const BoardPicture& picture, const PicturePart& self, const QRectF& box,
+                bool across, const std::vector<QRectF>& taken) {
+    std::vector<std::pair<qreal, qreal>> covered;
+    for (const PicturePart& other : picture.parts) {
+        const QRectF o = PartBox(other);
+        // A part under this one (a footprint on the back that holds it)
+        // leaves its caption alone.
+        if (&other == &self || !o.intersects(box) || o.contains(PartBox(self))) {
+            continue;
+        }
+        covered.emplace_back(across ? o.top() : o.left(), across ? o.bottom() : o.right());
+    }
+    for (const QRectF& o : taken) {
+        if (o.intersects(box)) {
+            covered.emplace_back(across ? o.top() : o.left(), across ? o.bottom() : o.right());
+        }
+    }
+    std::sort(covered.begin(), covered.end());
+    const qreal first = across ? box.top() : box.left();
+    const qreal last = across ? box.bottom() : box.right();
+    qreal bestStart = first;
+    qreal bestLength = 0;
+    qreal start = first;
+    const auto consider = [&](qreal end) {
+        if (end - start > bestLength) {
+            bestStart = start;
+            bestLength = end - start;
+        }
+    };
+    for (const auto& [a, b] : covered) {
+        consider(std::min(a, last));
+        start = std::max(start, b);
+    }
+    consider(last);
+    return across ? QRectF(box.left(), bestStart, box.width(), bestLength)
+                  : QRectF(bestStart, box.top(), bestLength, box.height());
+}
+
+// The smallest caption font written inside a part; a smaller one goes beside.
+constexpr int kInsideCaption = 7;
+
+// The captions of a table picture are written after every part is drawn,
+// those of the parts on the board's front first: a caption one of them puts
+// beside its part (taken) is then kept free by the captions that follow.
+struct PendingCaption {
+    bool back;
+    std::function<void(std::vector<QRectF>& taken)> write;
+};
+std::vector<PendingCaption> gPendingCaptions;
+
+// Writes a part's caption where the form's outline leaves it readable:
+// inside the part, clear of the outline's pen and of the parts drawn over
+// it, or, where the part is too small for that, on the board beside it.
+void WriteCaption(QPainter& p, const BoardPicture& picture, const PicturePart& part,
+                  const QRectF& inside, const QString& text, const QColor& colour,
+                  std::vector<QRectF>& taken) {
+    const int pen = part.outline ? OutlineWidth(picture, part) + 1 : 3;
+    const QRectF box = PartBox(part);
+    const QRectF clear = inside.intersected(box.adjusted(pen, pen, -pen, -pen));
+    QRectF band = FreeBand(picture, part, clear, true, taken);
+    const QRectF upright = FreeBand(picture, part, clear, false, taken);
+    if (CaptionSize(upright, text) > CaptionSize(band, text)) {
+        band = upright;
+    }
+    if (CaptionSize(band, text) >= kInsideCaption) {
+        Caption(p, band, text, colour);
+        return;
+    }
+    // Beside the part: below, above, right or left, on free board (over
+    // the footprint of a part on the back that holds it, too).
+    const QFontMetrics fm(PixelFont(8));
+    const qreal w = fm.horizontalAdvance(text) + 4;
+    const qreal h = fm.height();
+    const QRectF candidates[] = {
+        QRectF(box.center().x() - w / 2, box.bottom() + 1, w, h),
+        QRectF(box.center().x() - w / 2, box.top() - h - 1, w, h),
+        QRectF(box.right() + 1, box.center().y() - h / 2, w, h),
+        QRectF(box.left() - w - 1, box.center().y() - h / 2, w, h),
+    };
+    const QRectF board(2, 2, picture.width - 4, picture.height - 4);
+    for (const QRectF& c : candidates) {
+        const auto blocks = [&](const PicturePart& o) {
+            const bool holder = o.dotted && &o != &part && PartBox(o).contains(box);
+            return !holder && PartBox(o).intersects(c);
+        };
+        const bool free = board.contains(c) &&
+                          std::none_of(picture.parts.begin(), picture.parts.end(), blocks) &&
+                          std::none_of(taken.begin(), taken.end(),
+                                       [&](const QRectF& t) { return t.intersects(c); });
+        if (free) {
+            p.setPen(QColor(20, 80, 30));
+            p.setFont(PixelFont(8));
+            p.drawText(c, Qt::AlignCenter, text);
+            taken.push_back(c);
+            return;
+        }
+    }
+    Caption(p, band.height() > 0 ? band : clear, text, colour);
+}
+
+// Queues a part's caption (WriteCaption) for TablePicture to write.
+void PlaceCaption(QPainter& p, const BoardPicture& picture, const PicturePart& part,
+                  const QRectF& inside, const QString& text, const QColor& colour) {
+    gPendingCaptions.push_back(
+        {part.dotted, [&p, &picture, &part, inside, text, colour](std::vector<QRectF>& taken) {
+             WriteCaption(p, picture, part, inside, text, colour, taken);
+         }});
 }
 
 // The height below which a lying header, a row of keys or of LEDs is too
@@ -553,7 +683,8 @@ bool DrawSlimPart(QPainter& p, const PicturePart& part) {
 
 // One part, drawn inside its rectangle with a margin, so that the form's
 // outline (4 pixels, drawn inside the same rectangle) frames it.
-void DrawPart(QPainter& p, const PicturePart& part, const QString& family) {
+void DrawPart(QPainter& p, const BoardPicture& picture, const PicturePart& part) {
+    const QString family = QString::fromUtf8(picture.family);
     if (DrawSlimPart(p, part)) {
         return;
     }
@@ -578,16 +709,17 @@ void DrawPart(QPainter& p, const PicturePart& part, const QString& family) {
     }
     case PartLook::Chip:
     case PartLook::Memory:
+        if (part.dotted) { // a part on the board's back: its dashed footprint
+            p.setPen(QPen(QColor(40, 90, 50), 1, Qt::DashLine));
+            p.setBrush(QColor(206, 228, 210));
+            p.drawRect(r);
+            PlaceCaption(p, picture, part, r, label, QColor(30, 75, 40));
+            return;
+        }
         p.setPen(QPen(QColor(20, 20, 20), 1));
         p.setBrush(part.look == PartLook::Memory ? QColor(55, 60, 70) : QColor(40, 40, 40));
         p.drawRect(r);
-        if (part.dotted) { // a part on the board's back: a lighter footprint
-            p.setBrush(QColor(190, 210, 195));
-            p.drawRect(r);
-            Caption(p, r, label, QColor(40, 70, 45));
-            return;
-        }
-        Caption(p, r, label, Qt::white);
+        PlaceCaption(p, picture, part, r, label, Qt::white);
         return;
     case PartLook::Header: {
         p.setPen(Qt::NoPen);
@@ -626,7 +758,8 @@ void DrawPart(QPainter& p, const PicturePart& part, const QString& family) {
         p.drawRect(r);
         p.setBrush(QColor(60, 60, 70));
         p.drawRect(r.adjusted(4, 4, -4, -r.height() / 2));
-        Caption(p, r.adjusted(0, r.height() / 2 - 2, 0, 0), label, QColor(20, 20, 20));
+        PlaceCaption(p, picture, part, r.adjusted(0, r.height() / 2 - 2, 0, 0), label,
+                     QColor(20, 20, 20));
         return;
     case PartLook::Leds: {
         const int count = std::max(1, static_cast<int>(r.width() / 12));
@@ -639,17 +772,25 @@ void DrawPart(QPainter& p, const PicturePart& part, const QString& family) {
         return;
     }
     case PartLook::Keys: {
+        // The caption below the keys where the outline leaves room for it,
+        // else beside the part and the keys take its whole height.
+        const int pen = part.outline ? OutlineWidth(picture, part) + 1 : 3;
+        const QRectF below(r.left(), r.bottom() - 8, r.width(), 9);
+        const bool captionInside =
+            CaptionSize(below.intersected(box.adjusted(pen, pen, -pen, -pen)), label) >=
+            kInsideCaption;
         const int count = std::max(1, static_cast<int>(r.width() / 24));
         for (int i = 0; i < count; ++i) {
             const qreal w = r.width() / count;
-            const QRectF key(r.left() + w * i + 2, r.top(), w - 4, r.height() - 8);
+            const QRectF key(r.left() + w * i + 2, r.top(), w - 4,
+                             captionInside ? r.height() - 8 : r.height());
             p.setPen(QPen(QColor(40, 40, 40), 1));
             p.setBrush(QColor(200, 200, 200));
             p.drawRect(key);
             p.setBrush(QColor(60, 60, 60));
             p.drawEllipse(key.center(), 3, 3);
         }
-        Caption(p, QRectF(r.left(), r.bottom() - 8, r.width(), 9), label, QColor(20, 80, 30));
+        PlaceCaption(p, picture, part, captionInside ? below : QRectF(), label, QColor(20, 80, 30));
         return;
     }
     case PartLook::Switches: {
@@ -668,25 +809,25 @@ void DrawPart(QPainter& p, const PicturePart& part, const QString& family) {
         p.setPen(QPen(QColor(20, 20, 20), 1));
         p.setBrush(QColor(25, 25, 25));
         p.drawRect(r);
-        Caption(p, r, label, QColor(255, 70, 50));
+        PlaceCaption(p, picture, part, r, label, QColor(255, 70, 50));
         return;
     case PartLook::Lcd:
         p.setPen(QPen(QColor(30, 60, 30), 1));
         p.setBrush(QColor(150, 190, 90));
         p.drawRect(r);
-        Caption(p, r, label, QColor(20, 50, 20));
+        PlaceCaption(p, picture, part, r, label, QColor(20, 50, 20));
         return;
     case PartLook::Oscillator:
         p.setPen(QPen(QColor(110, 110, 110), 1));
         p.setBrush(QColor(210, 210, 215));
         p.drawRoundedRect(r, 3, 3);
-        Caption(p, r, label, QColor(30, 30, 30));
+        PlaceCaption(p, picture, part, r, label, QColor(30, 30, 30));
         return;
     case PartLook::Power:
         p.setPen(QPen(QColor(20, 20, 20), 1));
         p.setBrush(QColor(40, 40, 40));
         p.drawRect(r);
-        Caption(p, r, label, Qt::white);
+        PlaceCaption(p, picture, part, r, label, Qt::white);
         return;
     }
 }
@@ -699,15 +840,25 @@ QImage TablePicture(const BoardPicture& picture) {
     p.setPen(QPen(QColor(20, 110, 40), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, picture.width - 2, picture.height - 2));
+    gPendingCaptions.clear();
     for (const PicturePart& part : picture.parts) {
-        DrawPart(p, part, QString::fromUtf8(picture.family));
+        DrawPart(p, picture, part);
     }
+    std::vector<QRectF> taken;
+    for (const bool back : {false, true}) {
+        for (const PendingCaption& caption : gPendingCaptions) {
+            if (caption.back == back) {
+                caption.write(taken);
+            }
+        }
+    }
+    gPendingCaptions.clear();
     return image;
 }
 
 QImage Badge(const QString& family) {
-    QImage image(120, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image(120, 40, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 60), 2));

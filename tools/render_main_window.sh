@@ -3,8 +3,9 @@
 # form's first-start state, <name>_cards.png with cards on both GPIO
 # headers, <name>_ulvane.png, <name>_vessor.png and <name>_<BOARD>.png for
 # the two-header boards, and every board form the program carries as
-# <folder of output>/forms/<folder word>.png (the test also checks that each
-# form's outlines lie inside its board picture).
+# <folder of output>/forms/<folder word>.png, and beside it
+# <folder word>_outlines.png with every outline shown (the test also checks
+# that each form's outlines lie inside its board picture).
 #   tools/render_main_window.sh [output.png] [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -38,5 +38,4 @@ constexpr PicturePart kParts[] = {
 } // namespace
 
 extern const BoardPicture kEspernPicture{
-    MAINBOARD_ESPERN, "ESPERN_BITMAP", "Arria 10", "ARRIA_10_BADGE", 400, 250, kParts,
-};
+    MAINBOARD_ESPERN, "ESPERN_BITMAP", "Arria 10", "ARRIA_10_BADGE", 400, 250, kParts, 2, 2};

@@ -28,10 +28,6 @@ TFormEspern::TFormEspern(QWidget* owner)
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageArria->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    // This board's outlines are 2 pixels wide, dotted ones included.
-    for (const auto& [name, shape] : outlines) {
-        shape->setPenWidth(2);
-    }
     const auto outline = [&](const char* name) { return outlines.at(name); };
 
     SetBoard(*FindBoard(MAINBOARD_ESPERN));

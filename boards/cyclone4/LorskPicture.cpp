@@ -33,5 +33,4 @@ constexpr PicturePart kParts[] = {
 } // namespace
 
 extern const BoardPicture kLorskPicture{
-    MAINBOARD_LORSK, "LORSK_400_BITMAP", "Cyclone IV E", "CYCLONE_IV_E_BADGE", 350, 305, kParts,
-};
+    MAINBOARD_LORSK, "LORSK_400_BITMAP", "Cyclone IV E", "CYCLONE_IV_E_BADGE", 350, 305, kParts, 2};

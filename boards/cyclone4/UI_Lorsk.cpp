@@ -26,10 +26,6 @@ TFormLorsk::TFormLorsk(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    // This board's outlines are 2 pixels wide.
-    for (const auto& [name, shape] : outlines) {
-        shape->setPenWidth(2);
-    }
     const auto outline = [&](const char* name) { return outlines.at(name); };
 
     SetBoard(*FindBoard(MAINBOARD_LORSK));

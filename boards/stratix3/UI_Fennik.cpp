@@ -35,6 +35,15 @@ TFormFennik::TFormFennik(QWidget* owner)
     // The GPIO-1 controls lie exactly over KIRREL-A's.
     ui_->ComboBoxGPIO_1->setGeometry(ui_->ComboBoxKIRREL_A->geometry());
     ui_->EditGPIO_1->setGeometry(ui_->EditKIRREL_A->geometry());
+    const std::initializer_list<QWidget*> gpio0Row = {
+        ui_->LabelGPIO, ui_->ComboBoxGPIO_0, ui_->LabelPreGPIO_0, ui_->EditGPIO_0, ui_->ImageGPIO};
+    for (QWidget* w : ui_->GroupExpansion->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (std::find(gpio0Row.begin(), gpio0Row.end(), w) == gpio0Row.end()) {
+            rowsBelowGpio0_.emplace_back(w, w->pos());
+        }
+    }
+    expansionHeight_ = ui_->GroupExpansion->height();
+    gpio0Band_ = ui_->LabelKIRREL_A->y() - ui_->LabelGPIO->y();
     for (const char* board :
          {"FENNIK 150", "FENNIK 260", "FENNIK 340C2", "FENNIK 340C3", "FENNIK 150ES"}) {
         ui_->ComboBoxBoard->addItem(board);
@@ -97,6 +106,11 @@ void TFormFennik::ShowModes() {
     }
     ui_->ComboBoxKIRREL_A->setVisible(!gpio);
     ui_->EditKIRREL_A->setVisible(!gpio);
+    const int shift = gpio ? 0 : gpio0Band_;
+    for (const auto& [w, place] : rowsBelowGpio0_) {
+        w->move(place.x(), place.y() - shift);
+    }
+    ui_->GroupExpansion->resize(ui_->GroupExpansion->width(), expansionHeight_ - shift);
     if (Ddr2Mode()) {
         ui_->ComboBoxKIRREL_B->setCurrentIndex(0);
         ui_->EditKIRREL_B->clear();

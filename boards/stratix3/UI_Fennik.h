@@ -10,9 +10,13 @@
 #include "boards/stratix3/FennikConfig.h"
 #include "settings/ConfigBase.h"
 
+#include <QPoint>
+
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Ui {
 class TFormFennik;
@@ -44,4 +48,9 @@ private:
     // The second holder: the GPIO card list.
     TConfigBase<FENNIK_CONFIG> gpioList_;
     std::map<std::string, TShape*> outlines_;
+    // The Expansion group's rows below GPIO-0 at their places in GPIO mode;
+    // without it they move up into GPIO-0's band and the group ends sooner.
+    std::vector<std::pair<QWidget*, QPoint>> rowsBelowGpio0_;
+    int expansionHeight_ = 0;
+    int gpio0Band_ = 0;
 };

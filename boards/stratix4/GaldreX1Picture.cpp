@@ -80,10 +80,12 @@ constexpr PicturePart kLumbrelParts[] = {
 // clang-format on
 } // namespace
 
+// clang-format off
 extern const BoardPicture kGaldreX1Picture{
     MAINBOARD_GALDRE_X1, "GALDRE_X1_400_BITMAP", "Stratix IV", "STRATIX_IV_BADGE", 400, 213,
-    kGaldreX1Parts,
+    kGaldreX1Parts, 2, // the form's outlines are 2 pixels wide, dotted ones 1
 };
+// clang-format on
 extern const BoardPicture kLumbrelPicture{
     MAINBOARD_LUMBREL, "LUMBREL_400_BITMAP", "Stratix IV", "STRATIX_IV_BADGE", 400, 213,
     kLumbrelParts,

@@ -37,6 +37,9 @@ constexpr PicturePart kKelmisParts[] = {
 // clang-format on
 } // namespace
 
+// clang-format off
 extern const BoardPicture kKelmisPicture{
     MAINBOARD_KELMIS, "KELMIS_400_BITMAP", "Stratix IV", "STRATIX_IV_BADGE", 250, 285, kKelmisParts,
+    2, // the form's outlines are 2 pixels wide
 };
+// clang-format on

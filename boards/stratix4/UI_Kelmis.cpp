@@ -72,9 +72,6 @@ TFormKelmis::TFormKelmis(QWidget* owner)
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    for (const auto& [name, shape] : outlines) {
-        shape->setPenWidth(2);
-    }
     const auto outline = [&](const char* name) { return outlines.at(name); };
     auto* hint = new TPaintBoxHint(ui_->PanelBoard);
     hint->setObjectName("PaintBoxHint");

@@ -1,6 +1,7 @@
 // Every board form the program carries, opened in the main window and
 // rendered to <PINSMITH_RENDER_DIR>/<folder word>.png for a person to look at
-// (tools/render_main_window.sh); without the variable the pictures go to a
+// (tools/render_main_window.sh), and once more with every outline shown as
+// <folder word>_outlines.png; without the variable the pictures go to a
 // temporary folder. Checked here: each outline lies inside its board
 // picture, and the boards drawn from part tables have each outline on its
 // part's rectangle.
@@ -22,6 +23,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -51,8 +53,10 @@ TEST_F(BoardFormsRender, EveryFormWithItsOutlinesOnItsPicture) {
     TFormMain window;
     window.show();
     std::set<BoardId> listed;
+    std::set<std::string> names;
     for (const BoardFormRow& row : ProgramBoardForms()) {
-        EXPECT_TRUE(listed.insert(row.id).second) << "form of board " << static_cast<int>(row.id) << " listed twice";
+        EXPECT_TRUE(listed.insert(row.id).second)
+            << "form of board " << static_cast<int>(row.id) << " listed twice";
         const BoardDef& def = *FindBoard(row.id);
         if (!def.writesProjects) {
             continue; // an empty form: no picture, no outlines
@@ -93,8 +97,28 @@ TEST_F(BoardFormsRender, EveryFormWithItsOutlinesOnItsPicture) {
             }
             EXPECT_EQ(outlines, static_cast<int>(form->findChildren<TShape*>().size()));
         }
-        EXPECT_TRUE(
-            window.grab().save(QString::fromStdString(folder + def.folderWord + ".png"), "PNG"));
+        // Boards that share a folder word (Zarvik, Zarvik_DDR4) are told
+        // apart by their id.
+        std::string name = def.folderWord;
+        if (!names.insert(name).second) {
+            name += "_" + std::to_string(static_cast<int>(row.id));
+        }
+        EXPECT_TRUE(window.grab().save(QString::fromStdString(folder + name + ".png"), "PNG"));
+        // The same form with every outline shown, to see what they cover.
+        if (target && *target) {
+            std::vector<TShape*> hidden;
+            for (TShape* shape : form->findChildren<TShape*>()) {
+                if (!shape->isVisible()) {
+                    hidden.push_back(shape);
+                    shape->setVisible(true);
+                }
+            }
+            EXPECT_TRUE(
+                window.grab().save(QString::fromStdString(folder + name + "_outlines.png"), "PNG"));
+            for (TShape* shape : hidden) {
+                shape->setVisible(false);
+            }
+        }
     }
 }
 
