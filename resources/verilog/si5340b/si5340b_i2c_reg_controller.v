@@ -167,25 +167,25 @@ wire [23:0] post = post_entry(item, early_rev);
 // nobody uses (there is always one: outputs left as they are use at most
 // as many synthesizers as there are outputs not planned).
 function [7:0] place;
-    input [3:0] want;
-    input [3:0] busy;
-    reg   [3:0] used;
-    reg         found;
-    integer     k, j;
+    input [3:0] p_want;
+    input [3:0] p_busy;
+    reg   [3:0] p_used;
+    reg         p_found;
+    integer     p_k, p_j;
     begin
         place = 8'b11_10_01_00;
-        used = busy;
-        for (k = 0; k < 4; k = k + 1)
-            if (want[k] && !busy[k])
-                used[k] = 1'b1;
-        for (k = 0; k < 4; k = k + 1)
-            if (want[k] && busy[k]) begin
-                found = 1'b0;
-                for (j = 0; j < 4; j = j + 1)
-                    if (!found && !used[j]) begin
-                        place[2 * k +: 2] = j[1:0];
-                        used[j] = 1'b1;
-                        found = 1'b1;
+        p_used = p_busy;
+        for (p_k = 0; p_k < 4; p_k = p_k + 1)
+            if (p_want[p_k] && !p_busy[p_k])
+                p_used[p_k] = 1'b1;
+        for (p_k = 0; p_k < 4; p_k = p_k + 1)
+            if (p_want[p_k] && p_busy[p_k]) begin
+                p_found = 1'b0;
+                for (p_j = 0; p_j < 4; p_j = p_j + 1)
+                    if (!p_found && !p_used[p_j]) begin
+                        place[2 * p_k +: 2] = p_j[1:0];
+                        p_used[p_j] = 1'b1;
+                        p_found = 1'b1;
                     end
             end
     end
