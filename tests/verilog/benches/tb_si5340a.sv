@@ -1,7 +1,8 @@
 // Si5340A controller (boards 27, 28, 33) as the generated block instantiates
 // it, against the chip model: power-up without a reset edge, codes rotated
 // over the outputs by resets and button edges, all off and all at the top
-// code, an edge during a run, a wrong identity and an absent chip. The full
+// code, an edge during a run, a wrong identity, an absent chip and a real
+// part's stored set-ups (other VCO, 14 GHz). The full
 // run keeps the data-sheet bit rate and waits for the power-up run.
 `timescale 1ns/1ps
 module tb_si5340a;
@@ -131,6 +132,17 @@ initial begin
         press();
         wait_run("chip back");
         check(done === 1'b1, "chip back: done");
+        // A real part's stored set-up, as exported with its VCO at
+        // 13.40625 GHz (M is written) and at 14 GHz: every output at its
+        // plan frequency.
+        for (int s = 1; s <= 2; s++) begin
+            chip.load_setup(s);
+            set_codes(1, 4, 7, 2 * s);
+            reset_pulse();
+            #100;
+            wait_run($sformatf("set-up %0d", s));
+            check_codes($sformatf("set-up %0d", s), 0);
+        end
     end
     finish_bench("tb_si5340a");
 end

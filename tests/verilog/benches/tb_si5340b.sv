@@ -1,6 +1,7 @@
 // Si5340B controllers as the generated blocks instantiate them, against the
 // chip model: every plan code (and codes no plan defines, which take plan
-// 0), by resets and button edges, the first from power-up. PLAN picks the
+// 0), by resets and button edges, the first from power-up; then a real
+// part's stored set-up (at another VCO, at 14 GHz, on another input). PLAN picks the
 // board: 0 Zarvik (4-bit codes), 1 Zarvik_DDR4 (5-bit), 2 Espern (4-bit).
 `timescale 1ns/1ps
 module tb_si5340b;
@@ -65,9 +66,14 @@ function automatic real expected(input int code, input int k);
     endcase
 endfunction
 
+// After load_setup: an output the plan leaves as it is runs at the
+// frequency its stored dividers give with the PLL at 14 GHz.
+bit fresh = 0;
+
 task automatic run_code(input int code, input bit by_reset);
     int n;
     real prior[4];
+    real want;
     string what;
     what = $sformatf("plan code %0d", code);
     n = chip.configs;
@@ -84,13 +90,32 @@ task automatic run_code(input int code, input bit by_reset);
     #100;
     wait_run(what);
     check(done === 1'b1 && chip.configs == n + 1, {what, ": one configuration"});
-    for (int k = 0; k < 4; k++) check_out(k, expected(code, k), prior[k], what);
+    for (int k = 0; k < 4; k++) begin
+        want = expected(code, k);
+        if (want < 0 && fresh) want = si5340_stored_hz(4 * chip.setup + k);
+        check_out(k, want, prior[k], $sformatf("%s (set-up %0d)", what, chip.setup));
+    end
+    fresh = 0;
+endtask
+
+// A chip whose PLL runs from an input the board does not say: the run
+// ends without a write and without done.
+task automatic run_unknown_input;
+    realtime limit;
+    chip.load_setup(3);
+    CPU_RESET_n = 0;
+    #1000 CPU_RESET_n = 1;
+    limit = $realtime + 5.0e6;
+    wait (si5340b_controller.busy === 1'b1 || $realtime > limit);
+    wait (si5340b_controller.busy === 1'b0 || $realtime > limit);
+    check(si5340b_controller.busy === 1'b0 && done === 1'b0 && id_error === 1'b0 &&
+          chip.writes == 0, "PLL on IN0: nothing written, no done");
 endtask
 
 initial begin
     wait_run("power-up");
     check(chip.configs == 1, "power-up: one configuration");
-    for (int k = 0; k < 4; k++) check_out(k, expected(0, k), -1.0, "power-up");
+    for (int k = 0; k < 4; k++) check_out(k, expected(0, k), si5340_stored_hz(k), "power-up");
     if (SHORT) begin
         for (int code = 1; code < (PLAN == 1 ? 20 : 16); code++)
             run_code(code, code % 3 == 0);
@@ -99,6 +124,15 @@ initial begin
             run_code(25, 1);
             run_code(31, 0);
         end
+        // Stored set-ups of a real part: as exported (VCO 13.40625 GHz, M
+        // is written) and at 14 GHz; OUT3 shares N2 with the planned OUT2.
+        for (int s = 1; s <= 2; s++)
+            for (int code = 0; code < 3; code++) begin
+                chip.load_setup(s);
+                fresh = 1;
+                run_code(PLAN == 1 ? 7 * code : 5 * code, 1);
+            end
+        run_unknown_input();
     end
     finish_bench("tb_si5340b");
 end

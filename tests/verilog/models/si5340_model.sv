@@ -12,22 +12,27 @@
 // (0x001C = 0x01 soft reset; 0x0B24 = 0xC3, 0xDB before revision 2; 0x0B25
 // = 0x02). A write to a register this model does not know is an error (a
 // missing page change lands there).
-// At the soft reset every output is worked out: on when OUTALL (0x0102
-// bit 0) is set and OUTk_CONFIG has OE 1, PDN 0; its divider Nx is the one
-// OUTk_MUX_SEL names, fout = VCO_HZ / (Nx_NUM / Nx_DEN) / R with R = 2 when
-// OUTk_RDIV_FORCE2 is set, 2 * (Rk_REG + 1) otherwise. An enabled output
-// whose R divider is off (Rk_REG 0 without FORCE2), whose N divider is
-// zero or outside 10..4095, fractional with PIBYP set, powered down or cut off
-// (PDNB, CLK_TO_OUTX_EN, CLK_DIS) is an error. Bits outside the fields the
-// plan sets must keep their start-up value (start_value below: the board's
-// start-up plan, with marker bits outside the plan's fields).
-// An output that is off reads 0; an output whose OUTk_CONFIG, OUTk_MUX_SEL
-// and Rk_REG were never written keeps its start-up plan and reads -1.
+// At the soft reset every output is worked out, also those never written:
+// on when OUTALL (0x0102 bit 0) is set and OUTk_CONFIG has OE 1, PDN 0; its
+// divider Nx is the one OUTk_MUX_SEL names, fout = VCO / (Nx_NUM / Nx_DEN)
+// / R with R = 2 when OUTk_RDIV_FORCE2 is set, 2 * (Rk_REG + 1) otherwise,
+// and VCO = REF_HZ / 2^PXAXB (0x0206) * M_NUM / M_DEN (0x0235, 0x023B) when
+// IN_SEL (0x0021) takes the crystal under register control. An enabled
+// output whose R divider is off (Rk_REG 0 without FORCE2), whose N divider
+// is zero or outside 10..4095, fractional with PIBYP set, powered down or
+// cut off (PDNB, CLK_TO_OUTX_EN, CLK_DIS), or whose PLL is not on the
+// crystal or outside 13.5-14.256 GHz is an error. Bits outside the fields
+// the plan sets must keep their start-up value. The start-up image is
+// set-up `setup` of si5340_setups.svh (clockplans.py: the test board's
+// image with marker bits outside the fields and crossed output
+// multiplexers, and register exports of real parts); load_setup picks
+// another. An output that is off reads 0.
 module si5340_model #(
     parameter [6:0]  ADDR = 7'h74,
     parameter [15:0] PN_BASE = 16'h5340,   // start value of pn_base
     parameter [7:0]  REVISION = 8'd3,      // DEVICE_REV (Rev D)
-    parameter real   VCO_HZ = 14.0e9,
+    parameter int    SETUP = 0,            // start-up image
+    parameter real   REF_HZ = 48.0e6,      // XA/XB crystal
     parameter real   READY_NS = 1000.0,
     parameter real   PREAMBLE_WAIT_NS = 1000.0
 ) (
@@ -79,29 +84,20 @@ function automatic [7:0] field_mask(input int a);
         if (a == CFG_ADDR(k)) return 8'h07;                // PDN, OE, RDIV_FORCE2
         if (a == CFG_ADDR(k) + 3) return 8'h07;            // MUX_SEL
     end
+    if (a >= 16'h0235 && a <= 16'h0239) return 8'hFF;   // M_NUM [39:0]
+    if (a == 16'h023A) return 8'h0F;                   // M_NUM [43:40]
+    if (a >= 16'h023B && a <= 16'h023E) return 8'hFF;  // M_DEN
     if (a == TO_OUT_EN || a == PIBYP || a == PDNB || a == CLK_DIS) return 8'h0F;
     if (a == OUTALL) return 8'h01;
     return 8'h00;
 endfunction
 
-// Start-up plan of the test board: every output on its own N divider
-// crossed (OUTk on N(3-k)), R dividers off, N0/N1 powered and integer,
-// N2/N3 powered down, marker bits outside the fields.
-function automatic [7:0] start_value(input int a);
-    for (int k = 0; k < 4; k++) begin
-        if (a == CFG_ADDR(k)) return 8'h01 | 8'h40;        // PDN, marker
-        if (a == CFG_ADDR(k) + 3) return (3 - k) | 8'h10;  // MUX_SEL, marker
-        if (a >= N_BASE(k) && a <= N_BASE(k) + 10) return 8'h00;
-    end
-    if (a == TO_OUT_EN) return 8'h03 | 8'h30;
-    if (a == PIBYP) return 8'h0F | 8'h50;
-    if (a == PDNB) return 8'h03 | 8'h20;
-    if (a == CLK_DIS) return 8'h0C | 8'h80;
-    if (a == OUTALL) return 8'h00 | 8'h10;
-    return 8'h00;
-endfunction
+`include "si5340_setups.svh"
 
 reg [7:0]  regs[0:65535];
+reg [7:0]  start_regs[0:4095]; // the start-up image
+integer    setup = SETUP;
+integer    writes = 0;
 reg [7:0]  page = 0;
 integer    ptr = 0;
 integer    errors = 0;
@@ -111,7 +107,7 @@ reg        absent = 0;
 reg [15:0] pn_base = PN_BASE;
 reg        ready = 0;
 real       fout_hz[4];
-reg        touched[4];       // OUTk_CONFIG, OUTk_MUX_SEL or Rk_REG written
+real       vco_hz = 0.0;
 integer    pre_step = 0;     // preamble entries seen in order
 integer    post_step = -1;   // position in the postamble, -1 outside
 realtime   pre_done = 0;
@@ -130,17 +126,24 @@ i2c_target #(.ADDR(ADDR)) target (
 
 // Power-up state (also used by the benches that feed the model directly).
 task automatic restart;
-    for (int a = 0; a < 65536; a++) regs[a] = start_value(a);
-    for (int k = 0; k < 4; k++) begin
-        fout_hz[k] = -1.0;
-        touched[k] = 0;
+    for (int a = 0; a < 65536; a++) regs[a] = 0;
+    for (int a = 0; a < 4096; a++) begin
+        start_regs[a] = si5340_setup_value(setup, a);
+        regs[a] = start_regs[a];
     end
     errors = 0;
     configs = 0;
+    writes = 0;
     pre_step = 0;
     post_step = -1;
     unlocked = 0;
     page = 0;
+    work_out(0);
+endtask
+
+task automatic load_setup(input int s);
+    setup = s;
+    restart();
 endtask
 
 initial restart();
@@ -185,40 +188,55 @@ function automatic longint bytes_le(input int a, input int n);
     return v;
 endfunction
 
-task automatic soft_reset;
-    // Fields outside the plan keep their start-up value.
-    for (int a = 16'h0100; a < 16'h0C00; a++)
-        if (field_mask(a) != 0 && ((regs[a] ^ start_value(a)) & ~field_mask(a)) != 0)
-            fail($sformatf("register %h: bits outside its fields changed (%h)", a, regs[a]));
+// Every output from the registers; errors only when `report`.
+task automatic work_out(input bit report);
+    longint mnum, mden;
+    bit     xtal;
+    mnum = bytes_le(16'h0235, 6) & 64'hFFFFFFFFFFF;
+    mden = bytes_le(16'h023B, 4);
+    xtal = (regs[16'h0021] & 8'h07) == 8'h07;
+    vco_hz = (xtal && mden != 0) ? REF_HZ / (1 << (regs[16'h0206] & 3)) * mnum / mden : 0.0;
     for (int k = 0; k < 4; k++) begin
         reg [7:0] cfg;
         int x;
         longint num, den, r;
-        real was_hz;
-        was_hz = fout_hz[k];
+        string bad;
         cfg = regs[CFG_ADDR(k)];
         x = regs[CFG_ADDR(k) + 3] & 7;
         fout_hz[k] = 0.0;
+        bad = "";
         num = bytes_le(N_BASE(x & 3), 6) & 64'hFFFFFFFFFFF;
         den = bytes_le(N_BASE(x & 3) + 6, 4);
         r = bytes_le(R_ADDR(k), 3);
-        if (!touched[k])
-            fout_hz[k] = was_hz; // left as it is: its start-up plan runs on
-        else if (!cfg[1] || cfg[0] || !regs[OUTALL][0])
-            ; // off
+        if (!cfg[1] || cfg[0] || !regs[OUTALL][0])
+            bad = "off";
         else if (x > 3)
-            fail($sformatf("OUT%0d on missing N%0d", k, x));
+            bad = $sformatf("OUT%0d on missing N%0d", k, x);
         else if (!regs[PDNB][x] || !regs[TO_OUT_EN][x] || regs[CLK_DIS][x])
-            fail($sformatf("OUT%0d enabled on N%0d that is powered down", k, x));
+            bad = $sformatf("OUT%0d enabled on N%0d that is powered down", k, x);
         else if (num == 0 || den == 0 || 1.0 * num / den < 10.0 || 1.0 * num / den > 4095.0)
-            fail($sformatf("OUT%0d enabled with N%0d = %0d/%0d", k, x, num, den));
+            bad = $sformatf("OUT%0d enabled with N%0d = %0d/%0d", k, x, num, den);
         else if (regs[PIBYP][x] && num % den != 0)
-            fail($sformatf("N%0d fractional with PIBYP set", x));
+            bad = $sformatf("N%0d fractional with PIBYP set", x);
         else if (!cfg[2] && r == 0)
-            fail($sformatf("OUT%0d enabled with its R divider off (R%0d_REG 0)", k, k));
-        else
-            fout_hz[k] = VCO_HZ * den / num / (cfg[2] ? 2.0 : 2.0 * (r + 1));
+            bad = $sformatf("OUT%0d enabled with its R divider off (R%0d_REG 0)", k, k);
+        else if (!xtal)
+            bad = $sformatf("OUT%0d enabled with the PLL on an input the board does not drive", k);
+        else if (vco_hz < 13.40625e9 || vco_hz > 14.256e9)
+            bad = $sformatf("OUT%0d enabled with the VCO at %f GHz", k, vco_hz / 1e9);
+        if (bad != "") begin
+            if (report && bad != "off") fail(bad);
+        end else
+            fout_hz[k] = vco_hz * den / num / (cfg[2] ? 2.0 : 2.0 * (r + 1));
     end
+endtask
+
+task automatic soft_reset;
+    // Fields outside the plan keep their start-up value.
+    for (int a = 16'h0100; a < 16'h0C00; a++)
+        if (field_mask(a) != 0 && ((regs[a] ^ start_regs[a]) & ~field_mask(a)) != 0)
+            fail($sformatf("register %h: bits outside its fields changed (%h)", a, regs[a]));
+    work_out(1);
 endtask
 
 // One register write, in the order rules above.
@@ -249,9 +267,7 @@ task automatic write_reg(input int a, input [7:0] d);
     end else
         fail($sformatf("write to unknown register %h = %h", a, d));
     regs[a] = d;
-    for (int k = 0; k < 4; k++)
-        if (a == CFG_ADDR(k) || a == CFG_ADDR(k) + 3 || (a >= R_ADDR(k) && a <= R_ADDR(k) + 2))
-            touched[k] = 1;
+    writes++;
 endtask
 
 // One byte of a write transfer: index 0 is the register address.

@@ -104,6 +104,9 @@ endfunction
 // output left as it is gets nothing. Entry 80 enables the outputs as a
 // whole when one is on. Masked entries (oMASK other than 0xFF) are
 // read-modify-writes: the chip keeps its start-up value in every other bit.
+// The register walker may give output k another synthesizer than Nk (one
+// that no output left as it is uses): it then takes that synthesizer's
+// registers and bit from its entries.
 wire [1:0]  out_k = (iINDEX < 7'd20) ? 2'd0 : (iINDEX < 7'd40) ? 2'd1 :
                     (iINDEX < 7'd60) ? 2'd2 : 2'd3;
 wire [4:0]  slot = iINDEX[4:0] - 5'd20 * {3'd0, out_k}; // iINDEX - 20 * k, modulo 32

@@ -5,7 +5,8 @@
 // every rising iStart (synchronised; ignored while a run is on) it checks
 // the chip's identity, then writes the plan between the preamble and the
 // postamble. oPLL_I2C_ID_READ_ERROR: no acknowledge or a wrong identity at
-// the identity read; oPLL_REG_CONFIG_DONE: the plan is written.
+// the identity read; oPLL_REG_CONFIG_DONE: the plan is written, with the
+// PLL at 14 GHz (never raised when the PLL does not run from the crystal).
 module si5340a_controller #(
     parameter [6:0] SI5340_ADDR = 7'h74,
     parameter       STARTUP_CYCLES = 1500000,        // 30 ms reset to serial ready
