@@ -13,6 +13,7 @@
 //                        judged on every call
 
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "generator/Pinsmith.h"
 #include "model/DaughterBoard.h"
 #include "platform/Clock.h"

@@ -1,11 +1,19 @@
 #pragma once
-// The board registry: one definition per board id, in id order. Adding a
-// board is a row here (and, once it has a form, a row in
-// boards/UI_BoardForms.cpp); see CONTRIBUTING.md.
+// The board registry: one definition per board id, in id order. A board
+// registers itself in its folder: its <Board>Board.cpp ends with a
+// BoardRegistrar of its definition (and its form's file with a
+// BoardFormRegistrar, boards/UI_BoardForms.h); see CONTRIBUTING.md.
 
 #include "boards/BoardDef.h"
 
 #include <span>
+
+// Registers a definition at static initialisation: one object per board, at
+// namespace scope of its <Board>Board.cpp. Two definitions of one id stop
+// the program.
+struct BoardRegistrar {
+    explicit BoardRegistrar(const BoardDef& def);
+};
 
 // The definition of a board id; nullptr for an id without a board.
 const BoardDef* FindBoard(BoardId id);

@@ -7,9 +7,12 @@
 #include "boards/arria10_stratix10/HarvikBoard.h"
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/arria10_stratix10/CONFIG_HARVIK.h"
 #include "boards/arria10_stratix10/ConfigHarvik.h"
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "boards/cyclone5/ConfigFalmor.h"
+#include "boards/cyclone5/FalmorId.h"
 #include "model/CardAttach.h"
 #include "model/DaughterBoard.h"
 #include "platform/Files.h"
@@ -245,3 +248,7 @@ extern const BoardDef kHarvikBoard{
                       .transceiver = IOSTD_HSSI_DIFF,
                       .levelsFollowBank = true},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kHarvikBoard};
+} // namespace

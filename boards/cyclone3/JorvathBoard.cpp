@@ -10,8 +10,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone3/CONFIG_JORVATH.h"
 #include "boards/cyclone3/JorvathConfig.h"
+#include "boards/cyclone3/JorvathId.h"
 #include "model/HolderModuleAttach.h"
 
 #include <cstddef>
@@ -103,3 +105,7 @@ extern const BoardDef kJorvathBoard{
     .fill = jorvath::Fill,
     .attachExtra = jorvath::AttachModule,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kJorvathBoard};
+} // namespace

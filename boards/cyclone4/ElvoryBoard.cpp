@@ -8,8 +8,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone4/CONFIG_ELVORY.h"
 #include "boards/cyclone4/ElvoryConfig.h"
+#include "boards/cyclone4/ElvoryId.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 #include "boards/cyclone5/HsmcVoltage.h"
 #include "model/DaughterBoard.h"
@@ -147,3 +149,7 @@ extern const BoardDef kElvoryBoard{
     .attachExtra = elvory::AttachVoltageGpioCard,
     .cardStandards = {.upperCaseHsmcDefault = true},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kElvoryBoard};
+} // namespace

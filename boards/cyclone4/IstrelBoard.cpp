@@ -6,8 +6,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone4/CONFIG_ISTREL.h"
 #include "boards/cyclone4/IstrelConfig.h"
+#include "boards/cyclone4/IstrelId.h"
 #include "model/DaughterBoard.h"
 
 #include <cstddef>
@@ -85,3 +87,7 @@ extern const BoardDef kIstrelBoard{
     .defaultPrefix = istrel::DefaultPrefix,
     .fill = istrel::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kIstrelBoard};
+} // namespace

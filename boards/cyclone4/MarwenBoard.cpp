@@ -5,8 +5,10 @@
 // empty. The filler hands the record to the board's project text.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone4/CONFIG_MARWEN.h"
 #include "boards/cyclone4/MarwenConfig.h"
+#include "boards/cyclone4/MarwenId.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 
 #include <cstddef>
@@ -69,3 +71,7 @@ extern const BoardDef kMarwenBoard{
     .fill = marwen::Fill,
     .cardStandards = {.upperCaseHsmcDefault = true},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kMarwenBoard};
+} // namespace

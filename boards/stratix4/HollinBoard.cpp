@@ -2,8 +2,10 @@
 // groups, a DDR3 socket, two HSMC and four FMC ports.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/stratix4/CONFIG_HOLLIN.h"
 #include "boards/stratix4/HollinConfig.h"
+#include "boards/stratix4/HollinId.h"
 #include "boards/stratix4/HsmcPortPrefix.h"
 #include "model/HolderModuleAttach.h"
 
@@ -99,3 +101,7 @@ extern const BoardDef kHollinBoard{
     .attachExtra = hollin::AttachExtra,
     .cardStandards = {.singleEndedRule = SingleEndedRule::Fixed, .singleEnded = IOSTD_3V0_PCIX},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kHollinBoard};
+} // namespace

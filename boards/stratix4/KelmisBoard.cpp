@@ -6,8 +6,10 @@
 #include "boards/stratix4/KelmisBoard.h"
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/stratix4/CONFIG_KELMIS.h"
 #include "boards/stratix4/KelmisConfig.h"
+#include "boards/stratix4/KelmisId.h"
 #include "boards/stratix4/StratixIvGx.h"
 #include "model/HolderModuleAttach.h"
 
@@ -194,3 +196,7 @@ extern const BoardDef kKelmisBoard{
                       .singleEnded = IOSTD_3V0_PCIX,
                       .transceiver = IOSTD_1V4_PCML},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kKelmisBoard};
+} // namespace

@@ -3,6 +3,7 @@
 // each outline stands at the place the form gives it there.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix4/KelmisId.h"
 
 namespace {
 using enum PartLook;
@@ -40,3 +41,7 @@ constexpr PicturePart kKelmisParts[] = {
 extern const BoardPicture kKelmisPicture{
     MAINBOARD_KELMIS, "KELMIS_400_BITMAP", "Stratix IV", "STRATIX_IV_BADGE", 250, 285, kKelmisParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kKelmisPicture};
+} // namespace

@@ -1,3 +1,4 @@
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "cards/CardMap.h"
 #include "cards/gpio_fmc_memory/MemoryFamily.h"
 #include "cards/gpio_fmc_memory/MemoryModules.h"

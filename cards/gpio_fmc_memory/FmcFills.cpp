@@ -1,5 +1,6 @@
 // The dispatcher's choice of map and codes for the FMC cards.
 
+#include "boards/stratix5/CalvetId.h"
 #include "cards/CardFill.h"
 #include "cards/gpio_fmc_memory/FmcCards.h"
 

@@ -1,5 +1,6 @@
 // The dispatcher's choice of map and codes for the 40-pin GPIO header cards.
 
+#include "boards/cyclone4/IstrelId.h"
 #include "cards/CardFill.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 

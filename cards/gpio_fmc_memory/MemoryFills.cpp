@@ -1,6 +1,12 @@
 // The card registry's module fills: each module as a board of the id fills
 // it by default. The boards without the socket get the most common choice.
 
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
+#include "boards/cyclone3/JorvathId.h"
+#include "boards/stratix3/FennikId.h"
+#include "boards/stratix4/HollinId.h"
+#include "boards/stratix4/KelmisId.h"
 #include "cards/gpio_fmc_memory/MemoryModules.h"
 #include "model/DaughterBoard.h"
 

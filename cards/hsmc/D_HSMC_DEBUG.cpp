@@ -1,3 +1,5 @@
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/HollinId.h"
 #include "cards/CardMap.h"
 #include "cards/hsmc/HsmcCards.h"
 #include "model/DaughterBoard.h"

@@ -1,3 +1,4 @@
+#include "boards/cyclone4/ElvoryId.h"
 #include "cards/hsmc/HsmcShared.h"
 #include "model/DaughterBoard.h"
 

@@ -3,6 +3,8 @@
 // single-ended code, the transceiver code and the second code that most of
 // these maps give their I2C pins; a few cards take fixed codes instead.
 
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/KelmisId.h"
 #include "cards/CardFill.h"
 #include "cards/hsmc/HsmcCards.h"
 #include "platform/Assert.h"

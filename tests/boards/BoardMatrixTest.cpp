@@ -8,6 +8,9 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/SollenId.h"
+#include "boards/cyclone5/TavrinId.h"
+#include "boards/max10/YeldenId.h"
 #include "model/DaughterBoard.h"
 #include "platform/Clock.h"
 #include "support/BoardCheckOptions.h"

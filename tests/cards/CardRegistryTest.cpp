@@ -4,6 +4,7 @@
 // fixture of the cards that have one.
 
 #include "cards/CardRegistry.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "cards/CardDump.h"
 #include "model/DaughterBoard.h"
 #include "platform/Resources.h"

@@ -1,6 +1,19 @@
 // The dispatcher rows of the unlisted GPIO, Ergan and FMC cards, the module
 // fills, and the registry's promise that every card with a map fills.
 
+#include "boards/arria10_stratix10/GristelId.h"
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
+#include "boards/cyclone3/JorvathId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/max10/BrovanId.h"
+#include "boards/stratix3/FennikId.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/GaldreX2Id.h"
+#include "boards/stratix4/HollinId.h"
+#include "boards/stratix4/KelmisId.h"
+#include "boards/stratix5/CalvetId.h"
 #include "cards/CardRegistry.h"
 #include "cards/FmcMemoryCases.h"
 #include "cards/gpio_fmc_memory/ErganCards.h"

@@ -4,6 +4,9 @@
 // The projects put many connectors side by side under distinct prefixes, so
 // that the tools run once for a whole family.
 
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/stratix5/CalvetId.h"
 #include "cards/FmcMemoryCases.h"
 #include "generator/PinParsing.h"
 #include "generator/Pinsmith.h"

@@ -3,6 +3,18 @@
 // the cards' documentation, and the dispatcher rows of these cards.
 
 #include "cards/hsmc/HsmcCards.h"
+#include "boards/arria10_stratix10/GristelId.h"
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/cyclone4/ElvoryId.h"
+#include "boards/cyclone4/MarwenId.h"
+#include "boards/cyclone5/FalmorId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/cyclone5/QuindleId.h"
+#include "boards/cyclone5/RasmerId.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/HollinId.h"
+#include "boards/stratix4/KelmisId.h"
+#include "boards/stratix5/PellixId.h"
 #include "cards/CardDump.h"
 #include "cards/CardRegistry.h"
 #include "model/DaughterBoard.h"

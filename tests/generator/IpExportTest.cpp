@@ -3,6 +3,21 @@
 // boards and the export rules.
 
 #include "boards/Boards.h"
+#include "boards/arria10_stratix10/EspernId.h"
+#include "boards/arria10_stratix10/GristelId.h"
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
+#include "boards/cyclone4/MarwenId.h"
+#include "boards/cyclone5/FalmorId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/cyclone5/SollenId.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/KelmisId.h"
+#include "boards/stratix5/CalvetId.h"
+#include "boards/stratix5/NolvarId.h"
+#include "boards/stratix5/OmbrelId.h"
+#include "boards/stratix5/PellixId.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "platform/Files.h"
@@ -85,16 +100,17 @@ TEST_F(IpExport, ExternalPllBoards) {
 TEST_F(IpExport, Ombrel) {
     TMainBoard board;
     board.m_BoardId = MAINBOARD_OMBREL;
-    board.m_OmbrelConfig.SetI32(168, 1);
-    board.m_OmbrelConfig.SetI32(172, 1);
+    board.m_BoardRecord = RecordCopy(kOmbrelConfigSize);
+    board.m_BoardRecord.SetI32(168, 1);
+    board.m_BoardRecord.SetI32(172, 1);
     EXPECT_TRUE(Export(board)); // neither synthesizer used, no Si570
     EXPECT_TRUE(Files().empty());
 
-    board.m_OmbrelConfig.SetI32(164, 3);
+    board.m_BoardRecord.SetI32(164, 3);
     EXPECT_TRUE(Export(board));
     EXPECT_EQ(Files(), kSi570Set);
 
-    board.m_OmbrelConfig.SetI32(172, 0); // the CDCM61001 left unchanged
+    board.m_BoardRecord.SetI32(172, 0); // the CDCM61001 left unchanged
     EXPECT_TRUE(Export(board));
     EXPECT_EQ(Files(), Plus(kSi570Set, {"EXT_PLL_CTRL.v"}));
 }
@@ -102,15 +118,17 @@ TEST_F(IpExport, Ombrel) {
 TEST_F(IpExport, PellixAndNolvar) {
     TMainBoard pellix;
     pellix.m_BoardId = MAINBOARD_PELLIX;
-    pellix.m_PellixConfig.SetI32(160, 5);
+    pellix.m_BoardRecord = RecordCopy(kPellixConfigSize);
+    pellix.m_BoardRecord.SetI32(160, 5);
     EXPECT_TRUE(Export(pellix));
     EXPECT_EQ(Files(), std::vector<std::string>{"CDCM6100x_Config.v"});
 
     TempDir other;
     TMainBoard nolvar;
     nolvar.m_BoardId = MAINBOARD_NOLVAR;
-    nolvar.m_NolvarConfig.SetI32(156, 2);
-    nolvar.m_NolvarConfig.SetI32(160, 1);
+    nolvar.m_BoardRecord = RecordCopy(kNolvarConfigSize);
+    nolvar.m_BoardRecord.SetI32(156, 2);
+    nolvar.m_BoardRecord.SetI32(160, 1);
     EXPECT_TRUE(writer.ExportVerilogIp(nolvar, other.Path()));
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(other.Path())) {
@@ -126,8 +144,9 @@ TEST_F(IpExport, FirstFailingFileEndsTheExport) {
     std::filesystem::create_directory(dir.File("clock_divider.v"));
     TMainBoard board;
     board.m_BoardId = MAINBOARD_NOLVAR;
-    board.m_NolvarConfig.SetI32(156, 1);
-    board.m_NolvarConfig.SetI32(160, 1);
+    board.m_BoardRecord = RecordCopy(kNolvarConfigSize);
+    board.m_BoardRecord.SetI32(156, 1);
+    board.m_BoardRecord.SetI32(160, 1);
     EXPECT_FALSE(Export(board));
     EXPECT_EQ(Files(), (std::vector<std::string>{"clock_divider.v"}));
     ASSERT_EQ(ui.Boxes().size(), 2u);

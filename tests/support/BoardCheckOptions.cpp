@@ -2,6 +2,10 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone4/MarwenId.h"
+#include "boards/max10/BrovanId.h"
+#include "boards/max10/YeldenId.h"
+#include "boards/stratix4/GaldreX1Id.h"
 
 #include <map>
 #include <string>
