@@ -29,7 +29,7 @@ constexpr bool kOffersAll = std::size(kOfferedBoards) == 1 && kOfferedBoards[0] 
 
 } // namespace
 
-BoardRegistrar::BoardRegistrar(const BoardDef& def) {
+BoardRegistrar::BoardRegistrar(const BoardDef& def) : def_(&def) {
     std::vector<const BoardDef*>& boards = Registry();
     const auto at =
         std::lower_bound(boards.begin(), boards.end(), def.id, [](const BoardDef* row, BoardId id) {
@@ -37,6 +37,11 @@ BoardRegistrar::BoardRegistrar(const BoardDef& def) {
         });
     PINSMITH_ASSERT(def.id != MAINBOARD_NONE && (at == boards.end() || (*at)->id != def.id));
     boards.insert(at, &def);
+}
+
+BoardRegistrar::~BoardRegistrar() {
+    std::vector<const BoardDef*>& boards = Registry();
+    boards.erase(std::remove(boards.begin(), boards.end(), def_), boards.end());
 }
 
 const BoardDef* FindBoard(BoardId id) {

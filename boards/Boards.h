@@ -8,11 +8,18 @@
 
 #include <span>
 
-// Registers a definition at static initialisation: one object per board, at
-// namespace scope of its <Board>Board.cpp. Two definitions of one id stop
-// the program.
-struct BoardRegistrar {
+// Registers a definition while it lives: one object per board, at namespace
+// scope of its <Board>Board.cpp (a test may register a board of its own for
+// a scope). Two definitions of one id stop the program.
+class BoardRegistrar {
+public:
     explicit BoardRegistrar(const BoardDef& def);
+    ~BoardRegistrar();
+    BoardRegistrar(const BoardRegistrar&) = delete;
+    BoardRegistrar& operator=(const BoardRegistrar&) = delete;
+
+private:
+    const BoardDef* def_;
 };
 
 // The definition of a board id; nullptr for an id without a board.
