@@ -11,6 +11,7 @@
 #include "platform/qt/IniFile.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/stratix5/CalvetId.h"
 #include "ui_FormMain.h"
 
 #include <QCloseEvent>

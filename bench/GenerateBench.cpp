@@ -14,6 +14,7 @@
 
 #include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "generator/Pinsmith.h"
 #include "model/DaughterBoard.h"
 #include "platform/Clock.h"

@@ -7,6 +7,7 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/TavrinId.h"
 #include "generator/Pinsmith.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 // the picture from the same rows, so each outline frames its part. Pixel
 // coordinates inside the picture.
 
-#include "model/MainBoard.h"
+#include "model/BoardId.h"
 
 #include <cstdint>
 #include <span>
@@ -54,8 +54,14 @@ inline int OutlineWidth(const BoardPicture& picture, const PicturePart& part) {
 // The resource name of the maker's wordmark the forms show.
 inline constexpr const char* kMakerLogoPicture = "QUELMAR_LOGO";
 
-// The boards whose picture is drawn from a table, and the one of a board
-// (nullptr for none).
+// Registers a picture table at static initialisation: one object per table,
+// at namespace scope of the board's <Board>Picture.cpp.
+struct BoardPictureRegistrar {
+    explicit BoardPictureRegistrar(const BoardPicture& picture);
+};
+
+// The boards whose picture is drawn from a table, in board id order, and the
+// one of a board (nullptr for none).
 std::span<const BoardPicture* const> BoardPictures();
 const BoardPicture* FindBoardPicture(BoardId board);
 // The part with this outline, or nullptr.

@@ -1,54 +1,34 @@
 #include "boards/BoardPicture.h"
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
-extern const BoardPicture kAlvekPicture;
-extern const BoardPicture kBressaPicture;
-extern const BoardPicture kCorvinPicture;
-extern const BoardPicture kDunmarPicture;
-extern const BoardPicture kIstrelPicture;
-extern const BoardPicture kJorkelPicture;
-extern const BoardPicture kJorvathPicture;
-extern const BoardPicture kElvoryPicture;
-extern const BoardPicture kLorskPicture;
-extern const BoardPicture kMarwenPicture;
-extern const BoardPicture kGaldreX1Picture;
-extern const BoardPicture kLumbrelPicture;
-extern const BoardPicture kYeldenPicture;
-extern const BoardPicture kBrovanPicture;
-extern const BoardPicture kDravelPicture;
-extern const BoardPicture kGaldreX2Picture;
-extern const BoardPicture kFennikPicture;
-extern const BoardPicture kHollinPicture;
-extern const BoardPicture kKelvanePicture;
-extern const BoardPicture kGristelPicture;
-extern const BoardPicture kOmbrelPicture;
-extern const BoardPicture kNolvarPicture;
-extern const BoardPicture kZarvikPicture;
-extern const BoardPicture kZarvikDdr4Picture;
-extern const BoardPicture kEspernPicture;
-extern const BoardPicture kCalvetPicture;
-
-extern const BoardPicture kKelmisPicture;
-extern const BoardPicture kPellixPicture;
-extern const BoardPicture kHarvikPicture;
 namespace {
-const BoardPicture* const kPictures[] = {
-    &kAlvekPicture,    &kBressaPicture,  &kCorvinPicture, &kDunmarPicture,     &kIstrelPicture,
-    &kJorkelPicture,   &kJorvathPicture, &kElvoryPicture, &kLorskPicture,      &kMarwenPicture,
-    &kGaldreX1Picture, &kLumbrelPicture, &kYeldenPicture, &kBrovanPicture,     &kDravelPicture,
-    &kGaldreX2Picture, &kFennikPicture,  &kHollinPicture, &kKelvanePicture,    &kGristelPicture,
-    &kOmbrelPicture,   &kNolvarPicture,  &kZarvikPicture, &kZarvikDdr4Picture, &kEspernPicture,
-    &kCalvetPicture,   &kKelmisPicture,  &kPellixPicture, &kHarvikPicture,
-};
+
+// Filled before main by the registrars of the board folders, in id order.
+std::vector<const BoardPicture*>& Pictures() {
+    static std::vector<const BoardPicture*> pictures;
+    return pictures;
+}
+
 } // namespace
 
+BoardPictureRegistrar::BoardPictureRegistrar(const BoardPicture& picture) {
+    std::vector<const BoardPicture*>& pictures = Pictures();
+    const auto at = std::upper_bound(pictures.begin(), pictures.end(), picture.board,
+                                     [](BoardId board, const BoardPicture* row) {
+                                         return BoardNumber(board) < BoardNumber(row->board);
+                                     });
+    pictures.insert(at, &picture);
+}
+
 std::span<const BoardPicture* const> BoardPictures() {
-    return kPictures;
+    return Pictures();
 }
 
 const BoardPicture* FindBoardPicture(BoardId board) {
-    for (const BoardPicture* picture : kPictures) {
+    for (const BoardPicture* picture : Pictures()) {
         if (picture->board == board) {
             return picture;
         }

@@ -1,93 +1,19 @@
 #include "boards/Boards.h"
 
+#include "platform/Assert.h"
+
 #include <algorithm>
 #include <iterator>
-
-extern const BoardDef kAlvekBoard;
-extern const BoardDef kBressaBoard;
-extern const BoardDef kCorvinBoard;
-extern const BoardDef kDunmarBoard;
-extern const BoardDef kElvoryBoard;
-extern const BoardDef kFennikBoard;
-extern const BoardDef kGaldreX2Board;
-extern const BoardDef kGaldreX1Board;
-extern const BoardDef kHollinBoard;
-extern const BoardDef kIstrelBoard;
-extern const BoardDef kJorvathBoard;
-extern const BoardDef kKelmisBoard;
-extern const BoardDef kLorskBoard;
-extern const BoardDef kMarwenBoard;
-extern const BoardDef kNolvarBoard;
-extern const BoardDef kOmbrelBoard;
-extern const BoardDef kOmbrel2Board;
-extern const BoardDef kPellixBoard;
-extern const BoardDef kQuindleBoard;
-extern const BoardDef kRasmerBoard;
-extern const BoardDef kSollenBoard;
-extern const BoardDef kTavrinBoard;
-extern const BoardDef kUlvaneBoard;
-extern const BoardDef kVessorBoard;
-extern const BoardDef kWendalBoard;
-extern const BoardDef kYeldenBoard;
-extern const BoardDef kZarvikBoard;
-extern const BoardDef kZarvikDdr4Board;
-extern const BoardDef kBrovanBoard;
-extern const BoardDef kCalvetBoard;
-extern const BoardDef kDravelBoard;
-extern const BoardDef kEspernBoard;
-extern const BoardDef kFalmorBoard;
-extern const BoardDef kGristelBoard;
-extern const BoardDef kHarvikBoard;
-extern const BoardDef kIlmarchBoard;
-extern const BoardDef kJorkelBoard;
-extern const BoardDef kKelvaneBoard;
-extern const BoardDef kLumbrelBoard;
+#include <vector>
 
 namespace {
 
-// clang-format off
-const BoardDef* const kBoards[] = {
-    &kAlvekBoard, // 1
-    &kBressaBoard, // 2
-    &kCorvinBoard, // 3
-    &kDunmarBoard, // 4
-    &kElvoryBoard, // 5
-    &kFennikBoard, // 6
-    &kGaldreX2Board, // 7
-    &kGaldreX1Board, // 8
-    &kHollinBoard, // 9
-    &kIstrelBoard, // 10
-    &kJorvathBoard, // 11
-    &kKelmisBoard, // 12
-    &kLorskBoard, // 13
-    &kMarwenBoard, // 14
-    &kNolvarBoard, // 15
-    &kOmbrelBoard, // 16
-    &kOmbrel2Board, // 17
-    &kPellixBoard, // 18
-    &kQuindleBoard, // 19
-    &kRasmerBoard, // 20
-    &kSollenBoard, // 21
-    &kTavrinBoard, // 22
-    &kUlvaneBoard, // 23
-    &kVessorBoard, // 24
-    &kWendalBoard, // 25
-    &kYeldenBoard, // 26
-    &kZarvikBoard, // 27
-    &kZarvikDdr4Board, // 28
-    &kBrovanBoard, // 30
-    &kCalvetBoard, // 31
-    &kDravelBoard, // 32
-    &kEspernBoard, // 33
-    &kFalmorBoard, // 34
-    &kGristelBoard, // 35
-    &kHarvikBoard, // 36
-    &kIlmarchBoard, // 37
-    &kJorkelBoard, // 50
-    &kKelvaneBoard, // 100
-    &kLumbrelBoard, // 101
-};
-// clang-format on
+// The registry, filled before main by the registrars of the board folders
+// and kept in id order.
+std::vector<const BoardDef*>& Registry() {
+    static std::vector<const BoardDef*> boards;
+    return boards;
+}
 
 // The build's list of offered boards and its start board (CMake cache
 // variables PINSMITH_OFFERED_BOARDS and PINSMITH_START_BOARD). The list -1
@@ -103,8 +29,23 @@ constexpr bool kOffersAll = std::size(kOfferedBoards) == 1 && kOfferedBoards[0] 
 
 } // namespace
 
+BoardRegistrar::BoardRegistrar(const BoardDef& def) : def_(&def) {
+    std::vector<const BoardDef*>& boards = Registry();
+    const auto at =
+        std::lower_bound(boards.begin(), boards.end(), def.id, [](const BoardDef* row, BoardId id) {
+            return BoardNumber(row->id) < BoardNumber(id);
+        });
+    PINSMITH_ASSERT(def.id != MAINBOARD_NONE && (at == boards.end() || (*at)->id != def.id));
+    boards.insert(at, &def);
+}
+
+BoardRegistrar::~BoardRegistrar() {
+    std::vector<const BoardDef*>& boards = Registry();
+    boards.erase(std::remove(boards.begin(), boards.end(), def_), boards.end());
+}
+
 const BoardDef* FindBoard(BoardId id) {
-    for (const BoardDef* def : kBoards) {
+    for (const BoardDef* def : Registry()) {
         if (def->id == id) {
             return def;
         }
@@ -126,7 +67,7 @@ const CardRules& BoardCardRules(BoardId board) {
 }
 
 std::span<const BoardDef* const> AllBoards() {
-    return kBoards;
+    return Registry();
 }
 
 bool IsBoardAvailable(int boardId) {

@@ -1,12 +1,14 @@
 # Script half of pinsmith_embed_resources: writes a C++ source that defines
-# the resource table for one manifest.
-get_filename_component(_base "${MANIFEST}" DIRECTORY)
-file(STRINGS "${MANIFEST}" _lines)
+# the resource table for its manifests (MANIFESTS, separated by '|').
+string(REPLACE "|" ";" _manifests "${MANIFESTS}")
 
-set(_body "// Generated from ${MANIFEST}. Do not edit.\n#include \"platform/Resources.h\"\n\nnamespace {\n")
+set(_body "// Generated from the manifests of ${SYMBOL}. Do not edit.\n#include \"platform/Resources.h\"\n\nnamespace {\n")
 set(_table "")
 set(_index 0)
 set(_names "")
+foreach(MANIFEST IN LISTS _manifests)
+get_filename_component(_base "${MANIFEST}" DIRECTORY)
+file(STRINGS "${MANIFEST}" _lines)
 foreach(_line IN LISTS _lines)
   string(STRIP "${_line}" _line)
   if(_line STREQUAL "" OR _line MATCHES "^#")
@@ -31,6 +33,7 @@ foreach(_line IN LISTS _lines)
   string(APPEND _body "const unsigned char kData${_index}[] = {\n${_bytes}0x00};\n")
   string(APPEND _table "    {\"${_name}\", kData${_index}, ${_size}},\n")
   math(EXPR _index "${_index} + 1")
+endforeach()
 endforeach()
 string(APPEND _body "const platform::EmbeddedFile kTable[] = {\n${_table}    {nullptr, nullptr, 0}};\n} // namespace\n\n")
 string(APPEND _body "namespace platform {\nconst EmbeddedFile* ${SYMBOL}_table() { return kTable; }\n}\n")

@@ -1,8 +1,9 @@
 #pragma once
 // The pin model of one board for one generation: FPGA data, connectors, board
-// id, copies of some boards' settings records and the settings object of the
+// id, a copy of the settings record for some boards and the settings object of the
 // newer boards.
 
+#include "model/BoardId.h"
 #include "model/CardAttach.h"
 #include "model/CardCatalogue.h"
 #include "model/CardRules.h"
@@ -16,66 +17,6 @@
 #include <vector>
 
 class TConfigBoard;
-
-enum class BoardId : std::uint8_t {
-    MAINBOARD_NONE = 0,
-    MAINBOARD_ALVEK = 1,
-    MAINBOARD_BRESSA = 2,
-    MAINBOARD_CORVIN = 3,
-    MAINBOARD_DUNMAR = 4,
-    MAINBOARD_ELVORY = 5,
-    MAINBOARD_FENNIK = 6,
-    MAINBOARD_GALDRE_X2 = 7,
-    MAINBOARD_GALDRE_X1 = 8,
-    MAINBOARD_HOLLIN = 9,
-    MAINBOARD_ISTREL = 10,
-    MAINBOARD_JORVATH = 11,
-    MAINBOARD_KELMIS = 12,
-    MAINBOARD_LORSK = 13,
-    MAINBOARD_MARWEN = 14,
-    MAINBOARD_NOLVAR = 15,
-    MAINBOARD_OMBREL = 16,
-    MAINBOARD_OMBREL2 = 17,
-    MAINBOARD_PELLIX = 18,
-    MAINBOARD_QUINDLE = 19,
-    MAINBOARD_RASMER = 20,
-    MAINBOARD_SOLLEN = 21,
-    MAINBOARD_TAVRIN = 22,
-    MAINBOARD_ULVANE = 23,
-    MAINBOARD_VESSOR = 24,
-    MAINBOARD_WENDAL = 25,
-    MAINBOARD_YELDEN = 26,
-    MAINBOARD_ZARVIK = 27,
-    MAINBOARD_ZARVIK_DDR4 = 28,
-    MAINBOARD_BROVAN = 30,
-    MAINBOARD_CALVET = 31,
-    MAINBOARD_DRAVEL = 32,
-    MAINBOARD_ESPERN = 33,
-    MAINBOARD_FALMOR = 34,
-    MAINBOARD_GRISTEL = 35,
-    MAINBOARD_HARVIK = 36,
-    MAINBOARD_ILMARCH = 37,
-    MAINBOARD_JORKEL = 50,
-    MAINBOARD_KELVANE = 100,
-    MAINBOARD_LUMBREL = 101,
-};
-using enum BoardId;
-
-constexpr int BoardNumber(BoardId id) {
-    return static_cast<int>(id);
-}
-
-// Settings-record sizes of the slots below.
-inline constexpr std::size_t kGaldreX1ConfigSize = 684;
-inline constexpr std::size_t kKelmisConfigSize = 1188;
-inline constexpr std::size_t kPellixConfigSize = 296;
-inline constexpr std::size_t kOmbrelConfigSize = 176;
-inline constexpr std::size_t kNolvarConfigSize = 164;
-inline constexpr std::size_t kMarwenConfigSize = 424;
-inline constexpr std::size_t kSollenConfigSize = 408;
-inline constexpr std::size_t kTavrinConfigSize = 408;
-inline constexpr std::size_t kWendalConfigSize = 404;
-inline constexpr std::size_t kIlmarchConfigSize = 412;
 
 class TMainBoard {
 public:
@@ -145,19 +86,12 @@ public:
     // pin filler runs: the cards attached to it take their standards and map
     // variants from here. A board built without them has the default rules.
     CardRules m_CardRules{};
-    RecordCopy<kGaldreX1ConfigSize> m_Galdre_X1Config;
-    RecordCopy<kKelmisConfigSize> m_KelmisConfig;
+    // A verbatim copy of the settings record, for the boards whose writer
+    // text reads fields of it (empty for the others).
+    RecordCopy m_BoardRecord;
     TConfigBoard* m_pConfigBoard = nullptr; // not owned
     // A settings object the filler made from a bare record (the board's
     // rules pass records, not settings objects): kept alive with the board,
     // m_pConfigBoard points to it.
     std::shared_ptr<TConfigBoard> m_OwnedConfigBoard;
-    RecordCopy<kPellixConfigSize> m_PellixConfig;
-    RecordCopy<kOmbrelConfigSize> m_OmbrelConfig;
-    RecordCopy<kNolvarConfigSize> m_NolvarConfig;
-    RecordCopy<kMarwenConfigSize> m_MarwenConfig;
-    RecordCopy<kSollenConfigSize> m_SollenConfig;
-    RecordCopy<kTavrinConfigSize> m_TavrinConfig;
-    RecordCopy<kWendalConfigSize> m_WendalConfig;
-    RecordCopy<kIlmarchConfigSize> m_IlmarchConfig;
 };

@@ -15,6 +15,7 @@
 #include "app/FormBoardSelector.h"
 #include "app/FormMain.h"
 #include "boards/BoardPicture.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/GpioBoardPictures.h"
 #include "boards/cyclone5/HsmcBoardPictures.h"
 #include "boards/cyclone5/SocPictures.h"
@@ -426,16 +427,9 @@ QImage TableBoardPicture(const QString& title, std::span<const socpicture::Part>
     return image;
 }
 
-struct DrawnBoard {
-    const char* picture;
-    const char* title;
-    std::span<const socpicture::Part> parts;
-};
-
-const DrawnBoard kDrawnBoards[] = {
-    {"ULVANE_BITMAP", "ULVANE", socpicture::kUlvane},
-    {"VESSOR_BITMAP", "VESSOR", socpicture::kVessor},
-};
+// The boards drawn from a table of parts (boards/cyclone5/SocPictures.h).
+using DrawnBoard = socpicture::Board;
+constexpr std::span<const DrawnBoard> kDrawnBoards = socpicture::kBoards;
 
 // The logos of the forms: the maker's wordmark and the device badge.
 QImage Logo(const QString& text, const QColor& ground, const QColor& ink, bool badge) {
@@ -1173,7 +1167,8 @@ int main(int argc, char* argv[]) {
 
     // Boards of the selector.
     std::set<std::string> done;
-    for (int id = 0; id <= 101; ++id) {
+    for (const BoardDef* def : AllBoards()) {
+        const int id = BoardNumber(def->id);
         std::string line;
         std::string picture;
         if (!TFormBoardSelector::BoardEntry(id, line, picture) || !done.insert(picture).second) {
@@ -1183,7 +1178,7 @@ int main(int argc, char* argv[]) {
         if (picture == "ILMARCH_BITMAP") {
             continue; // the Ilmarch board has its own picture
         }
-        if (std::any_of(std::begin(kDrawnBoards), std::end(kDrawnBoards),
+        if (std::any_of(kDrawnBoards.begin(), kDrawnBoards.end(),
                         [&](const DrawnBoard& b) { return picture == b.picture; })) {
             continue; // drawn from its table below
         }

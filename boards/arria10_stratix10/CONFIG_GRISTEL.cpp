@@ -1,6 +1,7 @@
 #include "boards/arria10_stratix10/CONFIG_GRISTEL.h"
 
 #include "boards/PinTable.h"
+#include "boards/arria10_stratix10/GristelId.h"
 #include "boards/arria10_stratix10/ZarvikGroups.h"
 #include "model/CardCatalogue.h"
 #include "platform/Assert.h"

@@ -1,6 +1,7 @@
 #include "boards/arria10_stratix10/CONFIG_HARVIK.h"
 
 #include "boards/PinTable.h"
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "boards/arria10_stratix10/Si5340Family.h"
 #include "boards/arria10_stratix10/ZarvikGroups.h"
 #include "platform/Assert.h"

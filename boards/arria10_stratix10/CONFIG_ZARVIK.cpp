@@ -3,6 +3,7 @@
 #include "boards/PinTable.h"
 #include "boards/arria10_stratix10/Si5340Family.h"
 #include "boards/arria10_stratix10/ZarvikGroups.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
 #include "platform/Assert.h"
 
 #include <memory>

@@ -2,6 +2,7 @@
 
 #include "boards/PinTable.h"
 #include "boards/arria10_stratix10/Si5340Family.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
 #include "boards/arria10_stratix10/ZarvikGroups.h"
 #include "platform/Assert.h"
 

@@ -1,5 +1,6 @@
 #include "boards/arria10_stratix10/ConfigEspern.h"
 
+#include "boards/arria10_stratix10/EspernId.h"
 #include "boards/arria10_stratix10/Si5340Family.h"
 #include "boards/arria10_stratix10/ZarvikFamily.h"
 #include "settings/ConfigCommon.h"

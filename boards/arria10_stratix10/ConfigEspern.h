@@ -4,6 +4,7 @@
 // Si5340 clock chips (the Si5340A feeds the QSFP+ cages' reference clocks,
 // the Si5340B the one reference clock of the six QDRII+ SRAMs).
 
+#include "boards/arria10_stratix10/EspernId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 #include "settings/ConfigBoard.h"

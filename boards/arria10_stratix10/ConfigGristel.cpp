@@ -1,5 +1,6 @@
 #include "boards/arria10_stratix10/ConfigGristel.h"
 
+#include "boards/arria10_stratix10/GristelId.h"
 #include "settings/ConfigCommon.h"
 
 bool TConfigGristel::LoadFromFile(const std::string& fileName) {

@@ -3,6 +3,7 @@
 // GRISTEL_CONFIG in a TConfigBoard. The board adds no project text of its
 // own: the pin filler keeps a pointer to the object, nothing more.
 
+#include "boards/arria10_stratix10/GristelId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 #include "settings/ConfigBoard.h"

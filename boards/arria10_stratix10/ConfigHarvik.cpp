@@ -1,5 +1,6 @@
 #include "boards/arria10_stratix10/ConfigHarvik.h"
 
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "boards/arria10_stratix10/Si5340Family.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"

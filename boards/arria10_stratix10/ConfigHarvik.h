@@ -6,6 +6,7 @@
 // two Si5340A clock chips. Chip 0 feeds QSFP28 ports A and D and memory
 // sockets A and B; chip 1 ports B and C and sockets C and D.
 
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 #include "settings/ConfigBoard.h"

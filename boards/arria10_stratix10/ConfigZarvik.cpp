@@ -2,6 +2,7 @@
 
 #include "boards/arria10_stratix10/Si5340Family.h"
 #include "boards/arria10_stratix10/ZarvikFamily.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
 #include "platform/Ui.h"
 #include "settings/ConfigCommon.h"
 

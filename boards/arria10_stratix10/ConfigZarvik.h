@@ -6,6 +6,7 @@
 // PCIe clock): termination and include lines, the controllers' Verilog and
 // the export of their files.
 
+#include "boards/arria10_stratix10/ZarvikId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 #include "settings/ConfigBoard.h"

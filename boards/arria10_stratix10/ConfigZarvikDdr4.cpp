@@ -2,6 +2,7 @@
 
 #include "boards/arria10_stratix10/ConfigZarvik.h"
 #include "boards/arria10_stratix10/Si5340Family.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
 #include "boards/arria10_stratix10/ZarvikFamily.h"
 #include "platform/Ui.h"
 #include "settings/ConfigCommon.h"

@@ -4,6 +4,7 @@
 // two Si5340 clock chips, as on Zarvik with DDR4 sockets, five DDR4
 // frequencies and the Si5340A codes in decimal.
 
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 #include "settings/ConfigBoard.h"

@@ -3,9 +3,11 @@
 // takes no daughter cards.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/arria10_stratix10/CONFIG_ESPERN.h"
 #include "boards/arria10_stratix10/ConfigEspern.h"
 #include "boards/arria10_stratix10/ConfigZarvik.h"
+#include "boards/arria10_stratix10/EspernId.h"
 
 #include <cstddef>
 
@@ -80,3 +82,7 @@ extern const BoardDef kEspernBoard{
     .mendRecord = espern::Mend,
     .fill = espern::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kEspernBoard};
+} // namespace

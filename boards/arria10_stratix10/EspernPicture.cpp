@@ -3,6 +3,7 @@
 // outline's place in the panel is its part's place here plus 6.
 
 #include "boards/BoardPicture.h"
+#include "boards/arria10_stratix10/EspernId.h"
 
 namespace {
 using enum PartLook;
@@ -39,3 +40,7 @@ constexpr PicturePart kParts[] = {
 
 extern const BoardPicture kEspernPicture{
     MAINBOARD_ESPERN, "ESPERN_BITMAP", "Arria 10", "ARRIA_10_BADGE", 400, 250, kParts, 2, 2};
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kEspernPicture};
+} // namespace

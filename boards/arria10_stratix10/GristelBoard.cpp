@@ -7,8 +7,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/arria10_stratix10/CONFIG_GRISTEL.h"
 #include "boards/arria10_stratix10/ConfigGristel.h"
+#include "boards/arria10_stratix10/GristelId.h"
 #include "model/CardAttach.h"
 
 #include <cstddef>
@@ -161,3 +163,7 @@ extern const BoardDef kGristelBoard{
     // voltage's), every lane HSSI, whatever the card's map fixes.
     .cardRules = {.transceiver = IOSTD_HSSI_DIFF, .levels = CardLevels::FollowBank},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kGristelBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // voltage jumper JP2 among them, and the outlines its form lays over them.
 
 #include "boards/BoardPicture.h"
+#include "boards/arria10_stratix10/GristelId.h"
 
 namespace {
 using enum PartLook;
@@ -39,3 +40,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kGristelPicture{
     MAINBOARD_GRISTEL, "GRISTEL_400_BITMAP", "Arria 10 SoC", "ARRIA_10_SOC_BADGE", 400, 400, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kGristelPicture};
+} // namespace

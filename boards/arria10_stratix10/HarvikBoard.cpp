@@ -10,7 +10,9 @@
 #include "boards/Boards.h"
 #include "boards/arria10_stratix10/CONFIG_HARVIK.h"
 #include "boards/arria10_stratix10/ConfigHarvik.h"
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "boards/cyclone5/ConfigFalmor.h"
+#include "boards/cyclone5/FalmorId.h"
 #include "model/CardAttach.h"
 #include "model/DaughterBoard.h"
 #include "platform/Files.h"
@@ -248,3 +250,7 @@ extern const BoardDef kHarvikBoard{
                   .levels = CardLevels::FollowBank,
                   .ddr4SodimmInterface = Ddr4SodimmLayout::OneRank},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kHarvikBoard};
+} // namespace

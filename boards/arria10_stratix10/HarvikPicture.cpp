@@ -2,6 +2,7 @@
 // them.
 
 #include "boards/BoardPicture.h"
+#include "boards/arria10_stratix10/HarvikId.h"
 
 namespace {
 using enum PartLook;
@@ -35,3 +36,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kHarvikPicture{
     MAINBOARD_HARVIK, "HARVIK_BITMAP", "Stratix 10", "STRATIX_10_BADGE", 400, 400, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kHarvikPicture};
+} // namespace

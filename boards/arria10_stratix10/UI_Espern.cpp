@@ -8,6 +8,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/arria10_stratix10/EspernId.h"
 #include "ui_UI_Espern.h"
 
 #include <QCheckBox>
@@ -103,3 +105,7 @@ void TFormEspern::SelectAll(ESPERN_CONFIG& record) {
     record.Pcie = record.Rs422 = record.GpioHeader = 1;
     record.Si5340BQdrIndex = 3; // 275 MHz
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_ESPERN, MakeBoardForm<TFormEspern>};
+} // namespace

@@ -10,6 +10,8 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Text8.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/arria10_stratix10/GristelId.h"
 #include "ui_UI_Gristel.h"
 
 #include <QColor>
@@ -189,3 +191,7 @@ void TFormGristel::AfterGenerateSuccess() {
                          "\n\nWanring:\nThe hardware could be damaged permanently without "
                          "proper setting of voltage level.");
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_GRISTEL, MakeBoardForm<TFormGristel>};
+} // namespace

@@ -8,6 +8,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "ui_UI_Harvik.h"
 
 #include <QColor>
@@ -195,3 +197,7 @@ void TFormHarvik::BeforeSuccessBox() {
         platform::InformationBox(text);
     }
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_HARVIK, MakeBoardForm<TFormHarvik>};
+} // namespace

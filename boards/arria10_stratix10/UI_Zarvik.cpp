@@ -7,6 +7,9 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
 #include "ui_UI_Zarvik.h"
 #include "ui_UI_ZarvikDdr4.h"
 
@@ -213,3 +216,8 @@ void TFormZarvik_DDR4::SelectAll(ZARVIK_DDR4_CONFIG& record) {
     record.Si5340BDdrIndex = 5; // 300 MHz
     record.Si5340BQdrIndex = 4; // 275 MHz
 }
+
+namespace {
+const BoardFormRegistrar kZarvikForm{MAINBOARD_ZARVIK, MakeBoardForm<TFormZarvik>};
+const BoardFormRegistrar kZarvikDDR4Form{MAINBOARD_ZARVIK_DDR4, MakeBoardForm<TFormZarvik_DDR4>};
+} // namespace

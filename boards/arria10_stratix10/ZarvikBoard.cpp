@@ -4,8 +4,10 @@
 // It has no card ports; a ticked DDR3 socket takes the DDR3 module.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/arria10_stratix10/CONFIG_ZARVIK.h"
 #include "boards/arria10_stratix10/ConfigZarvik.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
 #include "model/CardAttach.h"
 
 #include <cstddef>
@@ -101,3 +103,7 @@ extern const BoardDef kZarvikBoard{
     .attachExtra = zarvik::AttachExtra,
     .cardRules = {.ddr3Sodimm = Ddr3SodimmForm::Sstl15},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kZarvikBoard};
+} // namespace

@@ -3,9 +3,11 @@
 // has no card ports; a ticked DDR4 socket takes the DDR4 module.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/arria10_stratix10/CONFIG_ZARVIK_DDR4.h"
 #include "boards/arria10_stratix10/ConfigZarvik.h"
 #include "boards/arria10_stratix10/ConfigZarvikDdr4.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
 #include "model/CardAttach.h"
 
 #include <cstddef>
@@ -102,3 +104,7 @@ extern const BoardDef kZarvikDdr4Board{
     .fill = zarvikddr4::Fill,
     .attachExtra = zarvikddr4::AttachExtra,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kZarvikDdr4Board};
+} // namespace

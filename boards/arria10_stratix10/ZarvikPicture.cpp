@@ -3,6 +3,8 @@
 // memory sockets.
 
 #include "boards/BoardPicture.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
 
 namespace {
 using enum PartLook;
@@ -52,3 +54,8 @@ extern const BoardPicture kZarvikDdr4Picture{
     MAINBOARD_ZARVIK_DDR4, "ZARVIK_DDR4_BITMAP", "Arria 10", "ARRIA_10_BADGE", 400, 250,
     kZarvikDdr4Parts,
 };
+
+namespace {
+const BoardPictureRegistrar kZarvikRegistrar{kZarvikPicture};
+const BoardPictureRegistrar kZarvikDdr4Registrar{kZarvikDdr4Picture};
+} // namespace

@@ -3,8 +3,10 @@
 // defaults each time and keeps no default.cfg.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/arria2/CONFIG_KELVANE.h"
 #include "boards/arria2/KelvaneConfig.h"
+#include "boards/arria2/KelvaneId.h"
 #include "model/HolderModuleAttach.h"
 
 #include <cstddef>
@@ -88,3 +90,7 @@ extern const BoardDef kKelvaneBoard{
     .fill = kelvane::Fill,
     .attachExtra = kelvane::AttachExtra,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kKelvaneBoard};
+} // namespace

@@ -4,6 +4,7 @@
 // leave BoardId and Size 0; the controls write 100 and 404 before every save
 // and every generation.
 
+#include "boards/arria2/KelvaneId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

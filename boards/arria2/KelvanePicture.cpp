@@ -1,6 +1,7 @@
 // The Kelvane board's picture. Its form lays no outlines over it.
 
 #include "boards/BoardPicture.h"
+#include "boards/arria2/KelvaneId.h"
 
 namespace {
 using enum PartLook;
@@ -23,3 +24,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kKelvanePicture{
     MAINBOARD_KELVANE, "KELVANE_400_BITMAP", "Arria II GX", "ARRIA_II_GX_BADGE", 400, 300, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kKelvanePicture};
+} // namespace

@@ -5,6 +5,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/arria2/KelvaneId.h"
 #include "ui_UI_Kelvane.h"
 
 #include <cstddef>
@@ -49,3 +51,7 @@ TFormKelvane::TFormKelvane(QWidget* owner)
 }
 
 TFormKelvane::~TFormKelvane() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_KELVANE, MakeBoardForm<TFormKelvane>};
+} // namespace

@@ -3,7 +3,9 @@
 // card pins take 3.3-V LVTTL whatever the card's voltage class.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone2/BressaConfig.h"
+#include "boards/cyclone2/BressaId.h"
 #include "boards/cyclone2/CONFIG_BRESSA.h"
 
 #include <cstddef>
@@ -55,3 +57,7 @@ extern const BoardDef kBressaBoard{
     .fill = bressa::Fill,
     .cardRules = {.gpioDefault = GpioDefaultNaming::ClockedDataBus},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kBressaBoard};
+} // namespace

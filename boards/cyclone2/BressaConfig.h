@@ -2,6 +2,7 @@
 // The settings record of the Bressa board (board id 2). A .cfg file and
 // default.cfg hold it byte for byte: 408 bytes, numbers little-endian.
 
+#include "boards/cyclone2/BressaId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -2,6 +2,7 @@
 // them.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone2/BressaId.h"
 
 namespace {
 using enum PartLook;
@@ -32,3 +33,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kBressaPicture{
     MAINBOARD_BRESSA, "BRESSA_400_BITMAP", "Cyclone II", "CYCLONE_II_BADGE", 400, 300, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kBressaPicture};
+} // namespace

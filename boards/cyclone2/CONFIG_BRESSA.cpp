@@ -2,6 +2,7 @@
 
 #include "boards/GpioHeaders.h"
 #include "boards/PinGroups.h"
+#include "boards/cyclone2/BressaId.h"
 #include "platform/Assert.h"
 
 using namespace bressa;

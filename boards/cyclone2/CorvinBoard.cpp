@@ -3,8 +3,10 @@
 // card pins take 3.3-V LVTTL whatever the card's voltage class.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone2/CONFIG_CORVIN.h"
 #include "boards/cyclone2/CorvinConfig.h"
+#include "boards/cyclone2/CorvinId.h"
 
 #include <cstddef>
 
@@ -57,3 +59,7 @@ extern const BoardDef kCorvinBoard{
     .pair = {corvin::GPIO_0, corvin::GPIO_1, CONNECTOR_ID_GPIO_PAIR},
     .fill = corvin::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kCorvinBoard};
+} // namespace

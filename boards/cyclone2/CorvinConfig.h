@@ -2,6 +2,7 @@
 // The settings record of the Corvin board (board id 3). A .cfg file and
 // default.cfg hold it byte for byte: 416 bytes, numbers little-endian.
 
+#include "boards/cyclone2/CorvinId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -2,6 +2,7 @@
 // them.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone2/CorvinId.h"
 
 namespace {
 using enum PartLook;
@@ -37,3 +38,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kCorvinPicture{
     MAINBOARD_CORVIN, "CORVIN_400_BITMAP", "Cyclone II", "CYCLONE_II_BADGE", 400, 310, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kCorvinPicture};
+} // namespace

@@ -3,8 +3,10 @@
 // the card pins take 3.3-V LVTTL whatever the card's voltage class.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone2/CONFIG_DUNMAR.h"
 #include "boards/cyclone2/DunmarConfig.h"
+#include "boards/cyclone2/DunmarId.h"
 
 #include <cstddef>
 
@@ -59,3 +61,7 @@ extern const BoardDef kDunmarBoard{
     .fill = dunmar::Fill,
     .cardRules = {.gpioDefault = GpioDefaultNaming::ClockedDataBus},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kDunmarBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // The settings record of the Dunmar board (board id 4). A .cfg file and
 // default.cfg hold it byte for byte: 416 bytes, numbers little-endian.
 
+#include "boards/cyclone2/DunmarId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

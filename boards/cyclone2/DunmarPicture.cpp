@@ -2,6 +2,7 @@
 // them.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone2/DunmarId.h"
 
 namespace {
 using enum PartLook;
@@ -39,3 +40,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kDunmarPicture{
     MAINBOARD_DUNMAR, "DUNMAR_400_BITMAP", "Cyclone II", "CYCLONE_II_BADGE", 400, 310, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kDunmarPicture};
+} // namespace

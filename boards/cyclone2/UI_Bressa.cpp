@@ -1,4 +1,6 @@
 #include "boards/cyclone2/UI_Bressa.h"
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone2/BressaId.h"
 
 #include <cstddef>
 
@@ -26,3 +28,7 @@ constexpr THeaderBoardDesign kDesign{MAINBOARD_BRESSA, "Bressa FPGA Board", 793,
 } // namespace
 
 TFormBressa::TFormBressa(QWidget* owner) : THeaderBoardForm<BRESSA_CONFIG>(owner, kDesign) {}
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_BRESSA, MakeBoardForm<TFormBressa>};
+} // namespace

@@ -1,4 +1,6 @@
 #include "boards/cyclone2/UI_Corvin.h"
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone2/CorvinId.h"
 
 #include <cstddef>
 
@@ -31,3 +33,7 @@ constexpr THeaderBoardDesign kDesign{MAINBOARD_CORVIN, "Corvin FPGA Board", 793,
 } // namespace
 
 TFormCorvin::TFormCorvin(QWidget* owner) : THeaderBoardForm<CORVIN_CONFIG>(owner, kDesign) {}
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_CORVIN, MakeBoardForm<TFormCorvin>};
+} // namespace

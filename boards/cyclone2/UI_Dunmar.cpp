@@ -1,4 +1,6 @@
 #include "boards/cyclone2/UI_Dunmar.h"
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone2/DunmarId.h"
 
 #include <cstddef>
 
@@ -33,3 +35,7 @@ constexpr THeaderBoardDesign kDesign{MAINBOARD_DUNMAR, "Dunmar FPGA Board", 792,
 } // namespace
 
 TFormDunmar::TFormDunmar(QWidget* owner) : THeaderBoardForm<DUNMAR_CONFIG>(owner, kDesign) {}
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_DUNMAR, MakeBoardForm<TFormDunmar>};
+} // namespace

@@ -3,7 +3,9 @@
 // card pins take 3.3-V LVTTL whatever the card's voltage class.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone3/AlvekConfig.h"
+#include "boards/cyclone3/AlvekId.h"
 #include "boards/cyclone3/CONFIG_ALVEK.h"
 
 #include <cstddef>
@@ -54,3 +56,7 @@ extern const BoardDef kAlvekBoard{
     .fill = alvek::Fill,
     .cardRules = {.gpioDefault = GpioDefaultNaming::ClockedDataBus},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kAlvekBoard};
+} // namespace

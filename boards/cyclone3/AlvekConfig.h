@@ -2,6 +2,7 @@
 // The settings record of the Alvek board (board id 1). A .cfg file and
 // default.cfg hold it byte for byte: 408 bytes, numbers little-endian.
 
+#include "boards/cyclone3/AlvekId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

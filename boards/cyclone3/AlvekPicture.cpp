@@ -2,6 +2,7 @@
 // them.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone3/AlvekId.h"
 
 namespace {
 using enum PartLook;
@@ -30,3 +31,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kAlvekPicture{
     MAINBOARD_ALVEK, "ALVEK_400_BITMAP", "Cyclone III", "CYCLONE_III_BADGE", 400, 260, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kAlvekPicture};
+} // namespace

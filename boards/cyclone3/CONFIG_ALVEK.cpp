@@ -2,6 +2,7 @@
 
 #include "boards/GpioHeaders.h"
 #include "boards/PinGroups.h"
+#include "boards/cyclone3/AlvekId.h"
 #include "platform/Assert.h"
 
 using namespace alvek;

@@ -2,6 +2,7 @@
 
 #include "boards/PinGroups.h"
 #include "boards/PinTable.h"
+#include "boards/cyclone3/JorvathId.h"
 #include "cards/hsmc/HsmcPositions.h"
 #include "model/CardCatalogue.h"
 #include "model/Sizes.h"

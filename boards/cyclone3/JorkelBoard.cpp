@@ -5,8 +5,10 @@
 // leaves the card's names as the card gives them.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone3/CONFIG_JORKEL.h"
 #include "boards/cyclone3/JorkelConfig.h"
+#include "boards/cyclone3/JorkelId.h"
 
 #include <cstddef>
 
@@ -47,3 +49,7 @@ extern const BoardDef kJorkelBoard{
     .ports = jorkel::kPorts,
     .fill = jorkel::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kJorkelBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // The settings record of the Jorkel board (board id 50). A .cfg file and
 // default.cfg hold it byte for byte: 272 bytes, numbers little-endian.
 
+#include "boards/cyclone3/JorkelId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

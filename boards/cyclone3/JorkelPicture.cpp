@@ -3,6 +3,7 @@
 // stands at the place the board's form gives it there.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone3/JorkelId.h"
 
 namespace {
 using enum PartLook;
@@ -24,3 +25,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kJorkelPicture{
     MAINBOARD_JORKEL, "JORKEL_400_BITMAP", "Cyclone III", "CYCLONE_III_BADGE", 300, 236, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kJorkelPicture};
+} // namespace

@@ -10,8 +10,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone3/CONFIG_JORVATH.h"
 #include "boards/cyclone3/JorvathConfig.h"
+#include "boards/cyclone3/JorvathId.h"
 #include "model/HolderModuleAttach.h"
 
 #include <cstddef>
@@ -104,3 +106,7 @@ extern const BoardDef kJorvathBoard{
     .attachExtra = jorvath::AttachModule,
     .cardRules = {.ddr2Sodimm = {.strobes = DqsMode::SingleEnded, .presenceDetect = IOSTD_1V8}},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kJorvathBoard};
+} // namespace

@@ -3,6 +3,7 @@
 // default.cfg hold it byte for byte: 404 bytes, numbers little-endian. The
 // Kirrel 1 card id is a 32-bit field; the Kirrel 2/3 one a byte.
 
+#include "boards/cyclone3/JorvathId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -4,6 +4,7 @@
 // socket lies under the LEDs and the oscillator, so it is drawn first.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone3/JorvathId.h"
 
 namespace {
 using enum PartLook;
@@ -27,3 +28,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kJorvathPicture{
     MAINBOARD_JORVATH, "JORVATH_400_BITMAP", "Cyclone III", "CYCLONE_III_BADGE", 400, 219, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kJorvathPicture};
+} // namespace

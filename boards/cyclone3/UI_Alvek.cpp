@@ -9,6 +9,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone3/AlvekId.h"
 #include "ui_UI_Alvek.h"
 
 #include <QCheckBox>
@@ -154,3 +156,7 @@ constexpr THeaderBoardDesign kAlvekDesign{MAINBOARD_ALVEK, "Alvek FPGA Board", 7
 } // namespace
 
 TFormAlvek::TFormAlvek(QWidget* owner) : THeaderBoardForm<ALVEK_CONFIG>(owner, kAlvekDesign) {}
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_ALVEK, MakeBoardForm<TFormAlvek>};
+} // namespace

@@ -6,6 +6,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone3/JorkelId.h"
 #include "ui_UI_Jorkel.h"
 
 #include <cstddef>
@@ -47,3 +49,7 @@ TFormJorkel::TFormJorkel(QWidget* owner)
 }
 
 TFormJorkel::~TFormJorkel() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_JORKEL, MakeBoardForm<TFormJorkel>};
+} // namespace

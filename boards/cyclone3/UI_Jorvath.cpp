@@ -6,6 +6,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone3/JorvathId.h"
 #include "ui_UI_Jorvath.h"
 
 #include <QColor>
@@ -65,3 +67,7 @@ void TFormJorvath::UpdateBoardShapes() {
     shapeKirrel3_->setVisible(pair);
     shapeKirrel23_->setVisible(pair);
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_JORVATH, MakeBoardForm<TFormJorvath>};
+} // namespace

@@ -2,6 +2,7 @@
 
 #include "boards/PinGroups.h"
 #include "boards/cyclone4/ElvoryHeaderTables.h"
+#include "boards/cyclone4/ElvoryId.h"
 #include "boards/cyclone4/HsmcConnector.h"
 #include "boards/cyclone5/HsmcVoltage.h"
 #include "boards/cyclone5/OptionGroups.h"

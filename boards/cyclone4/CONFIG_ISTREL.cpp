@@ -2,6 +2,7 @@
 
 #include "boards/GpioHeaders.h"
 #include "boards/PinGroups.h"
+#include "boards/cyclone4/IstrelId.h"
 #include "platform/Assert.h"
 
 #include <span>

@@ -3,6 +3,7 @@
 #include "boards/PinGroups.h"
 #include "boards/cyclone4/ElvoryHeaderTables.h"
 #include "boards/cyclone4/HsmcConnector.h"
+#include "boards/cyclone4/LorskId.h"
 #include "boards/cyclone5/OptionGroups.h"
 #include "platform/Assert.h"
 

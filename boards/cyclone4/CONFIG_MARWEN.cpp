@@ -2,6 +2,7 @@
 
 #include "boards/PinGroups.h"
 #include "boards/cyclone4/HsmcConnector.h"
+#include "boards/cyclone4/MarwenId.h"
 #include "boards/cyclone5/OptionGroups.h"
 #include "cards/hsmc/HsmcPositions.h"
 #include "platform/Assert.h"
@@ -284,7 +285,7 @@ void SharedGroup(TMainBoard& board, const MARWEN_CONFIG& config,
 
 void CONFIG_MARWEN(TMainBoard* pBoard, const MARWEN_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
-    pBoard->m_MarwenConfig.CopyFrom(&Config, sizeof(Config));
+    pBoard->m_BoardRecord.CopyFrom(&Config, sizeof(Config));
     pBoard->m_BoardId = MAINBOARD_MARWEN;
     if (Config.BoardId != BoardNumber(MAINBOARD_MARWEN)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_MARWEN");

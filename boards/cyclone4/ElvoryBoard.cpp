@@ -8,8 +8,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone4/CONFIG_ELVORY.h"
 #include "boards/cyclone4/ElvoryConfig.h"
+#include "boards/cyclone4/ElvoryId.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 #include "boards/cyclone5/HsmcVoltage.h"
 #include "model/DaughterBoard.h"
@@ -148,3 +150,7 @@ extern const BoardDef kElvoryBoard{
     .cardRules = {.hsmcDefaultCase = HsmcDefaultCase::Upper,
                   .nimbalClockInputs = NimbalClockInputs::Input},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kElvoryBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // The settings record of the Elvory board (board id 5). A .cfg file and
 // default.cfg hold it byte for byte: 432 bytes, numbers little-endian.
 
+#include "boards/cyclone4/ElvoryId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -3,6 +3,7 @@
 // two voltage jumpers is marked in green by the form itself.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone4/ElvoryId.h"
 
 namespace {
 using enum PartLook;
@@ -42,3 +43,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kElvoryPicture{
     MAINBOARD_ELVORY, "ELVORY_400_BITMAP", "Cyclone IV E", "CYCLONE_IV_E_BADGE", 360, 224, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kElvoryPicture};
+} // namespace

@@ -6,8 +6,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone4/CONFIG_ISTREL.h"
 #include "boards/cyclone4/IstrelConfig.h"
+#include "boards/cyclone4/IstrelId.h"
 #include "model/DaughterBoard.h"
 
 #include <cstddef>
@@ -86,3 +88,7 @@ extern const BoardDef kIstrelBoard{
     .fill = istrel::Fill,
     .cardRules = {.gpioDefault = GpioDefaultNaming::NameTails},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kIstrelBoard};
+} // namespace

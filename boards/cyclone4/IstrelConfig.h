@@ -2,6 +2,7 @@
 // The settings record of the Istrel board (board id 10). A .cfg file and
 // default.cfg hold it byte for byte: 404 bytes, numbers little-endian.
 
+#include "boards/cyclone4/IstrelId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -3,6 +3,7 @@
 // stands at the place the board's form gives it there.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone4/IstrelId.h"
 
 namespace {
 using enum PartLook;
@@ -29,3 +30,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kIstrelPicture{
     MAINBOARD_ISTREL, "ISTREL_400_BITMAP", "Cyclone IV E", "CYCLONE_IV_E_BADGE", 350, 220, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kIstrelPicture};
+} // namespace

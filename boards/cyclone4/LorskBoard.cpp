@@ -5,8 +5,10 @@
 // its own for this board.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone4/CONFIG_LORSK.h"
 #include "boards/cyclone4/LorskConfig.h"
+#include "boards/cyclone4/LorskId.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 
 #include <cstddef>
@@ -64,3 +66,7 @@ extern const BoardDef kLorskBoard{
     .fill = lorsk::Fill,
     .cardRules = {.hsmcDefaultCase = HsmcDefaultCase::Upper},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kLorskBoard};
+} // namespace

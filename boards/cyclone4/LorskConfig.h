@@ -2,6 +2,7 @@
 // The settings record of the Lorsk board (board id 13). A .cfg file and
 // default.cfg hold it byte for byte: 412 bytes, numbers little-endian.
 
+#include "boards/cyclone4/LorskId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -3,6 +3,7 @@
 // stands at the place the board's form gives it there.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone4/LorskId.h"
 
 namespace {
 using enum PartLook;
@@ -34,3 +35,7 @@ constexpr PicturePart kParts[] = {
 
 extern const BoardPicture kLorskPicture{
     MAINBOARD_LORSK, "LORSK_400_BITMAP", "Cyclone IV E", "CYCLONE_IV_E_BADGE", 350, 305, kParts, 2};
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kLorskPicture};
+} // namespace

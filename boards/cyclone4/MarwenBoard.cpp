@@ -5,8 +5,10 @@
 // empty. The filler hands the record to the board's project text.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone4/CONFIG_MARWEN.h"
 #include "boards/cyclone4/MarwenConfig.h"
+#include "boards/cyclone4/MarwenId.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 
 #include <cstddef>
@@ -70,3 +72,7 @@ extern const BoardDef kMarwenBoard{
     .cardRules = {.hsmcDefault = HsmcDefaultNaming::CommonI2cSdatSclk,
                   .hsmcDefaultCase = HsmcDefaultCase::Upper},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kMarwenBoard};
+} // namespace

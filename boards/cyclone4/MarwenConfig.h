@@ -4,6 +4,7 @@
 // pin filler copies it whole into the pin model, where the board's project
 // text reads it (boards/cyclone4/MarwenText.h).
 
+#include "boards/cyclone4/MarwenId.h"
 #include "boards/cyclone4/MarwenText.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"

@@ -2,6 +2,7 @@
 // them. The form shows the picture at 16, 40 on its panel.
 
 #include "boards/BoardPicture.h"
+#include "boards/cyclone4/MarwenId.h"
 
 namespace {
 using enum PartLook;
@@ -37,3 +38,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kMarwenPicture{
     MAINBOARD_MARWEN, "MARWEN_BITMAP", "Cyclone IV GX", "CYCLONE_IV_GX_BADGE", 364, 260, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kMarwenPicture};
+} // namespace

@@ -2,6 +2,7 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardText.h"
+#include "boards/cyclone4/MarwenId.h"
 #include "model/Sizes.h"
 #include "platform/Ui.h"
 
@@ -29,7 +30,7 @@ void AddToggle(std::string& out, const std::string& target) {
 std::string GetMarwenQsfAssignments(const TMainBoard& board) {
     using namespace marwen;
     PINSMITH_ASSERT(board.GetBoardIdByte() == MAINBOARD_MARWEN);
-    const auto& config = board.m_MarwenConfig;
+    const auto& config = board.m_BoardRecord;
     std::string out;
     if (boardtext::IsLocationUsed(board, "AE7")) {
         out += boardtext::kNceo;

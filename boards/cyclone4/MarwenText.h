@@ -1,7 +1,7 @@
 #pragma once
 // Board-specific project text of the Marwen board (board id 14). It reads
 // the settings-record copy that the board's filler leaves in
-// TMainBoard::m_MarwenConfig.
+// TMainBoard::m_BoardRecord.
 
 #include "model/MainBoard.h"
 

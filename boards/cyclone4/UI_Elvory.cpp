@@ -9,6 +9,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone4/ElvoryId.h"
 #include "ui_UI_Elvory.h"
 
 #include <QColor>
@@ -279,3 +281,7 @@ void TFormElvory::ShowJumperWarning() {
             "voltage level.";
     platform::WarningBox(text);
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_ELVORY, MakeBoardForm<TFormElvory>};
+} // namespace

@@ -6,6 +6,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone4/IstrelId.h"
 #include "ui_UI_Istrel.h"
 
 #include <QColor>
@@ -58,3 +60,7 @@ TFormIstrel::TFormIstrel(QWidget* owner)
 }
 
 TFormIstrel::~TFormIstrel() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_ISTREL, MakeBoardForm<TFormIstrel>};
+} // namespace

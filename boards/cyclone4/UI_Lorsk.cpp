@@ -6,6 +6,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone4/LorskId.h"
 #include "ui_UI_Lorsk.h"
 
 #include <QColor>
@@ -70,3 +72,7 @@ TFormLorsk::TFormLorsk(QWidget* owner)
 }
 
 TFormLorsk::~TFormLorsk() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_LORSK, MakeBoardForm<TFormLorsk>};
+} // namespace

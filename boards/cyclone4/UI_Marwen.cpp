@@ -8,6 +8,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone4/MarwenId.h"
 #include "ui_UI_Marwen.h"
 
 #include <QColor>
@@ -82,3 +84,7 @@ void TFormMarwen::BeforeSuccessBox() {
     }
     platform::InformationBox(reminders::TransceiverSignals("PCIe", "Transceiver"));
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_MARWEN, MakeBoardForm<TFormMarwen>};
+} // namespace

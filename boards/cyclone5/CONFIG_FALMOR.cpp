@@ -1,6 +1,7 @@
 #include "boards/cyclone5/CONFIG_FALMOR.h"
 
 #include "boards/PinTable.h"
+#include "boards/cyclone5/FalmorId.h"
 #include "boards/cyclone5/OptionGroups.h"
 #include "cards/hsmc/HsmcPositions.h"
 #include "model/CardCatalogue.h"

@@ -2,6 +2,7 @@
 
 #include "boards/PinTable.h"
 
+#include "boards/cyclone5/IlmarchId.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
 #include "model/Pin.h"
@@ -148,7 +149,7 @@ constexpr const char* kGpioHeaders[2] = {
 
 void CONFIG_ILMARCH(TMainBoard* pBoard, const ILMARCH_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
-    pBoard->m_IlmarchConfig.CopyFrom(&Config, sizeof Config);
+    pBoard->m_BoardRecord.CopyFrom(&Config, sizeof Config);
     pBoard->m_BoardId = static_cast<BoardId>(Config.BoardId);
 
     if (Config.BoardId != BoardNumber(MAINBOARD_ILMARCH)) {

@@ -3,6 +3,7 @@
 #include "boards/PinTable.h"
 #include "boards/cyclone5/HsmcVoltage.h"
 #include "boards/cyclone5/OptionGroups.h"
+#include "boards/cyclone5/QuindleId.h"
 #include "cards/hsmc/HsmcPositions.h"
 #include "model/CardCatalogue.h"
 #include "model/Sizes.h"

@@ -2,6 +2,7 @@
 
 #include "boards/PinTable.h"
 #include "boards/cyclone5/OptionGroups.h"
+#include "boards/cyclone5/RasmerId.h"
 #include "cards/hsmc/HsmcPositions.h"
 #include "model/CardCatalogue.h"
 #include "model/Sizes.h"

@@ -2,6 +2,7 @@
 
 #include "boards/PinTable.h"
 #include "boards/cyclone5/OptionGroups.h"
+#include "boards/cyclone5/SollenId.h"
 #include "model/CardCatalogue.h"
 #include "platform/Assert.h"
 
@@ -189,7 +190,7 @@ constexpr const char* kGpioHeaders[2] = {
 
 void CONFIG_SOLLEN(TMainBoard* pBoard, const SOLLEN_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
-    pBoard->m_SollenConfig.CopyFrom(&Config, sizeof Config);
+    pBoard->m_BoardRecord.CopyFrom(&Config, sizeof Config);
     pBoard->m_BoardId = static_cast<BoardId>(Config.BoardId);
     if (Config.BoardId != BoardNumber(MAINBOARD_SOLLEN)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_SOLLEN");

@@ -2,6 +2,7 @@
 
 #include "boards/PinTable.h"
 #include "boards/cyclone5/OptionGroups.h"
+#include "boards/cyclone5/TavrinId.h"
 #include "model/CardCatalogue.h"
 #include "platform/Assert.h"
 
@@ -211,7 +212,7 @@ constexpr const char* kGpioHeader =
 
 void CONFIG_TAVRIN(TMainBoard* pBoard, const TAVRIN_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
-    pBoard->m_TavrinConfig.CopyFrom(&Config, sizeof Config);
+    pBoard->m_BoardRecord.CopyFrom(&Config, sizeof Config);
     pBoard->m_BoardId = static_cast<BoardId>(Config.BoardId);
     if (Config.BoardId != BoardNumber(MAINBOARD_TAVRIN)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_TAVRIN");

@@ -2,6 +2,7 @@
 
 #include "boards/PinTable.h"
 #include "boards/cyclone5/SocPins.h"
+#include "boards/cyclone5/UlvaneId.h"
 #include "model/Connector.h"
 #include "platform/Assert.h"
 

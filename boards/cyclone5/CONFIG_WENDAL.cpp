@@ -2,6 +2,7 @@
 
 #include "boards/PinTable.h"
 #include "boards/cyclone5/OptionGroups.h"
+#include "boards/cyclone5/WendalId.h"
 #include "model/CardCatalogue.h"
 #include "platform/Assert.h"
 
@@ -98,7 +99,7 @@ constexpr const char* kGpioHeaders[2] = {
 
 void CONFIG_WENDAL(TMainBoard* pBoard, const WENDAL_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
-    pBoard->m_WendalConfig.CopyFrom(&Config, sizeof Config);
+    pBoard->m_BoardRecord.CopyFrom(&Config, sizeof Config);
     pBoard->m_BoardId = static_cast<BoardId>(Config.BoardId);
     if (Config.BoardId != BoardNumber(MAINBOARD_WENDAL)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_WENDAL");

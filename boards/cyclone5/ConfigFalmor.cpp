@@ -1,5 +1,6 @@
 #include "boards/cyclone5/ConfigFalmor.h"
 
+#include "boards/cyclone5/FalmorId.h"
 #include "settings/ConfigCommon.h"
 
 bool TConfigFalmor::LoadFromFile(const std::string& fileName) {

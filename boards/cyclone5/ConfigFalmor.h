@@ -4,6 +4,7 @@
 // object in the pin model, and the board's .sdc text reads the record
 // through it. The generator operations add nothing for this board.
 
+#include "boards/cyclone5/FalmorId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 #include "settings/ConfigBoard.h"

@@ -5,8 +5,10 @@
 // HSMC cards offered and the I/O standard of their pins.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_FALMOR.h"
 #include "boards/cyclone5/ConfigFalmor.h"
+#include "boards/cyclone5/FalmorId.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 #include "boards/cyclone5/HsmcVoltage.h"
 
@@ -93,3 +95,7 @@ extern const BoardDef kFalmorBoard{
     .usesVhdl = falmor::UsesVhdl,
     .cardRules = {.hsmcDefaultCase = HsmcDefaultCase::Upper},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kFalmorBoard};
+} // namespace

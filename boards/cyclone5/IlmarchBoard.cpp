@@ -4,8 +4,10 @@
 // standard of the card pins.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
 #include "boards/cyclone5/IlmarchConfig.h"
+#include "boards/cyclone5/IlmarchId.h"
 
 #include <cstddef>
 
@@ -78,3 +80,7 @@ extern const BoardDef kIlmarchBoard{
     .adjustPort = ilmarch::AdjustPort,
     .fill = ilmarch::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kIlmarchBoard};
+} // namespace

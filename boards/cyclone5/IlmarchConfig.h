@@ -4,6 +4,7 @@
 // helpers below are everything the form, the pin filler and the tests need
 // to set it up, to check a record read from a file and to read its fields.
 
+#include "boards/cyclone5/IlmarchId.h"
 #include "model/CardCatalogue.h"
 #include "model/MainBoard.h"
 #include "model/Pin.h"

@@ -4,10 +4,12 @@
 // standard of the card pins.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_QUINDLE.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 #include "boards/cyclone5/HsmcVoltage.h"
 #include "boards/cyclone5/QuindleConfig.h"
+#include "boards/cyclone5/QuindleId.h"
 
 #include <cstddef>
 
@@ -76,3 +78,7 @@ extern const BoardDef kQuindleBoard{
     .cardRules = {.hsmcDefault = HsmcDefaultNaming::GxbIndexedUnderscored,
                   .hsmcDefaultCase = HsmcDefaultCase::Upper},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kQuindleBoard};
+} // namespace

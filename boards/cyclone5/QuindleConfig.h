@@ -2,6 +2,7 @@
 // The settings record of the Quindle board (board id 19). A .cfg file and
 // default.cfg hold it byte for byte: 284 bytes, numbers little-endian.
 
+#include "boards/cyclone5/QuindleId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

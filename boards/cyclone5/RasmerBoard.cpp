@@ -4,9 +4,11 @@
 // card of both lists.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_RASMER.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 #include "boards/cyclone5/RasmerConfig.h"
+#include "boards/cyclone5/RasmerId.h"
 
 #include <cstddef>
 
@@ -70,3 +72,7 @@ extern const BoardDef kRasmerBoard{
     .cardRules = {.hsmcDefault = HsmcDefaultNaming::GxbIndexedClocks,
                   .hsmcDefaultCase = HsmcDefaultCase::Upper},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kRasmerBoard};
+} // namespace

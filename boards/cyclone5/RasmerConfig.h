@@ -2,6 +2,7 @@
 // The settings record of the Rasmer board (board id 20). A .cfg file and
 // default.cfg hold it byte for byte: 408 bytes, numbers little-endian.
 
+#include "boards/cyclone5/RasmerId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -6,6 +6,8 @@
 // placed at the origin of the outlines' parent), so each outline frames its
 // part. The tests hold the two together.
 
+#include <span>
+
 namespace socpicture {
 
 inline constexpr int kWidth = 400;
@@ -57,5 +59,18 @@ inline constexpr Part kVessor[] = {
     {"ShapeArduino_2", "ARDUINO RESET", Look::Header, 336, 252, 48, 42},
 };
 // clang-format on
+
+// The boards tools/make_pictures draws from these tables: the picture's
+// resource name and the title drawn on it.
+struct Board {
+    const char* picture;
+    const char* title;
+    std::span<const Part> parts;
+};
+
+inline constexpr Board kBoards[] = {
+    {"ULVANE_BITMAP", "ULVANE", kUlvane},
+    {"VESSOR_BITMAP", "VESSOR", kVessor},
+};
 
 } // namespace socpicture

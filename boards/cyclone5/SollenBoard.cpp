@@ -3,9 +3,11 @@
 // two 40-pin GPIO headers.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_SOLLEN.h"
 #include "boards/cyclone5/GpioHeaderPair.h"
 #include "boards/cyclone5/SollenConfig.h"
+#include "boards/cyclone5/SollenId.h"
 
 #include <cstddef>
 
@@ -54,3 +56,7 @@ extern const BoardDef kSollenBoard{
     .setDefaults = sollen::SetDefaults,
     .fill = sollen::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kSollenBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // The settings record of the Sollen board (board id 21). A .cfg file and
 // default.cfg hold it byte for byte: 408 bytes, numbers little-endian.
 
+#include "boards/cyclone5/SollenId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t kVga = 140, kSdram = 141, kAudio = 142, kVideoIn = 143;
 
 mediasdc::MediaOptions Options(const TMainBoard& board) {
-    const auto& config = board.m_SollenConfig;
+    const auto& config = board.m_BoardRecord;
     mediasdc::MediaOptions o;
     o.videoIn = config.U8(kVideoIn) != 0;
     o.sdram = config.U8(kSdram) != 0;

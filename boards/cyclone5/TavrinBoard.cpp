@@ -3,8 +3,10 @@
 // 40-pin GPIO header, with a batch that generates every card of its list.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_TAVRIN.h"
 #include "boards/cyclone5/TavrinConfig.h"
+#include "boards/cyclone5/TavrinId.h"
 
 #include <cstddef>
 
@@ -59,3 +61,7 @@ extern const BoardDef kTavrinBoard{
     .setDefaults = tavrin::SetDefaults,
     .fill = tavrin::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kTavrinBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // The settings record of the Tavrin board (board id 22). A .cfg file and
 // default.cfg hold it byte for byte: 408 bytes, numbers little-endian.
 
+#include "boards/cyclone5/TavrinId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

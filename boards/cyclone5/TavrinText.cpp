@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kVga = 140, kAudio = 143, kVideoIn = 144;
 
 std::string Clocks(const TMainBoard& board) {
-    const auto& config = board.m_TavrinConfig;
+    const auto& config = board.m_BoardRecord;
     mediasdc::MediaOptions o;
     o.videoIn = config.U8(kVideoIn) != 0;
     o.audio = config.U8(kAudio) != 0;

@@ -2,6 +2,8 @@
 
 #include "app/Shape.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/FalmorId.h"
 #include "ui_UI_Falmor.h"
 
 #include <cstddef>
@@ -71,3 +73,7 @@ void TFormFalmor::UpdateBoardShapes() {
 void TFormFalmor::AfterGenerateSuccess() {
     voltage_->ShowJumperWarning();
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_FALMOR, MakeBoardForm<TFormFalmor>};
+} // namespace

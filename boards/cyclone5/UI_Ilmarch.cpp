@@ -6,6 +6,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "ui_UI_Ilmarch.h"
 
 #include <QColor>
@@ -130,3 +132,7 @@ void TFormIlmarch::ShowJumperReminder() {
         "Please make sure GPIO VCCIO %s is setup correctly on the JP1 of the ILMARCH board.\r\n",
         IlmarchJumperText(GetVoltageCode()).c_str()));
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_ILMARCH, MakeBoardForm<TFormIlmarch>};
+} // namespace

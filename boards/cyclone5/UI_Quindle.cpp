@@ -1,5 +1,7 @@
 #include "boards/cyclone5/UI_Quindle.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/QuindleId.h"
 #include "ui_UI_Quindle.h"
 
 #include <cstddef>
@@ -61,3 +63,7 @@ void TFormQuindle::UpdateBoardShapes() {
 void TFormQuindle::AfterGenerateSuccess() {
     voltage_->ShowJumperWarning();
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_QUINDLE, MakeBoardForm<TFormQuindle>};
+} // namespace

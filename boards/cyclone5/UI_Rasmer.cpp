@@ -4,6 +4,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/RasmerId.h"
 #include "ui_UI_Rasmer.h"
 
 #include <cstddef>
@@ -84,3 +86,7 @@ void TFormRasmer::AfterGenerateSuccess() {
                              "1. Erase the default code.\r\n"
                              "2. Switch the S1/S2 dip switch to the OFF position.\r\n");
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_RASMER, MakeBoardForm<TFormRasmer>};
+} // namespace

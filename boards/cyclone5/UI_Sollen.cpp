@@ -1,5 +1,7 @@
 #include "boards/cyclone5/UI_Sollen.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/SollenId.h"
 #include "ui_UI_Sollen.h"
 
 #include <cstddef>
@@ -42,3 +44,7 @@ TFormSollen::TFormSollen(QWidget* owner)
 }
 
 TFormSollen::~TFormSollen() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_SOLLEN, MakeBoardForm<TFormSollen>};
+} // namespace

@@ -1,5 +1,7 @@
 #include "boards/cyclone5/UI_Tavrin.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/TavrinId.h"
 #include "ui_UI_Tavrin.h"
 
 #include <cstddef>
@@ -42,3 +44,7 @@ TFormTavrin::TFormTavrin(QWidget* owner)
 }
 
 TFormTavrin::~TFormTavrin() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_TAVRIN, MakeBoardForm<TFormTavrin>};
+} // namespace

@@ -5,6 +5,9 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/UlvaneId.h"
+#include "boards/cyclone5/VessorId.h"
 #include "ui_UI_Ulvane.h"
 #include "ui_UI_Vessor.h"
 
@@ -133,3 +136,8 @@ template <class Record> TFormUlvaneVessor<Record>::~TFormUlvaneVessor() = defaul
 
 template class TFormUlvaneVessor<ULVANE_CONFIG>;
 template class TFormUlvaneVessor<VESSOR_CONFIG>;
+
+namespace {
+const BoardFormRegistrar kUlvaneForm{MAINBOARD_ULVANE, MakeBoardForm<TFormUlvane>};
+const BoardFormRegistrar kVessorForm{MAINBOARD_VESSOR, MakeBoardForm<TFormVessor>};
+} // namespace

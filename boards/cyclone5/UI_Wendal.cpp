@@ -1,5 +1,7 @@
 #include "boards/cyclone5/UI_Wendal.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/cyclone5/WendalId.h"
 #include "ui_UI_Wendal.h"
 
 #include <cstddef>
@@ -35,3 +37,7 @@ TFormWendal::TFormWendal(QWidget* owner)
 }
 
 TFormWendal::~TFormWendal() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_WENDAL, MakeBoardForm<TFormWendal>};
+} // namespace

@@ -3,8 +3,10 @@
 // that take one 40-pin card each.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ULVANE.h"
 #include "boards/cyclone5/UlvaneConfig.h"
+#include "boards/cyclone5/UlvaneId.h"
 
 #include <cstddef>
 
@@ -63,3 +65,7 @@ extern const BoardDef kUlvaneBoard{
     .setDefaults = ulvane::SetDefaults,
     .fill = ulvane::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kUlvaneBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // The settings record of the Ulvane board (board id 23). A .cfg file and
 // default.cfg hold it byte for byte: 404 bytes, numbers little-endian.
 
+#include "boards/cyclone5/UlvaneId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

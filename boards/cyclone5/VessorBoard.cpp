@@ -3,8 +3,10 @@
 // 40-pin GPIO headers that take one 40-pin card each.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_VESSOR.h"
 #include "boards/cyclone5/VessorConfig.h"
+#include "boards/cyclone5/VessorId.h"
 
 #include <cstddef>
 
@@ -64,3 +66,7 @@ extern const BoardDef kVessorBoard{
     .setDefaults = vessor::SetDefaults,
     .fill = vessor::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kVessorBoard};
+} // namespace

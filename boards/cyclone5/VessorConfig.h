@@ -2,6 +2,7 @@
 // The settings record of the Vessor board (board id 24). A .cfg file and
 // default.cfg hold it byte for byte: 404 bytes, numbers little-endian.
 
+#include "boards/cyclone5/VessorId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

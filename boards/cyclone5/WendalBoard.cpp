@@ -4,9 +4,11 @@
 // no clock output (no VGA_CLK), so its timing file declares no VGA clock.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_WENDAL.h"
 #include "boards/cyclone5/GpioHeaderPair.h"
 #include "boards/cyclone5/WendalConfig.h"
+#include "boards/cyclone5/WendalId.h"
 
 #include <cstddef>
 
@@ -49,3 +51,7 @@ extern const BoardDef kWendalBoard{
     .batch = wendal::kBatch,
     .fill = wendal::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kWendalBoard};
+} // namespace

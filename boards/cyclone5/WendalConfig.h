@@ -2,6 +2,7 @@
 // The settings record of the Wendal board (board id 25). A .cfg file and
 // default.cfg hold it byte for byte: 404 bytes, numbers little-endian.
 
+#include "boards/cyclone5/WendalId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -4,7 +4,9 @@
 // directions from the card.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/max10/BrovanConfig.h"
+#include "boards/max10/BrovanId.h"
 #include "boards/max10/CONFIG_BROVAN.h"
 
 #include <cstddef>
@@ -64,3 +66,7 @@ extern const BoardDef kBrovanBoard{
     .setDefaults = brovan::SetDefaults,
     .fill = brovan::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kBrovanBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // The settings record of the Brovan kit (board id 30). A .cfg file and
 // default.cfg hold it byte for byte: 292 bytes, numbers little-endian.
 
+#include "boards/max10/BrovanId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -3,6 +3,7 @@
 #include "boards/PinGroups.h"
 #include "boards/PinTable.h"
 #include "boards/cyclone5/OptionGroups.h"
+#include "boards/max10/BrovanId.h"
 #include "model/CardCatalogue.h"
 #include "model/Sizes.h"
 #include "platform/Assert.h"

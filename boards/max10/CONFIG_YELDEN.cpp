@@ -4,6 +4,7 @@
 #include "boards/PinTable.h"
 #include "boards/cyclone5/OptionGroups.h"
 #include "boards/max10/BbbPinout.h"
+#include "boards/max10/YeldenId.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 

@@ -1,5 +1,6 @@
 #include "boards/max10/ConfigDravel.h"
 
+#include "boards/max10/DravelId.h"
 #include "settings/ConfigCommon.h"
 
 bool TConfigDravel::LoadFromFile(const std::string& fileName) {

@@ -4,6 +4,7 @@
 // first, then the board id. The pin filler keeps a pointer to the object in
 // the pin model; the generator operations add nothing for this board.
 
+#include "boards/max10/DravelId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 #include "settings/ConfigBoard.h"

@@ -4,8 +4,10 @@
 // keep 3.3-V LVTTL whatever the card's map gives.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/max10/CONFIG_DRAVEL.h"
 #include "boards/max10/ConfigDravel.h"
+#include "boards/max10/DravelId.h"
 
 #include <cstddef>
 
@@ -55,3 +57,7 @@ extern const BoardDef kDravelBoard{
     .batch = dravel::kBatch,
     .fill = dravel::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kDravelBoard};
+} // namespace

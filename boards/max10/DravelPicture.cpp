@@ -2,6 +2,7 @@
 // them. The drawn picture is the board's selector picture too.
 
 #include "boards/BoardPicture.h"
+#include "boards/max10/DravelId.h"
 
 namespace {
 using enum PartLook;
@@ -27,3 +28,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kDravelPicture{
     MAINBOARD_DRAVEL, "DRAVEL_BITMAP", "MAX 10", "MAX_10_BADGE", 420, 300, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kDravelPicture};
+} // namespace

@@ -6,6 +6,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/max10/BrovanId.h"
 #include "ui_UI_Brovan.h"
 
 #include <QColor>
@@ -69,3 +71,7 @@ TFormBrovan::TFormBrovan(QWidget* owner)
 }
 
 TFormBrovan::~TFormBrovan() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_BROVAN, MakeBoardForm<TFormBrovan>};
+} // namespace

@@ -8,6 +8,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/max10/DravelId.h"
 #include "ui_UI_Dravel.h"
 
 #include <QColor>
@@ -66,3 +68,7 @@ bool TFormDravel::BuildProject(const std::string& projectFile) {
     AttachRecordCards(Definition(), *board, record);
     return WriteProject(board.get(), projectFile, false);
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_DRAVEL, MakeBoardForm<TFormDravel>};
+} // namespace

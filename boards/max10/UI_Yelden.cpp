@@ -10,6 +10,8 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Text8.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/max10/YeldenId.h"
 #include "ui_UI_Yelden.h"
 
 #include <QColor>
@@ -155,3 +157,7 @@ void TFormYelden::UpdateBoardShapes() {
     shapeP8_->setVisible(header);
     shapeP9_->setVisible(header);
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_YELDEN, MakeBoardForm<TFormYelden>};
+} // namespace

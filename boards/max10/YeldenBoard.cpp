@@ -6,8 +6,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/max10/CONFIG_YELDEN.h"
 #include "boards/max10/YeldenConfig.h"
+#include "boards/max10/YeldenId.h"
 
 #include <cstddef>
 
@@ -78,3 +80,7 @@ extern const BoardDef kYeldenBoard{
     .mendRecord = yelden::Mend,
     .fill = yelden::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kYeldenBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // them. The drawn picture is the board's selector picture too.
 
 #include "boards/BoardPicture.h"
+#include "boards/max10/YeldenId.h"
 
 namespace {
 using enum PartLook;
@@ -37,3 +38,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kYeldenPicture{
     MAINBOARD_YELDEN, "YELDEN_BITMAP", "MAX 10", "MAX_10_BADGE", 420, 300, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kYeldenPicture};
+} // namespace

@@ -4,8 +4,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/stratix3/CONFIG_FENNIK.h"
 #include "boards/stratix3/FennikConfig.h"
+#include "boards/stratix3/FennikId.h"
 #include "model/HolderModuleAttach.h"
 #include "platform/Ui.h"
 
@@ -156,3 +158,7 @@ extern const BoardDef kFennikBoard{
                   .ddr2Sodimm = {.strobes = DqsMode::Differential,
                                  .presenceDetect = IOSTD_3V3_LVTTL}},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kFennikBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // The settings record of the Fennik board (board id 6). A .cfg file and
 // default.cfg hold it byte for byte: 924 bytes, numbers little-endian.
 
+#include "boards/stratix3/FennikId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -3,6 +3,7 @@
 // KIRREL-B's.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix3/FennikId.h"
 
 namespace {
 using enum PartLook;
@@ -33,3 +34,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kFennikPicture{
     MAINBOARD_FENNIK, "FENNIK_400_BITMAP", "Stratix III", "STRATIX_III_BADGE", 400, 400, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kFennikPicture};
+} // namespace

@@ -7,6 +7,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix3/FennikId.h"
 #include "ui_UI_Fennik.h"
 
 #include <algorithm>
@@ -178,3 +180,7 @@ void TFormFennik::BoardControlsToConfig(FENNIK_CONFIG& record) {
         clear(record.nKirrelDaughterId[KIRREL_B], record.szKirrelPrefixName[KIRREL_B]);
     }
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_FENNIK, MakeBoardForm<TFormFennik>};
+} // namespace

@@ -2,6 +2,7 @@
 
 #include "boards/GpioHeaders.h"
 #include "boards/PinTable.h"
+#include "boards/stratix4/GaldreX1Id.h"
 #include "boards/stratix4/StratixIvGx.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
@@ -400,7 +401,7 @@ using namespace galdrex1;
 
 void CONFIG_GALDRE_X1(TMainBoard* pBoard, const GALDRE_X1_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
-    pBoard->m_Galdre_X1Config.CopyFrom(&Config, sizeof(Config));
+    pBoard->m_BoardRecord.CopyFrom(&Config, sizeof(Config));
     pBoard->m_BoardId = static_cast<BoardId>(Config.BoardId);
     if (Config.BoardId != BoardNumber(MAINBOARD_GALDRE_X1)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_GALDRE_X1");

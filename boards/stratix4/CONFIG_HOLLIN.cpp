@@ -2,6 +2,7 @@
 
 #include "boards/PinGroups.h"
 #include "boards/PinTable.h"
+#include "boards/stratix4/HollinId.h"
 #include "model/CardCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"

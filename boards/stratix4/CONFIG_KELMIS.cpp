@@ -1,6 +1,7 @@
 #include "boards/stratix4/CONFIG_KELMIS.h"
 
 #include "boards/PinTable.h"
+#include "boards/stratix4/KelmisId.h"
 #include "boards/stratix4/StratixIvGx.h"
 #include "model/CardCatalogue.h"
 #include "model/Connector.h"
@@ -372,7 +373,7 @@ void CONFIG_KELMIS(TMainBoard* pBoard, const KELMIS_CONFIG& Config) {
     const Banks banks{KelmisHsmcIoStandard(Config, HSMC_A), KelmisHsmcIoStandard(Config, HSMC_B),
                       KelmisHsmcIoStandard(Config, HSMC_D), KelmisHsmcIoStandard(Config, HSMC_F)};
 
-    pBoard->m_KelmisConfig.CopyFrom(&Config, sizeof(Config));
+    pBoard->m_BoardRecord.CopyFrom(&Config, sizeof(Config));
     pBoard->m_BoardId = static_cast<BoardId>(Config.BoardId);
     if (Config.BoardId != BoardNumber(MAINBOARD_KELMIS)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_KELMIS");

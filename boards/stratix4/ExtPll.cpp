@@ -1,5 +1,7 @@
 #include "boards/stratix4/ExtPll.h"
 
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/KelmisId.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "settings/ConfigCommon.h"
@@ -19,9 +21,7 @@ struct ExtPllVariant {
     const char* sdat;
 };
 
-template <std::size_t N>
-std::string ExtPllVerilog(const RecordCopy<N>& record, std::size_t firstCode,
-                          const ExtPllVariant& v) {
+std::string ExtPllVerilog(const RecordCopy& record, std::size_t firstCode, const ExtPllVariant& v) {
     std::string out;
     out += "\r\n\r\n";
     out += "//=======================================================\r\n";
@@ -108,21 +108,21 @@ bool extpll::ExportController(const std::string& projectFolder, platform::FileRe
 
 std::string GetGaldreX1ExtPllVerilog(const TMainBoard& board) {
     PINSMITH_ASSERT(board.GetBoardIdByte() == MAINBOARD_GALDRE_X1);
-    if (board.m_Galdre_X1Config.U8(extpll::kGaldreX1ExtPll) == 0) {
+    if (board.m_BoardRecord.U8(extpll::kGaldreX1ExtPll) == 0) {
         return std::string();
     }
-    return ExtPllVerilog(board.m_Galdre_X1Config, extpll::kGaldreX1PllOut1,
+    return ExtPllVerilog(board.m_BoardRecord, extpll::kGaldreX1PllOut1,
                          {"CPU_RESET_n", "OSC_50_BANK2", "HSMB_REFCLK", "PLL_CLKIN/SATA_REFCLK",
                           "MAX_I2C_SCLK", "MAX_I2C_SDAT"});
 }
 
 std::string GetKelmisExtPllVerilog(const TMainBoard& board) {
     PINSMITH_ASSERT(board.GetBoardIdByte() == MAINBOARD_KELMIS);
-    if (board.m_KelmisConfig.U8(extpll::kKelmisExtPll) == 0) {
+    if (board.m_BoardRecord.U8(extpll::kKelmisExtPll) == 0) {
         return std::string();
     }
     return ExtPllVerilog(
-        board.m_KelmisConfig, extpll::kKelmisPllOut1,
+        board.m_BoardRecord, extpll::kKelmisPllOut1,
         {"1'b1", "OSC_50_BANK1", "HSME_REFCLK", "PGM_GXB_CLK", "MAX2_I2C_SCL", "MAX2_I2C_SDA"});
 }
 

@@ -6,8 +6,10 @@
 #include "boards/stratix4/GaldreX1Board.h"
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/stratix4/CONFIG_GALDRE_X1.h"
 #include "boards/stratix4/GaldreX1Config.h"
+#include "boards/stratix4/GaldreX1Id.h"
 #include "boards/stratix4/HsmcPortPrefix.h"
 #include "boards/stratix4/StratixIvGx.h"
 #include "model/HolderModuleAttach.h"
@@ -162,3 +164,7 @@ extern const BoardDef kGaldreX1Board{
                   .hsmcLvdsDefault = LvdsDefaultNaming::Formula,
                   .hsmcDebugLine96 = HsmcDebugLine96::Input},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kGaldreX1Board};
+} // namespace

@@ -3,6 +3,7 @@
 // default.cfg hold it byte for byte: 684 bytes, numbers little-endian.
 
 #include "boards/stratix4/ExtPll.h"
+#include "boards/stratix4/GaldreX1Id.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -4,6 +4,8 @@
 // stands at the place the form gives it there.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/LumbrelId.h"
 
 namespace {
 using enum PartLook;
@@ -90,3 +92,8 @@ extern const BoardPicture kLumbrelPicture{
     MAINBOARD_LUMBREL, "LUMBREL_400_BITMAP", "Stratix IV", "STRATIX_IV_BADGE", 400, 213,
     kLumbrelParts,
 };
+
+namespace {
+const BoardPictureRegistrar kGaldreX1Registrar{kGaldreX1Picture};
+const BoardPictureRegistrar kLumbrelRegistrar{kLumbrelPicture};
+} // namespace

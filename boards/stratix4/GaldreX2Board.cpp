@@ -4,8 +4,10 @@
 
 #include "boards/stratix4/GaldreX2Board.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/stratix4/CONFIG_GALDRE_X2.h"
 #include "boards/stratix4/GaldreX2Config.h"
+#include "boards/stratix4/GaldreX2Id.h"
 #include "model/HolderModuleAttach.h"
 
 #include <algorithm>
@@ -138,3 +140,7 @@ extern const BoardDef kGaldreX2Board{
                   .singleEnded = IOSTD_3V0_PCIX,
                   .transceiver = IOSTD_1V4_PCML},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kGaldreX2Board};
+} // namespace

@@ -3,6 +3,7 @@
 // FPGAs: a header and one node per FPGA. A .cfg file and default.cfg hold it
 // byte for byte: 1336 bytes, numbers little-endian.
 
+#include "boards/stratix4/GaldreX2Id.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

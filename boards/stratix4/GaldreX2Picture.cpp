@@ -2,6 +2,7 @@
 // over them. The form shows the picture at 8, 64 on its panel.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix4/GaldreX2Id.h"
 
 namespace {
 using enum PartLook;
@@ -38,3 +39,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kGaldreX2Picture{
     MAINBOARD_GALDRE_X2, "GALDRE_X2_400_BITMAP", "Stratix IV", "STRATIX_IV_BADGE", 400, 452, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kGaldreX2Picture};
+} // namespace

@@ -2,8 +2,10 @@
 // groups, a DDR3 socket, two HSMC and four FMC ports.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/stratix4/CONFIG_HOLLIN.h"
 #include "boards/stratix4/HollinConfig.h"
+#include "boards/stratix4/HollinId.h"
 #include "boards/stratix4/HsmcPortPrefix.h"
 #include "model/HolderModuleAttach.h"
 
@@ -103,3 +105,7 @@ extern const BoardDef kHollinBoard{
                   .hsmcDebugLine96 = HsmcDebugLine96::Input,
                   .ddr3Sodimm = Ddr3SodimmForm::LowerCase},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kHollinBoard};
+} // namespace

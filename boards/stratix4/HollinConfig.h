@@ -2,6 +2,7 @@
 // The settings record of the Hollin board (board id 9). A .cfg file and
 // default.cfg hold it byte for byte: 924 bytes, numbers little-endian.
 
+#include "boards/stratix4/HollinId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

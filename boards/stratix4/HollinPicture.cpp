@@ -2,6 +2,7 @@
 // them.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix4/HollinId.h"
 
 namespace {
 using enum PartLook;
@@ -33,3 +34,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kHollinPicture{
     MAINBOARD_HOLLIN, "HOLLIN_400_BITMAP", "Stratix IV", "STRATIX_IV_BADGE", 400, 400, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kHollinPicture};
+} // namespace

@@ -6,8 +6,10 @@
 #include "boards/stratix4/KelmisBoard.h"
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/stratix4/CONFIG_KELMIS.h"
 #include "boards/stratix4/KelmisConfig.h"
+#include "boards/stratix4/KelmisId.h"
 #include "boards/stratix4/StratixIvGx.h"
 #include "model/HolderModuleAttach.h"
 
@@ -197,3 +199,7 @@ extern const BoardDef kKelmisBoard{
                   .hsmcLvdsDefault = LvdsDefaultNaming::Formula,
                   .ddr3Sodimm = Ddr3SodimmForm::LowerCase},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kKelmisBoard};
+} // namespace

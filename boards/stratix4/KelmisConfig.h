@@ -3,6 +3,7 @@
 // default.cfg hold it byte for byte: 1188 bytes, numbers little-endian.
 
 #include "boards/stratix4/ExtPll.h"
+#include "boards/stratix4/KelmisId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 

@@ -3,6 +3,7 @@
 // each outline stands at the place the form gives it there.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix4/KelmisId.h"
 
 namespace {
 using enum PartLook;
@@ -43,3 +44,7 @@ extern const BoardPicture kKelmisPicture{
     2, // the form's outlines are 2 pixels wide
 };
 // clang-format on
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kKelmisPicture};
+} // namespace

@@ -4,6 +4,8 @@
 // its form displays the board and lets the user leave it.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
+#include "boards/stratix4/LumbrelId.h"
 
 extern const BoardDef kLumbrelBoard{
     .id = MAINBOARD_LUMBREL,
@@ -12,3 +14,7 @@ extern const BoardDef kLumbrelBoard{
     .selectorPicture = "LUMBREL_400_BITMAP",
     .writesProjects = false,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kLumbrelBoard};
+} // namespace

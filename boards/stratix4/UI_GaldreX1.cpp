@@ -9,6 +9,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix4/GaldreX1Id.h"
 #include "ui_UI_GaldreX1.h"
 
 #include <QColor>
@@ -144,3 +146,7 @@ void TFormGaldre_X1::AfterGenerateSuccess() {
         platform::InformationBox(note);
     }
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_GALDRE_X1, MakeBoardForm<TFormGaldre_X1>};
+} // namespace

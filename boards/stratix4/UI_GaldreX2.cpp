@@ -7,6 +7,8 @@
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix4/GaldreX2Id.h"
 #include "ui_UI_GaldreX2.h"
 
 #include <QColor>
@@ -166,3 +168,7 @@ bool TFormGaldre_X2::HolderLoadWithDialog(platform::FileDialog& dialog) {
 }
 
 #undef NODE
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_GALDRE_X2, MakeBoardForm<TFormGaldre_X2>};
+} // namespace

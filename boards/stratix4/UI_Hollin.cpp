@@ -8,6 +8,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix4/HollinId.h"
 #include "ui_UI_Hollin.h"
 
 #include <QColor>
@@ -72,3 +74,7 @@ void TFormHollin::AfterGenerateSuccess() {
     }
     platform::InformationBox(reminders::MemoryController("DDR3"));
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_HOLLIN, MakeBoardForm<TFormHollin>};
+} // namespace

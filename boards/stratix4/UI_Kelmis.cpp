@@ -14,6 +14,8 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Text8.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix4/KelmisId.h"
 #include "ui_UI_Kelmis.h"
 
 #include <QColor>
@@ -324,3 +326,7 @@ void TFormKelmis::BeforeSuccessBox() {
         platform::InformationBox(note);
     }
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_KELMIS, MakeBoardForm<TFormKelmis>};
+} // namespace

@@ -8,6 +8,8 @@
 #include "platform/qt/Desktop.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix4/LumbrelId.h"
 #include "ui_UI_Lumbrel.h"
 
 #include <QColor>
@@ -55,3 +57,7 @@ TFormLumbrel::TFormLumbrel(QWidget* owner)
 }
 
 TFormLumbrel::~TFormLumbrel() = default;
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_LUMBREL, MakeBoardForm<TFormLumbrel>};
+} // namespace

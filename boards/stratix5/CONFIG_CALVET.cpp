@@ -1,6 +1,7 @@
 #include "boards/stratix5/CONFIG_CALVET.h"
 
 #include "boards/PinTable.h"
+#include "boards/stratix5/CalvetId.h"
 #include "boards/stratix5/StratixVPins.h"
 #include "model/CardCatalogue.h"
 #include "model/Sizes.h"

@@ -1,6 +1,7 @@
 #include "boards/stratix5/CONFIG_NOLVAR.h"
 
 #include "boards/PinTable.h"
+#include "boards/stratix5/NolvarId.h"
 #include "boards/stratix5/StratixVPins.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
@@ -240,7 +241,7 @@ static_assert(CountRowLocations(kDdr3A, "DDR3A_ODT[0]") == 1 &&
 void CONFIG_NOLVAR(TMainBoard* pBoard, const NOLVAR_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
     TMainBoard& board = *pBoard;
-    board.m_NolvarConfig.CopyFrom(&Config, sizeof(Config));
+    board.m_BoardRecord.CopyFrom(&Config, sizeof(Config));
     board.m_BoardId = static_cast<BoardId>(Config.BoardId);
     if (Config.BoardId != BoardNumber(MAINBOARD_NOLVAR)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_NOLVAR");

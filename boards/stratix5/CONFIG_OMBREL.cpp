@@ -1,6 +1,7 @@
 #include "boards/stratix5/CONFIG_OMBREL.h"
 
 #include "boards/PinTable.h"
+#include "boards/stratix5/OmbrelId.h"
 #include "boards/stratix5/StratixVPins.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
@@ -268,7 +269,7 @@ static_assert(CountTablePins(kSfpA) == 10 && CountTablePins(kSfpD) == 10);
 void CONFIG_OMBREL(TMainBoard* pBoard, const OMBREL_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
     TMainBoard& board = *pBoard;
-    board.m_OmbrelConfig.CopyFrom(&Config, sizeof(Config));
+    board.m_BoardRecord.CopyFrom(&Config, sizeof(Config));
     board.m_BoardId = static_cast<BoardId>(Config.BoardId);
     if (Config.BoardId != BoardNumber(MAINBOARD_OMBREL)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_OMBREL");

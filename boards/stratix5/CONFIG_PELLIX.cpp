@@ -1,6 +1,7 @@
 #include "boards/stratix5/CONFIG_PELLIX.h"
 
 #include "boards/PinTable.h"
+#include "boards/stratix5/PellixId.h"
 #include "boards/stratix5/StratixVPins.h"
 #include "model/CardCatalogue.h"
 #include "platform/Assert.h"
@@ -183,7 +184,7 @@ static_assert(CountLocations(kHsmcA) == 160);
 void CONFIG_PELLIX(TMainBoard* pBoard, const PELLIX_CONFIG& Config) {
     PINSMITH_ASSERT(pBoard != nullptr);
     TMainBoard& board = *pBoard;
-    board.m_PellixConfig.CopyFrom(&Config, sizeof(Config));
+    board.m_BoardRecord.CopyFrom(&Config, sizeof(Config));
     board.m_BoardId = static_cast<BoardId>(Config.BoardId);
     if (Config.BoardId != BoardNumber(MAINBOARD_PELLIX)) {
         PINSMITH_FAIL("Config.BoardId == MAINBOARD_PELLIX");

@@ -4,7 +4,9 @@
 // and four FMC ports (A and D high pin count, B and C low pin count).
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/stratix5/CONFIG_CALVET.h"
+#include "boards/stratix5/CalvetId.h"
 #include "boards/stratix5/ConfigCalvet.h"
 #include "model/HolderModuleAttach.h"
 #include "model/MainBoard.h"
@@ -133,3 +135,7 @@ extern const BoardDef kCalvetBoard{
                   .singleEnded = IOSTD_2V5,
                   .fmcHpcVita = FmcHpcVitaNaming::Vita},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kCalvetBoard};
+} // namespace

@@ -3,6 +3,7 @@
 // FMC ports).
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix5/CalvetId.h"
 
 namespace {
 using enum PartLook;
@@ -40,3 +41,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kCalvetPicture{
     MAINBOARD_CALVET, "CALVET_400_BITMAP", "Stratix V", "STRATIX_V_BADGE", 400, 240, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kCalvetPicture};
+} // namespace

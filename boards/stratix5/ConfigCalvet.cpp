@@ -1,5 +1,6 @@
 #include "boards/stratix5/ConfigCalvet.h"
 
+#include "boards/stratix5/CalvetId.h"
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 #include "settings/ConfigCommon.h"

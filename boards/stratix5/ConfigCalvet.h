@@ -5,6 +5,7 @@
 // .qsf lines that include their controllers, the top-level Verilog that
 // programs them and the export of the controller files.
 
+#include "boards/stratix5/CalvetId.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"
 #include "settings/ConfigBoard.h"

@@ -4,7 +4,9 @@
 // CDCM61004), both serving the SFP+ cages.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/stratix5/CONFIG_NOLVAR.h"
+#include "boards/stratix5/NolvarId.h"
 #include "boards/stratix5/StratixVConfig.h"
 
 #include <cstddef>
@@ -80,3 +82,7 @@ extern const BoardDef kNolvarBoard{
     .mendRecord = nolvar::Mend,
     .fill = nolvar::Fill,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kNolvarBoard};
+} // namespace

@@ -3,6 +3,7 @@
 // form's picture has a name of its own.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix5/NolvarId.h"
 
 namespace {
 using enum PartLook;
@@ -36,3 +37,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kNolvarPicture{
     MAINBOARD_NOLVAR, "NOLVAR_BITMAP", "Stratix V", "STRATIX_V_BADGE", 400, 250, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kNolvarPicture};
+} // namespace

@@ -3,6 +3,8 @@
 // program already knows of it.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
+#include "boards/stratix5/Ombrel2Id.h"
 
 extern const BoardDef kOmbrel2Board{
     .id = MAINBOARD_OMBREL2,
@@ -11,3 +13,7 @@ extern const BoardDef kOmbrel2Board{
     .selectorPicture = "OMBREL_BITMAP",
     .writesProjects = false,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kOmbrel2Board};
+} // namespace

@@ -5,7 +5,9 @@
 // SATA).
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
 #include "boards/stratix5/CONFIG_OMBREL.h"
+#include "boards/stratix5/OmbrelId.h"
 #include "boards/stratix5/StratixVConfig.h"
 #include "model/HolderModuleAttach.h"
 
@@ -110,3 +112,7 @@ extern const BoardDef kOmbrelBoard{
     .fill = ombrel::Fill,
     .attachExtra = ombrel::AttachExtra,
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kOmbrelBoard};
+} // namespace

@@ -2,6 +2,7 @@
 // them.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix5/OmbrelId.h"
 
 namespace {
 using enum PartLook;
@@ -45,3 +46,7 @@ constexpr PicturePart kParts[] = {
 extern const BoardPicture kOmbrelPicture{
     MAINBOARD_OMBREL, "OMBREL_BITMAP", "Stratix V", "STRATIX_V_BADGE", 400, 260, kParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kOmbrelPicture};
+} // namespace

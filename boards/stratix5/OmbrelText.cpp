@@ -10,7 +10,7 @@ namespace {
 bool ExportIp(const TMainBoard& board, const std::string& projectFolder,
               platform::FileReplacement& files) {
     using namespace stratix5;
-    const auto& config = board.m_OmbrelConfig;
+    const auto& config = board.m_BoardRecord;
     if (!(config.I32(kOmbrelCdcm61004) == 1 && config.I32(kOmbrelCdcm61001) == 1) &&
         !extpll::ExportController(projectFolder, files)) {
         return false;

@@ -5,8 +5,10 @@
 
 #include "boards/BoardDef.h"
 #include "boards/BoardRules.h"
+#include "boards/Boards.h"
 #include "boards/cyclone5/HsmcDefaultPrefix.h"
 #include "boards/stratix5/CONFIG_PELLIX.h"
+#include "boards/stratix5/PellixId.h"
 #include "boards/stratix5/StratixVConfig.h"
 
 #include <algorithm>
@@ -107,3 +109,7 @@ extern const BoardDef kPellixBoard{
     .fill = pellix::Fill,
     .cardRules = {.hsmcDefault = HsmcDefaultNaming::Gxb},
 };
+
+namespace {
+const BoardRegistrar kRegistrar{kPellixBoard};
+} // namespace

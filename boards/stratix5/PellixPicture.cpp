@@ -3,6 +3,7 @@
 // each outline stands at the place the form gives it there.
 
 #include "boards/BoardPicture.h"
+#include "boards/stratix5/PellixId.h"
 
 namespace {
 using enum PartLook;
@@ -39,3 +40,7 @@ constexpr PicturePart kPellixParts[] = {
 extern const BoardPicture kPellixPicture{
     MAINBOARD_PELLIX, "PELLIX_BITMAP", "Stratix V", "STRATIX_V_BADGE", 400, 240, kPellixParts,
 };
+
+namespace {
+const BoardPictureRegistrar kPictureRegistrar{kPellixPicture};
+} // namespace

@@ -7,8 +7,8 @@ namespace {
 bool ExportIp(const TMainBoard& board, const std::string& projectFolder,
               platform::FileReplacement& files) {
     using namespace stratix5;
-    return ExportOscillatorControllers(board.m_PellixConfig.I32(kPellixSi570),
-                                       board.m_PellixConfig.I32(kPellixCdcm61004), projectFolder,
+    return ExportOscillatorControllers(board.m_BoardRecord.I32(kPellixSi570),
+                                       board.m_BoardRecord.I32(kPellixCdcm61004), projectFolder,
                                        files);
 }
 } // namespace

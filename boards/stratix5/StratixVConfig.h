@@ -4,6 +4,9 @@
 // byte, numbers little-endian. The oscillator fields hold the item index of
 // their choice list.
 
+#include "boards/stratix5/NolvarId.h"
+#include "boards/stratix5/OmbrelId.h"
+#include "boards/stratix5/PellixId.h"
 #include "boards/stratix5/StratixVText.h"
 #include "model/MainBoard.h"
 #include "model/Sizes.h"

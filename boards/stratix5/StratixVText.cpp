@@ -1,6 +1,9 @@
 #include "boards/stratix5/StratixVText.h"
 
 #include "boards/stratix4/ExtPll.h"
+#include "boards/stratix5/NolvarId.h"
+#include "boards/stratix5/OmbrelId.h"
+#include "boards/stratix5/PellixId.h"
 #include "platform/Assert.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
@@ -115,9 +118,7 @@ std::uint8_t LowByte(std::int32_t value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
 
-template <std::size_t N>
-std::string Si570AndCdcm61004(const RecordCopy<N>& config, std::size_t si570,
-                              std::size_t cdcm61004) {
+std::string Si570AndCdcm61004(const RecordCopy& config, std::size_t si570, std::size_t cdcm61004) {
     std::string text;
     if (config.I32(cdcm61004) != 0) {
         text += Cdcm61004ConfigVerilog(LowByte(config.I32(cdcm61004)));
@@ -260,7 +261,7 @@ std::string ExtraVerilogOmbrel(const TMainBoard& board) {
     if (board.m_BoardId != MAINBOARD_OMBREL) {
         PINSMITH_FAIL("m_BoardId == MAINBOARD_OMBREL");
     }
-    const auto& config = board.m_OmbrelConfig;
+    const auto& config = board.m_BoardRecord;
     std::string text;
     if (config.I32(kOmbrelCdcm61001) != 1 || config.I32(kOmbrelCdcm61004) != 1) {
         text += ExtPllCtrlVerilogOmbrel(LowByte(config.I32(kOmbrelCdcm61001)),
@@ -276,7 +277,7 @@ std::string ExtraVerilogNolvar(const TMainBoard& board) {
     if (board.m_BoardId != MAINBOARD_NOLVAR) {
         PINSMITH_FAIL("m_BoardId == MAINBOARD_NOLVAR");
     }
-    return Si570AndCdcm61004(board.m_NolvarConfig, stratix5::kNolvarSi570,
+    return Si570AndCdcm61004(board.m_BoardRecord, stratix5::kNolvarSi570,
                              stratix5::kNolvarCdcm61004);
 }
 
@@ -284,6 +285,6 @@ std::string ExtraVerilogPellix(const TMainBoard& board) {
     if (board.m_BoardId != MAINBOARD_PELLIX) {
         PINSMITH_FAIL("m_BoardId == MAINBOARD_PELLIX");
     }
-    return Si570AndCdcm61004(board.m_PellixConfig, stratix5::kPellixSi570,
+    return Si570AndCdcm61004(board.m_BoardRecord, stratix5::kPellixSi570,
                              stratix5::kPellixCdcm61004);
 }

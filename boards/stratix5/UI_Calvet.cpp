@@ -9,6 +9,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix5/CalvetId.h"
 #include "ui_UI_Calvet.h"
 
 #include <QColor>
@@ -234,3 +236,7 @@ void TFormCalvet::BeforeSuccessBox() {
         platform::InformationBox(notes);
     }
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_CALVET, MakeBoardForm<TFormCalvet>};
+} // namespace

@@ -4,6 +4,8 @@
 #include "boards/stratix5/StratixVText.h"
 #include "platform/Ui.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix5/NolvarId.h"
 #include "ui_UI_Nolvar.h"
 
 #include <cstddef>
@@ -90,3 +92,7 @@ void TFormNolvar::BeforeSuccessBox() {
         platform::InformationBox(notes);
     }
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_NOLVAR, MakeBoardForm<TFormNolvar>};
+} // namespace

@@ -5,6 +5,8 @@
 #include "platform/Assert.h"
 #include "platform/Ui.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix5/OmbrelId.h"
 #include "ui_UI_Ombrel.h"
 
 #include <cstddef>
@@ -116,3 +118,7 @@ void TFormOmbrel::BeforeSuccessBox() {
         platform::InformationBox(notes);
     }
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_OMBREL, MakeBoardForm<TFormOmbrel>};
+} // namespace

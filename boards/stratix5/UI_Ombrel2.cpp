@@ -1,6 +1,8 @@
 #include "boards/stratix5/UI_Ombrel2.h"
 
 #include "app/FormMain.h"
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix5/Ombrel2Id.h"
 
 #include <QFont>
 
@@ -14,3 +16,7 @@ TFormOmbrel2::TFormOmbrel2(QWidget* owner) : QWidget(owner) {
     // A sizeable border: the main window hosting it can be resized.
     setProperty(kSizeableBorderProperty, true);
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_OMBREL2, MakeBoardForm<TFormOmbrel2>};
+} // namespace

@@ -8,6 +8,8 @@
 #include "platform/Ui.h"
 #include "platform/qt/Pictures.h"
 
+#include "boards/UI_BoardForms.h"
+#include "boards/stratix5/PellixId.h"
 #include "ui_UI_Pellix.h"
 
 #include <QColor>
@@ -188,3 +190,7 @@ void TFormPellix::BeforeSuccessBox() {
         platform::InformationBox(note);
     }
 }
+
+namespace {
+const BoardFormRegistrar kFormRegistrar{MAINBOARD_PELLIX, MakeBoardForm<TFormPellix>};
+} // namespace

@@ -6,8 +6,11 @@
 #include "boards/BoardMatrix.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "boards/cyclone5/TavrinConfig.h"
+#include "boards/cyclone5/TavrinId.h"
 #include "boards/cyclone5/WendalConfig.h"
+#include "boards/cyclone5/WendalId.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -2,14 +2,11 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
-#include "boards/arria10_stratix10/ConfigGristel.h"
-#include "boards/arria10_stratix10/ConfigHarvik.h"
-#include "boards/cyclone5/ConfigFalmor.h"
-#include "boards/cyclone5/QuindleConfig.h"
 #include "boards/stratix4/GaldreX2Board.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
+#include "support/BoardFacts.h"
 #include "support/TopLevelNames.h"
 
 #include <algorithm>
@@ -33,80 +30,15 @@ std::vector<std::uint8_t> BaseRecord(const BoardDef& def) {
     return record;
 }
 
-// A record the matrix runs besides the one with every box ticked: a choice
-// that changes a board's lists or its generation (a voltage, a mode the
-// ticked boxes leave out, the second FPGA node), the variant's word in the
-// run names.
-struct FieldSetting {
-    std::size_t offset;
-    std::int32_t value;
-    std::size_t width; // 1 or 4 bytes, little-endian
-};
-struct RecordVariant {
-    BoardId board;
-    const char* word;
-    std::vector<FieldSetting> fields;
-    bool reduced = false;    // runs the reduced set of card choices
-    bool secondNode = false; // the cards sit on the second FPGA node
-};
-std::vector<RecordVariant> MakeVariants() {
-    std::vector<RecordVariant> variants = {
-        // Elvory: each GPIO voltage at the default HSMC voltage, each HSMC
-        // voltage at the default GPIO voltage.
-        {MAINBOARD_ELVORY, "_gpio2v5", {{160, 1, 4}}},
-        {MAINBOARD_ELVORY, "_gpio1v8", {{160, 2, 4}}},
-        {MAINBOARD_ELVORY, "_gpio1v5", {{160, 3, 4}}},
-        {MAINBOARD_ELVORY, "_hsmc3v3", {{296, 0, 4}}},
-        {MAINBOARD_ELVORY, "_hsmc1v8", {{296, 2, 4}}},
-        {MAINBOARD_ELVORY, "_hsmc1v5", {{296, 3, 4}}},
-        // Fennik: bGPIO at 146, bDDR2 at 147 (both ticked in the base runs).
-        {MAINBOARD_FENNIK, "_gpio", {{146, 1, 1}, {147, 0, 1}}, true},
-        {MAINBOARD_FENNIK, "_ddr2", {{146, 0, 1}, {147, 1, 1}}, true},
-        {MAINBOARD_GALDRE_X2, "_node2", {}, true, true},
-        // Kelvane: bVariant at 136, which only a loaded file sets.
-        {MAINBOARD_KELVANE, "_variant", {{136, 1, 1}}, true},
-        // Quindle and Falmor: each HSMC voltage besides the default 2.5 V.
-        {MAINBOARD_QUINDLE, "_v0", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 0, 4}}},
-        {MAINBOARD_QUINDLE, "_v2", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 2, 4}}},
-        {MAINBOARD_QUINDLE, "_v3", {{offsetof(QUINDLE_CONFIG, HsmcVoltage), 3, 4}}},
-        {MAINBOARD_FALMOR, "_v0", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 0, 4}}},
-        {MAINBOARD_FALMOR, "_v2", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 2, 4}}},
-        {MAINBOARD_FALMOR, "_v3", {{offsetof(FALMOR_CONFIG, HsmcVoltage), 3, 4}}},
-        // Gristel: the FMC voltages 1.5 V and 1.2 V besides the default 1.8 V.
-        {MAINBOARD_GRISTEL, "_v3", {{offsetof(GRISTEL_CONFIG, FmcVoltage), gristel::kFmc1V5, 4}}},
-        {MAINBOARD_GRISTEL, "_v4", {{offsetof(GRISTEL_CONFIG, FmcVoltage), gristel::kFmc1V2, 4}}},
-        // The boards that offer a VHDL top level, with it: every port name
-        // must be a VHDL identifier too.
-        {MAINBOARD_FALMOR, "_vhdl", {{offsetof(FALMOR_CONFIG, VHDL), 1, 1}}, true},
-        {MAINBOARD_GRISTEL, "_vhdl", {{offsetof(GRISTEL_CONFIG, FileType), 1, 1}}, true},
-        {MAINBOARD_HARVIK, "_vhdl", {{offsetof(HARVIK_CONFIG, TopFileVhdl), 1, 1}}, true},
-    };
-    // Yelden: its four header modes (u8 at 160) against its three board
-    // revisions (i32 at 156).
-    static const char* const kYeldenWords[4][3] = {{"_m0_r0", "_m0_r1", "_m0_r2"},
-                                                   {"_m1_r0", "_m1_r1", "_m1_r2"},
-                                                   {"_m2_r0", "_m2_r1", "_m2_r2"},
-                                                   {"_m3_r0", "_m3_r1", "_m3_r2"}};
-    for (int mode = 0; mode < 4; ++mode) {
-        for (int revision = 0; revision < 3; ++revision) {
-            variants.push_back({MAINBOARD_YELDEN,
-                                kYeldenWords[mode][revision],
-                                {{160, mode, 1}, {156, revision, 4}}});
-        }
-    }
-    return variants;
-}
-const std::vector<RecordVariant>& AllVariants() {
-    static const std::vector<RecordVariant> variants = MakeVariants();
-    return variants;
-}
+// The records the matrix runs besides the one with every box ticked: the
+// board's record variants (its facts, tests/support/BoardFacts.h).
+using facts::FieldSetting;
+using facts::RecordVariant;
 
 std::vector<const RecordVariant*> Variants(const BoardDef& def) {
     std::vector<const RecordVariant*> variants = {nullptr}; // the defaults
-    for (const RecordVariant& variant : AllVariants()) {
-        if (variant.board == def.id) {
-            variants.push_back(&variant);
-        }
+    for (const RecordVariant& variant : facts::FactsOf(def.id).variants) {
+        variants.push_back(&variant);
     }
     return variants;
 }

@@ -8,9 +8,13 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/SollenId.h"
+#include "boards/cyclone5/TavrinId.h"
+#include "boards/max10/YeldenId.h"
 #include "model/DaughterBoard.h"
 #include "platform/Clock.h"
 #include "support/BoardCheckOptions.h"
+#include "support/BoardFacts.h"
 #include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
@@ -27,111 +31,19 @@
 
 namespace {
 
-std::string RunName(const char* board, int card0, int card1, char prefixes) {
-    return std::string(board) + "_" + std::to_string(card0) + "_" + std::to_string(card1) + "_" +
-           prefixes;
-}
-
 // Runs with empty prefixes whose two cards give one signal name from both
-// headers: the project writer refuses them ("Signal %s is used by both %s
-// and %s. ..."). Cards 55 and 63 share one pin map; on Ulvane and Vessor
-// (both-default set {1}) any two different GPIO Default cards name their
-// pins GPIO[0..35] on both headers.
-std::set<std::string> DuplicateSignals() {
-    std::set<std::string> names;
-    for (const char* board : {"ILMARCH", "SOLLEN", "WENDAL", "ISTREL", "ULVANE", "VESSOR"}) {
-        names.insert(RunName(board, 55, 63, 'e'));
-        names.insert(RunName(board, 63, 55, 'e'));
-    }
-    for (const char* board : {"ULVANE", "VESSOR"}) {
-        for (const int a : {1, 81, 82, 83}) {
-            for (const int b : {1, 81, 82, 83}) {
-                if (a != b) {
-                    names.insert(RunName(board, a, b, 'e'));
-                }
-            }
+// ports: the project writer refuses them ("Signal %s is used by both %s and
+// %s. ..."). Each board lists its own in its facts.
+const std::set<std::string>& DuplicateSignals() {
+    static const std::set<std::string> names = [] {
+        std::set<std::string> all;
+        for (const facts::BoardFacts* board : facts::AllFacts()) {
+            all.insert(board->duplicateSignalRuns.begin(), board->duplicateSignalRuns.end());
         }
-    }
-    // On the GPIO-and-HSMC boards the GPIO cards 67 and 74 and the HSMC
-    // card 61 name their MIPI camera and LCD pins alike (MIPI_I2C_SCL,
-    // MPU_CS_n).
-    for (const char* board : {"RASMER", "Falmor", "ELVORY", "LORSK", "Marwen"}) {
-        names.insert(RunName(board, 67, 61, 'e'));
-        names.insert(RunName(board, 74, 61, 'e'));
-    }
-    // Calvet: card 84 names its pins LED[..] like the board's LED group when
-    // its FMC port has no prefix.
-    names.insert("CALVET_0_84_0_0_0_e");
-    names.insert("CALVET_0_0_0_0_84_e");
-    // On Elvory at an HSMC voltage of 3.3 V the camera adaptors 57 and 58
-    // name their camera's pins as the camera card 12 on the header does.
-    names.insert(RunName("ELVORY_hsmc3v3", 12, 57, 'e'));
-    names.insert(RunName("ELVORY_hsmc3v3", 12, 58, 'e'));
-    // Falmor at 3.3 V: the GPIO card 12 and the HSMC cards 57 and 58 name
-    // their pins FYRN_... alike.
-    names.insert(RunName("Falmor_v0", 12, 57, 'e'));
-    names.insert(RunName("Falmor_v0", 12, 58, 'e'));
-    // On Jorvath the Teslin card (6) through the HSMC-to-Kirrel map and the
-    // Kirrel loopback card (20) name their DVI I2C pins alike.
-    names.insert(RunName("JORVATH", 6, 20, 'e'));
-    names.insert(RunName("JORVATH", 20, 6, 'e'));
-    // On Gristel the FMC card 84 names its LEDs LED[..] like the board's LED
-    // group, whatever module sits in the socket, at every FMC voltage.
-    for (const char* board : {"Gristel", "Gristel_v3", "Gristel_v4"}) {
-        for (const int socket : {0, 77, 78, 79, 80}) {
-            names.insert(RunName(board, socket, 84, 'e'));
-        }
-    }
-    // The same with a VHDL top level (its reduced set of card choices).
-    names.insert(RunName("Gristel_vhdl", 0, 84, 'e'));
-    names.insert(RunName("Gristel_vhdl", 78, 84, 'e'));
-    // Kelvane's list holds cards of one pin naming (HSMC Default with and
-    // without transceivers, the ADC/DAC and SMA cards, the two LCD/camera
-    // generations, the loopback cards...): unprefixed on both ports they
-    // name the same signals.
-    const std::pair<int, int> kelvanePairs[] = {{2, 3},   {2, 8},   {2, 26},  {3, 8},
-                                                {3, 26},  {8, 26},  {21, 26}, {21, 28},
-                                                {29, 36}, {29, 61}, {36, 61}, {19, 37}};
-    for (const auto& [a, b] : kelvanePairs) {
-        names.insert(RunName("KELVANE", a, b, 'e'));
-        names.insert(RunName("KELVANE", b, a, 'e'));
-    }
-    // Hollin: the FMC-to-GPIO card (84) without a prefix names its LEDs
-    // like the board's.
-    for (const char* run : {"84_0_0_0_e", "0_84_0_0_e", "0_0_84_0_e", "0_0_0_84_e"}) {
-        names.insert(std::string("HOLLIN_0_0_") + run);
-    }
-    // Harvik without prefixes: two sockets with modules both name their
-    // RZQ and REFCLK_p pins so (and modules 77 and 78 their ports alike).
-    // The same module twice, or two kinds on one pair, the settings rules
-    // refuse before.
-    const int modules[] = {0, 77, 78, 79, 80};
-    const auto kind = [](int card) { return card == 78 ? 77 : card; };
-    for (const int a : modules) {
-        for (const int b : modules) {
-            for (const int c : modules) {
-                for (const int d : modules) {
-                    const int cards[] = {a, b, c, d};
-                    int used = 0;
-                    bool ruleRefusal =
-                        (a && b && kind(a) != kind(b)) || (c && d && kind(c) != kind(d));
-                    for (int i = 0; i < 4; ++i) {
-                        used += cards[i] != 0 ? 1 : 0;
-                        for (int j = i + 1; j < 4; ++j) {
-                            ruleRefusal = ruleRefusal || (cards[i] != 0 && cards[i] == cards[j]);
-                        }
-                    }
-                    if (used >= 2 && !ruleRefusal) {
-                        names.insert("Harvik_" + std::to_string(a) + "_" + std::to_string(b) + "_" +
-                                     std::to_string(c) + "_" + std::to_string(d) + "_e");
-                    }
-                }
-            }
-        }
-    }
+        return all;
+    }();
     return names;
 }
-const std::set<std::string> kDuplicateSignals = DuplicateSignals();
 
 // The prefix rule refuses the same card on both headers with equal
 // prefixes (not the 80-pin card, not the both-default set).
@@ -145,33 +57,17 @@ checker::CheckOptions RunOptions(const BoardDef& def, const matrix::Run& run) {
     return checker::BoardCheckOptions(def, run.record);
 }
 
-// Locations the boards' own data gives two pins, kept as the data has
-// them: a project that uses both meets the clash. Any other location given
-// twice fails.
-struct DataClash {
-    const char* board; // folder word
-    const char* location;
-};
-constexpr DataClash kDataClashes[] = {
-    {"GALDRE_X2", "P4"}, // TEMP_CLK and FPGA_TX_p[3]
-    {"GALDRE_X2", "N2"}, // TEMP_INT_n and FPGA_RX_p[4]
-    {"GALDRE_X2", "K6"}, // SW[1] and HSMC-A position 108
-    {"KELVANE", "AE21"}, // DDR2 position 189 and HSMC-B 72
-    {"KELVANE", "AF24"}, // DDR2 175 and HSMC-B 66
-    {"KELVANE", "AF25"}, // DDR2 185 and HSMC-B 67
-    {"KELVANE", "C6"},   // DDR2 84 and HSMC-B 146
-    {"KELVANE", "AE24"}, // HSMB_TX_LED and DDR2 180
-    {"KELVANE", "AE23"}, // HSMB_RX_LED and HSMC-B 68
-};
-
-bool IsDataClash(const std::string& board, const std::string& location) {
-    return std::any_of(std::begin(kDataClashes), std::end(kDataClashes), [&](const DataClash& c) {
-        return board == c.board && location == c.location;
-    });
+// Locations a board's own data gives two pins (its facts), kept as the data
+// has them: a project that uses both meets the clash. Any other location
+// given twice fails.
+bool IsDataClash(const BoardDef& def, const std::string& location) {
+    const std::vector<const char*>& clashes = facts::FactsOf(def.id).dataClashes;
+    return std::any_of(clashes.begin(), clashes.end(),
+                       [&](const char* clash) { return location == clash; });
 }
 
 // The checker's problem for a location given twice, when it is a listed one.
-bool IsDataClashProblem(const std::string& board, const std::string& problem) {
+bool IsDataClashProblem(const BoardDef& def, const std::string& problem) {
     static const std::string kHead = "qsf: location PIN_";
     const std::size_t at = problem.find(kHead);
     if (at == std::string::npos) {
@@ -179,7 +75,7 @@ bool IsDataClashProblem(const std::string& board, const std::string& problem) {
     }
     const std::size_t from = at + kHead.size();
     const std::size_t end = problem.find(' ', from);
-    return end != std::string::npos && IsDataClash(board, problem.substr(from, end - from));
+    return end != std::string::npos && IsDataClash(def, problem.substr(from, end - from));
 }
 
 // Harvik's sockets A and B, and C and D, hold one kind of module; the rule
@@ -189,7 +85,7 @@ bool IsMemoryKindRefusal(const std::string& message) {
 }
 
 bool Expected(const std::string& name) {
-    return kDuplicateSignals.count(name) != 0;
+    return DuplicateSignals().count(name) != 0;
 }
 
 } // namespace
@@ -245,7 +141,7 @@ TEST(BoardMatrix, EveryRunGeneratesOrMeetsItsListedRefusal) {
                 }
                 const std::string bare =
                     location.rfind("PIN_", 0) == 0 ? location.substr(4) : location;
-                if (IsDataClash(def->folderWord, bare)) {
+                if (IsDataClash(*def, bare)) {
                     metClashes.insert(std::string(def->folderWord) + " " + bare);
                     continue;
                 }
@@ -254,15 +150,22 @@ TEST(BoardMatrix, EveryRunGeneratesOrMeetsItsListedRefusal) {
         }
     }
     // Every listed refusal is still met.
-    EXPECT_EQ(metRefusals, kDuplicateSignals);
-    // Galdre_X1's first DDR2 socket and the fixed termination block share
-    // two locations in every run (every peripheral is ticked).
-    EXPECT_EQ(metSharedLocations, (std::set<std::string>{"GALDRE PIN_AF25", "GALDRE PIN_AG25"}));
-    // Every listed data clash is still met.
+    EXPECT_EQ(metRefusals, DuplicateSignals());
+    // Every listed shared location is met in every run (every peripheral is
+    // ticked), every listed data clash at least once.
+    std::set<std::string> sharedLocations;
     std::set<std::string> clashes;
-    for (const DataClash& c : kDataClashes) {
-        clashes.insert(std::string(c.board) + " " + c.location);
+    for (const facts::BoardFacts* board : facts::AllFacts()) {
+        const BoardDef* def = FindBoard(board->board);
+        ASSERT_NE(def, nullptr);
+        for (const facts::Listed& shared : board->sharedLocations) {
+            sharedLocations.insert(std::string(def->folderWord) + " " + shared.what);
+        }
+        for (const char* clash : board->dataClashes) {
+            clashes.insert(std::string(def->folderWord) + " " + clash);
+        }
     }
+    EXPECT_EQ(metSharedLocations, sharedLocations);
     EXPECT_EQ(metClashes, clashes);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start)
@@ -341,7 +244,7 @@ TEST_P(BoardMatrixTools, ProjectsPassTheRealTools) {
     const std::vector<std::vector<std::string>> problems = checker::CheckProjects(projects);
     for (std::size_t i = 0; i < projects.size(); ++i) {
         for (const std::string& problem : problems[i]) {
-            if (IsDataClashProblem(def.folderWord, problem)) {
+            if (IsDataClashProblem(def, problem)) {
                 continue;
             }
             ADD_FAILURE() << projects[i].name << ": " << problem;

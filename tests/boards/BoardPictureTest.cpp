@@ -4,6 +4,7 @@
 
 #include "boards/BoardPicture.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "platform/Resources.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // width, and a stored value that is no card of the list mended to None.
 
 #include "boards/BoardRules.h"
+#include "boards/cyclone5/IlmarchId.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,16 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/arria10_stratix10/GristelId.h"
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/cyclone3/AlvekId.h"
+#include "boards/cyclone5/FalmorId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/GaldreX2Id.h"
+#include "boards/stratix4/HollinId.h"
+#include "boards/stratix4/KelmisId.h"
+#include "boards/stratix5/CalvetId.h"
 #include "model/DaughterBoard.h"
 
 #include <gtest/gtest.h>

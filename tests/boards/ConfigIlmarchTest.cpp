@@ -1,4 +1,5 @@
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
+#include "boards/cyclone5/IlmarchId.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,7 @@ TEST(CONFIG_ILMARCH, DeviceDataAndRecordCopy) {
     EXPECT_EQ(board.GetSpeedGrade(), 0);
     EXPECT_EQ(board.GetSpeedGradeText(), "C7");
     EXPECT_EQ(board.GetBoardId(), 37);
-    EXPECT_EQ(std::memcmp(board.m_IlmarchConfig.bytes.data(), &config, sizeof config), 0);
+    EXPECT_EQ(std::memcmp(board.m_BoardRecord.bytes.data(), &config, sizeof config), 0);
 }
 
 TEST(CONFIG_ILMARCH, EveryGroupInOrder) {

@@ -10,8 +10,12 @@
 #include "boards/Boards.h"
 #include "boards/cyclone4/CONFIG_ELVORY.h"
 #include "boards/cyclone4/ElvoryConfig.h"
+#include "boards/cyclone4/ElvoryId.h"
+#include "boards/cyclone4/IstrelId.h"
 #include "boards/cyclone4/LorskConfig.h"
+#include "boards/cyclone4/LorskId.h"
 #include "boards/cyclone4/MarwenConfig.h"
+#include "boards/cyclone4/MarwenId.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
@@ -387,7 +391,7 @@ TEST(Cyclone4HsmcFillers, MarwenSharedBusPcieAndFan) {
         const TConnector* pcie = FindConnector(*board, "PCIe");
         EXPECT_EQ(pcie ? pcie->GetPinCount() : 0, c.pcie);
         // The record copy the project text reads.
-        EXPECT_EQ(board->m_MarwenConfig.U8(offsetof(MARWEN_CONFIG, bPCIeHardIP)), c.hard);
+        EXPECT_EQ(board->m_BoardRecord.U8(offsetof(MARWEN_CONFIG, bPCIeHardIP)), c.hard);
     }
     std::vector<std::uint8_t> hard = Defaults(MAINBOARD_MARWEN);
     hard[offsetof(MARWEN_CONFIG, bPCIeHardIP)] = 1;

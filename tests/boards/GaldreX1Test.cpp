@@ -9,6 +9,7 @@
 #include "boards/GpioBoardDump.h"
 #include "boards/stratix4/GaldreX1Board.h"
 #include "boards/stratix4/GaldreX1Config.h"
+#include "boards/stratix4/GaldreX1Id.h"
 #include "generator/Pinsmith.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"

@@ -9,6 +9,9 @@
 #include "boards/cyclone5/CONFIG_SOLLEN.h"
 #include "boards/cyclone5/CONFIG_TAVRIN.h"
 #include "boards/cyclone5/CONFIG_WENDAL.h"
+#include "boards/cyclone5/SollenId.h"
+#include "boards/cyclone5/TavrinId.h"
+#include "boards/cyclone5/WendalId.h"
 
 #include <gtest/gtest.h>
 
@@ -89,9 +92,9 @@ TEST(GpioBoardFillers, PinCountsAndRecordCopy) {
     CONFIG_SOLLEN(&sollen, RecordAs<SOLLEN_CONFIG>(records[0]));
     CONFIG_TAVRIN(&tavrin, RecordAs<TAVRIN_CONFIG>(records[1]));
     CONFIG_WENDAL(&wendal, RecordAs<WENDAL_CONFIG>(records[2]));
-    EXPECT_EQ(std::memcmp(sollen.m_SollenConfig.bytes.data(), records[0].data(), 408), 0);
-    EXPECT_EQ(std::memcmp(tavrin.m_TavrinConfig.bytes.data(), records[1].data(), 408), 0);
-    EXPECT_EQ(std::memcmp(wendal.m_WendalConfig.bytes.data(), records[2].data(), 404), 0);
+    EXPECT_EQ(std::memcmp(sollen.m_BoardRecord.bytes.data(), records[0].data(), 408), 0);
+    EXPECT_EQ(std::memcmp(tavrin.m_BoardRecord.bytes.data(), records[1].data(), 408), 0);
+    EXPECT_EQ(std::memcmp(wendal.m_BoardRecord.bytes.data(), records[2].data(), 404), 0);
     const auto count = [](const TMainBoard& b, bool withLocation) {
         int n = 0;
         for (int i = 0; i < b.GetConnectorCount(); ++i) {

@@ -5,6 +5,9 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/SollenId.h"
+#include "boards/cyclone5/TavrinId.h"
+#include "boards/cyclone5/WendalId.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"

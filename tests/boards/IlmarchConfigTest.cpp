@@ -2,6 +2,7 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "platform/Files.h"
 #include "support/TempDir.h"
 

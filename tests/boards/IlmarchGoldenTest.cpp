@@ -6,6 +6,7 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/cyclone5/IlmarchConfig.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "generator/Pinsmith.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"

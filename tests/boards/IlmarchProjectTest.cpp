@@ -2,6 +2,7 @@
 #include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
 #include "boards/cyclone5/IlmarchConfig.h"
+#include "boards/cyclone5/IlmarchId.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "boards/Boards.h"
 #include "boards/GpioBoardDump.h"
 #include "boards/cyclone3/JorkelConfig.h"
+#include "boards/cyclone3/JorkelId.h"
 #include "platform/Files.h"
 #include "support/TempDir.h"
 

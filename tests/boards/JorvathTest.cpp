@@ -7,6 +7,7 @@
 #include "boards/Boards.h"
 #include "boards/GpioBoardDump.h"
 #include "boards/cyclone3/JorvathConfig.h"
+#include "boards/cyclone3/JorvathId.h"
 #include "platform/Files.h"
 #include "support/TempDir.h"
 

@@ -8,6 +8,7 @@
 #include "boards/stratix4/CONFIG_KELMIS.h"
 #include "boards/stratix4/KelmisBoard.h"
 #include "boards/stratix4/KelmisConfig.h"
+#include "boards/stratix4/KelmisId.h"
 #include "generator/Pinsmith.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
@@ -218,7 +219,7 @@ TEST(KelmisFiller, OnlyTheProgrammablePll) {
     EXPECT_EQ(clock->GetPin(0)->GetName(), "OSC_50_BANK1");
     EXPECT_EQ(clock->GetPin(0)->GetIoStandard(), IOSTD_1V5);
     EXPECT_EQ(clock->GetPin(0)->GetPeriodNs(), 20);
-    EXPECT_EQ(board->m_KelmisConfig.U8(148), 1);
+    EXPECT_EQ(board->m_BoardRecord.U8(148), 1);
 }
 
 TEST(KelmisFiller, BankStandardsFollowTheCards) {

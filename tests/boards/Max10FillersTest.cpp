@@ -7,9 +7,12 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/max10/BrovanConfig.h"
+#include "boards/max10/BrovanId.h"
 #include "boards/max10/CONFIG_DRAVEL.h"
 #include "boards/max10/ConfigDravel.h"
+#include "boards/max10/DravelId.h"
 #include "boards/max10/YeldenConfig.h"
+#include "boards/max10/YeldenId.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,11 @@
 #include "boards/BoardDump.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/stratix5/CalvetId.h"
 #include "boards/stratix5/ConfigCalvet.h"
+#include "boards/stratix5/NolvarId.h"
+#include "boards/stratix5/OmbrelId.h"
+#include "boards/stratix5/PellixId.h"
 #include "boards/stratix5/StratixVConfig.h"
 #include "boards/stratix5/StratixVText.h"
 #include "generator/Pinsmith.h"
@@ -117,16 +121,19 @@ std::unique_ptr<TMainBoard> OscillatorBoard(BoardId id, std::int32_t si570, std:
     auto made = std::make_unique<TMainBoard>();
     TMainBoard& board = *made;
     board.m_BoardId = id;
+    board.m_BoardRecord = RecordCopy(id == MAINBOARD_OMBREL   ? kOmbrelConfigSize
+                                     : id == MAINBOARD_PELLIX ? kPellixConfigSize
+                                                              : kNolvarConfigSize);
     if (id == MAINBOARD_OMBREL) {
-        board.m_OmbrelConfig.SetI32(OMBREL(Si570Index), si570);
-        board.m_OmbrelConfig.SetI32(OMBREL(Cdcm61004Index), cdcm61004);
-        board.m_OmbrelConfig.SetI32(OMBREL(Cdcm61001Index), cdcm61001);
+        board.m_BoardRecord.SetI32(OMBREL(Si570Index), si570);
+        board.m_BoardRecord.SetI32(OMBREL(Cdcm61004Index), cdcm61004);
+        board.m_BoardRecord.SetI32(OMBREL(Cdcm61001Index), cdcm61001);
     } else if (id == MAINBOARD_PELLIX) {
-        board.m_PellixConfig.SetI32(PELLIX(Si570Index), si570);
-        board.m_PellixConfig.SetI32(PELLIX(Cdcm61004Index), cdcm61004);
+        board.m_BoardRecord.SetI32(PELLIX(Si570Index), si570);
+        board.m_BoardRecord.SetI32(PELLIX(Cdcm61004Index), cdcm61004);
     } else {
-        board.m_NolvarConfig.SetI32(NOLVAR(Si570Index), si570);
-        board.m_NolvarConfig.SetI32(NOLVAR(Cdcm61004Index), cdcm61004);
+        board.m_BoardRecord.SetI32(NOLVAR(Si570Index), si570);
+        board.m_BoardRecord.SetI32(NOLVAR(Cdcm61004Index), cdcm61004);
     }
     return made;
 }
@@ -179,9 +186,11 @@ TEST(StratixVOscillatorVerilogDeathTest, ChoicesAndBoardsTheRoutinesRefuse) {
     EXPECT_DEATH(Cdcm61004ConfigVerilog(12), "Cdcm61004ConfigVerilog");
     TMainBoard board;
     board.m_BoardId = MAINBOARD_PELLIX;
+    board.m_BoardRecord = RecordCopy(kPellixConfigSize);
     EXPECT_DEATH(ExtraVerilogOmbrel(board), "m_BoardId == MAINBOARD_OMBREL");
     EXPECT_DEATH(ExtraVerilogNolvar(board), "m_BoardId == MAINBOARD_NOLVAR");
     board.m_BoardId = MAINBOARD_NOLVAR;
+    board.m_BoardRecord = RecordCopy(kNolvarConfigSize);
     EXPECT_DEATH(ExtraVerilogPellix(board), "m_BoardId == MAINBOARD_PELLIX");
 }
 

@@ -8,6 +8,8 @@
 #include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ULVANE.h"
 #include "boards/cyclone5/CONFIG_VESSOR.h"
+#include "boards/cyclone5/UlvaneId.h"
+#include "boards/cyclone5/VessorId.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 
 #include "cards/CardRegistry.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "cards/CardDump.h"
 #include "model/DaughterBoard.h"
 #include "platform/Resources.h"

@@ -1,6 +1,11 @@
 #include "cards/FmcMemoryCases.h"
 #include "boards/Boards.h"
 
+#include "boards/arria10_stratix10/GristelId.h"
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/max10/BrovanId.h"
+#include "boards/stratix5/CalvetId.h"
 #include "cards/gpio_fmc_memory/FmcCards.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,9 @@
 // that the tools run once for a whole family.
 
 #include "boards/Boards.h"
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/stratix5/CalvetId.h"
 #include "cards/FmcMemoryCases.h"
 #include "generator/PinParsing.h"
 #include "generator/Pinsmith.h"

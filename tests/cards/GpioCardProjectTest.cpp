@@ -2,6 +2,7 @@
 // ports without a clash, and the project written for it passes the real-tool
 // checks.
 
+#include "boards/cyclone5/IlmarchId.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "generator/PinParsing.h"
 #include "generator/Pinsmith.h"

@@ -4,6 +4,13 @@
 
 #include "cards/gpio_fmc_memory/GpioCards.h"
 #include "boards/Boards.h"
+#include "boards/arria10_stratix10/GristelId.h"
+#include "boards/cyclone3/AlvekId.h"
+#include "boards/cyclone4/IstrelId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/stratix3/FennikId.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix5/CalvetId.h"
 #include "cards/CardDump.h"
 #include "cards/CardMap.h"
 #include "model/DaughterBoard.h"

@@ -3,6 +3,14 @@
 // the real-tool checks.
 
 #include "boards/Boards.h"
+#include "boards/cyclone4/ElvoryId.h"
+#include "boards/cyclone4/MarwenId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/cyclone5/QuindleId.h"
+#include "boards/cyclone5/RasmerId.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/HollinId.h"
+#include "boards/stratix4/KelmisId.h"
 #include "cards/CardRegistry.h"
 #include "cards/hsmc/HsmcCards.h"
 #include "cards/hsmc/HsmcPositions.h"

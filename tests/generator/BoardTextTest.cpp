@@ -4,9 +4,38 @@
 
 #include "generator/BoardText.h"
 #include "boards/BoardText.h"
+#include "boards/Boards.h"
+#include "boards/arria10_stratix10/EspernId.h"
+#include "boards/arria10_stratix10/GristelId.h"
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
+#include "boards/arria2/KelvaneId.h"
+#include "boards/cyclone2/BressaId.h"
+#include "boards/cyclone2/CorvinId.h"
+#include "boards/cyclone2/DunmarId.h"
+#include "boards/cyclone3/AlvekId.h"
+#include "boards/cyclone3/JorkelId.h"
+#include "boards/cyclone3/JorvathId.h"
+#include "boards/cyclone4/ElvoryId.h"
+#include "boards/cyclone4/IstrelId.h"
+#include "boards/cyclone4/MarwenId.h"
 #include "boards/cyclone4/MarwenText.h"
 #include "boards/cyclone5/ConfigFalmor.h"
+#include "boards/cyclone5/FalmorId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/cyclone5/QuindleId.h"
+#include "boards/cyclone5/SollenId.h"
+#include "boards/cyclone5/TavrinId.h"
+#include "boards/cyclone5/WendalId.h"
+#include "boards/max10/YeldenId.h"
 #include "boards/stratix4/ExtPll.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/HollinId.h"
+#include "boards/stratix4/KelmisId.h"
+#include "boards/stratix4/LumbrelId.h"
+#include "boards/stratix5/CalvetId.h"
+#include "boards/stratix5/Ombrel2Id.h"
 #include "boards/stratix5/StratixVText.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
@@ -29,9 +58,13 @@ int Count(const std::string& text, const std::string& part) {
     return n;
 }
 
-// A board of the id with one group holding active pins at the locations.
+// A board of the id with one group holding active pins at the locations
+// (and a zero copy of the board's record, as its filler keeps one).
 void Board(TMainBoard& board, BoardId id, std::initializer_list<const char*> locations) {
     board.m_BoardId = id;
+    if (const BoardDef* def = FindBoard(id)) {
+        board.m_BoardRecord = RecordCopy(def->record.size);
+    }
     auto* c = board.AddConnector(new TConnector("G", "", CONNECTOR_NONE, -1));
     int n = 0;
     for (const char* location : locations) {
@@ -190,7 +223,7 @@ TEST(MarwenQsf, Variants) {
     // A prefix names the HSMC data lines.
     const char prefix[] = "HM_";
     for (std::size_t i = 0; i < sizeof prefix; ++i) {
-        board.m_MarwenConfig.SetU8(293 + i, static_cast<std::uint8_t>(prefix[i]));
+        board.m_BoardRecord.SetU8(293 + i, static_cast<std::uint8_t>(prefix[i]));
     }
     EXPECT_TRUE(Has(GetMarwenQsfAssignments(board),
                     "-to HM_D[1]\r\n"
@@ -198,17 +231,17 @@ TEST(MarwenQsf, Variants) {
                     "IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to HM_D[3]"));
 
     // Without the LVDS card only the reservation and flash lines remain.
-    board.m_MarwenConfig.SetU8(292, 2);
+    board.m_BoardRecord.SetU8(292, 2);
     EXPECT_EQ(GetMarwenQsfAssignments(board),
               kNceo + "\r\nset_instance_assignment -name VIRTUAL_PIN ON -to FS_ADDR[0]\r\n");
-    board.m_MarwenConfig.SetU8(146, 0);
+    board.m_BoardRecord.SetU8(146, 0);
     EXPECT_EQ(GetMarwenQsfAssignments(board), kNceo + "\r\n");
 
     // With the card but every group off: banner, data lines and the fan.
     TMainBoard bare;
     Board(bare, MAINBOARD_MARWEN, {});
-    bare.m_MarwenConfig.SetU8(292, 4);
-    bare.m_MarwenConfig.SetU8(155, 1); // PCIe soft IP alone
+    bare.m_BoardRecord.SetU8(292, 4);
+    bare.m_BoardRecord.SetU8(155, 1); // PCIe soft IP alone
     const std::string t = "set_instance_assignment -name IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to ";
     const std::string banner = "#============================================================\r\n";
     EXPECT_EQ(GetMarwenQsfAssignments(bare),
@@ -222,6 +255,7 @@ TEST(MarwenQsf, Variants) {
 TEST(QsfFile, DeviceFiltersAndBlocks) {
     TMainBoard board;
     board.m_BoardId = MAINBOARD_ILMARCH;
+    board.m_BoardRecord = RecordCopy(kIlmarchConfigSize);
     board.m_Family = "Cyclone V";
     board.m_Device = "5CGXFC9D6F27C7";
     auto* dir0 = board.AddConnector(new TConnector("OFF", "", CONNECTOR_NONE, -1));
@@ -253,12 +287,13 @@ TEST(QsfFile, DeviceFiltersAndBlocks) {
 TEST(ExtPllVerilog, GaldreAndKelmis) {
     TMainBoard galdre;
     galdre.m_BoardId = MAINBOARD_GALDRE_X1;
+    galdre.m_BoardRecord = RecordCopy(kGaldreX1ConfigSize);
     EXPECT_EQ(GetGaldreX1ExtPllVerilog(galdre), "");
     EXPECT_EQ(GetVerilogBoardCode(galdre), "");
-    galdre.m_Galdre_X1Config.SetU8(160, 1);
-    galdre.m_Galdre_X1Config.SetU8(162, 4);
-    galdre.m_Galdre_X1Config.SetU8(163, 1);
-    galdre.m_Galdre_X1Config.SetU8(164, 0);
+    galdre.m_BoardRecord.SetU8(160, 1);
+    galdre.m_BoardRecord.SetU8(162, 4);
+    galdre.m_BoardRecord.SetU8(163, 1);
+    galdre.m_BoardRecord.SetU8(164, 0);
     const std::string g = GetGaldreX1ExtPllVerilog(galdre);
     EXPECT_TRUE(Has(g, "assign clk1_set_wr = 4'd4; //100 MHZ\r\n"
                        "assign clk2_set_wr = 4'd1; //Disable MHZ\r\n"
@@ -269,11 +304,12 @@ TEST(ExtPllVerilog, GaldreAndKelmis) {
 
     TMainBoard kelmis;
     kelmis.m_BoardId = MAINBOARD_KELMIS;
+    kelmis.m_BoardRecord = RecordCopy(kKelmisConfigSize);
     EXPECT_EQ(GetKelmisExtPllVerilog(kelmis), "");
-    kelmis.m_KelmisConfig.SetU8(148, 1);
-    kelmis.m_KelmisConfig.SetU8(150, 4);
-    kelmis.m_KelmisConfig.SetU8(151, 1);
-    kelmis.m_KelmisConfig.SetU8(152, 0);
+    kelmis.m_BoardRecord.SetU8(148, 1);
+    kelmis.m_BoardRecord.SetU8(150, 4);
+    kelmis.m_BoardRecord.SetU8(151, 1);
+    kelmis.m_BoardRecord.SetU8(152, 0);
     const std::vector<std::string> gl = Lines(g);
     const std::vector<std::string> kl = Lines(GetVerilogBoardCode(kelmis));
     ASSERT_EQ(gl.size(), kl.size());
@@ -294,15 +330,16 @@ TEST(ExtPllVerilog, GaldreAndKelmis) {
                            }));
 
     // A code no form offers still gives a block.
-    kelmis.m_KelmisConfig.SetU8(150, 13);
+    kelmis.m_BoardRecord.SetU8(150, 13);
     EXPECT_TRUE(Has(GetKelmisExtPllVerilog(kelmis), "assign clk1_set_wr = 4'd13; //Unknown MHZ"));
-    kelmis.m_KelmisConfig.SetU8(150, 12);
+    kelmis.m_BoardRecord.SetU8(150, 12);
     EXPECT_TRUE(Has(GetKelmisExtPllVerilog(kelmis), "assign clk1_set_wr = 4'd12; //625 MHZ"));
 }
 
 TEST(BoardVerilog, MarwenFanAndOtherBoards) {
     TMainBoard marwen;
     marwen.m_BoardId = MAINBOARD_MARWEN;
+    marwen.m_BoardRecord = RecordCopy(kMarwenConfigSize);
     EXPECT_EQ(GetVerilogBoardCode(marwen),
               "\r\n\t//////////// FAN Control //////////\r\nassign FAN_CTRL = 1'bz; // turn on "
               "FAN\r\n\r\n");
@@ -368,6 +405,7 @@ TEST(BoardNameDeathTest, IdWithoutABoard) {
 TEST(Sdc, ClockLines) {
     TMainBoard board;
     board.m_BoardId = MAINBOARD_ILMARCH;
+    board.m_BoardRecord = RecordCopy(kIlmarchConfigSize);
     auto* c = board.AddConnector(new TConnector("CLOCK", "", CONNECTOR_NONE, -1));
     TPin* both = new TPin("BOTH", "A1", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 50.0f);
     both->SetPeriodNs(20);
@@ -399,6 +437,7 @@ TEST(Sdc, ClockLines) {
 
     TMainBoard none;
     none.m_BoardId = MAINBOARD_ILMARCH;
+    none.m_BoardRecord = RecordCopy(kIlmarchConfigSize);
     EXPECT_TRUE(Has(TPinsmith::SdcText(none),
                     "# Create Clock\r\n"
                     "#**************************************************************\r\n"
@@ -419,7 +458,8 @@ TEST(Sdc, JtagBoards) {
 TEST(Sdc, SollenOptions) {
     TMainBoard board;
     board.m_BoardId = MAINBOARD_SOLLEN;
-    board.m_SollenConfig.SetU8(141, 1); // SDRAM alone
+    board.m_BoardRecord = RecordCopy(kSollenConfigSize);
+    board.m_BoardRecord.SetU8(141, 1); // SDRAM alone
     EXPECT_EQ(GetSdcBoardClocks(board),
               "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\n");
     EXPECT_EQ(GetSdcInputDelays(board),
@@ -432,12 +472,12 @@ TEST(Sdc, SollenOptions) {
     EXPECT_TRUE(Has(out, "set_output_delay -max -clock clk_dram 1.5000  [get_ports DRAM_CAS_N]"));
     EXPECT_FALSE(Has(out, "clk_vga"));
 
-    board.m_SollenConfig.SetU8(141, 0);
-    board.m_SollenConfig.SetU8(140, 1); // VGA alone
+    board.m_BoardRecord.SetU8(141, 0);
+    board.m_BoardRecord.SetU8(140, 1); // VGA alone
     EXPECT_EQ(GetSdcInputDelays(board), "");
     EXPECT_EQ(Count(GetSdcOutputDelays(board), "set_output_delay"), 8);
-    board.m_SollenConfig.SetU8(140, 0);
-    board.m_SollenConfig.SetU8(143, 1); // Video-In alone
+    board.m_BoardRecord.SetU8(140, 0);
+    board.m_BoardRecord.SetU8(143, 1); // Video-In alone
     EXPECT_EQ(Count(GetSdcInputDelays(board), "tv_27m"), 6);
     EXPECT_EQ(GetSdcOutputDelays(board), "");
 }
@@ -445,8 +485,9 @@ TEST(Sdc, SollenOptions) {
 TEST(Sdc, TavrinWendalAndFalmor) {
     TMainBoard tavrin;
     tavrin.m_BoardId = MAINBOARD_TAVRIN;
+    tavrin.m_BoardRecord = RecordCopy(kTavrinConfigSize);
     for (std::size_t offset = 136; offset < 150; ++offset) {
-        tavrin.m_TavrinConfig.SetU8(offset, 1);
+        tavrin.m_BoardRecord.SetU8(offset, 1);
     }
     const std::string t = GetSdcBoardClocks(tavrin);
     EXPECT_TRUE(Has(t, "tv_27m"));
@@ -458,7 +499,8 @@ TEST(Sdc, TavrinWendalAndFalmor) {
     // Wendal's VGA has no clock pin: no VGA clock block, whatever its box.
     TMainBoard wendal;
     wendal.m_BoardId = MAINBOARD_WENDAL;
-    wendal.m_WendalConfig.SetU8(140, 1);
+    wendal.m_BoardRecord = RecordCopy(kWendalConfigSize);
+    wendal.m_BoardRecord.SetU8(140, 1);
     EXPECT_EQ(GetSdcBoardClocks(wendal), "");
 
     TConfigFalmor falmor;

@@ -6,6 +6,7 @@
 #include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ILMARCH.h"
 #include "boards/cyclone5/IlmarchConfig.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "platform/Files.h"

@@ -1,3 +1,4 @@
+#include "boards/cyclone5/IlmarchId.h"
 #include "generator/HtmlGenerator.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"

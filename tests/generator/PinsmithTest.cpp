@@ -2,6 +2,10 @@
 // the order of the steps and where a failure stops them.
 
 #include "generator/Pinsmith.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/KelmisId.h"
+#include "boards/stratix5/PellixId.h"
 #include "generator/SampleModels.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
@@ -224,6 +228,7 @@ TEST(ProjectFile, SixLinesWithEnglishDates) {
         }
         TMainBoard board;
         board.m_BoardId = MAINBOARD_ILMARCH;
+        board.m_BoardRecord = RecordCopy(kIlmarchConfigSize);
         EXPECT_TRUE(Has(TPinsmith::QsfText(board, "abc", t),
                         "PROJECT_CREATION_TIME_DATE \"07:05:09 " + upper + " 09,2026\"\r\n"));
     }
@@ -339,7 +344,8 @@ TEST(Qsf, ExportedFilesQuartusWouldNotFindAreListed) {
     }
     TMainBoard pellix;
     pellix.m_BoardId = MAINBOARD_PELLIX;
-    pellix.m_PellixConfig.SetI32(156, 3); // the Si570 set
-    pellix.m_PellixConfig.SetI32(160, 2); // and CDCM6100x_Config.v
+    pellix.m_BoardRecord = RecordCopy(kPellixConfigSize);
+    pellix.m_BoardRecord.SetI32(156, 3); // the Si570 set
+    pellix.m_BoardRecord.SetI32(160, 2); // and CDCM6100x_Config.v
     EXPECT_FALSE(Has(TPinsmith::QsfText(pellix, "abc", sample::FixedTime()), "VERILOG_FILE"));
 }

@@ -2,6 +2,7 @@
 // generates a good project, spoils one file and expects the matching problem.
 
 #include "support/ProjectChecker.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "platform/Clock.h"

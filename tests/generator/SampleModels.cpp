@@ -1,5 +1,12 @@
 #include "generator/SampleModels.h"
 
+#include "boards/arria10_stratix10/HarvikId.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
+#include "boards/cyclone4/MarwenId.h"
+#include "boards/cyclone5/IlmarchId.h"
+#include "boards/cyclone5/RasmerId.h"
+#include "boards/cyclone5/SollenId.h"
+#include "boards/stratix4/GaldreX1Id.h"
 #include "platform/Files.h"
 
 #include <algorithm>
@@ -214,10 +221,11 @@ void BuildGaldreX1(TMainBoard& board) {
     board.m_PinCount = 1517;
     board.m_SpeedGrade = 2;
     board.m_BoardId = MAINBOARD_GALDRE_X1;
-    board.m_Galdre_X1Config.SetU8(160, 1);
-    board.m_Galdre_X1Config.SetU8(162, 4);
-    board.m_Galdre_X1Config.SetU8(163, 1);
-    board.m_Galdre_X1Config.SetU8(164, 0);
+    board.m_BoardRecord = RecordCopy(kGaldreX1ConfigSize);
+    board.m_BoardRecord.SetU8(160, 1);
+    board.m_BoardRecord.SetU8(162, 4);
+    board.m_BoardRecord.SetU8(163, 1);
+    board.m_BoardRecord.SetU8(164, 0);
     ModelBuilder b(board);
     TConnector* clock = b.Group("CLOCK");
     b.Pin(clock, "OSC_50_BANK2", PIN_DIR_INPUT, IOSTD_2V5, 50.0f);
@@ -237,8 +245,9 @@ void BuildSollen(TMainBoard& board) {
     board.m_PinCount = 896;
     board.m_SpeedGradeText = "C6";
     board.m_BoardId = MAINBOARD_SOLLEN;
+    board.m_BoardRecord = RecordCopy(kSollenConfigSize);
     for (std::size_t offset = 140; offset <= 143; ++offset) {
-        board.m_SollenConfig.SetU8(offset, 1);
+        board.m_BoardRecord.SetU8(offset, 1);
     }
     ModelBuilder b(board);
     TConnector* clock = b.Group("CLOCK");
@@ -280,10 +289,11 @@ void BuildMarwen(TMainBoard& board) {
     board.m_PinCount = 896;
     board.m_SpeedGradeText = "7";
     board.m_BoardId = MAINBOARD_MARWEN;
+    board.m_BoardRecord = RecordCopy(kMarwenConfigSize);
     for (std::size_t offset : {137, 138, 139, 140, 144, 146, 148, 154}) {
-        board.m_MarwenConfig.SetU8(offset, 1);
+        board.m_BoardRecord.SetU8(offset, 1);
     }
-    board.m_MarwenConfig.SetU8(292, 4); // the LVDS card on the HSMC port
+    board.m_BoardRecord.SetU8(292, 4); // the LVDS card on the HSMC port
     ModelBuilder b(board);
     TConnector* clock = b.Group("CLOCK");
     b.Pin(clock, "CLOCK_50", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 50.0f);

@@ -11,6 +11,7 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
+#include "boards/stratix5/CalvetId.h"
 #include "boards/stratix5/ConfigCalvet.h"
 #include "platform/Files.h"
 

@@ -16,7 +16,10 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/cyclone4/ElvoryConfig.h"
+#include "boards/cyclone4/ElvoryId.h"
 #include "boards/cyclone4/LorskConfig.h"
+#include "boards/cyclone4/LorskId.h"
+#include "boards/cyclone4/MarwenId.h"
 #include "platform/Files.h"
 
 #include <QCheckBox>

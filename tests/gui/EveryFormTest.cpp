@@ -14,6 +14,7 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "model/CardAttach.h"
+#include "support/BoardFacts.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -35,10 +36,6 @@
 
 namespace {
 
-// A mode of the form that takes ports away (or changes them), set as the
-// user sets it.
-using ModeSetter = void (*)(TBoardForm* form);
-
 void PickIndex(TBoardForm* form, const char* combo, int index) {
     auto* box = Child<QComboBox>(form, combo);
     ASSERT_NE(box, nullptr);
@@ -51,18 +48,34 @@ void TickBox(TBoardForm* form, const char* name) {
     box->click();
 }
 
+// A mode of the form that takes ports away (or changes them), set as the
+// user sets it.
+void SetMode(TBoardForm* form, const facts::FormMode& mode) {
+    for (const facts::FormStep& step : mode) {
+        switch (step.kind) {
+        case facts::FormStep::Kind::SetIndex: {
+            auto* box = Child<QComboBox>(form, step.widget);
+            ASSERT_NE(box, nullptr);
+            box->setCurrentIndex(step.index);
+            break;
+        }
+        case facts::FormStep::Kind::PickIndex:
+            PickIndex(form, step.widget, step.index);
+            break;
+        case facts::FormStep::Kind::Tick:
+            TickBox(form, step.widget);
+            break;
+        }
+    }
+}
+
+// One form of the table: a board whose form the program carries and that
+// keeps settings, with what its facts (tests/support/BoardFacts.h) say of
+// its form.
 struct FormCase {
     BoardId id;
-    const char* name;
-    // After a load, a port showing None shows an empty prefix edit (else
-    // the file's prefix).
-    bool emptyPrefixWithoutCard;
-    // Load Setting that loads nothing ends with "Failed to load setting".
-    bool failedLoadBox;
-    // The layout has Change Main Board.
-    bool changeMainBoard;
-    // Modes that take ports away, each set on a fresh form.
-    std::vector<ModeSetter> modes;
+    std::string name;
+    const facts::BoardFacts* facts;
 };
 
 void PrintTo(const FormCase& c, std::ostream* out) {
@@ -70,59 +83,19 @@ void PrintTo(const FormCase& c, std::ostream* out) {
 }
 
 const std::vector<FormCase>& Cases() {
-    static const std::vector<FormCase> cases = {
-        {MAINBOARD_ALVEK, "Alvek", true, false, true, {}},
-        {MAINBOARD_BRESSA, "Bressa", true, false, true, {}},
-        {MAINBOARD_CORVIN, "Corvin", true, false, true, {}},
-        {MAINBOARD_DUNMAR, "Dunmar", true, false, true, {}},
-        {MAINBOARD_ELVORY, "Elvory", true, false, true, {[](TBoardForm* f) {
-             Child<QComboBox>(f, "ComboBoxGpioVol")->setCurrentIndex(1);
-         }}},
-        {MAINBOARD_FENNIK,
-         "Fennik",
-         true,
-         false,
-         true,
-         {[](TBoardForm* f) { TickBox(f, "CheckBoxGPIO"); },
-          [](TBoardForm* f) { TickBox(f, "CheckBoxDDR2"); },
-          [](TBoardForm* f) {
-              TickBox(f, "CheckBoxGPIO");
-              TickBox(f, "CheckBoxDDR2");
-          }}},
-        {MAINBOARD_GALDRE_X2, "Galdre_X2", true, true, true, {}},
-        {MAINBOARD_GALDRE_X1, "Galdre_X1", true, true, true, {}},
-        {MAINBOARD_HOLLIN, "Hollin", true, true, true, {}},
-        {MAINBOARD_ISTREL, "Istrel", true, false, true, {}},
-        {MAINBOARD_JORVATH, "Jorvath", true, false, true, {}},
-        {MAINBOARD_KELMIS, "Kelmis", true, true, true, {[](TBoardForm* f) {
-             PickIndex(f, "ComboBoxHsmcGpio", 1);
-         }}},
-        {MAINBOARD_LORSK, "Lorsk", true, false, true, {}},
-        {MAINBOARD_MARWEN, "Marwen", true, false, true, {}},
-        {MAINBOARD_NOLVAR, "Nolvar", true, true, true, {}},
-        {MAINBOARD_OMBREL, "Ombrel", true, true, true, {}},
-        {MAINBOARD_PELLIX, "Pellix", true, true, true, {}},
-        {MAINBOARD_QUINDLE, "Quindle", true, false, true, {}},
-        {MAINBOARD_RASMER, "Rasmer", true, false, true, {}},
-        {MAINBOARD_SOLLEN, "Sollen", true, false, true, {}},
-        {MAINBOARD_TAVRIN, "Tavrin", true, false, true, {}},
-        {MAINBOARD_ULVANE, "Ulvane", true, false, true, {}},
-        {MAINBOARD_VESSOR, "Vessor", true, false, true, {}},
-        {MAINBOARD_WENDAL, "Wendal", true, false, true, {}},
-        {MAINBOARD_YELDEN, "Yelden", true, false, true, {}},
-        {MAINBOARD_ZARVIK, "Zarvik", true, true, true, {}},
-        {MAINBOARD_ZARVIK_DDR4, "Zarvik_DDR4", true, true, true, {}},
-        {MAINBOARD_BROVAN, "Brovan", true, false, true, {}},
-        {MAINBOARD_CALVET, "Calvet", true, true, true, {}},
-        {MAINBOARD_DRAVEL, "Dravel", true, false, true, {}},
-        {MAINBOARD_ESPERN, "Espern", true, true, true, {}},
-        {MAINBOARD_FALMOR, "Falmor", true, false, true, {}},
-        {MAINBOARD_GRISTEL, "Gristel", true, false, true, {}},
-        {MAINBOARD_HARVIK, "Harvik", true, false, true, {}},
-        {MAINBOARD_ILMARCH, "Ilmarch", false, false, true, {}},
-        {MAINBOARD_JORKEL, "Jorkel", true, false, true, {}},
-        {MAINBOARD_KELVANE, "Kelvane", true, true, false, {}},
-    };
+    static const std::vector<FormCase> cases = [] {
+        std::vector<FormCase> all;
+        for (const BoardFormRow& row : ProgramBoardForms()) {
+            const BoardDef* def = FindBoard(row.id);
+            if (def && def->HasRecord()) {
+                all.push_back(
+                    {row.id,
+                     std::string(def->folderWord) + "_" + std::to_string(BoardNumber(row.id)),
+                     &facts::FactsOf(row.id)});
+            }
+        }
+        return all;
+    }();
     return cases;
 }
 
@@ -222,7 +195,7 @@ TEST_P(EveryForm, APortWithoutACardHasNoPrefixInTheWay) {
         EXPECT_EQ(port.Combo->currentIndex(), 0) << port.Def.name;
         if (OnForm(port.Prefix)) {
             EXPECT_EQ(port.Prefix->text().toStdString(),
-                      GetParam().emptyPrefixWithoutCard ? "" : "9 bad")
+                      GetParam().facts->emptyPrefixWithoutCard ? "" : "9 bad")
                 << port.Def.name;
         }
     }
@@ -233,7 +206,7 @@ TEST_P(EveryForm, APortWithoutACardHasNoPrefixInTheWay) {
 // Load Setting that loads nothing: a refused file first says why; the boards
 // that report a failed load then say so, also for a cancelled dialog.
 TEST_P(EveryForm, LoadSettingThatLoadsNothingAnswersAlike) {
-    const std::vector<std::string> failed = GetParam().failedLoadBox
+    const std::vector<std::string> failed = GetParam().facts->failedLoadBox
                                                 ? std::vector<std::string>{"Failed to load setting"}
                                                 : std::vector<std::string>{};
     auto* name = Get<QLineEdit>("EditProjectName");
@@ -291,7 +264,7 @@ TEST_P(EveryForm, LoadSettingThatLoadsNothingAnswersAlike) {
 // the board selector.
 TEST_P(EveryForm, ChangeMainBoardPostsTheChangeMessage) {
     auto* button = form_->findChild<QPushButton*>("ButtonMainBoardSelect");
-    ASSERT_EQ(button != nullptr, GetParam().changeMainBoard);
+    ASSERT_EQ(button != nullptr, GetParam().facts->changeMainBoard);
     if (!button) {
         return;
     }
@@ -304,8 +277,10 @@ TEST_P(EveryForm, ChangeMainBoardPostsTheChangeMessage) {
 // both by their own names, in each mode of the board (ports a mode takes
 // away in between included).
 TEST_P(EveryForm, APrefixClashNamesBothPorts) {
-    std::vector<ModeSetter> modes = {nullptr};
-    modes.insert(modes.end(), GetParam().modes.begin(), GetParam().modes.end());
+    std::vector<const facts::FormMode*> modes = {nullptr};
+    for (const facts::FormMode& mode : GetParam().facts->formModes) {
+        modes.push_back(&mode);
+    }
     std::set<std::string> named;
     for (std::size_t m = 0; m < modes.size(); ++m) {
         if (m > 0) {
@@ -313,7 +288,7 @@ TEST_P(EveryForm, APrefixClashNamesBothPorts) {
             main_.reset();
             std::filesystem::remove(dir.File("default.cfg"));
             Open(GetParam().id);
-            modes[m](form_);
+            SetMode(form_, *modes[m]);
         }
         const std::vector<BoardCardPort> ports =
             EffectivePorts(form_->Definition(), form_->ControlsRecord());
@@ -361,11 +336,8 @@ TEST_P(EveryForm, APrefixClashNamesBothPorts) {
         }
         clear();
     }
-    if (GetParam().id == MAINBOARD_KELMIS) {
-        // HSMC-C in GPIO mode leaves A+E and D+F as they are.
-        EXPECT_TRUE(named.count("HSMC-A+HSMC-E"));
-        EXPECT_TRUE(named.count("HSMC-D+HSMC-F"));
-        EXPECT_TRUE(named.count("GPIO-0+GPIO-1"));
+    for (const char* pair : GetParam().facts->namedClashPairs) {
+        EXPECT_TRUE(named.count(pair)) << pair;
     }
 }
 
@@ -402,22 +374,25 @@ TEST_P(EveryForm, ACheckBoxCountsHoweverItChanges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, EveryForm, ::testing::ValuesIn(Cases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) { return info.param.name; });
 
-// The table holds every form with settings the program carries.
-TEST(EveryFormTable, HoldsEveryBoardForm) {
+// Every facts' form settings belong to a board of the table.
+TEST(EveryFormTable, FactsNameBoardsOfTheTable) {
     std::set<int> inTable;
     for (const FormCase& c : Cases()) {
-        inTable.insert(static_cast<int>(c.id));
+        inTable.insert(BoardNumber(c.id));
     }
-    std::set<int> withSettings;
-    for (const BoardFormRow& row : ProgramBoardForms()) {
-        const BoardDef* def = FindBoard(row.id);
-        if (def && def->HasRecord()) {
-            withSettings.insert(static_cast<int>(row.id));
+    EXPECT_FALSE(inTable.empty());
+    const facts::BoardFacts defaults;
+    for (const facts::BoardFacts* board : facts::AllFacts()) {
+        const bool formFacts = board->emptyPrefixWithoutCard != defaults.emptyPrefixWithoutCard ||
+                               board->failedLoadBox != defaults.failedLoadBox ||
+                               board->changeMainBoard != defaults.changeMainBoard ||
+                               !board->formModes.empty() || !board->namedClashPairs.empty();
+        if (formFacts) {
+            EXPECT_TRUE(inTable.count(BoardNumber(board->board))) << BoardNumber(board->board);
         }
     }
-    EXPECT_EQ(inTable, withSettings);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "GuiSupport.h"
 
 #include "app/ProjectWriter.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/KelmisId.h"
 #include "model/MainBoard.h"
 
 #include <QCheckBox>

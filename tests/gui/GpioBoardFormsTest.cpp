@@ -11,9 +11,12 @@
 #include "app/Shape.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/cyclone5/SollenId.h"
+#include "boards/cyclone5/TavrinId.h"
 #include "boards/cyclone5/UI_Sollen.h"
 #include "boards/cyclone5/UI_Tavrin.h"
 #include "boards/cyclone5/UI_Wendal.h"
+#include "boards/cyclone5/WendalId.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 

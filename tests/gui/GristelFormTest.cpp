@@ -12,6 +12,7 @@
 #include "app/Shape.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/arria10_stratix10/GristelId.h"
 #include "boards/arria10_stratix10/UI_Gristel.h"
 #include "platform/qt/Pictures.h"
 

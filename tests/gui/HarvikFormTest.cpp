@@ -13,6 +13,7 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/arria10_stratix10/ConfigHarvik.h"
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "boards/arria10_stratix10/UI_Harvik.h"
 #include "model/CardCatalogue.h"
 #include "platform/Files.h"

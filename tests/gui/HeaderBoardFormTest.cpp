@@ -13,6 +13,11 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
+#include "boards/cyclone2/BressaId.h"
+#include "boards/cyclone2/CorvinId.h"
+#include "boards/cyclone2/DunmarId.h"
+#include "boards/cyclone3/AlvekId.h"
+#include "boards/cyclone4/IstrelId.h"
 #include "platform/Files.h"
 
 #include <QCheckBox>

@@ -11,6 +11,7 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/cyclone5/IlmarchConfig.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "boards/cyclone5/UI_Ilmarch.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"

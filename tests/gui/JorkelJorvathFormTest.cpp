@@ -13,7 +13,9 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/cyclone3/JorkelConfig.h"
+#include "boards/cyclone3/JorkelId.h"
 #include "boards/cyclone3/JorvathConfig.h"
+#include "boards/cyclone3/JorvathId.h"
 #include "platform/Files.h"
 
 #include <QCheckBox>

@@ -13,6 +13,7 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/stratix4/KelmisConfig.h"
+#include "boards/stratix4/KelmisId.h"
 #include "boards/stratix4/KelmisVccio.h"
 #include "boards/stratix4/UI_Kelmis.h"
 #include "model/CardCatalogue.h"

@@ -11,8 +11,11 @@
 #include "app/ProjectWriter.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "boards/max10/BrovanId.h"
+#include "boards/max10/DravelId.h"
 #include "boards/max10/UI_Dravel.h"
 #include "boards/max10/UI_Yelden.h"
+#include "boards/max10/YeldenId.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 

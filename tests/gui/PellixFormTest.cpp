@@ -12,6 +12,7 @@
 #include "app/Shape.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
+#include "boards/stratix5/PellixId.h"
 #include "boards/stratix5/StratixVConfig.h"
 #include "platform/Files.h"
 

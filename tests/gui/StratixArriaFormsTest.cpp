@@ -11,9 +11,13 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
+#include "boards/arria2/KelvaneId.h"
 #include "boards/stratix3/FennikConfig.h"
+#include "boards/stratix3/FennikId.h"
 #include "boards/stratix4/GaldreX2Config.h"
+#include "boards/stratix4/GaldreX2Id.h"
 #include "boards/stratix4/HollinConfig.h"
+#include "boards/stratix4/HollinId.h"
 #include "boards/stratix4/UI_GaldreX2.h"
 #include "platform/Files.h"
 

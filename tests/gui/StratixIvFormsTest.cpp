@@ -14,6 +14,8 @@
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/stratix4/GaldreX1Config.h"
+#include "boards/stratix4/GaldreX1Id.h"
+#include "boards/stratix4/LumbrelId.h"
 #include "platform/Files.h"
 
 #include <QCheckBox>

@@ -10,6 +10,8 @@
 #include "app/Shape.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
+#include "boards/stratix5/NolvarId.h"
+#include "boards/stratix5/OmbrelId.h"
 #include "boards/stratix5/StratixVConfig.h"
 #include "boards/stratix5/UI_Nolvar.h"
 #include "boards/stratix5/UI_Ombrel.h"

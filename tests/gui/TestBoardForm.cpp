@@ -1,6 +1,7 @@
 #include "TestBoardForm.h"
 
 #include "app/Shape.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "model/Pin.h"
 
 #include <QCheckBox>

@@ -4,6 +4,7 @@
 // card list of its own. Its controls are made in code.
 
 #include "app/BoardForm.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "settings/ConfigBase.h"
 
 #include <bit>

@@ -13,6 +13,8 @@
 #include "boards/Boards.h"
 #include "boards/cyclone5/SocPictures.h"
 #include "boards/cyclone5/UI_UlvaneVessor.h"
+#include "boards/cyclone5/UlvaneId.h"
+#include "boards/cyclone5/VessorId.h"
 #include "platform/Files.h"
 
 #include <QCheckBox>

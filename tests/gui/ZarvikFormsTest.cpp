@@ -16,6 +16,9 @@
 #include "boards/arria10_stratix10/ConfigEspern.h"
 #include "boards/arria10_stratix10/ConfigZarvik.h"
 #include "boards/arria10_stratix10/ConfigZarvikDdr4.h"
+#include "boards/arria10_stratix10/EspernId.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
 #include "platform/Files.h"
 #include "platform/qt/Desktop.h"
 

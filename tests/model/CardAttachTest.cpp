@@ -1,3 +1,4 @@
+#include "boards/cyclone5/IlmarchId.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "platform/Files.h"

@@ -1,4 +1,5 @@
 #include "model/MainBoard.h"
+#include "boards/arria2/KelvaneId.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,8 @@ TEST(TMainBoard, FreshBoard) {
     EXPECT_EQ(board.GetPinCount(), 0);
     EXPECT_EQ(board.GetSpeedGrade(), 0);
     EXPECT_EQ(board.m_pConfigBoard, nullptr);
-    EXPECT_EQ(board.m_IlmarchConfig.I32(4), 0);
+    EXPECT_EQ(board.m_BoardRecord.Size(), 0u);
+    EXPECT_EQ(board.m_BoardRecord.I32(4), 0); // read as a fresh record
 }
 
 TEST(TMainBoard, BoardIdAsNumberAndByte) {
@@ -76,7 +78,7 @@ TEST(TMainBoard, GetHsmcPin) {
 }
 
 TEST(RecordCopy, LittleEndianFieldsAndTexts) {
-    RecordCopy<16> r;
+    RecordCopy r;
     const unsigned char bytes[16] = {37,  0,   0, 0,   0x9C, 0x01, 0,    0,
                                      'a', 'b', 0, 'z', 0xFF, 0xFF, 0xFF, 0xFF};
     r.CopyFrom(bytes, sizeof bytes);
@@ -85,4 +87,8 @@ TEST(RecordCopy, LittleEndianFieldsAndTexts) {
     EXPECT_EQ(r.I32(12), -1);
     EXPECT_EQ(r.Text(8, 4), "ab");
     EXPECT_EQ(r.Text(11, 1), "z"); // no NUL: the field's end
+    // The copy has the record's size: a field past it is an internal error.
+    EXPECT_EQ(r.Size(), 16u);
+    EXPECT_DEATH(r.I32(13), "Assertion failed");
+    EXPECT_DEATH(r.SetU8(16, 1), "Assertion failed");
 }

@@ -1,4 +1,5 @@
 #include "settings/ConfigBase.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "cards/CardRegistry.h"
 #include "platform/Files.h"
 #include "platform/ScriptedDialogs.h"

@@ -2,6 +2,7 @@
 // every refusal names the file and the reason, the silent start-up read
 // stays silent, and nothing ever blocks on a pipe.
 
+#include "boards/cyclone5/IlmarchId.h"
 #include "platform/Files.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/ScriptedUi.h"

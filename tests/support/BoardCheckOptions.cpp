@@ -2,6 +2,7 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
+#include "support/BoardFacts.h"
 
 #include <map>
 #include <string>
@@ -10,51 +11,12 @@
 namespace checker {
 namespace {
 
-struct UnmatchedTarget {
-    BoardId board;
-    const char* pattern;
-    const char* reason;
-};
-
-// Timing targets a board's text names although the board has no such port.
-const UnmatchedTarget kUnmatched[] = {
-    {MAINBOARD_MARWEN, "FS_ADDR[0]",
-     "the flash's virtual-pin line names FS_ADDR[0], a bit the shared bus does not carry; "
-     "Quartus ignores it"},
-};
-
-struct SharedLocation {
-    BoardId board;
-    const char* location;
-    const char* reason;
-};
-
-// Locations a board's fixed assignments give a node inside the device and a
-// port of the board's own groups as well.
-const SharedLocation kShared[] = {
-    {MAINBOARD_GALDRE_X1, "PIN_AF25",
-     "the first DDR2 socket's termination input and the fixed termination block both sit there"},
-    {MAINBOARD_GALDRE_X1, "PIN_AG25",
-     "the first DDR2 socket's termination input and the fixed termination block both sit there"},
-};
-
 // Pins outside a group "HPS" that a board builds without a location and the
-// fitter places (every other pin without a location is a virtual pin).
-struct UnlocatedPin {
-    BoardId board;
-    const char* bus;
-    const char* reason;
-};
-const UnlocatedPin kUnlocated[] = {
-    {MAINBOARD_YELDEN, "DDR3_DQS_n",
-     "the negative DDR3 strobes: the fitter places each beside its positive pin"},
-    {MAINBOARD_BROVAN, "DDR3_DQS_n",
-     "the negative DDR3 strobes: the fitter places each beside its positive pin"},
-};
-
+// fitter places (its facts; every other pin without a location is a
+// virtual pin).
 bool IsListedUnlocated(BoardId id, const std::string& pin) {
-    for (const UnlocatedPin& listed : kUnlocated) {
-        if (listed.board == id && pin.rfind(std::string(listed.bus) + "[", 0) == 0) {
+    for (const facts::Listed& listed : facts::FactsOf(id).unlocatedBuses) {
+        if (pin.rfind(std::string(listed.what) + "[", 0) == 0) {
             return true;
         }
     }
@@ -69,15 +31,15 @@ CheckOptions BoardCheckOptions(const BoardDef& def, ConstRecordSpan) {
 
 CheckOptions BoardCheckOptions(BoardId id) {
     CheckOptions options;
-    for (const SharedLocation& shared : kShared) {
-        if (shared.board == id) {
-            options.sharedLocations[shared.location] = shared.reason;
-        }
+    // Locations the board's fixed assignments give a node inside the device
+    // and a port of its own groups as well; timing targets its text names
+    // although it has no such port.
+    const facts::BoardFacts& listed = facts::FactsOf(id);
+    for (const facts::Listed& shared : listed.sharedLocations) {
+        options.sharedLocations[shared.what] = shared.reason;
     }
-    for (const UnmatchedTarget& target : kUnmatched) {
-        if (target.board == id) {
-            options.unmatchedTargets[target.pattern] = target.reason;
-        }
+    for (const facts::Listed& target : listed.unmatchedTargets) {
+        options.unmatchedTargets[target.what] = target.reason;
     }
     const BoardDef* def = FindBoard(id);
     if (!def || !def->HasRecord() || !def->fill) {

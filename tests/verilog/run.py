@@ -151,13 +151,17 @@ def synth(set_name, top, work):
 
 
 def manifest_names():
+    """Every embedded name with its file: the shared list and the lists of the
+    board folders (paths relative to each list's folder)."""
     names = {}
-    for line in (RES / "embedded.txt").read_text().splitlines():
-        line = line.strip()
-        if not line or line.startswith("#"):
-            continue
-        name, path = line.split()[:2]
-        names[name.lower()] = path
+    manifests = [RES / "embedded.txt"] + sorted((RES.parent / "boards").glob("*/embedded.txt"))
+    for manifest in manifests:
+        for line in manifest.read_text().splitlines():
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            name, path = line.split()[:2]
+            names[name.lower()] = (manifest.parent / path).resolve()
     return names
 
 

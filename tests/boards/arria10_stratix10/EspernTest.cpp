@@ -7,6 +7,7 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/arria10_stratix10/ConfigEspern.h"
+#include "boards/arria10_stratix10/EspernId.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -10,6 +10,10 @@
 #include "boards/arria10_stratix10/ConfigGristel.h"
 #include "boards/arria10_stratix10/ConfigZarvik.h"
 #include "boards/arria10_stratix10/ConfigZarvikDdr4.h"
+#include "boards/arria10_stratix10/EspernId.h"
+#include "boards/arria10_stratix10/GristelId.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
 
 #include <gtest/gtest.h>
 

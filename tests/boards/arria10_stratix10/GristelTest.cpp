@@ -8,6 +8,7 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/arria10_stratix10/ConfigGristel.h"
+#include "boards/arria10_stratix10/GristelId.h"
 #include "generator/Pinsmith.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"

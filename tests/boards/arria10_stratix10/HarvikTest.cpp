@@ -10,6 +10,7 @@
 #include "boards/arria10_stratix10/CONFIG_HARVIK.h"
 #include "boards/arria10_stratix10/ConfigHarvik.h"
 #include "boards/arria10_stratix10/HarvikBoard.h"
+#include "boards/arria10_stratix10/HarvikId.h"
 #include "platform/Files.h"
 #include "platform/Resources.h"
 #include "platform/Ui.h"

@@ -7,6 +7,7 @@
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/arria10_stratix10/ConfigZarvikDdr4.h"
+#include "boards/arria10_stratix10/ZarvikDdr4Id.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -8,6 +8,7 @@
 #include "boards/Boards.h"
 #include "boards/arria10_stratix10/CONFIG_ZARVIK.h"
 #include "boards/arria10_stratix10/ConfigZarvik.h"
+#include "boards/arria10_stratix10/ZarvikId.h"
 #include "platform/ScriptedUi.h"
 #include "support/TempDir.h"
 

@@ -1,0 +1,6 @@
+#pragma once
+// The Jorvath board's id (the first byte of its settings record).
+
+#include "model/BoardId.h"
+
+inline constexpr BoardId MAINBOARD_JORVATH{11};

@@ -1,0 +1,6 @@
+#pragma once
+// The Elvory board's id (the first byte of its settings record).
+
+#include "model/BoardId.h"
+
+inline constexpr BoardId MAINBOARD_ELVORY{5};

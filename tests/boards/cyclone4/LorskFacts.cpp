@@ -1,0 +1,21 @@
+// What the shared tests know of the Lorsk board (tests/support/BoardFacts.h).
+
+#include "boards/cyclone4/LorskId.h"
+#include "support/BoardFacts.h"
+
+namespace {
+
+facts::BoardFacts Facts() {
+    facts::BoardFacts f;
+    f.board = MAINBOARD_LORSK;
+    f.outlinePens = {2, 0};
+    // The GPIO cards 67 and 74 and the HSMC card 61 name their MIPI camera
+    // and LCD pins alike (MIPI_I2C_SCL, MPU_CS_n).
+    f.duplicateSignalRuns.push_back("LORSK_67_61_e");
+    f.duplicateSignalRuns.push_back("LORSK_74_61_e");
+    return f;
+}
+
+const facts::BoardFactsRegistrar kFacts{Facts()};
+
+} // namespace
