@@ -11,13 +11,8 @@
 #include "boards/stratix5/ConfigCalvet.h"
 #include "boards/stratix5/StratixVConfig.h"
 #include "boards/stratix5/StratixVText.h"
-#include "generator/Pinsmith.h"
-#include "platform/Clock.h"
 #include "platform/Files.h"
-#include "platform/ScriptedUi.h"
-#include "support/BoardCheckOptions.h"
 #include "support/Golden.h"
-#include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -1044,31 +1039,8 @@ class StratixVGolden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(StratixVGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    Record record = Defaults(c.board);
-    SetRecordFieldText(record, Def(c.board).record.projectNameOffset, c.name);
-    c.edit(record);
-    MendRecord(Def(c.board), record);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(Def(c.board), record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(Def(c.board), record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    std::string problems;
-    for (const std::string& p :
-         checker::CheckProject(dir.Path(), c.name, checker::BoardCheckOptions(c.board))) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(c.board, c.name,
+                                [&](const BoardDef&, golden::Record& r) { c.edit(r); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, StratixVGolden, testing::ValuesIn(kGoldens),

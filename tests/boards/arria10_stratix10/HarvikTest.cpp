@@ -3,6 +3,7 @@
 // sockets' modules, and golden projects checked with the real tools.
 
 #include "A10Support.h"
+#include "support/Golden.h"
 
 #include "boards/BoardDump.h"
 #include "boards/BoardRules.h"
@@ -680,7 +681,7 @@ class HarvikGolden : public testing::TestWithParam<Golden> {};
 TEST_P(HarvikGolden, MatchesFixturesAndPassesTheTools) {
     Record record = a10test::Defaults(MAINBOARD_HARVIK);
     GetParam().edit(record);
-    a10test::ExpectGoldenProject(MAINBOARD_HARVIK, record, GetParam().name);
+    golden::ExpectGoldenRecord(MAINBOARD_HARVIK, record, GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, HarvikGolden, testing::ValuesIn(kGoldens),
