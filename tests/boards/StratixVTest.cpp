@@ -472,28 +472,24 @@ TEST(StratixVFillers, EveryGroupTickedMatchesTheFixtures) {
     SetI32(ombrel, OMBREL(Si570Index), 3);
     SetI32(ombrel, OMBREL(Cdcm61001Index), 7);
     SetI32(ombrel, OMBREL(Cdcm61004Index), 11);
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_OMBREL, ombrel)),
-                           boardtest::ReadFixture("ombrel_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_OMBREL, ombrel), "ombrel_all");
 
     Record pellix = AllOn(MAINBOARD_PELLIX);
     SetI32(pellix, PELLIX(Si570Index), 3);
     SetI32(pellix, PELLIX(Cdcm61004Index), 4);
     pellix[PELLIX(HsmcACard)] = 3;
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_PELLIX, pellix)),
-                           boardtest::ReadFixture("pellix_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_PELLIX, pellix), "pellix_all");
 
     Record nolvar = AllOn(MAINBOARD_NOLVAR);
     SetI32(nolvar, NOLVAR(Si570Index), 7);
     SetI32(nolvar, NOLVAR(Cdcm61004Index), 10);
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_NOLVAR, nolvar)),
-                           boardtest::ReadFixture("nolvar_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_NOLVAR, nolvar), "nolvar_all");
 
     Record calvet = AllOn(MAINBOARD_CALVET);
     calvet[CALVET(GpioCardId)] = 1;
     const std::uint8_t fmcCards[] = {45, 41, 46, 40};
     std::memcpy(&calvet[CALVET(FmcCardId)], fmcCards, 4);
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_CALVET, calvet)),
-                           boardtest::ReadFixture("calvet_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_CALVET, calvet), "calvet_all");
 }
 
 TEST(StratixVFillers, DeviceData) {

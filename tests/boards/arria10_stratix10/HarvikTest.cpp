@@ -414,7 +414,7 @@ TEST(HarvikFiller, MatchesTheFixture) {
         a10test::SetI32(r, AT(MemRefIndex) + 4 * s, mem[s]);
     }
     const auto board = a10test::Filled(MAINBOARD_HARVIK, r);
-    boardtest::ExpectLines(boardtest::Dump(*board), boardtest::ReadFixture("harvik_all_qdr"));
+    boardtest::ExpectFixture(*board, "harvik_all_qdr");
     for (int s = 0; s < 4; ++s) {
         const TConnector* socket = board->GetExpansionConnector(ConnectorId(40 + s));
         ASSERT_TRUE(socket);
