@@ -302,21 +302,6 @@ ConnectorType ConnectorTypeOf(const MapCase& c) {
     return BoardConnectorType(c.card);
 }
 
-std::vector<std::string> Dump(const TConnector& connector) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < connector.GetPinCount(); ++i) {
-        std::string line = std::to_string(i + 1);
-        if (const TPin* p = connector.GetPin(i)) {
-            line += "\t" + p->GetName() + "\t" + cardtest::DirectionWord(p->GetDirection()) + "\t" +
-                    std::to_string(static_cast<int>(p->GetIoStandard())) + "\t" +
-                    (p->GetI2cFlag() ? "1" : "0") + "\t" + std::to_string(p->IsClock) + "/" +
-                    std::to_string(p->PeriodNs);
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 int Fmc(char row, int pin) {
     static const std::string kRows = "ABCDEFGHJK";
     return static_cast<int>(kRows.find(row)) * 40 + pin;

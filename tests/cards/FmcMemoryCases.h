@@ -34,9 +34,7 @@ std::span<const MapCase> AllMapCases();
 int PositionsOf(MapKind kind);
 ConnectorType ConnectorTypeOf(const MapCase& c);
 
-// One line per entry: the position for an empty one, else position, name,
-// direction word, standard code, I2C flag and IsClock/PeriodNs, TAB-separated.
-std::vector<std::string> Dump(const TConnector& connector);
+using cardtest::Dump;
 using cardtest::ReadFixture;
 
 // FMC position of a row letter and pin, counted here without the card code.
