@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test time-tests clean fuzz
+.PHONY: deps configure build run test time-tests update-goldens clean fuzz
 
 deps:
 	bash tools/install-deps.sh
@@ -40,6 +40,11 @@ test: build
 # The suite label by label: the ten slowest tests and the CPU time per label.
 time-tests: build
 	bash tools/time-tests.sh $(BUILD_DIR) $(JOBS)
+
+# Rewrites the golden projects from the built program and lists the golden
+# files that changed (git status); review them with git diff.
+update-goldens: build
+	bash tools/update-goldens.sh $(BUILD_DIR) $(JOBS)
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

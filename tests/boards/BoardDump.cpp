@@ -11,6 +11,7 @@
 namespace boardtest {
 
 namespace {
+
 const char* DirectionWord(PinDirection direction) {
     switch (direction) {
     case PIN_DIR_INOUT:
@@ -26,36 +27,48 @@ const char* DirectionWord(PinDirection direction) {
     }
     return "?";
 }
+
+void AppendConnector(const TConnector& c, std::vector<std::string>& lines) {
+    lines.push_back("connector\t" + c.GetName() + "\t" + c.GetDescription() + "\t" +
+                    std::to_string(static_cast<int>(c.GetType())) + "\t" +
+                    std::to_string(static_cast<int>(c.GetConnectorId())) + "\t" +
+                    (c.GetIsExpansion() ? "1" : "0") + "\t" + std::to_string(c.GetCardId()));
+    for (int j = 0; j < c.GetPinCount(); ++j) {
+        std::string line = std::to_string(j + 1);
+        if (const TPin* p = c.GetPin(j)) {
+            line += "\t" + p->GetName() + "\t" + p->GetLocation() + "\t" +
+                    DirectionWord(p->GetDirection()) + "\t" +
+                    std::to_string(static_cast<int>(p->GetIoStandard()));
+            if (p->IsClockPin()) {
+                line += p->GetFrequency().empty() ? "\tperiod " + std::to_string(p->GetPeriodNs())
+                                                  : "\tfrequency " + p->GetFrequency();
+            } else if (p->GetPeriodNs() != 0) {
+                line += "\tperiod " + std::to_string(p->GetPeriodNs()) + " unclocked";
+            }
+            if (!p->GetNote().empty()) {
+                line += "\tnote " + p->GetNote();
+            }
+        }
+        lines.push_back(line);
+    }
+}
+
 } // namespace
 
 std::vector<std::string> Dump(const TMainBoard& board) {
     std::vector<std::string> lines;
-    lines.push_back("device\t" + board.GetFamily() + "\t" + board.GetDevice() + "\t" +
+    lines.push_back("fpga\t" + board.GetFamily() + "\t" + board.GetDevice() + "\t" +
                     board.GetPackage() + "\t" + std::to_string(board.GetPinCount()) + "\t" +
-                    std::to_string(board.GetSpeedGrade()));
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector& connector = *board.GetConnector(c);
-        lines.push_back("connector\t" + connector.GetName() + "\t" + connector.GetDescription() +
-                        "\t" + std::to_string(static_cast<int>(connector.GetType())) + "\t" +
-                        (connector.GetIsExpansion()
-                             ? std::to_string(static_cast<int>(connector.GetConnectorId()))
-                             : std::string("-")));
-        for (int i = 0; i < connector.GetPinCount(); ++i) {
-            const TPin* pin = connector.GetPin(i);
-            if (!pin) {
-                lines.push_back("\t-");
-                continue;
-            }
-            std::string clock;
-            if (pin->IsClockPin()) {
-                clock = pin->GetFrequency().empty() ? std::to_string(pin->GetPeriodNs()) + "ns"
-                                                    : pin->GetFrequency();
-            }
-            lines.push_back("\t" + pin->GetName() + "\t" + pin->GetLocation() + "\t" +
-                            DirectionWord(pin->GetDirection()) + "\t" +
-                            std::to_string(static_cast<int>(pin->GetIoStandard())) + "\t" + clock);
-        }
+                    board.GetSpeedGradeText() + "\t" + std::to_string(board.GetSpeedGrade()));
+    for (int i = 0; i < board.GetConnectorCount(); ++i) {
+        AppendConnector(*board.GetConnector(i), lines);
     }
+    return lines;
+}
+
+std::vector<std::string> Dump(const TConnector& connector) {
+    std::vector<std::string> lines;
+    AppendConnector(connector, lines);
     return lines;
 }
 
@@ -83,6 +96,16 @@ void ExpectLines(const std::vector<std::string>& actual, const std::vector<std::
         }
     }
     EXPECT_EQ(actual.size(), expected.size());
+}
+
+void ExpectFixture(const TMainBoard& board, const std::string& name) {
+    SCOPED_TRACE(name);
+    ExpectLines(Dump(board), ReadFixture(name));
+}
+
+void ExpectFixture(const TConnector& connector, const std::string& name) {
+    SCOPED_TRACE(name);
+    ExpectLines(Dump(connector), ReadFixture(name));
 }
 
 const TConnector* FindConnector(const TMainBoard& board, const std::string& name) {

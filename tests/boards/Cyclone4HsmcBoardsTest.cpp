@@ -206,20 +206,17 @@ TEST(Cyclone4HsmcFillers, EveryGroupAndBothConnectorsMatchTheFixtures) {
     SetI32(elvory, kGpioVoltage, 2);
     elvory[kElvoryHsmc] = 17;
     // The filler takes the voltage's card from the definition's step.
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_ELVORY, elvory)),
-                           boardtest::ReadFixture("elvory_all_1v8"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_ELVORY, elvory), "elvory_all_1v8");
 
     std::vector<std::uint8_t> lorsk = AllTicked(MAINBOARD_LORSK);
     lorsk[offsetof(LORSK_CONFIG, nGpioDaughterId)] = 1;
     lorsk[offsetof(LORSK_CONFIG, nHsmcDaughterId)] = 2;
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_LORSK, lorsk)),
-                           boardtest::ReadFixture("lorsk_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_LORSK, lorsk), "lorsk_all");
 
     std::vector<std::uint8_t> marwen = AllTicked(MAINBOARD_MARWEN);
     marwen[offsetof(MARWEN_CONFIG, nGpioDaughterId)] = 1;
     marwen[offsetof(MARWEN_CONFIG, nHsmcDaughterId)] = 2;
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_MARWEN, marwen)),
-                           boardtest::ReadFixture("marwen_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_MARWEN, marwen), "marwen_all");
 }
 
 TEST(Cyclone4HsmcFillers, GroupAndPinCountsOfTheDefaults) {

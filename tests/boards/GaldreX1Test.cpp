@@ -4,18 +4,15 @@
 // HSMC Default prefixes, the DDR2 modules, the transceiver warning, and
 // golden projects checked with the real tools.
 
+#include "boards/BoardDump.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
-#include "boards/GpioBoardDump.h"
 #include "boards/stratix4/GaldreX1Board.h"
 #include "boards/stratix4/GaldreX1Config.h"
 #include "boards/stratix4/GaldreX1Id.h"
 #include "generator/Pinsmith.h"
-#include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
-#include "support/BoardCheckOptions.h"
 #include "support/Golden.h"
-#include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -159,12 +156,7 @@ TEST(GaldreX1Filler, EveryGroupMatchesTheFixture) {
     r[GpioCard(1)] = 81;
     r[HsmcCard(0)] = 2;
     r[HsmcCard(1)] = 3;
-    const std::vector<std::string> got = gpioboardtest::Dump(*Filled(r));
-    const std::vector<std::string> want = gpioboardtest::ReadFixture("galdre_x1_all");
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
-    }
+    boardtest::ExpectFixture(*Filled(r), "galdre_x1_all");
 }
 
 TEST(GaldreX1Filler, GroupsFollowTheirBoxes) {
@@ -391,31 +383,8 @@ class GaldreX1Golden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GaldreX1Golden, MatchesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    Record record = Defaults();
-    SetRecordFieldText(record, Def().record.projectNameOffset, c.name);
-    c.edit(record);
-    MendRecord(Def(), record);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(Def(), record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(Def(), record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    std::string problems;
-    for (const std::string& p :
-         checker::CheckProject(dir.Path(), c.name, checker::BoardCheckOptions(Def().id))) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(MAINBOARD_GALDRE_X1, c.name,
+                                [&](const BoardDef&, golden::Record& r) { c.edit(r); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, GaldreX1Golden, testing::ValuesIn(kGoldens),

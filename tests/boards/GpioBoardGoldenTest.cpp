@@ -11,13 +11,7 @@
 #include "boards/cyclone5/SollenId.h"
 #include "boards/cyclone5/TavrinId.h"
 #include "boards/cyclone5/WendalId.h"
-#include "generator/Pinsmith.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedUi.h"
-#include "support/BoardCheckOptions.h"
 #include "support/Golden.h"
-#include "support/ProjectChecker.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -50,39 +44,18 @@ class GpioBoardGolden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GpioBoardGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    const BoardDef& def = *FindBoard(c.board);
-    std::vector<std::uint8_t> record(def.record.size);
-    SetDefaultRecord(def, record);
-    for (const std::size_t offset : def.peripherals) {
-        record[offset] = 1;
-    }
-    SetRecordFieldText(record, def.record.projectNameOffset, c.name);
-    for (std::size_t p = 0; p < def.ports.size(); ++p) {
-        record[def.ports[p].cardOffset] = c.cards[p];
-        SetRecordFieldText(record, def.ports[p].prefixOffset, c.prefixes[p]);
-    }
-    std::string message;
-    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    std::string problems;
-    for (const std::string& p :
-         checker::CheckProject(dir.Path(), c.name, checker::BoardCheckOptions(c.board))) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(c.board, c.name,
+                                [&](const BoardDef& def, golden::Record& r) {
+                                    for (const std::size_t offset : def.peripherals) {
+                                        r[offset] = 1;
+                                    }
+                                    for (std::size_t p = 0; p < def.ports.size(); ++p) {
+                                        r[def.ports[p].cardOffset] = c.cards[p];
+                                        SetRecordFieldText(r, def.ports[p].prefixOffset,
+                                                           c.prefixes[p]);
+                                    }
+                                },
+                                {.mend = golden::Mend::None});
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, GpioBoardGolden, testing::ValuesIn(Cases()),

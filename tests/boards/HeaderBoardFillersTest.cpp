@@ -80,8 +80,7 @@ protected:
 
 TEST_P(HeaderBoardFiller, EveryGroupAndBothHeadersMatchTheFixture) {
     const auto board = Fill(Record(81, 81));
-    boardtest::ExpectLines(boardtest::Dump(*board),
-                           boardtest::ReadFixture(std::string(GetParam().name) + "_all"));
+    boardtest::ExpectFixture(*board, std::string(GetParam().name) + "_all");
     EXPECT_EQ(board->GetBoardId(), BoardNumber(GetParam().id));
     EXPECT_TRUE(board->GetSpeedGradeText().empty());
 }

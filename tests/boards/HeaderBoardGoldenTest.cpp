@@ -11,12 +11,7 @@
 #include "boards/cyclone2/DunmarId.h"
 #include "boards/cyclone3/AlvekId.h"
 #include "boards/cyclone4/IstrelId.h"
-#include "generator/Pinsmith.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedUi.h"
 #include "support/Golden.h"
-#include "support/ProjectChecker.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -95,37 +90,8 @@ class HeaderBoardGolden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(HeaderBoardGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    // The record as the form hands it over: defaults, the case's choices,
-    // then the checks of a shown record.
-    const BoardDef& def = *FindBoard(c.board);
-    Record record(def.record.size);
-    SetDefaultRecord(def, record);
-    SetRecordFieldText(record, def.record.projectNameOffset, c.name);
-    c.set(def, record);
-    const Record chosen = record;
-    MendRecord(def, record);
-    ASSERT_EQ(record, chosen);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    std::string problems;
-    for (const std::string& p : checker::CheckProject(dir.Path(), c.name)) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(c.board, c.name, c.set,
+                                {.mend = golden::Mend::MustKeep, .checks = golden::StrictChecks()});
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, HeaderBoardGolden, testing::ValuesIn(Cases()),

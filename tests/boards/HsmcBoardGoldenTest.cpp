@@ -14,7 +14,6 @@
 #include "boards/cyclone5/RasmerConfig.h"
 #include "boards/cyclone5/RasmerId.h"
 #include "generator/Pinsmith.h"
-#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/ScriptedUi.h"
 #include "support/BoardCheckOptions.h"
@@ -80,34 +79,9 @@ class HsmcBoardGolden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(HsmcBoardGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    const BoardDef& def = *FindBoard(c.board);
-    std::vector<std::uint8_t> record(def.record.size);
-    SetDefaultRecord(def, record);
-    SetRecordFieldText(record, def.record.projectNameOffset, c.name);
-    c.edit(record);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
-    TPinsmith pinsmith;
-    const bool generated =
-        pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), UsesVhdl(def, record));
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    std::string problems;
-    for (const std::string& p :
-         checker::CheckProject(dir.Path(), c.name, checker::BoardCheckOptions(c.board))) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(c.board, c.name,
+                                [&](const BoardDef&, golden::Record& r) { c.edit(r); },
+                                {.mend = golden::Mend::None});
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, HsmcBoardGolden, testing::ValuesIn(Cases()),

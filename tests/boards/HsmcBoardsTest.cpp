@@ -5,9 +5,9 @@
 // keeps.
 
 #include "boards/BoardBatch.h"
+#include "boards/BoardDump.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
-#include "boards/GpioBoardDump.h"
 #include "boards/cyclone5/CONFIG_FALMOR.h"
 #include "boards/cyclone5/ConfigFalmor.h"
 #include "boards/cyclone5/FalmorId.h"
@@ -73,16 +73,6 @@ int PinCount(const TMainBoard& board) {
     return n;
 }
 
-void ExpectFixture(const TMainBoard& board, const char* fixture) {
-    SCOPED_TRACE(fixture);
-    const std::vector<std::string> got = gpioboardtest::Dump(board);
-    const std::vector<std::string> want = gpioboardtest::ReadFixture(fixture);
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
-    }
-}
-
 constexpr std::size_t kQuindleVoltage = offsetof(QUINDLE_CONFIG, HsmcVoltage);
 constexpr std::size_t kQuindleCard = offsetof(QUINDLE_CONFIG, HsmcDaughterId);
 
@@ -91,10 +81,10 @@ constexpr std::size_t kQuindleCard = offsetof(QUINDLE_CONFIG, HsmcDaughterId);
 TEST(HsmcBoards, QuindleFillerMatchesItsFixtures) {
     std::vector<std::uint8_t> record = Defaults(MAINBOARD_QUINDLE);
     record[kQuindleCard] = 3;
-    ExpectFixture(*Filled(MAINBOARD_QUINDLE, record), "quindle_all_xcvr");
+    boardtest::ExpectFixture(*Filled(MAINBOARD_QUINDLE, record), "quindle_all_xcvr");
     record[kQuindleCard] = 17;
     SetI32(record, kQuindleVoltage, 2);
-    ExpectFixture(*Filled(MAINBOARD_QUINDLE, record), "quindle_all_nimbal_1v8");
+    boardtest::ExpectFixture(*Filled(MAINBOARD_QUINDLE, record), "quindle_all_nimbal_1v8");
 }
 
 TEST(HsmcBoards, QuindleGroupsAndReferenceClock) {
@@ -232,10 +222,10 @@ std::vector<std::uint8_t> RasmerAll() {
 
 TEST(HsmcBoards, RasmerFillerMatchesItsFixtures) {
     std::vector<std::uint8_t> record = RasmerAll();
-    ExpectFixture(*Filled(MAINBOARD_RASMER, record), "rasmer_all");
+    boardtest::ExpectFixture(*Filled(MAINBOARD_RASMER, record), "rasmer_all");
     record[kRasmerGpio] = 1;
     record[kRasmerHsmc] = 2;
-    ExpectFixture(*Filled(MAINBOARD_RASMER, record), "rasmer_all_cards");
+    boardtest::ExpectFixture(*Filled(MAINBOARD_RASMER, record), "rasmer_all_cards");
 }
 
 TEST(HsmcBoards, RasmerGroupsFollowTheOptionsAndTheGpioCard) {
@@ -337,7 +327,7 @@ TEST(HsmcBoards, FalmorFillerMatchesItsFixtureAndKeepsItsSettings) {
     record[kFalmorGpio] = 1;
     record[kFalmorHsmc] = 17;
     const auto board = Filled(MAINBOARD_FALMOR, record);
-    ExpectFixture(*board, "falmor_all_cards");
+    boardtest::ExpectFixture(*board, "falmor_all_cards");
     // The record path keeps a settings object alive with the board.
     const auto* settings = dynamic_cast<const TConfigFalmor*>(board->m_pConfigBoard);
     ASSERT_NE(settings, nullptr);

@@ -7,16 +7,12 @@
 #include "boards/Boards.h"
 #include "boards/cyclone5/IlmarchConfig.h"
 #include "boards/cyclone5/IlmarchId.h"
-#include "generator/Pinsmith.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedUi.h"
 #include "settings/ConfigBase.h"
 #include "support/Golden.h"
-#include "support/ProjectChecker.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -73,34 +69,15 @@ TEST_P(IlmarchGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
     // The record as the form hands it over: defaults, the case's choices,
     // then the checks of a shown record (this pairs an 80-pin card).
-    const BoardDef& def = *FindBoard(MAINBOARD_ILMARCH);
-    ILMARCH_CONFIG config;
-    SetIlmarchDefaultConfig(config);
-    SetIlmarchText(config.ProjectName, c.name);
-    c.set(config);
-    const RecordSpan record(reinterpret_cast<std::uint8_t*>(&config), sizeof config);
-    MendRecord(def, record);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-
-    ExpectMatchesGolden("boards/golden/" + std::string(c.name), dir.Path());
-    std::string problems;
-    for (const std::string& p : checker::CheckProject(dir.Path(), c.name)) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(MAINBOARD_ILMARCH, c.name,
+                                [&](const BoardDef&, golden::Record& r) {
+                                    ILMARCH_CONFIG config;
+                                    ASSERT_EQ(r.size(), sizeof config);
+                                    std::memcpy(&config, r.data(), sizeof config);
+                                    c.set(config);
+                                    std::memcpy(r.data(), &config, sizeof config);
+                                },
+                                {.checks = golden::StrictChecks()});
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, IlmarchGolden, testing::ValuesIn(Cases()),

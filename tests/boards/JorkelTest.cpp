@@ -2,9 +2,9 @@
 // fixture written from the board's documentation, the HSMC list and the
 // card standard of its 2.5-V banks.
 
+#include "boards/BoardDump.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
-#include "boards/GpioBoardDump.h"
 #include "boards/cyclone3/JorkelConfig.h"
 #include "boards/cyclone3/JorkelId.h"
 #include "platform/Files.h"
@@ -97,12 +97,7 @@ TEST(Jorkel, DefaultsAndFiles) {
 TEST(Jorkel, FillerMatchesItsFixture) {
     std::vector<std::uint8_t> record = Defaults();
     record[kCard] = 2;
-    const std::vector<std::string> got = gpioboardtest::Dump(*Filled(record));
-    const std::vector<std::string> want = gpioboardtest::ReadFixture("jorkel_all_card2");
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
-    }
+    boardtest::ExpectFixture(*Filled(record), "jorkel_all_card2");
 }
 
 TEST(Jorkel, GroupsFollowTheBoxesAndTheCard) {

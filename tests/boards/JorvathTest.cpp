@@ -3,9 +3,9 @@
 // documentation, the connectors each choice makes, the pin order after the
 // sort, the memory module, the Kirrel list and the board's Kirrel rule.
 
+#include "boards/BoardDump.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
-#include "boards/GpioBoardDump.h"
 #include "boards/cyclone3/JorvathConfig.h"
 #include "boards/cyclone3/JorvathId.h"
 #include "platform/Files.h"
@@ -159,12 +159,7 @@ TEST(Jorvath, FillerMatchesItsFixture) {
     SetI32(record, kCard1, 15);
     TMainBoard board;
     FillBoard(Def(), board, record);
-    const std::vector<std::string> got = gpioboardtest::Dump(board);
-    const std::vector<std::string> want = gpioboardtest::ReadFixture("jorvath_all_cards");
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
-    }
+    boardtest::ExpectFixture(board, "jorvath_all_cards");
 }
 
 // Each connector exists by its own choice; the PCI box changes nothing.

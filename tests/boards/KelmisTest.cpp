@@ -10,10 +10,8 @@
 #include "boards/stratix4/KelmisConfig.h"
 #include "boards/stratix4/KelmisId.h"
 #include "generator/Pinsmith.h"
-#include "platform/Clock.h"
 #include "platform/ScriptedUi.h"
 #include "support/Golden.h"
-#include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -462,30 +460,9 @@ class KelmisGolden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(KelmisGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    Record record = Defaults();
-    SetRecordFieldText(record, Def().record.projectNameOffset, c.name);
-    c.edit(record);
-    MendRecord(Def(), record);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(Def(), record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(Def(), record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    std::string problems;
-    for (const std::string& p : checker::CheckProject(dir.Path(), c.name)) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(MAINBOARD_KELMIS, c.name,
+                                [&](const BoardDef&, golden::Record& r) { c.edit(r); },
+                                {.checks = golden::StrictChecks()});
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, KelmisGolden, testing::ValuesIn(kGoldens),

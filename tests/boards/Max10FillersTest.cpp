@@ -70,17 +70,6 @@ const TPin* FindPin(const TMainBoard& board, const std::string& name) {
     return nullptr;
 }
 
-// The dump lines of the board's last connector.
-std::vector<std::string> LastConnectorDump(const TMainBoard& board) {
-    const std::vector<std::string> lines = boardtest::Dump(board);
-    std::size_t at = lines.size();
-    while (at > 0 && lines[at - 1].rfind("connector\t", 0) != 0) {
-        --at;
-    }
-    return std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(at) - 1,
-                                    lines.end());
-}
-
 Record Yelden(int mode, int revision) {
     Record record = AllTicked(MAINBOARD_YELDEN);
     record[offsetof(YELDEN_CONFIG, nBbbModeIndex)] = static_cast<std::uint8_t>(mode);
@@ -90,7 +79,7 @@ Record Yelden(int mode, int revision) {
 
 TEST(YeldenFiller, EveryGroupMatchesTheFixture) {
     const auto board = Fill(MAINBOARD_YELDEN, Yelden(0, 2));
-    boardtest::ExpectLines(boardtest::Dump(*board), boardtest::ReadFixture("yelden_all"));
+    boardtest::ExpectFixture(*board, "yelden_all");
     EXPECT_EQ(board->GetBoardId(), 26);
     EXPECT_EQ(board->GetSpeedGradeText(), "6");
     for (int c = 0; c < board->GetConnectorCount(); ++c) {
@@ -107,8 +96,7 @@ TEST(YeldenFiller, HeaderGroupsMatchTheFixtures) {
         const TConnector* header = FindConnector(*board, "BBB Conector");
         ASSERT_NE(header, nullptr);
         EXPECT_EQ(board->GetConnector(board->GetConnectorCount() - 1), header);
-        boardtest::ExpectLines(LastConnectorDump(*board),
-                               boardtest::ReadFixture(fixtures[mode - 1]));
+        boardtest::ExpectFixture(*header, fixtures[mode - 1]);
     }
 }
 
@@ -204,7 +192,7 @@ TEST(Max10Fillers, NothingTickedLeavesTheDeviceAlone) {
 
 TEST(BrovanFiller, EveryGroupMatchesTheFixture) {
     const auto board = Fill(MAINBOARD_BROVAN, AllTicked(MAINBOARD_BROVAN));
-    boardtest::ExpectLines(boardtest::Dump(*board), boardtest::ReadFixture("brovan_all"));
+    boardtest::ExpectFixture(*board, "brovan_all");
     EXPECT_EQ(board->GetBoardId(), 30);
     EXPECT_EQ(board->GetSpeedGradeText(), "6");
     // The defaults leave DDR3, Ethernet, MIPI and the LCD panel off.
@@ -251,7 +239,7 @@ TEST(BrovanFiller, ErganHeaderTakesTheCard) {
 
 TEST(DravelFiller, EveryGroupMatchesTheFixture) {
     const auto board = Fill(MAINBOARD_DRAVEL, AllTicked(MAINBOARD_DRAVEL));
-    boardtest::ExpectLines(boardtest::Dump(*board), boardtest::ReadFixture("dravel_all"));
+    boardtest::ExpectFixture(*board, "dravel_all");
     EXPECT_EQ(board->GetBoardId(), 32);
     EXPECT_EQ(board->GetSpeedGradeText(), "7");
     ASSERT_NE(board->m_pConfigBoard, nullptr);

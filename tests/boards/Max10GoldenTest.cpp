@@ -13,13 +13,7 @@
 #include "boards/max10/DravelId.h"
 #include "boards/max10/YeldenConfig.h"
 #include "boards/max10/YeldenId.h"
-#include "generator/Pinsmith.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedUi.h"
-#include "support/BoardCheckOptions.h"
 #include "support/Golden.h"
-#include "support/ProjectChecker.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -74,36 +68,9 @@ class Max10Golden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(Max10Golden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    const BoardDef& def = *FindBoard(c.board);
-    Record record(def.record.size);
-    SetDefaultRecord(def, record);
-    SetRecordFieldText(record, def.record.projectNameOffset, c.name);
-    c.set(record);
-    const Record chosen = record;
-    MendRecord(def, record);
-    ASSERT_EQ(record, chosen);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    std::string problems;
-    for (const std::string& p :
-         checker::CheckProject(dir.Path(), c.name, checker::BoardCheckOptions(def, record))) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(
+        c.board, c.name, [&](const BoardDef&, golden::Record& r) { c.set(r); },
+        {.mend = golden::Mend::MustKeep, .checks = golden::BoardAndRecordChecks()});
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, Max10Golden, testing::ValuesIn(Cases()),

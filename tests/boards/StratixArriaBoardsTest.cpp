@@ -253,7 +253,7 @@ TEST(StratixArriaFillers, EveryGroupAndConnectorMatchesTheFixture) {
         Record r = AllTicked(c.id);
         c.edit(r);
         const auto board = Filled(c.id, r);
-        boardtest::ExpectLines(boardtest::Dump(*board), boardtest::ReadFixture(c.fixture));
+        boardtest::ExpectFixture(*board, c.fixture);
         EXPECT_EQ(board->GetBoardId(), BoardNumber(c.id));
     }
 }

@@ -15,13 +15,8 @@
 #include "boards/stratix5/PellixId.h"
 #include "boards/stratix5/StratixVConfig.h"
 #include "boards/stratix5/StratixVText.h"
-#include "generator/Pinsmith.h"
-#include "platform/Clock.h"
 #include "platform/Files.h"
-#include "platform/ScriptedUi.h"
-#include "support/BoardCheckOptions.h"
 #include "support/Golden.h"
-#include "support/ProjectChecker.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -486,28 +481,24 @@ TEST(StratixVFillers, EveryGroupTickedMatchesTheFixtures) {
     SetI32(ombrel, OMBREL(Si570Index), 3);
     SetI32(ombrel, OMBREL(Cdcm61001Index), 7);
     SetI32(ombrel, OMBREL(Cdcm61004Index), 11);
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_OMBREL, ombrel)),
-                           boardtest::ReadFixture("ombrel_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_OMBREL, ombrel), "ombrel_all");
 
     Record pellix = AllOn(MAINBOARD_PELLIX);
     SetI32(pellix, PELLIX(Si570Index), 3);
     SetI32(pellix, PELLIX(Cdcm61004Index), 4);
     pellix[PELLIX(HsmcACard)] = 3;
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_PELLIX, pellix)),
-                           boardtest::ReadFixture("pellix_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_PELLIX, pellix), "pellix_all");
 
     Record nolvar = AllOn(MAINBOARD_NOLVAR);
     SetI32(nolvar, NOLVAR(Si570Index), 7);
     SetI32(nolvar, NOLVAR(Cdcm61004Index), 10);
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_NOLVAR, nolvar)),
-                           boardtest::ReadFixture("nolvar_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_NOLVAR, nolvar), "nolvar_all");
 
     Record calvet = AllOn(MAINBOARD_CALVET);
     calvet[CALVET(GpioCardId)] = 1;
     const std::uint8_t fmcCards[] = {45, 41, 46, 40};
     std::memcpy(&calvet[CALVET(FmcCardId)], fmcCards, 4);
-    boardtest::ExpectLines(boardtest::Dump(*Filled(MAINBOARD_CALVET, calvet)),
-                           boardtest::ReadFixture("calvet_all"));
+    boardtest::ExpectFixture(*Filled(MAINBOARD_CALVET, calvet), "calvet_all");
 }
 
 TEST(StratixVFillers, DeviceData) {
@@ -1053,31 +1044,8 @@ class StratixVGolden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(StratixVGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    Record record = Defaults(c.board);
-    SetRecordFieldText(record, Def(c.board).record.projectNameOffset, c.name);
-    c.edit(record);
-    MendRecord(Def(c.board), record);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(Def(c.board), record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(Def(c.board), record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    std::string problems;
-    for (const std::string& p :
-         checker::CheckProject(dir.Path(), c.name, checker::BoardCheckOptions(c.board))) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(c.board, c.name,
+                                [&](const BoardDef&, golden::Record& r) { c.edit(r); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, StratixVGolden, testing::ValuesIn(kGoldens),

@@ -9,12 +9,8 @@
 #include "boards/Boards.h"
 #include "boards/cyclone5/UlvaneId.h"
 #include "boards/cyclone5/VessorId.h"
-#include "generator/Pinsmith.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedUi.h"
 #include "support/Golden.h"
 #include "support/ProjectChecker.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -67,43 +63,23 @@ class UlvaneVessorGolden : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(UlvaneVessorGolden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
-    const BoardDef& def = *FindBoard(c.board);
-    std::vector<std::uint8_t> record(def.record.size);
-    SetDefaultRecord(def, record);
-    SetRecordFieldText(record, def.record.projectNameOffset, c.name);
-    if (c.everything) {
-        for (const std::size_t offset : def.peripherals) {
-            record[offset] = 1;
-        }
-    }
-    record[def.ports[0].cardOffset] = c.card0;
-    record[def.ports[1].cardOffset] = c.card1;
-    SetRecordFieldText(record, def.ports[0].prefixOffset, c.prefix0);
-    SetRecordFieldText(record, def.ports[1].prefixOffset, c.prefix1);
-    MendRecord(def, record);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
-    TPinsmith pinsmith;
-    const bool generated = pinsmith.Generate(board.get(), dir.File(c.name + ".qpf"), false);
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-
-    ExpectMatchesGolden("boards/golden/" + c.name, dir.Path());
-    const checker::CheckOptions options = HpsAllowances(*board);
-    EXPECT_EQ(options.portsWithoutLocation.empty(), !c.everything);
-    std::string problems;
-    for (const std::string& p : checker::CheckProject(dir.Path(), c.name, options)) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
+    golden::ExpectGoldenProject(c.board, c.name,
+                                [&](const BoardDef& def, golden::Record& r) {
+                                    if (c.everything) {
+                                        for (const std::size_t offset : def.peripherals) {
+                                            r[offset] = 1;
+                                        }
+                                    }
+                                    r[def.ports[0].cardOffset] = c.card0;
+                                    r[def.ports[1].cardOffset] = c.card1;
+                                    SetRecordFieldText(r, def.ports[0].prefixOffset, c.prefix0);
+                                    SetRecordFieldText(r, def.ports[1].prefixOffset, c.prefix1);
+                                },
+                                {.checks = [&](BoardId, ConstRecordSpan, const TMainBoard& board) {
+                                    const checker::CheckOptions options = HpsAllowances(board);
+                                    EXPECT_EQ(options.portsWithoutLocation.empty(), !c.everything);
+                                    return options;
+                                }});
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, UlvaneVessorGolden, testing::ValuesIn(kCases),

@@ -4,6 +4,7 @@
 // (tests/boards/fixtures/<board>_pins.txt), and what each option and header
 // adds on its own.
 
+#include "boards/BoardDump.h"
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/cyclone5/CONFIG_ULVANE.h"
@@ -13,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -52,79 +52,10 @@ std::vector<std::uint8_t> Record(const BoardDef& def, bool options, std::uint8_t
     return record;
 }
 
-const char* DirectionWord(PinDirection direction) {
-    switch (direction) {
-    case PIN_DIR_INOUT:
-        return "inout";
-    case PIN_DIR_INPUT:
-        return "in";
-    case PIN_DIR_OUTPUT:
-        return "out";
-    case PIN_DIR_FROM_CARD:
-        return "card";
-    default:
-        return "?";
-    }
-}
-
-// The pin model in the fixtures' notation.
-std::vector<std::string> Dump(const TMainBoard& board) {
-    std::vector<std::string> lines = {
-        "board\t" + board.GetFamily() + "\t" + board.GetDevice() + "\t" + board.GetPackage() +
-        "\t" + std::to_string(board.GetPinCount()) + "\t" + board.GetSpeedGradeText()};
-    for (int i = 0; i < board.GetConnectorCount(); ++i) {
-        const TConnector& c = *board.GetConnector(i);
-        lines.push_back("connector\t" + c.GetName() + "\t" + c.GetDescription() + "\t" +
-                        std::to_string(static_cast<int>(c.GetType())) + "\t" +
-                        std::to_string(c.GetCardId()) + "\t" + (c.GetIsExpansion() ? "1" : "0") +
-                        "\t" + std::to_string(static_cast<int>(c.GetConnectorId())));
-        for (int j = 0; j < c.GetPinCount(); ++j) {
-            std::string line = std::to_string(j + 1);
-            if (const TPin* p = c.GetPin(j)) {
-                line += "\t" + p->GetName() + "\t" +
-                        (p->GetLocation().empty() ? "~" : p->GetLocation()) + "\t" +
-                        DirectionWord(p->GetDirection()) + "\t" +
-                        std::to_string(static_cast<int>(p->GetIoStandard()));
-                if (p->IsClockPin()) {
-                    line += "\tclock\t" + p->GetFrequency();
-                }
-                if (p->GetPeriodNs() != 0) {
-                    line += "\tperiod " + std::to_string(p->GetPeriodNs());
-                }
-            }
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
-
-std::vector<std::string> ReadFixture(const std::string& name) {
-    std::ifstream in(std::string(PINSMITH_TEST_DATA_DIR) + "/boards/fixtures/" + name + ".txt");
-    EXPECT_TRUE(in.is_open()) << name;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (!line.empty() && line[0] != '#') {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
-
 std::unique_ptr<TMainBoard> Fill(const BoardDef& def, const std::vector<std::uint8_t>& record) {
     auto board = std::make_unique<TMainBoard>();
     FillBoard(def, *board, record);
     return board;
-}
-
-std::vector<std::string> ConnectorNames(const TMainBoard& board) {
-    std::vector<std::string> names;
-    for (int i = 0; i < board.GetConnectorCount(); ++i) {
-        names.push_back(board.GetConnector(i)->GetName());
-    }
-    return names;
 }
 
 } // namespace
@@ -136,13 +67,7 @@ TEST(UlvaneVessorPins, EverythingOnMatchesTheFixture) {
         const auto board = Fill(def, Record(def, true, 1, 12));
         EXPECT_EQ(board->GetBoardId(), BoardNumber(c.id));
         EXPECT_EQ(board->GetSpeedGrade(), 0);
-        const std::vector<std::string> got = Dump(*board);
-        const std::vector<std::string> want = ReadFixture(c.fixture);
-        ASSERT_FALSE(want.empty());
-        for (std::size_t i = 0; i < std::max(got.size(), want.size()); ++i) {
-            ASSERT_EQ(i < got.size() ? got[i] : "(none)", i < want.size() ? want[i] : "(none)")
-                << "line " << i + 1;
-        }
+        boardtest::ExpectFixture(*board, c.fixture);
     }
 }
 
@@ -181,7 +106,8 @@ TEST(UlvaneVessorPins, EachOptionAddsItsGroup) {
         for (std::size_t i = 0; i < def.peripherals.size(); ++i) {
             std::vector<std::uint8_t> record = Record(def, false, 0, 0);
             record[def.peripherals[i]] = 1;
-            EXPECT_EQ(ConnectorNames(*Fill(def, record)), std::vector<std::string>{c.groups[i]});
+            EXPECT_EQ(boardtest::ConnectorNames(*Fill(def, record)),
+                      std::vector<std::string>{c.groups[i]});
         }
     }
 }

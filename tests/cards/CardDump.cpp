@@ -31,6 +31,12 @@ std::vector<std::string> Dump(const TConnector& card) {
             if (p->GetI2cFlag()) {
                 line += "\ti2c";
             }
+            if (p->IsClock) {
+                line += "\tclock";
+            }
+            if (p->PeriodNs != 0) {
+                line += "\tperiod " + std::to_string(p->PeriodNs);
+            }
         }
         lines.push_back(line);
     }

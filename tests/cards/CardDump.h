@@ -13,8 +13,9 @@ namespace cardtest {
 const char* DirectionWord(PinDirection direction);
 
 // One line per entry: the position alone for an empty entry, else position,
-// name, direction and standard code separated by TABs, and "i2c" after them
-// when the pin carries the I2C flag.
+// name, direction and standard code separated by TABs, then "i2c" when the
+// pin carries the I2C flag, "clock" when it is a clock and "period <ns>"
+// when it has a period.
 std::vector<std::string> Dump(const TConnector& card);
 
 // The lines of a fixture, without comment lines (#) and line-end CRs.

@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace cards_test {
 namespace {
 
@@ -279,19 +277,6 @@ const MapCase kCases[] = {
      {}},
 };
 
-const char* DirectionWord(PinDirection d) {
-    switch (d) {
-    case PIN_DIR_INOUT:
-        return "inout";
-    case PIN_DIR_INPUT:
-        return "in";
-    case PIN_DIR_OUTPUT:
-        return "out";
-    default:
-        return "?";
-    }
-}
-
 } // namespace
 
 std::span<const MapCase> AllMapCases() {
@@ -320,36 +305,6 @@ int PositionsOf(MapKind kind) {
 
 ConnectorType ConnectorTypeOf(const MapCase& c) {
     return BoardConnectorType(c.card);
-}
-
-std::vector<std::string> Dump(const TConnector& connector) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < connector.GetPinCount(); ++i) {
-        std::string line = std::to_string(i + 1);
-        if (const TPin* p = connector.GetPin(i)) {
-            line += "\t" + p->GetName() + "\t" + DirectionWord(p->GetDirection()) + "\t" +
-                    std::to_string(static_cast<int>(p->GetIoStandard())) + "\t" +
-                    (p->GetI2cFlag() ? "1" : "0") + "\t" + std::to_string(p->IsClock) + "/" +
-                    std::to_string(p->PeriodNs);
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::vector<std::string> ReadFixture(const std::string& name) {
-    std::ifstream in(std::string(PINSMITH_TEST_DATA_DIR) + "/cards/fixtures/" + name + ".txt");
-    EXPECT_TRUE(in.is_open()) << name;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (!line.empty() && line[0] != '#') {
-            lines.push_back(line);
-        }
-    }
-    return lines;
 }
 
 int Fmc(char row, int pin) {

@@ -4,6 +4,7 @@
 // it (through FillCard or the module fills), with a fixture written from the
 // cards' documentation: tests/cards/fixtures/<fixture>.txt.
 
+#include "cards/CardDump.h"
 #include "model/DaughterBoard.h"
 
 #include <initializer_list>
@@ -33,11 +34,8 @@ std::span<const MapCase> AllMapCases();
 int PositionsOf(MapKind kind);
 ConnectorType ConnectorTypeOf(const MapCase& c);
 
-// One line per entry: the position for an empty one, else position, name,
-// direction word, standard code, I2C flag and IsClock/PeriodNs, TAB-separated.
-std::vector<std::string> Dump(const TConnector& connector);
-// The fixture's lines without comments.
-std::vector<std::string> ReadFixture(const std::string& name);
+using cardtest::Dump;
+using cardtest::ReadFixture;
 
 // FMC position of a row letter and pin, counted here without the card code.
 int Fmc(char row, int pin);

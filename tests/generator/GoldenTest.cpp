@@ -5,13 +5,9 @@
 // diff before committing it).
 
 #include "support/Golden.h"
-#include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedUi.h"
 #include "support/BoardCheckOptions.h"
 #include "support/ProjectChecker.h"
-#include "support/TempDir.h"
 #include "support/TestResources.h"
 
 #include <gtest/gtest.h>
@@ -43,30 +39,21 @@ class Golden : public testing::TestWithParam<GoldenCase> {};
 TEST_P(Golden, MatchesFixturesAndPassesTheTools) {
     const GoldenCase& c = GetParam();
     TestResources resources;
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(sample::FixedTime());
-    TempDir dir;
     TMainBoard board;
     sample::TestConfigBoard config;
     c.build(board, config);
-
-    TPinsmith writer;
-    EXPECT_TRUE(writer.Generate(&board, dir.File(std::string(c.name) + ".qpf"), c.vhdl));
-    platform::SetFixedClock(std::nullopt);
-    EXPECT_TRUE(ui.Boxes().empty());
-
-    ExpectMatchesGolden("generator/golden/" + std::string(c.name), dir.Path());
     // The sample boards keep the checks strict; only the timing and
     // assignment targets the board's own text names without a port (such as
     // Marwen's FS_ADDR[0]) are allowed, as for the real board.
-    checker::CheckOptions options;
-    options.unmatchedTargets = checker::BoardCheckOptions(board.GetBoardIdByte()).unmatchedTargets;
-    const std::vector<std::string> problems = checker::CheckProject(dir.Path(), c.name, options);
-    std::string all;
-    for (const std::string& p : problems) {
-        all += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << all;
+    golden::ExpectGoldenModel(board, c.name, c.vhdl,
+                              {.fixtures = "generator/golden",
+                               .clock = sample::FixedTime(),
+                               .checks = [](BoardId id, ConstRecordSpan, const TMainBoard&) {
+                                   checker::CheckOptions options;
+                                   options.unmatchedTargets =
+                                       checker::BoardCheckOptions(id).unmatchedTargets;
+                                   return options;
+                               }});
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, Golden, testing::ValuesIn(kCases),

@@ -2,13 +2,6 @@
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
-#include "generator/Pinsmith.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedUi.h"
-#include "support/BoardCheckOptions.h"
-#include "support/Golden.h"
-#include "support/ProjectChecker.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -68,35 +61,6 @@ int NullEntries(const TConnector& connector) {
         n += connector.GetPin(j) == nullptr ? 1 : 0;
     }
     return n;
-}
-
-void ExpectGoldenProject(BoardId id, Record record, const std::string& name) {
-    SCOPED_TRACE(name);
-    const BoardDef& def = *FindBoard(id);
-    SetRecordFieldText(record, def.record.projectNameOffset, name);
-    MendRecord(def, record);
-    std::string message;
-    ASSERT_TRUE(CheckRecord(def, record, message)) << message;
-
-    platform::ScriptedUi ui;
-    platform::SetFixedClock(platform::LocalDateTime{2024, 3, 8, 14, 5, 9, 5});
-    TempDir dir;
-    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
-    TPinsmith pinsmith;
-    const bool generated =
-        pinsmith.Generate(board.get(), dir.File(name + ".qpf"), UsesVhdl(def, record));
-    platform::SetFixedClock(std::nullopt);
-    for (const platform::RecordedBox& box : ui.Boxes()) {
-        ADD_FAILURE() << "message box: " << box.text;
-    }
-    ASSERT_TRUE(generated);
-    ExpectMatchesGolden("boards/golden/" + name, dir.Path());
-    std::string problems;
-    for (const std::string& p :
-         checker::CheckProject(dir.Path(), name, checker::BoardCheckOptions(id))) {
-        problems += p + "\n";
-    }
-    EXPECT_TRUE(problems.empty()) << problems;
 }
 
 } // namespace a10test

@@ -1,7 +1,7 @@
 #pragma once
 // Test helpers of the Arria 10 and Stratix 10 boards: records through the
-// board's definition, a pin model, and a golden project checked with the
-// real tools.
+// board's definition and a pin model (their golden projects go through
+// support/Golden.h).
 
 #include "boards/BoardDef.h"
 #include "model/MainBoard.h"
@@ -25,10 +25,5 @@ const TPin* FindPin(const TMainBoard& board, const std::string& name);
 std::vector<std::string> GroupNames(const TMainBoard& board);
 // Null entries of a connector.
 int NullEntries(const TConnector& connector);
-
-// Mends and checks the record (named name), builds the model, generates
-// <name>.qpf (VHDL when the record asks for it) and compares it with
-// tests/boards/golden/<name>, then runs the real-tool checks.
-void ExpectGoldenProject(BoardId id, Record record, const std::string& name);
 
 } // namespace a10test

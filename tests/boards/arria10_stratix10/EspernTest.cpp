@@ -3,6 +3,7 @@
 // real tools.
 
 #include "A10Support.h"
+#include "support/Golden.h"
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
@@ -182,7 +183,7 @@ class EspernGolden : public testing::TestWithParam<Golden> {};
 TEST_P(EspernGolden, MatchesFixturesAndPassesTheTools) {
     Record record = a10test::Defaults(MAINBOARD_ESPERN);
     GetParam().edit(record);
-    a10test::ExpectGoldenProject(MAINBOARD_ESPERN, record, GetParam().name);
+    golden::ExpectGoldenRecord(MAINBOARD_ESPERN, record, GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, EspernGolden, testing::ValuesIn(kGoldens),

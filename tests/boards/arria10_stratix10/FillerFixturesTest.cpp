@@ -93,7 +93,7 @@ TEST_P(FillerFixtures, DumpMatchesTheFixture) {
     Record record = a10test::AllTicked(c.board);
     c.edit(record);
     const auto board = a10test::Filled(c.board, record);
-    boardtest::ExpectLines(boardtest::Dump(*board), boardtest::ReadFixture(c.fixture));
+    boardtest::ExpectFixture(*board, c.fixture);
 }
 
 INSTANTIATE_TEST_SUITE_P(A10Boards, FillerFixtures, ::testing::ValuesIn(kCases),

@@ -4,6 +4,7 @@
 // checked with the real tools.
 
 #include "A10Support.h"
+#include "support/Golden.h"
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
@@ -326,7 +327,7 @@ class GristelGolden : public testing::TestWithParam<Golden> {};
 TEST_P(GristelGolden, MatchesFixturesAndPassesTheTools) {
     Record record = a10test::Defaults(MAINBOARD_GRISTEL);
     GetParam().edit(record);
-    a10test::ExpectGoldenProject(MAINBOARD_GRISTEL, record, GetParam().name);
+    golden::ExpectGoldenRecord(MAINBOARD_GRISTEL, record, GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, GristelGolden, testing::ValuesIn(kGoldens),

@@ -3,6 +3,7 @@
 // sockets' modules, and golden projects checked with the real tools.
 
 #include "A10Support.h"
+#include "support/Golden.h"
 
 #include "boards/BoardDump.h"
 #include "boards/BoardRules.h"
@@ -414,7 +415,7 @@ TEST(HarvikFiller, MatchesTheFixture) {
         a10test::SetI32(r, AT(MemRefIndex) + 4 * s, mem[s]);
     }
     const auto board = a10test::Filled(MAINBOARD_HARVIK, r);
-    boardtest::ExpectLines(boardtest::Dump(*board), boardtest::ReadFixture("harvik_all_qdr"));
+    boardtest::ExpectFixture(*board, "harvik_all_qdr");
     for (int s = 0; s < 4; ++s) {
         const TConnector* socket = board->GetExpansionConnector(ConnectorId(40 + s));
         ASSERT_TRUE(socket);
@@ -681,7 +682,7 @@ class HarvikGolden : public testing::TestWithParam<Golden> {};
 TEST_P(HarvikGolden, MatchesFixturesAndPassesTheTools) {
     Record record = a10test::Defaults(MAINBOARD_HARVIK);
     GetParam().edit(record);
-    a10test::ExpectGoldenProject(MAINBOARD_HARVIK, record, GetParam().name);
+    golden::ExpectGoldenRecord(MAINBOARD_HARVIK, record, GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, HarvikGolden, testing::ValuesIn(kGoldens),

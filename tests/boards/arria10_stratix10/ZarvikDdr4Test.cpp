@@ -3,6 +3,7 @@
 // with the real tools.
 
 #include "A10Support.h"
+#include "support/Golden.h"
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
@@ -230,7 +231,7 @@ class ZarvikDdr4Golden : public testing::TestWithParam<Golden> {};
 TEST_P(ZarvikDdr4Golden, MatchesFixturesAndPassesTheTools) {
     Record record = a10test::Defaults(MAINBOARD_ZARVIK_DDR4);
     GetParam().edit(record);
-    a10test::ExpectGoldenProject(MAINBOARD_ZARVIK_DDR4, record, GetParam().name);
+    golden::ExpectGoldenRecord(MAINBOARD_ZARVIK_DDR4, record, GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, ZarvikDdr4Golden, testing::ValuesIn(kGoldens),

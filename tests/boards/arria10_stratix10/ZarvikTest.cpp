@@ -3,6 +3,7 @@
 // checked with the real tools.
 
 #include "A10Support.h"
+#include "support/Golden.h"
 
 #include "boards/BoardRules.h"
 #include "boards/Boards.h"
@@ -410,7 +411,7 @@ class ZarvikGolden : public testing::TestWithParam<Golden> {};
 TEST_P(ZarvikGolden, MatchesFixturesAndPassesTheTools) {
     Record record = a10test::Defaults(MAINBOARD_ZARVIK);
     GetParam().edit(record);
-    a10test::ExpectGoldenProject(MAINBOARD_ZARVIK, record, GetParam().name);
+    golden::ExpectGoldenRecord(MAINBOARD_ZARVIK, record, GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, ZarvikGolden, testing::ValuesIn(kGoldens),
