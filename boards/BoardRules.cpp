@@ -5,6 +5,7 @@
 #include "cards/CardRegistry.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
+#include "model/PinParsing.h"
 #include "model/Sizes.h"
 #include "platform/AsciiText.h"
 #include "platform/Ui.h"
@@ -42,24 +43,11 @@ bool Offers(const BoardDef& def, const BoardCardPort& port, CardId card) {
            CardFitsPortDirections(def, port, card);
 }
 
-// Whether every bus of the connector's active pins has one direction (the
-// top level declares a bus with one). Bus names compare ignoring ASCII case,
-// as the port grouping joins them.
+// Whether the top level can declare the connector's ports as far as
+// directions go: the port grouping finds no port whose pins go two ways.
 bool BusesKeepOneDirection(const TConnector& connector) {
-    std::map<std::string, PinDirection> directions;
-    for (int i = 0; i < connector.GetPinCount(); ++i) {
-        const TPin* pin = connector.GetPin(i);
-        if (!pin || !pin->IsActive() || pin->GetDirection() == PIN_DIR_FROM_CARD ||
-            !pin->IsBusPin()) {
-            continue;
-        }
-        const auto [it, fresh] = directions.try_emplace(platform::AsciiUpperCase(pin->GetBusName()),
-                                                        pin->GetDirection());
-        if (!fresh && it->second != pin->GetDirection()) {
-            return false;
-        }
-    }
-    return true;
+    TPinParsing ports;
+    return ports.Group(connector) != TPinParsing::Outcome::DirectionClash;
 }
 
 // The card on the port's connector as the board's filler makes it (the

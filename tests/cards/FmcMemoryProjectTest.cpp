@@ -5,7 +5,7 @@
 // that the tools run once for a whole family.
 
 #include "cards/FmcMemoryCases.h"
-#include "generator/PinParsing.h"
+#include "model/PinParsing.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "model/DaughterBoard.h"

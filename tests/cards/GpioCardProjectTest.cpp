@@ -3,7 +3,7 @@
 // checks.
 
 #include "cards/gpio_fmc_memory/GpioCards.h"
-#include "generator/PinParsing.h"
+#include "model/PinParsing.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "model/DaughterBoard.h"

@@ -1,4 +1,4 @@
-#include "generator/PinParsing.h"
+#include "model/PinParsing.h"
 
 #include "platform/AsciiText.h"
 #include "platform/Assert.h"
@@ -61,21 +61,30 @@ TPinParsing::NameKind TPinParsing::SplitBusName(const std::string& name, std::st
     return NameKind::Bus;
 }
 
-PORT_INFO* TPinParsing::FindPort(const std::string& name) {
-    for (PORT_INFO& port : Ports) {
-        if (platform::SameIgnoringAsciiCase(port.Name, name)) {
-            return &port;
-        }
-    }
-    return nullptr;
+void TPinParsing::Clear() {
+    Ports.clear();
+    PortPins.clear();
+    Index.clear();
+    Complete = true;
+    Failure.clear();
 }
 
-bool TPinParsing::Parse(const TConnector& connector, Reporting reporting) {
+int TPinParsing::FindPortIndex(const std::string& name) const {
+    const auto it = Index.find(platform::AsciiUpperCase(name));
+    return it == Index.end() ? -1 : it->second;
+}
+
+const PORT_INFO* TPinParsing::FindPort(const std::string& name) const {
+    const int i = FindPortIndex(name);
+    return i < 0 ? nullptr : &Ports[static_cast<std::size_t>(i)];
+}
+
+TPinParsing::Outcome TPinParsing::Group(const TConnector& connector) {
     Clear();
-    const auto Report = [reporting](const std::string& message) {
-        if (reporting == Reporting::Boxes) {
-            ::Report(message);
-        }
+    const auto stop = [this](Outcome outcome, std::string message) {
+        Complete = false;
+        Failure = std::move(message);
+        return outcome;
     };
     std::string base;
     for (int i = 0; i < connector.GetPinCount(); ++i) {
@@ -86,16 +95,16 @@ bool TPinParsing::Parse(const TConnector& connector, Reporting reporting) {
         std::int32_t index = -1;
         const NameKind kind = SplitBusName(pin->GetName(), base, index);
         if (kind == NameKind::BadIndex) {
-            Report(
-                platform::Format("Connector %s has an invalid bus index", pin->GetName().c_str()));
-            return false;
+            return stop(Outcome::BadIndex, platform::Format("Connector %s has an invalid bus index",
+                                                            pin->GetName().c_str()));
         }
         const bool isBus = kind == NameKind::Bus;
         if (!isBus) {
             base = pin->GetName();
         }
-        PORT_INFO* port = FindPort(base);
-        if (!port) {
+        const auto [at, fresh] =
+            Index.try_emplace(platform::AsciiUpperCase(base), static_cast<int>(Ports.size()));
+        if (fresh) {
             PORT_INFO info;
             info.Name = base;
             info.Note = pin->GetNote();
@@ -104,21 +113,34 @@ bool TPinParsing::Parse(const TConnector& connector, Reporting reporting) {
             info.IoStandard = pin->GetIoStandard();
             info.Direction = pin->GetDirection();
             Ports.push_back(std::move(info));
+            PortPins.push_back({PORT_PIN{index, pin}});
             continue;
         }
+        PORT_INFO& port = Ports[static_cast<std::size_t>(at->second)];
         if (!isBus) {
-            Report(port->Name); // a second scalar of that name, or a scalar named like a bus
-            return false;
+            // a second scalar of that name, or a scalar named like a bus
+            return stop(Outcome::NameClash, port.Name);
         }
-        port->Msb = std::max(port->Msb, index);
-        port->Lsb = std::min(port->Lsb, index);
-        if (pin->GetDirection() != port->Direction) {
-            Report(platform::Format("Connector %s[%d]:%d has an unmathced pin direction",
-                                    base.c_str(), index, i));
-            return false;
+        port.Msb = std::max(port.Msb, index);
+        port.Lsb = std::min(port.Lsb, index);
+        if (pin->GetDirection() != port.Direction) {
+            return stop(Outcome::DirectionClash,
+                        platform::Format("Connector %s[%d]:%d has an unmathced pin direction",
+                                         base.c_str(), index, i));
         }
+        PortPins[static_cast<std::size_t>(at->second)].push_back(PORT_PIN{index, pin});
     }
-    return true;
+    return Outcome::Grouped;
+}
+
+bool TPinParsing::Parse(const TConnector& connector, Reporting reporting) {
+    if (Group(connector) == Outcome::Grouped) {
+        return true;
+    }
+    if (reporting == Reporting::Boxes) {
+        Report(Failure);
+    }
+    return false;
 }
 
 std::string TPinParsing::GetVerilogPort(int i) const {

@@ -2,11 +2,15 @@
 // Groups the pins of one connector into the ports of a top-level design:
 // every run of pins NAME[n] becomes one bus port NAME spanning the indices
 // seen, every other pin a scalar port. Renders a port as a Verilog or VHDL
-// declaration (no separator, no line end).
+// declaration (no separator, no line end). The one grouping of the system:
+// the writer's port lists and virtual pins and the boards' check that a
+// card's buses keep one direction all read it.
 
 #include "model/Connector.h"
 
 #include <cstdint>
+#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,10 +24,20 @@ struct PORT_INFO {
     std::string Note;
 };
 
+// One pin of a port: its bus index (-1 for a scalar pin) and the pin.
+struct PORT_PIN {
+    std::int32_t Index = -1;
+    const TPin* Pin = nullptr;
+};
+
 class TPinParsing {
 public:
     enum class NameKind { Scalar, Bus, BadIndex };
     enum class Reporting { Boxes, Quiet };
+    // Why a grouping stopped: a bus index that is not a decimal number, a
+    // second scalar of a port's name (or a scalar named like a bus), a pin
+    // whose direction differs from its port's.
+    enum class Outcome { Grouped, BadIndex, NameClash, DirectionClash };
 
     // Rebuilds the port list from the connector's active pins (pins of
     // direction 0, and placeholders of direction 4 that no card filled, are
@@ -31,7 +45,11 @@ public:
     // index that is not a decimal number beeps, shows the reason in an error
     // box (Quiet: neither) and returns false; the list is then incomplete.
     bool Parse(const TConnector& connector, Reporting reporting = Reporting::Boxes);
-    void Clear() { Ports.clear(); }
+    // The same grouping, silent, with the reason it stopped.
+    Outcome Group(const TConnector& connector);
+    void Clear();
+    // Whether the last grouping went through every pin.
+    bool IsComplete() const { return Complete; }
 
     int GetPortCount() const { return static_cast<int>(Ports.size()); }
     const PORT_INFO& GetPort(int i) const { return Ports[static_cast<std::size_t>(i)]; }
@@ -46,9 +64,20 @@ public:
     // (text after the "]" is ignored). BadIndex when that text is not a
     // decimal number. Anything else is a scalar (base empty, index -1).
     static NameKind SplitBusName(const std::string& name, std::string& base, std::int32_t& index);
-    // The first port whose name equals the given one ignoring ASCII case.
-    PORT_INFO* FindPort(const std::string& name);
+    // The port whose name equals the given one ignoring ASCII case (ports
+    // are grouped that way, so there is at most one); nullptr if none.
+    const PORT_INFO* FindPort(const std::string& name) const;
+    int FindPortIndex(const std::string& name) const;
+    // The pins of a port in connector order.
+    std::span<const PORT_PIN> GetPortPins(int i) const {
+        return PortPins[static_cast<std::size_t>(i)];
+    }
 
 private:
     std::vector<PORT_INFO> Ports;
+    std::vector<std::vector<PORT_PIN>> PortPins;
+    std::map<std::string, int> Index; // ASCII upper-case name -> port
+    bool Complete = true;
+    // The message a stopped grouping reports, for Parse.
+    std::string Failure;
 };
