@@ -202,47 +202,6 @@ std::string IndexCell(ConnectorType type, int index) {
     return std::to_string(index);
 }
 
-// The names of the modules a Verilog text defines (comments left out).
-std::vector<std::string> VerilogModuleNames(const std::string& text) {
-    std::string code;
-    code.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.compare(i, 2, "//") == 0) {
-            i = text.find('\n', i);
-            i = i == std::string::npos ? text.size() : i;
-        } else if (text.compare(i, 2, "/*") == 0) {
-            const std::size_t end = text.find("*/", i + 2);
-            i = end == std::string::npos ? text.size() : end + 2;
-            code += ' ';
-        } else {
-            code += text[i++];
-        }
-    }
-    const auto identifierChar = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '_' || c == '$';
-    };
-    std::vector<std::string> names;
-    const std::string keyword = "module";
-    for (std::size_t at = code.find(keyword); at != std::string::npos;
-         at = code.find(keyword, at + keyword.size())) {
-        const std::size_t after = at + keyword.size();
-        if ((at > 0 && identifierChar(code[at - 1])) || after >= code.size() ||
-            identifierChar(code[after])) {
-            continue; // part of a longer word (endmodule, module_x)
-        }
-        std::size_t first = code.find_first_not_of(" \t\r\n", after);
-        std::size_t last = first;
-        while (last < code.size() && identifierChar(code[last])) {
-            ++last;
-        }
-        if (first != std::string::npos && last > first) {
-            names.push_back(code.substr(first, last - first));
-        }
-    }
-    return names;
-}
-
 // The .qsf lines that name the exported Verilog files Quartus would not
 // find by name. For a module the design lacks, Quartus opens the file of
 // that name in the project folder (<module>.v), and on a case-sensitive
@@ -264,7 +223,7 @@ std::string ExportedFileAssignments(const TMainBoard& board, const std::string& 
         if (boardLines.find(line) != std::string::npos) {
             continue;
         }
-        const std::vector<std::string> modules = VerilogModuleNames(file.bytes);
+        const std::vector<std::string> modules = ExportedModuleNames(board, path, file.bytes);
         const std::string stem = platform::ChangeFileExt(platform::ExtractFileName(path), "");
         const bool foundByName = path.find('/') == std::string::npos &&
                                  std::find(modules.begin(), modules.end(), stem) != modules.end();
