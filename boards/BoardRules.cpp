@@ -11,9 +11,6 @@
 #include "platform/Ui.h"
 
 #include <algorithm>
-#include <map>
-#include <mutex>
-#include <tuple>
 
 namespace {
 
@@ -37,10 +34,10 @@ CardId ActiveCardAt(ConstRecordSpan record, const BoardCardPort& port) {
     return port.idle ? CARD_NONE : CardAt(record, port);
 }
 
-bool Offers(const BoardDef& def, const BoardCardPort& port, CardId card) {
+bool Offers(const BoardCardPort& port, CardId card) {
     const std::vector<std::uint8_t> list = PortCardList(port);
     return std::find(list.begin(), list.end(), static_cast<std::uint8_t>(card)) != list.end() &&
-           CardFitsPortDirections(def, port, card);
+           CardFitsPort(port, card);
 }
 
 // Whether the top level can declare the connector's ports as far as
@@ -66,7 +63,7 @@ bool OnHeaderPair(const BoardDef& def, const BoardCardPort& port, CardId card) {
            port.cardOffset == offsetAt(def.pair.port1);
 }
 
-bool ComputeCardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
+bool TrialKeepsBusDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
     const CardEntry* entry = FindCardEntry(card);
     if (!def.HasRecord() || !def.fill || !entry || !entry->fill ||
         !CardFitsFamily(port.family, card)) {
@@ -174,36 +171,21 @@ void SetRecordPortCard(RecordSpan record, const BoardCardPort& port, CardId card
     PINSMITH_FAIL("unknown card field width");
 }
 
-bool CardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
-    // The answer depends on the board, the port's connector and map
-    // arguments and the card alone: each is computed once.
-    using Key = std::tuple<int, int, int, int, int, std::string>;
-    static std::mutex mutex;
-    static std::map<Key, bool> known;
-    const ConnectorId connector =
-        OnHeaderPair(def, port, card) ? def.pair.connector : port.connector;
-    const Key key{
-        static_cast<int>(def.id),          static_cast<int>(connector),        port.fillPort,
-        static_cast<int>(port.ioStandard), static_cast<int>(CardNumber(card)), port.busName};
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        if (const auto it = known.find(key); it != known.end()) {
-            return it->second;
-        }
-    }
-    const bool fits = ComputeCardFitsPortDirections(def, port, card);
-    const std::lock_guard<std::mutex> lock(mutex);
-    known.emplace(key, fits);
-    return fits;
+bool CardFitsPort(const BoardCardPort& port, CardId card) {
+    return std::find(port.unfitCards.begin(), port.unfitCards.end(),
+                     static_cast<std::uint8_t>(card)) == port.unfitCards.end();
 }
 
-std::vector<std::uint8_t> PortCardList(const BoardDef& def, const BoardCardPort& port) {
+bool CardKeepsBusDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
+    return TrialKeepsBusDirections(def, port, card);
+}
+
+std::vector<std::uint8_t> PortCardList(const BoardDef& /*def*/, const BoardCardPort& port) {
     std::vector<std::uint8_t> list = PortCardList(port);
-    list.erase(std::remove_if(list.begin() + (list.empty() ? 0 : 1), list.end(),
-                              [&](std::uint8_t card) {
-                                  return !CardFitsPortDirections(def, port, MakeCardId(card));
-                              }),
-               list.end());
+    list.erase(
+        std::remove_if(list.begin() + (list.empty() ? 0 : 1), list.end(),
+                       [&](std::uint8_t card) { return !CardFitsPort(port, MakeCardId(card)); }),
+        list.end());
     return list;
 }
 
@@ -263,7 +245,7 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     for (const BoardCardPort& port : ports) {
         const CardId card = CardAt(record, port);
-        if (card != CARD_NONE && !Offers(def, port, card)) {
+        if (card != CARD_NONE && !Offers(port, card)) {
             SetRecordPortCard(record, port, CARD_NONE);
             SetRecordFieldText(record, port.prefixOffset, "");
         } else {

@@ -20,15 +20,20 @@ std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan r
 // and its appended cards.
 std::vector<std::uint8_t> PortCardList(const BoardCardPort& port);
 // The card list the port offers on the board: those cards less the ones
-// that cannot generate there (CardFitsPortDirections).
+// that cannot generate there (CardFitsPort).
 std::vector<std::uint8_t> PortCardList(const BoardDef& def, const BoardCardPort& port);
-// Whether the card can sit alone on the port: false when the board fixes
-// the direction of a position where the card puts a bit of a bus whose
-// other bits go the other way, so that the top level could not declare the
-// bus ("... has an unmathced pin direction" whatever the prefixes).
-// Computed from the port's connector as the board's filler makes it and the
-// card's map; memory modules always fit.
-bool CardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card);
+// Whether the port offers the card as far as generating goes: the card is
+// none of the port's unfitCards (data of the board's definition).
+bool CardFitsPort(const BoardCardPort& port, CardId card);
+// What a port's unfitCards record, worked out by a trial: false when the
+// board fixes the direction of a position where the card puts a bit of a
+// bus whose other bits go the other way, so that the top level could not
+// declare the bus ("... has an unmathced pin direction" whatever the
+// prefixes). Builds the port's connector as the board's filler makes it for
+// the default record with the card alone on the port and merges the card's
+// map; memory modules always fit. For the registry test and for whoever
+// adds a board or a card; the rules read the definition's data.
+bool CardKeepsBusDirections(const BoardDef& def, const BoardCardPort& port, CardId card);
 
 // The card id a port's field of the record holds. An i32 field whose value
 // is no card id (outside 0..255) reads as kUnlistedCard, which no list
