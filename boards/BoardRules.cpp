@@ -325,9 +325,7 @@ bool CheckGeneratedNames(const BoardDef& def, ConstRecordSpan record, std::strin
     if (!UsesVhdl(def, record)) {
         return true;
     }
-    if (!config::IsVhdlIdentifier(project)) {
-        message = "Project Name must not hold two underscores in a row nor end with an "
-                  "underscore in a VHDL project.";
+    if (!config::CheckVhdlProjectName(project, message)) {
         return false;
     }
     // A prefix starts every name of its card: two underscores in it make
@@ -340,6 +338,23 @@ bool CheckGeneratedNames(const BoardDef& def, ConstRecordSpan record, std::strin
                 "Prefix Name of %s must not hold two underscores in a row in a VHDL project.",
                 port.name);
             return false;
+        }
+    }
+    // The port names the prefixes make, as the writer will group them: none
+    // may be a name the file uses from its context clause. (A connector
+    // whose pins cannot be grouped is the writer's to report.)
+    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
+    TPinParsing ports;
+    for (int c = 0; c < board->GetConnectorCount(); ++c) {
+        const TConnector& connector = *board->GetConnector(c);
+        if (ports.Group(connector) != TPinParsing::Outcome::Grouped) {
+            continue;
+        }
+        for (int j = 0; j < ports.GetPortCount(); ++j) {
+            if (!config::CheckVhdlPortContext(ports.GetPort(j).Name, connector.GetName(),
+                                              message)) {
+                return false;
+            }
         }
     }
     return true;

@@ -83,9 +83,11 @@ bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record);
 bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);
 // The names the generated files take, after the input checks: the project
 // name is none of the board's exported file or module names, and in a VHDL
-// project the project name is a VHDL identifier (no two underscores in a
-// row, no underscore at the end) and no prefix of a port with a card holds
-// two underscores in a row.
+// project the project name passes config::CheckVhdlProjectName (a VHDL
+// identifier: no two underscores in a row, no underscore at the end; none
+// of the names the file uses from its context clause), no prefix of a port
+// with a card holds two underscores in a row, and no port of the top level
+// the record makes is a context name (config::CheckVhdlPortContext).
 // Part of the common checks.
 bool CheckGeneratedNames(const BoardDef& def, ConstRecordSpan record, std::string& message);
 // The same checks without the board's own rule, for a form that asks its

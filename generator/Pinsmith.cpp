@@ -434,9 +434,8 @@ bool TPinsmith::CheckTopLevelNames(const TMainBoard& board, const std::string& p
         platform::ErrorBox(message);
         return false;
     }
-    if (vhdl && !config::IsVhdlIdentifier(projectName)) {
-        platform::ErrorBox("Project Name must not hold two underscores in a row nor end with an "
-                           "underscore in a VHDL project.");
+    if (vhdl && !config::CheckVhdlProjectName(projectName, message)) {
+        platform::ErrorBox(message);
         return false;
     }
     return ForEachWrittenPort(
@@ -448,11 +447,8 @@ bool TPinsmith::CheckTopLevelNames(const TMainBoard& board, const std::string& p
                                                     port.c_str(), connector.c_str()));
                 return false;
             }
-            if (vhdl && !config::IsVhdlIdentifier(port)) {
-                platform::ErrorBox(platform::Format(
-                    "Signal %s of %s is no legal VHDL name (two underscores in a row or an "
-                    "underscore at the end). Please use a different prefix name.",
-                    port.c_str(), connector.c_str()));
+            if (vhdl && !config::CheckVhdlPortName(port, connector, message)) {
+                platform::ErrorBox(message);
                 return false;
             }
             return true;
