@@ -277,26 +277,35 @@ std::vector<std::string> UnplacedPortBits(const TConnector& connector, const TPi
     if (connector.IsHardProcessorGroup() || !ports.IsComplete()) {
         return bits; // an incomplete grouping: the top level refuses the board first
     }
-    std::map<std::int32_t, bool> placedAt; // per index of one port; -1: the scalar
+    std::vector<char> placed; // per bit of one bus, Lsb first; the last pin of a bit decides
     for (int j = 0; j < ports.GetPortCount(); ++j) {
         const PORT_INFO& port = ports.GetPort(j);
-        placedAt.clear();
-        for (const PORT_PIN& p : ports.GetPortPins(j)) {
-            placedAt[p.Index] = !p.Pin->GetLocation().empty() || IsPlacedByItsPPin(ports, *p.Pin);
-        }
-        const auto unplaced = [&placedAt](std::int32_t index) {
-            const auto it = placedAt.find(index);
-            return it == placedAt.end() || !it->second;
+        const std::span<const PORT_PIN> pins = ports.GetPortPins(j);
+        const auto isPlaced = [&ports](const PORT_PIN& p) {
+            return !p.Pin->GetLocation().empty() || IsPlacedByItsPPin(ports, *p.Pin);
         };
         if (!port.IsBus) {
-            if (unplaced(-1)) {
+            // The scalar pin (a bus pin of its name only widens the port).
+            bool scalarPlaced = false;
+            for (const PORT_PIN& p : pins) {
+                if (p.Index == -1) {
+                    scalarPlaced = isPlaced(p);
+                }
+            }
+            if (!scalarPlaced) {
                 bits.push_back(port.Name);
             }
             continue;
         }
-        for (std::int32_t index = port.Lsb; index <= port.Msb; ++index) {
-            if (unplaced(index)) {
-                bits.push_back(port.Name + "[" + std::to_string(index) + "]");
+        const std::int64_t width = std::int64_t{port.Msb} - port.Lsb + 1;
+        placed.assign(static_cast<std::size_t>(width), 0);
+        for (const PORT_PIN& p : pins) {
+            placed[static_cast<std::size_t>(std::int64_t{p.Index} - port.Lsb)] =
+                isPlaced(p) ? 1 : 0;
+        }
+        for (std::int64_t k = 0; k < width; ++k) {
+            if (!placed[static_cast<std::size_t>(k)]) {
+                bits.push_back(port.Name + "[" + std::to_string(port.Lsb + k) + "]");
             }
         }
     }
@@ -438,8 +447,16 @@ bool TPinsmith::CheckTopLevelNames(const TMainBoard& board, const std::string& p
         platform::ErrorBox(message);
         return false;
     }
+    // A name is judged once where the pins of a bus follow each other.
+    int lastConnector = -1;
+    std::string lastPort;
     return ForEachWrittenPort(
         board, [&](int c, const TPin&, const std::string& port, std::optional<std::int32_t>) {
+            if (c == lastConnector && port == lastPort) {
+                return true;
+            }
+            lastConnector = c;
+            lastPort = port;
             const std::string& connector = board.GetConnector(c)->GetName();
             if (config::IsHdlKeyword(port)) {
                 platform::ErrorBox(platform::Format("Signal %s of %s is a Verilog or VHDL keyword. "

@@ -64,13 +64,28 @@ TPinParsing::NameKind TPinParsing::SplitBusName(const std::string& name, std::st
 void TPinParsing::Clear() {
     Ports.clear();
     PortPins.clear();
+    PortStart.assign(1, 0);
     Index.clear();
     Complete = true;
     Failure.clear();
 }
 
+std::size_t TPinParsing::CaseBlindHash::operator()(std::string_view text) const {
+    std::uint64_t h = 14695981039346656037ull; // FNV-1a over the upper-case bytes
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        h ^= (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - ('a' - 'A')) : u;
+        h *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(h);
+}
+
+bool TPinParsing::CaseBlindEqual::operator()(std::string_view a, std::string_view b) const {
+    return platform::SameIgnoringAsciiCase(a, b);
+}
+
 int TPinParsing::FindPortIndex(const std::string& name) const {
-    const auto it = Index.find(platform::AsciiUpperCase(name));
+    const auto it = Index.find(std::string_view(name));
     return it == Index.end() ? -1 : it->second;
 }
 
@@ -84,8 +99,14 @@ TPinParsing::Outcome TPinParsing::Group(const TConnector& connector) {
     const auto stop = [this](Outcome outcome, std::string message) {
         Complete = false;
         Failure = std::move(message);
+        PortStart.assign(Ports.size() + 1, 0); // a stopped grouping keeps no pins
         return outcome;
     };
+    Index.reserve(static_cast<std::size_t>(connector.GetPinCount()));
+    // Each grouped pin with its port, in connector order; sorted into the
+    // ports' runs at the end.
+    std::vector<std::pair<int, PORT_PIN>> grouped;
+    grouped.reserve(static_cast<std::size_t>(connector.GetPinCount()));
     std::string base;
     for (int i = 0; i < connector.GetPinCount(); ++i) {
         const TPin* pin = connector.GetPin(i);
@@ -102,9 +123,10 @@ TPinParsing::Outcome TPinParsing::Group(const TConnector& connector) {
         if (!isBus) {
             base = pin->GetName();
         }
-        const auto [at, fresh] =
-            Index.try_emplace(platform::AsciiUpperCase(base), static_cast<int>(Ports.size()));
+        auto at = Index.find(std::string_view(base));
+        const bool fresh = at == Index.end();
         if (fresh) {
+            Index.emplace(base, static_cast<int>(Ports.size()));
             PORT_INFO info;
             info.Name = base;
             info.Note = pin->GetNote();
@@ -113,7 +135,7 @@ TPinParsing::Outcome TPinParsing::Group(const TConnector& connector) {
             info.IoStandard = pin->GetIoStandard();
             info.Direction = pin->GetDirection();
             Ports.push_back(std::move(info));
-            PortPins.push_back({PORT_PIN{index, pin}});
+            grouped.emplace_back(static_cast<int>(Ports.size()) - 1, PORT_PIN{index, pin});
             continue;
         }
         PORT_INFO& port = Ports[static_cast<std::size_t>(at->second)];
@@ -128,7 +150,20 @@ TPinParsing::Outcome TPinParsing::Group(const TConnector& connector) {
                         platform::Format("Connector %s[%d]:%d has an unmathced pin direction",
                                          base.c_str(), index, i));
         }
-        PortPins[static_cast<std::size_t>(at->second)].push_back(PORT_PIN{index, pin});
+        grouped.emplace_back(at->second, PORT_PIN{index, pin});
+    }
+    // Counting sort by port: each port's pins keep connector order.
+    PortStart.assign(Ports.size() + 1, 0);
+    for (const auto& [port, p] : grouped) {
+        ++PortStart[static_cast<std::size_t>(port) + 1];
+    }
+    for (std::size_t k = 1; k < PortStart.size(); ++k) {
+        PortStart[k] += PortStart[k - 1];
+    }
+    std::vector<std::size_t> next(PortStart.begin(), PortStart.end() - 1);
+    PortPins.resize(grouped.size());
+    for (const auto& [port, p] : grouped) {
+        PortPins[next[static_cast<std::size_t>(port)]++] = p;
     }
     return Outcome::Grouped;
 }

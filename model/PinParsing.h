@@ -9,9 +9,10 @@
 #include "model/Connector.h"
 
 #include <cstdint>
-#include <map>
 #include <span>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct PORT_INFO {
@@ -68,15 +69,29 @@ public:
     // are grouped that way, so there is at most one); nullptr if none.
     const PORT_INFO* FindPort(const std::string& name) const;
     int FindPortIndex(const std::string& name) const;
-    // The pins of a port in connector order.
+    // The pins of a port in connector order (none after a stopped grouping).
     std::span<const PORT_PIN> GetPortPins(int i) const {
-        return PortPins[static_cast<std::size_t>(i)];
+        const auto port = static_cast<std::size_t>(i);
+        return std::span<const PORT_PIN>(PortPins).subspan(PortStart[port],
+                                                           PortStart[port + 1] - PortStart[port]);
     }
 
 private:
     std::vector<PORT_INFO> Ports;
-    std::vector<std::vector<PORT_PIN>> PortPins;
-    std::map<std::string, int> Index; // ASCII upper-case name -> port
+    // The pins of every port, port after port; port i's run starts at
+    // PortStart[i] (one entry more than there are ports).
+    std::vector<PORT_PIN> PortPins;
+    std::vector<std::size_t> PortStart;
+    // Port names ignoring ASCII case, looked up without copying a name.
+    struct CaseBlindHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const;
+    };
+    struct CaseBlindEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    std::unordered_map<std::string, int, CaseBlindHash, CaseBlindEqual> Index; // name -> port
     bool Complete = true;
     // The message a stopped grouping reports, for Parse.
     std::string Failure;
