@@ -312,8 +312,7 @@ void TBoardForm::FillCardCombos() {
     // A card that cannot generate on a port is not offered there (on a list
     // that ports share, on none of them).
     for (TCardPort& port : ports_) {
-        port.List.RemoveIf(
-            [&](CardId card) { return !CardFitsPortDirections(*def_, port.Def, card); });
+        port.List.RemoveIf([&](CardId card) { return !CardFitsPort(port.Def, card); });
     }
     for (TCardPort& port : ports_) {
         port.Combo->clear();

@@ -96,6 +96,17 @@ private:
     std::function<void(ConnectorType, bool, Voltage)> build_;
 };
 
+// A card list of one port's own, for a form whose ports would otherwise
+// share a settings holder's list although they offer different cards.
+struct TPortCardList {
+    std::int32_t CardCount = 0;
+    std::uint8_t CardIds[config::kCardListCapacity] = {};
+    void BuildCardList(ConnectorType type, bool allowTransceiver, Voltage voltage) {
+        CardCount = config::BuildCardList(config::CardListRule::Holder, type, allowTransceiver,
+                                          voltage, CardIds);
+    }
+};
+
 // The widgets of one card port, and the holder whose list the combo shows.
 struct TPortWidgets {
     QComboBox* Combo = nullptr;

@@ -97,12 +97,24 @@ struct BoardCardPort {
     // prefix is empty; the checks see the record's. nullptr, or "" for a
     // card: none.
     const char* (*attachDefaultPrefix)(CardId card) = nullptr;
+    // Cards of the list that cannot generate on the port: the board fixes
+    // the direction of a position where the card puts a bit of a bus whose
+    // other bits go the other way (CardKeepsBusDirections in
+    // boards/BoardRules.h; the registry test recomputes it for every port
+    // and card). The port does not offer them.
+    std::span<const std::uint8_t> unfitCards{};
 };
 
 // The port with its card id stored as an i32: the row reads as the other
 // ports' rows, wrapped in this.
 constexpr BoardCardPort WithI32CardField(BoardCardPort port) {
     port.cardField = CardField::I32;
+    return port;
+}
+
+// The port with the cards that cannot generate on it.
+constexpr BoardCardPort WithUnfitCards(BoardCardPort port, std::span<const std::uint8_t> cards) {
+    port.unfitCards = cards;
     return port;
 }
 

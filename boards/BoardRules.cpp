@@ -6,15 +6,13 @@
 #include "cards/CardRegistry.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
+#include "model/PinParsing.h"
 #include "model/Sizes.h"
 #include "platform/AsciiText.h"
 #include "platform/Ui.h"
 #include "settings/ConfigCommon.h"
 
 #include <algorithm>
-#include <map>
-#include <mutex>
-#include <tuple>
 
 namespace {
 
@@ -38,30 +36,17 @@ CardId ActiveCardAt(ConstRecordSpan record, const BoardCardPort& port) {
     return port.idle ? CARD_NONE : CardAt(record, port);
 }
 
-bool Offers(const BoardDef& def, const BoardCardPort& port, CardId card) {
+bool Offers(const BoardCardPort& port, CardId card) {
     const std::vector<std::uint8_t> list = PortCardList(port);
     return std::find(list.begin(), list.end(), static_cast<std::uint8_t>(card)) != list.end() &&
-           CardFitsPortDirections(def, port, card);
+           CardFitsPort(port, card);
 }
 
-// Whether every bus of the connector's active pins has one direction (the
-// top level declares a bus with one). Bus names compare ignoring ASCII case,
-// as the port grouping joins them.
+// Whether the top level can declare the connector's ports as far as
+// directions go: the port grouping finds no port whose pins go two ways.
 bool BusesKeepOneDirection(const TConnector& connector) {
-    std::map<std::string, PinDirection> directions;
-    for (int i = 0; i < connector.GetPinCount(); ++i) {
-        const TPin* pin = connector.GetPin(i);
-        if (!pin || !pin->IsActive() || pin->GetDirection() == PIN_DIR_FROM_CARD ||
-            !pin->IsBusPin()) {
-            continue;
-        }
-        const auto [it, fresh] = directions.try_emplace(platform::AsciiUpperCase(pin->GetBusName()),
-                                                        pin->GetDirection());
-        if (!fresh && it->second != pin->GetDirection()) {
-            return false;
-        }
-    }
-    return true;
+    TPinParsing ports;
+    return ports.Group(connector) != TPinParsing::Outcome::DirectionClash;
 }
 
 // The card on the port's connector as the board's filler makes it (the
@@ -80,7 +65,7 @@ bool OnHeaderPair(const BoardDef& def, const BoardCardPort& port, CardId card) {
            port.cardOffset == offsetAt(def.pair.port1);
 }
 
-bool ComputeCardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
+bool TrialKeepsBusDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
     const CardEntry* entry = FindCardEntry(card);
     if (!def.HasRecord() || !def.fill || !entry || !entry->fill ||
         !CardFitsFamily(port.family, card)) {
@@ -188,36 +173,21 @@ void SetRecordPortCard(RecordSpan record, const BoardCardPort& port, CardId card
     PINSMITH_FAIL("unknown card field width");
 }
 
-bool CardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
-    // The answer depends on the board, the port's connector and map
-    // arguments and the card alone: each is computed once.
-    using Key = std::tuple<int, int, int, int, int, std::string>;
-    static std::mutex mutex;
-    static std::map<Key, bool> known;
-    const ConnectorId connector =
-        OnHeaderPair(def, port, card) ? def.pair.connector : port.connector;
-    const Key key{
-        static_cast<int>(def.id),          static_cast<int>(connector),        port.fillPort,
-        static_cast<int>(port.ioStandard), static_cast<int>(CardNumber(card)), port.busName};
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        if (const auto it = known.find(key); it != known.end()) {
-            return it->second;
-        }
-    }
-    const bool fits = ComputeCardFitsPortDirections(def, port, card);
-    const std::lock_guard<std::mutex> lock(mutex);
-    known.emplace(key, fits);
-    return fits;
+bool CardFitsPort(const BoardCardPort& port, CardId card) {
+    return std::find(port.unfitCards.begin(), port.unfitCards.end(),
+                     static_cast<std::uint8_t>(card)) == port.unfitCards.end();
 }
 
-std::vector<std::uint8_t> PortCardList(const BoardDef& def, const BoardCardPort& port) {
+bool CardKeepsBusDirections(const BoardDef& def, const BoardCardPort& port, CardId card) {
+    return TrialKeepsBusDirections(def, port, card);
+}
+
+std::vector<std::uint8_t> PortCardList(const BoardDef& /*def*/, const BoardCardPort& port) {
     std::vector<std::uint8_t> list = PortCardList(port);
-    list.erase(std::remove_if(list.begin() + (list.empty() ? 0 : 1), list.end(),
-                              [&](std::uint8_t card) {
-                                  return !CardFitsPortDirections(def, port, MakeCardId(card));
-                              }),
-               list.end());
+    list.erase(
+        std::remove_if(list.begin() + (list.empty() ? 0 : 1), list.end(),
+                       [&](std::uint8_t card) { return !CardFitsPort(port, MakeCardId(card)); }),
+        list.end());
     return list;
 }
 
@@ -298,7 +268,7 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
     const std::vector<BoardCardPort> ports = EffectivePorts(def, record);
     for (const BoardCardPort& port : ports) {
         const CardId card = CardAt(record, port);
-        if (card != CARD_NONE && !Offers(def, port, card)) {
+        if (card != CARD_NONE && !Offers(port, card)) {
             SetRecordPortCard(record, port, CARD_NONE);
             SetRecordFieldText(record, port.prefixOffset, "");
         } else {
@@ -378,9 +348,7 @@ bool CheckGeneratedNames(const BoardDef& def, ConstRecordSpan record, std::strin
     if (!UsesVhdl(def, record)) {
         return true;
     }
-    if (!config::IsVhdlIdentifier(project)) {
-        message = "Project Name must not hold two underscores in a row nor end with an "
-                  "underscore in a VHDL project.";
+    if (!config::CheckVhdlProjectName(project, message)) {
         return false;
     }
     // A prefix starts every name of its card: two underscores in it make
@@ -393,6 +361,23 @@ bool CheckGeneratedNames(const BoardDef& def, ConstRecordSpan record, std::strin
                 "Prefix Name of %s must not hold two underscores in a row in a VHDL project.",
                 port.name);
             return false;
+        }
+    }
+    // The port names the prefixes make, as the writer will group them: none
+    // may be a name the file uses from its context clause. (A connector
+    // whose pins cannot be grouped is the writer's to report.)
+    const std::unique_ptr<TMainBoard> board = BuildBoardModel(def, record);
+    TPinParsing ports;
+    for (int c = 0; c < board->GetConnectorCount(); ++c) {
+        const TConnector& connector = *board->GetConnector(c);
+        if (ports.Group(connector) != TPinParsing::Outcome::Grouped) {
+            continue;
+        }
+        for (int j = 0; j < ports.GetPortCount(); ++j) {
+            if (!config::CheckVhdlPortContext(ports.GetPort(j).Name, connector.GetName(),
+                                              message)) {
+                return false;
+            }
         }
     }
     return true;

@@ -23,15 +23,20 @@ std::vector<BoardCardPort> EffectivePorts(const BoardDef& def, ConstRecordSpan r
 // and its appended cards.
 std::vector<std::uint8_t> PortCardList(const BoardCardPort& port);
 // The card list the port offers on the board: those cards less the ones
-// that cannot generate there (CardFitsPortDirections).
+// that cannot generate there (CardFitsPort).
 std::vector<std::uint8_t> PortCardList(const BoardDef& def, const BoardCardPort& port);
-// Whether the card can sit alone on the port: false when the board fixes
-// the direction of a position where the card puts a bit of a bus whose
-// other bits go the other way, so that the top level could not declare the
-// bus ("... has an unmathced pin direction" whatever the prefixes).
-// Computed from the port's connector as the board's filler makes it and the
-// card's map; memory modules always fit.
-bool CardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card);
+// Whether the port offers the card as far as generating goes: the card is
+// none of the port's unfitCards (data of the board's definition).
+bool CardFitsPort(const BoardCardPort& port, CardId card);
+// What a port's unfitCards record, worked out by a trial: false when the
+// board fixes the direction of a position where the card puts a bit of a
+// bus whose other bits go the other way, so that the top level could not
+// declare the bus ("... has an unmathced pin direction" whatever the
+// prefixes). Builds the port's connector as the board's filler makes it for
+// the default record with the card alone on the port and merges the card's
+// map; memory modules always fit. For the registry test and for whoever
+// adds a board or a card; the rules read the definition's data.
+bool CardKeepsBusDirections(const BoardDef& def, const BoardCardPort& port, CardId card);
 
 // The card id a port's field of the record holds. An i32 field whose value
 // is no card id (outside 0..255) reads as kUnlistedCard, which no list
@@ -83,9 +88,11 @@ bool BothHeadersDefault(const BoardDef& def, ConstRecordSpan record);
 bool CheckRecord(const BoardDef& def, ConstRecordSpan record, std::string& message);
 // The names the generated files take, after the input checks: the project
 // name is none of the board's exported file or module names, and in a VHDL
-// project the project name is a VHDL identifier (no two underscores in a
-// row, no underscore at the end) and no prefix of a port with a card holds
-// two underscores in a row.
+// project the project name passes config::CheckVhdlProjectName (a VHDL
+// identifier: no two underscores in a row, no underscore at the end; none
+// of the names the file uses from its context clause), no prefix of a port
+// with a card holds two underscores in a row, and no port of the top level
+// the record makes is a context name (config::CheckVhdlPortContext).
 // Part of the common checks.
 bool CheckGeneratedNames(const BoardDef& def, ConstRecordSpan record, std::string& message);
 // The same checks without the board's own rule, for a form that asks its

@@ -4,6 +4,9 @@
 #include "platform/Resources.h"
 #include "platform/Ui.h"
 
+#include <map>
+#include <mutex>
+
 namespace {
 
 bool IsIdentifierStart(char c) {
@@ -56,23 +59,63 @@ std::vector<std::string> VerilogModuleNames(std::string_view source) {
     return names;
 }
 
-std::vector<ExportedName> BoardExportedNames(const BoardDef& def) {
+namespace {
+
+// The exported names of one export set and, per exported file, its modules.
+struct BoardExports {
     std::vector<ExportedName> names;
+    std::map<std::string, std::vector<std::string>> modules; // by shown file
+};
+
+BoardExports ReadBoardExports(const BoardDef& def) {
+    BoardExports exports;
     if (!def.text || !def.text->exportSet) {
-        return names;
+        return exports;
     }
     for (const config::ExportedFile& file : def.text->exportSet()) {
         const std::string shown = file.folder.empty() ? file.file : file.folder + "/" + file.file;
-        names.push_back({platform::ChangeFileExt(file.file, ""), shown, false});
+        exports.names.push_back({platform::ChangeFileExt(file.file, ""), shown, false});
+        std::vector<std::string>& modules = exports.modules[shown];
         if (const auto bytes = platform::FindResource(file.resource)) {
             const std::string_view text(reinterpret_cast<const char*>(bytes->data()),
                                         bytes->size());
-            for (std::string& module : VerilogModuleNames(text)) {
-                names.push_back({std::move(module), shown, true});
+            modules = VerilogModuleNames(text);
+            for (const std::string& module : modules) {
+                exports.names.push_back({module, shown, true});
             }
         }
     }
-    return names;
+    return exports;
+}
+
+// Read once per export set: the data comes from compiled-in files alone and
+// never changes. (A board without an export set has no names.)
+const BoardExports& ExportsOf(const BoardDef& def) {
+    static const BoardExports none;
+    if (!def.text || !def.text->exportSet) {
+        return none;
+    }
+    using ExportSetFn = decltype(def.text->exportSet);
+    static std::mutex mutex;
+    static std::map<ExportSetFn, BoardExports> known;
+    const std::lock_guard<std::mutex> lock(mutex);
+    auto it = known.find(def.text->exportSet);
+    if (it == known.end()) {
+        it = known.emplace(def.text->exportSet, ReadBoardExports(def)).first;
+    }
+    return it->second;
+}
+
+} // namespace
+
+const std::vector<ExportedName>& BoardExportedNames(const BoardDef& def) {
+    return ExportsOf(def).names;
+}
+
+const std::vector<std::string>* ExportedFileModules(const BoardDef& def, const std::string& file) {
+    const BoardExports& exports = ExportsOf(def);
+    const auto it = exports.modules.find(file);
+    return it == exports.modules.end() ? nullptr : &it->second;
 }
 
 bool CheckExportedNames(const BoardDef& def, const std::string& projectName, std::string& message) {

@@ -21,8 +21,15 @@ struct ExportedName {
 std::vector<std::string> VerilogModuleNames(std::string_view source);
 
 // Every exported name of the board, from its export set and the embedded
-// files it names. Empty for a board that exports nothing.
-std::vector<ExportedName> BoardExportedNames(const BoardDef& def);
+// files it names. Empty for a board that exports nothing. The embedded files
+// are compiled in, so each board's names are read from them once, on the
+// first call for that board, and kept for the life of the program.
+const std::vector<ExportedName>& BoardExportedNames(const BoardDef& def);
+
+// The modules of one exported file as its export set names it (its folder,
+// a "/", its name; or its name alone), nullptr when the board's export set
+// does not hold that file.
+const std::vector<std::string>* ExportedFileModules(const BoardDef& def, const std::string& file);
 
 // False, with a message naming the clash, when the project name is one of
 // the board's exported names (ASCII case ignored: the files travel to file

@@ -79,6 +79,16 @@ bool CheckExportedNameClash(const TMainBoard& board, const std::string& projectN
     return !def || CheckExportedNames(*def, projectName, message);
 }
 
+std::vector<std::string> ExportedModuleNames(const TMainBoard& board, const std::string& file,
+                                             std::string_view bytes) {
+    if (const BoardDef* def = FindBoard(board.GetBoardIdByte())) {
+        if (const std::vector<std::string>* modules = ExportedFileModules(*def, file)) {
+            return *modules;
+        }
+    }
+    return VerilogModuleNames(bytes);
+}
+
 bool ExportBoardIpFiles(const TMainBoard& board, const std::string& projectFolder,
                         platform::FileReplacement& files) {
     const BoardText* text = TextOf(board, Writer::Any);

@@ -9,6 +9,8 @@
 #include "platform/Files.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Display name of a board, the title of the pin report ("Ilmarch" for 37).
 // Ids without a board are an internal error.
@@ -34,6 +36,12 @@ std::string GetSdcOutputDelays(const TMainBoard& board);
 // module the board exports (boards/ExportSet.h).
 bool CheckExportedNameClash(const TMainBoard& board, const std::string& projectName,
                             std::string& message);
+
+// The modules an exported Verilog file defines (file: its path in the
+// project, folders joined by "/"): as the board's export set read them once,
+// or read from the bytes for a file the set does not hold.
+std::vector<std::string> ExportedModuleNames(const TMainBoard& board, const std::string& file,
+                                             std::string_view bytes);
 
 // Stages the board's embedded Verilog modules for the project folder in the
 // project's file set; true when there are none. No message of its own.

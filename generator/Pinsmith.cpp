@@ -2,7 +2,7 @@
 
 #include "generator/BoardText.h"
 #include "generator/HtmlGenerator.h"
-#include "generator/PinParsing.h"
+#include "model/PinParsing.h"
 #include "platform/AsciiText.h"
 #include "platform/Assert.h"
 #include "platform/Files.h"
@@ -126,20 +126,44 @@ void AddPortListHeader(std::string& out, const TConnector& connector, const Head
     out += "\r\n";
 }
 
+// Every connector's ports, grouped once for all the texts of a project
+// (one TPinParsing per connector, in connector order). With Boxes the
+// grouping stops at the first connector that cannot be grouped, after its
+// message; Quiet groups every connector it can.
+struct BoardPorts {
+    std::vector<TPinParsing> connectors;
+    bool complete = true;
+};
+
+BoardPorts GroupPorts(const TMainBoard& board, TPinParsing::Reporting reporting) {
+    BoardPorts ports;
+    ports.connectors.resize(static_cast<std::size_t>(board.GetConnectorCount()));
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        if (!ports.connectors[static_cast<std::size_t>(c)].Parse(*board.GetConnector(c),
+                                                                 reporting)) {
+            ports.complete = false;
+            if (reporting == TPinParsing::Reporting::Boxes) {
+                break;
+            }
+        }
+    }
+    return ports;
+}
+
 // Every connector's header and its ports, each port followed by the
 // separator except the very last one of the whole list.
 template <typename Render>
-bool PortList(const TMainBoard& board, const HeaderRules& header, char separator, Render render,
-              std::string& out, int* portCount) {
-    TPinParsing parsing;
+bool PortList(const TMainBoard& board, const BoardPorts& grouped, const HeaderRules& header,
+              char separator, Render render, std::string& out, int* portCount) {
+    if (!grouped.complete) {
+        return false;
+    }
     std::size_t lastSeparator = std::string::npos;
     int ports = 0;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
         const TConnector& connector = *board.GetConnector(c);
         AddPortListHeader(out, connector, header);
-        if (!parsing.Parse(connector)) {
-            return false;
-        }
+        const TPinParsing& parsing = grouped.connectors[static_cast<std::size_t>(c)];
         for (int j = 0; j < parsing.GetPortCount(); ++j) {
             out += '\t';
             out += render(parsing, j);
@@ -158,6 +182,15 @@ bool PortList(const TMainBoard& board, const HeaderRules& header, char separator
     return true;
 }
 
+// The texts assembled from ports grouped once (defined with their public
+// forms below).
+std::string QsfTextOf(const TMainBoard& board, const std::string& projectName,
+                      const platform::LocalDateTime& now, const BoardPorts& ports);
+bool VerilogTextOf(const TMainBoard& board, const std::string& moduleName,
+                   const BoardPorts& grouped, std::string& text);
+bool VhdlTextOf(const TMainBoard& board, const std::string& entityName, const BoardPorts& grouped,
+                std::string& text);
+
 const char* const kFmcRowLetters[10] = {"A", "B", "C", "D", "E", "F", "G", "H", "J", "K"};
 
 // The connector's pin index column: FMC positions as row letter and number
@@ -167,47 +200,6 @@ std::string IndexCell(ConnectorType type, int index) {
         return kFmcRowLetters[index / 40] + std::to_string(index % 40);
     }
     return std::to_string(index);
-}
-
-// The names of the modules a Verilog text defines (comments left out).
-std::vector<std::string> VerilogModuleNames(const std::string& text) {
-    std::string code;
-    code.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.compare(i, 2, "//") == 0) {
-            i = text.find('\n', i);
-            i = i == std::string::npos ? text.size() : i;
-        } else if (text.compare(i, 2, "/*") == 0) {
-            const std::size_t end = text.find("*/", i + 2);
-            i = end == std::string::npos ? text.size() : end + 2;
-            code += ' ';
-        } else {
-            code += text[i++];
-        }
-    }
-    const auto identifierChar = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '_' || c == '$';
-    };
-    std::vector<std::string> names;
-    const std::string keyword = "module";
-    for (std::size_t at = code.find(keyword); at != std::string::npos;
-         at = code.find(keyword, at + keyword.size())) {
-        const std::size_t after = at + keyword.size();
-        if ((at > 0 && identifierChar(code[at - 1])) || after >= code.size() ||
-            identifierChar(code[after])) {
-            continue; // part of a longer word (endmodule, module_x)
-        }
-        std::size_t first = code.find_first_not_of(" \t\r\n", after);
-        std::size_t last = first;
-        while (last < code.size() && identifierChar(code[last])) {
-            ++last;
-        }
-        if (first != std::string::npos && last > first) {
-            names.push_back(code.substr(first, last - first));
-        }
-    }
-    return names;
 }
 
 // The .qsf lines that name the exported Verilog files Quartus would not
@@ -231,7 +223,7 @@ std::string ExportedFileAssignments(const TMainBoard& board, const std::string& 
         if (boardLines.find(line) != std::string::npos) {
             continue;
         }
-        const std::vector<std::string> modules = VerilogModuleNames(file.bytes);
+        const std::vector<std::string> modules = ExportedModuleNames(board, path, file.bytes);
         const std::string stem = platform::ChangeFileExt(platform::ExtractFileName(path), "");
         const bool foundByName = path.find('/') == std::string::npos &&
                                  std::find(modules.begin(), modules.end(), stem) != modules.end();
@@ -245,8 +237,8 @@ std::string ExportedFileAssignments(const TMainBoard& board, const std::string& 
 // Whether Quartus places the signal of an n pin by its p pin: a pin named
 // <base>_n (or _N, a bus bit keeping its index) without a location, whose
 // <base>_p pin on the same connector has one, both with a differential
-// standard.
-bool IsPlacedByItsPPin(const TConnector& connector, const TPin& pin) {
+// standard. The p pin is looked up in the connector's ports.
+bool IsPlacedByItsPPin(const TPinParsing& ports, const TPin& pin) {
     if (!IsDifferentialStandard(pin.GetIoStandard())) {
         return false;
     }
@@ -263,10 +255,13 @@ bool IsPlacedByItsPPin(const TConnector& connector, const TPin& pin) {
     }
     base.back() = base.back() == 'n' ? 'p' : 'P';
     const std::string partner = bus ? base + "[" + std::to_string(index) + "]" : base;
-    for (int i = 0; i < connector.GetPinCount(); ++i) {
-        const TPin* p = connector.GetPin(i);
-        if (IsWritten(p) && p->GetName() == partner) {
-            return !p->GetLocation().empty() && IsDifferentialStandard(p->GetIoStandard());
+    const int port = ports.FindPortIndex(base);
+    if (port < 0) {
+        return false;
+    }
+    for (const PORT_PIN& p : ports.GetPortPins(port)) {
+        if (p.Index == index && p.Pin->GetName() == partner) {
+            return !p.Pin->GetLocation().empty() && IsDifferentialStandard(p.Pin->GetIoStandard());
         }
     }
     return false;
@@ -277,47 +272,40 @@ bool IsPlacedByItsPPin(const TConnector& connector, const TPin& pin) {
 // location. Quartus would put each on a pin of its own choosing; the .qsf
 // makes them virtual. The pins of a hard processor system's group, which
 // its IP places, and n pins placed by their p pins are left to the fitter.
-std::vector<std::string> UnplacedPortBits(const TConnector& connector) {
+std::vector<std::string> UnplacedPortBits(const TConnector& connector, const TPinParsing& ports) {
     std::vector<std::string> bits;
-    if (connector.IsHardProcessorGroup()) {
-        return bits;
+    if (connector.IsHardProcessorGroup() || !ports.IsComplete()) {
+        return bits; // an incomplete grouping: the top level refuses the board first
     }
-    TPinParsing parsing;
-    if (!parsing.Parse(connector, TPinParsing::Reporting::Quiet)) {
-        return bits; // the top level refuses the board first
-    }
-    // Per port (ASCII upper case) the indexes (-1: the scalar) of its pins
-    // and whether each is placed.
-    std::map<std::string, std::map<std::int32_t, bool>> pins;
-    std::string base;
-    for (int i = 0; i < connector.GetPinCount(); ++i) {
-        const TPin* pin = connector.GetPin(i);
-        if (!IsWritten(pin)) {
-            continue;
-        }
-        std::int32_t index = -1;
-        if (TPinParsing::SplitBusName(pin->GetName(), base, index) != TPinParsing::NameKind::Bus) {
-            base = pin->GetName();
-        }
-        const bool placed = !pin->GetLocation().empty() || IsPlacedByItsPPin(connector, *pin);
-        pins[platform::AsciiUpperCase(base)][index] = placed;
-    }
-    for (int j = 0; j < parsing.GetPortCount(); ++j) {
-        const PORT_INFO& port = parsing.GetPort(j);
-        const std::map<std::int32_t, bool>& seen = pins[platform::AsciiUpperCase(port.Name)];
-        const auto unplaced = [&seen](std::int32_t index) {
-            const auto it = seen.find(index);
-            return it == seen.end() || !it->second;
+    std::vector<char> placed; // per bit of one bus, Lsb first; the last pin of a bit decides
+    for (int j = 0; j < ports.GetPortCount(); ++j) {
+        const PORT_INFO& port = ports.GetPort(j);
+        const std::span<const PORT_PIN> pins = ports.GetPortPins(j);
+        const auto isPlaced = [&ports](const PORT_PIN& p) {
+            return !p.Pin->GetLocation().empty() || IsPlacedByItsPPin(ports, *p.Pin);
         };
         if (!port.IsBus) {
-            if (unplaced(-1)) {
+            // The scalar pin (a bus pin of its name only widens the port).
+            bool scalarPlaced = false;
+            for (const PORT_PIN& p : pins) {
+                if (p.Index == -1) {
+                    scalarPlaced = isPlaced(p);
+                }
+            }
+            if (!scalarPlaced) {
                 bits.push_back(port.Name);
             }
             continue;
         }
-        for (std::int32_t index = port.Lsb; index <= port.Msb; ++index) {
-            if (unplaced(index)) {
-                bits.push_back(port.Name + "[" + std::to_string(index) + "]");
+        const std::int64_t width = std::int64_t{port.Msb} - port.Lsb + 1;
+        placed.assign(static_cast<std::size_t>(width), 0);
+        for (const PORT_PIN& p : pins) {
+            placed[static_cast<std::size_t>(std::int64_t{p.Index} - port.Lsb)] =
+                isPlaced(p) ? 1 : 0;
+        }
+        for (std::int64_t k = 0; k < width; ++k) {
+            if (!placed[static_cast<std::size_t>(k)]) {
+                bits.push_back(port.Name + "[" + std::to_string(port.Lsb + k) + "]");
             }
         }
     }
@@ -455,13 +443,20 @@ bool TPinsmith::CheckTopLevelNames(const TMainBoard& board, const std::string& p
         platform::ErrorBox(message);
         return false;
     }
-    if (vhdl && !config::IsVhdlIdentifier(projectName)) {
-        platform::ErrorBox("Project Name must not hold two underscores in a row nor end with an "
-                           "underscore in a VHDL project.");
+    if (vhdl && !config::CheckVhdlProjectName(projectName, message)) {
+        platform::ErrorBox(message);
         return false;
     }
+    // A name is judged once where the pins of a bus follow each other.
+    int lastConnector = -1;
+    std::string lastPort;
     return ForEachWrittenPort(
         board, [&](int c, const TPin&, const std::string& port, std::optional<std::int32_t>) {
+            if (c == lastConnector && port == lastPort) {
+                return true;
+            }
+            lastConnector = c;
+            lastPort = port;
             const std::string& connector = board.GetConnector(c)->GetName();
             if (config::IsHdlKeyword(port)) {
                 platform::ErrorBox(platform::Format("Signal %s of %s is a Verilog or VHDL keyword. "
@@ -469,11 +464,8 @@ bool TPinsmith::CheckTopLevelNames(const TMainBoard& board, const std::string& p
                                                     port.c_str(), connector.c_str()));
                 return false;
             }
-            if (vhdl && !config::IsVhdlIdentifier(port)) {
-                platform::ErrorBox(platform::Format(
-                    "Signal %s of %s is no legal VHDL name (two underscores in a row or an "
-                    "underscore at the end). Please use a different prefix name.",
-                    port.c_str(), connector.c_str()));
+            if (vhdl && !config::CheckVhdlPortName(port, connector, message)) {
+                platform::ErrorBox(message);
                 return false;
             }
             return true;
@@ -514,8 +506,10 @@ bool TPinsmith::Generate(TMainBoard* board, const std::string& projectPath, bool
     using platform::ChangeFileExt;
     const std::string name = ProjectNameOf(projectPath);
     const platform::LocalDateTime now = platform::Now();
+    // The ports are grouped once for the top level and the virtual pins.
+    const BoardPorts ports = GroupPorts(*board, TPinParsing::Reporting::Boxes);
     std::string top;
-    if (!(vhdl ? VhdlText(*board, name, top) : VerilogText(*board, name, top))) {
+    if (!(vhdl ? VhdlTextOf(*board, name, ports, top) : VerilogTextOf(*board, name, ports, top))) {
         return false; // the port grouping has shown its message
     }
     struct Output {
@@ -524,7 +518,7 @@ bool TPinsmith::Generate(TMainBoard* board, const std::string& projectPath, bool
     };
     const Output before[] = {
         {ChangeFileExt(projectPath, ".qpf"), QpfText(name, now)},
-        {ChangeFileExt(projectPath, ".qsf"), QsfText(*board, name, now)},
+        {ChangeFileExt(projectPath, ".qsf"), QsfTextOf(*board, name, now, ports)},
         {ChangeFileExt(projectPath, vhdl ? ".vhd" : ".v"), std::move(top)},
     };
     const Output after[] = {
@@ -594,8 +588,10 @@ bool TPinsmith::WriteQpf(const std::string& fileName) {
 // ---------------------------------------------------------------------------
 // .qsf
 
-std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& projectName,
-                               const platform::LocalDateTime& now) {
+namespace {
+
+std::string QsfTextOf(const TMainBoard& board, const std::string& projectName,
+                      const platform::LocalDateTime& now, const BoardPorts& ports) {
     std::string out;
     out.reserve(160 * PinEntries(board) + 4096);
     out += kQsfBanner;
@@ -661,7 +657,8 @@ std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& proje
                 out += "\r\n";
             }
         }
-        for (const std::string& bit : UnplacedPortBits(connector)) {
+        for (const std::string& bit :
+             UnplacedPortBits(connector, ports.connectors[static_cast<std::size_t>(c)])) {
             out += "set_instance_assignment -name VIRTUAL_PIN ON -to ";
             out += bit;
             out += "\r\n";
@@ -676,6 +673,13 @@ std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& proje
     return out;
 }
 
+} // namespace
+
+std::string TPinsmith::QsfText(const TMainBoard& board, const std::string& projectName,
+                               const platform::LocalDateTime& now) {
+    return QsfTextOf(board, projectName, now, GroupPorts(board, TPinParsing::Reporting::Quiet));
+}
+
 bool TPinsmith::WriteQsf(const TMainBoard& board, const std::string& fileName) {
     return WriteTextFile(fileName, QsfText(board, ProjectNameOf(fileName), platform::Now()));
 }
@@ -683,22 +687,39 @@ bool TPinsmith::WriteQsf(const TMainBoard& board, const std::string& fileName) {
 // ---------------------------------------------------------------------------
 // Top level
 
-bool TPinsmith::GetVerilogPortList(const TMainBoard& board, std::string& text, int* portCount) {
+namespace {
+
+bool VerilogPortList(const TMainBoard& board, const BoardPorts& ports, std::string& text,
+                     int* portCount = nullptr) {
     return PortList(
-        board, kVerilogHeader, ',', [](const TPinParsing& p, int j) { return p.GetVerilogPort(j); },
-        text, portCount);
+        board, ports, kVerilogHeader, ',',
+        [](const TPinParsing& p, int j) { return p.GetVerilogPort(j); }, text, portCount);
+}
+
+bool VhdlPortList(const TMainBoard& board, const BoardPorts& ports, std::string& text,
+                  int* portCount = nullptr) {
+    return PortList(
+        board, ports, kVhdlHeader, ';',
+        [](const TPinParsing& p, int j) { return p.GetVhdlPort(j); }, text, portCount);
+}
+
+} // namespace
+
+bool TPinsmith::GetVerilogPortList(const TMainBoard& board, std::string& text, int* portCount) {
+    return VerilogPortList(board, GroupPorts(board, TPinParsing::Reporting::Boxes), text,
+                           portCount);
 }
 
 bool TPinsmith::GetVhdlPortList(const TMainBoard& board, std::string& text, int* portCount) {
-    return PortList(
-        board, kVhdlHeader, ';', [](const TPinParsing& p, int j) { return p.GetVhdlPort(j); }, text,
-        portCount);
+    return VhdlPortList(board, GroupPorts(board, TPinParsing::Reporting::Boxes), text, portCount);
 }
 
-bool TPinsmith::VerilogText(const TMainBoard& board, const std::string& moduleName,
-                            std::string& text) {
+namespace {
+
+bool VerilogTextOf(const TMainBoard& board, const std::string& moduleName,
+                   const BoardPorts& grouped, std::string& text) {
     std::string ports;
-    if (!GetVerilogPortList(board, ports)) {
+    if (!VerilogPortList(board, grouped, ports)) {
         return false;
     }
     std::string& out = text;
@@ -727,11 +748,11 @@ bool TPinsmith::VerilogText(const TMainBoard& board, const std::string& moduleNa
     return true;
 }
 
-bool TPinsmith::VhdlText(const TMainBoard& board, const std::string& entityName,
-                         std::string& text) {
+bool VhdlTextOf(const TMainBoard& board, const std::string& entityName, const BoardPorts& grouped,
+                std::string& text) {
     std::string ports;
     int portCount = 0;
-    if (!GetVhdlPortList(board, ports, &portCount)) {
+    if (!VhdlPortList(board, grouped, ports, &portCount)) {
         return false;
     }
     std::string& out = text;
@@ -775,6 +796,18 @@ bool TPinsmith::VhdlText(const TMainBoard& board, const std::string& entityName,
     }
     out += "\r\n";
     return true;
+}
+
+} // namespace
+
+bool TPinsmith::VerilogText(const TMainBoard& board, const std::string& moduleName,
+                            std::string& text) {
+    return VerilogTextOf(board, moduleName, GroupPorts(board, TPinParsing::Reporting::Boxes), text);
+}
+
+bool TPinsmith::VhdlText(const TMainBoard& board, const std::string& entityName,
+                         std::string& text) {
+    return VhdlTextOf(board, entityName, GroupPorts(board, TPinParsing::Reporting::Boxes), text);
 }
 
 bool TPinsmith::WriteVerilog(const TMainBoard& board, const std::string& fileName) {

@@ -37,7 +37,8 @@ public:
     // of a file or module the board exports, when a port of the top level
     // (a bus or a single signal) is a Verilog or VHDL keyword, or, in a VHDL
     // project, when the project name or a port is no VHDL identifier (two
-    // underscores in a row, an underscore at the end).
+    // underscores in a row, an underscore at the end) or is a name the file
+    // uses from its context clause (config::VhdlContextNames).
     static bool CheckTopLevelNames(const TMainBoard& board, const std::string& projectName,
                                    bool vhdl);
 

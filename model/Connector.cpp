@@ -2,8 +2,11 @@
 
 #include "platform/Assert.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 std::string ConnectorTypeName(ConnectorType type) {
     switch (type) {
@@ -86,34 +89,75 @@ SortKey KeyOf(const TPin& pin) {
     return k;
 }
 
-bool ComesAfter(const SortKey& p, const SortKey& q) {
-    if (p.bus && q.bus) {
-        if (p.busName == q.busName) {
-            return p.busIndex > q.busIndex;
-        }
-        return Greater(p.busName, q.busName);
-    }
-    return Greater(p.name, q.name);
-}
-
 } // namespace
 
 // Every pair (i, j > i) as it stands at that moment: exchange when entry i
-// must come after entry j. Not stable; empty entries never move.
+// must come after entry j. Not stable; empty entries never move. Two bus
+// pins compare by bus name and index, any other pair by whole name: each
+// pin's rank in either order is worked out first (pins that compare equal
+// share it), so that the pairs compare two numbers.
 void TConnector::SortPins() {
     const std::size_t count = Pins.size();
     std::vector<SortKey> keys(count);
+    std::vector<std::size_t> pins; // the slots that hold a pin
     for (std::size_t i = 0; i < count; ++i) {
         if (Pins[i]) {
             keys[i] = KeyOf(*Pins[i]);
+            pins.push_back(i);
         }
     }
+    // A pin's ranks: among the bus pins by bus name, then index (0 for a
+    // pin that is no bus pin, else rank + 1), and among all pins by whole
+    // name; pins that compare equal share a rank.
+    struct Rank {
+        std::uint32_t bus = 0;
+        std::uint32_t name = 0;
+    };
+    std::vector<Rank> ranks(count);
+    const auto rankBy = [&](std::vector<std::size_t> slots, auto less, auto store) {
+        std::sort(slots.begin(), slots.end(), less);
+        std::uint32_t rank = 0;
+        for (std::size_t k = 0; k < slots.size(); ++k) {
+            if (k > 0 && less(slots[k - 1], slots[k])) {
+                ++rank;
+            }
+            store(ranks[slots[k]], rank);
+        }
+    };
+    rankBy(
+        pins, [&](std::size_t a, std::size_t b) { return Greater(keys[b].name, keys[a].name); },
+        [](Rank& r, std::uint32_t rank) { r.name = rank; });
+    std::vector<std::size_t> busPins;
+    for (const std::size_t i : pins) {
+        if (keys[i].bus) {
+            busPins.push_back(i);
+        }
+    }
+    rankBy(
+        busPins,
+        [&](std::size_t a, std::size_t b) {
+            if (keys[a].busName == keys[b].busName) {
+                return keys[a].busIndex < keys[b].busIndex;
+            }
+            return Greater(keys[b].busName, keys[a].busName);
+        },
+        [](Rank& r, std::uint32_t rank) { r.bus = rank + 1; });
+    const auto comesAfter = [](const Rank& p, const Rank& q) {
+        return p.bus != 0 && q.bus != 0 ? p.bus > q.bus : p.name > q.name;
+    };
+    // Entry i holds, while j walks on, the pin that has won every exchange
+    // so far.
     for (std::size_t i = 0; i < count; ++i) {
+        if (!Pins[i]) {
+            continue;
+        }
+        Rank held = ranks[i];
         for (std::size_t j = i + 1; j < count; ++j) {
-            if (Pins[i] && Pins[j] && ComesAfter(keys[i], keys[j])) {
+            if (Pins[j] && comesAfter(held, ranks[j])) {
                 std::swap(Pins[i], Pins[j]);
-                std::swap(keys[i], keys[j]);
+                std::swap(held, ranks[j]);
             }
         }
+        ranks[i] = held;
     }
 }

@@ -436,6 +436,70 @@ bool IsVhdlIdentifier(std::string_view text) {
     return IsPlainName(text) && text.find("__") == std::string_view::npos && text.back() != '_';
 }
 
+std::span<const VhdlContextName> VhdlContextNames() {
+    // The top level's context clause is "library ieee; use
+    // ieee.std_logic_1164.all;" (std and work are every design unit's
+    // libraries); its ports and the boards' architectures name the two types.
+    static constexpr VhdlContextName kNames[] = {
+        {"ieee", "the library ieee"},
+        {"std", "the library std"},
+        {"work", "the library work"},
+        {"std_logic_1164", "the package ieee.std_logic_1164"},
+        {"std_logic", "the type std_logic of ieee.std_logic_1164"},
+        {"std_logic_vector", "the type std_logic_vector of ieee.std_logic_1164"},
+    };
+    return kNames;
+}
+
+const VhdlContextName* FindVhdlContextName(std::string_view text) {
+    for (const VhdlContextName& context : VhdlContextNames()) {
+        if (platform::SameIgnoringAsciiCase(context.name, text)) {
+            return &context;
+        }
+    }
+    return nullptr;
+}
+
+bool CheckVhdlProjectName(const std::string& name, std::string& message) {
+    if (!IsVhdlIdentifier(name)) {
+        message = "Project Name must not hold two underscores in a row nor end with an "
+                  "underscore in a VHDL project.";
+        return false;
+    }
+    if (const VhdlContextName* context = FindVhdlContextName(name)) {
+        message = platform::Format("Project Name %s is the name of %.*s, which the VHDL file "
+                                   "uses. Please use a different project name.",
+                                   name.c_str(), static_cast<int>(context->what.size()),
+                                   context->what.data());
+        return false;
+    }
+    return true;
+}
+
+bool CheckVhdlPortContext(const std::string& port, const std::string& connector,
+                          std::string& message) {
+    if (const VhdlContextName* context = FindVhdlContextName(port)) {
+        message = platform::Format("Signal %s of %s is the name of %.*s, which the VHDL file "
+                                   "uses. Please use a different prefix name.",
+                                   port.c_str(), connector.c_str(),
+                                   static_cast<int>(context->what.size()), context->what.data());
+        return false;
+    }
+    return true;
+}
+
+bool CheckVhdlPortName(const std::string& port, const std::string& connector,
+                       std::string& message) {
+    if (!IsVhdlIdentifier(port)) {
+        message = platform::Format(
+            "Signal %s of %s is no legal VHDL name (two underscores in a row or an "
+            "underscore at the end). Please use a different prefix name.",
+            port.c_str(), connector.c_str());
+        return false;
+    }
+    return CheckVhdlPortContext(port, connector, message);
+}
+
 bool CheckProjectName(const std::string& name, std::string& message) {
     if (name.empty()) {
         message = "Project Name cannot be empty.";

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -129,6 +130,28 @@ bool IsVhdlKeyword(std::string_view text);
 // A plain name that is also a VHDL basic identifier: no two underscores in
 // a row and no underscore at the end. (Keywords are checked on their own.)
 bool IsVhdlIdentifier(std::string_view text);
+
+// A name the written VHDL file uses from its context clause: the libraries
+// ieee, std and work, and what the top level takes from them (the package
+// std_logic_1164 and its types std_logic and std_logic_vector). A project or
+// port of that name would hide it from the file's own declarations.
+struct VhdlContextName {
+    std::string_view name;
+    std::string_view what; // "the type std_logic of ieee.std_logic_1164"
+};
+std::span<const VhdlContextName> VhdlContextNames();
+// The context name the text is (ASCII case ignored); nullptr if none.
+const VhdlContextName* FindVhdlContextName(std::string_view text);
+
+// The name rules of a VHDL project, one function each for the forms' checks
+// and the writer: the project name is a VHDL identifier and no context name;
+// a port of the top level (a bus or a single signal of a connector) is a
+// VHDL identifier and no context name (CheckVhdlPortContext: the second
+// rule alone). False with the message of the first failure.
+bool CheckVhdlProjectName(const std::string& name, std::string& message);
+bool CheckVhdlPortName(const std::string& port, const std::string& connector, std::string& message);
+bool CheckVhdlPortContext(const std::string& port, const std::string& connector,
+                          std::string& message);
 
 // The input checks every board form runs before its own: the project name
 // must not be empty, must be a plain name and no Verilog or VHDL keyword; a

@@ -29,14 +29,21 @@ constexpr std::size_t kPeripherals[] = {
     offsetof(ISTREL_CONFIG, bEPCS),          offsetof(ISTREL_CONFIG, bHeader),
 };
 
+// Card 66 puts bits of one bus where the headers' positions 1 and 3 are
+// fixed inputs.
+constexpr std::uint8_t kUnfitCards[] = {66};
+
 constexpr BoardCardPort kPorts[] = {
-    {"GPIO-0", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO40, false, VOLTAGE_2V5,
-     offsetof(ISTREL_CONFIG, nGpioDaughterId), offsetof(ISTREL_CONFIG, szGpioPrefixName),
-     CONNECTOR_ID_GPIO_0, IOSTD_3V3_LVTTL},
-    {"GPIO-1", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO40, false, VOLTAGE_2V5,
-     offsetof(ISTREL_CONFIG, nGpioDaughterId) + 1,
-     offsetof(ISTREL_CONFIG, szGpioPrefixName) + kRecordTextSize, CONNECTOR_ID_GPIO_1,
-     IOSTD_3V3_LVTTL},
+    WithUnfitCards({"GPIO-0", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO40,
+                    false, VOLTAGE_2V5, offsetof(ISTREL_CONFIG, nGpioDaughterId),
+                    offsetof(ISTREL_CONFIG, szGpioPrefixName), CONNECTOR_ID_GPIO_0,
+                    IOSTD_3V3_LVTTL},
+                   kUnfitCards),
+    WithUnfitCards({"GPIO-1", PortFamily::Gpio, config::CardListRule::Holder, CONNECTOR_GPIO40,
+                    false, VOLTAGE_2V5, offsetof(ISTREL_CONFIG, nGpioDaughterId) + 1,
+                    offsetof(ISTREL_CONFIG, szGpioPrefixName) + kRecordTextSize,
+                    CONNECTOR_ID_GPIO_1, IOSTD_3V3_LVTTL},
+                   kUnfitCards),
 };
 
 bool IsGpioDefault(CardId card) {

@@ -93,10 +93,19 @@ constexpr BoardCardPort GpioPort(const char* name, int h) {
                          IOSTD_3V3_LVTTL};
 }
 
+// The board's inputs at HSMC-A/E position 156 and HSMC-C 156 and 158 sit
+// where the debug card (18) puts bits of its LED output bus.
+constexpr std::uint8_t kDebugCardUnfit[] = {18};
+
 constexpr BoardCardPort kPorts[] = {
-    HsmcPort("HSMC-A", HSMC_A), HsmcPort("HSMC-B", HSMC_B), HsmcPort("HSMC-C", HSMC_C),
-    HsmcPort("HSMC-D", HSMC_D), HsmcPort("HSMC-E", HSMC_E), HsmcPort("HSMC-F", HSMC_F),
-    GpioPort("GPIO-0", GPIO_0), GpioPort("GPIO-1", GPIO_1),
+    WithUnfitCards(HsmcPort("HSMC-A", HSMC_A), kDebugCardUnfit),
+    HsmcPort("HSMC-B", HSMC_B),
+    WithUnfitCards(HsmcPort("HSMC-C", HSMC_C), kDebugCardUnfit),
+    HsmcPort("HSMC-D", HSMC_D),
+    WithUnfitCards(HsmcPort("HSMC-E", HSMC_E), kDebugCardUnfit),
+    HsmcPort("HSMC-F", HSMC_F),
+    GpioPort("GPIO-0", GPIO_0),
+    GpioPort("GPIO-1", GPIO_1),
 };
 constexpr int kFirstGpioPort = kHsmcCount;
 

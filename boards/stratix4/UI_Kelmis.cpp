@@ -102,7 +102,7 @@ TFormKelmis::TFormKelmis(QWidget* owner)
 #undef BOX
 
     const auto list = [this](int port) -> TCardListRef {
-        return UsesTransceiverList(port) ? TCardListRef(XcvrList) : TCardListRef(Settings);
+        return TCardListRef(HsmcLists[static_cast<std::size_t>(port)]);
     };
     BindCardPort(HSMC_A, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
                           outline("ShapeHSMC_A"), list(HSMC_A)});

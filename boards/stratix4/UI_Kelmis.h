@@ -18,6 +18,7 @@
 
 #include <QImage>
 
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -51,9 +52,10 @@ public:
     // 3.3 V. Port C in GPIO mode: 3.0 V while a header has a card.
     int VccioRow(int port);
 
-    // The card lists of ports A and E (with transceiver cards) and of the
-    // two GPIO headers; the first holder keeps the list of B, C, D and F.
-    TConfigBase<KELMIS_CONFIG> XcvrList;
+    // Each HSMC port's card list (A and E with transceiver cards; a port
+    // leaves out the cards that cannot generate on it alone), and the list
+    // the two GPIO headers share.
+    std::array<TPortCardList, kelmis::kHsmcCount> HsmcLists;
     TConfigBase<KELMIS_CONFIG> GpioList;
 
 protected:

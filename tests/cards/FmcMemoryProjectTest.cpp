@@ -9,7 +9,7 @@
 #include "boards/cyclone5/IlmarchId.h"
 #include "boards/stratix5/CalvetId.h"
 #include "cards/FmcMemoryCases.h"
-#include "generator/PinParsing.h"
+#include "model/PinParsing.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "model/DaughterBoard.h"

@@ -4,7 +4,7 @@
 
 #include "boards/cyclone5/IlmarchId.h"
 #include "cards/gpio_fmc_memory/GpioCards.h"
-#include "generator/PinParsing.h"
+#include "model/PinParsing.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "model/DaughterBoard.h"

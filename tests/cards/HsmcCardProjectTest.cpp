@@ -14,7 +14,7 @@
 #include "cards/CardRegistry.h"
 #include "cards/hsmc/HsmcCards.h"
 #include "cards/hsmc/HsmcPositions.h"
-#include "generator/PinParsing.h"
+#include "model/PinParsing.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "model/CardAttach.h"

@@ -170,6 +170,7 @@ TEST_F(GenerateChecks, PortNamesTheLanguageRefusesAreRefused) {
     const std::string vhdlName =
         " is no legal VHDL name (two underscores in a row or an underscore "
         "at the end). Please use a different prefix name.";
+    const std::string contextTail = " Please use a different prefix name.";
     struct Case {
         const char* pin;
         bool vhdl;
@@ -186,6 +187,26 @@ TEST_F(GenerateChecks, PortNamesTheLanguageRefusesAreRefused) {
              {"AB_", false, ""},
              {"A_B[2]", true, ""},
              {"wires", true, ""},
+             // Names the VHDL file uses from its context clause.
+             {"std_logic", true,
+              "Signal std_logic of EXTRA is the name of the type std_logic of "
+              "ieee.std_logic_1164, which the VHDL file uses." +
+                  contextTail},
+             {"STD_LOGIC_VECTOR[1]", true,
+              "Signal STD_LOGIC_VECTOR of EXTRA is the name of the type std_logic_vector of "
+              "ieee.std_logic_1164, which the VHDL file uses." +
+                  contextTail},
+             {"Ieee", true,
+              "Signal Ieee of EXTRA is the name of the library ieee, which the VHDL "
+              "file uses." +
+                  contextTail},
+             {"work[0]", true,
+              "Signal work of EXTRA is the name of the library work, which the "
+              "VHDL file uses." +
+                  contextTail},
+             {"std_logic", false, ""},
+             {"std_logic_x", true, ""},
+             {"std_ulogic", true, ""},
          }) {
         TMainBoard board;
         sample::BuildGroups(board);
@@ -210,5 +231,28 @@ TEST_F(GenerateChecks, PortNamesTheLanguageRefusesAreRefused) {
                              "underscore in a VHDL project.");
         EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << file;
         EXPECT_TRUE(TPinsmith().Generate(&board, folder.File(file), false)) << file;
+    } // A VHDL project named as a name its file uses from the context clause
+    // (any case); a Verilog project may take it.
+    struct Named {
+        const char* file;
+        const char* what;
+    };
+    for (const Named& n :
+         {Named{"std_logic.qpf", "the type std_logic of ieee.std_logic_1164"},
+          Named{"Std_Logic_Vector.qpf", "the type std_logic_vector of ieee.std_logic_1164"},
+          Named{"IEEE.qpf", "the library ieee"}, Named{"std.qpf", "the library std"},
+          Named{"Work.qpf", "the library work"},
+          Named{"std_logic_1164.qpf", "the package ieee.std_logic_1164"}}) {
+        TMainBoard board;
+        sample::BuildGroups(board);
+        TempDir folder;
+        ui.Clear();
+        EXPECT_FALSE(TPinsmith().Generate(&board, folder.File(n.file), true)) << n.file;
+        const std::string name = std::string(n.file).substr(0, std::string(n.file).find('.'));
+        EXPECT_EQ(OnlyBox(), "Project Name " + name + " is the name of " + n.what +
+                                 ", which the VHDL file uses. Please use a different project "
+                                 "name.");
+        EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << n.file;
+        EXPECT_TRUE(TPinsmith().Generate(&board, folder.File(n.file), false)) << n.file;
     }
 }

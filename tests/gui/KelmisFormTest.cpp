@@ -10,6 +10,7 @@
 #include "app/FormGPIO.h"
 #include "app/FormMain.h"
 #include "app/Shape.h"
+#include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardForms.h"
 #include "boards/stratix4/KelmisConfig.h"
@@ -96,10 +97,19 @@ TEST_F(KelmisForm, FreshStart) {
     EXPECT_EQ(Get<QComboBox>("ComboBoxBoard")->count(), 2);
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text().toStdString(), "KELMIS");
     // Card 18 cannot generate on HSMC-A, -C and -E and leaves their lists;
-    // B, D and F show the list they share with C, without it too.
-    const int counts[] = {30, 21, 21, 21, 30, 21, 2, 2};
+    // B, D and F offer it. Each port shows the list the core gives it.
+    const int counts[] = {30, 22, 21, 22, 30, 22, 2, 2};
+    const BoardDef& def = *FindBoard(MAINBOARD_KELMIS);
     for (int port = 0; port < 8; ++port) {
         EXPECT_EQ(form_->Port(port).Combo->count(), counts[port]) << port;
+        std::vector<std::uint8_t> shown;
+        for (int i = 0; i < form_->Port(port).List.Count(); ++i) {
+            shown.push_back(static_cast<std::uint8_t>(form_->Port(port).List.At(i)));
+        }
+        EXPECT_EQ(shown, PortCardList(def, def.ports[static_cast<std::size_t>(port)])) << port;
+    }
+    for (const int port : {kelmis::HSMC_B, kelmis::HSMC_D, kelmis::HSMC_F}) {
+        EXPECT_GE(form_->Port(port).List.IndexOf(MakeCardId(18)), 0) << port;
     }
     EXPECT_EQ(form_->Port(kGpioPort0).List.At(1), MakeCardId(81));
     // Both HSMC lists end with the HSMC Default voltage variants, which the
@@ -111,7 +121,7 @@ TEST_F(KelmisForm, FreshStart) {
         }
         return ids;
     };
-    EXPECT_EQ(tail(kelmis::HSMC_B, 18), (std::vector<int>{88, 87, 94}));
+    EXPECT_EQ(tail(kelmis::HSMC_B, 19), (std::vector<int>{88, 87, 94}));
     EXPECT_EQ(tail(kelmis::HSMC_E, 24), (std::vector<int>{92, 91, 90, 88, 87, 94}));
     EXPECT_EQ(Get<QComboBox>("ComboBoxHsmcGpio")->currentText().toStdString(), "HSMC");
     EXPECT_TRUE(Get<QComboBox>("ComboBoxHSMC_C")->isVisible());

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,9 @@ struct BoardFacts {
     // exports Verilog files, names its exported-name set must hold (as the
     // files spell them), at least one.
     IpExport ipExport = IpExport::Unlisted;
+
+    // A board that writes VHDL: the record byte that chooses it (1: VHDL).
+    std::optional<std::size_t> vhdlChoice;
     std::vector<const char*> exportedNames;
 };
 

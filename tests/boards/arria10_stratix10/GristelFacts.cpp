@@ -12,6 +12,7 @@ namespace {
 facts::BoardFacts Facts() {
     facts::BoardFacts f;
     f.board = MAINBOARD_GRISTEL;
+    f.vhdlChoice = offsetof(GRISTEL_CONFIG, FileType);
     // The FMC card 84 names its LEDs LED[..] like the board's LED group,
     // whatever module sits in the socket, at every FMC voltage.
     for (const char* word : {"Gristel", "Gristel_v3", "Gristel_v4"}) {

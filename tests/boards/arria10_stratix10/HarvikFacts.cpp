@@ -12,6 +12,7 @@ namespace {
 facts::BoardFacts Facts() {
     facts::BoardFacts f;
     f.board = MAINBOARD_HARVIK;
+    f.vhdlChoice = offsetof(HARVIK_CONFIG, TopFileVhdl);
     // Without prefixes two sockets with modules both name their RZQ and
     // REFCLK_p pins so (and modules 77 and 78 their ports alike). The same
     // module twice, or two kinds on one pair, the settings rules refuse

@@ -11,6 +11,7 @@ namespace {
 facts::BoardFacts Facts() {
     facts::BoardFacts f;
     f.board = MAINBOARD_FALMOR;
+    f.vhdlChoice = offsetof(FALMOR_CONFIG, VHDL);
     // The GPIO cards 67 and 74 and the HSMC card 61 name their MIPI camera
     // and LCD pins alike (MIPI_I2C_SCL, MPU_CS_n).
     f.duplicateSignalRuns.push_back("Falmor_67_61_e");

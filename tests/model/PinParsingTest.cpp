@@ -1,4 +1,4 @@
-#include "generator/PinParsing.h"
+#include "model/PinParsing.h"
 #include "platform/ScriptedUi.h"
 
 #include <gtest/gtest.h>
@@ -135,4 +135,55 @@ TEST(TPinParsing, FailuresBeepAndReport) {
         EXPECT_EQ(ui.Boxes()[0].kind, platform::MsgKind::Error);
         EXPECT_EQ(ui.Boxes()[0].text, row.message);
     }
+}
+
+TEST(TPinParsing, GroupTellsWhyItStoppedWithoutBoxes) {
+    using O = TPinParsing::Outcome;
+    struct Row {
+        std::vector<P> pins;
+        O outcome;
+    };
+    const std::vector<Row> rows = {
+        {{{"A[0]"}, {"a[1]"}, {"B"}}, O::Grouped},
+        {{{"OK"}, {"X[a]"}}, O::BadIndex},
+        {{{"RESET"}, {"reset"}}, O::NameClash},
+        {{{"LED[0]", PIN_DIR_OUTPUT}, {"X"}, {"led[1]", PIN_DIR_INPUT}}, O::DirectionClash},
+        // A bus bit joining a scalar of its name keeps the scalar's direction.
+        {{{"S", PIN_DIR_OUTPUT}, {"S[4]", PIN_DIR_INPUT}}, O::DirectionClash},
+    };
+    for (const Row& row : rows) {
+        platform::ScriptedUi ui;
+        TPinParsing parsing;
+        EXPECT_EQ(parsing.Group(*Make(row.pins)), row.outcome) << row.pins[0].name;
+        EXPECT_EQ(parsing.IsComplete(), row.outcome == O::Grouped);
+        EXPECT_EQ(ui.BeepCount(), 0);
+        EXPECT_TRUE(ui.Boxes().empty());
+    }
+}
+
+TEST(TPinParsing, PortsAreFoundByNameIgnoringCaseWithTheirPins) {
+    const auto c = Make({{"Data[1]", PIN_DIR_INOUT},
+                         {"CLK"},
+                         {"DATA[0]", PIN_DIR_INOUT},
+                         {"SPARE", PIN_DIR_NONE},
+                         {"data[3]", PIN_DIR_INOUT}});
+    TPinParsing parsing;
+    ASSERT_TRUE(parsing.Parse(*c));
+    EXPECT_EQ(parsing.FindPortIndex("data"), 0);
+    EXPECT_EQ(parsing.FindPortIndex("clk"), 1);
+    EXPECT_EQ(parsing.FindPortIndex("SPARE"), -1);
+    ASSERT_NE(parsing.FindPort("Clk"), nullptr);
+    EXPECT_EQ(parsing.FindPort("Clk")->Name, "CLK");
+    const auto pins = parsing.GetPortPins(0);
+    ASSERT_EQ(pins.size(), 3u);
+    EXPECT_EQ(pins[0].Index, 1);
+    EXPECT_EQ(pins[0].Pin, c->GetPin(0));
+    EXPECT_EQ(pins[1].Index, 0);
+    EXPECT_EQ(pins[2].Pin->GetName(), "data[3]");
+    ASSERT_EQ(parsing.GetPortPins(1).size(), 1u);
+    EXPECT_EQ(parsing.GetPortPins(1)[0].Index, -1);
+    // A second grouping starts afresh.
+    ASSERT_TRUE(parsing.Parse(*Make({{"X"}})));
+    EXPECT_EQ(parsing.FindPortIndex("data"), -1);
+    EXPECT_EQ(parsing.FindPortIndex("x"), 0);
 }
