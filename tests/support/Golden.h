@@ -59,7 +59,7 @@ struct Options {
     bool nameInRecord = true; // the case name goes into the record's project name
     // The record the writer gets from the one the form holds (one node of a
     // two-node board); the identity when empty.
-    std::function<Record(const Record&)> handOver;
+    std::function<Record(const Record&)> handOver = {};
     CheckOptionsOf checks = BoardChecks();
 };
 
