@@ -23,6 +23,15 @@ void PutLe32(RecordSpan record, std::size_t offset, std::uint32_t value) {
     }
 }
 
+std::uint32_t GetLe32(ConstRecordSpan record, std::size_t offset) {
+    PINSMITH_ASSERT(offset + 4 <= record.size());
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value |= static_cast<std::uint32_t>(record[offset + i]) << (8 * i);
+    }
+    return value;
+}
+
 bool IsEightyPinCard(CardId card) {
     return BoardConnectorType(card) == CONNECTOR_GPIO80;
 }
@@ -211,11 +220,16 @@ void SetRecordFieldText(RecordSpan record, std::size_t offset, std::string_view 
     config::SetRecordText(reinterpret_cast<char*>(record.data() + offset), kRecordTextSize, text);
 }
 
+void StampRecordHeader(const BoardDef& def, RecordSpan record) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    record[def.record.boardIdOffset] = static_cast<std::uint8_t>(def.id);
+    PutLe32(record, def.record.sizeOffset, static_cast<std::uint32_t>(record.size()));
+}
+
 void SetDefaultRecord(const BoardDef& def, RecordSpan record) {
     PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
     std::fill(record.begin(), record.end(), std::uint8_t{0});
-    record[def.record.boardIdOffset] = static_cast<std::uint8_t>(def.id);
-    PutLe32(record, def.record.sizeOffset, static_cast<std::uint32_t>(record.size()));
+    StampRecordHeader(def, record);
     SetRecordFieldText(record, def.record.projectNameOffset, def.defaultProjectName);
     for (const std::size_t offset : def.peripherals) {
         PINSMITH_ASSERT(offset < record.size());
@@ -236,18 +250,14 @@ bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpa
 }
 
 int config::SettingsFileOwner(std::string_view bytes) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const ConstRecordSpan record(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     for (const BoardDef* def : AllBoards()) {
         const RecordLayout& layout = def->record;
-        if (!def->HasRecord() || layout.size != bytes.size()) {
+        if (!def->HasRecord() || layout.size != record.size()) {
             continue;
         }
-        const std::size_t at = layout.sizeOffset;
-        const std::uint32_t size = static_cast<std::uint32_t>(p[at]) |
-                                   static_cast<std::uint32_t>(p[at + 1]) << 8 |
-                                   static_cast<std::uint32_t>(p[at + 2]) << 16 |
-                                   static_cast<std::uint32_t>(p[at + 3]) << 24;
-        if (p[layout.boardIdOffset] == BoardNumber(def->id) && size == layout.size) {
+        if (record[layout.boardIdOffset] == BoardNumber(def->id) &&
+            GetLe32(record, layout.sizeOffset) == layout.size) {
             return BoardNumber(def->id);
         }
     }

@@ -57,6 +57,9 @@ std::string EffectivePrefix(const BoardDef& def, ConstRecordSpan record, const B
 // Every byte 0, board id, size, default project name, every peripheral on,
 // then the board's own defaults.
 void SetDefaultRecord(const BoardDef& def, RecordSpan record);
+// The board's id and the record's size where its layout keeps them, as a
+// saved settings file holds them.
+void StampRecordHeader(const BoardDef& def, RecordSpan record);
 
 // Reads a settings file of this board into record: only a file of the
 // record's size whose board id and size fields are this board's. False,

@@ -163,11 +163,7 @@ TEST(BoardRegistry, ARefusedFileIsNamedOnlyAsTheBoardThatWroteIt) {
         // (some boards' defaults hold neither).
         std::vector<std::uint8_t> bytes(writer->record.size);
         SetDefaultRecord(*writer, bytes);
-        bytes[writer->record.boardIdOffset] = static_cast<std::uint8_t>(BoardNumber(writer->id));
-        for (std::size_t i = 0; i < 4; ++i) {
-            bytes[writer->record.sizeOffset + i] =
-                static_cast<std::uint8_t>(writer->record.size >> (8 * i));
-        }
+        StampRecordHeader(*writer, bytes);
         const std::string file = dir.File("writer.cfg");
         ASSERT_TRUE(platform::WriteWholeFile(file, std::string(bytes.begin(), bytes.end()))
                         .Complete(bytes.size()));

@@ -69,6 +69,24 @@ std::vector<std::string> Plus(std::vector<std::string> files, std::vector<std::s
     return files;
 }
 
+// The boards whose export writes into a sub-folder of the project, with
+// that folder.
+std::vector<std::pair<const BoardDef*, std::string>> BoardsExportingIntoAFolder() {
+    std::vector<std::pair<const BoardDef*, std::string>> boards;
+    for (const BoardDef* def : AllBoards()) {
+        if (!def->text || !def->text->exportSet) {
+            continue;
+        }
+        for (const config::ExportedFile& file : def->text->exportSet()) {
+            if (!file.folder.empty()) {
+                boards.emplace_back(def, file.folder);
+                break;
+            }
+        }
+    }
+    return boards;
+}
+
 } // namespace
 
 TEST_F(IpExport, BoardsWithoutModules) {
@@ -210,40 +228,29 @@ TEST_F(IpExport, AModuleFolderIsNeverFollowed) {
     const Case cases[] = {{"a link", true, "a link of that name is in the way"},
                           {"a file", false, "a file of that name is in the way"}};
     int boards = 0;
-    for (const BoardDef* def : AllBoards()) {
-        if (!def->text || !def->text->exportSet) {
-            continue;
-        }
-        const std::vector<config::ExportedFile> set = def->text->exportSet();
-        const auto sub = std::find_if(set.begin(), set.end(), [](const config::ExportedFile& f) {
-            return !f.folder.empty();
-        });
-        if (sub == set.end()) {
-            continue;
-        }
+    for (const auto& [def, folder] : BoardsExportingIntoAFolder()) {
         ++boards;
         for (const Case& c : cases) {
             TempDir project;
             TempDir elsewhere;
             ASSERT_TRUE(platform::WriteWholeFile(elsewhere.File("si5340_test.v"), "theirs").opened);
             if (c.link) {
-                std::filesystem::create_directory_symlink(elsewhere.Path(),
-                                                          project.File(sub->folder));
+                std::filesystem::create_directory_symlink(elsewhere.Path(), project.File(folder));
             } else {
-                ASSERT_TRUE(platform::WriteWholeFile(project.File(sub->folder), "mine").opened);
+                ASSERT_TRUE(platform::WriteWholeFile(project.File(folder), "mine").opened);
             }
             sample::TestConfigBoard config;
-            config.exportFolder = sub->folder;
+            config.exportFolder = folder;
             config.exports = {{"si5340_test.v", "SI5340_TEST_VERILOG"}};
             TMainBoard board;
             board.m_BoardId = def->id;
             board.m_pConfigBoard = &config;
             ui.Clear();
             EXPECT_FALSE(writer.Generate(&board, project.File("abc.qpf"), false)) << c.what;
-            EXPECT_EQ(Texts(), (std::vector<std::string>{"Cannot create the folder " +
-                                                             project.File(sub->folder) +
-                                                             "/: " + c.reason + ".",
-                                                         "Failed to export verilog IP"}))
+            EXPECT_EQ(Texts(),
+                      (std::vector<std::string>{"Cannot create the folder " + project.File(folder) +
+                                                    "/: " + c.reason + ".",
+                                                "Failed to export verilog IP"}))
                 << BoardNumber(def->id) << " " << c.what;
             std::string theirs;
             ASSERT_TRUE(platform::ReadWholeFile(elsewhere.File("si5340_test.v"), theirs));
@@ -269,17 +276,7 @@ TEST_F(IpExport, AModuleFolderSwappedForALinkDuringGenerateIsNeverFollowed) {
     const Moment moments[] = {
         {FileStep::MakeFolder, false}, {FileStep::WriteFile, false}, {FileStep::TakeName, true}};
     int boards = 0;
-    for (const BoardDef* def : AllBoards()) {
-        if (!def->text || !def->text->exportSet) {
-            continue;
-        }
-        const std::vector<config::ExportedFile> set = def->text->exportSet();
-        const auto sub = std::find_if(set.begin(), set.end(), [](const config::ExportedFile& f) {
-            return !f.folder.empty();
-        });
-        if (sub == set.end()) {
-            continue;
-        }
+    for (const auto& [def, folder] : BoardsExportingIntoAFolder()) {
         ++boards;
         for (const Moment& m : moments) {
             const std::string what = std::to_string(BoardNumber(def->id)) + " at step " +
@@ -287,7 +284,7 @@ TEST_F(IpExport, AModuleFolderSwappedForALinkDuringGenerateIsNeverFollowed) {
             TempDir project;
             TempDir elsewhere;
             ASSERT_TRUE(platform::WriteWholeFile(elsewhere.File("theirs.v"), "theirs").opened);
-            const std::string place = project.File(sub->folder);
+            const std::string place = project.File(folder);
             bool swapped = false;
             platform::testing::SetFileStepHook([&](FileStep step, const std::string& path) {
                 if (swapped || step != m.step || path.rfind(place + "/", 0) != 0) {
@@ -300,7 +297,7 @@ TEST_F(IpExport, AModuleFolderSwappedForALinkDuringGenerateIsNeverFollowed) {
                 std::filesystem::create_directory_symlink(elsewhere.Path(), place);
             });
             sample::TestConfigBoard config;
-            config.exportFolder = sub->folder;
+            config.exportFolder = folder;
             config.exports = {{"si5340_test.v", "SI5340_TEST_VERILOG"}};
             TMainBoard board;
             board.m_BoardId = def->id;

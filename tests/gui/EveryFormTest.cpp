@@ -236,11 +236,7 @@ TEST_P(EveryForm, LoadSettingThatLoadsNothingAnswersAlike) {
         }
         std::vector<std::uint8_t> bytes(writer->record.size);
         SetDefaultRecord(*writer, bytes);
-        bytes[writer->record.boardIdOffset] = static_cast<std::uint8_t>(BoardNumber(writer->id));
-        for (std::size_t i = 0; i < 4; ++i) {
-            bytes[writer->record.sizeOffset + i] =
-                static_cast<std::uint8_t>(writer->record.size >> (8 * i));
-        }
+        StampRecordHeader(*writer, bytes);
         WriteFile(dir.File("other.cfg"), bytes);
         ui.Clear();
         dialogs.QueuePath(dir.File("other.cfg"));
