@@ -33,7 +33,7 @@ constexpr std::size_t kNode1 = kNode0 + sizeof(GALDRE_X2_NODE);
 #define NODE_FIELD(f) (kNode0 + offsetof(GALDRE_X2_NODE, f))
 
 // The 18 check boxes of the node shown.
-constexpr std::size_t kPeripherals[] = {
+constexpr BoardPeripheral kPeripherals[] = {
     NODE_FIELD(bOSC),    NODE_FIELD(bSma),      NODE_FIELD(bLED),    NODE_FIELD(bLCD),
     NODE_FIELD(bButton), NODE_FIELD(bSwitch),   NODE_FIELD(bSDCARD), NODE_FIELD(bUSB),
     NODE_FIELD(bFan),    NODE_FIELD(bTemp),     NODE_FIELD(bPCIe),   NODE_FIELD(bFPGABridge),

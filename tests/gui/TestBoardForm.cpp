@@ -77,8 +77,8 @@ void TTestBoardForm::Pick(int port, int card) {
 
 namespace {
 
-constexpr std::size_t kPeripherals[] = {offsetof(TEST_BOARD_CONFIG, OSC),
-                                        offsetof(TEST_BOARD_CONFIG, LED)};
+constexpr BoardPeripheral kPeripherals[] = {offsetof(TEST_BOARD_CONFIG, OSC),
+                                            offsetof(TEST_BOARD_CONFIG, LED)};
 constexpr std::size_t kCards = offsetof(TEST_BOARD_CONFIG, Cards);
 constexpr std::size_t kPrefix = offsetof(TEST_BOARD_CONFIG, Prefix);
 constexpr BoardCardPort kPorts[] = {
