@@ -142,9 +142,7 @@ template <class W> W* FormChild(QWidget* form, const QString& name) {
 
 void TBoardForm::BindPeripherals(std::span<const TPeripheralControls> exceptions) {
     for (const BoardPeripheral& row : Definition().peripherals) {
-        if (row.name == nullptr) {
-            continue;
-        }
+        PINSMITH_ASSERT(row.name != nullptr);
         const auto exception =
             std::find_if(exceptions.begin(), exceptions.end(), [&](const TPeripheralControls& c) {
                 return std::strcmp(c.group, row.name) == 0;

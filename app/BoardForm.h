@@ -209,9 +209,6 @@ protected:
     // outlines found among the form's children by the naming scheme, or as
     // the exceptions name them. A missing control stops the program.
     void BindPeripherals(std::span<const TPeripheralControls> exceptions = {});
-    // A check box of the peripheral at a record offset of the definition
-    // (a group the definition does not name).
-    void AddPeripheral(QCheckBox* box, std::size_t recordOffset, std::vector<TShape*> shapes = {});
     // The widgets of the definition's port at index.
     void BindCardPort(int index, TPortWidgets widgets);
     // Whether FillCardCombos runs before the record is loaded (the lists do
@@ -288,6 +285,8 @@ private:
         std::vector<QString> prefixes;
     };
     SavedControls SaveControls() const;
+    // A check box of the peripheral at a record offset of the definition.
+    void AddPeripheral(QCheckBox* box, std::size_t recordOffset, std::vector<TShape*> shapes);
     void RestoreControls(const SavedControls& saved);
     // Sets a batch step's name, cards and prefixes in the controls.
     void ShowBatchStep(const BatchStep& step);

@@ -63,9 +63,9 @@ struct RecordLayout {
 
 // One peripheral group of a board: the record offset of its option byte
 // (u8, 0 or 1) and the group's name. A form names the group's check box
-// CheckBox<name> and its outline Shape<name>; a row without a name leaves
-// the binding to the form. The row reads as its offset wherever only the
-// offset matters.
+// CheckBox<name> and its outline Shape<name> (app/BoardForm.h); a board
+// without a form may leave the name out. The row reads as its offset
+// wherever only the offset matters.
 struct BoardPeripheral {
     constexpr BoardPeripheral(std::size_t recordOffset, const char* groupName = nullptr) // NOLINT
         : offset(recordOffset), name(groupName) {}
