@@ -24,6 +24,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cstring>
 
 using platform::qt::Latin1;
 using platform::qt::Text8;
@@ -122,6 +123,52 @@ void TBoardForm::AddPeripheral(QCheckBox* box, std::size_t recordOffset,
     PINSMITH_ASSERT(std::find(offsets.begin(), offsets.end(), recordOffset) != offsets.end());
     peripherals_.push_back({box, recordOffset, std::move(shapes)});
     connect(box, &QCheckBox::toggled, this, [this] { CheckBoxClick(); });
+}
+
+namespace {
+
+// The form's child of that name and type; an internal error when the layout
+// lacks it.
+template <class W> W* FormChild(QWidget* form, const QString& name) {
+    W* widget = form->findChild<W*>(name);
+    if (!widget) {
+        const std::string message = "the form's layout has a control " + name.toStdString();
+        PINSMITH_FAIL(message.c_str());
+    }
+    return widget;
+}
+
+} // namespace
+
+void TBoardForm::BindPeripherals(std::span<const TPeripheralControls> exceptions) {
+    for (const BoardPeripheral& row : Definition().peripherals) {
+        PINSMITH_ASSERT(row.name != nullptr);
+        const auto exception =
+            std::find_if(exceptions.begin(), exceptions.end(), [&](const TPeripheralControls& c) {
+                return std::strcmp(c.group, row.name) == 0;
+            });
+        const bool listed = exception != exceptions.end();
+        const QString group = QString::fromLatin1(row.name);
+        const QString boxName = listed && exception->checkBox
+                                    ? QString::fromLatin1(exception->checkBox)
+                                    : QStringLiteral("CheckBox") + group;
+        const QString shapeNames = listed && exception->shapes
+                                       ? QString::fromLatin1(exception->shapes)
+                                       : QStringLiteral("Shape") + group;
+        std::vector<TShape*> shapes;
+        for (const QString& name : shapeNames.split(' ', Qt::SkipEmptyParts)) {
+            shapes.push_back(FormChild<TShape>(this, name));
+        }
+        AddPeripheral(FormChild<QCheckBox>(this, boxName), row.offset, std::move(shapes));
+    }
+    // Every exception names a group of the definition.
+    for (const TPeripheralControls& c : exceptions) {
+        PINSMITH_ASSERT(std::any_of(Definition().peripherals.begin(),
+                                    Definition().peripherals.end(),
+                                    [&](const BoardPeripheral& row) {
+                                        return row.name && std::strcmp(row.name, c.group) == 0;
+                                    }));
+    }
 }
 
 void TBoardForm::BindCardPort(int index, TPortWidgets widgets) {

@@ -6,7 +6,7 @@
 // in its constructor:
 //   SetBoard(definition);               (the board's registry entry)
 //   SetProjectNameEdit(...); SetButtons({...});
-//   AddPeripheral(checkBox, offsetof(Record, Field), {shapes...}) per group;
+//   BindPeripherals({exceptions...});  (CheckBox<group>, Shape<group>)
 //   BindCardPort(index, {combo, prefix edit, picture, outline, list holder})
 //       per card port of the definition;
 //   InitForm();
@@ -122,6 +122,14 @@ struct TCardPort : TPortWidgets {
     BoardCardPort Def{};
 };
 
+// A peripheral group whose controls break the naming scheme (check box
+// CheckBox<group>, one outline Shape<group>).
+struct TPeripheralControls {
+    const char* group;              // the group's name in the definition
+    const char* checkBox = nullptr; // nullptr: CheckBox<group>
+    const char* shapes = nullptr; // outline names, blank-separated; "": none; nullptr: Shape<group>
+};
+
 struct TFormButtons {
     QPushButton* Save = nullptr;
     QPushButton* Load = nullptr;
@@ -208,8 +216,10 @@ protected:
     void SetBoard(const BoardDef& definition);
     void SetProjectNameEdit(QLineEdit* edit);
     void SetButtons(const TFormButtons& buttons);
-    // A check box of the peripheral at a record offset of the definition.
-    void AddPeripheral(QCheckBox* box, std::size_t recordOffset, std::vector<TShape*> shapes = {});
+    // Every named peripheral group of the definition: its check box and
+    // outlines found among the form's children by the naming scheme, or as
+    // the exceptions name them. A missing control stops the program.
+    void BindPeripherals(std::span<const TPeripheralControls> exceptions = {});
     // The widgets of the definition's port at index.
     void BindCardPort(int index, TPortWidgets widgets);
     // Whether FillCardCombos runs before the record is loaded (the lists do
@@ -286,6 +296,8 @@ private:
         std::vector<QString> prefixes;
     };
     SavedControls SaveControls() const;
+    // A check box of the peripheral at a record offset of the definition.
+    void AddPeripheral(QCheckBox* box, std::size_t recordOffset, std::vector<TShape*> shapes);
     void RestoreControls(const SavedControls& saved);
     // Sets a batch step's name, cards and prefixes in the controls.
     void ShowBatchStep(const BatchStep& step);

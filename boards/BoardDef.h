@@ -61,6 +61,19 @@ struct RecordLayout {
     std::size_t projectNameOffset = 8;
 };
 
+// One peripheral group of a board: the record offset of its option byte
+// (u8, 0 or 1) and the group's name. A form names the group's check box
+// CheckBox<name> and its outline Shape<name> (app/BoardForm.h); a board
+// without a form may leave the name out. The row reads as its offset
+// wherever only the offset matters.
+struct BoardPeripheral {
+    constexpr BoardPeripheral(std::size_t recordOffset, const char* groupName = nullptr) // NOLINT
+        : offset(recordOffset), name(groupName) {}
+    constexpr operator std::size_t() const { return offset; } // NOLINT: a row is its offset
+    std::size_t offset;
+    const char* name;
+};
+
 // How a port's card id is stored in the settings record.
 enum class CardField : std::uint8_t {
     U8,  // one byte
@@ -156,8 +169,8 @@ struct BoardDef {
 
     // --- the settings record and the form's rules over it ----------------
     RecordLayout record{};
-    // Record offsets of the peripheral check boxes (one u8 each).
-    std::span<const std::size_t> peripherals{};
+    // The peripheral groups, in the order of the form's check boxes.
+    std::span<const BoardPeripheral> peripherals{};
     std::span<const BoardCardPort> ports{};
     HeaderPair pair{};
     // Both headers of the pair hold the same card of this set and both

@@ -19,14 +19,18 @@ namespace {
 #define ESPERN_FIELD(f) offsetof(ESPERN_CONFIG, f)
 
 // Ltm4677 has no check box: it keeps the default or the loaded value.
-constexpr std::size_t kPeripherals[] = {
-    ESPERN_FIELD(Clock),    ESPERN_FIELD(Led),         ESPERN_FIELD(Button),
-    ESPERN_FIELD(Switch),   ESPERN_FIELD(Temperature), ESPERN_FIELD(PowerMonitor),
-    ESPERN_FIELD(Qdr) + 0,  ESPERN_FIELD(Qdr) + 1,     ESPERN_FIELD(Qdr) + 2,
-    ESPERN_FIELD(Qdr) + 3,  ESPERN_FIELD(Qdr) + 4,     ESPERN_FIELD(Qdr) + 5,
-    ESPERN_FIELD(Qsfp) + 0, ESPERN_FIELD(Qsfp) + 1,    ESPERN_FIELD(Qsfp) + 2,
-    ESPERN_FIELD(Qsfp) + 3, ESPERN_FIELD(Pcie),        ESPERN_FIELD(Fan),
-    ESPERN_FIELD(Flash),    ESPERN_FIELD(Rs422),       ESPERN_FIELD(GpioHeader),
+constexpr BoardPeripheral kPeripherals[] = {
+    {ESPERN_FIELD(Clock), "OSC"},        {ESPERN_FIELD(Led), "LED"},
+    {ESPERN_FIELD(Button), "Button"},    {ESPERN_FIELD(Switch), "Switch"},
+    {ESPERN_FIELD(Temperature), "Temp"}, {ESPERN_FIELD(PowerMonitor), "Power"},
+    {ESPERN_FIELD(Qdr) + 0, "QdrA"},     {ESPERN_FIELD(Qdr) + 1, "QdrB"},
+    {ESPERN_FIELD(Qdr) + 2, "QdrC"},     {ESPERN_FIELD(Qdr) + 3, "QdrD"},
+    {ESPERN_FIELD(Qdr) + 4, "QdrE"},     {ESPERN_FIELD(Qdr) + 5, "QdrF"},
+    {ESPERN_FIELD(Qsfp) + 0, "QsfpA"},   {ESPERN_FIELD(Qsfp) + 1, "QsfpB"},
+    {ESPERN_FIELD(Qsfp) + 2, "QsfpC"},   {ESPERN_FIELD(Qsfp) + 3, "QsfpD"},
+    {ESPERN_FIELD(Pcie), "PCIe"},        {ESPERN_FIELD(Fan), "Fan"},
+    {ESPERN_FIELD(Flash), "Flash"},      {ESPERN_FIELD(Rs422), "Rs422"},
+    {ESPERN_FIELD(GpioHeader), "GPIO"},
 };
 
 #undef ESPERN_FIELD

@@ -23,13 +23,25 @@ namespace {
 
 #define GRISTEL_FIELD(f) offsetof(GRISTEL_CONFIG, f)
 
-constexpr std::size_t kPeripherals[] = {
-    GRISTEL_FIELD(Clock),       GRISTEL_FIELD(Led),         GRISTEL_FIELD(Seg7),
-    GRISTEL_FIELD(Button),      GRISTEL_FIELD(Switch),      GRISTEL_FIELD(Fan),
-    GRISTEL_FIELD(Temperature), GRISTEL_FIELD(Ddr4),        GRISTEL_FIELD(Ethernet),
-    GRISTEL_FIELD(Sma),         GRISTEL_FIELD(Sata),        GRISTEL_FIELD(Pcie),
-    GRISTEL_FIELD(Sdi),         GRISTEL_FIELD(Usb),         GRISTEL_FIELD(Hdmi),
-    GRISTEL_FIELD(Sfp),         GRISTEL_FIELD(DisplayPort), GRISTEL_FIELD(Hps),
+constexpr BoardPeripheral kPeripherals[] = {
+    {GRISTEL_FIELD(Clock), "OSC"},
+    {GRISTEL_FIELD(Led), "LED"},
+    {GRISTEL_FIELD(Seg7), "Seg7"},
+    {GRISTEL_FIELD(Button), "Button"},
+    {GRISTEL_FIELD(Switch), "Switch"},
+    {GRISTEL_FIELD(Fan), "Fan"},
+    {GRISTEL_FIELD(Temperature), "Temperature"},
+    {GRISTEL_FIELD(Ddr4), "SDRAM"},
+    {GRISTEL_FIELD(Ethernet), "Ethernet"},
+    {GRISTEL_FIELD(Sma), "SMA"},
+    {GRISTEL_FIELD(Sata), "SATA"},
+    {GRISTEL_FIELD(Pcie), "PCIe"},
+    {GRISTEL_FIELD(Sdi), "SDI"},
+    {GRISTEL_FIELD(Usb), "USB"},
+    {GRISTEL_FIELD(Hdmi), "HDMI"},
+    {GRISTEL_FIELD(Sfp), "SFP"},
+    {GRISTEL_FIELD(DisplayPort), "DisplayPort"},
+    {GRISTEL_FIELD(Hps), "HPS"},
 };
 
 // The socket lists the modules 77..80; the FMC list and its cards'

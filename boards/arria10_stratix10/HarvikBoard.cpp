@@ -27,12 +27,22 @@ namespace {
 
 #define HARVIK_FIELD(f) offsetof(HARVIK_CONFIG, f)
 
-constexpr std::size_t kPeripherals[] = {
-    HARVIK_FIELD(Clock),        HARVIK_FIELD(Led),        HARVIK_FIELD(Button),
-    HARVIK_FIELD(Switch),       HARVIK_FIELD(Fan),        HARVIK_FIELD(Temperature),
-    HARVIK_FIELD(PowerMonitor), HARVIK_FIELD(Flash),      HARVIK_FIELD(Mmcx),
-    HARVIK_FIELD(Pcie),         HARVIK_FIELD(Gpio2x5),    HARVIK_FIELD(Qsfp28) + 0,
-    HARVIK_FIELD(Qsfp28) + 1,   HARVIK_FIELD(Qsfp28) + 2, HARVIK_FIELD(Qsfp28) + 3,
+constexpr BoardPeripheral kPeripherals[] = {
+    {HARVIK_FIELD(Clock), "OSC"},
+    {HARVIK_FIELD(Led), "LED"},
+    {HARVIK_FIELD(Button), "Button"},
+    {HARVIK_FIELD(Switch), "Switch"},
+    {HARVIK_FIELD(Fan), "Fan"},
+    {HARVIK_FIELD(Temperature), "Temperature"},
+    {HARVIK_FIELD(PowerMonitor), "Power"},
+    {HARVIK_FIELD(Flash), "Flash"},
+    {HARVIK_FIELD(Mmcx), "MMCX"},
+    {HARVIK_FIELD(Pcie), "PCIe"},
+    {HARVIK_FIELD(Gpio2x5), "GPIO2x5"},
+    {HARVIK_FIELD(Qsfp28) + 0, "QSFP28_A"},
+    {HARVIK_FIELD(Qsfp28) + 1, "QSFP28_B"},
+    {HARVIK_FIELD(Qsfp28) + 2, "QSFP28_C"},
+    {HARVIK_FIELD(Qsfp28) + 3, "QSFP28_D"},
 };
 
 // The sockets list the modules 77..80. Their prefix rule runs in CheckRecord

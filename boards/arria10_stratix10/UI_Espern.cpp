@@ -38,32 +38,25 @@ TFormEspern::TFormEspern(QWidget* owner)
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
     BindSelectAll(ui_->ButtonButtonDefaultAllSetting);
 
-#define BOX(box, field, ...) AddPeripheral(ui_->box, offsetof(ESPERN_CONFIG, field), {__VA_ARGS__})
-    BOX(CheckBoxOSC, Clock, outline("ShapeOSC"));
-    BOX(CheckBoxLED, Led, outline("ShapeLED"), outline("ShapeBracketLED"));
-    BOX(CheckBoxButton, Button, outline("ShapeButton"));
-    BOX(CheckBoxSwitch, Switch, outline("ShapeSwitch"));
-    BOX(CheckBoxTemp, Temperature, outline("ShapeTemp"));
-    BOX(CheckBoxPower, PowerMonitor, outline("ShapePower"));
-#undef BOX
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"LED", nullptr, "ShapeLED ShapeBracketLED"},
+        {"QdrA", nullptr, "ShapeQDRII_A"},
+        {"QdrB", nullptr, "ShapeQDRII_B"},
+        {"QdrC", nullptr, "ShapeQDRII_C"},
+        {"QdrD", nullptr, "ShapeQDRII_D"},
+        {"QdrE", nullptr, "ShapeQDRII_E"},
+        {"QdrF", nullptr, "ShapeQDRII_F"},
+        {"QsfpA", nullptr, "ShapeQsfp_A"},
+        {"QsfpB", nullptr, "ShapeQsfp_B"},
+        {"QsfpC", nullptr, "ShapeQsfp_C"},
+        {"QsfpD", nullptr, "ShapeQsfp_D"},
+    };
+    BindPeripherals(kControls);
     QCheckBox* const qdr[] = {ui_->CheckBoxQdrA, ui_->CheckBoxQdrB, ui_->CheckBoxQdrC,
                               ui_->CheckBoxQdrD, ui_->CheckBoxQdrE, ui_->CheckBoxQdrF};
-    const char* const qdrOutlines[] = {"ShapeQDRII_A", "ShapeQDRII_B", "ShapeQDRII_C",
-                                       "ShapeQDRII_D", "ShapeQDRII_E", "ShapeQDRII_F"};
-    for (std::size_t i = 0; i < 6; ++i) {
-        AddPeripheral(qdr[i], offsetof(ESPERN_CONFIG, Qdr) + i, {outline(qdrOutlines[i])});
-    }
     QCheckBox* const qsfp[] = {ui_->CheckBoxQsfpA, ui_->CheckBoxQsfpB, ui_->CheckBoxQsfpC,
                                ui_->CheckBoxQsfpD};
-    const char* const qsfpOutlines[] = {"ShapeQsfp_A", "ShapeQsfp_B", "ShapeQsfp_C", "ShapeQsfp_D"};
-    for (std::size_t i = 0; i < 4; ++i) {
-        AddPeripheral(qsfp[i], offsetof(ESPERN_CONFIG, Qsfp) + i, {outline(qsfpOutlines[i])});
-    }
-    AddPeripheral(ui_->CheckBoxPCIe, offsetof(ESPERN_CONFIG, Pcie), {outline("ShapePCIe")});
-    AddPeripheral(ui_->CheckBoxFan, offsetof(ESPERN_CONFIG, Fan), {outline("ShapeFan")});
-    AddPeripheral(ui_->CheckBoxFlash, offsetof(ESPERN_CONFIG, Flash), {outline("ShapeFlash")});
-    AddPeripheral(ui_->CheckBoxRs422, offsetof(ESPERN_CONFIG, Rs422), {outline("ShapeRs422")});
-    AddPeripheral(ui_->CheckBoxGPIO, offsetof(ESPERN_CONFIG, GpioHeader), {outline("ShapeGPIO")});
 
     QComboBox* const si5340a[] = {ui_->ComboBoxSi5340A_A, ui_->ComboBoxSi5340A_B,
                                   ui_->ComboBoxSi5340A_C, ui_->ComboBoxSi5340A_D};

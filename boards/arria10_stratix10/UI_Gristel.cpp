@@ -73,34 +73,7 @@ TFormGristel::TFormGristel(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect});
 
-    struct Box {
-        QCheckBox* box;
-        std::size_t offset;
-        const char* outline;
-    };
-    const Box boxes[] = {
-        {ui_->CheckBoxOSC, offsetof(GRISTEL_CONFIG, Clock), "ShapeOSC"},
-        {ui_->CheckBoxLED, offsetof(GRISTEL_CONFIG, Led), "ShapeLED"},
-        {ui_->CheckBoxSeg7, offsetof(GRISTEL_CONFIG, Seg7), "ShapeSeg7"},
-        {ui_->CheckBoxButton, offsetof(GRISTEL_CONFIG, Button), "ShapeButton"},
-        {ui_->CheckBoxSwitch, offsetof(GRISTEL_CONFIG, Switch), "ShapeSwitch"},
-        {ui_->CheckBoxFan, offsetof(GRISTEL_CONFIG, Fan), "ShapeFan"},
-        {ui_->CheckBoxTemperature, offsetof(GRISTEL_CONFIG, Temperature), "ShapeTemperature"},
-        {ui_->CheckBoxSDRAM, offsetof(GRISTEL_CONFIG, Ddr4), "ShapeSDRAM"},
-        {ui_->CheckBoxEthernet, offsetof(GRISTEL_CONFIG, Ethernet), "ShapeEthernet"},
-        {ui_->CheckBoxSMA, offsetof(GRISTEL_CONFIG, Sma), "ShapeSMA"},
-        {ui_->CheckBoxSATA, offsetof(GRISTEL_CONFIG, Sata), "ShapeSATA"},
-        {ui_->CheckBoxPCIe, offsetof(GRISTEL_CONFIG, Pcie), "ShapePCIe"},
-        {ui_->CheckBoxSDI, offsetof(GRISTEL_CONFIG, Sdi), "ShapeSDI"},
-        {ui_->CheckBoxUSB, offsetof(GRISTEL_CONFIG, Usb), "ShapeUSB"},
-        {ui_->CheckBoxHDMI, offsetof(GRISTEL_CONFIG, Hdmi), "ShapeHDMI"},
-        {ui_->CheckBoxSFP, offsetof(GRISTEL_CONFIG, Sfp), "ShapeSFP"},
-        {ui_->CheckBoxDisplayPort, offsetof(GRISTEL_CONFIG, DisplayPort), "ShapeDisplayPort"},
-        {ui_->CheckBoxHPS, offsetof(GRISTEL_CONFIG, Hps), "ShapeHPS"},
-    };
-    for (const Box& b : boxes) {
-        AddPeripheral(b.box, b.offset, {outline(b.outline)});
-    }
+    BindPeripherals();
 
     // The three FMC lists take the FMC port's rule at each voltage.
     ui_->ComboBoxFileType->addItems({"Verilog", "VHDL"});

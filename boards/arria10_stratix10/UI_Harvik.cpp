@@ -49,25 +49,11 @@ TFormHarvik::TFormHarvik(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-#define HARVIK_FIELD(f) offsetof(HARVIK_CONFIG, f)
-    AddPeripheral(ui_->CheckBoxOSC, HARVIK_FIELD(Clock), {outline("ShapeOSC")});
-    AddPeripheral(ui_->CheckBoxLED, HARVIK_FIELD(Led), {outline("ShapeLED")});
-    AddPeripheral(ui_->CheckBoxButton, HARVIK_FIELD(Button), {outline("ShapeButton")});
-    AddPeripheral(ui_->CheckBoxSwitch, HARVIK_FIELD(Switch), {outline("ShapeSwitch")});
-    AddPeripheral(ui_->CheckBoxFan, HARVIK_FIELD(Fan), {outline("ShapeFan")});
-    AddPeripheral(ui_->CheckBoxTemperature, HARVIK_FIELD(Temperature),
-                  {outline("ShapeTemperature")});
-    AddPeripheral(ui_->CheckBoxPower, HARVIK_FIELD(PowerMonitor),
-                  {outline("ShapePower12V"), outline("ShapePowerCore")});
-    AddPeripheral(ui_->CheckBoxFlash, HARVIK_FIELD(Flash), {outline("ShapeFlash")});
-    AddPeripheral(ui_->CheckBoxMMCX, HARVIK_FIELD(Mmcx), {outline("ShapeMMCX")});
-    AddPeripheral(ui_->CheckBoxPCIe, HARVIK_FIELD(Pcie), {outline("ShapePCIe")});
-    AddPeripheral(ui_->CheckBoxGPIO2x5, HARVIK_FIELD(Gpio2x5), {outline("ShapeGPIO2x5")});
-    AddPeripheral(ui_->CheckBoxQSFP28_A, HARVIK_FIELD(Qsfp28) + 0, {outline("ShapeQSFP28_A")});
-    AddPeripheral(ui_->CheckBoxQSFP28_B, HARVIK_FIELD(Qsfp28) + 1, {outline("ShapeQSFP28_B")});
-    AddPeripheral(ui_->CheckBoxQSFP28_C, HARVIK_FIELD(Qsfp28) + 2, {outline("ShapeQSFP28_C")});
-    AddPeripheral(ui_->CheckBoxQSFP28_D, HARVIK_FIELD(Qsfp28) + 3, {outline("ShapeQSFP28_D")});
-#undef HARVIK_FIELD
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"Power", nullptr, "ShapePower12V ShapePowerCore"},
+    };
+    BindPeripherals(kControls);
 
     BindCardPort(0, {ui_->ComboBoxDDR4Socket_A, ui_->EditPrefixDDR4Socket_A, ui_->ImageDDR4Socket_A,
                      outline("ShapeDDR4Socket_A"), Settings});

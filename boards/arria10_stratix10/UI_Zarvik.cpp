@@ -25,12 +25,10 @@
 // The memory sockets of a Zarvik edition and their reference clock.
 struct ZarvikMemory {
     QCheckBox* sockets[2];
-    const char* outlines[2];      // "ShapeDDR3_0", "ShapeDDR3_1"
-    std::size_t socketOffsets[2]; // the record's option bytes
-    QComboBox* combo;             // the Si5340B clock of the sockets
-    std::size_t indexOffset;      // its record index
-    const char* warningName;      // "DDR3"
-    const char* reminderName;     // "DDR3-SDRAM"
+    QComboBox* combo;         // the Si5340B clock of the sockets
+    std::size_t indexOffset;  // its record index
+    const char* warningName;  // "DDR3"
+    const char* reminderName; // "DDR3-SDRAM"
     double (*frequency)(std::uint8_t);
     int items;
 };
@@ -57,37 +55,23 @@ void BindZarvikFamily(Form& form, UiForm& ui, const ZarvikMemory& memory) {
                      ui.ButtonMainBoardSelect, ui.ButtonDefaultSetting});
     form.BindSelectAll(ui.ButtonButtonDefaultAllSetting);
 
-#define BOX(box, field, ...) form.AddPeripheral(ui.box, offsetof(Record, field), {__VA_ARGS__})
-    BOX(CheckBoxOSC, Clock, outline("ShapeOSC"));
-    BOX(CheckBoxLED, Led, outline("ShapeLED"), outline("ShapeBracketLED"));
-    BOX(CheckBoxSeg7, Seg7, outline("ShapeSeg7"));
-    BOX(CheckBoxButton, Button, outline("ShapeButton"));
-    BOX(CheckBoxSwitch, Switch, outline("ShapeSwitch"));
-    BOX(CheckBoxSma, Sma, outline("ShapeSma"));
-    BOX(CheckBoxTemp, Temperature, outline("ShapeTemp"));
-    BOX(CheckBoxPower, PowerMonitor, outline("ShapePower"));
-#undef BOX
-    for (int i = 0; i < 2; ++i) {
-        form.AddPeripheral(memory.sockets[i], memory.socketOffsets[i],
-                           {outline(memory.outlines[i])});
-    }
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"LED", nullptr, "ShapeLED ShapeBracketLED"},
+        {"QdrA", nullptr, "ShapeQDRII_A"},
+        {"QdrB", nullptr, "ShapeQDRII_B"},
+        {"QdrC", nullptr, "ShapeQDRII_C"},
+        {"QdrD", nullptr, "ShapeQDRII_D"},
+        {"QsfpA", nullptr, "ShapeQsfp_A"},
+        {"QsfpB", nullptr, "ShapeQsfp_B"},
+        {"QsfpC", nullptr, "ShapeQsfp_C"},
+        {"QsfpD", nullptr, "ShapeQsfp_D"},
+        {"PceiClk", nullptr, ""},
+    };
+    form.BindPeripherals(kControls);
     QCheckBox* const qdr[] = {ui.CheckBoxQdrA, ui.CheckBoxQdrB, ui.CheckBoxQdrC, ui.CheckBoxQdrD};
     QCheckBox* const qsfp[] = {ui.CheckBoxQsfpA, ui.CheckBoxQsfpB, ui.CheckBoxQsfpC,
                                ui.CheckBoxQsfpD};
-    const char* const qdrOutlines[] = {"ShapeQDRII_A", "ShapeQDRII_B", "ShapeQDRII_C",
-                                       "ShapeQDRII_D"};
-    const char* const qsfpOutlines[] = {"ShapeQsfp_A", "ShapeQsfp_B", "ShapeQsfp_C", "ShapeQsfp_D"};
-    for (std::size_t i = 0; i < 4; ++i) {
-        form.AddPeripheral(qdr[i], offsetof(Record, Qdr) + i, {outline(qdrOutlines[i])});
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
-        form.AddPeripheral(qsfp[i], offsetof(Record, Qsfp) + i, {outline(qsfpOutlines[i])});
-    }
-    form.AddPeripheral(ui.CheckBoxPCIe, offsetof(Record, Pcie), {outline("ShapePCIe")});
-    form.AddPeripheral(ui.CheckBoxFan, offsetof(Record, Fan), {outline("ShapeFan")});
-    form.AddPeripheral(ui.CheckBoxFlash, offsetof(Record, Flash), {outline("ShapeFlash")});
-    form.AddPeripheral(ui.CheckBoxPceiClk, offsetof(Record, PcieObClock));
-    form.AddPeripheral(ui.CheckBoxRs422, offsetof(Record, Rs422), {outline("ShapeRs422")});
 
     QComboBox* const si5340a[] = {ui.ComboBoxDi5340A_A, ui.ComboBoxDi5340A_B, ui.ComboBoxDi5340A_C,
                                   ui.ComboBoxDi5340A_D};
@@ -157,8 +141,6 @@ TFormZarvik::TFormZarvik(QWidget* owner)
     setFixedSize(831, 588);
     BindZarvikFamily(*this, *ui_,
                      ZarvikMemory{{ui_->CheckBoxDDR3_0, ui_->CheckBoxDDR3_1},
-                                  {"ShapeDDR3_0", "ShapeDDR3_1"},
-                                  {offsetof(ZARVIK_CONFIG, Ddr3A), offsetof(ZARVIK_CONFIG, Ddr3B)},
                                   ui_->ComboBoxDi5340B_DDR3,
                                   offsetof(ZARVIK_CONFIG, Si5340BDdrIndex),
                                   "DDR3",
@@ -195,17 +177,14 @@ TFormZarvik_DDR4::TFormZarvik_DDR4(QWidget* owner)
     : TSi5340Form<TConfigZarvik_DDR4>(owner), ui_(std::make_unique<Ui::TFormZarvik_DDR4>()) {
     ui_->setupUi(this);
     setFixedSize(831, 579);
-    BindZarvikFamily(
-        *this, *ui_,
-        ZarvikMemory{{ui_->CheckBoxDDR4_0, ui_->CheckBoxDDR4_1},
-                     {"ShapeDDR4_0", "ShapeDDR4_1"},
-                     {offsetof(ZARVIK_DDR4_CONFIG, Ddr4A), offsetof(ZARVIK_DDR4_CONFIG, Ddr4B)},
-                     ui_->ComboBoxDi5340B_DDR4,
-                     offsetof(ZARVIK_DDR4_CONFIG, Si5340BDdrIndex),
-                     "DDR4",
-                     "DDR4-SDRAM",
-                     TConfigZarvik_DDR4::GetSi5340BDdrFrequency,
-                     zarvikddr4::kDdrItems});
+    BindZarvikFamily(*this, *ui_,
+                     ZarvikMemory{{ui_->CheckBoxDDR4_0, ui_->CheckBoxDDR4_1},
+                                  ui_->ComboBoxDi5340B_DDR4,
+                                  offsetof(ZARVIK_DDR4_CONFIG, Si5340BDdrIndex),
+                                  "DDR4",
+                                  "DDR4-SDRAM",
+                                  TConfigZarvik_DDR4::GetSi5340BDdrFrequency,
+                                  zarvikddr4::kDdrItems});
     InitForm();
 }
 

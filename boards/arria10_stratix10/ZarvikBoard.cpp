@@ -19,15 +19,19 @@ namespace {
 
 #define ZARVIK_FIELD(f) offsetof(ZARVIK_CONFIG, f)
 
-constexpr std::size_t kPeripherals[] = {
-    ZARVIK_FIELD(Clock),       ZARVIK_FIELD(Led),          ZARVIK_FIELD(Seg7),
-    ZARVIK_FIELD(Button),      ZARVIK_FIELD(Switch),       ZARVIK_FIELD(Sma),
-    ZARVIK_FIELD(Temperature), ZARVIK_FIELD(PowerMonitor), ZARVIK_FIELD(Ddr3A),
-    ZARVIK_FIELD(Ddr3B),       ZARVIK_FIELD(Qdr) + 0,      ZARVIK_FIELD(Qdr) + 1,
-    ZARVIK_FIELD(Qdr) + 2,     ZARVIK_FIELD(Qdr) + 3,      ZARVIK_FIELD(Qsfp) + 0,
-    ZARVIK_FIELD(Qsfp) + 1,    ZARVIK_FIELD(Qsfp) + 2,     ZARVIK_FIELD(Qsfp) + 3,
-    ZARVIK_FIELD(Pcie),        ZARVIK_FIELD(Fan),          ZARVIK_FIELD(Flash),
-    ZARVIK_FIELD(PcieObClock), ZARVIK_FIELD(Rs422),
+constexpr BoardPeripheral kPeripherals[] = {
+    {ZARVIK_FIELD(Clock), "OSC"},        {ZARVIK_FIELD(Led), "LED"},
+    {ZARVIK_FIELD(Seg7), "Seg7"},        {ZARVIK_FIELD(Button), "Button"},
+    {ZARVIK_FIELD(Switch), "Switch"},    {ZARVIK_FIELD(Sma), "Sma"},
+    {ZARVIK_FIELD(Temperature), "Temp"}, {ZARVIK_FIELD(PowerMonitor), "Power"},
+    {ZARVIK_FIELD(Ddr3A), "DDR3_0"},     {ZARVIK_FIELD(Ddr3B), "DDR3_1"},
+    {ZARVIK_FIELD(Qdr) + 0, "QdrA"},     {ZARVIK_FIELD(Qdr) + 1, "QdrB"},
+    {ZARVIK_FIELD(Qdr) + 2, "QdrC"},     {ZARVIK_FIELD(Qdr) + 3, "QdrD"},
+    {ZARVIK_FIELD(Qsfp) + 0, "QsfpA"},   {ZARVIK_FIELD(Qsfp) + 1, "QsfpB"},
+    {ZARVIK_FIELD(Qsfp) + 2, "QsfpC"},   {ZARVIK_FIELD(Qsfp) + 3, "QsfpD"},
+    {ZARVIK_FIELD(Pcie), "PCIe"},        {ZARVIK_FIELD(Fan), "Fan"},
+    {ZARVIK_FIELD(Flash), "Flash"},      {ZARVIK_FIELD(PcieObClock), "PceiClk"},
+    {ZARVIK_FIELD(Rs422), "Rs422"},
 };
 
 #undef ZARVIK_FIELD

@@ -20,15 +20,19 @@ namespace {
 #define DDR4_FIELD(f) offsetof(ZARVIK_DDR4_CONFIG, f)
 
 // Tps40428 has no check box: it keeps the default or the loaded value.
-constexpr std::size_t kPeripherals[] = {
-    DDR4_FIELD(Clock),       DDR4_FIELD(Led),          DDR4_FIELD(Seg7),
-    DDR4_FIELD(Button),      DDR4_FIELD(Switch),       DDR4_FIELD(Sma),
-    DDR4_FIELD(Temperature), DDR4_FIELD(PowerMonitor), DDR4_FIELD(Ddr4A),
-    DDR4_FIELD(Ddr4B),       DDR4_FIELD(Qdr) + 0,      DDR4_FIELD(Qdr) + 1,
-    DDR4_FIELD(Qdr) + 2,     DDR4_FIELD(Qdr) + 3,      DDR4_FIELD(Qsfp) + 0,
-    DDR4_FIELD(Qsfp) + 1,    DDR4_FIELD(Qsfp) + 2,     DDR4_FIELD(Qsfp) + 3,
-    DDR4_FIELD(Pcie),        DDR4_FIELD(Fan),          DDR4_FIELD(Flash),
-    DDR4_FIELD(PcieObClock), DDR4_FIELD(Rs422),
+constexpr BoardPeripheral kPeripherals[] = {
+    {DDR4_FIELD(Clock), "OSC"},        {DDR4_FIELD(Led), "LED"},
+    {DDR4_FIELD(Seg7), "Seg7"},        {DDR4_FIELD(Button), "Button"},
+    {DDR4_FIELD(Switch), "Switch"},    {DDR4_FIELD(Sma), "Sma"},
+    {DDR4_FIELD(Temperature), "Temp"}, {DDR4_FIELD(PowerMonitor), "Power"},
+    {DDR4_FIELD(Ddr4A), "DDR4_0"},     {DDR4_FIELD(Ddr4B), "DDR4_1"},
+    {DDR4_FIELD(Qdr) + 0, "QdrA"},     {DDR4_FIELD(Qdr) + 1, "QdrB"},
+    {DDR4_FIELD(Qdr) + 2, "QdrC"},     {DDR4_FIELD(Qdr) + 3, "QdrD"},
+    {DDR4_FIELD(Qsfp) + 0, "QsfpA"},   {DDR4_FIELD(Qsfp) + 1, "QsfpB"},
+    {DDR4_FIELD(Qsfp) + 2, "QsfpC"},   {DDR4_FIELD(Qsfp) + 3, "QsfpD"},
+    {DDR4_FIELD(Pcie), "PCIe"},        {DDR4_FIELD(Fan), "Fan"},
+    {DDR4_FIELD(Flash), "Flash"},      {DDR4_FIELD(PcieObClock), "PceiClk"},
+    {DDR4_FIELD(Rs422), "Rs422"},
 };
 
 #undef DDR4_FIELD

@@ -19,10 +19,12 @@ namespace {
 #define KELVANE_FIELD(f) offsetof(KELVANE_CONFIG, f)
 
 // The form's nine connected check boxes.
-constexpr std::size_t kPeripherals[] = {
-    KELVANE_FIELD(bLCD),    KELVANE_FIELD(bOSC),      KELVANE_FIELD(bLED),
-    KELVANE_FIELD(bButton), KELVANE_FIELD(bDIP),      KELVANE_FIELD(bDDR2),
-    KELVANE_FIELD(bDDR3),   KELVANE_FIELD(bEthernet), KELVANE_FIELD(bPciBus),
+constexpr BoardPeripheral kPeripherals[] = {
+    {KELVANE_FIELD(bLCD), "LCD"},       {KELVANE_FIELD(bOSC), "OSC"},
+    {KELVANE_FIELD(bLED), "LED"},       {KELVANE_FIELD(bButton), "Button"},
+    {KELVANE_FIELD(bDIP), "DIP"},       {KELVANE_FIELD(bDDR2), "DDR2"},
+    {KELVANE_FIELD(bDDR3), "DDR3"},     {KELVANE_FIELD(bEthernet), "Ethernet"},
+    {KELVANE_FIELD(bPciBus), "PciBus"},
 };
 
 constexpr BoardCardPort HsmcPort(const char* name, int n) {

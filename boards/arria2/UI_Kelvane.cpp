@@ -28,15 +28,13 @@ TFormKelvane::TFormKelvane(QWidget* owner)
     SetButtons(
         {ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit, ui_->Button1, nullptr});
 
-    AddPeripheral(ui_->CheckBoxLCD, offsetof(KELVANE_CONFIG, bLCD));
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(KELVANE_CONFIG, bOSC));
-    AddPeripheral(ui_->CheckBoxLED, offsetof(KELVANE_CONFIG, bLED));
-    AddPeripheral(ui_->CheckBoxButton, offsetof(KELVANE_CONFIG, bButton));
-    AddPeripheral(ui_->CheckBoxDIP, offsetof(KELVANE_CONFIG, bDIP));
-    AddPeripheral(ui_->CheckBoxDDR2, offsetof(KELVANE_CONFIG, bDDR2));
-    AddPeripheral(ui_->CheckBoxDDR3, offsetof(KELVANE_CONFIG, bDDR3));
-    AddPeripheral(ui_->CheckBoxEthernet, offsetof(KELVANE_CONFIG, bEthernet));
-    AddPeripheral(ui_->CheckBoxPciBus, offsetof(KELVANE_CONFIG, bPciBus));
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"LCD", nullptr, ""},    {"OSC", nullptr, ""},      {"LED", nullptr, ""},
+        {"Button", nullptr, ""}, {"DIP", nullptr, ""},      {"DDR2", nullptr, ""},
+        {"DDR3", nullptr, ""},   {"Ethernet", nullptr, ""}, {"PciBus", nullptr, ""},
+    };
+    BindPeripherals(kControls);
     // CheckBox2, CheckBoxProgSoc and CheckBox6 drive nothing.
 
     BindCardPort(HSMC_A,

@@ -15,14 +15,14 @@ extern const BoardText kBressaText;
 namespace bressa {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(BRESSA_CONFIG, bOSC),    offsetof(BRESSA_CONFIG, bLED),
-    offsetof(BRESSA_CONFIG, bSeg7),   offsetof(BRESSA_CONFIG, bButton),
-    offsetof(BRESSA_CONFIG, bSwitch), offsetof(BRESSA_CONFIG, bPS2),
-    offsetof(BRESSA_CONFIG, bSDCARD), offsetof(BRESSA_CONFIG, bVGA),
-    offsetof(BRESSA_CONFIG, bSDRAM),  offsetof(BRESSA_CONFIG, bFlash),
-    offsetof(BRESSA_CONFIG, bRS232),  offsetof(BRESSA_CONFIG, bSRAM),
-    offsetof(BRESSA_CONFIG, bSma),    offsetof(BRESSA_CONFIG, bAudio),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(BRESSA_CONFIG, bOSC), "OSC"},       {offsetof(BRESSA_CONFIG, bLED), "LED"},
+    {offsetof(BRESSA_CONFIG, bSeg7), "Seg7"},     {offsetof(BRESSA_CONFIG, bButton), "Button"},
+    {offsetof(BRESSA_CONFIG, bSwitch), "Switch"}, {offsetof(BRESSA_CONFIG, bPS2), "PS2"},
+    {offsetof(BRESSA_CONFIG, bSDCARD), "SDCARD"}, {offsetof(BRESSA_CONFIG, bVGA), "VGA"},
+    {offsetof(BRESSA_CONFIG, bSDRAM), "SDRAM"},   {offsetof(BRESSA_CONFIG, bFlash), "Flash"},
+    {offsetof(BRESSA_CONFIG, bRS232), "RS232"},   {offsetof(BRESSA_CONFIG, bSRAM), "SRAM"},
+    {offsetof(BRESSA_CONFIG, bSma), "Sma"},       {offsetof(BRESSA_CONFIG, bAudio), "Audio"},
 };
 
 constexpr BoardCardPort kPorts[] = {

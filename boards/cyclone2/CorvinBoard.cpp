@@ -15,17 +15,17 @@ extern const BoardText kCorvinText;
 namespace corvin {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(CORVIN_CONFIG, bOSC),    offsetof(CORVIN_CONFIG, bLED),
-    offsetof(CORVIN_CONFIG, bSeg7),   offsetof(CORVIN_CONFIG, bButton),
-    offsetof(CORVIN_CONFIG, bSwitch), offsetof(CORVIN_CONFIG, bPS2),
-    offsetof(CORVIN_CONFIG, bSDCARD), offsetof(CORVIN_CONFIG, bVGA),
-    offsetof(CORVIN_CONFIG, bLCD),    offsetof(CORVIN_CONFIG, bSDRAM),
-    offsetof(CORVIN_CONFIG, bFlash),  offsetof(CORVIN_CONFIG, bRS232),
-    offsetof(CORVIN_CONFIG, bSRAM),   offsetof(CORVIN_CONFIG, bSma),
-    offsetof(CORVIN_CONFIG, bAudio),  offsetof(CORVIN_CONFIG, bEthernet),
-    offsetof(CORVIN_CONFIG, bIR),     offsetof(CORVIN_CONFIG, bTvDecode),
-    offsetof(CORVIN_CONFIG, bUSB),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(CORVIN_CONFIG, bOSC), "OSC"},       {offsetof(CORVIN_CONFIG, bLED), "LED"},
+    {offsetof(CORVIN_CONFIG, bSeg7), "Seg7"},     {offsetof(CORVIN_CONFIG, bButton), "Button"},
+    {offsetof(CORVIN_CONFIG, bSwitch), "Switch"}, {offsetof(CORVIN_CONFIG, bPS2), "PS2"},
+    {offsetof(CORVIN_CONFIG, bSDCARD), "SDCARD"}, {offsetof(CORVIN_CONFIG, bVGA), "VGA"},
+    {offsetof(CORVIN_CONFIG, bLCD), "LCD"},       {offsetof(CORVIN_CONFIG, bSDRAM), "SDRAM"},
+    {offsetof(CORVIN_CONFIG, bFlash), "Flash"},   {offsetof(CORVIN_CONFIG, bRS232), "RS232"},
+    {offsetof(CORVIN_CONFIG, bSRAM), "SRAM"},     {offsetof(CORVIN_CONFIG, bSma), "Sma"},
+    {offsetof(CORVIN_CONFIG, bAudio), "Audio"},   {offsetof(CORVIN_CONFIG, bEthernet), "Ethernet"},
+    {offsetof(CORVIN_CONFIG, bIR), "IR"},         {offsetof(CORVIN_CONFIG, bTvDecode), "TvDecode"},
+    {offsetof(CORVIN_CONFIG, bUSB), "USB"},
 };
 
 constexpr BoardCardPort kPorts[] = {

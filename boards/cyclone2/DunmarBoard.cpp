@@ -15,18 +15,28 @@ extern const BoardText kDunmarText;
 namespace dunmar {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(DUNMAR_CONFIG, bOSC),        offsetof(DUNMAR_CONFIG, bLED),
-    offsetof(DUNMAR_CONFIG, bSeg7),       offsetof(DUNMAR_CONFIG, bButton),
-    offsetof(DUNMAR_CONFIG, bSwitch),     offsetof(DUNMAR_CONFIG, bPS2),
-    offsetof(DUNMAR_CONFIG, bSDCARD),     offsetof(DUNMAR_CONFIG, bVGA),
-    offsetof(DUNMAR_CONFIG, bLCD),        offsetof(DUNMAR_CONFIG, bSDRAM1),
-    offsetof(DUNMAR_CONFIG, bSDRAM2),     offsetof(DUNMAR_CONFIG, bFlash),
-    offsetof(DUNMAR_CONFIG, bRS232),      offsetof(DUNMAR_CONFIG, bSSRAM),
-    offsetof(DUNMAR_CONFIG, bSma),        offsetof(DUNMAR_CONFIG, bAudio),
-    offsetof(DUNMAR_CONFIG, bEthernet),   offsetof(DUNMAR_CONFIG, bIR),
-    offsetof(DUNMAR_CONFIG, bTvDecoder1), offsetof(DUNMAR_CONFIG, bTvDecoder2),
-    offsetof(DUNMAR_CONFIG, bUSB),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(DUNMAR_CONFIG, bOSC), "OSC"},
+    {offsetof(DUNMAR_CONFIG, bLED), "LED"},
+    {offsetof(DUNMAR_CONFIG, bSeg7), "Seg7"},
+    {offsetof(DUNMAR_CONFIG, bButton), "Button"},
+    {offsetof(DUNMAR_CONFIG, bSwitch), "Switch"},
+    {offsetof(DUNMAR_CONFIG, bPS2), "PS2"},
+    {offsetof(DUNMAR_CONFIG, bSDCARD), "SDCARD"},
+    {offsetof(DUNMAR_CONFIG, bVGA), "VGA"},
+    {offsetof(DUNMAR_CONFIG, bLCD), "LCD"},
+    {offsetof(DUNMAR_CONFIG, bSDRAM1), "SDRAM1"},
+    {offsetof(DUNMAR_CONFIG, bSDRAM2), "SDRAM2"},
+    {offsetof(DUNMAR_CONFIG, bFlash), "Flash"},
+    {offsetof(DUNMAR_CONFIG, bRS232), "RS232"},
+    {offsetof(DUNMAR_CONFIG, bSSRAM), "SSRAM"},
+    {offsetof(DUNMAR_CONFIG, bSma), "Sma"},
+    {offsetof(DUNMAR_CONFIG, bAudio), "Audio"},
+    {offsetof(DUNMAR_CONFIG, bEthernet), "Ethernet"},
+    {offsetof(DUNMAR_CONFIG, bIR), "IR"},
+    {offsetof(DUNMAR_CONFIG, bTvDecoder1), "TvDecoder1"},
+    {offsetof(DUNMAR_CONFIG, bTvDecoder2), "TvDecoder2"},
+    {offsetof(DUNMAR_CONFIG, bUSB), "USB"},
 };
 
 constexpr BoardCardPort kPorts[] = {

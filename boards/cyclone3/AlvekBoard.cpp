@@ -15,13 +15,13 @@ extern const BoardText kAlvekText;
 namespace alvek {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(ALVEK_CONFIG, bOSC),    offsetof(ALVEK_CONFIG, bLED),
-    offsetof(ALVEK_CONFIG, bSeg7),   offsetof(ALVEK_CONFIG, bButton),
-    offsetof(ALVEK_CONFIG, bSwitch), offsetof(ALVEK_CONFIG, bPS2),
-    offsetof(ALVEK_CONFIG, bSDCARD), offsetof(ALVEK_CONFIG, bVGA),
-    offsetof(ALVEK_CONFIG, bLCD),    offsetof(ALVEK_CONFIG, bSDRAM),
-    offsetof(ALVEK_CONFIG, bFlash),  offsetof(ALVEK_CONFIG, bRS232),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(ALVEK_CONFIG, bOSC), "OSC"},       {offsetof(ALVEK_CONFIG, bLED), "LED"},
+    {offsetof(ALVEK_CONFIG, bSeg7), "Seg7"},     {offsetof(ALVEK_CONFIG, bButton), "Button"},
+    {offsetof(ALVEK_CONFIG, bSwitch), "Switch"}, {offsetof(ALVEK_CONFIG, bPS2), "PS2"},
+    {offsetof(ALVEK_CONFIG, bSDCARD), "SDCARD"}, {offsetof(ALVEK_CONFIG, bVGA), "VGA"},
+    {offsetof(ALVEK_CONFIG, bLCD), "LCD"},       {offsetof(ALVEK_CONFIG, bSDRAM), "SDRAM"},
+    {offsetof(ALVEK_CONFIG, bFlash), "Flash"},   {offsetof(ALVEK_CONFIG, bRS232), "RS232"},
 };
 
 constexpr BoardCardPort kPorts[] = {

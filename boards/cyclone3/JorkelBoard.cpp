@@ -17,10 +17,12 @@ extern const BoardText kJorkelText;
 namespace jorkel {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(JORKEL_CONFIG, bOSC),        offsetof(JORKEL_CONFIG, bLED),
-    offsetof(JORKEL_CONFIG, bButton),     offsetof(JORKEL_CONFIG, bSDRAM),
-    offsetof(JORKEL_CONFIG, bFlashSSRAM),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(JORKEL_CONFIG, bOSC), "OSC"},
+    {offsetof(JORKEL_CONFIG, bLED), "LED"},
+    {offsetof(JORKEL_CONFIG, bButton), "Button"},
+    {offsetof(JORKEL_CONFIG, bSDRAM), "SDRAM"},
+    {offsetof(JORKEL_CONFIG, bFlashSSRAM), "FlashSSRAM"},
 };
 
 constexpr BoardCardPort kPorts[] = {

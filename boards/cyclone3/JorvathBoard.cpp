@@ -24,10 +24,10 @@ extern const BoardText kJorvathText;
 namespace jorvath {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(JORVATH_CONFIG, bOSC),    offsetof(JORVATH_CONFIG, bLED),
-    offsetof(JORVATH_CONFIG, bButton), offsetof(JORVATH_CONFIG, bGpio),
-    offsetof(JORVATH_CONFIG, bDDR2),   offsetof(JORVATH_CONFIG, bPciBus),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(JORVATH_CONFIG, bOSC), "OSC"},       {offsetof(JORVATH_CONFIG, bLED), "LED"},
+    {offsetof(JORVATH_CONFIG, bButton), "Button"}, {offsetof(JORVATH_CONFIG, bGpio), "Gpio"},
+    {offsetof(JORVATH_CONFIG, bDDR2), "DDR2"},     {offsetof(JORVATH_CONFIG, bPciBus), "PciBus"},
 };
 
 constexpr BoardCardPort kPorts[] = {

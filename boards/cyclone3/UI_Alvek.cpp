@@ -25,7 +25,6 @@ namespace {
 // the group box with the project name, the check boxes and the two header
 // blocks, the rows as close as the height asks.
 struct Laid {
-    std::vector<QCheckBox*> boxes;
     std::map<std::string, TShape*> outlines;
 };
 
@@ -62,12 +61,11 @@ Laid LayOut(QWidget& form, Ui::THeaderBoardForm& ui, const THeaderBoardDesign& d
     for (std::size_t i = 0; i < design.boxes.size(); ++i) {
         const THeaderBoardBox& row = design.boxes[i];
         auto* box = new QCheckBox(row.caption, ui.GroupBox1);
-        box->setObjectName(row.name);
+        box->setObjectName(QStringLiteral("CheckBox") + QString::fromLatin1(row.group));
         box->setCursor(Qt::PointingHandCursor);
         box->setGeometry(i % 2 == 0 ? 16 : 184, 96 + static_cast<int>(i / 2) * step, 160, 22);
         QWidget::setTabOrder(order, box);
         order = box;
-        laid.boxes.push_back(box);
     }
     const int y0 = 96 + rows * step + 8;
     QLabel* labels[2] = {ui.LabelGpio0, ui.LabelGpio1};
@@ -104,17 +102,13 @@ THeaderBoardForm<Record>::THeaderBoardForm(QWidget* owner, const THeaderBoardDes
     this->SetProjectNameEdit(ui_->EditProjectName);
     this->SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                       ui_->ButtonMainBoardSelect, nullptr});
-    for (std::size_t i = 0; i < design.boxes.size(); ++i) {
-        std::vector<TShape*> shapes;
-        for (const char* outline : design.boxes[i].outlines) {
-            if (outline) {
-                const auto it = laid.outlines.find(outline);
-                PINSMITH_ASSERT(it != laid.outlines.end());
-                shapes.push_back(it->second);
-            }
+    std::vector<TPeripheralControls> exceptions;
+    for (const THeaderBoardBox& row : design.boxes) {
+        if (row.outlines) {
+            exceptions.push_back({row.group, nullptr, row.outlines});
         }
-        this->AddPeripheral(laid.boxes[i], design.boxes[i].offset, std::move(shapes));
     }
+    this->BindPeripherals(exceptions);
     // Both headers show the one card list of the settings holder.
     this->BindCardPort(0, {ui_->ComboBoxGpio0, ui_->EditPrefixGpio0, ui_->ImageGpio0,
                            laid.outlines.at("ShapeGpio0"), this->Settings});
@@ -137,18 +131,18 @@ template class THeaderBoardForm<DUNMAR_CONFIG>;
 namespace {
 // clang-format off
 constexpr THeaderBoardBox kAlvekBoxes[] = {
-    {"CheckBoxOSC",    "CLOCK",         offsetof(ALVEK_CONFIG, bOSC),    {"ShapeOSC"}},
-    {"CheckBoxRS232",  "RS232",         offsetof(ALVEK_CONFIG, bRS232),  {"ShapeRS232"}},
-    {"CheckBoxLED",    "LED x 8",       offsetof(ALVEK_CONFIG, bLED),    {"ShapeLED"}},
-    {"CheckBoxSeg7",   "7-Segment x 4", offsetof(ALVEK_CONFIG, bSeg7),   {"ShapeSeg7"}},
-    {"CheckBoxButton", "Button x 3",    offsetof(ALVEK_CONFIG, bButton), {"ShapeButton"}},
-    {"CheckBoxSwitch", "Switch x 8",    offsetof(ALVEK_CONFIG, bSwitch), {"ShapeSwitch"}},
-    {"CheckBoxPS2",    "PS2",           offsetof(ALVEK_CONFIG, bPS2),    {"ShapePS2"}},
-    {"CheckBoxSDCARD", "SDCARD",        offsetof(ALVEK_CONFIG, bSDCARD), {"ShapeSDCARD"}},
-    {"CheckBoxVGA",    "VGA",           offsetof(ALVEK_CONFIG, bVGA),    {"ShapeVGA"}},
-    {"CheckBoxLCD",    "LCD (Option)",  offsetof(ALVEK_CONFIG, bLCD),    {"ShapeLCD"}},
-    {"CheckBoxSDRAM",  "SDRAM, 8MB",    offsetof(ALVEK_CONFIG, bSDRAM),  {"ShapeSDRAM"}},
-    {"CheckBoxFlash",  "FLASH, 4MB",    offsetof(ALVEK_CONFIG, bFlash),  {"ShapeFlash"}},
+    {"OSC", "CLOCK"},
+    {"RS232", "RS232"},
+    {"LED", "LED x 8"},
+    {"Seg7", "7-Segment x 4"},
+    {"Button", "Button x 3"},
+    {"Switch", "Switch x 8"},
+    {"PS2", "PS2"},
+    {"SDCARD", "SDCARD"},
+    {"VGA", "VGA"},
+    {"LCD", "LCD (Option)"},
+    {"SDRAM", "SDRAM, 8MB"},
+    {"Flash", "FLASH, 4MB"},
 };
 // clang-format on
 constexpr THeaderBoardDesign kAlvekDesign{MAINBOARD_ALVEK, "Alvek FPGA Board", 793, 469,

@@ -26,13 +26,14 @@ namespace Ui {
 class THeaderBoardForm;
 }
 
-// A check box of the design: its object name, caption, record byte and the
-// outlines (picture parts) it shows while ticked.
+// A check box of the design: the peripheral group of the definition it
+// stands for (the box is CheckBox<group>), its caption, and the outlines
+// (picture parts) it shows while ticked when they are not Shape<group>
+// (names separated by blanks).
 struct THeaderBoardBox {
-    const char* name;
+    const char* group;
     const char* caption;
-    std::size_t offset;
-    const char* outlines[2];
+    const char* outlines = nullptr;
 };
 
 struct THeaderBoardDesign {

@@ -32,12 +32,12 @@ TFormJorkel::TFormJorkel(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(JORKEL_CONFIG, bOSC), {outline("ShapeOSC")});
-    AddPeripheral(ui_->CheckBoxLED, offsetof(JORKEL_CONFIG, bLED), {outline("ShapeLED")});
-    AddPeripheral(ui_->CheckBoxButton, offsetof(JORKEL_CONFIG, bButton), {outline("ShapeButton")});
-    AddPeripheral(ui_->CheckBoxSDRAM, offsetof(JORKEL_CONFIG, bSDRAM), {outline("ShapeDDR")});
-    AddPeripheral(ui_->CheckBoxFlashSSRAM, offsetof(JORKEL_CONFIG, bFlashSSRAM),
-                  {outline("ShapeFlash"), outline("ShapeSSRAM")});
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"SDRAM", nullptr, "ShapeDDR"},
+        {"FlashSSRAM", nullptr, "ShapeFlash ShapeSSRAM"},
+    };
+    BindPeripherals(kControls);
 
     BindCardPort(HSMC, {ui_->ComboBoxHSMC, ui_->EditPrefixHSMC, ui_->ImageHSMC,
                         outline("ShapeHSMC"), Settings});

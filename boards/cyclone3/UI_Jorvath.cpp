@@ -41,12 +41,12 @@ TFormJorvath::TFormJorvath(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(JORVATH_CONFIG, bOSC), {outline("ShapeOSC")});
-    AddPeripheral(ui_->CheckBoxLED, offsetof(JORVATH_CONFIG, bLED), {outline("ShapeLED")});
-    AddPeripheral(ui_->CheckBoxButton, offsetof(JORVATH_CONFIG, bButton), {outline("ShapeButton")});
-    AddPeripheral(ui_->CheckBoxGpio, offsetof(JORVATH_CONFIG, bGpio), {outline("ShapePio")});
-    AddPeripheral(ui_->CheckBoxDDR2, offsetof(JORVATH_CONFIG, bDDR2), {outline("ShapeDDR2")});
-    AddPeripheral(ui_->CheckBoxPciBus, offsetof(JORVATH_CONFIG, bPciBus), {outline("ShapeBridge")});
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"Gpio", nullptr, "ShapePio"},
+        {"PciBus", nullptr, "ShapeBridge"},
+    };
+    BindPeripherals(kControls);
 
     // Both connectors show the one card list of the settings holder.
     BindCardPort(KIRREL23, {ui_->ComboBoxKIRREL23, ui_->EditPrefixKIRREL23, ui_->ImageKIRREL23,

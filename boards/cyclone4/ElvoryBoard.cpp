@@ -24,18 +24,29 @@ extern const BoardText kElvoryText;
 namespace elvory {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(ELVORY_CONFIG, bOSC),       offsetof(ELVORY_CONFIG, bLED),
-    offsetof(ELVORY_CONFIG, bSeg7),      offsetof(ELVORY_CONFIG, bButton),
-    offsetof(ELVORY_CONFIG, bSwitch),    offsetof(ELVORY_CONFIG, bEEPROM),
-    offsetof(ELVORY_CONFIG, bPS2),       offsetof(ELVORY_CONFIG, bSDCARD),
-    offsetof(ELVORY_CONFIG, bVGA),       offsetof(ELVORY_CONFIG, bLCD),
-    offsetof(ELVORY_CONFIG, bSDRAM),     offsetof(ELVORY_CONFIG, bFlash),
-    offsetof(ELVORY_CONFIG, bRS232),     offsetof(ELVORY_CONFIG, bSRAM),
-    offsetof(ELVORY_CONFIG, bSma),       offsetof(ELVORY_CONFIG, bAudio),
-    offsetof(ELVORY_CONFIG, bIR),        offsetof(ELVORY_CONFIG, bUSB),
-    offsetof(ELVORY_CONFIG, bEthernet0), offsetof(ELVORY_CONFIG, bEthernet1),
-    offsetof(ELVORY_CONFIG, bTvDecode),  offsetof(ELVORY_CONFIG, bEJTAG),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(ELVORY_CONFIG, bOSC), "OSC"},
+    {offsetof(ELVORY_CONFIG, bLED), "LED"},
+    {offsetof(ELVORY_CONFIG, bSeg7), "Seg7"},
+    {offsetof(ELVORY_CONFIG, bButton), "Button"},
+    {offsetof(ELVORY_CONFIG, bSwitch), "Switch"},
+    {offsetof(ELVORY_CONFIG, bEEPROM), "EEPROM"},
+    {offsetof(ELVORY_CONFIG, bPS2), "PS2"},
+    {offsetof(ELVORY_CONFIG, bSDCARD), "SDCARD"},
+    {offsetof(ELVORY_CONFIG, bVGA), "VGA"},
+    {offsetof(ELVORY_CONFIG, bLCD), "LCD"},
+    {offsetof(ELVORY_CONFIG, bSDRAM), "SDRAM"},
+    {offsetof(ELVORY_CONFIG, bFlash), "Flash"},
+    {offsetof(ELVORY_CONFIG, bRS232), "RS232"},
+    {offsetof(ELVORY_CONFIG, bSRAM), "SRAM"},
+    {offsetof(ELVORY_CONFIG, bSma), "Sma"},
+    {offsetof(ELVORY_CONFIG, bAudio), "Audio"},
+    {offsetof(ELVORY_CONFIG, bIR), "IR"},
+    {offsetof(ELVORY_CONFIG, bUSB), "USB"},
+    {offsetof(ELVORY_CONFIG, bEthernet0), "Ethernet0"},
+    {offsetof(ELVORY_CONFIG, bEthernet1), "Ethernet1"},
+    {offsetof(ELVORY_CONFIG, bTvDecode), "TvDecode"},
+    {offsetof(ELVORY_CONFIG, bEJTAG), "EJTAG"},
 };
 
 // The values of the default voltages (GPIO 3.3 V, HSMC 2.5 V); AdjustPort

@@ -21,12 +21,17 @@ extern const BoardDef kIstrelBoard;
 namespace istrel {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(ISTREL_CONFIG, bOSC),           offsetof(ISTREL_CONFIG, bLED),
-    offsetof(ISTREL_CONFIG, bButton),        offsetof(ISTREL_CONFIG, bSwitch),
-    offsetof(ISTREL_CONFIG, bSDRAM),         offsetof(ISTREL_CONFIG, bADC),
-    offsetof(ISTREL_CONFIG, bAccelerometer), offsetof(ISTREL_CONFIG, bEEPROM),
-    offsetof(ISTREL_CONFIG, bEPCS),          offsetof(ISTREL_CONFIG, bHeader),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(ISTREL_CONFIG, bOSC), "OSC"},
+    {offsetof(ISTREL_CONFIG, bLED), "LED"},
+    {offsetof(ISTREL_CONFIG, bButton), "Button"},
+    {offsetof(ISTREL_CONFIG, bSwitch), "Switch"},
+    {offsetof(ISTREL_CONFIG, bSDRAM), "SDRAM"},
+    {offsetof(ISTREL_CONFIG, bADC), "ADC"},
+    {offsetof(ISTREL_CONFIG, bAccelerometer), "Accelerometer"},
+    {offsetof(ISTREL_CONFIG, bEEPROM), "EEPROM"},
+    {offsetof(ISTREL_CONFIG, bEPCS), "EPCS"},
+    {offsetof(ISTREL_CONFIG, bHeader), "Header"},
 };
 
 // Card 66 puts bits of one bus where the headers' positions 1 and 3 are

@@ -16,16 +16,16 @@
 namespace lorsk {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(LORSK_CONFIG, bOSC),    offsetof(LORSK_CONFIG, bLED),
-    offsetof(LORSK_CONFIG, bSeg7),   offsetof(LORSK_CONFIG, bButton),
-    offsetof(LORSK_CONFIG, bSwitch), offsetof(LORSK_CONFIG, bEEPROM),
-    offsetof(LORSK_CONFIG, bPS2),    offsetof(LORSK_CONFIG, bSDCARD),
-    offsetof(LORSK_CONFIG, bVGA),    offsetof(LORSK_CONFIG, bSDRAM),
-    offsetof(LORSK_CONFIG, bFlash),  offsetof(LORSK_CONFIG, bRS232),
-    offsetof(LORSK_CONFIG, bSRAM),   offsetof(LORSK_CONFIG, bSma),
-    offsetof(LORSK_CONFIG, bAudio),  offsetof(LORSK_CONFIG, bEthernet),
-    offsetof(LORSK_CONFIG, bLCD),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(LORSK_CONFIG, bOSC), "OSC"},       {offsetof(LORSK_CONFIG, bLED), "LED"},
+    {offsetof(LORSK_CONFIG, bSeg7), "Seg7"},     {offsetof(LORSK_CONFIG, bButton), "Button"},
+    {offsetof(LORSK_CONFIG, bSwitch), "Switch"}, {offsetof(LORSK_CONFIG, bEEPROM), "EEPROM"},
+    {offsetof(LORSK_CONFIG, bPS2), "PS2"},       {offsetof(LORSK_CONFIG, bSDCARD), "SDCARD"},
+    {offsetof(LORSK_CONFIG, bVGA), "VGA"},       {offsetof(LORSK_CONFIG, bSDRAM), "SDRAM"},
+    {offsetof(LORSK_CONFIG, bFlash), "Flash"},   {offsetof(LORSK_CONFIG, bRS232), "RS232"},
+    {offsetof(LORSK_CONFIG, bSRAM), "SRAM"},     {offsetof(LORSK_CONFIG, bSma), "Sma"},
+    {offsetof(LORSK_CONFIG, bAudio), "Audio"},   {offsetof(LORSK_CONFIG, bEthernet), "Ethernet"},
+    {offsetof(LORSK_CONFIG, bLCD), "LCD"},
 };
 
 constexpr BoardCardPort kPorts[] = {

@@ -18,17 +18,27 @@ extern const BoardText kMarwenText;
 namespace marwen {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(MARWEN_CONFIG, bOSC),           offsetof(MARWEN_CONFIG, bLED),
-    offsetof(MARWEN_CONFIG, bSeg7),          offsetof(MARWEN_CONFIG, bButton),
-    offsetof(MARWEN_CONFIG, bSwitch),        offsetof(MARWEN_CONFIG, bEEPROM),
-    offsetof(MARWEN_CONFIG, bSDCARD),        offsetof(MARWEN_CONFIG, bVGA),
-    offsetof(MARWEN_CONFIG, bLCD),           offsetof(MARWEN_CONFIG, bSDRAM),
-    offsetof(MARWEN_CONFIG, bFlash),         offsetof(MARWEN_CONFIG, bRS232),
-    offsetof(MARWEN_CONFIG, bAccelerometer), offsetof(MARWEN_CONFIG, bSSRAM),
-    offsetof(MARWEN_CONFIG, bSma),           offsetof(MARWEN_CONFIG, bIR),
-    offsetof(MARWEN_CONFIG, bEthernet),      offsetof(MARWEN_CONFIG, bTvDecode),
-    offsetof(MARWEN_CONFIG, bPCIeHardIP),    offsetof(MARWEN_CONFIG, bPCIeSoftIP),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(MARWEN_CONFIG, bOSC), "OSC"},
+    {offsetof(MARWEN_CONFIG, bLED), "LED"},
+    {offsetof(MARWEN_CONFIG, bSeg7), "Seg7"},
+    {offsetof(MARWEN_CONFIG, bButton), "Button"},
+    {offsetof(MARWEN_CONFIG, bSwitch), "Switch"},
+    {offsetof(MARWEN_CONFIG, bEEPROM), "EEPROM"},
+    {offsetof(MARWEN_CONFIG, bSDCARD), "SDCARD"},
+    {offsetof(MARWEN_CONFIG, bVGA), "VGA"},
+    {offsetof(MARWEN_CONFIG, bLCD), "LCD"},
+    {offsetof(MARWEN_CONFIG, bSDRAM), "SDRAM"},
+    {offsetof(MARWEN_CONFIG, bFlash), "Flash"},
+    {offsetof(MARWEN_CONFIG, bRS232), "RS232"},
+    {offsetof(MARWEN_CONFIG, bAccelerometer), "Accelerometer"},
+    {offsetof(MARWEN_CONFIG, bSSRAM), "SSRAM"},
+    {offsetof(MARWEN_CONFIG, bSma), "Sma"},
+    {offsetof(MARWEN_CONFIG, bIR), "IR"},
+    {offsetof(MARWEN_CONFIG, bEthernet), "Ethernet"},
+    {offsetof(MARWEN_CONFIG, bTvDecode), "TvDecode"},
+    {offsetof(MARWEN_CONFIG, bPCIeHardIP), "PCIeHardIP"},
+    {offsetof(MARWEN_CONFIG, bPCIeSoftIP), "PCIeSoftIP"},
 };
 
 constexpr BoardCardPort kPorts[] = {

@@ -75,41 +75,11 @@ TFormElvory::TFormElvory(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    const struct {
-        QCheckBox* box;
-        std::size_t offset;
-        std::vector<const char*> shapes;
-    } boxes[] = {
-        {ui_->CheckBoxOSC, offsetof(ELVORY_CONFIG, bOSC), {"ShapeOSC"}},
-        {ui_->CheckBoxLED, offsetof(ELVORY_CONFIG, bLED), {"ShapeLED", "ShapeLEDG8"}},
-        {ui_->CheckBoxSeg7, offsetof(ELVORY_CONFIG, bSeg7), {"ShapeSeg7"}},
-        {ui_->CheckBoxButton, offsetof(ELVORY_CONFIG, bButton), {"ShapeButton"}},
-        {ui_->CheckBoxSwitch, offsetof(ELVORY_CONFIG, bSwitch), {"ShapeSwitch"}},
-        {ui_->CheckBoxEEPROM, offsetof(ELVORY_CONFIG, bEEPROM), {"ShapeEEPROM"}},
-        {ui_->CheckBoxPS2, offsetof(ELVORY_CONFIG, bPS2), {"ShapePS2"}},
-        {ui_->CheckBoxSDCARD, offsetof(ELVORY_CONFIG, bSDCARD), {"ShapeSDCARD"}},
-        {ui_->CheckBoxVGA, offsetof(ELVORY_CONFIG, bVGA), {"ShapeVGA"}},
-        {ui_->CheckBoxLCD, offsetof(ELVORY_CONFIG, bLCD), {"ShapeLCD"}},
-        {ui_->CheckBoxSDRAM, offsetof(ELVORY_CONFIG, bSDRAM), {"ShapeSDRAM"}},
-        {ui_->CheckBoxFlash, offsetof(ELVORY_CONFIG, bFlash), {"ShapeFlash"}},
-        {ui_->CheckBoxRS232, offsetof(ELVORY_CONFIG, bRS232), {"ShapeRS232"}},
-        {ui_->CheckBoxSRAM, offsetof(ELVORY_CONFIG, bSRAM), {"ShapeSRAM"}},
-        {ui_->CheckBoxSma, offsetof(ELVORY_CONFIG, bSma), {"ShapeSma"}},
-        {ui_->CheckBoxAudio, offsetof(ELVORY_CONFIG, bAudio), {"ShapeAudio"}},
-        {ui_->CheckBoxIR, offsetof(ELVORY_CONFIG, bIR), {"ShapeIR"}},
-        {ui_->CheckBoxUSB, offsetof(ELVORY_CONFIG, bUSB), {"ShapeUSB"}},
-        {ui_->CheckBoxEthernet0, offsetof(ELVORY_CONFIG, bEthernet0), {"ShapeEthernet0"}},
-        {ui_->CheckBoxEthernet1, offsetof(ELVORY_CONFIG, bEthernet1), {"ShapeEthernet1"}},
-        {ui_->CheckBoxTvDecode, offsetof(ELVORY_CONFIG, bTvDecode), {"ShapeTvDecode"}},
-        {ui_->CheckBoxEJTAG, offsetof(ELVORY_CONFIG, bEJTAG), {"ShapeEJTAG"}},
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"LED", nullptr, "ShapeLED ShapeLEDG8"},
     };
-    for (const auto& b : boxes) {
-        std::vector<TShape*> shapes;
-        for (const char* name : b.shapes) {
-            shapes.push_back(outline(name));
-        }
-        AddPeripheral(b.box, b.offset, shapes);
-    }
+    BindPeripherals(kControls);
 
     BindCardPort(GPIO, {ui_->ComboBoxGpio, ui_->EditPrefixGpio, ui_->ImageGpio,
                         outline("ShapeGpio"), GpioCardList});

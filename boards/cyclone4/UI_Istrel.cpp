@@ -35,17 +35,7 @@ TFormIstrel::TFormIstrel(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(ISTREL_CONFIG, bOSC), {outline("ShapeOSC")});
-    AddPeripheral(ui_->CheckBoxLED, offsetof(ISTREL_CONFIG, bLED), {outline("ShapeLED")});
-    AddPeripheral(ui_->CheckBoxButton, offsetof(ISTREL_CONFIG, bButton), {outline("ShapeButton")});
-    AddPeripheral(ui_->CheckBoxSwitch, offsetof(ISTREL_CONFIG, bSwitch), {outline("ShapeSwitch")});
-    AddPeripheral(ui_->CheckBoxSDRAM, offsetof(ISTREL_CONFIG, bSDRAM), {outline("ShapeSDRAM")});
-    AddPeripheral(ui_->CheckBoxADC, offsetof(ISTREL_CONFIG, bADC), {outline("ShapeADC")});
-    AddPeripheral(ui_->CheckBoxEEPROM, offsetof(ISTREL_CONFIG, bEEPROM), {outline("ShapeEEPROM")});
-    AddPeripheral(ui_->CheckBoxEPCS, offsetof(ISTREL_CONFIG, bEPCS), {outline("ShapeEPCS")});
-    AddPeripheral(ui_->CheckBoxAccelerometer, offsetof(ISTREL_CONFIG, bAccelerometer),
-                  {outline("ShapeAccelerometer")});
-    AddPeripheral(ui_->CheckBoxHeader, offsetof(ISTREL_CONFIG, bHeader), {outline("ShapeHeader")});
+    BindPeripherals();
 
     // Both headers show the one card list of the settings holder.
     BindCardPort(GPIO_0, {ui_->ComboBoxGpio0, ui_->EditPrefixGpio0, ui_->ImageGpio0,

@@ -35,32 +35,7 @@ TFormLorsk::TFormLorsk(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
 
-    const struct {
-        QCheckBox* box;
-        std::size_t offset;
-        const char* shape;
-    } boxes[] = {
-        {ui_->CheckBoxOSC, offsetof(LORSK_CONFIG, bOSC), "ShapeOSC"},
-        {ui_->CheckBoxLED, offsetof(LORSK_CONFIG, bLED), "ShapeLED"},
-        {ui_->CheckBoxSeg7, offsetof(LORSK_CONFIG, bSeg7), "ShapeSeg7"},
-        {ui_->CheckBoxButton, offsetof(LORSK_CONFIG, bButton), "ShapeButton"},
-        {ui_->CheckBoxSwitch, offsetof(LORSK_CONFIG, bSwitch), "ShapeSwitch"},
-        {ui_->CheckBoxEEPROM, offsetof(LORSK_CONFIG, bEEPROM), "ShapeEEPROM"},
-        {ui_->CheckBoxPS2, offsetof(LORSK_CONFIG, bPS2), "ShapePS2"},
-        {ui_->CheckBoxSDCARD, offsetof(LORSK_CONFIG, bSDCARD), "ShapeSDCARD"},
-        {ui_->CheckBoxVGA, offsetof(LORSK_CONFIG, bVGA), "ShapeVGA"},
-        {ui_->CheckBoxSDRAM, offsetof(LORSK_CONFIG, bSDRAM), "ShapeSDRAM"},
-        {ui_->CheckBoxFlash, offsetof(LORSK_CONFIG, bFlash), "ShapeFlash"},
-        {ui_->CheckBoxRS232, offsetof(LORSK_CONFIG, bRS232), "ShapeRS232"},
-        {ui_->CheckBoxSRAM, offsetof(LORSK_CONFIG, bSRAM), "ShapeSRAM"},
-        {ui_->CheckBoxSma, offsetof(LORSK_CONFIG, bSma), "ShapeSma"},
-        {ui_->CheckBoxAudio, offsetof(LORSK_CONFIG, bAudio), "ShapeAudio"},
-        {ui_->CheckBoxEthernet, offsetof(LORSK_CONFIG, bEthernet), "ShapeEthernet"},
-        {ui_->CheckBoxLCD, offsetof(LORSK_CONFIG, bLCD), "ShapeLCD"},
-    };
-    for (const auto& b : boxes) {
-        AddPeripheral(b.box, b.offset, {outline(b.shape)});
-    }
+    BindPeripherals();
 
     BindCardPort(GPIO, {ui_->ComboBoxGpio, ui_->EditPrefixGpio, ui_->ImageGpio,
                         outline("ShapeGpio"), GpioCardList});

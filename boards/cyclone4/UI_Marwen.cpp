@@ -37,35 +37,7 @@ TFormMarwen::TFormMarwen(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    const struct {
-        QCheckBox* box;
-        std::size_t offset;
-        const char* shape;
-    } boxes[] = {
-        {ui_->CheckBoxOSC, offsetof(MARWEN_CONFIG, bOSC), "ShapeOSC"},
-        {ui_->CheckBoxLED, offsetof(MARWEN_CONFIG, bLED), "ShapeLED"},
-        {ui_->CheckBoxSeg7, offsetof(MARWEN_CONFIG, bSeg7), "ShapeSeg7"},
-        {ui_->CheckBoxButton, offsetof(MARWEN_CONFIG, bButton), "ShapeButton"},
-        {ui_->CheckBoxSwitch, offsetof(MARWEN_CONFIG, bSwitch), "ShapeSwitch"},
-        {ui_->CheckBoxEEPROM, offsetof(MARWEN_CONFIG, bEEPROM), "ShapeEEPROM"},
-        {ui_->CheckBoxSDCARD, offsetof(MARWEN_CONFIG, bSDCARD), "ShapeSDCARD"},
-        {ui_->CheckBoxVGA, offsetof(MARWEN_CONFIG, bVGA), "ShapeVGA"},
-        {ui_->CheckBoxLCD, offsetof(MARWEN_CONFIG, bLCD), "ShapeLCD"},
-        {ui_->CheckBoxSDRAM, offsetof(MARWEN_CONFIG, bSDRAM), "ShapeSDRAM"},
-        {ui_->CheckBoxFlash, offsetof(MARWEN_CONFIG, bFlash), "ShapeFlash"},
-        {ui_->CheckBoxRS232, offsetof(MARWEN_CONFIG, bRS232), "ShapeRS232"},
-        {ui_->CheckBoxAccelerometer, offsetof(MARWEN_CONFIG, bAccelerometer), "ShapeAccelerometer"},
-        {ui_->CheckBoxSSRAM, offsetof(MARWEN_CONFIG, bSSRAM), "ShapeSSRAM"},
-        {ui_->CheckBoxSma, offsetof(MARWEN_CONFIG, bSma), "ShapeSma"},
-        {ui_->CheckBoxIR, offsetof(MARWEN_CONFIG, bIR), "ShapeIR"},
-        {ui_->CheckBoxEthernet, offsetof(MARWEN_CONFIG, bEthernet), "ShapeEthernet"},
-        {ui_->CheckBoxTvDecode, offsetof(MARWEN_CONFIG, bTvDecode), "ShapeTvDecode"},
-        {ui_->CheckBoxPCIeHardIP, offsetof(MARWEN_CONFIG, bPCIeHardIP), "ShapePCIeHardIP"},
-        {ui_->CheckBoxPCIeSoftIP, offsetof(MARWEN_CONFIG, bPCIeSoftIP), "ShapePCIeSoftIP"},
-    };
-    for (const auto& b : boxes) {
-        AddPeripheral(b.box, b.offset, {outline(b.shape)});
-    }
+    BindPeripherals();
 
     BindCardPort(GPIO, {ui_->ComboBoxGpio, ui_->EditPrefixGpio, ui_->ImageGpio,
                         outline("ShapeGpio"), GpioCardList});

@@ -19,14 +19,14 @@ extern const BoardText kFalmorText;
 namespace falmor {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(FALMOR_CONFIG, OSC),    offsetof(FALMOR_CONFIG, LED),
-    offsetof(FALMOR_CONFIG, Button), offsetof(FALMOR_CONFIG, Switch),
-    offsetof(FALMOR_CONFIG, VGA),    offsetof(FALMOR_CONFIG, SDRAM),
-    offsetof(FALMOR_CONFIG, Audio),  offsetof(FALMOR_CONFIG, VideoIn),
-    offsetof(FALMOR_CONFIG, ADC),    offsetof(FALMOR_CONFIG, Seg7),
-    offsetof(FALMOR_CONFIG, IR),     offsetof(FALMOR_CONFIG, PS2),
-    offsetof(FALMOR_CONFIG, HPS),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(FALMOR_CONFIG, OSC), "OSC"},       {offsetof(FALMOR_CONFIG, LED), "LED"},
+    {offsetof(FALMOR_CONFIG, Button), "Button"}, {offsetof(FALMOR_CONFIG, Switch), "Switch"},
+    {offsetof(FALMOR_CONFIG, VGA), "VGA"},       {offsetof(FALMOR_CONFIG, SDRAM), "SDRAM"},
+    {offsetof(FALMOR_CONFIG, Audio), "Audio"},   {offsetof(FALMOR_CONFIG, VideoIn), "VideoIn"},
+    {offsetof(FALMOR_CONFIG, ADC), "ADC"},       {offsetof(FALMOR_CONFIG, Seg7), "Seg7"},
+    {offsetof(FALMOR_CONFIG, IR), "IR"},         {offsetof(FALMOR_CONFIG, PS2), "PS2"},
+    {offsetof(FALMOR_CONFIG, HPS), "HPS"},
 };
 
 // The GPIO card takes 3.3-V LVTTL. The HSMC list (no transceiver cards) and

@@ -14,13 +14,19 @@
 namespace ilmarch {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(ILMARCH_CONFIG, OSC),      offsetof(ILMARCH_CONFIG, LED),
-    offsetof(ILMARCH_CONFIG, Button),   offsetof(ILMARCH_CONFIG, Switch),
-    offsetof(ILMARCH_CONFIG, Seg7),     offsetof(ILMARCH_CONFIG, SDRAM),
-    offsetof(ILMARCH_CONFIG, DDR3),     offsetof(ILMARCH_CONFIG, Uart2USB),
-    offsetof(ILMARCH_CONFIG, SmaClock), offsetof(ILMARCH_CONFIG, Arduino),
-    offsetof(ILMARCH_CONFIG, Fan),      offsetof(ILMARCH_CONFIG, PCIe),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(ILMARCH_CONFIG, OSC), "OSC"},
+    {offsetof(ILMARCH_CONFIG, LED), "LED"},
+    {offsetof(ILMARCH_CONFIG, Button), "Button"},
+    {offsetof(ILMARCH_CONFIG, Switch), "Switch"},
+    {offsetof(ILMARCH_CONFIG, Seg7), "Seg7"},
+    {offsetof(ILMARCH_CONFIG, SDRAM), "SDRAM"},
+    {offsetof(ILMARCH_CONFIG, DDR3), "DDR3"},
+    {offsetof(ILMARCH_CONFIG, Uart2USB), "Uart2USB"},
+    {offsetof(ILMARCH_CONFIG, SmaClock), "SmaClock"},
+    {offsetof(ILMARCH_CONFIG, Arduino), "Arduino"},
+    {offsetof(ILMARCH_CONFIG, Fan), "Fan"},
+    {offsetof(ILMARCH_CONFIG, PCIe), "PCIe"},
 };
 
 // Both headers show the one card list of the settings holder; its voltage

@@ -18,12 +18,17 @@ extern const BoardText kQuindleText;
 namespace quindle {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(QUINDLE_CONFIG, OSC),    offsetof(QUINDLE_CONFIG, LED),
-    offsetof(QUINDLE_CONFIG, Button), offsetof(QUINDLE_CONFIG, Switch),
-    offsetof(QUINDLE_CONFIG, VGA),    offsetof(QUINDLE_CONFIG, DDR3),
-    offsetof(QUINDLE_CONFIG, Audio),  offsetof(QUINDLE_CONFIG, IR),
-    offsetof(QUINDLE_CONFIG, Si5338), offsetof(QUINDLE_CONFIG, Temperature),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(QUINDLE_CONFIG, OSC), "OSC"},
+    {offsetof(QUINDLE_CONFIG, LED), "LED"},
+    {offsetof(QUINDLE_CONFIG, Button), "Button"},
+    {offsetof(QUINDLE_CONFIG, Switch), "Switch"},
+    {offsetof(QUINDLE_CONFIG, VGA), "VGA"},
+    {offsetof(QUINDLE_CONFIG, DDR3), "DDR3"},
+    {offsetof(QUINDLE_CONFIG, Audio), "Audio"},
+    {offsetof(QUINDLE_CONFIG, IR), "IR"},
+    {offsetof(QUINDLE_CONFIG, Si5338), "Si5338"},
+    {offsetof(QUINDLE_CONFIG, Temperature), "Temperature"},
 };
 
 // The list and the card pins' standard follow the record's voltage

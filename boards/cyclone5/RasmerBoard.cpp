@@ -15,14 +15,21 @@
 namespace rasmer {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(RASMER_CONFIG, OSC),        offsetof(RASMER_CONFIG, LED),
-    offsetof(RASMER_CONFIG, Button),     offsetof(RASMER_CONFIG, Switch),
-    offsetof(RASMER_CONFIG, Seg7),       offsetof(RASMER_CONFIG, HDMI_TX),
-    offsetof(RASMER_CONFIG, LPDDR2),     offsetof(RASMER_CONFIG, SRAM),
-    offsetof(RASMER_CONFIG, Audio),      offsetof(RASMER_CONFIG, Uart2USB),
-    offsetof(RASMER_CONFIG, SDCARD),     offsetof(RASMER_CONFIG, XcvrSma),
-    offsetof(RASMER_CONFIG, Si5338_I2C), offsetof(RASMER_CONFIG, ADC),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(RASMER_CONFIG, OSC), "OSC"},
+    {offsetof(RASMER_CONFIG, LED), "LED"},
+    {offsetof(RASMER_CONFIG, Button), "Button"},
+    {offsetof(RASMER_CONFIG, Switch), "Switch"},
+    {offsetof(RASMER_CONFIG, Seg7), "Seg7"},
+    {offsetof(RASMER_CONFIG, HDMI_TX), "HDMI_TX"},
+    {offsetof(RASMER_CONFIG, LPDDR2), "LPDDR2"},
+    {offsetof(RASMER_CONFIG, SRAM), "SRAM"},
+    {offsetof(RASMER_CONFIG, Audio), "Audio"},
+    {offsetof(RASMER_CONFIG, Uart2USB), "Uart2USB"},
+    {offsetof(RASMER_CONFIG, SDCARD), "SDCARD"},
+    {offsetof(RASMER_CONFIG, XcvrSma), "XcvrSma"},
+    {offsetof(RASMER_CONFIG, Si5338_I2C), "Si5338_I2C"},
+    {offsetof(RASMER_CONFIG, ADC), "ADC"},
 };
 
 // The GPIO card takes 3.3-V LVTTL, the HSMC card 2.5 V.

@@ -16,14 +16,14 @@ extern const BoardText kSollenText;
 namespace sollen {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(SOLLEN_CONFIG, OSC),    offsetof(SOLLEN_CONFIG, LED),
-    offsetof(SOLLEN_CONFIG, Button), offsetof(SOLLEN_CONFIG, Switch),
-    offsetof(SOLLEN_CONFIG, VGA),    offsetof(SOLLEN_CONFIG, SDRAM),
-    offsetof(SOLLEN_CONFIG, Audio),  offsetof(SOLLEN_CONFIG, VideoIn),
-    offsetof(SOLLEN_CONFIG, ADC),    offsetof(SOLLEN_CONFIG, Seg7),
-    offsetof(SOLLEN_CONFIG, IR),     offsetof(SOLLEN_CONFIG, PS2),
-    offsetof(SOLLEN_CONFIG, HPS),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(SOLLEN_CONFIG, OSC), "OSC"},       {offsetof(SOLLEN_CONFIG, LED), "LED"},
+    {offsetof(SOLLEN_CONFIG, Button), "Button"}, {offsetof(SOLLEN_CONFIG, Switch), "Switch"},
+    {offsetof(SOLLEN_CONFIG, VGA), "VGA"},       {offsetof(SOLLEN_CONFIG, SDRAM), "SDRAM"},
+    {offsetof(SOLLEN_CONFIG, Audio), "Audio"},   {offsetof(SOLLEN_CONFIG, VideoIn), "VideoIn"},
+    {offsetof(SOLLEN_CONFIG, ADC), "ADC"},       {offsetof(SOLLEN_CONFIG, Seg7), "Seg7"},
+    {offsetof(SOLLEN_CONFIG, IR), "IR"},         {offsetof(SOLLEN_CONFIG, PS2), "PS2"},
+    {offsetof(SOLLEN_CONFIG, HPS), "HPS"},
 };
 
 constexpr auto kPorts = gpiopair::Ports<SOLLEN_CONFIG>();

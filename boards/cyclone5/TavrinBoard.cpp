@@ -15,14 +15,14 @@ extern const BoardText kTavrinText;
 namespace tavrin {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(TAVRIN_CONFIG, OSC),     offsetof(TAVRIN_CONFIG, LED),
-    offsetof(TAVRIN_CONFIG, Button),  offsetof(TAVRIN_CONFIG, Switch),
-    offsetof(TAVRIN_CONFIG, VGA),     offsetof(TAVRIN_CONFIG, HDMI),
-    offsetof(TAVRIN_CONFIG, DDR3),    offsetof(TAVRIN_CONFIG, Audio),
-    offsetof(TAVRIN_CONFIG, VideoIn), offsetof(TAVRIN_CONFIG, ADC),
-    offsetof(TAVRIN_CONFIG, Seg7),    offsetof(TAVRIN_CONFIG, IR),
-    offsetof(TAVRIN_CONFIG, PS2),     offsetof(TAVRIN_CONFIG, HPS),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(TAVRIN_CONFIG, OSC), "OSC"},         {offsetof(TAVRIN_CONFIG, LED), "LED"},
+    {offsetof(TAVRIN_CONFIG, Button), "Button"},   {offsetof(TAVRIN_CONFIG, Switch), "Switch"},
+    {offsetof(TAVRIN_CONFIG, VGA), "VGA"},         {offsetof(TAVRIN_CONFIG, HDMI), "HDMI"},
+    {offsetof(TAVRIN_CONFIG, DDR3), "DDR3"},       {offsetof(TAVRIN_CONFIG, Audio), "Audio"},
+    {offsetof(TAVRIN_CONFIG, VideoIn), "VideoIn"}, {offsetof(TAVRIN_CONFIG, ADC), "ADC"},
+    {offsetof(TAVRIN_CONFIG, Seg7), "Seg7"},       {offsetof(TAVRIN_CONFIG, IR), "IR"},
+    {offsetof(TAVRIN_CONFIG, PS2), "PS2"},         {offsetof(TAVRIN_CONFIG, HPS), "HPS"},
 };
 
 // The header's list holds every listed 40-pin card, whatever its voltage;

@@ -10,24 +10,7 @@
 
 namespace {
 
-using gpioform::PeripheralControls;
 using gpioform::PortControls;
-
-constexpr PeripheralControls kPeripherals[] = {
-    {offsetof(FALMOR_CONFIG, OSC), "CheckBoxOSC", "ShapeOSC"},
-    {offsetof(FALMOR_CONFIG, LED), "CheckBoxLED", "ShapeLED"},
-    {offsetof(FALMOR_CONFIG, Button), "CheckBoxButton", "ShapeButton"},
-    {offsetof(FALMOR_CONFIG, Switch), "CheckBoxSwitch", "ShapeSwitch"},
-    {offsetof(FALMOR_CONFIG, VGA), "CheckBoxVGA", "ShapeVGA"},
-    {offsetof(FALMOR_CONFIG, SDRAM), "CheckBoxSDRAM", "ShapeSDRAM"},
-    {offsetof(FALMOR_CONFIG, Audio), "CheckBoxAudio", "ShapeAudio"},
-    {offsetof(FALMOR_CONFIG, VideoIn), "CheckBoxVideoIn", "ShapeVideoIn"},
-    {offsetof(FALMOR_CONFIG, ADC), "CheckBoxADC", "ShapeADC"},
-    {offsetof(FALMOR_CONFIG, Seg7), "CheckBoxSeg7", "ShapeSeg7"},
-    {offsetof(FALMOR_CONFIG, IR), "CheckBoxIR", "ShapeIR"},
-    {offsetof(FALMOR_CONFIG, PS2), "CheckBoxPS2", "ShapePS2"},
-    {offsetof(FALMOR_CONFIG, HPS), "CheckBoxHPS", "ShapeHPS"},
-};
 
 constexpr PortControls kPorts[] = {
     {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio"},
@@ -48,7 +31,7 @@ TFormFalmor::TFormFalmor(QWidget* owner)
             {ui_->ShapeHsmc3V3, ui_->ShapeHsmc2V5, ui_->ShapeHsmc1V8, ui_->ShapeHsmc1V5}},
         "jumper position on JP3");
     SetListsDependOnRecord(true);
-    BindControls({MAINBOARD_FALMOR, "FALMOR_BITMAP", kPeripherals, kPorts, "CheckBoxHPS"});
+    BindControls({MAINBOARD_FALMOR, "FALMOR_BITMAP", {}, kPorts, "CheckBoxHPS"});
 }
 
 TFormFalmor::~TFormFalmor() = default;

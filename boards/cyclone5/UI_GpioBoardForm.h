@@ -2,8 +2,9 @@
 // What the forms of Sollen (21), Tavrin (22) and Wendal (25) share: their
 // layouts name the controls after one scheme (CheckBox<Group>, Shape<Group>,
 // ComboBoxGpio.., EditPrefixGpio.., ImageGpio.., ShapeGpio..), so one
-// template binds a form's controls to the board's definition from a table,
-// and the rules, pairing and batch come from the framework.
+// template binds a form's controls to the board's definition (its
+// peripheral groups by name, its ports from a table), and the rules,
+// pairing and batch come from the framework.
 
 #include "app/BoardForm.h"
 #include "boards/Boards.h"
@@ -26,14 +27,6 @@ class TShape;
 
 namespace gpioform {
 
-// A peripheral check box and the outlines it shows (names separated by
-// blanks), by the record offset of its option byte.
-struct PeripheralControls {
-    std::size_t offset;
-    const char* checkBox;
-    const char* shapes;
-};
-
 // The controls of one card port, in the definition's port order.
 struct PortControls {
     const char* combo;
@@ -45,7 +38,8 @@ struct PortControls {
 struct FormTable {
     BoardId board;
     const char* picture; // resource shown in ImageBoard
-    std::span<const PeripheralControls> peripherals;
+    // The peripheral groups whose controls break the naming scheme.
+    std::span<const TPeripheralControls> peripheralExceptions;
     std::span<const PortControls> ports;
     const char* hpsCheckBox = nullptr; // its tick adds the HPS reminder
 };
@@ -78,9 +72,7 @@ protected:
         this->SetButtons({Get<QPushButton>("ButtonSave"), Get<QPushButton>("ButtonLoad"),
                           Get<QPushButton>("ButtonGen"), Get<QPushButton>("ButtonExit"),
                           Get<QPushButton>("ButtonMainBoardSelect"), nullptr});
-        for (const PeripheralControls& p : table.peripherals) {
-            this->AddPeripheral(Get<QCheckBox>(p.checkBox), p.offset, Shapes(this, p.shapes));
-        }
+        this->BindPeripherals(table.peripheralExceptions);
         for (std::size_t i = 0; i < table.ports.size(); ++i) {
             const PortControls& c = table.ports[i];
             this->BindCardPort(static_cast<int>(i),

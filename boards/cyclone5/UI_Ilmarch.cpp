@@ -38,19 +38,12 @@ TFormIlmarch::TFormIlmarch(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
 
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(ILMARCH_CONFIG, OSC), {ui_->ShapeOSC});
-    AddPeripheral(ui_->CheckBoxLED, offsetof(ILMARCH_CONFIG, LED), {ui_->ShapeLED});
-    AddPeripheral(ui_->CheckBoxButton, offsetof(ILMARCH_CONFIG, Button), {ui_->ShapeButton});
-    AddPeripheral(ui_->CheckBoxSwitch, offsetof(ILMARCH_CONFIG, Switch), {ui_->ShapeSwitch});
-    AddPeripheral(ui_->CheckBoxSeg7, offsetof(ILMARCH_CONFIG, Seg7), {ui_->ShapeSeg7_x2});
-    AddPeripheral(ui_->CheckBoxSDRAM, offsetof(ILMARCH_CONFIG, SDRAM), {ui_->ShapeSDRAM});
-    AddPeripheral(ui_->CheckBoxDDR3, offsetof(ILMARCH_CONFIG, DDR3), {ui_->ShapeDDR3});
-    AddPeripheral(ui_->CheckBoxUart2USB, offsetof(ILMARCH_CONFIG, Uart2USB), {ui_->ShapeUart2USB});
-    AddPeripheral(ui_->CheckBoxSmaClock, offsetof(ILMARCH_CONFIG, SmaClock), {ui_->ShapeSmaClock});
-    AddPeripheral(ui_->CheckBoxArduino, offsetof(ILMARCH_CONFIG, Arduino),
-                  {ui_->ShapeArduino_0, ui_->ShapeArduino_1, ui_->ShapeArduinoADC});
-    AddPeripheral(ui_->CheckBoxFan, offsetof(ILMARCH_CONFIG, Fan), {ui_->ShapeFan});
-    AddPeripheral(ui_->CheckBoxPCIe, offsetof(ILMARCH_CONFIG, PCIe), {ui_->ShapePCIe});
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"Seg7", nullptr, "ShapeSeg7_x2"},
+        {"Arduino", nullptr, "ShapeArduino_0 ShapeArduino_1 ShapeArduinoADC"},
+    };
+    BindPeripherals(kControls);
 
     // Both headers show the one card list of the settings holder.
     BindCardPort(GPIO_0, {ui_->ComboBoxGpio_0, ui_->EditPrefixGpio_0, ui_->ImageGpio_0,

@@ -8,21 +8,7 @@
 
 namespace {
 
-using gpioform::PeripheralControls;
 using gpioform::PortControls;
-
-constexpr PeripheralControls kPeripherals[] = {
-    {offsetof(QUINDLE_CONFIG, OSC), "CheckBoxOSC", "ShapeOSC"},
-    {offsetof(QUINDLE_CONFIG, LED), "CheckBoxLED", "ShapeLED"},
-    {offsetof(QUINDLE_CONFIG, Button), "CheckBoxButton", "ShapeButton"},
-    {offsetof(QUINDLE_CONFIG, Switch), "CheckBoxSwitch", "ShapeSwitch"},
-    {offsetof(QUINDLE_CONFIG, VGA), "CheckBoxVGA", "ShapeVGA"},
-    {offsetof(QUINDLE_CONFIG, DDR3), "CheckBoxDDR3", "ShapeDDR3"},
-    {offsetof(QUINDLE_CONFIG, Audio), "CheckBoxAudio", "ShapeAudio"},
-    {offsetof(QUINDLE_CONFIG, IR), "CheckBoxIR", "ShapeIR"},
-    {offsetof(QUINDLE_CONFIG, Si5338), "CheckBoxSi5338", "ShapeSi5338"},
-    {offsetof(QUINDLE_CONFIG, Temperature), "CheckBoxTemperature", "ShapeTemperature"},
-};
 
 constexpr PortControls kPorts[] = {
     {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC"},
@@ -43,7 +29,7 @@ TFormQuindle::TFormQuindle(QWidget* owner)
     // The card combo lists the cards of the record's voltage; the three
     // decorative outlines are always shown.
     SetListsDependOnRecord(true);
-    BindControls({MAINBOARD_QUINDLE, "QUINDLE_BITMAP", kPeripherals, kPorts});
+    BindControls({MAINBOARD_QUINDLE, "QUINDLE_BITMAP", {}, kPorts});
 }
 
 TFormQuindle::~TFormQuindle() = default;

@@ -12,25 +12,13 @@
 
 namespace {
 
-using gpioform::PeripheralControls;
 using gpioform::PortControls;
 
 // The seven-segment outlines follow the GPIO combo as well (UpdateBoardShapes).
-constexpr PeripheralControls kPeripherals[] = {
-    {offsetof(RASMER_CONFIG, OSC), "CheckBoxOSC", "ShapeOSC"},
-    {offsetof(RASMER_CONFIG, LED), "CheckBoxLED", "ShapeLED"},
-    {offsetof(RASMER_CONFIG, Button), "CheckBoxButton", "ShapeButton"},
-    {offsetof(RASMER_CONFIG, Switch), "CheckBoxSwitch", "ShapeSwitch"},
-    {offsetof(RASMER_CONFIG, Seg7), "CheckBoxSeg7", ""},
-    {offsetof(RASMER_CONFIG, HDMI_TX), "CheckBoxHDMI_TX", "ShapeHDMI_TX"},
-    {offsetof(RASMER_CONFIG, LPDDR2), "CheckBoxLPDDR2", "ShapeLPDDR2"},
-    {offsetof(RASMER_CONFIG, SRAM), "CheckBoxSRAM", "ShapeSRAM"},
-    {offsetof(RASMER_CONFIG, Audio), "CheckBoxAudio", "ShapeAudio"},
-    {offsetof(RASMER_CONFIG, Uart2USB), "CheckBoxUart2USB", "ShapeUart2USB"},
-    {offsetof(RASMER_CONFIG, SDCARD), "CheckBoxSDCARD", "ShapeSDCARD"},
-    {offsetof(RASMER_CONFIG, XcvrSma), "CheckBoxXcvrSma", "ShapeXcvrSma ShapeXcvrSma2"},
-    {offsetof(RASMER_CONFIG, Si5338_I2C), "CheckBoxSi5338_I2C", "ShapeSi5338_I2C"},
-    {offsetof(RASMER_CONFIG, ADC), "CheckBoxADC", "ShapeADC"},
+// The groups whose controls break the naming scheme.
+constexpr TPeripheralControls kControls[] = {
+    {"Seg7", nullptr, ""},
+    {"XcvrSma", nullptr, "ShapeXcvrSma ShapeXcvrSma2"},
 };
 
 constexpr PortControls kPorts[] = {
@@ -45,7 +33,7 @@ TFormRasmer::TFormRasmer(QWidget* owner)
     ui_->setupUi(this);
     connect(ui_->ButtonDefaultSetting, &QPushButton::clicked, this,
             [this] { ButtonDefaultSettingClick(); });
-    BindControls({MAINBOARD_RASMER, "RASMER_BITMAP", kPeripherals, kPorts});
+    BindControls({MAINBOARD_RASMER, "RASMER_BITMAP", kControls, kPorts});
 }
 
 TFormRasmer::~TFormRasmer() = default;

@@ -24,52 +24,27 @@
 
 namespace {
 
-// A peripheral check box, its record byte and the outlines it shows.
-struct PeripheralRow {
-    const char* box;
-    std::size_t offset;
-    std::vector<const char*> shapes;
-};
-
 template <class Record> struct FormTraits;
 
 template <> struct FormTraits<ULVANE_CONFIG> {
     using Layout = Ui::TFormUlvane;
     static constexpr BoardId kBoard = MAINBOARD_ULVANE;
     static constexpr const char* kPicture = "ULVANE_BITMAP";
-    static std::vector<PeripheralRow> Peripherals() {
-        using R = ULVANE_CONFIG;
-        return {
-            {"CheckBoxOSC", offsetof(R, OSC), {"ShapeOSC"}},
-            {"CheckBoxLED", offsetof(R, LED), {"ShapeLED"}},
-            {"CheckBoxButton", offsetof(R, Button), {"ShapeButton"}},
-            {"CheckBoxSwitch", offsetof(R, Switch), {"ShapeSwitch"}},
-            {"CheckBoxADC", offsetof(R, ADC), {"ShapeADC"}},
-            {"CheckBoxHPS", offsetof(R, HPS), {"ShapeHPS"}},
-            {"CheckBoxArduino", offsetof(R, Arduino), {"ShapeArduino_0", "ShapeArduino_1"}},
-        };
-    }
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kExceptions[] = {
+        {"Arduino", nullptr, "ShapeArduino_0 ShapeArduino_1"},
+    };
 };
 
 template <> struct FormTraits<VESSOR_CONFIG> {
     using Layout = Ui::TFormVessor;
     static constexpr BoardId kBoard = MAINBOARD_VESSOR;
     static constexpr const char* kPicture = "VESSOR_BITMAP";
-    static std::vector<PeripheralRow> Peripherals() {
-        using R = VESSOR_CONFIG;
-        return {
-            {"CheckBoxOSC", offsetof(R, OSC), {"ShapeOSC"}},
-            {"CheckBoxLED", offsetof(R, LED), {"ShapeLED"}},
-            {"CheckBoxButton", offsetof(R, Button), {"ShapeButton"}},
-            {"CheckBoxSwitch", offsetof(R, Switch), {"ShapeSwitch"}},
-            {"CheckBoxADC", offsetof(R, ADC), {"ShapeADC"}},
-            {"CheckBoxHPS", offsetof(R, HPS), {"ShapeHPS"}},
-            {"CheckBoxArduino",
-             offsetof(R, Arduino),
-             {"ShapeArduino_0", "ShapeArduino_1", "ShapeArduino_2"}},
-            {"CheckBoxHdmiTx", offsetof(R, HdmiTx), {"ShapeHDMI"}},
-        };
-    }
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kExceptions[] = {
+        {"Arduino", nullptr, "ShapeArduino_0 ShapeArduino_1 ShapeArduino_2"},
+        {"HdmiTx", nullptr, "ShapeHDMI"},
+    };
 };
 
 // A control of the layout; every name the form binds must exist in it.
@@ -107,13 +82,7 @@ TFormUlvaneVessor<Record>::TFormUlvaneVessor(QWidget* owner)
          Control<QPushButton>(form, "ButtonGen"), Control<QPushButton>(form, "ButtonExit"),
          Control<QPushButton>(form, "ButtonMainBoardSelect"), nullptr});
 
-    for (const PeripheralRow& row : Traits::Peripherals()) {
-        std::vector<TShape*> shapes;
-        for (const char* shape : row.shapes) {
-            shapes.push_back(Control<TShape>(form, shape));
-        }
-        this->AddPeripheral(Control<QCheckBox>(form, row.box), row.offset, shapes);
-    }
+    this->BindPeripherals(Traits::kExceptions);
     this->SetHpsCheckBox(Control<QCheckBox>(form, "CheckBoxHPS"));
 
     // Both headers show the one card list of the settings holder.

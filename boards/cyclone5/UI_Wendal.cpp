@@ -8,20 +8,7 @@
 
 namespace {
 
-using gpioform::PeripheralControls;
 using gpioform::PortControls;
-
-constexpr PeripheralControls kPeripherals[] = {
-    {offsetof(WENDAL_CONFIG, OSC), "CheckBoxOSC", "ShapeOSC"},
-    {offsetof(WENDAL_CONFIG, LED), "CheckBoxLED", "ShapeLED"},
-    {offsetof(WENDAL_CONFIG, Button), "CheckBoxButton", "ShapeButton"},
-    {offsetof(WENDAL_CONFIG, Switch), "CheckBoxSwitch", "ShapeSwitch"},
-    {offsetof(WENDAL_CONFIG, VGA), "CheckBoxVGA", "ShapeVGA"},
-    {offsetof(WENDAL_CONFIG, SDRAM), "CheckBoxSDRAM", "ShapeSDRAM"},
-    {offsetof(WENDAL_CONFIG, Seg7), "CheckBoxSeg7", "ShapeSeg7"},
-    {offsetof(WENDAL_CONFIG, PS2), "CheckBoxPS2", "ShapePS2"},
-    {offsetof(WENDAL_CONFIG, SdCard), "CheckBoxSdCard", "ShapeSdCard"},
-};
 
 constexpr PortControls kPorts[] = {
     {"ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", "ShapeGpio0"},
@@ -33,7 +20,7 @@ constexpr PortControls kPorts[] = {
 TFormWendal::TFormWendal(QWidget* owner)
     : TGpioBoardForm<WENDAL_CONFIG>(owner), ui_(std::make_unique<Ui::TFormWendal>()) {
     ui_->setupUi(this);
-    BindControls({MAINBOARD_WENDAL, "WENDAL_BITMAP", kPeripherals, kPorts});
+    BindControls({MAINBOARD_WENDAL, "WENDAL_BITMAP", {}, kPorts});
 }
 
 TFormWendal::~TFormWendal() = default;

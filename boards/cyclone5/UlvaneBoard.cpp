@@ -15,10 +15,11 @@ extern const BoardText kUlvaneText;
 namespace ulvane {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(ULVANE_CONFIG, OSC),     offsetof(ULVANE_CONFIG, LED), offsetof(ULVANE_CONFIG, Button),
-    offsetof(ULVANE_CONFIG, Switch),  offsetof(ULVANE_CONFIG, ADC), offsetof(ULVANE_CONFIG, HPS),
-    offsetof(ULVANE_CONFIG, Arduino),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(ULVANE_CONFIG, OSC), "OSC"},         {offsetof(ULVANE_CONFIG, LED), "LED"},
+    {offsetof(ULVANE_CONFIG, Button), "Button"},   {offsetof(ULVANE_CONFIG, Switch), "Switch"},
+    {offsetof(ULVANE_CONFIG, ADC), "ADC"},         {offsetof(ULVANE_CONFIG, HPS), "HPS"},
+    {offsetof(ULVANE_CONFIG, Arduino), "Arduino"},
 };
 
 // Both headers show the one card list of the settings holder: 40-pin cards

@@ -15,11 +15,11 @@ extern const BoardText kVessorText;
 namespace vessor {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(VESSOR_CONFIG, OSC),     offsetof(VESSOR_CONFIG, LED),
-    offsetof(VESSOR_CONFIG, Button),  offsetof(VESSOR_CONFIG, Switch),
-    offsetof(VESSOR_CONFIG, ADC),     offsetof(VESSOR_CONFIG, HPS),
-    offsetof(VESSOR_CONFIG, Arduino), offsetof(VESSOR_CONFIG, HdmiTx),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(VESSOR_CONFIG, OSC), "OSC"},         {offsetof(VESSOR_CONFIG, LED), "LED"},
+    {offsetof(VESSOR_CONFIG, Button), "Button"},   {offsetof(VESSOR_CONFIG, Switch), "Switch"},
+    {offsetof(VESSOR_CONFIG, ADC), "ADC"},         {offsetof(VESSOR_CONFIG, HPS), "HPS"},
+    {offsetof(VESSOR_CONFIG, Arduino), "Arduino"}, {offsetof(VESSOR_CONFIG, HdmiTx), "HdmiTx"},
 };
 
 // Both headers show the one card list of the settings holder: 40-pin cards

@@ -15,10 +15,12 @@
 namespace wendal {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(WENDAL_CONFIG, OSC),    offsetof(WENDAL_CONFIG, LED), offsetof(WENDAL_CONFIG, Button),
-    offsetof(WENDAL_CONFIG, Switch), offsetof(WENDAL_CONFIG, VGA), offsetof(WENDAL_CONFIG, SDRAM),
-    offsetof(WENDAL_CONFIG, Seg7),   offsetof(WENDAL_CONFIG, PS2), offsetof(WENDAL_CONFIG, SdCard),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(WENDAL_CONFIG, OSC), "OSC"},       {offsetof(WENDAL_CONFIG, LED), "LED"},
+    {offsetof(WENDAL_CONFIG, Button), "Button"}, {offsetof(WENDAL_CONFIG, Switch), "Switch"},
+    {offsetof(WENDAL_CONFIG, VGA), "VGA"},       {offsetof(WENDAL_CONFIG, SDRAM), "SDRAM"},
+    {offsetof(WENDAL_CONFIG, Seg7), "Seg7"},     {offsetof(WENDAL_CONFIG, PS2), "PS2"},
+    {offsetof(WENDAL_CONFIG, SdCard), "SdCard"},
 };
 
 constexpr auto kPorts = gpiopair::Ports<WENDAL_CONFIG>();

@@ -14,17 +14,27 @@
 namespace brovan {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(BROVAN_CONFIG, bOSC),         offsetof(BROVAN_CONFIG, bLED),
-    offsetof(BROVAN_CONFIG, bButton),      offsetof(BROVAN_CONFIG, bSwitch),
-    offsetof(BROVAN_CONFIG, bHex),         offsetof(BROVAN_CONFIG, bPowerMonitor),
-    offsetof(BROVAN_CONFIG, bGSensor),     offsetof(BROVAN_CONFIG, bHumiditySensor),
-    offsetof(BROVAN_CONFIG, bLightSensor), offsetof(BROVAN_CONFIG, bAudio),
-    offsetof(BROVAN_CONFIG, bHdmiRx),      offsetof(BROVAN_CONFIG, bSdCard),
-    offsetof(BROVAN_CONFIG, bQspiFlash),   offsetof(BROVAN_CONFIG, bPS2),
-    offsetof(BROVAN_CONFIG, bDDR3),        offsetof(BROVAN_CONFIG, bUart2Usb),
-    offsetof(BROVAN_CONFIG, bEthernet),    offsetof(BROVAN_CONFIG, bDAC),
-    offsetof(BROVAN_CONFIG, bMIPI),        offsetof(BROVAN_CONFIG, bWistel2),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(BROVAN_CONFIG, bOSC), "OSC"},
+    {offsetof(BROVAN_CONFIG, bLED), "LED"},
+    {offsetof(BROVAN_CONFIG, bButton), "Button"},
+    {offsetof(BROVAN_CONFIG, bSwitch), "Switch"},
+    {offsetof(BROVAN_CONFIG, bHex), "Hex"},
+    {offsetof(BROVAN_CONFIG, bPowerMonitor), "PowerMonitor"},
+    {offsetof(BROVAN_CONFIG, bGSensor), "GSensor"},
+    {offsetof(BROVAN_CONFIG, bHumiditySensor), "HumiditySensor"},
+    {offsetof(BROVAN_CONFIG, bLightSensor), "LightSensor"},
+    {offsetof(BROVAN_CONFIG, bAudio), "Audio"},
+    {offsetof(BROVAN_CONFIG, bHdmiRx), "HdmiRx"},
+    {offsetof(BROVAN_CONFIG, bSdCard), "SdCard"},
+    {offsetof(BROVAN_CONFIG, bQspiFlash), "QspiFlash"},
+    {offsetof(BROVAN_CONFIG, bPS2), "PS2"},
+    {offsetof(BROVAN_CONFIG, bDDR3), "DDR3"},
+    {offsetof(BROVAN_CONFIG, bUart2Usb), "Uart2Usb"},
+    {offsetof(BROVAN_CONFIG, bEthernet), "Ethernet"},
+    {offsetof(BROVAN_CONFIG, bDAC), "DAC"},
+    {offsetof(BROVAN_CONFIG, bMIPI), "MIPI"},
+    {offsetof(BROVAN_CONFIG, bWistel2), "Wistel2"},
 };
 
 constexpr BoardCardPort kPorts[] = {

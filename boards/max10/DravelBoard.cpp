@@ -14,12 +14,16 @@
 namespace dravel {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(DRAVEL_CONFIG, bOSC),           offsetof(DRAVEL_CONFIG, bLED),
-    offsetof(DRAVEL_CONFIG, bButton),        offsetof(DRAVEL_CONFIG, bSwitch),
-    offsetof(DRAVEL_CONFIG, bAccelerometer), offsetof(DRAVEL_CONFIG, bSDRAM),
-    offsetof(DRAVEL_CONFIG, bVGA),           offsetof(DRAVEL_CONFIG, bSeg7),
-    offsetof(DRAVEL_CONFIG, bArduino),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(DRAVEL_CONFIG, bOSC), "OSC"},
+    {offsetof(DRAVEL_CONFIG, bLED), "LED"},
+    {offsetof(DRAVEL_CONFIG, bButton), "Button"},
+    {offsetof(DRAVEL_CONFIG, bSwitch), "Switch"},
+    {offsetof(DRAVEL_CONFIG, bAccelerometer), "Accelerometer"},
+    {offsetof(DRAVEL_CONFIG, bSDRAM), "SDRAM"},
+    {offsetof(DRAVEL_CONFIG, bVGA), "VGA"},
+    {offsetof(DRAVEL_CONFIG, bSeg7), "Seg7"},
+    {offsetof(DRAVEL_CONFIG, bArduino), "Arduino"},
 };
 
 // The card's map is filled at 2.5 V; the header keeps its own standard.

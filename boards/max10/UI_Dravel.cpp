@@ -35,17 +35,11 @@ TFormDravel::TFormDravel(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(DRAVEL_CONFIG, bOSC), {outline("ShapeOSC")});
-    AddPeripheral(ui_->CheckBoxLED, offsetof(DRAVEL_CONFIG, bLED), {outline("ShapeLED")});
-    AddPeripheral(ui_->CheckBoxButton, offsetof(DRAVEL_CONFIG, bButton), {outline("ShapeButton")});
-    AddPeripheral(ui_->CheckBoxSwitch, offsetof(DRAVEL_CONFIG, bSwitch), {outline("ShapeSwitch")});
-    AddPeripheral(ui_->CheckBoxAccelerometer, offsetof(DRAVEL_CONFIG, bAccelerometer),
-                  {outline("ShapeAccelerometer")});
-    AddPeripheral(ui_->CheckBoxSDRAM, offsetof(DRAVEL_CONFIG, bSDRAM), {outline("ShapeSDRAM")});
-    AddPeripheral(ui_->CheckBoxVGA, offsetof(DRAVEL_CONFIG, bVGA), {outline("ShapeVGA")});
-    AddPeripheral(ui_->CheckBoxSeg7, offsetof(DRAVEL_CONFIG, bSeg7), {outline("ShapeSeg7")});
-    AddPeripheral(ui_->CheckBoxArduino, offsetof(DRAVEL_CONFIG, bArduino),
-                  {outline("ShapeArduino_0"), outline("ShapeArduino_1")});
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"Arduino", nullptr, "ShapeArduino_0 ShapeArduino_1"},
+    };
+    BindPeripherals(kControls);
 
     BindCardPort(0, {ui_->ComboBoxGpio, ui_->EditPrefixGpio, ui_->ImageGpio, outline("ShapeGpio"),
                      Settings});

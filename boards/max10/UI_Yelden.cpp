@@ -49,32 +49,12 @@ TFormYelden::TFormYelden(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(YELDEN_CONFIG, bOSC), {outline("ShapeOSC")});
-    AddPeripheral(ui_->CheckBoxLED, offsetof(YELDEN_CONFIG, bLED), {outline("ShapeLED")});
-    AddPeripheral(ui_->CheckBoxButton, offsetof(YELDEN_CONFIG, bButton), {outline("ShapeButton")});
-    AddPeripheral(ui_->CheckBoxCapButton, offsetof(YELDEN_CONFIG, bCapButton),
-                  {outline("ShapeCapButton")});
-    AddPeripheral(ui_->CheckBoxSwitch, offsetof(YELDEN_CONFIG, bSwitch), {outline("ShapeSwitch")});
-    AddPeripheral(ui_->CheckBoxHdmiTx, offsetof(YELDEN_CONFIG, bHdmiTx), {outline("ShapeHdmiTx")});
-    AddPeripheral(ui_->CheckBoxTempSensor, offsetof(YELDEN_CONFIG, bTempSensor),
-                  {outline("ShapeTempSensor")});
-    AddPeripheral(ui_->CheckBoxGSensor, offsetof(YELDEN_CONFIG, bGSensor),
-                  {outline("ShapeGsensor")});
-    AddPeripheral(ui_->CheckBoxUsb, offsetof(YELDEN_CONFIG, bUsb), {outline("ShapeUsb")});
-    AddPeripheral(ui_->CheckBoxMIPI, offsetof(YELDEN_CONFIG, bMIPI), {outline("ShapeMIPI")});
-    AddPeripheral(ui_->CheckBoxEthernet, offsetof(YELDEN_CONFIG, bEthernet),
-                  {outline("ShapeEthernet")});
-    AddPeripheral(ui_->CheckBoxSdCard, offsetof(YELDEN_CONFIG, bSdCard), {outline("ShapeSdCard")});
-    AddPeripheral(ui_->CheckBoxDDR3, offsetof(YELDEN_CONFIG, bDDR3), {outline("ShapeDDR3")});
-    AddPeripheral(ui_->CheckBoxFlash, offsetof(YELDEN_CONFIG, bFlash), {outline("ShapeFlash")});
-    AddPeripheral(ui_->CheckBoxAudio, offsetof(YELDEN_CONFIG, bAudio), {outline("ShapeAudio")});
-    AddPeripheral(ui_->CheckBoxSmaADC, offsetof(YELDEN_CONFIG, bSmaADC), {outline("ShapeSMA_ADC")});
-    AddPeripheral(ui_->CheckBoxLightSensor, offsetof(YELDEN_CONFIG, bLightSensor),
-                  {outline("ShapeLightSensor")});
-    AddPeripheral(ui_->CheckBoxHumiditySensor, offsetof(YELDEN_CONFIG, bHumiditySensor),
-                  {outline("ShapeHumiditySensor")});
-    AddPeripheral(ui_->CheckBoxPowerMonitor, offsetof(YELDEN_CONFIG, bPowerMonitor),
-                  {outline("ShapePowerMonitor")});
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"GSensor", nullptr, "ShapeGsensor"},
+        {"SmaADC", nullptr, "ShapeSMA_ADC"},
+    };
+    BindPeripherals(kControls);
     ui_->CheckBoxSmaADC->setVisible(false);
 
     ui_->EditPrefixBBB->setMaxLength(kRecordTextSize - 1);

@@ -18,17 +18,26 @@ extern const BoardText kYeldenText;
 namespace yelden {
 namespace {
 
-constexpr std::size_t kPeripherals[] = {
-    offsetof(YELDEN_CONFIG, bOSC),          offsetof(YELDEN_CONFIG, bLED),
-    offsetof(YELDEN_CONFIG, bButton),       offsetof(YELDEN_CONFIG, bCapButton),
-    offsetof(YELDEN_CONFIG, bSwitch),       offsetof(YELDEN_CONFIG, bHdmiTx),
-    offsetof(YELDEN_CONFIG, bTempSensor),   offsetof(YELDEN_CONFIG, bGSensor),
-    offsetof(YELDEN_CONFIG, bUsb),          offsetof(YELDEN_CONFIG, bMIPI),
-    offsetof(YELDEN_CONFIG, bEthernet),     offsetof(YELDEN_CONFIG, bSdCard),
-    offsetof(YELDEN_CONFIG, bDDR3),         offsetof(YELDEN_CONFIG, bFlash),
-    offsetof(YELDEN_CONFIG, bAudio),        offsetof(YELDEN_CONFIG, bSmaADC),
-    offsetof(YELDEN_CONFIG, bLightSensor),  offsetof(YELDEN_CONFIG, bHumiditySensor),
-    offsetof(YELDEN_CONFIG, bPowerMonitor),
+constexpr BoardPeripheral kPeripherals[] = {
+    {offsetof(YELDEN_CONFIG, bOSC), "OSC"},
+    {offsetof(YELDEN_CONFIG, bLED), "LED"},
+    {offsetof(YELDEN_CONFIG, bButton), "Button"},
+    {offsetof(YELDEN_CONFIG, bCapButton), "CapButton"},
+    {offsetof(YELDEN_CONFIG, bSwitch), "Switch"},
+    {offsetof(YELDEN_CONFIG, bHdmiTx), "HdmiTx"},
+    {offsetof(YELDEN_CONFIG, bTempSensor), "TempSensor"},
+    {offsetof(YELDEN_CONFIG, bGSensor), "GSensor"},
+    {offsetof(YELDEN_CONFIG, bUsb), "Usb"},
+    {offsetof(YELDEN_CONFIG, bMIPI), "MIPI"},
+    {offsetof(YELDEN_CONFIG, bEthernet), "Ethernet"},
+    {offsetof(YELDEN_CONFIG, bSdCard), "SdCard"},
+    {offsetof(YELDEN_CONFIG, bDDR3), "DDR3"},
+    {offsetof(YELDEN_CONFIG, bFlash), "Flash"},
+    {offsetof(YELDEN_CONFIG, bAudio), "Audio"},
+    {offsetof(YELDEN_CONFIG, bSmaADC), "SmaADC"},
+    {offsetof(YELDEN_CONFIG, bLightSensor), "LightSensor"},
+    {offsetof(YELDEN_CONFIG, bHumiditySensor), "HumiditySensor"},
+    {offsetof(YELDEN_CONFIG, bPowerMonitor), "PowerMonitor"},
 };
 
 // Every group but MIPI and the DDR3 memory, no SMA ADC, revision C, no

@@ -22,10 +22,13 @@ namespace {
 #define FENNIK_FIELD(f) offsetof(FENNIK_CONFIG, f)
 
 // The twelve check boxes, the two mode boxes last.
-constexpr std::size_t kPeripherals[] = {
-    FENNIK_FIELD(bOSC),    FENNIK_FIELD(bLED),  FENNIK_FIELD(bSeg7),   FENNIK_FIELD(bButton),
-    FENNIK_FIELD(bSwitch), FENNIK_FIELD(bDIP),  FENNIK_FIELD(bSDCARD), FENNIK_FIELD(bSma),
-    FENNIK_FIELD(bUSB),    FENNIK_FIELD(bTemp), FENNIK_FIELD(bGPIO),   FENNIK_FIELD(bDDR2),
+constexpr BoardPeripheral kPeripherals[] = {
+    {FENNIK_FIELD(bOSC), "OSC"},       {FENNIK_FIELD(bLED), "LED"},
+    {FENNIK_FIELD(bSeg7), "Seg7"},     {FENNIK_FIELD(bButton), "Button"},
+    {FENNIK_FIELD(bSwitch), "Switch"}, {FENNIK_FIELD(bDIP), "DIP"},
+    {FENNIK_FIELD(bSDCARD), "SDCARD"}, {FENNIK_FIELD(bSma), "Sma"},
+    {FENNIK_FIELD(bUSB), "USB"},       {FENNIK_FIELD(bTemp), "Temp"},
+    {FENNIK_FIELD(bGPIO), "GPIO"},     {FENNIK_FIELD(bDDR2), "DDR2"},
 };
 
 constexpr BoardCardPort GpioPort(const char* name, int h) {

@@ -33,7 +33,6 @@ TFormFennik::TFormFennik(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
     outlines_ = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines_.at(name); };
     // The GPIO-1 controls lie exactly over KIRREL-A's.
     ui_->ComboBoxGPIO_1->setGeometry(ui_->ComboBoxKIRREL_A->geometry());
     ui_->EditGPIO_1->setGeometry(ui_->EditKIRREL_A->geometry());
@@ -56,18 +55,11 @@ TFormFennik::TFormFennik(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(FENNIK_CONFIG, bOSC), {outline("ShapeOSC")});
-    AddPeripheral(ui_->CheckBoxLED, offsetof(FENNIK_CONFIG, bLED), {outline("ShapeLED")});
-    AddPeripheral(ui_->CheckBoxSeg7, offsetof(FENNIK_CONFIG, bSeg7), {outline("ShapeSeg7")});
-    AddPeripheral(ui_->CheckBoxButton, offsetof(FENNIK_CONFIG, bButton), {outline("ShapeButton")});
-    AddPeripheral(ui_->CheckBoxSwitch, offsetof(FENNIK_CONFIG, bSwitch), {outline("ShapeSwitch")});
-    AddPeripheral(ui_->CheckBoxDIP, offsetof(FENNIK_CONFIG, bDIP), {outline("ShapeDIP")});
-    AddPeripheral(ui_->CheckBoxSDCARD, offsetof(FENNIK_CONFIG, bSDCARD), {outline("ShapeSDCARD")});
-    AddPeripheral(ui_->CheckBoxSma, offsetof(FENNIK_CONFIG, bSma), {outline("ShapeSma")});
-    AddPeripheral(ui_->CheckBoxUSB, offsetof(FENNIK_CONFIG, bUSB), {outline("ShapeUSB")});
-    AddPeripheral(ui_->CheckBoxTemp, offsetof(FENNIK_CONFIG, bTemp), {outline("ShapeTemp")});
-    AddPeripheral(ui_->CheckBoxGPIO, offsetof(FENNIK_CONFIG, bGPIO));
-    AddPeripheral(ui_->CheckBoxDDR2, offsetof(FENNIK_CONFIG, bDDR2), {outline("ShapeDDR2")});
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"GPIO", nullptr, ""},
+    };
+    BindPeripherals(kControls);
 
     // Pictures and port outlines follow the modes (UpdateCardPictures,
     // UpdateBoardShapes).

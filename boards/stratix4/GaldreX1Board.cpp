@@ -45,16 +45,20 @@ namespace {
 
 #define GALDRE_FIELD(f) offsetof(GALDRE_X1_CONFIG, f)
 
-constexpr std::size_t kPeripherals[] = {
-    GALDRE_FIELD(bOSC),    GALDRE_FIELD(bLED),      GALDRE_FIELD(bSeg7),
-    GALDRE_FIELD(bButton), GALDRE_FIELD(bSwitch),   GALDRE_FIELD(bSlideSwitch),
-    GALDRE_FIELD(bSata_0), GALDRE_FIELD(bSata_1),   GALDRE_FIELD(bSata_2),
-    GALDRE_FIELD(bSata_3), GALDRE_FIELD(bEthernet), GALDRE_FIELD(bSDCARD),
-    GALDRE_FIELD(bSma),    GALDRE_FIELD(bUsbOTG),   GALDRE_FIELD(bCurrent),
-    GALDRE_FIELD(bTemp),   GALDRE_FIELD(bDDR2_0),   GALDRE_FIELD(bDDR2_1),
-    GALDRE_FIELD(bPCIe),   GALDRE_FIELD(bFan),      GALDRE_FIELD(bSSRAM),
-    GALDRE_FIELD(bFlash),  GALDRE_FIELD(bEEPROM),   GALDRE_FIELD(bExtPLL),
-    GALDRE_FIELD(bRs232),
+constexpr BoardPeripheral kPeripherals[] = {
+    {GALDRE_FIELD(bOSC), "OSC"},           {GALDRE_FIELD(bLED), "LED"},
+    {GALDRE_FIELD(bSeg7), "Seg7"},         {GALDRE_FIELD(bButton), "Button"},
+    {GALDRE_FIELD(bSwitch), "Switch"},     {GALDRE_FIELD(bSlideSwitch), "SlideSwitch"},
+    {GALDRE_FIELD(bSata_0), "Sata_0"},     {GALDRE_FIELD(bSata_1), "Sata_1"},
+    {GALDRE_FIELD(bSata_2), "Sata_2"},     {GALDRE_FIELD(bSata_3), "Sata_3"},
+    {GALDRE_FIELD(bEthernet), "Ethernet"}, {GALDRE_FIELD(bSDCARD), "SDCARD"},
+    {GALDRE_FIELD(bSma), "Sma"},           {GALDRE_FIELD(bUsbOTG), "UsbOTG"},
+    {GALDRE_FIELD(bCurrent), "Current"},   {GALDRE_FIELD(bTemp), "Temp"},
+    {GALDRE_FIELD(bDDR2_0), "DDR2_0"},     {GALDRE_FIELD(bDDR2_1), "DDR2_1"},
+    {GALDRE_FIELD(bPCIe), "PCIe"},         {GALDRE_FIELD(bFan), "Fan"},
+    {GALDRE_FIELD(bSSRAM), "SSRAM"},       {GALDRE_FIELD(bFlash), "Flash"},
+    {GALDRE_FIELD(bEEPROM), "EEPROM"},     {GALDRE_FIELD(bExtPLL), "ExtPLL"},
+    {GALDRE_FIELD(bRs232), "Rs232"},
 };
 
 // Both HSMC ports show the transceiver list at 2.5 V and hand their cards

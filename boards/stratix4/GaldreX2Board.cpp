@@ -33,12 +33,16 @@ constexpr std::size_t kNode1 = kNode0 + sizeof(GALDRE_X2_NODE);
 #define NODE_FIELD(f) (kNode0 + offsetof(GALDRE_X2_NODE, f))
 
 // The 18 check boxes of the node shown.
-constexpr std::size_t kPeripherals[] = {
-    NODE_FIELD(bOSC),    NODE_FIELD(bSma),      NODE_FIELD(bLED),    NODE_FIELD(bLCD),
-    NODE_FIELD(bButton), NODE_FIELD(bSwitch),   NODE_FIELD(bSDCARD), NODE_FIELD(bUSB),
-    NODE_FIELD(bFan),    NODE_FIELD(bTemp),     NODE_FIELD(bPCIe),   NODE_FIELD(bFPGABridge),
-    NODE_FIELD(bDDR2),   NODE_FIELD(bEthernet), NODE_FIELD(bDDR3),   NODE_FIELD(bEEPROM),
-    NODE_FIELD(bFlash),  NODE_FIELD(bSSRAM),
+constexpr BoardPeripheral kPeripherals[] = {
+    {NODE_FIELD(bOSC), "OSC"},       {NODE_FIELD(bSma), "Sma"},
+    {NODE_FIELD(bLED), "LED"},       {NODE_FIELD(bLCD), "LCD"},
+    {NODE_FIELD(bButton), "Button"}, {NODE_FIELD(bSwitch), "Switch"},
+    {NODE_FIELD(bSDCARD), "SDCARD"}, {NODE_FIELD(bUSB), "USB"},
+    {NODE_FIELD(bFan), "Fan"},       {NODE_FIELD(bTemp), "Temp"},
+    {NODE_FIELD(bPCIe), "PCIe"},     {NODE_FIELD(bFPGABridge), "FPGABridge"},
+    {NODE_FIELD(bDDR2), "DDR2"},     {NODE_FIELD(bEthernet), "Ethernet"},
+    {NODE_FIELD(bDDR3), "DDR3"},     {NODE_FIELD(bEEPROM), "EEPROM"},
+    {NODE_FIELD(bFlash), "Flash"},   {NODE_FIELD(bSSRAM), "SSRAM"},
 };
 
 // Every port offers the HSMC list without transceiver cards; the cards take

@@ -18,10 +18,13 @@ namespace {
 
 #define HOLLIN_FIELD(f) offsetof(HOLLIN_CONFIG, f)
 
-constexpr std::size_t kPeripherals[] = {
-    HOLLIN_FIELD(bOSC),    HOLLIN_FIELD(bLED),   HOLLIN_FIELD(bSeg7),  HOLLIN_FIELD(bButton),
-    HOLLIN_FIELD(bSwitch), HOLLIN_FIELD(bSma),   HOLLIN_FIELD(bTemp),  HOLLIN_FIELD(bDDR3),
-    HOLLIN_FIELD(bFan),    HOLLIN_FIELD(bSSRAM), HOLLIN_FIELD(bFlash),
+constexpr BoardPeripheral kPeripherals[] = {
+    {HOLLIN_FIELD(bOSC), "OSC"},       {HOLLIN_FIELD(bLED), "LED"},
+    {HOLLIN_FIELD(bSeg7), "Seg7"},     {HOLLIN_FIELD(bButton), "Button"},
+    {HOLLIN_FIELD(bSwitch), "Switch"}, {HOLLIN_FIELD(bSma), "Sma"},
+    {HOLLIN_FIELD(bTemp), "Temp"},     {HOLLIN_FIELD(bDDR3), "DDR3"},
+    {HOLLIN_FIELD(bFan), "Fan"},       {HOLLIN_FIELD(bSSRAM), "SSRAM"},
+    {HOLLIN_FIELD(bFlash), "Flash"},
 };
 
 constexpr BoardCardPort HsmcPort(const char* name, int n) {

@@ -49,11 +49,14 @@ namespace {
 
 #define KELMIS_FIELD(f) offsetof(KELMIS_CONFIG, f)
 
-constexpr std::size_t kPeripherals[] = {
-    KELMIS_FIELD(bOSC),    KELMIS_FIELD(bLED),  KELMIS_FIELD(bButton), KELMIS_FIELD(bSwitch),
-    KELMIS_FIELD(bSma),    KELMIS_FIELD(bTemp), KELMIS_FIELD(bDDR3),   KELMIS_FIELD(bPCIe0),
-    KELMIS_FIELD(bPCIe1),  KELMIS_FIELD(bFan),  KELMIS_FIELD(bSSRAM),  KELMIS_FIELD(bFlash),
-    KELMIS_FIELD(bExtPLL),
+constexpr BoardPeripheral kPeripherals[] = {
+    {KELMIS_FIELD(bOSC), "OSC"},       {KELMIS_FIELD(bLED), "LED"},
+    {KELMIS_FIELD(bButton), "Button"}, {KELMIS_FIELD(bSwitch), "Switch"},
+    {KELMIS_FIELD(bSma), "Sma"},       {KELMIS_FIELD(bTemp), "Temp"},
+    {KELMIS_FIELD(bDDR3), "DDR3"},     {KELMIS_FIELD(bPCIe0), "PCIe0"},
+    {KELMIS_FIELD(bPCIe1), "PCIe1"},   {KELMIS_FIELD(bFan), "Fan"},
+    {KELMIS_FIELD(bSSRAM), "SSRAM"},   {KELMIS_FIELD(bFlash), "Flash"},
+    {KELMIS_FIELD(bExtPLL), "ExtPLL"},
 };
 
 // List 1 (ports B, C, D, F) and list 2 (ports A and E, with transceiver

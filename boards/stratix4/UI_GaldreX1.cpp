@@ -39,35 +39,11 @@ TFormGaldre_X1::TFormGaldre_X1(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
 
-#define BOX(box, field, ...)                                                                       \
-    AddPeripheral(ui_->box, offsetof(GALDRE_X1_CONFIG, field), {__VA_ARGS__})
-    BOX(CheckBoxOSC, bOSC, outline("ShapeOSC"));
-    BOX(CheckBoxSlideSwitch, bSlideSwitch, outline("ShapeSlideSwitch"));
-    BOX(CheckBoxLED, bLED, outline("ShapeLED"));
-    BOX(CheckBoxSeg7, bSeg7, outline("ShapeSeg7"));
-    BOX(CheckBoxButton, bButton, outline("ShapeButton"));
-    BOX(CheckBoxSwitch, bSwitch, outline("ShapeSwitch"));
-    BOX(CheckBoxSma, bSma, outline("ShapeSma"));
-    BOX(CheckBoxTemp, bTemp, outline("ShapeTemp"));
-    BOX(CheckBoxUsbOTG, bUsbOTG, outline("ShapeUsbOTG"));
-    BOX(CheckBoxCurrent, bCurrent, outline("ShapeCurrent"));
-    BOX(CheckBoxFan, bFan, outline("ShapeFan"));
-    BOX(CheckBoxSDCARD, bSDCARD, outline("ShapeSDCARD"));
-    BOX(CheckBoxFlash, bFlash, outline("ShapeFlash"));
-    BOX(CheckBoxEEPROM, bEEPROM, outline("ShapeEEPROM"));
-    BOX(CheckBoxSSRAM, bSSRAM, outline("ShapeSSRAM"));
-    BOX(CheckBoxRs232, bRs232, outline("ShapeRs232"));
-    BOX(CheckBoxExtPLL, bExtPLL, outline("ShapeExtPLL0"), outline("ShapeExtPLL1"),
-        outline("ShapeExtPLL2"));
-    BOX(CheckBoxEthernet, bEthernet, outline("ShapeEthernet"));
-    BOX(CheckBoxDDR2_0, bDDR2_0, outline("ShapeDDR2_0"));
-    BOX(CheckBoxDDR2_1, bDDR2_1, outline("ShapeDDR2_1"));
-    BOX(CheckBoxSata_0, bSata_0, outline("ShapeSata_0"));
-    BOX(CheckBoxSata_1, bSata_1, outline("ShapeSata_1"));
-    BOX(CheckBoxSata_2, bSata_2, outline("ShapeSata_2"));
-    BOX(CheckBoxSata_3, bSata_3, outline("ShapeSata_3"));
-    BOX(CheckBoxPCIe, bPCIe, outline("ShapePCIe"));
-#undef BOX
+    // The group whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"ExtPLL", nullptr, "ShapeExtPLL0 ShapeExtPLL1 ShapeExtPLL2"},
+    };
+    BindPeripherals(kControls);
 
     BindCardPort(HSMC_A, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
                           outline("ShapeHSMC_A"), Settings});

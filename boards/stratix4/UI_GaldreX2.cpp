@@ -24,13 +24,6 @@
 
 using namespace galdre_x2;
 
-namespace {
-constexpr std::size_t Node(std::size_t fieldOffset) {
-    return offsetof(GALDRE_X2_CONFIG, F) + fieldOffset;
-}
-#define NODE(f) Node(offsetof(GALDRE_X2_NODE, f))
-} // namespace
-
 TFormGaldre_X2::TFormGaldre_X2(QWidget* owner)
     : TBoardFormOf<TConfigBase<GALDRE_X2_CONFIG>>(owner),
       ui_(std::make_unique<Ui::TFormGaldre_X2>()), view_(sizeof(GALDRE_X2_CONFIG), 0) {
@@ -63,34 +56,7 @@ TFormGaldre_X2::TFormGaldre_X2(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, nullptr});
 
-    struct Box {
-        QCheckBox* box;
-        std::size_t offset;
-        const char* shape;
-    };
-    const Box boxes[] = {
-        {ui_->CheckBoxOSC, NODE(bOSC), "ShapeOSC"},
-        {ui_->CheckBoxSma, NODE(bSma), "ShapeSma"},
-        {ui_->CheckBoxLED, NODE(bLED), "ShapeLED"},
-        {ui_->CheckBoxLCD, NODE(bLCD), "ShapeLCD"},
-        {ui_->CheckBoxButton, NODE(bButton), "ShapeButton"},
-        {ui_->CheckBoxSwitch, NODE(bSwitch), "ShapeSwitch"},
-        {ui_->CheckBoxSDCARD, NODE(bSDCARD), "ShapeSDCARD"},
-        {ui_->CheckBoxUSB, NODE(bUSB), "ShapeUSB"},
-        {ui_->CheckBoxFan, NODE(bFan), "ShapeFan"},
-        {ui_->CheckBoxTemp, NODE(bTemp), "ShapeTemp"},
-        {ui_->CheckBoxPCIe, NODE(bPCIe), "ShapePCIe"},
-        {ui_->CheckBoxFPGABridge, NODE(bFPGABridge), "ShapeFPGABridge"},
-        {ui_->CheckBoxDDR2, NODE(bDDR2), "ShapeDDR2"},
-        {ui_->CheckBoxEthernet, NODE(bEthernet), "ShapeEthernet"},
-        {ui_->CheckBoxDDR3, NODE(bDDR3), "ShapeDDR3"},
-        {ui_->CheckBoxEEPROM, NODE(bEEPROM), "ShapeEEPROM"},
-        {ui_->CheckBoxFlash, NODE(bFlash), "ShapeFlash"},
-        {ui_->CheckBoxSSRAM, NODE(bSSRAM), "ShapeSSRAM"},
-    };
-    for (const Box& b : boxes) {
-        AddPeripheral(b.box, b.offset, {outline(b.shape)});
-    }
+    BindPeripherals();
     BindCardPort(HSMC_A, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
                           outline("ShapeHSMC_A"), Settings});
     BindCardPort(HSMC_B, {ui_->ComboBoxHSMC_B, ui_->EditHSMC_B, ui_->ImageHSMC_B,
@@ -166,8 +132,6 @@ bool TFormGaldre_X2::HolderLoadWithDialog(platform::FileDialog& dialog) {
     ViewHolderRecord();
     return true;
 }
-
-#undef NODE
 
 namespace {
 const BoardFormRegistrar kFormRegistrar{MAINBOARD_GALDRE_X2, MakeBoardForm<TFormGaldre_X2>};

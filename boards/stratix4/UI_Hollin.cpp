@@ -37,17 +37,7 @@ TFormHollin::TFormHollin(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
 
-    AddPeripheral(ui_->CheckBoxOSC, offsetof(HOLLIN_CONFIG, bOSC), {outline("ShapeOSC")});
-    AddPeripheral(ui_->CheckBoxLED, offsetof(HOLLIN_CONFIG, bLED), {outline("ShapeLED")});
-    AddPeripheral(ui_->CheckBoxSeg7, offsetof(HOLLIN_CONFIG, bSeg7), {outline("ShapeSeg7")});
-    AddPeripheral(ui_->CheckBoxButton, offsetof(HOLLIN_CONFIG, bButton), {outline("ShapeButton")});
-    AddPeripheral(ui_->CheckBoxSwitch, offsetof(HOLLIN_CONFIG, bSwitch), {outline("ShapeSwitch")});
-    AddPeripheral(ui_->CheckBoxSma, offsetof(HOLLIN_CONFIG, bSma), {outline("ShapeSma")});
-    AddPeripheral(ui_->CheckBoxTemp, offsetof(HOLLIN_CONFIG, bTemp), {outline("ShapeTemp")});
-    AddPeripheral(ui_->CheckBoxDDR3, offsetof(HOLLIN_CONFIG, bDDR3), {outline("ShapeDDR3")});
-    AddPeripheral(ui_->CheckBoxFan, offsetof(HOLLIN_CONFIG, bFan), {outline("ShapeFan")});
-    AddPeripheral(ui_->CheckBoxSSRAM, offsetof(HOLLIN_CONFIG, bSSRAM), {outline("ShapeSSRAM")});
-    AddPeripheral(ui_->CheckBoxFlash, offsetof(HOLLIN_CONFIG, bFlash), {outline("ShapeFlash")});
+    BindPeripherals();
 
     BindCardPort(0, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A, outline("ShapeHSMC_A"),
                      Settings});

@@ -84,22 +84,13 @@ TFormKelmis::TFormKelmis(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
 
-#define BOX(box, field, ...) AddPeripheral(ui_->box, offsetof(KELMIS_CONFIG, field), {__VA_ARGS__})
-    BOX(CheckBoxOSC, bOSC, outline("ShapeOSC"));
-    BOX(CheckBoxLED, bLED, outline("ShapeLED"));
-    BOX(CheckBoxSSRAM, bSSRAM, outline("ShapeSSRAM"));
-    BOX(CheckBoxFlash, bFlash, outline("ShapeFlash"));
-    BOX(CheckBoxSma, bSma, outline("ShapeSma"));
-    BOX(CheckBoxPCIe0, bPCIe0, outline("ShapePCIe_0"));
-    BOX(CheckBoxExtPLL, bExtPLL, outline("ShapeExtPll_0"), outline("ShapeExtPll_1"),
-        outline("ShapeExtPll_2"));
-    BOX(CheckBoxSwitch, bSwitch, outline("ShapeSwitch"));
-    BOX(CheckBoxButton, bButton, outline("ShapeButton"));
-    BOX(CheckBoxTemp, bTemp, outline("ShapeTemp"));
-    BOX(CheckBoxFan, bFan, outline("ShapeFan"));
-    BOX(CheckBoxDDR3, bDDR3, outline("ShapeDDR3"));
-    BOX(CheckBoxPCIe1, bPCIe1, outline("ShapePCIe_1"));
-#undef BOX
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"PCIe0", nullptr, "ShapePCIe_0"},
+        {"PCIe1", nullptr, "ShapePCIe_1"},
+        {"ExtPLL", nullptr, "ShapeExtPll_0 ShapeExtPll_1 ShapeExtPll_2"},
+    };
+    BindPeripherals(kControls);
 
     const auto list = [this](int port) -> TCardListRef {
         return TCardListRef(HsmcLists[static_cast<std::size_t>(port)]);

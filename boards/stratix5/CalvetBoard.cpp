@@ -21,13 +21,25 @@ namespace {
 #define CALVET_FIELD(f) offsetof(CALVET_CONFIG, f)
 
 // The eighteen option bytes, the two clock chips among them.
-constexpr std::size_t kPeripherals[] = {
-    CALVET_FIELD(Clock),        CALVET_FIELD(Led),         CALVET_FIELD(Button),
-    CALVET_FIELD(Switch),       CALVET_FIELD(Sma),         CALVET_FIELD(Temperature),
-    CALVET_FIELD(PowerMonitor), CALVET_FIELD(Ddr3),        CALVET_FIELD(Pcie),
-    CALVET_FIELD(SataHost),     CALVET_FIELD(SataDevice),  CALVET_FIELD(UartToUsb),
-    CALVET_FIELD(MicroSd),      CALVET_FIELD(Fan),         CALVET_FIELD(Ssram),
-    CALVET_FIELD(Flash),        CALVET_FIELD(Cdcm6208Pll), CALVET_FIELD(Lmk04906Pll),
+constexpr BoardPeripheral kPeripherals[] = {
+    {CALVET_FIELD(Clock), "OSC"},
+    {CALVET_FIELD(Led), "LED"},
+    {CALVET_FIELD(Button), "Button"},
+    {CALVET_FIELD(Switch), "Switch"},
+    {CALVET_FIELD(Sma), "Sma"},
+    {CALVET_FIELD(Temperature), "Temp"},
+    {CALVET_FIELD(PowerMonitor), "Power"},
+    {CALVET_FIELD(Ddr3), "DDR3"},
+    {CALVET_FIELD(Pcie), "PCIe"},
+    {CALVET_FIELD(SataHost), "SataHost"},
+    {CALVET_FIELD(SataDevice), "SataDevice"},
+    {CALVET_FIELD(UartToUsb), "Uart2Usb"},
+    {CALVET_FIELD(MicroSd), "Sdcard"},
+    {CALVET_FIELD(Fan), "Fan"},
+    {CALVET_FIELD(Ssram), "SSRAM"},
+    {CALVET_FIELD(Flash), "Flash"},
+    {CALVET_FIELD(Cdcm6208Pll), "ExtCdcmPLL"},
+    {CALVET_FIELD(Lmk04906Pll), "ExtLmkPLL"},
 };
 
 constexpr BoardCardPort FmcPort(const char* name, int n, ConnectorType type) {

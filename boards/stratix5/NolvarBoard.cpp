@@ -21,12 +21,16 @@ using namespace stratix5;
 #define NOLVAR_FIELD(f) offsetof(NOLVAR_CONFIG, f)
 
 // The 18 option bytes.
-constexpr std::size_t kPeripherals[] = {
-    NOLVAR_FIELD(Clock),       NOLVAR_FIELD(Led),     NOLVAR_FIELD(Button),  NOLVAR_FIELD(Switch),
-    NOLVAR_FIELD(Temperature), NOLVAR_FIELD(Ddr3A),   NOLVAR_FIELD(Ddr3B),   NOLVAR_FIELD(Qdr) + 0,
-    NOLVAR_FIELD(Qdr) + 1,     NOLVAR_FIELD(Qdr) + 2, NOLVAR_FIELD(Qdr) + 3, NOLVAR_FIELD(SfpA),
-    NOLVAR_FIELD(SfpB),        NOLVAR_FIELD(Sata),    NOLVAR_FIELD(Pcie),    NOLVAR_FIELD(Fan),
-    NOLVAR_FIELD(Flash),       NOLVAR_FIELD(Rs422),
+constexpr BoardPeripheral kPeripherals[] = {
+    {NOLVAR_FIELD(Clock), "OSC"},        {NOLVAR_FIELD(Led), "LED"},
+    {NOLVAR_FIELD(Button), "Button"},    {NOLVAR_FIELD(Switch), "Switch"},
+    {NOLVAR_FIELD(Temperature), "Temp"}, {NOLVAR_FIELD(Ddr3A), "DDR3_0"},
+    {NOLVAR_FIELD(Ddr3B), "DDR3_1"},     {NOLVAR_FIELD(Qdr) + 0, "QdrA"},
+    {NOLVAR_FIELD(Qdr) + 1, "QdrB"},     {NOLVAR_FIELD(Qdr) + 2, "QdrC"},
+    {NOLVAR_FIELD(Qdr) + 3, "QdrD"},     {NOLVAR_FIELD(SfpA), "SfpA"},
+    {NOLVAR_FIELD(SfpB), "SfpB"},        {NOLVAR_FIELD(Sata), "Sata"},
+    {NOLVAR_FIELD(Pcie), "PCIe"},        {NOLVAR_FIELD(Fan), "Fan"},
+    {NOLVAR_FIELD(Flash), "Flash"},      {NOLVAR_FIELD(Rs422), "Rs422"},
 };
 
 #undef NOLVAR_FIELD

@@ -23,16 +23,32 @@ using namespace stratix5;
 #define OMBREL_FIELD(f) offsetof(OMBREL_CONFIG, f)
 
 // The 25 option bytes.
-constexpr std::size_t kPeripherals[] = {
-    OMBREL_FIELD(Clock),     OMBREL_FIELD(Led),         OMBREL_FIELD(Seg7),
-    OMBREL_FIELD(Button),    OMBREL_FIELD(Switch),      OMBREL_FIELD(SataHost0),
-    OMBREL_FIELD(SataHost1), OMBREL_FIELD(SataDevice0), OMBREL_FIELD(SataDevice1),
-    OMBREL_FIELD(Sma),       OMBREL_FIELD(Temperature), OMBREL_FIELD(Ddr3A),
-    OMBREL_FIELD(Ddr3B),     OMBREL_FIELD(Qdr) + 0,     OMBREL_FIELD(Qdr) + 1,
-    OMBREL_FIELD(Qdr) + 2,   OMBREL_FIELD(Qdr) + 3,     OMBREL_FIELD(Sfp) + 0,
-    OMBREL_FIELD(Sfp) + 1,   OMBREL_FIELD(Sfp) + 2,     OMBREL_FIELD(Sfp) + 3,
-    OMBREL_FIELD(Pcie),      OMBREL_FIELD(Fan),         OMBREL_FIELD(Flash),
-    OMBREL_FIELD(Rs422),
+constexpr BoardPeripheral kPeripherals[] = {
+    {OMBREL_FIELD(Clock), "OSC"},
+    {OMBREL_FIELD(Led), "LED"},
+    {OMBREL_FIELD(Seg7), "Seg7"},
+    {OMBREL_FIELD(Button), "Button"},
+    {OMBREL_FIELD(Switch), "Switch"},
+    {OMBREL_FIELD(SataHost0), "Sata_0"},
+    {OMBREL_FIELD(SataHost1), "Sata_1"},
+    {OMBREL_FIELD(SataDevice0), "Sata_2"},
+    {OMBREL_FIELD(SataDevice1), "Sata_3"},
+    {OMBREL_FIELD(Sma), "Sma"},
+    {OMBREL_FIELD(Temperature), "Temp"},
+    {OMBREL_FIELD(Ddr3A), "DDR3_0"},
+    {OMBREL_FIELD(Ddr3B), "DDR3_1"},
+    {OMBREL_FIELD(Qdr) + 0, "QdrA"},
+    {OMBREL_FIELD(Qdr) + 1, "QdrB"},
+    {OMBREL_FIELD(Qdr) + 2, "QdrC"},
+    {OMBREL_FIELD(Qdr) + 3, "QdrD"},
+    {OMBREL_FIELD(Sfp) + 0, "SfpA"},
+    {OMBREL_FIELD(Sfp) + 1, "SfpB"},
+    {OMBREL_FIELD(Sfp) + 2, "SfpC"},
+    {OMBREL_FIELD(Sfp) + 3, "SfpD"},
+    {OMBREL_FIELD(Pcie), "PCIe"},
+    {OMBREL_FIELD(Fan), "Fan"},
+    {OMBREL_FIELD(Flash), "Flash"},
+    {OMBREL_FIELD(Rs422), "Rs422"},
 };
 
 #undef OMBREL_FIELD

@@ -25,13 +25,16 @@ using namespace stratix5;
 #define PELLIX_FIELD(f) offsetof(PELLIX_CONFIG, f)
 
 // The 17 option bytes.
-constexpr std::size_t kPeripherals[] = {
-    PELLIX_FIELD(Clock),   PELLIX_FIELD(Led),         PELLIX_FIELD(Button),
-    PELLIX_FIELD(Switch),  PELLIX_FIELD(SataHost),    PELLIX_FIELD(SataDevice),
-    PELLIX_FIELD(Sma),     PELLIX_FIELD(Temperature), PELLIX_FIELD(Sfp) + 0,
-    PELLIX_FIELD(Sfp) + 1, PELLIX_FIELD(Sfp) + 2,     PELLIX_FIELD(Sfp) + 3,
-    PELLIX_FIELD(Pcie),    PELLIX_FIELD(Fan),         PELLIX_FIELD(Flash),
-    PELLIX_FIELD(Ssram),   PELLIX_FIELD(Rs422),
+constexpr BoardPeripheral kPeripherals[] = {
+    {PELLIX_FIELD(Clock), "OSC"},       {PELLIX_FIELD(Led), "LED"},
+    {PELLIX_FIELD(Button), "Button"},   {PELLIX_FIELD(Switch), "Switch"},
+    {PELLIX_FIELD(SataHost), "Sata_0"}, {PELLIX_FIELD(SataDevice), "Sata_1"},
+    {PELLIX_FIELD(Sma), "Sma"},         {PELLIX_FIELD(Temperature), "Temp"},
+    {PELLIX_FIELD(Sfp) + 0, "SfpA"},    {PELLIX_FIELD(Sfp) + 1, "SfpB"},
+    {PELLIX_FIELD(Sfp) + 2, "SfpC"},    {PELLIX_FIELD(Sfp) + 3, "SfpD"},
+    {PELLIX_FIELD(Pcie), "PCIe"},       {PELLIX_FIELD(Fan), "Fan"},
+    {PELLIX_FIELD(Flash), "Flash"},     {PELLIX_FIELD(Ssram), "SSRAM"},
+    {PELLIX_FIELD(Rs422), "Rs422"},
 };
 
 // HSMC port A: the 2.5-V list with the transceiver cards; the card's pins

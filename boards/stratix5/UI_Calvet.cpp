@@ -76,27 +76,12 @@ TFormCalvet::TFormCalvet(QWidget* owner)
     SetButtons({ui_->ButtonSave, ui_->ButtonLoad, ui_->ButtonGen, ui_->ButtonExit,
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefault});
 
-#define BOX(box, field, shape)                                                                     \
-    AddPeripheral(ui_->box, offsetof(CALVET_CONFIG, field), {outline(shape)})
-    BOX(CheckBoxOSC, Clock, "ShapeOSC");
-    BOX(CheckBoxLED, Led, "ShapeLED");
-    BOX(CheckBoxButton, Button, "ShapeButton");
-    BOX(CheckBoxSwitch, Switch, "ShapeSwitch");
-    BOX(CheckBoxSma, Sma, "ShapeSma");
-    BOX(CheckBoxTemp, Temperature, "ShapeTemp");
-    BOX(CheckBoxPower, PowerMonitor, "ShapePower");
-    BOX(CheckBoxDDR3, Ddr3, "ShapeDDR3");
-    BOX(CheckBoxPCIe, Pcie, "ShapePCIe");
-    BOX(CheckBoxSataHost, SataHost, "ShapeSataHost");
-    BOX(CheckBoxSataDevice, SataDevice, "ShapeSataDevice");
-    BOX(CheckBoxUart2Usb, UartToUsb, "ShapeUart2Usb");
-    BOX(CheckBoxSdcard, MicroSd, "ShapeSdcard");
-    BOX(CheckBoxFan, Fan, "ShapeFan");
-    BOX(CheckBoxSSRAM, Ssram, "ShapeSSRAM");
-    BOX(CheckBoxFlash, Flash, "ShapeFlash");
-    BOX(CheckBoxExtCdcmPLL, Cdcm6208Pll, "ShapeCDCM6208");
-    BOX(CheckBoxExtLmkPLL, Lmk04906Pll, "ShapeLMK04906");
-#undef BOX
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"ExtCdcmPLL", nullptr, "ShapeCDCM6208"},
+        {"ExtLmkPLL", nullptr, "ShapeLMK04906"},
+    };
+    BindPeripherals(kControls);
 
     BindCardPort(kGpioPort, {ui_->ComboBoxGpio, ui_->EditGpio, ui_->ImageGpio, outline("ShapeGpio"),
                              Settings});

@@ -34,27 +34,13 @@ TFormNolvar::TFormNolvar(QWidget* owner)
     const std::map<std::string, TShape*> outlines = SetUpForm(*ui_, MAINBOARD_NOLVAR, 834, 452);
     const auto outline = [&](const char* name) { return outlines.at(name); };
 
-#define BOX(box, field, shape)                                                                     \
-    AddPeripheral(ui_->box, offsetof(NOLVAR_CONFIG, field), {outline(shape)})
-    BOX(CheckBoxOSC, Clock, "ShapeOSC");
-    BOX(CheckBoxLED, Led, "ShapeLED");
-    BOX(CheckBoxButton, Button, "ShapeButton");
-    BOX(CheckBoxSwitch, Switch, "ShapeSwitch");
-    BOX(CheckBoxTemp, Temperature, "ShapeTemp");
-    BOX(CheckBoxDDR3_0, Ddr3A, "ShapeDDR3_0");
-    BOX(CheckBoxDDR3_1, Ddr3B, "ShapeDDR3_1");
-    BOX(CheckBoxQdrA, Qdr[0], "ShapeQDRII_A");
-    BOX(CheckBoxQdrB, Qdr[1], "ShapeQDRII_B");
-    BOX(CheckBoxQdrC, Qdr[2], "ShapeQDRII_C");
-    BOX(CheckBoxQdrD, Qdr[3], "ShapeQDRII_D");
-    BOX(CheckBoxSfpA, SfpA, "ShapeSfp_A");
-    BOX(CheckBoxSfpB, SfpB, "ShapeSfp_B");
-    BOX(CheckBoxSata, Sata, "ShapeSata");
-    BOX(CheckBoxPCIe, Pcie, "ShapePCIe");
-    BOX(CheckBoxFan, Fan, "ShapeFan");
-    BOX(CheckBoxFlash, Flash, "ShapeFlash");
-    BOX(CheckBoxRs422, Rs422, "ShapeRs422");
-#undef BOX
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"SfpA", nullptr, "ShapeSfp_A"},   {"SfpB", nullptr, "ShapeSfp_B"},
+        {"QdrA", nullptr, "ShapeQDRII_A"}, {"QdrB", nullptr, "ShapeQDRII_B"},
+        {"QdrC", nullptr, "ShapeQDRII_C"}, {"QdrD", nullptr, "ShapeQDRII_D"},
+    };
+    BindPeripherals(kControls);
 
     FillOscillatorCombo(ui_->ComboBoxSi570, Si570Items("Disable"), 8);
     FillOscillatorCombo(ui_->ComboBoxCdcm61004, CdcmItems(), 12);

@@ -36,33 +36,19 @@ TFormOmbrel::TFormOmbrel(QWidget* owner)
     const std::map<std::string, TShape*> outlines = SetUpForm(*ui_, MAINBOARD_OMBREL, 832, 499);
     const auto outline = [&](const char* name) { return outlines.at(name); };
 
-#define BOX(box, field, ...) AddPeripheral(ui_->box, offsetof(OMBREL_CONFIG, field), {__VA_ARGS__})
-    BOX(CheckBoxOSC, Clock, outline("ShapeOSC"));
-    BOX(CheckBoxLED, Led, outline("ShapeLED"), outline("ShapeRJ45LED"), outline("ShapeBracketLED"));
-    BOX(CheckBoxSeg7, Seg7, outline("ShapeSeg7"));
-    BOX(CheckBoxButton, Button, outline("ShapeButton"));
-    BOX(CheckBoxSwitch, Switch, outline("ShapeSwitch"));
-    BOX(CheckBoxSata_0, SataHost0, outline("ShapeSata_0"));
-    BOX(CheckBoxSata_1, SataHost1, outline("ShapeSata_1"));
-    BOX(CheckBoxSata_2, SataDevice0, outline("ShapeSata_2"));
-    BOX(CheckBoxSata_3, SataDevice1, outline("ShapeSata_3"));
-    BOX(CheckBoxSma, Sma, outline("ShapeSma"));
-    BOX(CheckBoxTemp, Temperature, outline("ShapeTemp"));
-    BOX(CheckBoxDDR3_0, Ddr3A, outline("ShapeDDR3_0"));
-    BOX(CheckBoxDDR3_1, Ddr3B, outline("ShapeDDR3_1"));
-    BOX(CheckBoxQdrA, Qdr[0], outline("ShapeQDRII_A"));
-    BOX(CheckBoxQdrB, Qdr[1], outline("ShapeQDRII_B"));
-    BOX(CheckBoxQdrC, Qdr[2], outline("ShapeQDRII_C"));
-    BOX(CheckBoxQdrD, Qdr[3], outline("ShapeQDRII_D"));
-    BOX(CheckBoxSfpA, Sfp[0], outline("ShapeSfp_A"));
-    BOX(CheckBoxSfpB, Sfp[1], outline("ShapeSfp_B"));
-    BOX(CheckBoxSfpC, Sfp[2], outline("ShapeSfp_C"));
-    BOX(CheckBoxSfpD, Sfp[3], outline("ShapeSfp_D"));
-    BOX(CheckBoxPCIe, Pcie, outline("ShapePCIe"));
-    BOX(CheckBoxFan, Fan, outline("ShapeFan"));
-    BOX(CheckBoxFlash, Flash, outline("ShapeFlash"));
-    BOX(CheckBoxRs422, Rs422, outline("ShapeRs422"));
-#undef BOX
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"LED", nullptr, "ShapeLED ShapeRJ45LED ShapeBracketLED"},
+        {"QdrA", nullptr, "ShapeQDRII_A"},
+        {"QdrB", nullptr, "ShapeQDRII_B"},
+        {"QdrC", nullptr, "ShapeQDRII_C"},
+        {"QdrD", nullptr, "ShapeQDRII_D"},
+        {"SfpA", nullptr, "ShapeSfp_A"},
+        {"SfpB", nullptr, "ShapeSfp_B"},
+        {"SfpC", nullptr, "ShapeSfp_C"},
+        {"SfpD", nullptr, "ShapeSfp_D"},
+    };
+    BindPeripherals(kControls);
 
     FillOscillatorCombo(ui_->ComboBoxSi570, Si570Items("Not Use"), 8);
     FillOscillatorCombo(ui_->ComboBoxCdcm61001, CdcmItems(), 12);

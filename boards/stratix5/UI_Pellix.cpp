@@ -58,25 +58,15 @@ TFormPellix::TFormPellix(QWidget* owner)
                 ui_->ButtonMainBoardSelect, ui_->ButtonDefaultSetting});
     SetFailedLoadBox(true);
 
-#define BOX(box, field, ...) AddPeripheral(ui_->box, offsetof(PELLIX_CONFIG, field), {__VA_ARGS__})
-    BOX(CheckBoxOSC, Clock, outline("ShapeOSC"));
-    BOX(CheckBoxLED, Led, outline("ShapeLED"), outline("ShapeBracketLED"), outline("ShapeRJ45LED"));
-    BOX(CheckBoxButton, Button, outline("ShapeButton"));
-    BOX(CheckBoxSwitch, Switch, outline("ShapeSwitch"));
-    BOX(CheckBoxTemp, Temperature, outline("ShapeTemp"));
-    BOX(CheckBoxFan, Fan, outline("ShapeFan"));
-    BOX(CheckBoxFlash, Flash, outline("ShapeFlash"));
-    BOX(CheckBoxSSRAM, Ssram, outline("ShapeSSRAM"));
-    BOX(CheckBoxRs422, Rs422, outline("ShapeRs422"));
-    BOX(CheckBoxSma, Sma, outline("ShapeSma"));
-    BOX(CheckBoxSfpA, Sfp[0], outline("ShapeSfp_A"));
-    BOX(CheckBoxSfpB, Sfp[1], outline("ShapeSfp_B"));
-    BOX(CheckBoxSfpC, Sfp[2], outline("ShapeSfp_C"));
-    BOX(CheckBoxSfpD, Sfp[3], outline("ShapeSfp_D"));
-    BOX(CheckBoxSata_0, SataHost, outline("ShapeSata_0"));
-    BOX(CheckBoxSata_1, SataDevice, outline("ShapeSata_1"));
-    BOX(CheckBoxPCIe, Pcie, outline("ShapePCIe"));
-#undef BOX
+    // The groups whose controls break the naming scheme.
+    static constexpr TPeripheralControls kControls[] = {
+        {"LED", nullptr, "ShapeLED ShapeBracketLED ShapeRJ45LED"},
+        {"SfpA", nullptr, "ShapeSfp_A"},
+        {"SfpB", nullptr, "ShapeSfp_B"},
+        {"SfpC", nullptr, "ShapeSfp_C"},
+        {"SfpD", nullptr, "ShapeSfp_D"},
+    };
+    BindPeripherals(kControls);
 
     BindCardPort(kHsmcA, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
                           outline("ShapeHSMC"), TransceiverList});

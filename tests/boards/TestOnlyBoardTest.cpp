@@ -75,8 +75,8 @@ void Fill(TMainBoard* board, ConstRecordSpan bytes) {
                                    });
 }
 
-constexpr std::size_t kPeripherals[] = {offsetof(TEST_ONLY_CONFIG, bLED),
-                                        offsetof(TEST_ONLY_CONFIG, bKey)};
+constexpr BoardPeripheral kPeripherals[] = {offsetof(TEST_ONLY_CONFIG, bLED),
+                                            offsetof(TEST_ONLY_CONFIG, bKey)};
 
 const BoardDef kTestOnlyBoard{
     .id = MAINBOARD_TEST_ONLY,

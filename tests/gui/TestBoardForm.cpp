@@ -40,6 +40,10 @@ TTestBoardForm::TTestBoardForm(QWidget* owner) : TBoardFormOf(owner) {
     CheckBoxLED = Place<QCheckBox>(this, 10, 60, 100, 20);
     ShapeOSC = new TShape(this, QRect(300, 10, 20, 20), Qt::yellow, 2);
     ShapeLED = new TShape(this, QRect(330, 10, 20, 20), Qt::yellow, 2);
+    CheckBoxOSC->setObjectName("CheckBoxOSC");
+    CheckBoxLED->setObjectName("CheckBoxLED");
+    ShapeOSC->setObjectName("ShapeOSC");
+    ShapeLED->setObjectName("ShapeLED");
     for (int i = 0; i < 3; ++i) {
         ComboBox[i] = Place<QComboBox>(this, 10, 100 + 40 * i, 240, 28);
         EditPrefix[i] = Place<QLineEdit>(this, 260, 100 + 40 * i, 136, 28);
@@ -59,8 +63,7 @@ TTestBoardForm::TTestBoardForm(QWidget* owner) : TBoardFormOf(owner) {
     SetProjectNameEdit(EditProjectName);
     SetButtons({ButtonSave, ButtonLoad, ButtonGen, ButtonExit, ButtonMainBoardSelect,
                 ButtonDefaultSetting});
-    AddPeripheral(CheckBoxOSC, offsetof(TEST_BOARD_CONFIG, OSC), {ShapeOSC});
-    AddPeripheral(CheckBoxLED, offsetof(TEST_BOARD_CONFIG, LED), {ShapeLED});
+    BindPeripherals();
     for (int i = 0; i < 2; ++i) {
         BindCardPort(i, {ComboBox[i], EditPrefix[i], Image[i], ShapeGpio[i], Settings});
     }
@@ -77,8 +80,8 @@ void TTestBoardForm::Pick(int port, int card) {
 
 namespace {
 
-constexpr std::size_t kPeripherals[] = {offsetof(TEST_BOARD_CONFIG, OSC),
-                                        offsetof(TEST_BOARD_CONFIG, LED)};
+constexpr BoardPeripheral kPeripherals[] = {{offsetof(TEST_BOARD_CONFIG, OSC), "OSC"},
+                                            {offsetof(TEST_BOARD_CONFIG, LED), "LED"}};
 constexpr std::size_t kCards = offsetof(TEST_BOARD_CONFIG, Cards);
 constexpr std::size_t kPrefix = offsetof(TEST_BOARD_CONFIG, Prefix);
 constexpr BoardCardPort kPorts[] = {
