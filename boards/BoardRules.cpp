@@ -25,10 +25,6 @@ void PutLe32(RecordSpan record, std::size_t offset, std::uint32_t value) {
     }
 }
 
-bool IsEightyPinCard(CardId card) {
-    return BoardConnectorType(card) == CONNECTOR_GPIO80;
-}
-
 CardId CardAt(ConstRecordSpan record, const BoardCardPort& port) {
     return RecordPortCard(record, port);
 }
@@ -136,6 +132,17 @@ bool CheckFamilyPrefixes(const BoardDef& def, PortFamily family,
 }
 
 } // namespace
+
+bool IsEightyPinCard(CardId card) {
+    return BoardConnectorType(card) == CONNECTOR_GPIO80;
+}
+
+PairedHeader PairHeaders(CardId sourceCard, CardId otherCard) {
+    if (IsEightyPinCard(sourceCard)) {
+        return PairedHeader::Follow;
+    }
+    return IsEightyPinCard(otherCard) ? PairedHeader::FreeAndCleared : PairedHeader::Free;
+}
 
 std::string EffectivePrefix(const BoardDef& def, ConstRecordSpan record,
                             const BoardCardPort& port) {
@@ -310,13 +317,18 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
     if (def.pair.IsSet()) {
         const BoardCardPort& first = ports[static_cast<std::size_t>(def.pair.port0)];
         const BoardCardPort& second = ports[static_cast<std::size_t>(def.pair.port1)];
-        if (IsEightyPinCard(CardAt(record, first))) {
+        switch (PairHeaders(CardAt(record, first), CardAt(record, second))) {
+        case PairedHeader::Follow:
             SetRecordPortCard(record, second, CardAt(record, first));
             SetRecordFieldText(record, second.prefixOffset,
                                RecordFieldText(record, first.prefixOffset));
-        } else if (IsEightyPinCard(CardAt(record, second))) {
+            break;
+        case PairedHeader::FreeAndCleared:
             SetRecordPortCard(record, second, CARD_NONE);
             SetRecordFieldText(record, second.prefixOffset, "");
+            break;
+        case PairedHeader::Free:
+            break;
         }
     }
 }

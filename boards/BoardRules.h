@@ -33,6 +33,21 @@ std::vector<std::uint8_t> PortCardList(const BoardDef& def, const BoardCardPort&
 // card's map; memory modules always fit.
 bool CardFitsPortDirections(const BoardDef& def, const BoardCardPort& port, CardId card);
 
+// Whether the card takes the two headers of a board's header pair (an
+// 80-pin card over two 40-pin headers).
+bool IsEightyPinCard(CardId card);
+
+// What the other header of a pair does when one header's card is set:
+// an 80-pin card takes the other header too (same card, same prefix, not
+// changeable there); otherwise the other header is free again, and an
+// 80-pin card it still showed becomes None with an empty prefix.
+enum class PairedHeader : std::uint8_t {
+    Follow,        // takes the source's card and prefix, locked
+    Free,          // keeps its card, changeable
+    FreeAndCleared // None with an empty prefix, changeable
+};
+PairedHeader PairHeaders(CardId sourceCard, CardId otherCard);
+
 // The card id a port's field of the record holds. An i32 field whose value
 // is no card id (outside 0..255) reads as kUnlistedCard, which no list
 // offers, so mending turns it into None.
