@@ -272,6 +272,11 @@ bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpa
         refusal);
 }
 
+bool SaveBoardRecord(const BoardDef& def, const std::string& fileName, ConstRecordSpan record) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    return config::SaveRecordFile(fileName, record.data(), record.size());
+}
+
 int config::SettingsFileOwner(std::string_view bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     for (const BoardDef* def : AllBoards()) {

@@ -6,6 +6,8 @@
 // exactly the same code.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
+#include "platform/Assert.h"
 
 #include <cstdint>
 #include <memory>
@@ -74,6 +76,23 @@ void SetDefaultRecord(const BoardDef& def, RecordSpan record);
 // otherwise.
 bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record,
                      config::LoadRefusal* refusal = nullptr);
+// Writes a record of this board as its settings file, byte for byte; the
+// boxes of config::SaveRecordFile on failure.
+bool SaveBoardRecord(const BoardDef& def, const std::string& fileName, ConstRecordSpan record);
+
+// The definition whose record layout a holder of the record type T loads
+// and saves by: T::Definition() when the type names one (a record of a
+// test), else the registered board T::kBoardId. Its record has T's size.
+template <class T> const BoardDef& RecordDefinition() {
+    const BoardDef* def = nullptr;
+    if constexpr (requires { T::Definition(); }) {
+        def = &T::Definition();
+    } else {
+        def = FindBoard(T::kBoardId);
+    }
+    PINSMITH_ASSERT(def != nullptr && def->HasRecord() && def->record.size == sizeof(T));
+    return *def;
+}
 
 // Brings a loaded record into the state the form shows and writes back:
 // the board's own fields in range; peripherals 0 or 1; texts ending at their

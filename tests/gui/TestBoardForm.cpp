@@ -130,3 +130,7 @@ const BoardDef kTestBoard{
 const BoardDef& TTestBoardForm::TestDefinition() {
     return kTestBoard;
 }
+
+const BoardDef& TEST_BOARD_CONFIG::Definition() {
+    return kTestBoard;
+}

@@ -33,6 +33,8 @@ struct TEST_BOARD_CONFIG {
 
     static constexpr ::BoardId kBoardId = MAINBOARD_ILMARCH;
     static constexpr std::int32_t kSize = 528;
+    // The test board's definition (TTestBoardForm::TestDefinition).
+    static const BoardDef& Definition();
 };
 static_assert(sizeof(TEST_BOARD_CONFIG) == 528);
 static_assert(offsetof(TEST_BOARD_CONFIG, OSC) == 136);
