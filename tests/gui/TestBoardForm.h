@@ -63,6 +63,10 @@ public:
 
     TConfigBase<TEST_BOARD_CONFIG> HsmcList;
     int SuccessHooks = 0;
+    // The questions before Generate: how often they were asked, and the
+    // answer.
+    int Questions = 0;
+    bool GoOn = true;
 
     // The LED box stands for an HPS box.
     void UseLedAsHpsBox() { SetHpsCheckBox(CheckBoxLED); }
@@ -76,4 +80,8 @@ public:
 
 protected:
     void AfterGenerateSuccess() override { ++SuccessHooks; }
+    bool ConfirmGenerate() override {
+        ++Questions;
+        return GoOn;
+    }
 };
