@@ -130,9 +130,11 @@ public:
     // Handlers.
     virtual void FormClose();
     virtual void ButtonSaveClick();
-    virtual void ButtonLoadClick();
+    void ButtonLoadClick();
     virtual void ButtonDefaultSettingClick();
-    virtual void ButtonGenClick();
+    // The settings check, the board's questions (ConfirmGenerate), then
+    // the project file and the project.
+    void ButtonGenClick();
     // Generate with Ctrl held on a board with a batch (BoardDef::batch):
     // a beep, one project-file question for the folder, then one project
     // per step of boards/BoardBatch.h in a folder of its own (made with its
@@ -157,7 +159,7 @@ public:
     // on failure. A board whose check asks or warns as it goes replaces it.
     virtual bool CheckSettings();
     // The controls into the held record, then the project of that record.
-    virtual bool BuildProject(const std::string& projectFile);
+    bool BuildProject(const std::string& projectFile);
     void SyncDualHeader(QComboBox* sender);
     // Copies a paired header's enabled prefix edit into the disabled one.
     void MirrorPairedPrefix(int index);
