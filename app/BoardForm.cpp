@@ -29,14 +29,6 @@
 using platform::qt::Latin1;
 using platform::qt::Text8;
 
-namespace {
-
-bool IsEightyPinCard(CardId card) {
-    return BoardConnectorType(card) == CONNECTOR_GPIO80;
-}
-
-} // namespace
-
 // ---------------------------------------------------------------------------
 // TCardListRef
 
@@ -406,7 +398,8 @@ void TBoardForm::SyncDualHeader(QComboBox* sender) {
     TCardPort& target = Port(fromFirst ? pair.port1 : pair.port0);
     const CardId sourceCard = source.List.At(source.Combo->currentIndex());
     const CardId targetCard = target.List.At(target.Combo->currentIndex());
-    if (IsEightyPinCard(sourceCard)) {
+    const PairedHeader action = PairHeaders(sourceCard, targetCard);
+    if (action == PairedHeader::Follow) {
         target.Combo->setCurrentIndex(source.Combo->currentIndex());
         target.Prefix->setText(source.Prefix->text());
         target.Combo->setEnabled(false);
@@ -415,7 +408,7 @@ void TBoardForm::SyncDualHeader(QComboBox* sender) {
     }
     target.Combo->setEnabled(true);
     target.Prefix->setEnabled(true);
-    if (IsEightyPinCard(targetCard)) {
+    if (action == PairedHeader::FreeAndCleared) {
         target.Combo->setCurrentIndex(0);
         target.Prefix->clear();
     }
@@ -536,7 +529,7 @@ void TBoardForm::ButtonDefaultSettingClick() {
 }
 
 void TBoardForm::ButtonGenClick() {
-    if (!CheckSettings()) {
+    if (!CheckSettings() || !ConfirmGenerate()) {
         return;
     }
     if (!Definition().batch.empty() && platform::qt::IsLeftCtrlDown()) {

@@ -14,8 +14,8 @@
 //   ConfigToBoardControls, BoardControlsToConfig   (extra controls <-> record)
 //   BeforeShowRecord, AfterShowRecord, FillCardCombos         (showing)
 //   UpdateBoardShapes                                         (outlines)
+//   CheckSettings, ConfirmGenerate        (the check; questions before Generate)
 //   BeforeSuccessBox, AfterGenerateSuccess                    (reminders)
-// Handlers are virtual as well, for boards with a batch mode or extra steps.
 //
 // The rules themselves (defaults, mending a loaded record, the settings
 // checks, pairing, attaching the cards, the pin filler) run in the core over
@@ -149,9 +149,11 @@ public:
     // Handlers.
     virtual void FormClose();
     virtual void ButtonSaveClick();
-    virtual void ButtonLoadClick();
+    void ButtonLoadClick();
     virtual void ButtonDefaultSettingClick();
-    virtual void ButtonGenClick();
+    // The settings check, the board's questions (ConfirmGenerate), then
+    // the project file and the project.
+    void ButtonGenClick();
     // Generate with Ctrl held on a board with a batch (BoardDef::batch):
     // a beep, one project-file question for the folder, then one project
     // per step of boards/BoardBatch.h in a folder of its own (made with its
@@ -172,9 +174,11 @@ public:
     virtual void FillCardCombos(); // lists built, combos filled
     virtual void UpdateCardPictures();
     void UpdateShapes();
-    bool CheckSettings(); // error box on failure
+    // The settings check before Save Setting and Generate: its boxes, false
+    // on failure. A board whose check asks or warns as it goes replaces it.
+    virtual bool CheckSettings();
     // The controls into the held record, then the project of that record.
-    virtual bool BuildProject(const std::string& projectFile);
+    bool BuildProject(const std::string& projectFile);
     void SyncDualHeader(QComboBox* sender);
     // Copies a paired header's enabled prefix edit into the disabled one.
     void MirrorPairedPrefix(int index);
@@ -259,6 +263,9 @@ protected:
     virtual void AfterShowRecord() {}
     virtual void UpdateBoardShapes() {}
     virtual void AfterGenerateSuccess() {}
+    // The questions and warnings of Generate after the settings check
+    // passed, before anything else; false when the user does not go on.
+    virtual bool ConfirmGenerate() { return true; }
     // A reminder shown after a successful generation, before the success
     // box.
     virtual void BeforeSuccessBox() {}

@@ -1,6 +1,7 @@
 #include "app/FormGPIO.h"
 
 #include "app/FormMain.h"
+#include "boards/BoardRules.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/Text8.h"
 
@@ -13,12 +14,6 @@
 
 using platform::qt::Latin1;
 using platform::qt::Text8;
-
-namespace {
-bool IsEightyPinCard(CardId card) {
-    return BoardConnectorType(card) == CONNECTOR_GPIO80;
-}
-} // namespace
 
 TFormGPIO::TFormGPIO(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::FormGPIO>()) {
     ui_->setupUi(this);
@@ -67,7 +62,8 @@ void TFormGPIO::SyncDualHeader(QObject* sender) {
     QLineEdit* targetEdit = fromGpio0 ? ui_->EditPrefixGpio1 : ui_->EditPrefixGpio0;
     const CardId sourceCard = CardAt(sourceCombo->currentIndex());
     const CardId targetCard = CardAt(targetCombo->currentIndex());
-    if (IsEightyPinCard(sourceCard)) {
+    const PairedHeader action = PairHeaders(sourceCard, targetCard);
+    if (action == PairedHeader::Follow) {
         targetCombo->setCurrentIndex(sourceCombo->currentIndex());
         targetEdit->setText(sourceEdit->text());
         targetCombo->setEnabled(false);
@@ -76,7 +72,7 @@ void TFormGPIO::SyncDualHeader(QObject* sender) {
     }
     targetCombo->setEnabled(true);
     targetEdit->setEnabled(true);
-    if (IsEightyPinCard(targetCard)) {
+    if (action == PairedHeader::FreeAndCleared) {
         targetCombo->setCurrentIndex(0);
         targetEdit->clear();
     }

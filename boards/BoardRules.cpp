@@ -32,10 +32,6 @@ std::uint32_t GetLe32(ConstRecordSpan record, std::size_t offset) {
     return value;
 }
 
-bool IsEightyPinCard(CardId card) {
-    return BoardConnectorType(card) == CONNECTOR_GPIO80;
-}
-
 CardId CardAt(ConstRecordSpan record, const BoardCardPort& port) {
     return RecordPortCard(record, port);
 }
@@ -130,6 +126,17 @@ bool CheckFamilyPrefixes(const BoardDef& def, PortFamily family,
 }
 
 } // namespace
+
+bool IsEightyPinCard(CardId card) {
+    return BoardConnectorType(card) == CONNECTOR_GPIO80;
+}
+
+PairedHeader PairHeaders(CardId sourceCard, CardId otherCard) {
+    if (IsEightyPinCard(sourceCard)) {
+        return PairedHeader::Follow;
+    }
+    return IsEightyPinCard(otherCard) ? PairedHeader::FreeAndCleared : PairedHeader::Free;
+}
 
 std::string EffectivePrefix(const BoardDef& def, ConstRecordSpan record,
                             const BoardCardPort& port) {
@@ -249,6 +256,11 @@ bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpa
         refusal);
 }
 
+bool SaveBoardRecord(const BoardDef& def, const std::string& fileName, ConstRecordSpan record) {
+    PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
+    return config::SaveRecordFile(fileName, record.data(), record.size());
+}
+
 int config::SettingsFileOwner(std::string_view bytes) {
     const ConstRecordSpan record(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     for (const BoardDef* def : AllBoards()) {
@@ -290,13 +302,18 @@ void MendRecord(const BoardDef& def, RecordSpan record) {
     if (def.pair.IsSet()) {
         const BoardCardPort& first = ports[static_cast<std::size_t>(def.pair.port0)];
         const BoardCardPort& second = ports[static_cast<std::size_t>(def.pair.port1)];
-        if (IsEightyPinCard(CardAt(record, first))) {
+        switch (PairHeaders(CardAt(record, first), CardAt(record, second))) {
+        case PairedHeader::Follow:
             SetRecordPortCard(record, second, CardAt(record, first));
             SetRecordFieldText(record, second.prefixOffset,
                                RecordFieldText(record, first.prefixOffset));
-        } else if (IsEightyPinCard(CardAt(record, second))) {
+            break;
+        case PairedHeader::FreeAndCleared:
             SetRecordPortCard(record, second, CARD_NONE);
             SetRecordFieldText(record, second.prefixOffset, "");
+            break;
+        case PairedHeader::Free:
+            break;
         }
     }
 }

@@ -6,6 +6,8 @@
 // exactly the same code.
 
 #include "boards/BoardDef.h"
+#include "boards/Boards.h"
+#include "platform/Assert.h"
 
 #include <cstdint>
 #include <memory>
@@ -38,6 +40,21 @@ bool CardFitsPort(const BoardCardPort& port, CardId card);
 // adds a board or a card; the rules read the definition's data.
 bool CardKeepsBusDirections(const BoardDef& def, const BoardCardPort& port, CardId card);
 
+// Whether the card takes the two headers of a board's header pair (an
+// 80-pin card over two 40-pin headers).
+bool IsEightyPinCard(CardId card);
+
+// What the other header of a pair does when one header's card is set:
+// an 80-pin card takes the other header too (same card, same prefix, not
+// changeable there); otherwise the other header is free again, and an
+// 80-pin card it still showed becomes None with an empty prefix.
+enum class PairedHeader : std::uint8_t {
+    Follow,        // takes the source's card and prefix, locked
+    Free,          // keeps its card, changeable
+    FreeAndCleared // None with an empty prefix, changeable
+};
+PairedHeader PairHeaders(CardId sourceCard, CardId otherCard);
+
 // The card id a port's field of the record holds. An i32 field whose value
 // is no card id (outside 0..255) reads as kUnlistedCard, which no list
 // offers, so mending turns it into None.
@@ -67,6 +84,23 @@ void StampRecordHeader(const BoardDef& def, RecordSpan record);
 // otherwise.
 bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record,
                      config::LoadRefusal* refusal = nullptr);
+// Writes a record of this board as its settings file, byte for byte; the
+// boxes of config::SaveRecordFile on failure.
+bool SaveBoardRecord(const BoardDef& def, const std::string& fileName, ConstRecordSpan record);
+
+// The definition whose record layout a holder of the record type T loads
+// and saves by: T::Definition() when the type names one (a record of a
+// test), else the registered board T::kBoardId. Its record has T's size.
+template <class T> const BoardDef& RecordDefinition() {
+    const BoardDef* def = nullptr;
+    if constexpr (requires { T::Definition(); }) {
+        def = &T::Definition();
+    } else {
+        def = FindBoard(T::kBoardId);
+    }
+    PINSMITH_ASSERT(def != nullptr && def->HasRecord() && def->record.size == sizeof(T));
+    return *def;
+}
 
 // Brings a loaded record into the state the form shows and writes back:
 // the board's own fields in range; peripherals 0 or 1; texts ending at their

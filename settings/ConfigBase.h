@@ -9,8 +9,14 @@
 // and names its board and size as
 //     static constexpr ::BoardId kBoardId;   (qualified: the field is BoardId)
 //     static constexpr std::int32_t kSize;   (== sizeof(T))
-// The settings files hold the record byte for byte, little-endian.
+// (a record of a test may name a definition of its own instead; see
+// RecordDefinition).
+// The settings files hold the record byte for byte, little-endian; they
+// are read and written through the board definition's record layout
+// (LoadBoardRecord, SaveBoardRecord), the road every holder and the fuzz
+// target share.
 
+#include "boards/BoardRules.h"
 #include "model/CardCatalogue.h"
 #include "model/MainBoard.h"
 #include "platform/Assert.h"
@@ -39,14 +45,18 @@ public:
 
     TConfigBase() = default;
 
-    // Reads a settings file into record, silently; see config::LoadRecordFile.
+    // Reads a settings file into record, silently; see LoadBoardRecord.
     bool LoadFromFile(T* record, const std::string& fileName,
                       config::LoadRefusal* refusal = nullptr) {
-        return config::LoadRecordFile(fileName, record, sizeof(T), Header(), refusal);
+        return LoadBoardRecord(RecordDefinition<T>(), fileName,
+                               RecordSpan(reinterpret_cast<std::uint8_t*>(record), sizeof(T)),
+                               refusal);
     }
     // Writes record as a settings file; error box on failure.
     bool SaveToFile(const T* record, const std::string& fileName) {
-        return config::SaveRecordFile(fileName, record, sizeof(T));
+        return SaveBoardRecord(
+            RecordDefinition<T>(), fileName,
+            ConstRecordSpan(reinterpret_cast<const std::uint8_t*>(record), sizeof(T)));
     }
     bool LoadDefault() {
         const std::string path = config::DefaultConfigPath();
@@ -87,7 +97,4 @@ public:
     std::string LastDir;
     std::int32_t CardCount = 0;
     std::uint8_t CardIds[config::kCardListCapacity] = {};
-
-private:
-    static config::RecordHeader Header() { return {0, static_cast<std::uint8_t>(T::kBoardId), 4}; }
 };

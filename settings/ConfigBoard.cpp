@@ -22,22 +22,21 @@ bool TConfigBoard::LoadWithDialog(platform::FileDialog& dialog) {
     if (file.empty()) {
         return false;
     }
-    lastRefusal_ = config::LoadRefusal();
     if (LoadFromFile(file)) {
         return true;
-    }
-    if (lastRefusal_.kind == config::LoadRefusal::Kind::None) {
-        // A descendant that reads its file on its own: the reason is unknown.
-        lastRefusal_.kind = config::LoadRefusal::Kind::NotThisBoard;
-        lastRefusal_.reason = "its contents do not match this board's record";
     }
     config::ShowLoadRefusal(file, lastRefusal_);
     return false;
 }
 
-bool TConfigBoard::LoadRecord(const std::string& fileName, void* record, std::size_t size,
-                              const config::RecordHeader& header) {
-    return config::LoadRecordFile(fileName, record, size, header, &lastRefusal_);
+bool TConfigBoard::LoadFromFile(const std::string& fileName) {
+    const HeldRecord held = Held();
+    return LoadBoardRecord(*held.def, fileName, held.bytes, &lastRefusal_);
+}
+
+bool TConfigBoard::SaveToFile(const std::string& fileName) {
+    const HeldRecord held = Held();
+    return SaveBoardRecord(*held.def, fileName, held.bytes);
 }
 
 std::string TConfigBoard::AskProjectFile(platform::FileDialog& dialog,

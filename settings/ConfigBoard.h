@@ -4,6 +4,7 @@
 // board-specific parts of a generated project. Free of Qt: the project writer
 // calls it.
 
+#include "boards/BoardRules.h"
 #include "model/CardCatalogue.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -18,9 +19,12 @@ public:
     TConfigBoard() = default;
     virtual ~TConfigBoard() = default;
 
-    // Settings file <-> the descendant's record.
-    virtual bool LoadFromFile(const std::string& fileName) = 0;
-    virtual bool SaveToFile(const std::string& fileName) = 0;
+    // Settings file <-> the descendant's record, through its board
+    // definition's record layout (LoadBoardRecord, SaveBoardRecord). A file
+    // a load refuses leaves the record as it was; LoadWithDialog reports the
+    // reason.
+    bool LoadFromFile(const std::string& fileName);
+    bool SaveToFile(const std::string& fileName);
     // Board-specific .qsf lines, top-level Verilog, VHDL architecture.
     virtual std::string GetQsfAssignments() = 0;
     virtual std::string GetVerilogCode() = 0;
@@ -30,7 +34,7 @@ public:
     virtual bool ExportIpFiles(const std::string& projectFolder) = 0;
 
     // default.cfg is read silently; a file picked in Load Setting that the
-    // board refuses is reported with the reason LoadRecord noted.
+    // board refuses is reported with the reason its load gave.
     bool LoadDefault();
     bool SaveDefault();
     bool SaveWithDialog(platform::FileDialog& dialog);
@@ -49,10 +53,17 @@ public:
     std::uint8_t CardIds[256] = {};
 
 protected:
-    // The body of a descendant's LoadFromFile: config::LoadRecordFile, with
-    // the reason of a refusal kept for LoadWithDialog.
-    bool LoadRecord(const std::string& fileName, void* record, std::size_t size,
-                    const config::RecordHeader& header);
+    // The record a descendant holds and the definition it is laid out by.
+    struct HeldRecord {
+        const BoardDef* def;
+        RecordSpan bytes;
+    };
+    virtual HeldRecord Held() = 0;
+    // A descendant's Held(): its record of type T (RecordDefinition<T>).
+    template <class T> static HeldRecord HeldOf(T& record) {
+        return {&RecordDefinition<T>(),
+                RecordSpan(reinterpret_cast<std::uint8_t*>(&record), sizeof(T))};
+    }
 
 private:
     platform::FileReplacement* exportTarget_ = nullptr;

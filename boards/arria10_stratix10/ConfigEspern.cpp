@@ -18,17 +18,6 @@ std::uint8_t Low(std::int32_t index) {
 
 } // namespace
 
-bool TConfigEspern::LoadFromFile(const std::string& fileName) {
-    return LoadRecord(fileName, &Config, sizeof Config,
-                      config::RecordHeader{offsetof(ESPERN_CONFIG, BoardId),
-                                           static_cast<std::uint8_t>(BoardNumber(MAINBOARD_ESPERN)),
-                                           offsetof(ESPERN_CONFIG, Size)});
-}
-
-bool TConfigEspern::SaveToFile(const std::string& fileName) {
-    return config::SaveRecordFile(fileName, &Config, sizeof Config);
-}
-
 bool TConfigEspern::IsSi5340AUsed() const {
     return zarvikfamily::AnyNonZero(Config.Si5340AIndex);
 }

@@ -73,10 +73,6 @@ class TConfigEspern : public TConfigBoard {
 public:
     using ESPERN_CONFIG = ::ESPERN_CONFIG;
 
-    // A settings file is taken only at the record's size with this board's
-    // id and size fields; the record stays as it was otherwise.
-    bool LoadFromFile(const std::string& fileName) override;
-    bool SaveToFile(const std::string& fileName) override;
     std::string GetQsfAssignments() override;
     std::string GetVerilogCode() override;
     std::string GetVhdlArchitecture(const std::string&) override { return std::string(); }
@@ -97,4 +93,7 @@ public:
     static double GetSi5340BQdrFrequency(std::uint8_t index);
 
     ESPERN_CONFIG Config{};
+
+protected:
+    HeldRecord Held() override { return HeldOf(Config); }
 };

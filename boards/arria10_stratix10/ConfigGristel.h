@@ -83,14 +83,13 @@ class TConfigGristel : public TConfigBoard {
 public:
     using GRISTEL_CONFIG = ::GRISTEL_CONFIG;
 
-    // A settings file is taken only at the record's size with this board's
-    // id and size fields; the record stays as it was otherwise.
-    bool LoadFromFile(const std::string& fileName) override;
-    bool SaveToFile(const std::string& fileName) override;
     std::string GetQsfAssignments() override { return std::string(); }
     std::string GetVerilogCode() override { return std::string(); }
     std::string GetVhdlArchitecture(const std::string&) override { return std::string(); }
     bool ExportIpFiles(const std::string&) override { return true; }
 
     GRISTEL_CONFIG Config{};
+
+protected:
+    HeldRecord Held() override { return HeldOf(Config); }
 };

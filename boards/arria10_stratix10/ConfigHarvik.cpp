@@ -100,17 +100,6 @@ float MemRefFrequency(int index) {
     return kMemMHz[index];
 }
 
-bool TConfigHarvik::LoadFromFile(const std::string& fileName) {
-    return LoadRecord(fileName, &Config, sizeof Config,
-                      config::RecordHeader{offsetof(HARVIK_CONFIG, BoardId),
-                                           static_cast<std::uint8_t>(BoardNumber(MAINBOARD_HARVIK)),
-                                           offsetof(HARVIK_CONFIG, Size)});
-}
-
-bool TConfigHarvik::SaveToFile(const std::string& fileName) {
-    return config::SaveRecordFile(fileName, &Config, sizeof Config);
-}
-
 float TConfigHarvik::GetXcvrRefFrequency(int port) const {
     PINSMITH_ASSERT(port >= 0 && port < 4);
     return XcvrRefFrequency(

@@ -91,10 +91,6 @@ class TConfigHarvik : public TConfigBoard {
 public:
     using HARVIK_CONFIG = ::HARVIK_CONFIG;
 
-    // A settings file is taken only at the record's size with this board's
-    // id and size fields; the record stays as it was otherwise.
-    bool LoadFromFile(const std::string& fileName) override;
-    bool SaveToFile(const std::string& fileName) override;
     std::string GetQsfAssignments() override;
     std::string GetVerilogCode() override;
     std::string GetVhdlArchitecture(const std::string& entityName) override;
@@ -122,6 +118,9 @@ public:
     std::string SocketPrefix(int socket) const;
 
     HARVIK_CONFIG Config{};
+
+protected:
+    HeldRecord Held() override { return HeldOf(Config); }
 };
 
 // The kind of memory a socket card is: sockets A and B, and C and D, hold

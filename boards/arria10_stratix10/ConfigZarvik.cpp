@@ -62,17 +62,6 @@ double Lookup(std::span<const double> table, std::uint8_t index) {
 
 } // namespace
 
-bool TConfigZarvik::LoadFromFile(const std::string& fileName) {
-    return LoadRecord(fileName, &Config, sizeof Config,
-                      config::RecordHeader{offsetof(ZARVIK_CONFIG, BoardId),
-                                           static_cast<std::uint8_t>(BoardNumber(MAINBOARD_ZARVIK)),
-                                           offsetof(ZARVIK_CONFIG, Size)});
-}
-
-bool TConfigZarvik::SaveToFile(const std::string& fileName) {
-    return config::SaveRecordFile(fileName, &Config, sizeof Config);
-}
-
 bool TConfigZarvik::IsSi5340AUsed() const {
     return zarvikfamily::AnyNonZero(Config.Si5340AIndex);
 }

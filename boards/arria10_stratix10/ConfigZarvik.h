@@ -91,10 +91,6 @@ class TConfigZarvik : public TConfigBoard {
 public:
     using ZARVIK_CONFIG = ::ZARVIK_CONFIG;
 
-    // A settings file is taken only at the record's size with this board's
-    // id and size fields; the record stays as it was otherwise.
-    bool LoadFromFile(const std::string& fileName) override;
-    bool SaveToFile(const std::string& fileName) override;
     std::string GetQsfAssignments() override;
     std::string GetVerilogCode() override;
     std::string GetVhdlArchitecture(const std::string&) override { return std::string(); }
@@ -120,4 +116,7 @@ public:
     static double GetSi5340BPcieFrequency(std::uint8_t index);
 
     ZARVIK_CONFIG Config{};
+
+protected:
+    HeldRecord Held() override { return HeldOf(Config); }
 };

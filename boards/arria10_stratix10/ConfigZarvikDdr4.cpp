@@ -15,18 +15,6 @@ constexpr double kDdrMHz[] = {0, 150, 200, 233.333, 266.667, 300};
 
 } // namespace
 
-bool TConfigZarvik_DDR4::LoadFromFile(const std::string& fileName) {
-    return LoadRecord(
-        fileName, &Config, sizeof Config,
-        config::RecordHeader{offsetof(ZARVIK_DDR4_CONFIG, BoardId),
-                             static_cast<std::uint8_t>(BoardNumber(MAINBOARD_ZARVIK_DDR4)),
-                             offsetof(ZARVIK_DDR4_CONFIG, Size)});
-}
-
-bool TConfigZarvik_DDR4::SaveToFile(const std::string& fileName) {
-    return config::SaveRecordFile(fileName, &Config, sizeof Config);
-}
-
 bool TConfigZarvik_DDR4::IsSi5340AUsed() const {
     return zarvikfamily::AnyNonZero(Config.Si5340AIndex);
 }

@@ -112,14 +112,9 @@ public:
         SelectAll(this->Settings.Config);
         this->ShowRecord();
     }
-    void ButtonGenClick() override {
-        if (!this->CheckSettings() || !Clocks.ConfirmClocks()) {
-            return;
-        }
-        TBoardForm::ButtonGenClick();
-    }
 
 protected:
+    bool ConfirmGenerate() override { return Clocks.ConfirmClocks(); }
     void BindSelectAll(QPushButton* button) {
         QObject::connect(button, &QPushButton::clicked, this,
                          [this] { ButtonButtonDefaultAllSettingClick(); });

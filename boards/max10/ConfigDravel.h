@@ -45,16 +45,15 @@ public:
         static constexpr std::int32_t kSize = 272;
     };
 
-    // A settings file is taken only at the record's size with this board's
-    // size and id fields; the record stays as it was otherwise.
-    bool LoadFromFile(const std::string& fileName) override;
-    bool SaveToFile(const std::string& fileName) override;
     std::string GetQsfAssignments() override { return std::string(); }
     std::string GetVerilogCode() override { return std::string(); }
     std::string GetVhdlArchitecture(const std::string&) override { return std::string(); }
     bool ExportIpFiles(const std::string&) override { return true; }
 
     BOARD_CONFIG Config{};
+
+protected:
+    HeldRecord Held() override { return HeldOf(Config); }
 };
 
 using DRAVEL_CONFIG = TConfigDravel::BOARD_CONFIG;

@@ -1,10 +1,8 @@
 #include "boards/max10/UI_Dravel.h"
 
 #include "app/Shape.h"
-#include "boards/BoardRules.h"
 #include "boards/Boards.h"
 #include "boards/UI_BoardPicture.h"
-#include "boards/max10/CONFIG_DRAVEL.h"
 #include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
@@ -50,18 +48,6 @@ TFormDravel::TFormDravel(QWidget* owner)
 }
 
 TFormDravel::~TFormDravel() = default;
-
-// The controls go into the settings object's own record, which the filler
-// then reads through the object (no local copy).
-bool TFormDravel::BuildProject(const std::string& projectFile) {
-    ControlsToConfig(Settings.Config);
-    const std::span<const std::uint8_t> record = ConstBytes(Settings.Config);
-    auto board = std::make_unique<TMainBoard>();
-    board->m_CardRules = Definition().cardRules;
-    CONFIG_DRAVEL(board.get(), &Settings);
-    AttachRecordCards(Definition(), *board, record);
-    return WriteProject(board.get(), projectFile, false);
-}
 
 namespace {
 const BoardFormRegistrar kFormRegistrar{MAINBOARD_DRAVEL, MakeBoardForm<TFormDravel>};

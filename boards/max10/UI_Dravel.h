@@ -1,8 +1,7 @@
 #pragma once
 // The form of the Dravel board (board id 32): nine peripheral check boxes
 // and one 40-pin GPIO header with a card and a prefix. Its settings object
-// is a TConfigDravel: Generate writes the controls into its record before
-// the filler reads it. Generate with Ctrl held writes one project per card
+// is a TConfigDravel. Generate with Ctrl held writes one project per card
 // of the header's list, each with the prefix GPIO, without a beep.
 
 #include "app/BoardForm.h"
@@ -20,8 +19,6 @@ class TFormDravel : public TBoardFormOf<TConfigDravel> {
 public:
     explicit TFormDravel(QWidget* owner);
     ~TFormDravel() override;
-
-    bool BuildProject(const std::string& projectFile) override;
 
 private:
     std::unique_ptr<Ui::TFormDravel> ui_;

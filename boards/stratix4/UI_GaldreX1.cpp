@@ -88,15 +88,12 @@ void TFormGaldre_X1::CheckBoxClick() {
     pll_->Follow(Settings.Config.nExtPllIndex, ui_->CheckBoxExtPLL->isChecked());
 }
 
-void TFormGaldre_X1::ButtonGenClick() {
-    if (!CheckSettings()) {
-        return;
-    }
+bool TFormGaldre_X1::ConfirmGenerate() {
     const std::string warning = TransceiverPlacementWarning(PortCard(HSMC_A), PortCard(HSMC_B));
     if (!warning.empty()) {
         platform::WarningBox(warning);
     }
-    TBoardForm::ButtonGenClick();
+    return true;
 }
 
 void TFormGaldre_X1::AfterGenerateSuccess() {

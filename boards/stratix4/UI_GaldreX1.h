@@ -29,7 +29,6 @@ public:
     explicit TFormGaldre_X1(QWidget* owner);
     ~TFormGaldre_X1() override;
 
-    void ButtonGenClick() override;
     void CheckBoxClick() override;
 
     // The card list of both GPIO headers.
@@ -39,6 +38,8 @@ protected:
     void ConfigToBoardControls(const GALDRE_X1_CONFIG& record) override;
     void BoardControlsToConfig(GALDRE_X1_CONFIG& record) override;
     void AfterGenerateSuccess() override;
+    // The transceiver placement warning (no question).
+    bool ConfirmGenerate() override;
 
 private:
     std::unique_ptr<Ui::TFormGaldre_X1> ui_;

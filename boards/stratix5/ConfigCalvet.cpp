@@ -157,17 +157,6 @@ std::string LmkBlock(const CALVET_CONFIG& c) {
 
 } // namespace
 
-bool TConfigCalvet::LoadFromFile(const std::string& fileName) {
-    return LoadRecord(fileName, &Config, sizeof Config,
-                      config::RecordHeader{offsetof(CALVET_CONFIG, BoardId),
-                                           static_cast<std::uint8_t>(BoardNumber(MAINBOARD_CALVET)),
-                                           offsetof(CALVET_CONFIG, Size)});
-}
-
-bool TConfigCalvet::SaveToFile(const std::string& fileName) {
-    return config::SaveRecordFile(fileName, &Config, sizeof Config);
-}
-
 std::string TConfigCalvet::GetQsfAssignments() {
     std::string text;
     if (Config.Lmk04906Pll) {

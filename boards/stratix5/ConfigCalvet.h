@@ -104,10 +104,6 @@ class TConfigCalvet : public TConfigBoard {
 public:
     using CALVET_CONFIG = ::CALVET_CONFIG;
 
-    // A settings file is taken only at the record's size with this board's
-    // id and size fields; the record stays as it was otherwise.
-    bool LoadFromFile(const std::string& fileName) override;
-    bool SaveToFile(const std::string& fileName) override;
     // The LMK04906 include block, then the CDCM6208 one.
     std::string GetQsfAssignments() override;
     // The CDCM6208 block, then the LMK04906 one.
@@ -125,4 +121,7 @@ public:
     static float Lmk04906OutputMHz(const TConfigCalvet& settings, int output);
 
     CALVET_CONFIG Config{};
+
+protected:
+    HeldRecord Held() override { return HeldOf(Config); }
 };

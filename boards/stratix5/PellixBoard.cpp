@@ -59,6 +59,18 @@ bool HasTransceiverCard(const PELLIX_CONFIG& r) {
     return std::find(list.begin(), list.end(), r.HsmcACard) != list.end();
 }
 
+} // namespace
+
+bool Si570InUse(const PELLIX_CONFIG& record) {
+    return AnySfp(record);
+}
+
+bool Cdcm61004InUse(const PELLIX_CONFIG& record) {
+    return AnySfp(record) || record.SataHost || record.SataDevice || HasTransceiverCard(record);
+}
+
+namespace {
+
 // CLOCK, LED, buttons, switches, temperature, fan, flash, SSRAM and RS-422;
 // no oscillator in use, no card.
 void SetDefaults(RecordSpan bytes) {
@@ -78,11 +90,10 @@ void SetDefaults(RecordSpan bytes) {
 // whose consumers is in use, as the form shows it.
 void Mend(RecordSpan bytes) {
     PELLIX_CONFIG r = RecordAs<PELLIX_CONFIG>(bytes);
-    if (r.Si570Index < 0 || r.Si570Index > kLastSi570 || !AnySfp(r)) {
+    if (r.Si570Index < 0 || r.Si570Index > kLastSi570 || !Si570InUse(r)) {
         r.Si570Index = 0;
     }
-    const bool cdcmUsed = AnySfp(r) || r.SataHost || r.SataDevice || HasTransceiverCard(r);
-    if (r.Cdcm61004Index < 0 || r.Cdcm61004Index > kLastCdcm61004 || !cdcmUsed) {
+    if (r.Cdcm61004Index < 0 || r.Cdcm61004Index > kLastCdcm61004 || !Cdcm61004InUse(r)) {
         r.Cdcm61004Index = 0;
     }
     StoreRecord(bytes, r);

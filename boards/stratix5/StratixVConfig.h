@@ -191,3 +191,12 @@ static_assert(offsetof(NOLVAR_CONFIG, Rs422) == 153);
 static_assert(offsetof(NOLVAR_CONFIG, Si570Index) == stratix5::kNolvarSi570);
 static_assert(offsetof(NOLVAR_CONFIG, Cdcm61004Index) == stratix5::kNolvarCdcm61004);
 static_assert(offsetof(NOLVAR_CONFIG, Cdcm61004Index) == 160);
+
+namespace pellix {
+// Whether a record uses the board's programmable oscillators: the Si570
+// serves the SFP+ cages; the CDCM61004 the SFP+ cages, the SATA ports and a
+// transceiver card on HSMC-A (one its list offers). An oscillator nothing
+// uses shows and keeps "Disable".
+bool Si570InUse(const PELLIX_CONFIG& record);
+bool Cdcm61004InUse(const PELLIX_CONFIG& record);
+} // namespace pellix

@@ -163,7 +163,7 @@ void TFormCalvet::CheckBoxClick() {
     }
 }
 
-bool TFormCalvet::ValidateSettings() {
+bool TFormCalvet::CheckSettings() {
     const std::vector<std::uint8_t> bytes = ControlsRecord();
     const CALVET_CONFIG record = RecordAs<CALVET_CONFIG>(bytes);
     std::string message;
@@ -184,21 +184,6 @@ bool TFormCalvet::ValidateSettings() {
         platform::ErrorBox(message);
     }
     return named && clocks;
-}
-
-void TFormCalvet::ButtonSaveClick() {
-    if (!ValidateSettings()) {
-        return;
-    }
-    ReadControlsInto(RecordBytes());
-    Settings.SaveWithDialog(SaveDialog);
-}
-
-void TFormCalvet::ButtonGenClick() {
-    if (!ValidateSettings()) {
-        return;
-    }
-    TBoardForm::ButtonGenClick();
 }
 
 void TFormCalvet::BeforeSuccessBox() {

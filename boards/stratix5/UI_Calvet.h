@@ -36,12 +36,11 @@ public:
     explicit TFormCalvet(QWidget* owner);
     ~TFormCalvet() override;
 
-    void ButtonSaveClick() override;
-    void ButtonGenClick() override;
     void CheckBoxClick() override;
 
-    // The checks of Save and Generate with their boxes; false stops them.
-    bool ValidateSettings();
+    // The checks of Save and Generate with their boxes: the DDR3 question
+    // first, then the clock warning, then the name or prefix error.
+    bool CheckSettings() override;
 
     // The card lists of the FMC ports: A and D, B and C. The GPIO header
     // takes the list of Settings.

@@ -93,13 +93,11 @@ bool TFormPellix::IsSataUsed() const {
     return ui_->CheckBoxSata_0->isChecked() || ui_->CheckBoxSata_1->isChecked();
 }
 
-bool TFormPellix::IsCdcm61004Needed() const {
-    return IsSataUsed() || IsSfpUsed() || IsTransceiverBoard(PortCard(kHsmcA));
-}
-
+// The board's rule, over the record the controls stand for.
 void TFormPellix::UpdateOscillatorCombos() {
-    si570_.Follow(IsSfpUsed());
-    cdcm61004_.Follow(IsCdcm61004Needed());
+    const auto record = RecordAs<PELLIX_CONFIG>(ControlsRecord());
+    si570_.Follow(pellix::Si570InUse(record));
+    cdcm61004_.Follow(pellix::Cdcm61004InUse(record));
 }
 
 void TFormPellix::ConfigToBoardControls(const PELLIX_CONFIG& record) {
@@ -129,7 +127,7 @@ void TFormPellix::CardComboChange(int port) {
     TBoardForm::CardComboChange(port);
 }
 
-bool TFormPellix::ConfirmOscillators() {
+bool TFormPellix::ConfirmGenerate() {
     const auto goOn = [](const char* text) {
         return platform::MessageBox(platform::MsgKind::Warning, platform::MsgButtons::YesNo,
                                     text) == platform::MsgResult::Yes;
@@ -142,13 +140,6 @@ bool TFormPellix::ConfirmOscillators() {
     return !IsSataUsed() || cdcm61004_.IsOn() ||
            goOn("SATA interface is enabled, but the associated programmable oscillator "
                 "CDCM61004 is not enabled.\r\nDo you want to continued?");
-}
-
-void TFormPellix::ButtonGenClick() {
-    if (!CheckSettings() || !ConfirmOscillators()) {
-        return;
-    }
-    TBoardForm::ButtonGenClick();
 }
 
 std::string TFormPellix::TransceiverNote() const {

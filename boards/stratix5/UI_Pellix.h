@@ -29,7 +29,6 @@ public:
     explicit TFormPellix(QWidget* owner);
     ~TFormPellix() override;
 
-    void ButtonGenClick() override;
     void CheckBoxClick() override;
     void CardComboChange(int port) override;
 
@@ -38,10 +37,6 @@ public:
 
     bool IsSfpUsed() const;
     bool IsSataUsed() const;
-    bool IsCdcm61004Needed() const;
-    // The Yes/No warnings of an interface without its oscillator; false
-    // when the user does not go on.
-    bool ConfirmOscillators();
     // The reminder after a successful generation; empty when nothing
     // transceiver-related is chosen.
     std::string TransceiverNote() const;
@@ -51,6 +46,8 @@ protected:
     void BoardControlsToConfig(PELLIX_CONFIG& record) override;
     void UpdateBoardShapes() override;
     void BeforeSuccessBox() override;
+    // The Yes/No warnings of an interface without its oscillator.
+    bool ConfirmGenerate() override;
 
 private:
     void UpdateOscillatorCombos();

@@ -97,12 +97,6 @@ public:
     // The oscillator warnings; false when the user does not go on.
     virtual bool ConfirmOscillators() = 0;
 
-    void ButtonGenClick() override {
-        if (!this->CheckSettings() || !ConfirmOscillators()) {
-            return;
-        }
-        Base::ButtonGenClick();
-    }
     void CheckBoxClick() override {
         Base::CheckBoxClick(); // the outlines
         Oscillators.Follow();
@@ -111,6 +105,8 @@ public:
     stratix5::TOscillatorCombos Oscillators;
 
 protected:
+    bool ConfirmGenerate() override { return ConfirmOscillators(); }
+
     // The set-up both forms share, on their laid-out controls (the same
     // names in both layouts): size, colour, picture and logos, definition,
     // project name and buttons; Load Setting that loads nothing ends with

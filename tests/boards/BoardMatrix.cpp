@@ -204,11 +204,10 @@ std::vector<Run> AloneRuns(const BoardDef& def) {
                     continue;
                 }
                 // An 80-pin card takes both headers of a pair from the first.
-                const std::size_t holder =
-                    def.pair.IsSet() && BoardConnectorType(MakeCardId(card)) == CONNECTOR_GPIO80 &&
-                            p == static_cast<std::size_t>(def.pair.port1)
-                        ? static_cast<std::size_t>(def.pair.port0)
-                        : p;
+                const std::size_t holder = def.pair.IsSet() && IsEightyPinCard(MakeCardId(card)) &&
+                                                   p == static_cast<std::size_t>(def.pair.port1)
+                                               ? static_cast<std::size_t>(def.pair.port0)
+                                               : p;
                 std::vector<std::uint8_t> record = base;
                 for (std::size_t q = 0; q < def.ports.size(); ++q) {
                     SetRecordPortCard(record, def.ports[q],

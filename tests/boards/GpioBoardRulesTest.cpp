@@ -184,3 +184,33 @@ TEST(GpioBoardRules, OneSignalFromBothHeadersIsRefused) {
         EXPECT_FALSE(platform::FileExists(dir.File("P.qsf")));
     }
 }
+
+// The pairing rule both pairing forms and the mending apply: an 80-pin card
+// (Ostel, 11) takes the other header; leaving it frees the other header and
+// clears the 80-pin card it still showed; 40-pin cards (GPIO Default, 1;
+// Fyrn, 12) leave the other header alone.
+TEST(GpioBoardRules, PairingOfTheHeaders) {
+    const CardId ostel = MakeCardId(11);
+    const CardId gpioDefault = MakeCardId(1);
+    const CardId fyrn = MakeCardId(12);
+    ASSERT_TRUE(IsEightyPinCard(ostel));
+    ASSERT_FALSE(IsEightyPinCard(gpioDefault) || IsEightyPinCard(CARD_NONE));
+    struct Case {
+        CardId source;
+        CardId other;
+        PairedHeader expected;
+    };
+    const Case cases[] = {
+        {ostel, CARD_NONE, PairedHeader::Follow},
+        {ostel, fyrn, PairedHeader::Follow},
+        {ostel, ostel, PairedHeader::Follow},
+        {CARD_NONE, ostel, PairedHeader::FreeAndCleared},
+        {gpioDefault, ostel, PairedHeader::FreeAndCleared},
+        {gpioDefault, fyrn, PairedHeader::Free},
+        {CARD_NONE, CARD_NONE, PairedHeader::Free},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PairHeaders(c.source, c.other), c.expected)
+            << CardNumber(c.source) << " " << CardNumber(c.other);
+    }
+}

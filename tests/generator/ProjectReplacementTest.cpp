@@ -2,6 +2,7 @@
 // or nothing: an earlier project survives any failure byte for byte.
 
 #include "boards/cyclone5/ConfigFalmor.h"
+#include "boards/cyclone5/IlmarchId.h"
 #include "generator/Pinsmith.h"
 #include "generator/SampleModels.h"
 #include "platform/Files.h"
@@ -53,7 +54,14 @@ struct SMALL_CONFIG {
     std::int32_t Size;
     char ProjectName[128];
     static constexpr std::int32_t kSize = 136;
+    static const BoardDef& Definition();
 };
+
+// Board 37's id with a record of the header alone.
+const BoardDef kSmallBoard{.id = MAINBOARD_ILMARCH, .record = {.size = sizeof(SMALL_CONFIG)}};
+const BoardDef& SMALL_CONFIG::Definition() {
+    return kSmallBoard;
+}
 
 class Replacement : public testing::Test {
 protected:

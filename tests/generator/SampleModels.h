@@ -5,6 +5,7 @@
 
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
+#include "platform/Assert.h"
 #include "platform/Clock.h"
 #include "settings/ConfigBoard.h"
 
@@ -71,8 +72,6 @@ std::unique_ptr<TDaughterBoard> GpioCard();
 // test sets; ExportIpFiles writes the listed resources into a subfolder;
 class TestConfigBoard : public TConfigBoard {
 public:
-    bool LoadFromFile(const std::string&) override { return false; }
-    bool SaveToFile(const std::string&) override { return false; }
     std::string GetQsfAssignments() override { return qsf; }
     std::string GetVerilogCode() override { return verilog; }
     std::string GetVhdlArchitecture(const std::string& entityName) override;
@@ -84,6 +83,10 @@ public:
     std::string exportFolder;                                 // subfolder of the project folder
     std::vector<std::pair<std::string, std::string>> exports; // file name, resource
     std::vector<std::string> exportCalls;
+
+protected:
+    // Only the generator texts serve: nothing loads or saves it.
+    HeldRecord Held() override { PINSMITH_FAIL("a sample settings object keeps no record"); }
 };
 
 // Board 36 (VHDL) with a settings object that adds .qsf lines, a complete

@@ -352,6 +352,43 @@ TEST_F(BoardFormTest, GenerateCancelledLeavesTheFolderAndNoMessage) {
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
+// The board's questions come once, after the settings check passed and
+// before the project file is asked for; "No" ends Generate silently.
+TEST_F(BoardFormTest, QuestionsBeforeGenerateFollowTheCheck) {
+    int writes = 0;
+    SetProjectWriterForTests([&](TMainBoard*, const std::string&, bool) { return ++writes > 0; });
+    struct Case {
+        const char* name;
+        bool goOn;
+        int questions;
+        std::size_t dialogs;
+        int writes;
+        std::size_t boxes;
+    };
+    const Case cases[] = {
+        {"", true, 0, 0, 0, 1},        // the check fails: its box, no question
+        {"blinky", false, 1, 0, 0, 0}, // "No": nothing else
+        {"blinky", true, 1, 1, 1, 1},  // "Yes": the file, the project, success
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui.Clear();
+        const std::size_t shown = dialogs.Shown().size();
+        form_.Questions = 0;
+        writes = 0;
+        form_.GoOn = c.goOn;
+        form_.EditProjectName->setText(c.name);
+        if (c.dialogs > 0) {
+            dialogs.QueuePath(dir.File("x/blinky.qpf"));
+        }
+        form_.ButtonGen->click();
+        EXPECT_EQ(form_.Questions, c.questions);
+        EXPECT_EQ(dialogs.Shown().size() - shown, c.dialogs);
+        EXPECT_EQ(writes, c.writes);
+        EXPECT_EQ(ui.Boxes().size(), c.boxes);
+    }
+}
+
 TEST_F(BoardFormTest, GenerateAttachesTheCardsWithTheirPrefixes) {
     std::vector<std::string> connectors;
     std::string firstPin;

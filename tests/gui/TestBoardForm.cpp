@@ -133,3 +133,7 @@ const BoardDef kTestBoard{
 const BoardDef& TTestBoardForm::TestDefinition() {
     return kTestBoard;
 }
+
+const BoardDef& TEST_BOARD_CONFIG::Definition() {
+    return kTestBoard;
+}

@@ -33,6 +33,8 @@ struct TEST_BOARD_CONFIG {
 
     static constexpr ::BoardId kBoardId = MAINBOARD_ILMARCH;
     static constexpr std::int32_t kSize = 528;
+    // The test board's definition (TTestBoardForm::TestDefinition).
+    static const BoardDef& Definition();
 };
 static_assert(sizeof(TEST_BOARD_CONFIG) == 528);
 static_assert(offsetof(TEST_BOARD_CONFIG, OSC) == 136);
@@ -61,6 +63,10 @@ public:
 
     TConfigBase<TEST_BOARD_CONFIG> HsmcList;
     int SuccessHooks = 0;
+    // The questions before Generate: how often they were asked, and the
+    // answer.
+    int Questions = 0;
+    bool GoOn = true;
 
     // The LED box stands for an HPS box.
     void UseLedAsHpsBox() { SetHpsCheckBox(CheckBoxLED); }
@@ -74,4 +80,8 @@ public:
 
 protected:
     void AfterGenerateSuccess() override { ++SuccessHooks; }
+    bool ConfirmGenerate() override {
+        ++Questions;
+        return GoOn;
+    }
 };

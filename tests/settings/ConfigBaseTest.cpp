@@ -1,4 +1,5 @@
 #include "settings/ConfigBase.h"
+#include "boards/cyclone5/FalmorId.h"
 #include "boards/cyclone5/IlmarchId.h"
 #include "cards/CardRegistry.h"
 #include "platform/Files.h"
@@ -200,19 +201,19 @@ std::vector<int> HolderList(ConnectorType type, bool xcvr, int voltage) {
     return std::vector<int>(h.CardIds, h.CardIds + h.CardCount);
 }
 
+// Board 34's id with a record of 16 bytes.
+const BoardDef kSixteenByteBoard{.id = MAINBOARD_FALMOR, .record = {.size = 16}};
+
 class TestBoardClass : public TConfigBoard {
 public:
-    bool LoadFromFile(const std::string& fileName) override {
-        return config::LoadRecordFile(fileName, Config, sizeof Config, {0, 34, 4});
-    }
-    bool SaveToFile(const std::string& fileName) override {
-        return config::SaveRecordFile(fileName, Config, sizeof Config);
-    }
     std::string GetQsfAssignments() override { return {}; }
     std::string GetVerilogCode() override { return {}; }
     std::string GetVhdlArchitecture(const std::string&) override { return {}; }
     bool ExportIpFiles(const std::string&) override { return true; }
     std::uint8_t Config[16] = {34, 0, 0, 0, 16};
+
+protected:
+    HeldRecord Held() override { return {&kSixteenByteBoard, Config}; }
 };
 
 std::vector<int> ClassList(ConnectorType type, bool xcvr, int voltage) {

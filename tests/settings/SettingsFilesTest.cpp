@@ -28,10 +28,16 @@ struct SMALL_CONFIG {
     char ProjectName[128];
     std::uint8_t Body[8];
 
-    static constexpr ::BoardId kBoardId = MAINBOARD_ILMARCH;
     static constexpr std::int32_t kSize = 144;
+    static const BoardDef& Definition();
 };
 static_assert(sizeof(SMALL_CONFIG) == 144);
+
+// Board 37's id with a record of 144 bytes.
+const BoardDef kSmallBoard{.id = MAINBOARD_ILMARCH, .record = {.size = sizeof(SMALL_CONFIG)}};
+const BoardDef& SMALL_CONFIG::Definition() {
+    return kSmallBoard;
+}
 
 std::string Record(std::uint8_t boardId, std::uint32_t size) {
     std::string bytes(144, '\0');
@@ -42,20 +48,17 @@ std::string Record(std::uint8_t boardId, std::uint32_t size) {
     return bytes;
 }
 
-// A settings class of a newer board that reads its file through LoadRecord.
+// A settings class of a newer board, on the same record.
 class SmallBoardClass : public TConfigBoard {
 public:
-    bool LoadFromFile(const std::string& fileName) override {
-        return LoadRecord(fileName, Config, sizeof Config, {0, 37, 4});
-    }
-    bool SaveToFile(const std::string& fileName) override {
-        return config::SaveRecordFile(fileName, Config, sizeof Config);
-    }
     std::string GetQsfAssignments() override { return {}; }
     std::string GetVerilogCode() override { return {}; }
     std::string GetVhdlArchitecture(const std::string&) override { return {}; }
     bool ExportIpFiles(const std::string&) override { return true; }
     std::uint8_t Config[144] = {};
+
+protected:
+    HeldRecord Held() override { return {&kSmallBoard, Config}; }
 };
 
 class SettingsFiles : public testing::Test {
