@@ -250,10 +250,10 @@ void SetDefaultRecord(const BoardDef& def, RecordSpan record) {
 bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record,
                      config::LoadRefusal* refusal) {
     PINSMITH_ASSERT(def.HasRecord() && record.size() == def.record.size);
-    return config::LoadRecordFile(
-        fileName, record.data(), record.size(),
-        {def.record.boardIdOffset, static_cast<std::uint8_t>(def.id), def.record.sizeOffset},
-        refusal);
+    return config::LoadRecordFile(fileName, record.data(), record.size(),
+                                  {def.record.boardIdOffset, static_cast<std::uint8_t>(def.id),
+                                   def.record.sizeOffset, SettingsFileOwner},
+                                  refusal);
 }
 
 bool SaveBoardRecord(const BoardDef& def, const std::string& fileName, ConstRecordSpan record) {
@@ -261,7 +261,7 @@ bool SaveBoardRecord(const BoardDef& def, const std::string& fileName, ConstReco
     return config::SaveRecordFile(fileName, record.data(), record.size());
 }
 
-int config::SettingsFileOwner(std::string_view bytes) {
+int SettingsFileOwner(std::string_view bytes) {
     const ConstRecordSpan record(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     for (const BoardDef* def : AllBoards()) {
         const RecordLayout& layout = def->record;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TMainBoard;
@@ -78,8 +79,14 @@ void SetDefaultRecord(const BoardDef& def, RecordSpan record);
 // saved settings file holds them.
 void StampRecordHeader(const BoardDef& def, RecordSpan record);
 
+// The board whose own settings file the bytes are: a board whose record
+// has their length and holds that board's id and size where its layout
+// keeps them. 0 when they are no board's.
+int SettingsFileOwner(std::string_view bytes);
+
 // Reads a settings file of this board into record: only a file of the
-// record's size whose board id and size fields are this board's. False,
+// record's size whose board id and size fields are this board's. A refusal
+// names another board only when SettingsFileOwner says the file is its. False,
 // with the record unchanged and the refusal filled when asked for,
 // otherwise.
 bool LoadBoardRecord(const BoardDef& def, const std::string& fileName, RecordSpan record,

@@ -134,7 +134,7 @@ bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size,
         // The byte at this board's id offset is only another board's id when
         // the file is laid out as that board's record: a record whose id
         // sits elsewhere must not be named by a byte of its size field.
-        const int owner = SettingsFileOwner(bytes);
+        const int owner = header.fileOwner ? header.fileOwner(bytes) : 0;
         if (owner > 0 && owner != header.boardId) {
             return notThisBoard(platform::Format("it belongs to board %d", owner));
         }

@@ -35,18 +35,16 @@ struct RecordHeader {
     std::size_t boardIdOffset;
     std::uint8_t boardId;
     std::size_t sizeOffset; // i32, little-endian
+    // The board whose own settings file the bytes are (0: no board's), so a
+    // refusal names a board only when the file is that board's; nullptr:
+    // a refusal names no board.
+    int (*fileOwner)(std::string_view bytes) = nullptr;
 };
-
-// The board whose own settings file the bytes are: a board whose record
-// has their length and holds that board's id and size where its layout
-// keeps them. 0 when they are no board's. The board registry answers it
-// (boards/BoardRules.cpp), from every board's layout.
-int SettingsFileOwner(std::string_view bytes);
 
 // Why a settings file was not taken: it could not be read (the system's
 // reason), or it is not a settings file of this board (its length, its
 // board id or its size field). A board is named as the file's only when the
-// file is that board's settings file (SettingsFileOwner).
+// file is that board's settings file (RecordHeader::fileOwner).
 struct LoadRefusal {
     enum class Kind { None, Unreadable, NotThisBoard };
     Kind kind = Kind::None;

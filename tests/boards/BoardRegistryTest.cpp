@@ -167,7 +167,7 @@ TEST(BoardRegistry, ARefusedFileIsNamedOnlyAsTheBoardThatWroteIt) {
         const std::string file = dir.File("writer.cfg");
         ASSERT_TRUE(platform::WriteWholeFile(file, std::string(bytes.begin(), bytes.end()))
                         .Complete(bytes.size()));
-        EXPECT_EQ(config::SettingsFileOwner(std::string(bytes.begin(), bytes.end())),
+        EXPECT_EQ(SettingsFileOwner(std::string(bytes.begin(), bytes.end())),
                   BoardNumber(writer->id));
         for (const BoardDef* reader : AllBoards()) {
             if (!reader->HasRecord()) {
