@@ -60,6 +60,21 @@ std::string RandomName(std::mt19937& rng) {
     }
 }
 
+// A connector of these pins ("": a position without a pin), sorted, holds
+// them in the order of the pairwise rule.
+void ExpectSortedAsThePairwiseRule(const std::vector<std::string>& names) {
+    TConnector c("C", "", CONNECTOR_NONE, -1);
+    for (const std::string& n : names) {
+        c.AddPin(n.empty() ? nullptr : new TPin(n, "", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 0));
+    }
+    c.SortPins();
+    const std::vector<std::string> expected = ReferenceSort(names);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const TPin* pin = c.GetPin(static_cast<int>(i));
+        ASSERT_EQ(pin ? pin->GetName() : std::string(), expected[i]) << "entry " << i;
+    }
+}
+
 } // namespace
 
 TEST(TConnectorSort, AgreesWithThePairwiseRule) {
@@ -69,17 +84,8 @@ TEST(TConnectorSort, AgreesWithThePairwiseRule) {
         for (std::string& n : names) {
             n = rng() % 6 == 0 ? std::string() : RandomName(rng); // empty: no pin
         }
-        TConnector c("C", "", CONNECTOR_NONE, -1);
-        for (const std::string& n : names) {
-            c.AddPin(n.empty() ? nullptr : new TPin(n, "", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 0));
-        }
-        c.SortPins();
-        const std::vector<std::string> expected = ReferenceSort(names);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const TPin* pin = c.GetPin(static_cast<int>(i));
-            ASSERT_EQ(pin ? pin->GetName() : std::string(), expected[i])
-                << "round " << round << ", entry " << i;
-        }
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_NO_FATAL_FAILURE(ExpectSortedAsThePairwiseRule(names));
     }
 }
 
@@ -105,16 +111,7 @@ TEST(TConnectorSort, DistinctNamesAgreeWithThePairwiseRule) {
                 names.push_back(std::string()); // no pin
             }
         }
-        TConnector c("C", "", CONNECTOR_NONE, -1);
-        for (const std::string& n : names) {
-            c.AddPin(n.empty() ? nullptr : new TPin(n, "", PIN_DIR_INPUT, IOSTD_3V3_LVTTL, 0));
-        }
-        c.SortPins();
-        const std::vector<std::string> expected = ReferenceSort(names);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const TPin* pin = c.GetPin(static_cast<int>(i));
-            ASSERT_EQ(pin ? pin->GetName() : std::string(), expected[i])
-                << "round " << round << ", entry " << i;
-        }
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_NO_FATAL_FAILURE(ExpectSortedAsThePairwiseRule(names));
     }
 }
