@@ -24,7 +24,9 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <string_view>
 
 using platform::qt::Latin1;
 using platform::qt::Text8;
@@ -117,20 +119,10 @@ void TBoardForm::AddPeripheral(QCheckBox* box, std::size_t recordOffset,
     connect(box, &QCheckBox::toggled, this, [this] { CheckBoxClick(); });
 }
 
-namespace {
-
-// The form's child of that name and type; an internal error when the layout
-// lacks it.
-template <class W> W* FormChild(QWidget* form, const QString& name) {
-    W* widget = form->findChild<W*>(name);
-    if (!widget) {
-        const std::string message = "the form's layout has a control " + name.toStdString();
-        PINSMITH_FAIL(message.c_str());
-    }
-    return widget;
+void MissingControl(const QString& name) {
+    const std::string message = "the form's layout has a control " + name.toStdString();
+    PINSMITH_FAIL(message.c_str());
 }
-
-} // namespace
 
 void TBoardForm::BindPeripherals(std::span<const TPeripheralControls> exceptions) {
     for (const BoardPeripheral& row : Definition().peripherals) {
@@ -160,6 +152,88 @@ void TBoardForm::BindPeripherals(std::span<const TPeripheralControls> exceptions
                                     [&](const BoardPeripheral& row) {
                                         return row.name && std::strcmp(row.name, c.group) == 0;
                                     }));
+    }
+}
+
+namespace {
+
+// The letters and digits of a name, lower case: the part of a control's
+// name that spells its port.
+std::string PortKey(std::string_view name) {
+    std::string key;
+    for (const char c : name) {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return key;
+}
+
+// The one child of type W named <kind><port> by the naming scheme; an
+// internal error when there is none or more than one.
+template <class W> W* PortChild(QWidget* form, const char* kind, const char* port) {
+    const std::string key = PortKey(port);
+    const QString prefix = QString::fromLatin1(kind);
+    W* found = nullptr;
+    for (W* widget : form->findChildren<W*>()) {
+        const QString name = widget->objectName();
+        if (name.startsWith(prefix) && PortKey(name.mid(prefix.size()).toStdString()) == key) {
+            if (found) {
+                const std::string message =
+                    std::string("the form's layout has exactly one control ") + kind +
+                    " for the port " + port;
+                PINSMITH_FAIL(message.c_str());
+            }
+            found = widget;
+        }
+    }
+    if (!found) {
+        const std::string message =
+            std::string("the form's layout has a control ") + kind + " for the port " + port;
+        PINSMITH_FAIL(message.c_str());
+    }
+    return found;
+}
+
+// The exception's control of that name, none for "", or the scheme's.
+template <class W>
+W* PortChildOr(QWidget* form, const char* named, const char* kind, const char* port) {
+    if (named == nullptr) {
+        return PortChild<W>(form, kind, port);
+    }
+    return *named == '\0' ? nullptr : FormChild<W>(form, QString::fromLatin1(named));
+}
+
+} // namespace
+
+void TBoardForm::BindPorts(std::span<const TPortList> lists,
+                           std::span<const TPortControls> exceptions) {
+    const auto named = [](const char* port) {
+        return [port](const auto& row) { return std::strcmp(row.port, port) == 0; };
+    };
+    const auto& definition = Definition().ports;
+    for (std::size_t i = 0; i < definition.size(); ++i) {
+        const char* port = definition[i].name;
+        const auto exception = std::find_if(exceptions.begin(), exceptions.end(), named(port));
+        const auto list = std::find_if(lists.begin(), lists.end(), named(port));
+        const bool listed = exception != exceptions.end();
+        BindCardPort(static_cast<int>(i),
+                     {PortChild<QComboBox>(this, "ComboBox", port),
+                      PortChild<QLineEdit>(this, "EditPrefix", port),
+                      PortChildOr<QLabel>(this, listed ? exception->image : nullptr, "Image", port),
+                      PortChildOr<TShape>(this, listed ? exception->shape : nullptr, "Shape", port),
+                      list != lists.end() ? list->list : HolderCardList()});
+    }
+    // Every row names a port of the definition.
+    const auto known = [&](const char* port) {
+        return std::any_of(definition.begin(), definition.end(),
+                           [&](const BoardCardPort& p) { return std::strcmp(p.name, port) == 0; });
+    };
+    for (const TPortControls& row : exceptions) {
+        PINSMITH_ASSERT(known(row.port));
+    }
+    for (const TPortList& row : lists) {
+        PINSMITH_ASSERT(known(row.port));
     }
 }
 

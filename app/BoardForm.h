@@ -7,8 +7,8 @@
 //   SetBoard(definition);               (the board's registry entry)
 //   SetProjectNameEdit(...); SetButtons({...});
 //   BindPeripherals({exceptions...});  (CheckBox<group>, Shape<group>)
-//   BindCardPort(index, {combo, prefix edit, picture, outline, list holder})
-//       per card port of the definition;
+//   BindPorts({lists...}, {exceptions...});
+//       (ComboBox<port>, EditPrefix<port>, Image<port>, Shape<port>)
 //   InitForm();
 // and overrides only the hooks its board needs:
 //   ConfigToBoardControls, BoardControlsToConfig   (extra controls <-> record)
@@ -62,6 +62,19 @@ class QLineEdit;
 class QPushButton;
 class TMainBoard;
 class TShape;
+
+// Stops the program: the form's layout lacks the named control.
+[[noreturn]] void MissingControl(const QString& name);
+
+// The form's child of that name and type (a dialog it owns included); an
+// internal error when the layout lacks it.
+template <class W> W* FormChild(QWidget* form, const QString& name) {
+    W* widget = form->findChild<W*>(name);
+    if (!widget) {
+        MissingControl(name);
+    }
+    return widget;
+}
 
 // The card list of one settings holder: its CardCount and CardIds, and how
 // to rebuild them.
@@ -120,6 +133,20 @@ struct TPortWidgets {
 // record shown (Def.name is the port's name in messages).
 struct TCardPort : TPortWidgets {
     BoardCardPort Def{};
+};
+
+// A card port whose picture or outline breaks the naming scheme (see
+// BindPorts).
+struct TPortControls {
+    const char* port;            // the port's name in the definition
+    const char* image = nullptr; // nullptr: Image<port>; "": none
+    const char* shape = nullptr; // nullptr: Shape<port>; "": none
+};
+
+// A port whose combo shows another list than the settings holder's.
+struct TPortList {
+    const char* port; // the port's name in the definition
+    TCardListRef list;
 };
 
 // A peripheral group whose controls break the naming scheme (check box
@@ -224,8 +251,17 @@ protected:
     // outlines found among the form's children by the naming scheme, or as
     // the exceptions name them. A missing control stops the program.
     void BindPeripherals(std::span<const TPeripheralControls> exceptions = {});
-    // The widgets of the definition's port at index.
-    void BindCardPort(int index, TPortWidgets widgets);
+    // Every card port of the definition: its combo ComboBox<port>, prefix
+    // edit EditPrefix<port>, card picture Image<port> and outline
+    // Shape<port>, found among the form's children (a dialog it owns
+    // included). <port> is the port's name as the layouts spell it: a
+    // control stands for the port when the letters and digits after its
+    // kind word equal those of the port's name, case aside ("GPIO-0" binds
+    // ComboBoxGpio0, ComboBoxGpio_0 and ComboBoxGPIO_0 alike). A port's combo
+    // shows the settings holder's list unless `lists` names another. A
+    // missing or doubled control stops the program.
+    void BindPorts(std::span<const TPortList> lists = {},
+                   std::span<const TPortControls> exceptions = {});
     // Whether FillCardCombos runs before the record is loaded (the lists do
     // not depend on it) or each time a record is shown. Default: before.
     void SetListsDependOnRecord(bool depend) { listsDependOnRecord_ = depend; }
@@ -279,6 +315,7 @@ protected:
     virtual bool HolderSaveWithDialog(platform::FileDialog& dialog) = 0;
     virtual bool HolderLoadWithDialog(platform::FileDialog& dialog) = 0;
     virtual std::string& HolderLastDir() = 0;
+    virtual TCardListRef HolderCardList() = 0;
 
     // The generic parts, on raw record bytes.
     void ShowRecordBytes(std::span<const std::uint8_t> record);
@@ -303,6 +340,8 @@ private:
         std::vector<QString> prefixes;
     };
     SavedControls SaveControls() const;
+    // The widgets of the definition's port at index.
+    void BindCardPort(int index, TPortWidgets widgets);
     // A check box of the peripheral at a record offset of the definition.
     void AddPeripheral(QCheckBox* box, std::size_t recordOffset, std::vector<TShape*> shapes);
     void RestoreControls(const SavedControls& saved);
@@ -383,4 +422,5 @@ protected:
         return Settings.LoadWithDialog(dialog);
     }
     std::string& HolderLastDir() override { return Settings.LastDir; }
+    TCardListRef HolderCardList() override { return Settings; }
 };

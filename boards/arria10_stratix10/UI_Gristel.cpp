@@ -89,10 +89,8 @@ TFormGristel::TFormGristel(QWidget* owner)
     connect(ui_->ComboBoxFmcVol, &QComboBox::currentIndexChanged, this,
             [this](int index) { ComboBoxFmcVolChange(index); });
 
-    BindCardPort(SOCKET, {ui_->ComboBoxDDR4Socket, ui_->EditPrefixDDR4Socket, ui_->ImageDDR4Socket,
-                          outline("ShapeDDR4Socket"), Settings});
-    BindCardPort(FMC, {ui_->ComboBoxFmc, ui_->EditPrefixFmc, ui_->ImageFMC, outline("ShapeFMC"),
-                       m_Fmc1V8List});
+    const TPortList lists[] = {{"FMC", m_Fmc1V8List}};
+    BindPorts(lists);
 
     SetHpsCheckBox(ui_->CheckBoxHPS);
     SetListsDependOnRecord(true);

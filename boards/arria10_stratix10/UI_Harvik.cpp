@@ -16,7 +16,6 @@
 #include <QDir>
 
 #include <cstddef>
-#include <map>
 
 namespace {
 
@@ -39,10 +38,9 @@ TFormHarvik::TFormHarvik(QWidget* owner)
     SetFormColour(QColor(235, 233, 237));
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_HARVIK);
     PINSMITH_ASSERT(picture != nullptr);
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
+    ShowBoardPicture(ui_->ImageBoard, *picture);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const auto outline = [&](const char* name) { return outlines.at(name); };
 
     SetBoard(*FindBoard(MAINBOARD_HARVIK));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -55,14 +53,7 @@ TFormHarvik::TFormHarvik(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    BindCardPort(0, {ui_->ComboBoxDDR4Socket_A, ui_->EditPrefixDDR4Socket_A, ui_->ImageDDR4Socket_A,
-                     outline("ShapeDDR4Socket_A"), Settings});
-    BindCardPort(1, {ui_->ComboBoxDDR4Socket_B, ui_->EditPrefixDDR4Socket_B, ui_->ImageDDR4Socket_B,
-                     outline("ShapeDDR4Socket_B"), Settings});
-    BindCardPort(2, {ui_->ComboBoxDDR4Socket_C, ui_->EditPrefixDDR4Socket_C, ui_->ImageDDR4Socket_C,
-                     outline("ShapeDDR4Socket_C"), Settings});
-    BindCardPort(3, {ui_->ComboBoxDDR4Socket_D, ui_->EditPrefixDDR4Socket_D, ui_->ImageDDR4Socket_D,
-                     outline("ShapeDDR4Socket_D"), Settings});
+    BindPorts();
 
     ui_->ComboBoxFileType->addItem("Verilog");
     ui_->ComboBoxFileType->addItem("VHDL");

@@ -37,10 +37,9 @@ TFormKelvane::TFormKelvane(QWidget* owner)
     BindPeripherals(kControls);
     // CheckBox2, CheckBoxProgSoc and CheckBox6 drive nothing.
 
-    BindCardPort(HSMC_A,
-                 {ui_->ComboBoxPortA, ui_->EditPrefixPortA, ui_->ImagePortA, nullptr, Settings});
-    BindCardPort(HSMC_B,
-                 {ui_->ComboBoxPortB, ui_->EditPrefixPortB, ui_->ImagePortB, nullptr, Settings});
+    // The picture has no outlines for the ports.
+    constexpr TPortControls kNoOutlines[] = {{"HSMC-A", nullptr, ""}, {"HSMC-B", nullptr, ""}};
+    BindPorts({}, kNoOutlines);
 
     SetSuccessBox(false);
     SetPrefixEmptyWithoutCard(true);

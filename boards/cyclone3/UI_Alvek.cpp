@@ -110,10 +110,7 @@ THeaderBoardForm<Record>::THeaderBoardForm(QWidget* owner, const THeaderBoardDes
     }
     this->BindPeripherals(exceptions);
     // Both headers show the one card list of the settings holder.
-    this->BindCardPort(0, {ui_->ComboBoxGpio0, ui_->EditPrefixGpio0, ui_->ImageGpio0,
-                           laid.outlines.at("ShapeGpio0"), this->Settings});
-    this->BindCardPort(1, {ui_->ComboBoxGpio1, ui_->EditPrefixGpio1, ui_->ImageGpio1,
-                           laid.outlines.at("ShapeGpio1"), this->Settings});
+    this->BindPorts();
 
     this->SetSuccessBox(false);
     this->SetSavesBeforeTeardown(true);

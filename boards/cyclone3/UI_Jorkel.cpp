@@ -11,8 +11,6 @@
 #include "ui_UI_Jorkel.h"
 
 #include <cstddef>
-#include <map>
-#include <string>
 
 using namespace jorkel;
 
@@ -24,8 +22,7 @@ TFormJorkel::TFormJorkel(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_JORKEL));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -39,8 +36,7 @@ TFormJorkel::TFormJorkel(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    BindCardPort(HSMC, {ui_->ComboBoxHSMC, ui_->EditPrefixHSMC, ui_->ImageHSMC,
-                        outline("ShapeHSMC"), Settings});
+    BindPorts();
 
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);

@@ -49,10 +49,10 @@ TFormJorvath::TFormJorvath(QWidget* owner)
     BindPeripherals(kControls);
 
     // Both connectors show the one card list of the settings holder.
-    BindCardPort(KIRREL23, {ui_->ComboBoxKIRREL23, ui_->EditPrefixKIRREL23, ui_->ImageKIRREL23,
-                            outline("ShapeKIRREL2"), Settings});
-    BindCardPort(KIRREL1, {ui_->ComboBoxKIRREL1, ui_->EditPrefixKIRREL1, ui_->ImageKIRREL1,
-                           outline("ShapeKIRREL1"), Settings});
+    // KIRREL23's outline while a card is chosen is KIRREL 2's
+    // (UpdateBoardShapes draws the others).
+    constexpr TPortControls kKirrel23[] = {{"KIRREL23", nullptr, "ShapeKIRREL2"}};
+    BindPorts({}, kKirrel23);
 
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);

@@ -53,7 +53,6 @@ TFormElvory::TFormElvory(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
     const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
     MakeJumperPicture();
 
     for (const char* item : hsmcvoltage::kItems) {
@@ -81,10 +80,8 @@ TFormElvory::TFormElvory(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    BindCardPort(GPIO, {ui_->ComboBoxGpio, ui_->EditPrefixGpio, ui_->ImageGpio,
-                        outline("ShapeGpio"), GpioCardList});
-    BindCardPort(HSMC, {ui_->ComboBoxHSMC, ui_->EditPrefixHSMC, ui_->ImageHSMC,
-                        outline("ShapeHSMC"), Settings});
+    const TPortList lists[] = {{"GPIO", GpioCardList}};
+    BindPorts(lists);
 
     // The HSMC list follows the record's voltage.
     SetListsDependOnRecord(true);

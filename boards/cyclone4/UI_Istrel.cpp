@@ -13,8 +13,6 @@
 #include <QColor>
 
 #include <cstddef>
-#include <map>
-#include <string>
 
 using namespace istrel;
 
@@ -27,8 +25,7 @@ TFormIstrel::TFormIstrel(QWidget* owner)
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_ISTREL);
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_ISTREL));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -38,10 +35,7 @@ TFormIstrel::TFormIstrel(QWidget* owner)
     BindPeripherals();
 
     // Both headers show the one card list of the settings holder.
-    BindCardPort(GPIO_0, {ui_->ComboBoxGpio0, ui_->EditPrefixGpio0, ui_->ImageGpio0,
-                          outline("ShapeGpio0"), Settings});
-    BindCardPort(GPIO_1, {ui_->ComboBoxGpio1, ui_->EditPrefixGpio1, ui_->ImageGpio1,
-                          outline("ShapeGpio1"), Settings});
+    BindPorts();
 
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);

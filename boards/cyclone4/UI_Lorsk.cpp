@@ -13,8 +13,6 @@
 #include <QColor>
 
 #include <cstddef>
-#include <map>
-#include <string>
 
 using namespace lorsk;
 
@@ -27,8 +25,7 @@ TFormLorsk::TFormLorsk(QWidget* owner)
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_LORSK);
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_LORSK));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -37,10 +34,8 @@ TFormLorsk::TFormLorsk(QWidget* owner)
 
     BindPeripherals();
 
-    BindCardPort(GPIO, {ui_->ComboBoxGpio, ui_->EditPrefixGpio, ui_->ImageGpio,
-                        outline("ShapeGpio"), GpioCardList});
-    BindCardPort(HSMC, {ui_->ComboBoxHSMC, ui_->EditPrefixHSMC, ui_->ImageHSMC,
-                        outline("ShapeHSMC"), Settings});
+    const TPortList lists[] = {{"GPIO", GpioCardList}};
+    BindPorts(lists);
 
     SetPrefixEmptyWithoutCard(true);
     InitForm();

@@ -15,8 +15,6 @@
 #include <QColor>
 
 #include <cstddef>
-#include <map>
-#include <string>
 
 using namespace marwen;
 
@@ -29,8 +27,7 @@ TFormMarwen::TFormMarwen(QWidget* owner)
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_MARWEN);
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_MARWEN));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -39,10 +36,8 @@ TFormMarwen::TFormMarwen(QWidget* owner)
 
     BindPeripherals();
 
-    BindCardPort(GPIO, {ui_->ComboBoxGpio, ui_->EditPrefixGpio, ui_->ImageGpio,
-                        outline("ShapeGpio"), GpioCardList});
-    BindCardPort(HSMC, {ui_->ComboBoxHSMC, ui_->EditPrefixHSMC, ui_->ImageHSMC,
-                        outline("ShapeHSMC"), Settings});
+    const TPortList lists[] = {{"GPIO", GpioCardList}};
+    BindPorts(lists);
 
     SetPrefixEmptyWithoutCard(true);
     InitForm();

@@ -8,17 +8,6 @@
 
 #include <cstddef>
 
-namespace {
-
-using gpioform::PortControls;
-
-constexpr PortControls kPorts[] = {
-    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio"},
-    {"ComboBoxHsmc", "EditPrefixHsmc", "ImageHSMC", "ShapeHSMC"},
-};
-
-} // namespace
-
 TFormFalmor::TFormFalmor(QWidget* owner)
     : TGpioBoardForm<FALMOR_CONFIG, TConfigFalmor>(owner),
       ui_(std::make_unique<Ui::TFormFalmor>()) {
@@ -31,7 +20,8 @@ TFormFalmor::TFormFalmor(QWidget* owner)
             {ui_->ShapeHsmc3V3, ui_->ShapeHsmc2V5, ui_->ShapeHsmc1V8, ui_->ShapeHsmc1V5}},
         "jumper position on JP3");
     SetListsDependOnRecord(true);
-    BindControls({MAINBOARD_FALMOR, "FALMOR_BITMAP", {}, kPorts, "CheckBoxHPS"});
+    BindControls(
+        {.board = MAINBOARD_FALMOR, .picture = "FALMOR_BITMAP", .hpsCheckBox = "CheckBoxHPS"});
 }
 
 TFormFalmor::~TFormFalmor() = default;

@@ -46,10 +46,7 @@ TFormIlmarch::TFormIlmarch(QWidget* owner)
     BindPeripherals(kControls);
 
     // Both headers show the one card list of the settings holder.
-    BindCardPort(GPIO_0, {ui_->ComboBoxGpio_0, ui_->EditPrefixGpio_0, ui_->ImageGpio_0,
-                          ui_->ShapeGpio_0, Settings});
-    BindCardPort(GPIO_1, {ui_->ComboBoxGpio_1, ui_->EditPrefixGpio_1, ui_->ImageGpio_1,
-                          ui_->ShapeGpio_1, Settings});
+    BindPorts();
     SetListsDependOnRecord(true);
     connect(ui_->ComboBoxGpioVol, &QComboBox::activated, this, [this] { ComboBoxGpioVolChange(); });
 

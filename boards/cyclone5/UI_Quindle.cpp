@@ -6,16 +6,6 @@
 
 #include <cstddef>
 
-namespace {
-
-using gpioform::PortControls;
-
-constexpr PortControls kPorts[] = {
-    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC"},
-};
-
-} // namespace
-
 TFormQuindle::TFormQuindle(QWidget* owner)
     : TGpioBoardForm<QUINDLE_CONFIG>(owner), ui_(std::make_unique<Ui::TFormQuindle>()) {
     ui_->setupUi(this);
@@ -29,7 +19,7 @@ TFormQuindle::TFormQuindle(QWidget* owner)
     // The card combo lists the cards of the record's voltage; the three
     // decorative outlines are always shown.
     SetListsDependOnRecord(true);
-    BindControls({MAINBOARD_QUINDLE, "QUINDLE_BITMAP", {}, kPorts});
+    BindControls({.board = MAINBOARD_QUINDLE, .picture = "QUINDLE_BITMAP"});
 }
 
 TFormQuindle::~TFormQuindle() = default;

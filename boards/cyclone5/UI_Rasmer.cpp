@@ -12,18 +12,11 @@
 
 namespace {
 
-using gpioform::PortControls;
-
 // The seven-segment outlines follow the GPIO combo as well (UpdateBoardShapes).
 // The groups whose controls break the naming scheme.
 constexpr TPeripheralControls kControls[] = {
     {"Seg7", nullptr, ""},
     {"XcvrSma", nullptr, "ShapeXcvrSma ShapeXcvrSma2"},
-};
-
-constexpr PortControls kPorts[] = {
-    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio"},
-    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC"},
 };
 
 } // namespace
@@ -33,7 +26,11 @@ TFormRasmer::TFormRasmer(QWidget* owner)
     ui_->setupUi(this);
     connect(ui_->ButtonDefaultSetting, &QPushButton::clicked, this,
             [this] { ButtonDefaultSettingClick(); });
-    BindControls({MAINBOARD_RASMER, "RASMER_BITMAP", kControls, kPorts});
+    const TPortList lists[] = {{"HSMC", hsmcList_}};
+    BindControls({.board = MAINBOARD_RASMER,
+                  .picture = "RASMER_BITMAP",
+                  .peripheralExceptions = kControls,
+                  .portLists = lists});
 }
 
 TFormRasmer::~TFormRasmer() = default;
@@ -53,13 +50,6 @@ void TFormRasmer::UpdateBoardShapes() {
     ui_->CheckBoxSeg7->setText(QString("7-Segment x %1").arg(four ? 4 : 2));
     ui_->ShapeSeg7->setVisible(four && ui_->CheckBoxSeg7->isChecked());
     ui_->ShapeSeg7_x2->setVisible(!four && ui_->CheckBoxSeg7->isChecked());
-}
-
-TCardListRef TFormRasmer::PortList(int index) {
-    if (index == rasmer::HSMC) {
-        return hsmcList_;
-    }
-    return Settings;
 }
 
 void TFormRasmer::AfterGenerateSuccess() {

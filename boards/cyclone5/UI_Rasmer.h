@@ -29,10 +29,9 @@ public:
 protected:
     void UpdateBoardShapes() override;
     void AfterGenerateSuccess() override;
-    // The HSMC combo shows a list of its own; the holder's is the GPIO list.
-    TCardListRef PortList(int index) override;
 
 private:
     std::unique_ptr<Ui::TFormRasmer> ui_;
+    // The HSMC combo shows a list of its own; the holder's is the GPIO list.
     THsmcCardList hsmcList_;
 };

@@ -6,24 +6,14 @@
 
 #include <cstddef>
 
-namespace {
-
-using gpioform::PortControls;
-
-constexpr PortControls kPorts[] = {
-    {"ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", "ShapeGpio0"},
-    {"ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", "ShapeGpio1"},
-};
-
-} // namespace
-
 TFormSollen::TFormSollen(QWidget* owner)
     : TGpioBoardForm<SOLLEN_CONFIG>(owner), ui_(std::make_unique<Ui::TFormSollen>()) {
     ui_->setupUi(this);
     gpioform::ShowPicture(this, "ImageAltera", "CYCLONE_V_LOGO");
     gpioform::ShowPicture(this, "ImageQuelmar", "QUELMAR_LOGO");
     // The two dotted outlines are decoration: always shown.
-    BindControls({MAINBOARD_SOLLEN, "SOLLEN_BITMAP", {}, kPorts, "CheckBoxHPS"});
+    BindControls(
+        {.board = MAINBOARD_SOLLEN, .picture = "SOLLEN_BITMAP", .hpsCheckBox = "CheckBoxHPS"});
 }
 
 TFormSollen::~TFormSollen() = default;

@@ -8,8 +8,6 @@
 
 namespace {
 
-using gpioform::PortControls;
-
 // The groups whose controls break the naming scheme.
 constexpr TPeripheralControls kControls[] = {
     {"HDMI", nullptr, "ShapeHdmi"},
@@ -19,16 +17,15 @@ constexpr TPeripheralControls kControls[] = {
      "ShapeHpsLTC ShapeHpsLCD ShapeHpsLedButton"},
 };
 
-constexpr PortControls kPorts[] = {
-    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio0", "ShapeGpio"},
-};
-
 } // namespace
 
 TFormTavrin::TFormTavrin(QWidget* owner)
     : TGpioBoardForm<TAVRIN_CONFIG>(owner), ui_(std::make_unique<Ui::TFormTavrin>()) {
     ui_->setupUi(this);
-    BindControls({MAINBOARD_TAVRIN, "TAVRIN_BITMAP", kControls, kPorts, "CheckBoxHPS"});
+    BindControls({.board = MAINBOARD_TAVRIN,
+                  .picture = "TAVRIN_BITMAP",
+                  .peripheralExceptions = kControls,
+                  .hpsCheckBox = "CheckBoxHPS"});
 }
 
 TFormTavrin::~TFormTavrin() = default;

@@ -2,7 +2,6 @@
 
 #include "app/Shape.h"
 #include "boards/Boards.h"
-#include "platform/Assert.h"
 #include "platform/qt/Pictures.h"
 
 #include "boards/UI_BoardForms.h"
@@ -19,7 +18,6 @@
 #include <QPushButton>
 
 #include <cstddef>
-#include <string>
 #include <vector>
 
 namespace {
@@ -47,16 +45,6 @@ template <> struct FormTraits<VESSOR_CONFIG> {
     };
 };
 
-// A control of the layout; every name the form binds must exist in it.
-template <class W> W* Control(QWidget* form, const char* name) {
-    W* widget = form->findChild<W*>(name);
-    if (!widget) {
-        const std::string message = std::string("layout control ") + name;
-        PINSMITH_FAIL(message.c_str());
-    }
-    return widget;
-}
-
 } // namespace
 
 template <class Record>
@@ -69,33 +57,24 @@ TFormUlvaneVessor<Record>::TFormUlvaneVessor(QWidget* owner)
     layout.setupUi(this);
     QWidget* form = this;
     this->SetFormColour(QColor(235, 233, 237));
-    Control<QLabel>(form, "ImageBoard")->setPixmap(platform::qt::LoadPicture(Traits::kPicture));
-    Control<QLabel>(form, "ImageQuelmar")->setPixmap(platform::qt::LoadPicture("QUELMAR_LOGO"));
+    FormChild<QLabel>(form, "ImageBoard")->setPixmap(platform::qt::LoadPicture(Traits::kPicture));
+    FormChild<QLabel>(form, "ImageQuelmar")->setPixmap(platform::qt::LoadPicture("QUELMAR_LOGO"));
     if (auto* badge = form->findChild<QLabel*>("ImageAltera")) {
         badge->setPixmap(platform::qt::LoadPicture("CYCLONE_V_LOGO"));
     }
 
     this->SetBoard(*FindBoard(Traits::kBoard));
-    this->SetProjectNameEdit(Control<QLineEdit>(form, "EditProjectName"));
+    this->SetProjectNameEdit(FormChild<QLineEdit>(form, "EditProjectName"));
     this->SetButtons(
-        {Control<QPushButton>(form, "ButtonSave"), Control<QPushButton>(form, "ButtonLoad"),
-         Control<QPushButton>(form, "ButtonGen"), Control<QPushButton>(form, "ButtonExit"),
-         Control<QPushButton>(form, "ButtonMainBoardSelect"), nullptr});
+        {FormChild<QPushButton>(form, "ButtonSave"), FormChild<QPushButton>(form, "ButtonLoad"),
+         FormChild<QPushButton>(form, "ButtonGen"), FormChild<QPushButton>(form, "ButtonExit"),
+         FormChild<QPushButton>(form, "ButtonMainBoardSelect"), nullptr});
 
     this->BindPeripherals(Traits::kExceptions);
-    this->SetHpsCheckBox(Control<QCheckBox>(form, "CheckBoxHPS"));
+    this->SetHpsCheckBox(FormChild<QCheckBox>(form, "CheckBoxHPS"));
 
     // Both headers show the one card list of the settings holder.
-    const char* const combos[] = {"ComboBoxGpio0", "ComboBoxGpio1"};
-    const char* const prefixes[] = {"EditPrefixGpio0", "EditPrefixGpio1"};
-    const char* const images[] = {"ImageGpio0", "ImageGpio1"};
-    const char* const outlines[] = {"ShapeGpio0", "ShapeGpio1"};
-    for (int header = 0; header < 2; ++header) {
-        this->BindCardPort(header, {Control<QComboBox>(form, combos[header]),
-                                    Control<QLineEdit>(form, prefixes[header]),
-                                    Control<QLabel>(form, images[header]),
-                                    Control<TShape>(form, outlines[header]), this->Settings});
-    }
+    this->BindPorts();
 
     this->SetPrefixEmptyWithoutCard(true);
     this->InitForm();

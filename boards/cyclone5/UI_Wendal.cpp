@@ -6,21 +6,10 @@
 
 #include <cstddef>
 
-namespace {
-
-using gpioform::PortControls;
-
-constexpr PortControls kPorts[] = {
-    {"ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", "ShapeGpio0"},
-    {"ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", "ShapeGpio1"},
-};
-
-} // namespace
-
 TFormWendal::TFormWendal(QWidget* owner)
     : TGpioBoardForm<WENDAL_CONFIG>(owner), ui_(std::make_unique<Ui::TFormWendal>()) {
     ui_->setupUi(this);
-    BindControls({MAINBOARD_WENDAL, "WENDAL_BITMAP", {}, kPorts});
+    BindControls({.board = MAINBOARD_WENDAL, .picture = "WENDAL_BITMAP"});
 }
 
 TFormWendal::~TFormWendal() = default;

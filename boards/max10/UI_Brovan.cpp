@@ -13,8 +13,6 @@
 #include <QColor>
 
 #include <cstddef>
-#include <map>
-#include <string>
 
 TFormBrovan::TFormBrovan(QWidget* owner)
     : TBoardFormOf<TConfigBase<BROVAN_CONFIG>>(owner), ui_(std::make_unique<Ui::TFormBrovan>()) {
@@ -25,8 +23,7 @@ TFormBrovan::TFormBrovan(QWidget* owner)
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_BROVAN);
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageMax->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_BROVAN));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -39,8 +36,7 @@ TFormBrovan::TFormBrovan(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    BindCardPort(0, {ui_->ComboBoxErgan, ui_->EditPrefixErgan, ui_->ImageGpio0,
-                     outline("ShapeErgan"), Settings});
+    BindPorts();
 
     SetCtrlBeep(true);
     SetPrefixEmptyWithoutCard(true);

@@ -13,8 +13,6 @@
 #include <QColor>
 
 #include <cstddef>
-#include <map>
-#include <string>
 
 TFormDravel::TFormDravel(QWidget* owner)
     : TBoardFormOf<TConfigDravel>(owner), ui_(std::make_unique<Ui::TFormDravel>()) {
@@ -25,8 +23,7 @@ TFormDravel::TFormDravel(QWidget* owner)
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_DRAVEL);
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageMax->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_DRAVEL));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -39,8 +36,7 @@ TFormDravel::TFormDravel(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    BindCardPort(0, {ui_->ComboBoxGpio, ui_->EditPrefixGpio, ui_->ImageGpio, outline("ShapeGpio"),
-                     Settings});
+    BindPorts();
 
     SetBatchBeep(false);
     SetPrefixEmptyWithoutCard(true);

@@ -35,9 +35,10 @@ TFormFennik::TFormFennik(QWidget* owner)
     outlines_ = ShowBoardPicture(ui_->ImageBoard, *picture);
     // The GPIO-1 controls lie exactly over KIRREL-A's.
     ui_->ComboBoxGPIO_1->setGeometry(ui_->ComboBoxKIRREL_A->geometry());
-    ui_->EditGPIO_1->setGeometry(ui_->EditKIRREL_A->geometry());
-    const std::initializer_list<QWidget*> gpio0Row = {
-        ui_->LabelGPIO, ui_->ComboBoxGPIO_0, ui_->LabelPreGPIO_0, ui_->EditGPIO_0, ui_->ImageGPIO};
+    ui_->EditPrefixGPIO_1->setGeometry(ui_->EditPrefixKIRREL_A->geometry());
+    const std::initializer_list<QWidget*> gpio0Row = {ui_->LabelGPIO, ui_->ComboBoxGPIO_0,
+                                                      ui_->LabelPreGPIO_0, ui_->EditPrefixGPIO_0,
+                                                      ui_->ImageGPIO};
     for (QWidget* w : ui_->GroupExpansion->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (std::find(gpio0Row.begin(), gpio0Row.end(), w) == gpio0Row.end()) {
             rowsBelowGpio0_.emplace_back(w, w->pos());
@@ -63,16 +64,12 @@ TFormFennik::TFormFennik(QWidget* owner)
 
     // Pictures and port outlines follow the modes (UpdateCardPictures,
     // UpdateBoardShapes).
-    BindCardPort(kGpio0Port, {ui_->ComboBoxGPIO_0, ui_->EditGPIO_0, nullptr, nullptr, gpioList_});
-    BindCardPort(kGpio1Port, {ui_->ComboBoxGPIO_1, ui_->EditGPIO_1, nullptr, nullptr, gpioList_});
-    BindCardPort(kKirrelPort + KIRREL_A,
-                 {ui_->ComboBoxKIRREL_A, ui_->EditKIRREL_A, nullptr, nullptr, Settings});
-    BindCardPort(kKirrelPort + KIRREL_B,
-                 {ui_->ComboBoxKIRREL_B, ui_->EditKIRREL_B, nullptr, nullptr, Settings});
-    BindCardPort(kKirrelPort + KIRREL_C,
-                 {ui_->ComboBoxKIRREL_C, ui_->EditKIRREL_C, nullptr, nullptr, Settings});
-    BindCardPort(kKirrelPort + KIRREL_D,
-                 {ui_->ComboBoxKIRREL_D, ui_->EditKIRREL_D, nullptr, nullptr, Settings});
+    const TPortList lists[] = {{"GPIO-0", gpioList_}, {"GPIO-1", gpioList_}};
+    constexpr TPortControls kDrawnByModes[] = {
+        {"GPIO-0", "", ""},   {"GPIO-1", "", ""},   {"KIRREL-A", "", ""},
+        {"KIRREL-B", "", ""}, {"KIRREL-C", "", ""}, {"KIRREL-D", "", ""},
+    };
+    BindPorts(lists, kDrawnByModes);
 
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);
@@ -93,13 +90,13 @@ bool TFormFennik::Ddr2Mode() const {
 void TFormFennik::ShowModes() {
     const bool gpio = GpioMode();
     ui_->LabelKIRREL_A->setText(gpio ? "GPIO-1" : "KIRREL-A");
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{ui_->LabelGPIO, ui_->ComboBoxGPIO_0, ui_->LabelPreGPIO_0,
-                                         ui_->EditGPIO_0, ui_->ComboBoxGPIO_1, ui_->EditGPIO_1}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->LabelGPIO, ui_->ComboBoxGPIO_0,
+                                                      ui_->LabelPreGPIO_0, ui_->EditPrefixGPIO_0,
+                                                      ui_->ComboBoxGPIO_1, ui_->EditPrefixGPIO_1}) {
         w->setVisible(gpio);
     }
     ui_->ComboBoxKIRREL_A->setVisible(!gpio);
-    ui_->EditKIRREL_A->setVisible(!gpio);
+    ui_->EditPrefixKIRREL_A->setVisible(!gpio);
     const int shift = gpio ? 0 : gpio0Band_;
     for (const auto& [w, place] : rowsBelowGpio0_) {
         w->move(place.x(), place.y() - shift);
@@ -107,7 +104,7 @@ void TFormFennik::ShowModes() {
     ui_->GroupExpansion->resize(ui_->GroupExpansion->width(), expansionHeight_ - shift);
     if (Ddr2Mode()) {
         ui_->ComboBoxKIRREL_B->setCurrentIndex(0);
-        ui_->EditKIRREL_B->clear();
+        ui_->EditPrefixKIRREL_B->clear();
     }
     ui_->ComboBoxKIRREL_B->setEnabled(!Ddr2Mode());
 }

@@ -16,7 +16,6 @@
 #include <QColor>
 
 #include <cstddef>
-#include <map>
 #include <string>
 
 using namespace galdrex1;
@@ -31,8 +30,7 @@ TFormGaldre_X1::TFormGaldre_X1(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_GALDRE_X1));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -45,14 +43,8 @@ TFormGaldre_X1::TFormGaldre_X1(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    BindCardPort(HSMC_A, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
-                          outline("ShapeHSMC_A"), Settings});
-    BindCardPort(HSMC_B, {ui_->ComboBoxHSMC_B, ui_->EditHSMC_B, ui_->ImageHSMC_B,
-                          outline("ShapeHSMC_B"), Settings});
-    BindCardPort(GPIO_0_PORT, {ui_->ComboBoxGpio0, ui_->EditPrefixGpio0, ui_->ImageGpio0,
-                               outline("ShapeGpio0"), GpioList});
-    BindCardPort(GPIO_1_PORT, {ui_->ComboBoxGpio1, ui_->EditPrefixGpio1, ui_->ImageGpio1,
-                               outline("ShapeGpio1"), GpioList});
+    const TPortList lists[] = {{"GPIO-0", GpioList}, {"GPIO-1", GpioList}};
+    BindPorts(lists);
 
     ui_->ComboBoxBoard->addItems({"Galdre_230", "Galdre_530"});
     pll_ = std::make_unique<TPllCombos>(std::array<QComboBox*, kExtPllCount>{

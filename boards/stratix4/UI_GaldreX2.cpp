@@ -19,8 +19,6 @@
 
 #include <cstddef>
 #include <cstring>
-#include <map>
-#include <string>
 
 using namespace galdre_x2;
 
@@ -45,8 +43,7 @@ TFormGaldre_X2::TFormGaldre_X2(QWidget* owner)
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_GALDRE_X2);
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
     ui_->ComboBoxBoard->addItem("Galdre 230x2");
     ui_->ComboBoxFPGA->addItem("FPAG 1");
     ui_->ComboBoxFPGA->addItem("FPAG 2");
@@ -57,14 +54,7 @@ TFormGaldre_X2::TFormGaldre_X2(QWidget* owner)
                 ui_->ButtonMainBoardSelect, nullptr});
 
     BindPeripherals();
-    BindCardPort(HSMC_A, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
-                          outline("ShapeHSMC_A"), Settings});
-    BindCardPort(HSMC_B, {ui_->ComboBoxHSMC_B, ui_->EditHSMC_B, ui_->ImageHSMC_B,
-                          outline("ShapeHSMC_B"), Settings});
-    BindCardPort(HSMC_C, {ui_->ComboBoxHSMC_C, ui_->EditHSMC_C, ui_->ImageHSMC_C,
-                          outline("ShapeHSMC_C"), Settings});
-    BindCardPort(HSMC_D, {ui_->ComboBoxHSMC_D, ui_->EditHSMC_D, ui_->ImageHSMC_D,
-                          outline("ShapeHSMC_D"), Settings});
+    BindPorts();
 
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);

@@ -15,8 +15,6 @@
 #include <QColor>
 
 #include <cstddef>
-#include <map>
-#include <string>
 
 using namespace hollin;
 
@@ -29,8 +27,7 @@ TFormHollin::TFormHollin(QWidget* owner)
     const BoardPicture* picture = FindBoardPicture(MAINBOARD_HOLLIN);
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_HOLLIN));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -39,15 +36,12 @@ TFormHollin::TFormHollin(QWidget* owner)
 
     BindPeripherals();
 
-    BindCardPort(0, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A, outline("ShapeHSMC_A"),
-                     Settings});
-    BindCardPort(1, {ui_->ComboBoxHSMC_B, ui_->EditHSMC_B, ui_->ImageHSMC_B, outline("ShapeHSMC_B"),
-                     Settings});
+    const TPortList lists[] = {
+        {"FMC-A", fmcList_}, {"FMC-B", fmcList_}, {"FMC-C", fmcList_}, {"FMC-D", fmcList_}};
     // The FMC pictures stay empty.
-    BindCardPort(2, {ui_->ComboBoxFMC_A, ui_->EditFMC_A, nullptr, outline("ShapeFMC_A"), fmcList_});
-    BindCardPort(3, {ui_->ComboBoxFMC_B, ui_->EditFMC_B, nullptr, outline("ShapeFMC_B"), fmcList_});
-    BindCardPort(4, {ui_->ComboBoxFMC_C, ui_->EditFMC_C, nullptr, outline("ShapeFMC_C"), fmcList_});
-    BindCardPort(5, {ui_->ComboBoxFMC_D, ui_->EditFMC_D, nullptr, outline("ShapeFMC_D"), fmcList_});
+    constexpr TPortControls kNoPictures[] = {
+        {"FMC-A", ""}, {"FMC-B", ""}, {"FMC-C", ""}, {"FMC-D", ""}};
+    BindPorts(lists, kNoPictures);
 
     SetSuccessBox(false);
     SetSavesBeforeTeardown(true);

@@ -25,7 +25,6 @@
 
 #include <cstddef>
 #include <cstring>
-#include <map>
 #include <string>
 
 using namespace kelmis;
@@ -73,8 +72,7 @@ TFormKelmis::TFormKelmis(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageAltera->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
     auto* hint = new TPaintBoxHint(ui_->PanelBoard);
     hint->setObjectName("PaintBoxHint");
     hint->setGeometry(257, 20, 24, 108);
@@ -92,29 +90,18 @@ TFormKelmis::TFormKelmis(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    const auto list = [this](int port) -> TCardListRef {
-        return TCardListRef(HsmcLists[static_cast<std::size_t>(port)]);
-    };
-    BindCardPort(HSMC_A, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
-                          outline("ShapeHSMC_A"), list(HSMC_A)});
-    BindCardPort(HSMC_B, {ui_->ComboBoxHSMC_B, ui_->EditHSMC_B, ui_->ImageHSMC_B,
-                          outline("ShapeHSMC_B"), list(HSMC_B)});
-    BindCardPort(HSMC_C, {ui_->ComboBoxHSMC_C, ui_->EditHSMC_C, ui_->ImageHSMC_C,
-                          outline("ShapeHSMC_C"), list(HSMC_C)});
-    BindCardPort(HSMC_D, {ui_->ComboBoxHSMC_D, ui_->EditHSMC_D, ui_->ImageHSMC_D,
-                          outline("ShapeHSMC_D"), list(HSMC_D)});
-    BindCardPort(HSMC_E, {ui_->ComboBoxHSMC_E, ui_->EditHSMC_E, ui_->ImageHSMC_E,
-                          outline("ShapeHSMC_E"), list(HSMC_E)});
-    BindCardPort(HSMC_F, {ui_->ComboBoxHSMC_F, ui_->EditHSMC_F, ui_->ImageHSMC_F,
-                          outline("ShapeHSMC_F"), list(HSMC_F)});
     // The GPIO headers are the dialog's combos and edits; they hold the
-    // dialog's stored choice except while it is shown.
+    // dialog's stored choice except while it is shown, and the dialog shows
+    // their pictures.
     gpio_ = new TFormGPIO(this);
     gpio_->SetCardList(GpioList);
-    BindCardPort(kGpioPort0 + GPIO_0, {gpio_->ComboBoxGpio0(), gpio_->EditPrefixGpio0(), nullptr,
-                                       outline("ShapeGpio0"), GpioList});
-    BindCardPort(kGpioPort0 + GPIO_1, {gpio_->ComboBoxGpio1(), gpio_->EditPrefixGpio1(), nullptr,
-                                       outline("ShapeGpio1"), GpioList});
+    const TPortList lists[] = {
+        {"HSMC-A", HsmcLists[HSMC_A]}, {"HSMC-B", HsmcLists[HSMC_B]}, {"HSMC-C", HsmcLists[HSMC_C]},
+        {"HSMC-D", HsmcLists[HSMC_D]}, {"HSMC-E", HsmcLists[HSMC_E]}, {"HSMC-F", HsmcLists[HSMC_F]},
+        {"GPIO-0", GpioList},          {"GPIO-1", GpioList},
+    };
+    constexpr TPortControls kDialogHeaders[] = {{"GPIO-0", ""}, {"GPIO-1", ""}};
+    BindPorts(lists, kDialogHeaders);
 
     ui_->ComboBoxBoard->addItems({"Kelmis_230", "Kelmis_530"});
     ui_->ComboBoxHsmcGpio->addItems({"HSMC", "GPIO"});
@@ -261,7 +248,7 @@ void TFormKelmis::UpdateGpioLabel() {
         TFormMain::ShowCardPicture(ui_->ImageHSMC_C, PortCard(HSMC_C));
     }
     ui_->ComboBoxHSMC_C->setVisible(!gpio);
-    ui_->EditHSMC_C->setVisible(!gpio);
+    ui_->EditPrefixHSMC_C->setVisible(!gpio);
     ui_->LabelHSMCPrefix->setVisible(!gpio);
     ui_->LabelGPIO->setVisible(gpio);
     ui_->ButtonGpio->setVisible(gpio);

@@ -30,7 +30,7 @@ constexpr PicturePart kPellixParts[] = {
     {"ShapeFlash",      "Flash",    292,  40,  40,  22, Memory},
     {"ShapeSSRAM",      "SSRAM",    292,  70,  40,  22, Memory},
     {"ShapeSma",        "SMA",      292, 170,  46,  32, Connector},
-    {"ShapeHSMC",       "HSMC-A",   358,  40,  18, 150, Header},
+    {"ShapeHSMC_A",     "HSMC-A",   358,  40,  18, 150, Header},
     {"ShapePCIe",       "PCIe x8",  124, 218, 150,  18, Connector},
     {nullptr,           "POWER",    330,   4,  62,  26, Power},
 };

@@ -16,7 +16,6 @@
 #include <QColor>
 
 #include <cstddef>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,10 +23,6 @@
 using namespace calvet;
 
 namespace {
-
-// The ports of the board's definition: the GPIO header, then FMC-A..D.
-constexpr int kGpioPort = 0;
-constexpr int kFmcPortA = 1;
 
 // The items of each output's combo, "Disable" first; unused places null.
 constexpr int kMostItems = 4;
@@ -68,8 +63,7 @@ TFormCalvet::TFormCalvet(QWidget* owner)
     PINSMITH_ASSERT(picture != nullptr);
     ui_->ImageQuelmar->setPixmap(platform::qt::LoadPicture(kMakerLogoPicture));
     ui_->ImageStratix->setPixmap(platform::qt::LoadPicture(picture->badge));
-    const std::map<std::string, TShape*> outlines = ShowBoardPicture(ui_->ImageBoard, *picture);
-    const auto outline = [&](const char* name) { return outlines.at(name); };
+    ShowBoardPicture(ui_->ImageBoard, *picture);
 
     SetBoard(*FindBoard(MAINBOARD_CALVET));
     SetProjectNameEdit(ui_->EditProjectName);
@@ -83,16 +77,9 @@ TFormCalvet::TFormCalvet(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    BindCardPort(kGpioPort, {ui_->ComboBoxGpio, ui_->EditGpio, ui_->ImageGpio, outline("ShapeGpio"),
-                             Settings});
-    BindCardPort(kFmcPortA + 0, {ui_->ComboBoxFmc_A, ui_->EditFmc_A, ui_->ImageFmc_A,
-                                 outline("ShapeFmc_A"), HpcList});
-    BindCardPort(kFmcPortA + 1, {ui_->ComboBoxFmc_B, ui_->EditFmc_B, ui_->ImageFmc_B,
-                                 outline("ShapeFmc_B"), LpcList});
-    BindCardPort(kFmcPortA + 2, {ui_->ComboBoxFmc_C, ui_->EditFmc_C, ui_->ImageFmc_C,
-                                 outline("ShapeFmc_C"), LpcList});
-    BindCardPort(kFmcPortA + 3, {ui_->ComboBoxFmc_D, ui_->EditFmc_D, ui_->ImageFmc_D,
-                                 outline("ShapeFmc_D"), HpcList});
+    const TPortList lists[] = {
+        {"FMC-A", HpcList}, {"FMC-B", LpcList}, {"FMC-C", LpcList}, {"FMC-D", HpcList}};
+    BindPorts(lists);
 
     ui_->ComboBoxBoard->addItems({"CALVET_A7(5SGXEA7N2F45C2N)", "CALVET_AB(5SGXEABN2F45C2N)",
                                   "CALVET_AB(5SGXEABN3F45I3NYY)"});

@@ -68,8 +68,8 @@ TFormPellix::TFormPellix(QWidget* owner)
     };
     BindPeripherals(kControls);
 
-    BindCardPort(kHsmcA, {ui_->ComboBoxHSMC_A, ui_->EditHSMC_A, ui_->ImageHSMC_A,
-                          outline("ShapeHSMC"), TransceiverList});
+    const TPortList lists[] = {{"HSMC-A", TransceiverList}};
+    BindPorts(lists);
     SetPrefixEmptyWithoutCard(true);
 
     si570Shape_ = outline("ShapeSi570");

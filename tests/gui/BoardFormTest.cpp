@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -529,6 +530,42 @@ TEST_F(BoardFormTest, OutlinesFollowBoxesAndCards) {
     form_.Pick(1, 13);
     EXPECT_FALSE(form_.ShapeGpio[1]->isHidden());
     EXPECT_TRUE(form_.ShapeGpio[0]->isHidden());
+}
+
+// A port's controls are found by the port's name however the layout spells
+// it, and only by a whole name; a missing or doubled control is a fault of
+// the layout and stops the program naming the control and the port.
+TEST_F(BoardFormTest, PortControlsAreFoundByThePortsName) {
+    TTestBoardForm spelled(nullptr, [](TTestBoardForm& f) {
+        f.ComboBox[0]->setObjectName("ComboBoxGPIO_0");
+        f.EditPrefix[1]->setObjectName("EditPrefixgpio_1");
+        f.Image[2]->setObjectName("ImageHsmcA");
+        (new QComboBox(&f))->setObjectName("ComboBoxGpio0Vol");
+    });
+    EXPECT_EQ(spelled.Port(0).Combo, spelled.ComboBox[0]);
+    EXPECT_EQ(spelled.Port(1).Prefix, spelled.EditPrefix[1]);
+    EXPECT_EQ(spelled.Port(2).Image, spelled.Image[2]);
+    EXPECT_EQ(spelled.Port(0).Shape, spelled.ShapeGpio[0]);
+    EXPECT_EQ(spelled.Port(2).Shape, nullptr); // the form lists it without one
+    EXPECT_TRUE(spelled.Port(0).List.SameListAs(spelled.Settings));
+    EXPECT_TRUE(spelled.Port(2).List.SameListAs(spelled.HsmcList));
+
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const struct {
+        std::function<void(TTestBoardForm&)> fault;
+        const char* message;
+    } faults[] = {
+        {[](TTestBoardForm& f) { (new QComboBox(&f))->setObjectName("ComboBoxGPIO_1"); },
+         "exactly one control ComboBox for the port GPIO-1"},
+        {[](TTestBoardForm& f) { f.EditPrefix[2]->setObjectName("EditPrefixHSMC_B"); },
+         "a control EditPrefix for the port HSMC-A"},
+        {[](TTestBoardForm& f) { f.ShapeGpio[1]->setObjectName("ShapeGpio"); },
+         "a control Shape for the port GPIO-1"},
+    };
+    for (const auto& row : faults) {
+        const auto build = [&] { TTestBoardForm form(nullptr, row.fault); };
+        EXPECT_DEATH(build(), row.message);
+    }
 }
 
 } // namespace

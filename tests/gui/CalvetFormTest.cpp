@@ -192,7 +192,7 @@ TEST_F(CalvetForm, ValidationChain) {
          [](CalvetForm& t) {
              t.Pick(kFmcA, 46);
              t.Pick(kFmcD, 46);
-             t.Get<QLineEdit>("EditFmc_D")->setText("D_");
+             t.Get<QLineEdit>("EditPrefixFmc_D")->setText("D_");
          },
          {},
          {},
@@ -334,9 +334,9 @@ TEST_F(CalvetForm, SaveLoadRoundTripAndForeignFile) {
     Choose("ComboBoxPLL_FMCD", 1);
     Choose("ComboBoxPLL_PCIE", 1);
     Pick(0, 1);
-    Get<QLineEdit>("EditGpio")->setText("G_");
+    Get<QLineEdit>("EditPrefixGpio")->setText("G_");
     Pick(kFmcB, 46);
-    Get<QLineEdit>("EditFmc_B")->setText("B_");
+    Get<QLineEdit>("EditPrefixFmc_B")->setText("B_");
     const std::map<std::string, std::string> shown = Controls();
 
     const std::string file = dir.File("trip.cfg");

@@ -148,7 +148,7 @@ TEST_F(GpioBoardFormsTest, OutlinesFollowTheirBoxes) {
     Get<QCheckBox>("CheckBoxHDMI")->click();
     EXPECT_FALSE(Shown("ShapeHdmi"));
     Pick(Get<QComboBox>("ComboBoxGpio"), IndexOf(0, 12));
-    EXPECT_TRUE(Shown("ShapeGpio") && Shown("ImageGpio0"));
+    EXPECT_TRUE(Shown("ShapeGpio") && Shown("ImageGpio"));
 
     // Sollen: three-pixel outlines; the two dotted ones are always shown.
     Open(MAINBOARD_SOLLEN);

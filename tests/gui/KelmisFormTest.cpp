@@ -179,7 +179,7 @@ TEST_F(KelmisForm, GpioDialog) {
     PickCard(kelmis::HSMC_C, 2);
     Pick(Get<QComboBox>("ComboBoxHsmcGpio"), 1);
     EXPECT_FALSE(Get<QComboBox>("ComboBoxHSMC_C")->isVisible());
-    EXPECT_FALSE(Get<QLineEdit>("EditHSMC_C")->isVisible());
+    EXPECT_FALSE(Get<QLineEdit>("EditPrefixHSMC_C")->isVisible());
     EXPECT_FALSE(Get<TShape>("ShapeHSMC_C")->isVisible());
     EXPECT_TRUE(Get<QPushButton>("ButtonGpio")->isVisible());
     QLabel* label = Get<QLabel>("LabelGPIO");

@@ -128,8 +128,8 @@ TEST_F(PellixForm, FreshStartWithTheDefaults) {
     }
     EXPECT_EQ(board_->Port(0).Combo->count(), 25);
     EXPECT_EQ(board_->Port(0).Combo->currentText().toStdString(), "None");
-    EXPECT_TRUE(Get<QLineEdit>("EditHSMC_A")->text().isEmpty());
-    for (const char* hidden : {"ShapeSi570", "ShapeCdcm61004", "ShapeHSMC", "ShapeSfp_A"}) {
+    EXPECT_TRUE(Get<QLineEdit>("EditPrefixHSMC_A")->text().isEmpty());
+    for (const char* hidden : {"ShapeSi570", "ShapeCdcm61004", "ShapeHSMC_A", "ShapeSfp_A"}) {
         EXPECT_FALSE(Get<TShape>(hidden)->isVisible()) << hidden;
     }
     EXPECT_TRUE(Get<TShape>("ShapeRJ45LED")->isVisible());
@@ -363,7 +363,7 @@ TEST_F(PellixForm, HsmcDefaultPrefix) {
         SCOPED_TRACE(std::to_string(c.card) + " '" + c.typed + "'");
         Click("ButtonDefaultSetting");
         PickCard(c.card);
-        Get<QLineEdit>("EditHSMC_A")->setText(c.typed);
+        Get<QLineEdit>("EditPrefixHSMC_A")->setText(c.typed);
         if (Cdcm()->isEnabled()) {
             Choose("ComboBoxCdcm61004", 4);
         }
@@ -377,7 +377,7 @@ TEST_F(PellixForm, HsmcDefaultPrefix) {
         if (c.absent) {
             EXPECT_EQ(qsf.find(c.absent), std::string::npos);
         }
-        EXPECT_EQ(Get<QLineEdit>("EditHSMC_A")->text().toStdString(), c.typed);
+        EXPECT_EQ(Get<QLineEdit>("EditPrefixHSMC_A")->text().toStdString(), c.typed);
         const std::string saved = SavedRecord();
         EXPECT_EQ(std::string(saved.c_str() + offsetof(PELLIX_CONFIG, HsmcAPrefix)), c.typed);
     }
@@ -389,7 +389,7 @@ TEST_F(PellixForm, SameSignalTwiceRefusedAtGenerate) {
     Click("CheckBoxSfpA");
     Choose("ComboBoxSi570", 3);
     PickCard(2);
-    Get<QLineEdit>("EditHSMC_A")->setText("CLOCK_");
+    Get<QLineEdit>("EditPrefixHSMC_A")->setText("CLOCK_");
     dialogs.QueuePath(ProjectFile());
     Click("ButtonGen");
     ASSERT_EQ(ui.Boxes().size(), 2u) << testing::PrintToString(Messages());

@@ -100,7 +100,7 @@ TEST_F(StratixArriaForm, GaldreX2NodesKeepTheirEdits) {
     EXPECT_EQ(form_->PortCard(0), CARD_NONE);
     EXPECT_TRUE(Get<QCheckBox>("CheckBoxLED")->isChecked());
     Pick(3, 6);
-    Get<QLineEdit>("EditHSMC_D")->setText("D_");
+    Get<QLineEdit>("EditPrefixHSMC_D")->setText("D_");
 
     node->setCurrentIndex(0);
     EXPECT_EQ(Name(), "F1_Galdre");
@@ -181,7 +181,7 @@ TEST_F(StratixArriaForm, FennikModesRoundTrip) {
               Get<QWidget>("ComboBoxKIRREL_A")->geometry());
     EXPECT_EQ(Get<QLabel>("LabelKIRREL_A")->text().toStdString(), "GPIO-1");
     Pick(0, 81);
-    Get<QLineEdit>("EditGPIO_0")->setText("A_");
+    Get<QLineEdit>("EditPrefixGPIO_0")->setText("A_");
     Get<QCheckBox>("CheckBoxDDR2")->click();
     EXPECT_EQ(form_->PortCard(3), CARD_NONE);
     EXPECT_FALSE(Get<QComboBox>("ComboBoxKIRREL_B")->isEnabled());
@@ -209,7 +209,7 @@ TEST_F(StratixArriaForm, FennikModesRoundTrip) {
     EXPECT_TRUE(Get<QCheckBox>("CheckBoxGPIO")->isChecked());
     EXPECT_TRUE(Get<QWidget>("ComboBoxGPIO_0")->isVisible());
     EXPECT_EQ(form_->PortCard(0), MakeCardId(81));
-    EXPECT_EQ(Get<QLineEdit>("EditGPIO_0")->text().toStdString(), "A_");
+    EXPECT_EQ(Get<QLineEdit>("EditPrefixGPIO_0")->text().toStdString(), "A_");
     EXPECT_EQ(form_->PortCard(1), CARD_NONE);
     EXPECT_FALSE(Get<QComboBox>("ComboBoxKIRREL_B")->isEnabled());
     EXPECT_EQ(Get<QComboBox>("ComboBoxBoard")->currentIndex(), 3);
@@ -259,7 +259,7 @@ TEST_F(StratixArriaForm, HollinDefaultPrefixAndDdr3Reminder) {
     Click("ButtonGen");
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].rfind("===== DDR3 Pinsmith warning =====\r\n", 0), 0u);
-    EXPECT_TRUE(Get<QLineEdit>("EditHSMC_A")->text().isEmpty());
+    EXPECT_TRUE(Get<QLineEdit>("EditPrefixHSMC_A")->text().isEmpty());
     std::string v;
     ASSERT_TRUE(platform::ReadWholeFile(dir.Path() + "CodeGenerated/HOLLIN/HOLLIN/HOLLIN.v", v));
     EXPECT_NE(v.find("HSMA_CLKOUT_p2"), std::string::npos);

@@ -172,7 +172,7 @@ TEST_F(GaldreX1Form, Ddr2AndPcieNotesInOneBox) {
 // itself: the prefix rule lets it through, the writer refuses it.
 TEST_F(GaldreX1Form, SameSignalFromBothPortsRefusedAtGenerate) {
     Pick(0, 2);
-    Get<QLineEdit>("EditHSMC_A")->setText("HSMB_");
+    Get<QLineEdit>("EditPrefixHSMC_A")->setText("HSMB_");
     Pick(1, 3);
     dialogs.QueuePath(ProjectFile("GALDRE"));
     Click("ButtonGen");

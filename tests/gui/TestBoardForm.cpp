@@ -33,7 +33,9 @@ void AddExpansion(TMainBoard* board, const char* name, ConnectorType type, Conne
 }
 } // namespace
 
-TTestBoardForm::TTestBoardForm(QWidget* owner) : TBoardFormOf(owner) {
+TTestBoardForm::TTestBoardForm(QWidget* owner,
+                               const std::function<void(TTestBoardForm&)>& beforeBinding)
+    : TBoardFormOf(owner) {
     resize(804, 501);
     EditProjectName = Place<QLineEdit>(this, 10, 10, 200, 24);
     CheckBoxOSC = Place<QCheckBox>(this, 10, 40, 100, 20);
@@ -44,13 +46,19 @@ TTestBoardForm::TTestBoardForm(QWidget* owner) : TBoardFormOf(owner) {
     CheckBoxLED->setObjectName("CheckBoxLED");
     ShapeOSC->setObjectName("ShapeOSC");
     ShapeLED->setObjectName("ShapeLED");
+    // The port controls follow the naming scheme the form binds by.
+    const QString ports[] = {"Gpio0", "Gpio1", "HSMC_A"};
     for (int i = 0; i < 3; ++i) {
         ComboBox[i] = Place<QComboBox>(this, 10, 100 + 40 * i, 240, 28);
         EditPrefix[i] = Place<QLineEdit>(this, 260, 100 + 40 * i, 136, 28);
         Image[i] = Place<QLabel>(this, 400, 100 + 90 * i, 80, 80);
+        ComboBox[i]->setObjectName("ComboBox" + ports[i]);
+        EditPrefix[i]->setObjectName("EditPrefix" + ports[i]);
+        Image[i]->setObjectName("Image" + ports[i]);
     }
     for (int i = 0; i < 2; ++i) {
         ShapeGpio[i] = new TShape(this, QRect(360 + 30 * i, 10, 20, 60), Qt::yellow, 2);
+        ShapeGpio[i]->setObjectName("Shape" + ports[i]);
     }
     ButtonSave = Place<QPushButton>(this, 10, 460, 90, 30);
     ButtonLoad = Place<QPushButton>(this, 110, 460, 90, 30);
@@ -59,15 +67,18 @@ TTestBoardForm::TTestBoardForm(QWidget* owner) : TBoardFormOf(owner) {
     ButtonMainBoardSelect = Place<QPushButton>(this, 410, 460, 90, 30);
     ButtonDefaultSetting = Place<QPushButton>(this, 510, 460, 90, 30);
 
+    if (beforeBinding) {
+        beforeBinding(*this);
+    }
+
     SetBoard(TestDefinition());
     SetProjectNameEdit(EditProjectName);
     SetButtons({ButtonSave, ButtonLoad, ButtonGen, ButtonExit, ButtonMainBoardSelect,
                 ButtonDefaultSetting});
     BindPeripherals();
-    for (int i = 0; i < 2; ++i) {
-        BindCardPort(i, {ComboBox[i], EditPrefix[i], Image[i], ShapeGpio[i], Settings});
-    }
-    BindCardPort(2, {ComboBox[2], EditPrefix[2], Image[2], nullptr, HsmcList});
+    const TPortList lists[] = {{"HSMC-A", HsmcList}};
+    constexpr TPortControls kNoOutline[] = {{"HSMC-A", nullptr, ""}};
+    BindPorts(lists, kNoOutline);
     SetFormColour(QColor(235, 233, 237));
     InitForm();
 }

@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,10 @@ static_assert(offsetof(TEST_BOARD_CONFIG, Prefix) == 141);
 
 class TTestBoardForm : public TBoardFormOf<TConfigBase<TEST_BOARD_CONFIG>> {
 public:
-    explicit TTestBoardForm(QWidget* owner);
+    // beforeBinding may change the made controls before the form binds
+    // them (the naming tests).
+    explicit TTestBoardForm(QWidget* owner,
+                            const std::function<void(TTestBoardForm&)>& beforeBinding = {});
 
     QLineEdit* EditProjectName;
     QCheckBox* CheckBoxOSC;
