@@ -382,14 +382,8 @@ void TBoardForm::ShowRecordBytes(std::span<const std::uint8_t> record) {
 }
 
 void TBoardForm::ReadControlsInto(std::span<std::uint8_t> record) {
-    const RecordLayout& layout = Definition().record;
-    PINSMITH_ASSERT(record.size() == layout.size);
-    record[layout.boardIdOffset] = static_cast<std::uint8_t>(GetBoardId());
-    const auto size = static_cast<std::uint32_t>(record.size());
-    for (std::size_t i = 0; i < 4; ++i) {
-        record[layout.sizeOffset + i] = static_cast<std::uint8_t>(size >> (8 * i));
-    }
-    SetRecordFieldText(record, layout.projectNameOffset, ProjectNameText());
+    StampRecordHeader(Definition(), record);
+    SetRecordFieldText(record, Definition().record.projectNameOffset, ProjectNameText());
     for (const Peripheral& p : peripherals_) {
         record[p.offset] = p.box->isChecked() ? 1 : 0;
     }
